@@ -1,0 +1,43 @@
+#pragma once
+// A database connection opened from a connection string:
+//   "Provider=...;Data Source=FILE;..."  opens FILE as SQLite (read-write, never creates it);
+//   "Driver=QPSQL;Host=...;Port=...;Database=...;User=...;Password=..." reaches PostgreSQL.
+// Failures raise core::RuntimeError(ErrorCode::Database, description).
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+
+namespace tervalo::data {
+
+class Connection {
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    void open(const QString& connectionString);  // throws RuntimeError on failure
+    void close();
+    bool isOpen() const;
+    int state() const { return isOpen() ? 1 : 0; }  // 0 closed, 1 open
+    QString connectionString() const { return m_connectionString; }
+
+    // The Qt handle, for repositories. Valid while open.
+    QSqlDatabase database() const;
+
+    // Runs one statement with bound values (positional '?' placeholders).
+    // Throws RuntimeError on failure. Returns the number of rows affected.
+    int execute(const QString& sql, const QVariantList& values = {});
+
+private:
+    QString m_name;
+    QString m_connectionString;
+};
+
+// Runs one SQL command on the shared connection (the shared routine of the same
+// name). Values are always bound. Throws RuntimeError when the connection is
+// closed or the statement fails.
+void ExecuteSQL(Connection& cnn, const QString& sql, const QVariantList& values = {});
+
+}  // namespace tervalo::data

@@ -1,0 +1,46 @@
+#pragma once
+// A notifier that records every box instead of showing it, answering from a
+// script (Ok, or the box's first button, when the script is empty).
+#include <QList>
+#include <QQueue>
+#include <functional>
+
+#include "platform/Notifier.h"
+
+namespace tervalo::platform {
+
+struct RecordedMessage {
+    QString text;
+    QString title;  // as shown: an empty title is recorded as the program's title
+    MsgIcon icon = MsgIcon::None;
+    MsgButtons buttons = MsgButtons::Ok;
+};
+
+class RecordingNotifier : public Notifier {
+public:
+    MsgResult show(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
+                   MsgButtons buttons) override {
+        RecordedMessage m{text, title.isEmpty() ? kProgramTitle : title, icon, buttons};
+        messages.append(m);
+        if (onShow) onShow(m);
+        if (!answers.isEmpty()) return answers.dequeue();
+        switch (buttons) {
+        case MsgButtons::YesNo:
+        case MsgButtons::YesNoCancel: return MsgResult::Yes;
+        default: return MsgResult::Ok;
+        }
+    }
+    void clear() { messages.clear(); }
+    const RecordedMessage& last() const { return messages.last(); }
+    QStringList texts() const {
+        QStringList out;
+        for (const auto& m : messages) out << m.text;
+        return out;
+    }
+
+    QList<RecordedMessage> messages;
+    QQueue<MsgResult> answers;
+    std::function<void(const RecordedMessage&)> onShow;  // runs while the "box" is open
+};
+
+}  // namespace tervalo::platform

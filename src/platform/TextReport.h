@@ -1,0 +1,27 @@
+#pragma once
+// Plain-text reports. The windows build a report piece by piece, in report
+// order; "{TAB}" is a tab, "{ENTER}" or "{Enter}" a line break, and every other
+// piece is written literally (no character has a meaning of its own). The text
+// goes into the program's own report window (Save As, Print), a separate
+// top-level window that is opened for each report and left for the user.
+#include <QString>
+
+class QWidget;
+
+namespace tervalo::platform {
+
+class TextReportSink {
+public:
+    virtual ~TextReportSink() = default;
+    virtual void type(const QString& piece) = 0;
+    virtual QString text() const = 0;
+};
+
+class TextReportService {
+public:
+    virtual ~TextReportService() = default;
+    // Opens a new, empty report window and returns it; nullptr when none can be opened.
+    virtual TextReportSink* start(const QString& title) = 0;
+};
+
+}  // namespace tervalo::platform

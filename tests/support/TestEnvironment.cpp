@@ -1,0 +1,64 @@
+#include "support/TestEnvironment.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <clocale>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+namespace tervalo::test {
+
+namespace {
+std::vector<std::unique_ptr<QTemporaryDir>>& keptDirs() {
+    static std::vector<std::unique_ptr<QTemporaryDir>> dirs;
+    return dirs;
+}
+QString newTempDir() {
+    keptDirs().push_back(std::make_unique<QTemporaryDir>());
+    return keptDirs().back()->path();
+}
+}  // namespace
+
+void prepareEnvironment() {
+    setenv("LC_ALL", "C", 1);
+    setenv("LANG", "C", 1);
+    std::setlocale(LC_ALL, "C");
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    for (const char* var : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
+        const QString dir = newTempDir();
+        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        setenv(var, dir.toLocal8Bit().constData(), 1);
+    }
+}
+
+QString databaseDir() {
+    if (const char* d = std::getenv("TERVALO_DB_DIR")) return QString::fromLocal8Bit(d);
+    return QCoreApplication::applicationDirPath() + "/../bin";
+}
+
+QString fixturesDir() {
+    if (const char* d = std::getenv("TERVALO_FIXTURES")) return QString::fromLocal8Bit(d);
+    return QString();
+}
+
+QString tempCopyOfDatabase(const QString& fileName) {
+    const QString dir = newTempDir();
+    const QString target = dir + "/" + fileName;
+    QFile::copy(databaseDir() + "/" + fileName, target);
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+    return target;
+}
+
+QString tempProgramDir(const QStringList& fileNames) {
+    const QString dir = newTempDir();
+    for (const QString& f : fileNames) {
+        QFile::copy(databaseDir() + "/" + f, dir + "/" + f);
+        QFile::setPermissions(dir + "/" + f, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    return dir;
+}
+
+}  // namespace tervalo::test

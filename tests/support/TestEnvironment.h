@@ -1,0 +1,21 @@
+#pragma once
+#include <QString>
+
+namespace tervalo::test {
+
+// Pins the locale to C, sets QT_QPA_PLATFORM=offscreen when unset, and points
+// XDG_CONFIG_HOME, XDG_RUNTIME_DIR and XDG_CACHE_HOME at fresh temporary folders.
+// Call before the QApplication is made.
+void prepareEnvironment();
+
+// The folder of the built database files (the program's folder).
+QString databaseDir();
+// The folder of the test fixtures.
+QString fixturesDir();
+// A fresh temporary copy of a shipped database file; the folder lives until exit.
+QString tempCopyOfDatabase(const QString& fileName);
+// A fresh temporary folder holding copies of the given shipped files (a stand-in
+// program folder); lives until exit.
+QString tempProgramDir(const QStringList& fileNames);
+
+}  // namespace tervalo::test
