@@ -16,6 +16,7 @@ class TextReportService;
 namespace tervalo::widgets {
 
 class WindowRegistry;
+class LauncherPanel;
 
 struct AppContext {
     data::Connection* cnn = nullptr;          // the shared connection to the chosen database
@@ -29,6 +30,7 @@ struct AppContext {
     platform::TextReportService* textReports = nullptr;
     WindowRegistry* registry = nullptr;
     QMainWindow* mainWindow = nullptr;        // the main window, once created
+    LauncherPanel* panel = nullptr;           // the main window's left panel, when it has one
 };
 
 }  // namespace tervalo::widgets
