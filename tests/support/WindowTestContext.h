@@ -1,0 +1,75 @@
+#pragma once
+// Everything a window test needs: an AppContext over a temporary copy of
+// Demo.mdb, a recording notifier, a fixed clock, recorded text reports and
+// recorded print requests.
+#include <QList>
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+
+#include "data/Connection.h"
+#include "platform/Clock.h"
+#include "platform/RecordingNotifier.h"
+#include "platform/ReportService.h"
+#include "platform/SettingsStore.h"
+#include "platform/TextReport.h"
+#include "widgets/AppContext.h"
+#include "widgets/WindowRegistry.h"
+
+namespace tervalo::test {
+
+class RecordingTextReport : public platform::TextReportSink {
+public:
+    void type(const QString& piece) override { pieces << piece; }
+    QString text() const override;  // "{TAB}" -> tab, "{ENTER}"/"{Enter}" -> "\n", the rest literal
+    QStringList pieces;
+};
+
+class RecordingTextReportService : public platform::TextReportService {
+public:
+    platform::TextReportSink* start(const QString& title) override {
+        titles << title;
+        reports.push_back(std::make_unique<RecordingTextReport>());
+        return reports.back().get();
+    }
+    QStringList titles;
+    std::vector<std::unique_ptr<RecordingTextReport>> reports;
+};
+
+struct PrintRequest {
+    int modelId;
+    QString itemName;
+    QDate day;
+};
+
+class RecordingReportService : public platform::ReportService {
+public:
+    void previewEoq(QWidget*, int modelId, const QString& itemName, const QDate& day) override {
+        requests.append({modelId, itemName, day});
+    }
+    QList<PrintRequest> requests;
+};
+
+class WindowTestContext {
+public:
+    // Opens the shared connection on a fresh copy of Demo.mdb (or leaves it
+    // closed when `openDatabase` is false).
+    explicit WindowTestContext(bool openDatabase = true);
+    ~WindowTestContext();
+
+    widgets::AppContext ctx;
+    data::Connection cnn;
+    data::Connection reportCnn;
+    platform::RecordingNotifier notifier;
+    platform::FakeClock clock;
+    platform::SettingsStore settings;
+    RecordingReportService reports;
+    RecordingTextReportService textReports;
+    widgets::WindowRegistry registry;
+    QString databasePath;
+
+    // Number of rows in a table of the shared database (for save tests).
+    int rowCount(const QString& table);
+};
+
+}  // namespace tervalo::test
