@@ -74,17 +74,29 @@ double toDouble(const DecimalText& number) {
     return number.negative ? -value : value;
 }
 
-// The exact decimal expansion of a finite double's magnitude: digits before
-// and after the point (a double's expansion is always finite).
+// The decimal expansion of a finite double's magnitude at 15 significant
+// digits (the digits the user sees of it): digits before and after the point.
+// Rounding the shown decimals starts from this form, so a computed 2.675 or
+// 256.1175 rounds up as its printed value says, not as its binary tail does.
 void exactDecimal(double magnitude, std::string& intDigits, std::string& fracDigits) {
-    // 309 integer digits, the point and at most 1074 fraction digits.
-    std::array<char, 1500> buffer{};
+    std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::fixed, 1080);
-    const std::string text(buffer.data(), result.ptr);
-    const auto point = text.find('.');
-    intDigits = text.substr(0, point);
-    fracDigits = point == std::string::npos ? std::string() : text.substr(point + 1);
+                                      std::chars_format::scientific, 14);
+    const std::string text(buffer.data(), result.ptr);  // d.dddddddddddddde+XX
+    const auto ePos = text.find('e');
+    std::string digits = text.substr(0, 1) + text.substr(2, ePos - 2);
+    const int exponent = std::stoi(text.substr(ePos + 1));
+    const int pointPos = exponent + 1;  // digits before the point
+    if (pointPos <= 0) {
+        intDigits.clear();
+        fracDigits = std::string(static_cast<std::size_t>(-pointPos), '0') + digits;
+    } else if (static_cast<std::size_t>(pointPos) >= digits.size()) {
+        intDigits = digits + std::string(static_cast<std::size_t>(pointPos) - digits.size(), '0');
+        fracDigits.clear();
+    } else {
+        intDigits = digits.substr(0, static_cast<std::size_t>(pointPos));
+        fracDigits = digits.substr(static_cast<std::size_t>(pointPos));
+    }
     const auto lastNonZero = fracDigits.find_last_not_of('0');
     fracDigits.erase(lastNonZero == std::string::npos ? 0 : lastNonZero + 1);
     const auto firstNonZero = intDigits.find_first_not_of('0');

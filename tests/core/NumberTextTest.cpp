@@ -192,23 +192,24 @@ TEST(FormatNumber, HashPointZeroZero) {
     EXPECT_EQ(formatNumber(12345.678, "#.00"), "12345.68");
     EXPECT_EQ(formatNumber(100.0, "#.00"), "100.00");
     EXPECT_EQ(formatNumber(0.994, "#.00"), ".99");
-    EXPECT_EQ(formatNumber(0.995, "#.00"), ".99");  // stored as 0.99499999999999999555...
+    EXPECT_EQ(formatNumber(0.995, "#.00"), "1.00");  // rounds the printed 0.995, not its binary tail
     EXPECT_EQ(formatNumber(0.9951, "#.00"), "1.00");
     EXPECT_EQ(formatNumber(9.999, "#.00"), "10.00");
     EXPECT_EQ(formatNumber(1234567.0, "#.00"), "1234567.00");
 }
 
-TEST(FormatNumber, RoundsHalfAwayFromZeroOnTheExactValue) {
+TEST(FormatNumber, RoundsHalfAwayFromZeroOnThePrintedValue) {
     EXPECT_EQ(formatNumber(0.125, "#.00"), ".13");
     EXPECT_EQ(formatNumber(-0.125, "#.00"), "-.13");
     EXPECT_EQ(formatNumber(0.375, "#.00"), ".38");
     EXPECT_EQ(formatNumber(2.5, "0"), "3");
     EXPECT_EQ(formatNumber(3.5, "0"), "4");
     EXPECT_EQ(formatNumber(-2.5, "0"), "-3");
-    // 2.675 is stored as 2.67499999999999982236431605997495353221893310546875.
-    EXPECT_EQ(formatNumber(2.675, "#.00"), "2.67");
-    // 1.005 is stored as 1.00499999999999989341858963598497211933135986328125.
-    EXPECT_EQ(formatNumber(1.005, "0.00"), "1.00");
+    // Stored as 2.67499999..., printed (15 digits) as 2.675: rounds up as printed.
+    EXPECT_EQ(formatNumber(2.675, "#.00"), "2.68");
+    EXPECT_EQ(formatNumber(1.005, "0.00"), "1.01");
+    // A computed sum whose binary value falls just below the half.
+    EXPECT_EQ(formatNumber(190.0 + 10.4 + 55.7175, "$#.00"), "$256.12");
 }
 
 TEST(FormatNumber, NegativeRoundingToZeroKeepsTheSign) {
