@@ -52,20 +52,25 @@ double twiceOrderingTimesDemand(double k, double d) { return ck::mul(ck::add(k, 
 }  // namespace
 
 // The three steps every model shares, in this order: cycle, purchase, ordering.
-#define TERVALO_EOQ_CYCLE_AND_FIXED_COSTS()                                                      \
-    m_orderingCycle = ck::div(m_optimumOrderOrProductionQuantity, m_demand);                     \
-    m_periodPuchaseOrProductionCost = ck::mul(m_purchaseOrProductionCost, m_demand);             \
-    m_periodOrderingOrProductionCost =                                                           \
-        ck::div(ck::mul(m_demand, m_oderOrSetupCost), m_optimumOrderOrProductionQuantity)
+void Eoq::assignCycleAndFixedCosts() {
+    m_orderingCycle = ck::div(m_optimumOrderOrProductionQuantity, m_demand);
+    m_periodPuchaseOrProductionCost = ck::mul(m_purchaseOrProductionCost, m_demand);
+    m_periodOrderingOrProductionCost =
+        ck::div(ck::mul(m_demand, m_oderOrSetupCost), m_optimumOrderOrProductionQuantity);
+}
+
+// ordering + purchase + holding, added in that order.
+double Eoq::sumOfThreeParts() const {
+    return ck::add(ck::add(m_periodOrderingOrProductionCost, m_periodPuchaseOrProductionCost), m_periodHoldingCost);
+}
 
 void Eoq::runPurchasing() {
     const double h = m_holdingCost;
     m_optimumOrderOrProductionQuantity =
         ck::sqrt(ck::div(twiceOrderingTimesDemand(m_oderOrSetupCost, m_demand), h));
-    TERVALO_EOQ_CYCLE_AND_FIXED_COSTS();
+    assignCycleAndFixedCosts();
     m_periodHoldingCost = ck::mul(ck::mul(h, 0.5), m_optimumOrderOrProductionQuantity);
-    m_totalPeriodCost = ck::add(ck::add(m_periodOrderingOrProductionCost, m_periodPuchaseOrProductionCost),
-                                m_periodHoldingCost);
+    m_totalPeriodCost = sumOfThreeParts();
 }
 
 void Eoq::runPurchasingWithShortages() {
@@ -76,15 +81,12 @@ void Eoq::runPurchasingWithShortages() {
         ck::mul(ck::sqrt(ck::div(twiceOrderingTimesDemand(m_oderOrSetupCost, m_demand), h)), a);
     const double b = ck::sqrt(ck::div(h, ck::add(h, p)));
     m_allowedShortage = ck::mul(ck::sqrt(ck::div(twiceOrderingTimesDemand(m_oderOrSetupCost, m_demand), p)), b);
-    TERVALO_EOQ_CYCLE_AND_FIXED_COSTS();
+    assignCycleAndFixedCosts();
     const double q = m_optimumOrderOrProductionQuantity;
     const double s = m_allowedShortage;
     m_periodHoldingCost = ck::mul(ck::pow(ck::sub(q, s), 2.0), ck::div(ck::mul(h, 0.5), q));
     m_periodShortageCost = ck::div(ck::mul(ck::mul(ck::mul(p, 0.5), s), s), q);
-    m_totalPeriodCost =
-        ck::add(ck::add(ck::add(m_periodOrderingOrProductionCost, m_periodPuchaseOrProductionCost),
-                        m_periodHoldingCost),
-                m_periodShortageCost);
+    m_totalPeriodCost = ck::add(sumOfThreeParts(), m_periodShortageCost);
 }
 
 void Eoq::runProduction() {
@@ -92,11 +94,10 @@ void Eoq::runProduction() {
     m_optimumOrderOrProductionQuantity = ck::sqrt(
         ck::div(twiceOrderingTimesDemand(m_oderOrSetupCost, m_demand), ck::mul(productionShare(), h)));
     m_maxInventory = ck::mul(productionShare(), m_optimumOrderOrProductionQuantity);
-    TERVALO_EOQ_CYCLE_AND_FIXED_COSTS();
+    assignCycleAndFixedCosts();
     m_periodHoldingCost =
         ck::mul(productionShare(), ck::mul(ck::mul(h, 0.5), m_optimumOrderOrProductionQuantity));
-    m_totalPeriodCost = ck::add(ck::add(m_periodOrderingOrProductionCost, m_periodPuchaseOrProductionCost),
-                                m_periodHoldingCost);
+    m_totalPeriodCost = sumOfThreeParts();
 }
 
 void Eoq::runProductionWithShortages() {
@@ -113,19 +114,14 @@ void Eoq::runProductionWithShortages() {
         ck::mul(ck::mul(ck::sqrt(ck::div(twiceOrderingTimesDemand(m_oderOrSetupCost, m_demand), p)), b), c2);
     m_maxInventory =
         ck::sub(ck::mul(productionShare(), m_optimumOrderOrProductionQuantity), m_allowedShortage);
-    TERVALO_EOQ_CYCLE_AND_FIXED_COSTS();
+    assignCycleAndFixedCosts();
     const double q = m_optimumOrderOrProductionQuantity;
     const double s = m_allowedShortage;
     m_periodHoldingCost = ck::div(
         ck::mul(ck::pow(ck::sub(ck::mul(productionShare(), q), s), 2.0), ck::div(ck::mul(h, 0.5), q)),
         productionShare());
     m_periodShortageCost = ck::div(ck::div(ck::mul(ck::mul(ck::mul(p, 0.5), s), s), q), productionShare());
-    m_totalPeriodCost =
-        ck::add(ck::add(ck::add(m_periodOrderingOrProductionCost, m_periodPuchaseOrProductionCost),
-                        m_periodHoldingCost),
-                m_periodShortageCost);
+    m_totalPeriodCost = ck::add(sumOfThreeParts(), m_periodShortageCost);
 }
-
-#undef TERVALO_EOQ_CYCLE_AND_FIXED_COSTS
 
 }  // namespace tervalo::core::lotsize

@@ -47,7 +47,6 @@ public:
     // whole ("12.5", " 15 ") gives that number; any other text, the empty one
     // included, raises RuntimeError(TypeMismatch) and keeps the old value.
     void setShortageCost(std::string_view text);
-    void setShortageCost(const char* text) { setShortageCost(std::string_view(text)); }
     double shortageCost() const { return m_shortageCost; }
     void setProductionRate(double value) { m_productionRate = value; }
     double productionRate() const { return m_productionRate; }
@@ -78,6 +77,8 @@ private:
     void runPurchasingWithShortages();
     void runProduction();
     void runProductionWithShortages();
+    void assignCycleAndFixedCosts();
+    double sumOfThreeParts() const;
     // 1 - D / P, computed afresh at each use as the formulas are written.
     double productionShare() const;
 

@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include <string>
+#include <vector>
+
+#include "core/NumberText.h"
+#include "core/lotsize/LotSizeText.h"
+#include "core/lotsize/QuantityDiscount.h"
+
+using tervalo::core::formatNumber;
+using namespace tervalo::core::lotsize;
+
+// Computed amounts agree to a relative 1e-9 (absolute near zero).
+#define EXPECT_REL(actual, expected) EXPECT_NEAR(actual, expected, 1e-9 * std::max(1.0, std::fabs(expected)))
+
+namespace {
+
+// The worked example: 100 a week, $1 up to 500 units and $0.95 beyond, $300 an
+// order, $0.10 handling a unit and week, 10 % interest.
+QuantityDiscountTexts exampleTexts() {
+    return {"An Item", "100", "1", "500", "0.95", "300", "0.1", "10"};
+}
+
+QuantityDiscountInputs exampleInputs(double breakPoint = 500) {
+    auto in = QuantityDiscountInputs::fromTexts(exampleTexts(), TimeUnit::Week);
+    in.breakPoint = breakPoint;
+    return in;
+}
+
+QuantityDiscountResult calculate(DiscountKind kind, const QuantityDiscountInputs& in) {
+    QuantityDiscount discount(kind);
+    const auto result = discount.calculate(in);
+    EXPECT_TRUE(result.has_value());
+    return result.value_or(QuantityDiscountResult{});
+}
+
+std::string amount(double value) { return formatNumber(value, "#.00"); }
+
+// What the window shows: order quantity, interval, then the comparison grid's
+// quantities and totals (no discount, discount considered), then the cost table.
+std::vector<std::string> shown(const QuantityDiscountResult& r) {
+    return {roundedText(r.orderQuantity),      roundedText(r.intervalDays),     roundedText(r.noDiscountQuantity),
+            roundedText(r.discountQuantity),   amount(r.noDiscountTotal),       amount(r.discountTotal),
+            amount(r.purchaseCost),            amount(r.orderingCost),          amount(r.holdingCost),
+            amount(r.totalCost)};
+}
+
+void expectPartsAddUp(const QuantityDiscountResult& r) {
+    EXPECT_REL(r.purchaseCost + r.orderingCost + r.holdingCost, r.totalCost);
+}
+
+}  // namespace
+
+TEST(QuantityDiscountIncremental, WorkedExampleAcceptsByTheBreakPointRule) {
+    QuantityDiscount discount(DiscountKind::Incremental);
+    const auto r = discount.calculate(exampleInputs());
+    ASSERT_TRUE(r.has_value());
+    EXPECT_REL(discount.noDiscountCalculator().holdingCost(), 0.2);
+    EXPECT_REL(discount.discountCalculator().holdingCost(), 0.195);
+    EXPECT_TRUE(r->accepted);
+    EXPECT_FALSE(r->recostedAtBreakPoint);
+    EXPECT_EQ(shown(*r), (std::vector<std::string>{" 555", " 39", " 548", " 555", "209.54", "203.17", "95.00",
+                                                   "54.08", "54.08", "203.17"}));
+    EXPECT_EQ(r->conclusion, "The quantity discount is a good deal that may decrease your total cost, so accept it.");
+    expectPartsAddUp(*r);
+}
+
+TEST(QuantityDiscountIncremental, BreakPointAtTheDiscountQuantityRejects) {
+    QuantityDiscount discount(DiscountKind::Incremental);
+    const double q1 = discount.calculate(exampleInputs())->discountQuantity;
+    const auto r = calculate(DiscountKind::Incremental, exampleInputs(q1));
+    EXPECT_FALSE(r.accepted);
+    EXPECT_EQ(r.conclusion, "The quantity discount may increase your total cost, so reject it.");
+    EXPECT_EQ(shown(r), (std::vector<std::string>{" 548", " 38", " 548", " 555", "209.54", "203.17", "100.00",
+                                                  "54.77", "54.77", "209.54"}));
+}
+
+TEST(QuantityDiscountIncremental, BreakPointAtTheRegularQuantityAccepts) {
+    QuantityDiscount discount(DiscountKind::Incremental);
+    const double q0 = discount.calculate(exampleInputs())->noDiscountQuantity;
+    EXPECT_TRUE(calculate(DiscountKind::Incremental, exampleInputs(q0)).accepted);
+}
+
+TEST(QuantityDiscountIncremental, BetweenTheQuantitiesTheTotalsDecide) {
+    EXPECT_TRUE(calculate(DiscountKind::Incremental, exampleInputs(550)).accepted);
+}
+
+TEST(QuantityDiscountIncremental, WithoutInterestTheLowerPriceWins) {
+    auto in = exampleInputs(10000);
+    in.interestPercent = 0;
+    const auto r = calculate(DiscountKind::Incremental, in);
+    EXPECT_REL(r.noDiscountQuantity, r.discountQuantity);
+    EXPECT_TRUE(r.accepted);
+}
+
+TEST(QuantityDiscountIncremental, EqualTotalsAccept) {
+    auto in = exampleInputs();
+    in.discountPrice = in.price;
+    const auto r = calculate(DiscountKind::Incremental, in);
+    EXPECT_EQ(r.noDiscountTotal, r.discountTotal);
+    EXPECT_TRUE(r.accepted);
+}
+
+TEST(QuantityDiscountIncremental, IntervalFollowsTheTimeUnit) {
+    auto in = exampleInputs();
+    in.timeUnit = TimeUnit::Month;
+    EXPECT_EQ(roundedText(calculate(DiscountKind::Incremental, in).intervalDays), " 166");
+}
+
+TEST(QuantityDiscountAllUnits, WorkedExampleAcceptsWithoutRecosting) {
+    const auto r = calculate(DiscountKind::AllUnits, exampleInputs());
+    EXPECT_TRUE(r.accepted);
+    EXPECT_FALSE(r.recostedAtBreakPoint);
+    EXPECT_EQ(shown(r), (std::vector<std::string>{" 555", " 39", " 548", " 555", "209.54", "203.17", "95.00",
+                                                  "54.08", "54.08", "203.17"}));
+}
+
+TEST(QuantityDiscountAllUnits, BreakPointBeyondTheQuantityIsRecostedAndAccepted) {
+    QuantityDiscount discount(DiscountKind::AllUnits);
+    const auto r = discount.calculate(exampleInputs(600));
+    ASSERT_TRUE(r.has_value());
+    EXPECT_TRUE(r->recostedAtBreakPoint);
+    EXPECT_TRUE(r->accepted);
+    // The cost table shows the parts at the break point, which add up to the total.
+    EXPECT_EQ(shown(*r), (std::vector<std::string>{" 600", " 42", " 548", " 600", "209.54", "203.50", "95.00",
+                                                   "50.00", "58.50", "203.50"}));
+    expectPartsAddUp(*r);
+    EXPECT_REL(discount.discountCalculator().periodOrderingOrProductionCost(), 50);
+    EXPECT_REL(discount.discountCalculator().orderingCycle(), 6);
+}
+
+TEST(QuantityDiscountAllUnits, DearRecostingIsRejected) {
+    const auto r = calculate(DiscountKind::AllUnits, exampleInputs(1000));
+    EXPECT_TRUE(r.recostedAtBreakPoint);
+    EXPECT_FALSE(r.accepted);
+    EXPECT_EQ(shown(r), (std::vector<std::string>{" 548", " 38", " 548", " 1000", "209.54", "222.50", "100.00",
+                                                  "54.77", "54.77", "209.54"}));
+    expectPartsAddUp(r);
+}
+
+TEST(QuantityDiscountAllUnits, WithoutInterestAcceptsAtTheDiscountQuantity) {
+    auto in = exampleInputs(1000);
+    in.interestPercent = 0;
+    const auto r = calculate(DiscountKind::AllUnits, in);
+    EXPECT_TRUE(r.accepted);
+    EXPECT_FALSE(r.recostedAtBreakPoint);
+    EXPECT_EQ(roundedText(r.orderQuantity), " 775");
+}
+
+TEST(QuantityDiscountFaults, CalculatorFaultStopsTheCalculation) {
+    for (auto kind : {DiscountKind::Incremental, DiscountKind::AllUnits}) {
+        QuantityDiscount discount(kind);
+        std::vector<std::string> reports;
+        discount.setFaultReporter([&reports](const std::string& text) { reports.push_back(text); });
+        auto in = exampleInputs();
+        in.demand = 0;
+        EXPECT_FALSE(discount.calculate(in).has_value());
+        EXPECT_EQ(reports, std::vector<std::string>{"Invalid procedure call or argument"});
+
+        in = exampleInputs();
+        in.holdingCost = 0;
+        in.interestPercent = 0;
+        EXPECT_FALSE(discount.calculate(in).has_value());
+        EXPECT_EQ(reports.back(), "Division by zero");
+    }
+}
+
+TEST(QuantityDiscountChecks, IncrementalOrder) {
+    const auto k = DiscountKind::Incremental;
+    auto texts = exampleTexts();
+    EXPECT_EQ(checkQuantityDiscountInputs(k, texts), std::nullopt);
+
+    texts.price = "";
+    EXPECT_EQ(checkQuantityDiscountInputs(k, texts),
+              (MessageSpec{"Please enter Price.", "Missing Input", MessageIcon::Exclamation, "txtPrice"}));
+    texts.item = "";
+    EXPECT_EQ(checkQuantityDiscountInputs(k, texts)->text, "Please enter a name for this item.");
+
+    texts = exampleTexts();
+    texts.discountPrice = "x";
+    EXPECT_EQ(checkQuantityDiscountInputs(k, texts),
+              (MessageSpec{"Please enter Discount Price.", "", MessageIcon::Information, "txtPrice1"}));
+    texts.discountPrice = "1";
+    EXPECT_EQ(checkQuantityDiscountInputs(k, texts),
+              (MessageSpec{"The Discount Price cannnot be larger or equal to the Price.", "",
+                           MessageIcon::Information, "txtPrice1"}));
+    texts = exampleTexts();
+    texts.breakPoint = "5 00";
+    EXPECT_EQ(checkQuantityDiscountInputs(k, texts)->focusBox, "txtBreakPoint");
+    texts = exampleTexts();
+    texts.interest = "";
+    EXPECT_EQ(checkQuantityDiscountInputs(k, texts),
+              (MessageSpec{"Please enter Intertest rate.", "Missing Input", MessageIcon::Exclamation,
+                           "txtInterest"}));
+}
+
+TEST(QuantityDiscountChecks, AllUnitsOrder) {
+    const auto k = DiscountKind::AllUnits;
+    auto texts = exampleTexts();
+    EXPECT_EQ(checkQuantityDiscountInputs(k, texts), std::nullopt);
+
+    // An empty price leads with 0, which is not above the discount price.
+    texts.price = "";
+    EXPECT_EQ(checkQuantityDiscountInputs(k, texts)->text,
+              "The Discount Price cannnot be larger or equal to the Price.");
+    // A price that is not a number but leads with a higher one is caught later.
+    texts.price = "2x";
+    EXPECT_EQ(checkQuantityDiscountInputs(k, texts),
+              (MessageSpec{"Please enter Price.", "Missing Input", MessageIcon::Exclamation, "txtPrice"}));
+    texts.breakPoint = "";
+    EXPECT_EQ(checkQuantityDiscountInputs(k, texts)->text, "Please enter Break Point.");
+    texts = exampleTexts();
+    texts.holdingCost = "";
+    EXPECT_EQ(checkQuantityDiscountInputs(k, texts)->text, "Please enter Holding Cost.");
+    texts.interest = "";
+    texts.orderingCost = "";
+    EXPECT_EQ(checkQuantityDiscountInputs(k, texts)->text, "Please enter Ordering Cost.");
+    texts = exampleTexts();
+    texts.interest = "ten";
+    EXPECT_EQ(checkQuantityDiscountInputs(k, texts)->text, "Please enter Interest rate.");
+}
