@@ -44,7 +44,16 @@ public:
     QString chartTitle() const;
     QString rowLabel() const { return m_rowLabel; }
 
+    // Fixes a grid's size to exactly its rows and columns, so every cell shows
+    // without scrolling (also for the discount windows' comparison grid).
+    static void fitToCells(QTableWidget* grid);
+
 private:
+    int totalRow() const;
+    void setCell(int row, int column, const QString& text);
+    void redrawPie();
+    void fitGrid();
+
     QStringList m_parts;
     QTableWidget* m_grid = nullptr;
     QChartView* m_chartView = nullptr;

@@ -1,0 +1,95 @@
+#include "platform/TextReportWindow.h"
+
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTextCursor>
+#include <QToolBar>
+
+#include "platform/MessageBoxNotifier.h"
+
+namespace tervalo::platform {
+
+TextReportWindow::TextReportWindow(const QString& title, Notifier* notifier, QWidget* parent)
+    : QMainWindow(parent), m_notifier(notifier)
+{
+    setObjectName(QStringLiteral("TextReportWindow"));
+    setWindowTitle(title);
+    m_editor = new QPlainTextEdit(this);
+    m_editor->setObjectName(QStringLiteral("txtReport"));
+    m_editor->setAccessibleName(title);
+    m_editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    setCentralWidget(m_editor);
+
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* saveAction = file->addAction(tr("Save &As..."), this, &TextReportWindow::saveAs);
+    saveAction->setShortcut(QKeySequence::SaveAs);
+    QAction* printAction = file->addAction(tr("&Print..."), this, &TextReportWindow::print);
+    printAction->setShortcut(QKeySequence::Print);
+    file->addSeparator();
+    file->addAction(tr("&Close"), this, &QWidget::close);
+
+    QToolBar* tools = addToolBar(tr("Report"));
+    tools->setObjectName(QStringLiteral("tbReport"));
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->addAction(saveAction);
+    tools->addAction(printAction);
+    resize(640, 480);
+}
+
+void TextReportWindow::type(const QString& piece)
+{
+    QString text = piece;
+    if (piece == QLatin1String("{TAB}"))
+        text = QStringLiteral("\t");
+    else if (piece == QLatin1String("{ENTER}") || piece == QLatin1String("{Enter}"))
+        text = QStringLiteral("\n");
+    // Pieces always go to the end, wherever the user has put the cursor meanwhile.
+    QTextCursor cursor(m_editor->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(text);
+}
+
+QString TextReportWindow::text() const
+{
+    return m_editor->toPlainText();
+}
+
+bool TextReportWindow::saveTo(const QString& path)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(text().toUtf8());
+        if (file.commit()) {
+            m_editor->document()->setModified(false);
+            return true;
+        }
+    }
+    const QString message = tr("The report could not be saved as %1: %2").arg(path, file.errorString());
+    MessageBoxNotifier fallback;
+    (m_notifier ? m_notifier : &fallback)->show(this, message, QString(), MsgIcon::Exclamation);
+    return false;
+}
+
+void TextReportWindow::saveAs()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save As"), tr("Report.txt"),
+                                                      tr("Text files (*.txt);;All files (*)"));
+    if (!path.isEmpty())
+        saveTo(path);
+}
+
+void TextReportWindow::print()
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_editor->print(&printer);
+}
+
+}  // namespace tervalo::platform
