@@ -4,6 +4,7 @@
 //   "Driver=QPSQL;Host=...;Port=...;Database=...;User=...;Password=..." reaches PostgreSQL.
 // Failures raise core::RuntimeError(ErrorCode::Database, description).
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
@@ -29,6 +30,11 @@ public:
     // Runs one statement with bound values (positional '?' placeholders).
     // Throws RuntimeError on failure. Returns the number of rows affected.
     int execute(const QString& sql, const QVariantList& values = {});
+
+    // Runs one statement with bound values and hands back the executed query,
+    // positioned before its first row (forward only), for reading rows or the
+    // new row's key (lastInsertId). Throws RuntimeError on failure.
+    QSqlQuery run(const QString& sql, const QVariantList& values = {});
 
 private:
     QString m_name;

@@ -36,12 +36,12 @@ void prepareEnvironment() {
 
 QString databaseDir() {
     if (const char* d = std::getenv("TERVALO_DB_DIR")) return QString::fromLocal8Bit(d);
-    return QCoreApplication::applicationDirPath() + "/../bin";
+    return QStringLiteral(TERVALO_DEFAULT_DB_DIR);
 }
 
 QString fixturesDir() {
     if (const char* d = std::getenv("TERVALO_FIXTURES")) return QString::fromLocal8Bit(d);
-    return QString();
+    return QStringLiteral(TERVALO_DEFAULT_FIXTURES);
 }
 
 QString tempCopyOfDatabase(const QString& fileName) {

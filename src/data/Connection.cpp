@@ -1,0 +1,128 @@
+#include "data/Connection.h"
+
+#include <QFileInfo>
+#include <QSqlError>
+#include <QUrl>
+#include <atomic>
+
+#include "data/ConnectionString.h"
+#include "data/SqlSupport.h"
+
+namespace tervalo::data {
+
+namespace {
+
+// Long enough for another program holding a write lock to finish.
+constexpr int kBusyTimeoutMs = 5000;
+
+QString nextConnectionName() {
+    static std::atomic<int> counter{0};
+    return QStringLiteral("tervalo.connection.%1").arg(++counter);
+}
+
+QSqlDatabase addDatabase(const QString& driver, const QString& name) {
+    if (!QSqlDatabase::isDriverAvailable(driver))
+        throw databaseError("The database driver " + driver + " is not available.");
+    return QSqlDatabase::addDatabase(driver, name);
+}
+
+// Opens an existing SQLite file read-write. The "mode=rw" URI makes SQLite
+// refuse a missing file instead of creating an empty database.
+void openSqliteFile(const QString& name, const QString& file) {
+    const QFileInfo info(file);
+    const QString path = info.absoluteFilePath();
+    if (!info.exists()) throw databaseError("Could not find file '" + path + "'.");
+
+    QSqlDatabase db = addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    db.setDatabaseName("file:" + QString::fromLatin1(QUrl::toPercentEncoding(path, "/")) + "?mode=rw");
+    if (!db.open()) throw databaseError("Could not open '" + path + "': " + describe(db.lastError()));
+
+    // SQLite reads the file lazily: make sure it is a database now.
+    QSqlQuery probe(db);
+    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+        const QString reason = describe(probe.lastError());
+        if (reason.contains(QLatin1String("not a database")))
+            throw databaseError("Unrecognized database format '" + path + "'.");
+        throw databaseError("Could not open '" + path + "': " + reason);
+    }
+}
+
+void openPostgres(const QString& name, const ConnectionString& cs) {
+    QSqlDatabase db = addDatabase(QStringLiteral("QPSQL"), name);
+    db.setHostName(cs.value("Host"));
+    if (cs.contains("Port")) {
+        bool ok = false;
+        const int port = cs.value("Port").toInt(&ok);
+        if (!ok) throw databaseError("The port '" + cs.value("Port") + "' is not a number.");
+        db.setPort(port);
+    }
+    db.setDatabaseName(cs.value("Database"));
+    db.setUserName(cs.contains("User") ? cs.value("User") : cs.value("User ID"));
+    db.setPassword(cs.value("Password"));
+    if (!db.open()) throw databaseError(describe(db.lastError()));
+}
+
+}  // namespace
+
+Connection::Connection() : m_name(nextConnectionName()) {}
+
+Connection::~Connection() { close(); }
+
+void Connection::open(const QString& connectionString) {
+    close();
+    m_connectionString = connectionString;
+    try {
+        const ConnectionString cs = ConnectionString::parse(connectionString);
+        const QString driver = cs.value("Driver");
+        if (driver.compare("QPSQL", Qt::CaseInsensitive) == 0) {
+            openPostgres(m_name, cs);
+        } else if (driver.compare("QSQLITE", Qt::CaseInsensitive) == 0) {
+            openSqliteFile(m_name, cs.value("Database"));
+        } else if (driver.isEmpty() && !cs.value("Data Source").isEmpty()) {
+            openSqliteFile(m_name, cs.value("Data Source"));
+        } else if (!driver.isEmpty()) {
+            throw databaseError("The database driver '" + driver + "' is not supported.");
+        } else {
+            throw databaseError("Data source name not found and no default driver specified.");
+        }
+    } catch (...) {
+        close();  // the failed connection's handles are gone by now
+        throw;
+    }
+}
+
+void Connection::close() {
+    if (!QSqlDatabase::contains(m_name)) return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+bool Connection::isOpen() const {
+    return QSqlDatabase::contains(m_name) && database().isOpen();
+}
+
+QSqlDatabase Connection::database() const { return QSqlDatabase::database(m_name, false); }
+
+QSqlQuery Connection::run(const QString& sql, const QVariantList& values) {
+    if (!isOpen()) throw objectClosedError();
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.prepare(sql)) throw databaseError(describe(query.lastError()));
+    for (const QVariant& value : values) query.addBindValue(value);
+    if (!query.exec()) throw databaseError(describe(query.lastError()));
+    return query;
+}
+
+int Connection::execute(const QString& sql, const QVariantList& values) {
+    return run(sql, values).numRowsAffected();
+}
+
+void ExecuteSQL(Connection& cnn, const QString& sql, const QVariantList& values) {
+    cnn.execute(sql, values);
+}
+
+}  // namespace tervalo::data

@@ -1,0 +1,99 @@
+#include "data/ConnectionString.h"
+
+#include <optional>
+
+#include "core/RuntimeError.h"
+
+namespace tervalo::data {
+
+namespace {
+
+[[noreturn]] void badFormat(qsizetype index) {
+    throw core::RuntimeError(core::ErrorCode::Database,
+                             "Format of the initialization string does not conform to specification "
+                             "starting at index " + std::to_string(index) + ".");
+}
+
+// Reads a quoted or braced value starting at text[i] (the opening mark) and
+// leaves i after the closing mark; nullopt when the mark is never closed.
+std::optional<QString> readEnclosed(const QString& text, qsizetype& i) {
+    const QChar open = text[i];
+    const QChar close = open == u'{' ? QChar(u'}') : open;
+    QString value;
+    for (++i; i < text.size(); ++i) {
+        if (text[i] != close) {
+            value += text[i];
+        } else if (close != u'}' && i + 1 < text.size() && text[i + 1] == close) {
+            value += close;  // a doubled quote stands for one
+            ++i;
+        } else {
+            ++i;
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+ConnectionString ConnectionString::parse(const QString& text) {
+    ConnectionString result;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const qsizetype segmentStart = i;
+        const qsizetype eq = text.indexOf(u'=', i);
+        const qsizetype semi = text.indexOf(u';', i);
+        if (eq < 0 || (semi >= 0 && semi < eq)) {
+            // A segment without '=': only blanks between separators are allowed.
+            const qsizetype end = semi < 0 ? text.size() : semi;
+            if (!text.mid(i, end - i).trimmed().isEmpty()) badFormat(segmentStart);
+            i = end + 1;
+            continue;
+        }
+        const QString key = text.mid(i, eq - i).trimmed();
+        if (key.isEmpty()) badFormat(segmentStart);
+        i = eq + 1;
+        while (i < text.size() && text[i].isSpace()) ++i;
+        QString value;
+        if (i < text.size() && (text[i] == u'"' || text[i] == u'\'' || text[i] == u'{')) {
+            const auto enclosed = readEnclosed(text, i);
+            if (!enclosed) badFormat(segmentStart);
+            value = *enclosed;
+            while (i < text.size() && text[i].isSpace()) ++i;
+            if (i < text.size() && text[i] != u';') badFormat(segmentStart);
+        } else {
+            const qsizetype end = text.indexOf(u';', i);
+            value = text.mid(i, (end < 0 ? text.size() : end) - i).trimmed();
+            i = end < 0 ? text.size() : end;
+        }
+        ++i;  // past the ';'
+        result.m_pairs.append({key, value});
+    }
+    return result;
+}
+
+QString ConnectionString::forFile(const QString& folder, const QString& fileName) {
+    return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + folder + "/" + fileName +
+           ";Persist Security Info=False";
+}
+
+bool ConnectionString::contains(const QString& key) const {
+    for (const auto& [k, v] : m_pairs)
+        if (k.compare(key, Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+QString ConnectionString::value(const QString& key) const {
+    QString found;
+    for (const auto& [k, v] : m_pairs)
+        if (k.compare(key, Qt::CaseInsensitive) == 0) found = v;
+    return found;
+}
+
+QStringList ConnectionString::keys() const {
+    QStringList result;
+    for (const auto& [k, v] : m_pairs) result.append(k);
+    return result;
+}
+
+}  // namespace tervalo::data

@@ -1,0 +1,33 @@
+#pragma once
+// A connection string: "key=value" pairs separated by ';'. Keys are matched
+// without regard to case; a value may be quoted ("..." or '...', a doubled quote
+// inside stands for one) or braced ({...}) so that it can hold ';'.
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+namespace tervalo::data {
+
+class ConnectionString {
+public:
+    ConnectionString() = default;
+
+    // Throws core::RuntimeError(ErrorCode::Database) on an unclosed quote or a
+    // segment without '='.
+    static ConnectionString parse(const QString& text);
+
+    // The Jet-form string that names a database file in a folder:
+    // "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=FOLDER/FILE;Persist Security Info=False".
+    static QString forFile(const QString& folder, const QString& fileName);
+
+    bool contains(const QString& key) const;
+    // The value of the key (the last one when repeated), "" when absent.
+    QString value(const QString& key) const;
+    QStringList keys() const;
+
+private:
+    QList<QPair<QString, QString>> m_pairs;
+};
+
+}  // namespace tervalo::data

@@ -1,0 +1,33 @@
+#pragma once
+// Small helpers shared by the data classes: database errors and the conversions
+// between stored values and row fields.
+#include <QDate>
+#include <QString>
+#include <QVariant>
+#include <optional>
+
+#include "core/RuntimeError.h"
+
+class QSqlError;
+
+namespace tervalo::data {
+
+// A run-time error with the database's description.
+core::RuntimeError databaseError(const QString& description);
+// Using a closed connection or recordset.
+core::RuntimeError objectClosedError();
+// The driver's own text when it has one ("no such table: Foo"), else Qt's.
+QString describe(const QSqlError& error);
+
+// Dates are stored as ISO "YYYY-MM-DD" text; an invalid date is stored as NULL.
+QVariant isoDate(const QDate& day);
+QDate dateFromValue(const QVariant& value);
+// NULL becomes nullopt.
+std::optional<QString> optionalText(const QVariant& value);
+std::optional<double> optionalDouble(const QVariant& value);
+// A LogID given as text, as a number; nullopt when it is not a whole number.
+std::optional<qlonglong> logIdValue(const QString& logId);
+// The same, for a row that must exist: throws when it is not a whole number.
+qlonglong requireLogId(const QString& logId);
+
+}  // namespace tervalo::data

@@ -1,0 +1,52 @@
+#include "DataTestSupport.h"
+
+using tervalo::data::ConnectionString;
+using tervalo::data::test::databaseErrorOf;
+
+TEST(ConnectionString, KeysMatchWithoutRegardToCase) {
+    const auto cs = ConnectionString::parse(
+        "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/tervalo/Demo.mdb;Persist Security Info=False");
+    EXPECT_EQ(cs.value("data source"), "/opt/tervalo/Demo.mdb");
+    EXPECT_EQ(cs.value("PROVIDER"), "Microsoft.Jet.OLEDB.4.0");
+    EXPECT_TRUE(cs.contains("persist security info"));
+    EXPECT_EQ(cs.keys(), QStringList({"Provider", "Data Source", "Persist Security Info"}));
+}
+
+TEST(ConnectionString, AbsentKeyGivesEmptyTextAndRepeatedKeyItsLastValue) {
+    const auto cs = ConnectionString::parse("Driver=QPSQL;Host=a;HOST=b");
+    EXPECT_FALSE(cs.contains("Port"));
+    EXPECT_EQ(cs.value("Port"), "");
+    EXPECT_EQ(cs.value("host"), "b");
+}
+
+TEST(ConnectionString, BlanksAroundKeysAndValuesAndEmptySegmentsAreIgnored) {
+    const auto cs = ConnectionString::parse("  Host = db.example  ;; Port=5432 ; ");
+    EXPECT_EQ(cs.value("Host"), "db.example");
+    EXPECT_EQ(cs.value("Port"), "5432");
+    EXPECT_EQ(cs.keys().size(), 2);
+}
+
+TEST(ConnectionString, QuotedAndBracedValuesKeepSeparatorsAndBlanks) {
+    const auto cs = ConnectionString::parse(
+        "Password=\"se;cr\"\"et \";User='o''brien';Driver={Some Driver; v2};Data Source=a=b");
+    EXPECT_EQ(cs.value("Password"), "se;cr\"et ");
+    EXPECT_EQ(cs.value("User"), "o'brien");
+    EXPECT_EQ(cs.value("Driver"), "Some Driver; v2");
+    EXPECT_EQ(cs.value("Data Source"), "a=b");
+}
+
+TEST(ConnectionString, MalformedTextIsAnError) {
+    EXPECT_EQ(databaseErrorOf([] { ConnectionString::parse("Host=db;Password=\"open"); }),
+              "Format of the initialization string does not conform to specification starting at index 8.");
+    EXPECT_EQ(databaseErrorOf([] { ConnectionString::parse("Host=db;garbage;Port=1"); }),
+              "Format of the initialization string does not conform to specification starting at index 8.");
+    EXPECT_EQ(databaseErrorOf([] { ConnectionString::parse("=x"); }),
+              "Format of the initialization string does not conform to specification starting at index 0.");
+    EXPECT_EQ(databaseErrorOf([] { ConnectionString::parse("User='a'b;Host=x"); }),
+              "Format of the initialization string does not conform to specification starting at index 0.");
+}
+
+TEST(ConnectionString, JetFormNamesTheFileInItsFolder) {
+    EXPECT_EQ(ConnectionString::forFile("/opt/tervalo", "NWRetail.mdb"),
+              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/tervalo/NWRetail.mdb;Persist Security Info=False");
+}
