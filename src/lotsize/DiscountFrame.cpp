@@ -1,0 +1,134 @@
+#include "lotsize/DiscountFrame.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "core/NumberText.h"
+#include "data/Eoq1Repository.h"
+#include "widgets/AppContext.h"
+#include "widgets/FormBuilder.h"
+#include "widgets/GuardedHandler.h"
+#include "widgets/InputBoxes.h"
+
+namespace tervalo::lotsize {
+
+namespace fb = widgets::FormBuilder;
+namespace lot = core::lotsize;
+
+namespace {
+
+platform::MsgIcon toMsgIcon(lot::MessageIcon icon)
+{
+    switch (icon) {
+    case lot::MessageIcon::Exclamation: return platform::MsgIcon::Exclamation;
+    case lot::MessageIcon::Information: return platform::MsgIcon::Information;
+    case lot::MessageIcon::None: break;
+    }
+    return platform::MsgIcon::None;
+}
+
+}  // namespace
+
+DiscountFrame::DiscountFrame(const DiscountFrameTexts& texts, int modelId, widgets::AppContext& ctx,
+                             BasisSource basis, QWidget* parent)
+    : QGroupBox(QStringLiteral("Quantity Discount"), parent),
+      m_texts(texts),
+      m_modelId(modelId),
+      m_ctx(ctx),
+      m_basis(std::move(basis))
+{
+    setObjectName(QStringLiteral("fraDiscount"));
+    m_rate = fb::inputBox(this, QStringLiteral("txtDiscRate"));
+    m_quantity = fb::inputBox(this, QStringLiteral("txtDiscQ"));
+    for (QLineEdit* box : {m_rate, m_quantity}) {
+        box->setMaximumWidth(70);
+        widgets::InputBoxes::install(box, widgets::InputBoxes::numberBox(), ctx.notifier);
+    }
+    m_shouldYou = fb::button(this, QStringLiteral("cmdShouldYou"), texts.shouldYouCaption);
+    m_decisionBox = new QPlainTextEdit(this);
+    m_decisionBox->setObjectName(QStringLiteral("txtDecison"));
+    m_decisionBox->setReadOnly(true);
+    m_decisionBox->setFocusPolicy(Qt::NoFocus);
+    m_decisionBox->setMinimumHeight(150);
+    m_decisionBox->hide();
+
+    auto* offerLine = new QHBoxLayout;
+    auto* lead = fb::label(this, QStringLiteral("Label13"), QStringLiteral("The supplier will give a"));
+    lead->setBuddy(m_rate);
+    auto* quantityLead = fb::label(this, QStringLiteral("Label15"), texts.quantityLead);
+    quantityLead->setBuddy(m_quantity);
+    offerLine->addWidget(lead);
+    offerLine->addWidget(m_rate);
+    offerLine->addWidget(fb::label(this, QStringLiteral("Label14"), QStringLiteral("%")));
+    offerLine->addWidget(quantityLead);
+    offerLine->addWidget(m_quantity);
+    offerLine->addWidget(fb::label(this, QStringLiteral("Label16"), texts.unitsText));
+    offerLine->addStretch(1);
+
+    auto* layout = new QGridLayout(this);
+    layout->addLayout(offerLine, 0, 0, 1, 2);
+    layout->addWidget(m_shouldYou, 1, 0, Qt::AlignLeft);
+    layout->addWidget(m_decisionBox, 2, 0, 1, 2);
+
+    connect(m_shouldYou, &QPushButton::clicked, this, &DiscountFrame::onCmdShouldYouClicked);
+}
+
+void DiscountFrame::clearTexts()
+{
+    m_rate->clear();
+    m_quantity->clear();
+    clearDecision();
+}
+
+void DiscountFrame::clearDecision()
+{
+    m_decisionBox->clear();
+    m_decision.clear();
+}
+
+void DiscountFrame::onCmdShouldYouClicked()
+{
+    widgets::runGuarded(window(), m_ctx.notifier, [this] { evaluate(); }, m_texts.errorSuffix);
+}
+
+void DiscountFrame::evaluate()
+{
+    const std::string rateText = m_rate->text().toStdString();
+    const std::string quantityText = m_quantity->text().toStdString();
+    if (const auto refusal = lot::checkDiscountOffer(m_texts.kind, rateText, quantityText)) {
+        m_ctx.notifier->show(window(), QString::fromStdString(refusal->text), QString::fromStdString(refusal->title),
+                             toMsgIcon(refusal->icon));
+        if (auto* box = findChild<QLineEdit*>(QString::fromStdString(refusal->focusBox)))
+            box->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+
+    Basis basis = m_basis();
+    basis.inputs.window = m_texts.kind;
+    basis.inputs.ratePercent = core::leadingNumber(rateText);
+    basis.inputs.offeredQuantity = core::leadingNumber(quantityText);
+    const lot::DiscountOfferResult result = lot::evaluateDiscountOffer(basis.inputs);
+    showDecision(QString::fromStdString(result.decision));
+
+    // Without a row of the last calculation (cleared, or its save failed) the
+    // decision is shown but no earlier row is touched.
+    if (basis.logId.isEmpty() || !m_ctx.cnn)
+        return;
+    data::Eoq1Repository(*m_ctx.cnn)
+        .updateDiscount(m_modelId, basis.logId,
+                        QString::fromStdString(lot::discountOfferSentence(rateText, quantityText)), m_decision);
+}
+
+void DiscountFrame::showDecision(const QString& decision)
+{
+    m_decision = decision;
+    m_decisionBox->show();
+    QString shown = decision;
+    m_decisionBox->setPlainText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+}  // namespace tervalo::lotsize

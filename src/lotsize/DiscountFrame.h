@@ -1,0 +1,64 @@
+#pragma once
+// The supplier's-offer frame of the purchasing windows ("Quantity Discount"):
+// a rate and a quantity, the button "Should you accept this offer?" and the
+// decision box. The checks, the costing and the texts come from
+// core::lotsize::DiscountOffer; the frame shows them and writes the offer and
+// the decision into the row the window's last calculation saved.
+#include <QGroupBox>
+#include <QString>
+#include <functional>
+
+#include "core/lotsize/DiscountOffer.h"
+#include "lotsize/EoqWindowDescription.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tervalo::widgets { struct AppContext; }
+
+namespace tervalo::lotsize {
+
+class DiscountFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    // What the window's last calculation leaves for the what-if.
+    struct Basis {
+        core::lotsize::DiscountOfferInputs inputs;  // all but the rate and the quantity
+        QString logId;  // the row to update; empty: nothing is updated
+    };
+    using BasisSource = std::function<Basis()>;
+
+    DiscountFrame(const DiscountFrameTexts& texts, int modelId, widgets::AppContext& ctx, BasisSource basis,
+                  QWidget* parent = nullptr);
+
+    // Empties the rate, the quantity and the decision; the decision box keeps its visibility.
+    void clearTexts();
+    // Empties the decision only (its calculation no longer stands).
+    void clearDecision();
+    // The decision as last shown, with its CRLF line breaks.
+    QString decision() const { return m_decision; }
+
+    QLineEdit* rateBox() const { return m_rate; }
+    QLineEdit* quantityBox() const { return m_quantity; }
+    QPushButton* shouldYouButton() const { return m_shouldYou; }
+
+private slots:
+    void onCmdShouldYouClicked();
+
+private:
+    void evaluate();
+    void showDecision(const QString& decision);
+
+    DiscountFrameTexts m_texts;
+    int m_modelId;
+    widgets::AppContext& m_ctx;
+    BasisSource m_basis;
+    QLineEdit* m_rate = nullptr;
+    QLineEdit* m_quantity = nullptr;
+    QPushButton* m_shouldYou = nullptr;
+    QPlainTextEdit* m_decisionBox = nullptr;
+    QString m_decision;
+};
+
+}  // namespace tervalo::lotsize
