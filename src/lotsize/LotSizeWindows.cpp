@@ -1,5 +1,7 @@
 #include "lotsize/LotSizeWindows.h"
 
+#include "lotsize/AllUnitDiscountWindow.h"
+#include "lotsize/IncrementalDiscountWindow.h"
 #include "lotsize/ManufNsWindow.h"
 #include "lotsize/ManufSaWindow.h"
 #include "lotsize/PurchaseNsWindow.h"
@@ -26,6 +28,8 @@ void registerLotSizeWindows(widgets::AppContext& ctx)
     add<PurchaseSaWindow>(ctx, "frmPurchaseSA");
     add<ManufNsWindow>(ctx, "frmManufNS");
     add<ManufSaWindow>(ctx, "frmManufSA");
+    add<IncrementalDiscountWindow>(ctx, "frmIncrementalDiscount");
+    add<AllUnitDiscountWindow>(ctx, "frmAllUnitDiscount");
 }
 
 }  // namespace tervalo::lotsize
