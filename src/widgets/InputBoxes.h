@@ -41,10 +41,17 @@ inline InputBoxOptions itemBox() {
 }
 
 // Gives `box` the behaviour in `options`. The notifier shows the check's message.
+// Installing again on the same box replaces its options. The first call also
+// installs the application-wide filter that runs the leave-time check.
+// Only typed characters are filtered; pasted text is not. Enter on a focused
+// button presses it only when the button has autoDefault set: windows make
+// their buttons with FormBuilder::button, which sets it.
 void install(QLineEdit* box, const InputBoxOptions& options, platform::Notifier* notifier);
 
 // Marks a control as reached without the leave-time check (Clear, Example).
 void setCausesValidation(QWidget* control, bool causes);
+// Whether reaching `control` runs the check (true unless set false above).
+bool causesValidation(const QWidget* control);
 
 // The check itself, for callers that need it: true when `text` passes.
 bool passesNumberCheck(const QString& text);
