@@ -1,6 +1,53 @@
+// Tervalo: cost-minimising inventory policies.
 #include <QApplication>
+#include <QLocale>
+#include <QTimer>
+#include <clocale>
+#include <cstdlib>
+#include <memory>
+
+#include "platform/Clock.h"
+#include "platform/EoqReportPreviewService.h"
+#include "platform/MessageBoxNotifier.h"
+#include "platform/PlainTextReportService.h"
+#include "platform/SettingsStore.h"
+#include "shell/MainWindow.h"
+#include "shell/ScreenshotTour.h"
+#include "shell/StartUp.h"
+#include "shell/ToolbarIcons.h"
+
+using namespace tervalo;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Tervalo"));
+    // Numbers are read and written with "." whatever the user's locale.
+    QLocale::setDefault(QLocale::c());
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setWindowIcon(shell::ToolbarIcons::icon(QStringLiteral("Tervalo"), app.style()));
+
+    platform::MessageBoxNotifier notifier;
+    platform::SettingsStore settings;
+    platform::Clock clock;
+    shell::StartUp startUp(settings, notifier, clock);
+    platform::PlainTextReportService textReports(&notifier);
+    // The model windows print the rows they saved, so the query runs on the shared connection.
+    platform::EoqReportPreviewService reports(startUp.connection(), &clock);
+    startUp.context().textReports = &textReports;
+    startUp.context().reports = &reports;
+
+    shell::MainWindow* main = startUp.run();
+    // Closing the main window ends the program.
+    QObject::connect(main, &shell::MainWindow::unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    // Only for scripts/screenshot: TERVALO_SCREENSHOT=<folder>, TERVALO_SCREENSHOT_FORMS=frmA,frmB
+    std::unique_ptr<shell::ScreenshotTour> tour;
+    if (const char* out = std::getenv("TERVALO_SCREENSHOT"); out && *out) {
+        const char* forms = std::getenv("TERVALO_SCREENSHOT_FORMS");
+        tour = std::make_unique<shell::ScreenshotTour>(
+            startUp.context(), QString::fromLocal8Bit(out),
+            QString::fromLocal8Bit(forms ? forms : "").split(',', Qt::SkipEmptyParts));
+        QTimer::singleShot(0, tour.get(), &shell::ScreenshotTour::start);
+    }
+    return app.exec();
 }

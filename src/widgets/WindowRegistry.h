@@ -38,6 +38,14 @@ public:
     QWidget* openFresh(const QString& formName);
     // Clears the slot without closing the window.
     void release(const QString& formName);
+    // Closes the default instance, if one exists, and clears its slot.
+    void unload(const QString& formName);
+
+    WindowRegistry() = default;
+    WindowRegistry(const WindowRegistry&) = delete;
+    WindowRegistry& operator=(const WindowRegistry&) = delete;
+    // Deletes the default instances that no parent owns.
+    ~WindowRegistry();
 
 private:
     QHash<QString, Factory> m_factories;

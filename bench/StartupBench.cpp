@@ -1,0 +1,69 @@
+// The program's start-up less the three-second splash wait: both connections
+// opened on copies of the database files, the main window built, loaded and
+// shown, offscreen. Run: build/<dir>/bin/bench_StartupBench (reports the median
+// of ten repetitions).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "platform/Clock.h"
+#include "platform/RecordingNotifier.h"
+#include "platform/SettingsStore.h"
+#include "shell/StartUp.h"
+
+using namespace tervalo;
+
+namespace {
+
+// A stand-in program folder with copies of the two database files start-up opens.
+QString programFolder() {
+    static QTemporaryDir dir;
+    static bool filled = false;
+    if (!filled) {
+        for (const char* file : {"Demo.mdb", "dbWHouse.mdb"}) {
+            const QString from = QCoreApplication::applicationDirPath() + '/' + file;
+            if (!QFile::copy(from, dir.filePath(file))) std::fprintf(stderr, "missing %s\n", qPrintable(from));
+        }
+        filled = true;
+    }
+    return dir.path();
+}
+
+void BM_StartUp(benchmark::State& state) {
+    platform::SettingsStore settings;
+    platform::RecordingNotifier notifier;
+    platform::FakeClock clock;
+    const QString folder = programFolder();
+    for (auto _ : state) {
+        auto startUp = std::make_unique<shell::StartUp>(settings, notifier, clock, folder);
+        benchmark::DoNotOptimize(startUp->run());
+        state.PauseTiming();
+        startUp.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    if (!notifier.messages.isEmpty()) state.SkipWithError(qPrintable(notifier.last().text));
+}
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Never touch the user's own settings.
+    QTemporaryDir config;
+    setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

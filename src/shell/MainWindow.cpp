@@ -1,0 +1,432 @@
+#include "shell/MainWindow.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <cmath>
+
+#include "core/NumberText.h"
+#include "core/RuntimeError.h"
+#include "platform/Clock.h"
+#include "platform/Notifier.h"
+#include "platform/SettingsStore.h"
+#include "platform/Twips.h"
+#include "shell/HelpWindow.h"
+#include "shell/MdiArrangement.h"
+#include "shell/SharedRoutines.h"
+#include "widgets/AppContext.h"
+#include "widgets/GuardedHandler.h"
+#include "widgets/WindowRegistry.h"
+
+namespace tervalo::shell {
+
+namespace {
+
+const QString kSettings = QStringLiteral("Settings");
+const QString kSupportAddress = QStringLiteral("https://tervalo.example.org/support");
+
+struct PlacementKey {
+    const char* key;
+    float def;  // twips
+};
+constexpr PlacementKey kLeft{"MainLeft", 1000};
+constexpr PlacementKey kTop{"MainTop", 1000};
+constexpr PlacementKey kWidth{"MainWidth", 6500};
+constexpr PlacementKey kHeight{"MainHeight", 6500};
+
+// The hourglass for the length of a toolbar action; restored before any message.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+[[noreturn]] void raiseError(const char* description) {
+    throw core::RuntimeError(core::ErrorCode::Other, description);
+}
+
+// Calls a method another window offers for being driven (see WindowCatalog.h).
+template <class... Args>
+void callWindow(QWidget* w, const char* method, Args... args) {
+    if (!QMetaObject::invokeMethod(w, method, Qt::DirectConnection, args...))
+        raiseError("Object doesn't support this property or method");
+}
+
+void moveToOrigin(QWidget* w) {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) sub->move(0, 0);
+    else w->move(0, 0);
+}
+
+// A stored value that is not a number falls back to the key's default rather
+// than leaving the window unplaced.
+float placementValue(const platform::SettingsStore* settings, const PlacementKey& k) {
+    if (!settings) return k.def;
+    const std::string text = settings->get(kSettings, QString::fromLatin1(k.key), QString()).toStdString();
+    try {
+        if (!core::isNumber(text)) return k.def;
+        const float v = core::toSingle(core::leadingNumber(text));
+        return std::fabs(v) <= 1.0e8f ? v : k.def;
+    } catch (const core::RuntimeError&) {
+        return k.def;
+    }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(widgets::AppContext& ctx, QWidget* parent) : QMainWindow(parent), m_ctx(ctx) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Tervalo"));
+    m_mdi = new QMdiArea(this);
+    m_mdi->setObjectName(QStringLiteral("mdiArea"));
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdi);
+    buildMenus();
+    buildToolBar();
+    buildStatusBar();
+    connectHandlers();
+    if (m_ctx.registry) m_ctx.registry->setMdiArea(m_mdi);
+    m_ctx.panel = this;
+
+    ApplyResourceStrings(this);
+    loadPlacement();
+    setDataMenusEnabled(false);
+    menuAction(QStringLiteral("mnuDemoDatabase"))->setChecked(m_ctx.dataSource == QLatin1String("Demo.mdb"));
+    onClockTimerTimeout();
+}
+
+MainWindow::~MainWindow() {
+    if (m_ctx.panel == this) m_ctx.panel = nullptr;
+    if (m_ctx.mainWindow == this) m_ctx.mainWindow = nullptr;
+    if (m_ctx.registry && m_ctx.registry->mdiArea() == m_mdi) m_ctx.registry->setMdiArea(nullptr);
+}
+
+QAction* MainWindow::menuAction(const QString& name) const { return m_actions.value(name); }
+
+void MainWindow::setDataMenusEnabled(bool enable) {
+    for (const char* name : {"mnuFind", "mnuAnalyze", "mnuImport"})
+        menuAction(QString::fromLatin1(name))->setEnabled(enable);
+}
+
+// ---- position and size ----------------------------------------------------
+
+void MainWindow::loadPlacement() {
+    using platform::Twips::toPixels;
+    const platform::SettingsStore* s = m_ctx.settings;
+    move(toPixels(placementValue(s, kLeft)), toPixels(placementValue(s, kTop)));
+    resize(toPixels(placementValue(s, kWidth)), toPixels(placementValue(s, kHeight)));
+}
+
+// The frame's position and the size as they are, maximised or not: loading
+// applies them the same way, so a start without changes restores the window.
+void MainWindow::savePlacement() {
+    if (!m_ctx.settings) return;
+    const auto store = [this](const PlacementKey& k, int pixels) {
+        const float twips = static_cast<float>(platform::Twips::toTwips(pixels));
+        m_ctx.settings->save(kSettings, QString::fromLatin1(k.key), QString::fromStdString(core::generalText(twips)));
+    };
+    store(kLeft, pos().x());
+    store(kTop, pos().y());
+    store(kWidth, width());
+    store(kHeight, height());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!isMinimized()) savePlacement();
+    if (m_help) m_help->close();
+    event->accept();
+    emit unloaded();
+}
+
+// ---- shared handler helpers --------------------------------------------------
+
+void MainWindow::guarded(const std::function<void()>& body) {
+    widgets::runGuarded(this, m_ctx.notifier, body, QString(), QString(), platform::MsgIcon::None);
+}
+
+void MainWindow::showNotAvailable() {
+    if (m_ctx.notifier)
+        m_ctx.notifier->show(this, QStringLiteral("This window is not available in this version of Tervalo."),
+                             QString(), platform::MsgIcon::Information);
+}
+
+QWidget* MainWindow::showWindow(const QString& formName, bool fresh) {
+    widgets::WindowRegistry* reg = m_ctx.registry;
+    if (!reg || !reg->isRegistered(formName)) {
+        showNotAvailable();
+        return nullptr;
+    }
+    return fresh ? reg->openFresh(formName) : reg->show(formName);
+}
+
+void MainWindow::showChildFresh(const QString& formName) {
+    if (QWidget* w = showWindow(formName, true)) ShowChildForm(w);
+}
+
+void MainWindow::showModal(const QString& formName) {
+    widgets::WindowRegistry* reg = m_ctx.registry;
+    if (!reg || !reg->isRegistered(formName)) return showNotAvailable();
+    reg->release(formName);  // a modal window opens in its initial state each time
+    QWidget* w = reg->instance(formName);
+    if (auto* dialog = qobject_cast<QDialog*>(w)) {
+        dialog->exec();
+        dialog->deleteLater();
+    } else if (w) {
+        w->setWindowModality(Qt::ApplicationModal);
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        w->show();
+    }
+}
+
+void MainWindow::showReportList(int list) {
+    // The EOQ list is filled before the window shows; the others once it is shown.
+    widgets::WindowRegistry* reg = m_ctx.registry;
+    if (!reg || !reg->isRegistered(QStringLiteral("frmReport"))) return showNotAvailable();
+    QWidget* w = reg->instance(QStringLiteral("frmReport"));
+    if (list == 1) callWindow(w, "showList", Q_ARG(int, list));
+    reg->show(QStringLiteral("frmReport"));
+    moveToOrigin(w);
+    if (list != 1) callWindow(w, "showList", Q_ARG(int, list));
+}
+
+void MainWindow::salesDataAction(bool find, bool import, bool analyze) {
+    widgets::WindowRegistry* reg = m_ctx.registry;
+    if (!reg || !reg->isRegistered(QStringLiteral("frmSalesData"))) return showNotAvailable();
+    callWindow(reg->instance(QStringLiteral("frmSalesData")), "actionViaMenu", Q_ARG(bool, find),
+               Q_ARG(bool, import), Q_ARG(bool, analyze));
+}
+
+void MainWindow::documentAction() {
+    // The rich-text document windows are not part of this version.
+    showNotAvailable();
+}
+
+QTextEdit* MainWindow::activeRichText() const {
+    QMdiSubWindow* sub = m_mdi->currentSubWindow();
+    if (!sub || !sub->widget()) raiseError("Object variable or With block variable not set");
+    auto* box = sub->widget()->findChild<QTextEdit*>(QStringLiteral("rtfText"));
+    if (!box) raiseError("Object doesn't support this property or method");
+    return box;
+}
+
+void MainWindow::toggleFormat(const QString& key) {
+    QAction* button = menuAction(key);
+    button->setChecked(!button->isChecked());  // undo the click's own toggle: the selection decides
+    QTextEdit* box = activeRichText();
+    const QTextCharFormat current = box->currentCharFormat();
+    QTextCharFormat change;
+    bool now = false;
+    if (key == QLatin1String("Bold")) {
+        now = current.fontWeight() <= QFont::Normal;
+        change.setFontWeight(now ? QFont::Bold : QFont::Normal);
+    } else if (key == QLatin1String("Italic")) {
+        now = !current.fontItalic();
+        change.setFontItalic(now);
+    } else {
+        now = !current.fontUnderline();
+        change.setFontUnderline(now);
+    }
+    box->mergeCurrentCharFormat(change);
+    button->setChecked(now);
+}
+
+// ---- menu handlers -----------------------------------------------------------
+
+void MainWindow::onDocumentItemTriggered() {
+    guarded([this] { documentAction(); });
+}
+
+void MainWindow::onMnuFileExitTriggered() { close(); }
+
+void MainWindow::onPlaceholderTriggered() {
+    const auto* item = qobject_cast<QAction*>(sender());
+    if (!item || !m_ctx.notifier) return;
+    m_ctx.notifier->show(this, QStringLiteral("Add '%1_Click' code.").arg(item->objectName()));
+}
+
+void MainWindow::onMnuViewToolbarTriggered() {
+    m_toolBar->setVisible(menuAction(QStringLiteral("mnuViewToolbar"))->isChecked());
+}
+
+void MainWindow::onMnuViewStatusBarTriggered() {
+    statusBar()->setVisible(menuAction(QStringLiteral("mnuViewStatusBar"))->isChecked());
+}
+
+void MainWindow::onMnuViewRefreshTriggered() {
+    if (m_ctx.notifier) m_ctx.notifier->show(this, QStringLiteral("Add 'mnuViewRefresh_Click' code."));
+}
+
+void MainWindow::onMnuViewOptionsTriggered() {
+    guarded([this] { showModal(QStringLiteral("frmOptions")); });
+}
+
+void MainWindow::onMnuTervaloTriggered() {
+    guarded([this] { showChildFresh(QStringLiteral("frmWizard")); });
+}
+
+void MainWindow::onMnuForcastTriggered() {
+    guarded([this] { showChildFresh(QStringLiteral("frmD1")); });
+}
+
+void MainWindow::onMnuModelsTriggered(QAction* item) {
+    guarded([this, item] { showWindow(item->data().toString()); });
+}
+
+void MainWindow::onMnuFindTriggered() {
+    guarded([this] { salesDataAction(true, false, false); });
+}
+
+void MainWindow::onMnuImportTriggered() {
+    guarded([this] { salesDataAction(false, true, false); });
+}
+
+void MainWindow::onMnuAnalyzeTriggered() {
+    guarded([this] { salesDataAction(false, false, true); });
+}
+
+void MainWindow::onMnuDemoDatabaseTriggered() {
+    guarded([this] {
+        // The running program keeps its connection; the choice applies at the next start.
+        const bool demo = menuAction(QStringLiteral("mnuDemoDatabase"))->isChecked();
+        if (m_ctx.settings)
+            m_ctx.settings->save(QStringLiteral("DataSource"), QStringLiteral("Name"),
+                                 demo ? QStringLiteral("Demo.mdb") : QStringLiteral("dbWHouse.mdb"));
+        if (m_ctx.notifier)
+            m_ctx.notifier->show(this,
+                                 QStringLiteral("You have just changed datasource.  To use this database, "
+                                                "please exit this program and restart it."),
+                                 QStringLiteral("Database changed"), platform::MsgIcon::Information);
+    });
+}
+
+void MainWindow::onMnuReportTriggered(QAction* item) {
+    guarded([this, item] { showReportList(item->data().toInt()); });
+}
+
+void MainWindow::onMnuWindowCascadeTriggered() {
+    guarded([this] { m_mdi->cascadeSubWindows(); });
+}
+
+void MainWindow::onMnuWindowTileHorizontalTriggered() {
+    guarded([this] { MdiArrangement::tileHorizontally(m_mdi); });
+}
+
+void MainWindow::onMnuWindowTileVerticalTriggered() {
+    guarded([this] { MdiArrangement::tileVertically(m_mdi); });
+}
+
+void MainWindow::onMnuWindowArrangeIconsTriggered() {
+    guarded([this] { MdiArrangement::arrangeIcons(m_mdi); });
+}
+
+void MainWindow::onMnuWindowAboutToShow() {
+    QMenu* menu = menuAction(QStringLiteral("mnuWindow"))->menu();
+    for (QAction* a : std::as_const(m_windowList)) {
+        menu->removeAction(a);
+        a->deleteLater();
+    }
+    m_windowList.clear();
+    const QList<QMdiSubWindow*> windows = m_mdi->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty()) return;
+    m_windowList << menu->addSeparator();
+    int number = 1;
+    for (QMdiSubWindow* sub : windows) {
+        QAction* a = menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(sub->windowTitle()));
+        a->setCheckable(true);
+        a->setChecked(sub == m_mdi->currentSubWindow());
+        connect(a, &QAction::triggered, sub, [this, sub] { m_mdi->setActiveSubWindow(sub); });
+        m_windowList << a;
+    }
+}
+
+void MainWindow::showHelp(const QString& page) {
+    if (m_helpFile.isEmpty()) {
+        if (m_ctx.notifier)
+            m_ctx.notifier->show(this,
+                                 QStringLiteral("Unable to display Help Contents. There is no Help associated "
+                                                "with this project."),
+                                 windowTitle(), platform::MsgIcon::Information);
+        return;
+    }
+    if (!m_help) {
+        m_help = new HelpWindow(this);
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_help->showPage(m_helpFile + page);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+void MainWindow::onMnuHelpContentsTriggered() {
+    guarded([this] { showHelp(QString()); });
+}
+
+void MainWindow::onMnuHelpSearchForHelpOnTriggered() {
+    guarded([this] { showHelp(QStringLiteral("#keywords")); });
+}
+
+void MainWindow::onMnuHelpAboutTriggered() {
+    guarded([this] { showModal(QStringLiteral("frmAbout")); });
+}
+
+void MainWindow::onMnuSupportTriggered() {
+    guarded([this] {
+        widgets::WindowRegistry* reg = m_ctx.registry;
+        if (!reg || !reg->isRegistered(QStringLiteral("frmBrowser"))) return showNotAvailable();
+        QWidget* w = reg->instance(QStringLiteral("frmBrowser"));
+        w->setProperty("startingAddress", kSupportAddress);
+        reg->show(QStringLiteral("frmBrowser"));
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) sub->showMaximized();
+        else w->showMaximized();
+    });
+}
+
+// ---- toolbar -------------------------------------------------------------------
+
+void MainWindow::onTbToolBarButtonClick(QAction* button) {
+    const QString key = button->objectName();
+    guarded([this, &key] {
+        WaitCursor hourglass;
+        if (key == "Bold" || key == "Italic" || key == "Underline") {
+            toggleFormat(key);
+        } else if (key == "Align Left") {
+            activeRichText()->setAlignment(Qt::AlignLeft);
+        } else if (key == "Center") {
+            activeRichText()->setAlignment(Qt::AlignHCenter);
+        } else if (key == "Align Right") {
+            activeRichText()->setAlignment(Qt::AlignRight);
+        } else if (key == "Report") {
+            showReportList(1);
+        } else if (key == "Tervalo") {
+            showChildFresh(QStringLiteral("frmWizard"));
+        } else if (key == "Demand Analysis") {
+            showChildFresh(QStringLiteral("frmD1"));
+        } else if (key == "Data Warehouse") {
+            showWindow(QStringLiteral("frmSalesData"));
+        } else {
+            documentAction();  // New, Open, Save, Print, Cut, Copy, Paste
+        }
+    });
+}
+
+void MainWindow::onClockTimerTimeout() {
+    const QDateTime now = m_ctx.clock ? m_ctx.clock->now() : QDateTime::currentDateTime();
+    const QLocale c = QLocale::c();
+    m_datePanel->setText(c.toString(now.date(), QStringLiteral("M/d/yyyy")));
+    m_timePanel->setText(c.toString(now.time(), QStringLiteral("h:mm AP")));
+}
+
+}  // namespace tervalo::shell

@@ -1,0 +1,132 @@
+#pragma once
+// The program's multiple-document main window (frmMain): menus, toolbar, status
+// bar and the MDI area the child windows live in. It restores its position and
+// size from the settings at load and stores them when it closes (unless it is
+// minimised). Menu items and toolbar buttons open the other windows by form
+// name through the window registry.
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+#include "widgets/LauncherPanel.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QTextEdit;
+class QTimer;
+class QToolBar;
+
+namespace tervalo::widgets { struct AppContext; }
+
+namespace tervalo::shell {
+
+class HelpWindow;
+
+class MainWindow : public QMainWindow, public widgets::LauncherPanel {
+    Q_OBJECT
+public:
+    // Builds and loads the window (string table applied, position and size from
+    // the settings, Data items disabled, "Use Demo database" checked by the data
+    // source); it is not shown. Registers its MDI area and panel in `ctx`.
+    explicit MainWindow(widgets::AppContext& ctx, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // A menu, menu item or toolbar button by its name ("mnuFind", "Bold");
+    // nullptr when there is none. For a menu this is its QMenu's menuAction().
+    QAction* menuAction(const QString& name) const;
+    QMdiArea* mdiArea() const { return m_mdi; }
+    // mnuFind, mnuAnalyze and mnuImport enabled or disabled together.
+    void setDataMenusEnabled(bool enable);
+
+    // The help pages (a resource path, ":/help/index.html" by default); empty
+    // means the program has no help.
+    QString helpFile() const { return m_helpFile; }
+    void setHelpFile(const QString& file) { m_helpFile = file; }
+
+    // widgets::LauncherPanel: the left panel comes later; until then tab 0 and no buttons.
+    int currentTab() const override { return 0; }
+    QWidget* button(const QString& arrayName, int index) const override { return nullptr; }
+
+signals:
+    // The window has closed: the program ends.
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void onDocumentItemTriggered();
+    void onMnuFileExitTriggered();
+    void onPlaceholderTriggered();
+    void onMnuViewToolbarTriggered();
+    void onMnuViewStatusBarTriggered();
+    void onMnuViewRefreshTriggered();
+    void onMnuViewOptionsTriggered();
+    void onMnuTervaloTriggered();
+    void onMnuForcastTriggered();
+    void onMnuModelsTriggered(QAction* item);
+    void onMnuFindTriggered();
+    void onMnuImportTriggered();
+    void onMnuAnalyzeTriggered();
+    void onMnuDemoDatabaseTriggered();
+    void onMnuReportTriggered(QAction* item);
+    void onMnuWindowCascadeTriggered();
+    void onMnuWindowTileHorizontalTriggered();
+    void onMnuWindowTileVerticalTriggered();
+    void onMnuWindowArrangeIconsTriggered();
+    void onMnuWindowAboutToShow();
+    void onMnuHelpContentsTriggered();
+    void onMnuHelpSearchForHelpOnTriggered();
+    void onMnuHelpAboutTriggered();
+    void onMnuSupportTriggered();
+    void onTbToolBarButtonClick(QAction* button);
+    void onClockTimerTimeout();
+
+private:
+    // MainWindowMenus.cpp: the menu tree, the toolbar and the status bar as designed.
+    void buildMenus();
+    void buildToolBar();
+    void buildStatusBar();
+    void connectHandlers();
+
+    void loadPlacement();
+    void savePlacement();
+
+    // Runs a handler; a run-time error is shown as its description, no icon.
+    void guarded(const std::function<void()>& body);
+    // The default instance of `formName` shown (fresh: a new instance); when the
+    // window is not part of this version, a message says so and nullptr is returned.
+    QWidget* showWindow(const QString& formName, bool fresh = false);
+    // A new instance placed at the left edge, vertically centred (ShowChildForm).
+    void showChildFresh(const QString& formName);
+    void showModal(const QString& formName);
+    void showNotAvailable();
+    void showReportList(int list);
+    void salesDataAction(bool find, bool import, bool analyze);
+    // The help pages at `page` (an anchor), or the message that there is no help.
+    void showHelp(const QString& page);
+    void documentAction();
+    // The rich text box of the active child window; raises a run-time error when
+    // there is no active child window or it has none.
+    QTextEdit* activeRichText() const;
+    void toggleFormat(const QString& key);
+
+    widgets::AppContext& m_ctx;
+    QMdiArea* m_mdi = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QActionGroup* m_alignGroup = nullptr;
+    QLabel* m_statusPanel = nullptr;
+    QLabel* m_datePanel = nullptr;
+    QLabel* m_timePanel = nullptr;
+    QTimer* m_clockTimer = nullptr;
+    QHash<QString, QAction*> m_actions;  // menus, menu items and toolbar buttons by name
+    QList<QAction*> m_windowList;
+    QPointer<HelpWindow> m_help;
+    QString m_helpFile = QStringLiteral(":/help/index.html");
+};
+
+}  // namespace tervalo::shell

@@ -1,0 +1,266 @@
+// The main window's menu tree, toolbar and status bar as designed. Captions and
+// tool tips given as string-table ids become texts when the string table is
+// applied at load.
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <initializer_list>
+
+#include "shell/MainWindow.h"
+#include "shell/ToolbarIcons.h"
+
+namespace tervalo::shell {
+
+namespace {
+
+enum ItemFlag : unsigned {
+    Plain = 0,
+    Hidden = 1,
+    Disabled = 2,
+    Checkable = 4,
+    Checked = 8,
+};
+
+struct ItemSpec {
+    const char* name;  // nullptr: a separator
+    const char* caption;
+    const char* shortcut = "";
+    unsigned flags = Plain;
+};
+
+struct MenuSpec {
+    const char* name;
+    const char* caption;
+    unsigned flags;
+    std::initializer_list<ItemSpec> items;
+};
+
+constexpr ItemSpec separator(unsigned flags = Plain) { return {nullptr, "-", "", flags}; }
+
+// Separators and hidden items as designed; no code shows a hidden item.
+const std::initializer_list<MenuSpec> kMenus = {
+    {"mnuFile", "1000", Plain,
+     {{"mnuFileNew", "1001", "Ctrl+N", Hidden},
+      {"mnuFileOpen", "1002", "Ctrl+O"},
+      {"mnuFileClose", "1003", "", Hidden},
+      separator(),
+      {"mnuFileSave", "1004", "", Hidden},
+      {"mnuFileSaveAs", "1005", "", Hidden},
+      {"mnuFileSaveAll", "1006", "", Hidden},
+      separator(Hidden),
+      {"mnuFileProperties", "1007", "", Hidden},
+      separator(Hidden),
+      {"mnuFilePageSetup", "1008", "", Hidden},
+      {"mnuFilePrintPreview", "1009", "", Hidden},
+      {"mnuFilePrint", "1010", "", Hidden},
+      separator(Hidden),
+      {"mnuFileSend", "1011", "", Hidden},
+      separator(Hidden),
+      {"mnuFileMRU_1", "", "", Hidden},
+      {"mnuFileMRU_2", "", "", Hidden},
+      {"mnuFileMRU_3", "", "", Hidden},
+      separator(Hidden),
+      {"mnuFileExit", "1012"}}},
+    {"mnuEdit", "1013", Hidden,
+     {{"mnuEditUndo", "1014"},
+      separator(),
+      {"mnuEditCut", "1015", "Ctrl+X"},
+      {"mnuEditCopy", "1016", "Ctrl+C"},
+      {"mnuEditPaste", "1017", "Ctrl+V"},
+      {"mnuEditPasteSpecial", "1018"}}},
+    {"mnuView", "1019", Hidden,
+     {{"mnuViewToolbar", "1020", "", Checkable | Checked},
+      {"mnuViewStatusBar", "1021", "", Checkable | Checked},
+      separator(),
+      {"mnuViewRefresh", "1022"},
+      {"mnuViewOptions", "1023"},
+      {"mnuViewWebBrowser", "1024"}}},
+    {"mnuWizard", "Wi&zard", Plain, {{"mnuTervalo", "Tervalo"}, {"mnuForcast", "Demand Forcasting"}}},
+    {"mnuModels", "&Models", Plain,
+     {{"mnuPurchaseNS", "Purchasing: No Shortages"},
+      {"mnuPurchaseWS", "Purchasing: Shortages allowed"},
+      {"mnuManufNS", "Manufacturing: No Shortages"},
+      {"mnuManufWS", "Manufacturing: Shortages Allowed"},
+      {"mnuIncrementalDiscount", "Quantity Discounts: Incremental"},
+      {"mnuQuantityDiscountAllUnits", "Quantity Discounts: All-Units"},
+      {"mnuSinglePeriodC", "Single-Period:Continuous Demand Distribution"},
+      {"mnuSinglePeriodD", "Single-Period:Discrete Demand Distribution"},
+      {"mnuMultiPeriodA", "Aspiration Level Approach"},
+      {"mnuMultiperiodB", "Multi-Period Contiuous Model: Fixed Redorder Point", "", Hidden}}},
+    {"mnuData", "&Data", Plain,
+     {{"mnuFind", "&Find"},
+      {"mnuImport", "Import External Data"},
+      {"mnuAnalyze", "&Analyze Data"},
+      {"mnuDemoDatabase", "Use Demo database", "", Checkable}}},
+    {"mnuReport", "&Reports", Plain,
+     {{"mnuRptEOQ", "Reports from EOQ Modles"},
+      {"mnuRptsSP", "Reports of Reorder point (s_S Policy)"},
+      {"mnuRptSingleP", "Reports from Single-Period Model (Uniform Distribution)"},
+      {"mnuSinglePN", "Reports from Single-Period Model (Normal Distribution)"}}},
+    {"mnuTools", "1025", Hidden, {{"mnuToolsOptions", "1026"}}},
+    {"mnuWindow", "1027", Plain,
+     {{"mnuWindowNewWindow", "1028"},
+      separator(),
+      {"mnuWindowCascade", "1029"},
+      {"mnuWindowTileHorizontal", "1030"},
+      {"mnuWindowTileVertical", "1031"},
+      {"mnuWindowArrangeIcons", "1032"}}},
+    {"mnuHelp", "1033", Plain,
+     {{"mnuHelpContents", "1034"},
+      {"mnuHelpSearchForHelpOn", "1035", "", Hidden | Disabled},
+      separator(),
+      {"mnuHelpAbout", "1036"},
+      {"mnuSupport", "Support"}}},
+};
+
+// The window each Models item shows.
+const std::initializer_list<std::pair<const char*, const char*>> kModelWindows = {
+    {"mnuPurchaseNS", "frmPurchaseNS"},
+    {"mnuPurchaseWS", "frmPurchaseSA"},
+    {"mnuManufNS", "frmManufNS"},
+    {"mnuManufWS", "frmManufSA"},
+    {"mnuIncrementalDiscount", "frmIncrementalDiscount"},
+    {"mnuQuantityDiscountAllUnits", "frmAllUnitDiscount"},
+    {"mnuSinglePeriodC", "frmSinglePeriodC"},
+    {"mnuSinglePeriodD", "frmSinglePeriodD"},
+    {"mnuMultiPeriodA", "frmMultiperiodA"},
+    {"mnuMultiperiodB", "frmMultiperiodB"},
+};
+
+// The list of saved results each Reports item shows.
+const std::initializer_list<std::pair<const char*, int>> kReportLists = {
+    {"mnuRptEOQ", 1}, {"mnuRptsSP", 2}, {"mnuRptSingleP", 3}, {"mnuSinglePN", 4}};
+
+struct ButtonSpec {
+    const char* key;  // nullptr: a separator
+    const char* tip;
+};
+
+// The first thirteen tips are string-table ids, the last four plain texts.
+const std::initializer_list<ButtonSpec> kButtons = {
+    {"New", "1037"},         {"Open", "1038"},        {"Save", "1039"},   {nullptr, ""},
+    {"Print", "1040"},       {nullptr, ""},           {"Cut", "1041"},    {"Copy", "1042"},
+    {"Paste", "1043"},       {nullptr, ""},           {"Bold", "1044"},   {"Italic", "1045"},
+    {"Underline", "1046"},   {nullptr, ""},           {"Align Left", "1047"},
+    {"Center", "1048"},      {"Align Right", "1049"}, {"Report", "Report"},
+    {"Tervalo", "Tervalo"},  {"Demand Analysis", "Demand Analysis"},
+    {"Data Warehouse", "Data Warehouse"},
+};
+
+QAction* addItem(QMenu* menu, const ItemSpec& spec) {
+    QAction* a = spec.name ? menu->addAction(QString::fromUtf8(spec.caption)) : menu->addSeparator();
+    if (spec.name) a->setObjectName(QString::fromLatin1(spec.name));
+    if (*spec.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
+    a->setCheckable(spec.flags & Checkable);
+    a->setChecked(spec.flags & Checked);
+    a->setVisible(!(spec.flags & Hidden));
+    a->setEnabled(!(spec.flags & Disabled));
+    return a;
+}
+
+}  // namespace
+
+void MainWindow::buildMenus() {
+    for (const MenuSpec& m : kMenus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(m.caption));
+        menu->setObjectName(QString::fromLatin1(m.name));
+        menu->menuAction()->setObjectName(menu->objectName());
+        m_actions.insert(menu->objectName(), menu->menuAction());
+        const bool hidden = m.flags & Hidden;
+        menu->menuAction()->setVisible(!hidden);
+        for (const ItemSpec& item : m.items) {
+            QAction* a = addItem(menu, item);
+            if (item.name) m_actions.insert(a->objectName(), a);
+            // A hidden menu is never opened, so its items' shortcuts must not act either.
+            if (hidden) a->setShortcutContext(Qt::WidgetShortcut);
+        }
+    }
+    for (const auto& [item, form] : kModelWindows) menuAction(QString::fromLatin1(item))->setData(QString::fromLatin1(form));
+    for (const auto& [item, list] : kReportLists) menuAction(QString::fromLatin1(item))->setData(list);
+}
+
+void MainWindow::buildToolBar() {
+    m_toolBar = addToolBar(QString());
+    m_toolBar->setObjectName(QStringLiteral("tbToolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_alignGroup = new QActionGroup(this);
+    m_alignGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (const ButtonSpec& b : kButtons) {
+        if (!b.key) {
+            m_toolBar->addSeparator();
+            continue;
+        }
+        const QString key = QString::fromLatin1(b.key);
+        QAction* a = m_toolBar->addAction(ToolbarIcons::icon(key, style()), key);
+        a->setObjectName(key);
+        m_actions.insert(key, a);
+        a->setToolTip(QString::fromLatin1(b.tip));
+        if (key == "Bold" || key == "Italic" || key == "Underline") a->setCheckable(true);
+        if (key.startsWith("Align") || key == "Center") {
+            a->setCheckable(true);
+            m_alignGroup->addAction(a);
+        }
+    }
+}
+
+void MainWindow::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("sbStatusBar"));
+    m_statusPanel = new QLabel(QStringLiteral("Status"), bar);
+    m_statusPanel->setObjectName(QStringLiteral("pnlStatus"));
+    m_datePanel = new QLabel(bar);
+    m_datePanel->setObjectName(QStringLiteral("pnlDate"));
+    m_timePanel = new QLabel(bar);
+    m_timePanel->setObjectName(QStringLiteral("pnlTime"));
+    bar->addWidget(m_statusPanel, 1);
+    bar->addPermanentWidget(m_datePanel);
+    bar->addPermanentWidget(m_timePanel);
+    m_clockTimer = new QTimer(this);
+    m_clockTimer->setInterval(1000);
+    connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::onClockTimerTimeout);
+    m_clockTimer->start();
+}
+
+void MainWindow::connectHandlers() {
+    const auto on = [this](const char* name, void (MainWindow::*slot)()) {
+        connect(menuAction(QString::fromLatin1(name)), &QAction::triggered, this, slot);
+    };
+    on("mnuFileExit", &MainWindow::onMnuFileExitTriggered);
+    for (const char* name : {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFilePageSetup",
+                             "mnuFilePrint", "mnuEditCut", "mnuEditCopy", "mnuEditPaste", "mnuWindowNewWindow"})
+        on(name, &MainWindow::onDocumentItemTriggered);
+    for (const char* name : {"mnuFileClose", "mnuFileSaveAll", "mnuFileProperties", "mnuFilePrintPreview",
+                             "mnuFileSend", "mnuEditUndo", "mnuEditPasteSpecial"})
+        on(name, &MainWindow::onPlaceholderTriggered);
+    on("mnuViewToolbar", &MainWindow::onMnuViewToolbarTriggered);
+    on("mnuViewStatusBar", &MainWindow::onMnuViewStatusBarTriggered);
+    on("mnuViewRefresh", &MainWindow::onMnuViewRefreshTriggered);
+    on("mnuViewOptions", &MainWindow::onMnuViewOptionsTriggered);
+    on("mnuToolsOptions", &MainWindow::onMnuViewOptionsTriggered);
+    on("mnuTervalo", &MainWindow::onMnuTervaloTriggered);
+    on("mnuForcast", &MainWindow::onMnuForcastTriggered);
+    connect(findChild<QMenu*>(QStringLiteral("mnuModels")), &QMenu::triggered, this, &MainWindow::onMnuModelsTriggered);
+    on("mnuFind", &MainWindow::onMnuFindTriggered);
+    on("mnuImport", &MainWindow::onMnuImportTriggered);
+    on("mnuAnalyze", &MainWindow::onMnuAnalyzeTriggered);
+    on("mnuDemoDatabase", &MainWindow::onMnuDemoDatabaseTriggered);
+    connect(findChild<QMenu*>(QStringLiteral("mnuReport")), &QMenu::triggered, this, &MainWindow::onMnuReportTriggered);
+    on("mnuWindowCascade", &MainWindow::onMnuWindowCascadeTriggered);
+    on("mnuWindowTileHorizontal", &MainWindow::onMnuWindowTileHorizontalTriggered);
+    on("mnuWindowTileVertical", &MainWindow::onMnuWindowTileVerticalTriggered);
+    on("mnuWindowArrangeIcons", &MainWindow::onMnuWindowArrangeIconsTriggered);
+    connect(findChild<QMenu*>(QStringLiteral("mnuWindow")), &QMenu::aboutToShow, this,
+            &MainWindow::onMnuWindowAboutToShow);
+    on("mnuHelpContents", &MainWindow::onMnuHelpContentsTriggered);
+    on("mnuHelpSearchForHelpOn", &MainWindow::onMnuHelpSearchForHelpOnTriggered);
+    on("mnuHelpAbout", &MainWindow::onMnuHelpAboutTriggered);
+    on("mnuSupport", &MainWindow::onMnuSupportTriggered);
+    connect(m_toolBar, &QToolBar::actionTriggered, this, &MainWindow::onTbToolBarButtonClick);
+}
+
+}  // namespace tervalo::shell

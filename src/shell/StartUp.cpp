@@ -1,0 +1,79 @@
+#include "shell/StartUp.h"
+
+#include <QCoreApplication>
+#include <exception>
+
+#include "core/RuntimeError.h"
+#include "platform/Clock.h"
+#include "platform/Notifier.h"
+#include "platform/SettingsStore.h"
+#include "shell/MainWindow.h"
+#include "shell/SplashWindow.h"
+#include "shell/WindowCatalog.h"
+
+namespace tervalo::shell {
+
+namespace {
+
+const QString kReportDatabase = QStringLiteral("dbWHouse.mdb");
+constexpr int kSplashMilliseconds = 3000;
+
+// Opens the connection; a failure's description goes to `lastError`.
+void openRecordingFailure(data::Connection& cnn, const QString& connectionString, QString& lastError) {
+    try {
+        cnn.open(connectionString);
+    } catch (const core::RuntimeError& e) {
+        lastError = QString::fromStdString(e.description());
+    } catch (const std::exception& e) {
+        lastError = QString::fromUtf8(e.what());
+    }
+}
+
+}  // namespace
+
+StartUp::StartUp(platform::SettingsStore& settings, platform::Notifier& notifier, platform::Clock& clock,
+                 const QString& programDir) {
+    m_ctx.programDir = programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir;
+    m_ctx.settings = &settings;
+    m_ctx.notifier = &notifier;
+    m_ctx.clock = &clock;
+    m_ctx.registry = &m_registry;
+    m_ctx.cnn = &m_cnn;
+    m_ctx.reportCnn = &m_reportCnn;
+    registerWindows(m_ctx);
+}
+
+StartUp::~StartUp() = default;
+
+QString StartUp::connectionString(const QString& folder, const QString& file) {
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + folder + '/' + file +
+           QStringLiteral(";Persist Security Info=False");
+}
+
+MainWindow* StartUp::run() {
+    m_ctx.dataSource = m_ctx.settings->get(QStringLiteral("DataSource"), QStringLiteral("Name"));
+    if (m_ctx.dataSource.isEmpty()) m_ctx.dataSource = QStringLiteral("Demo.mdb");
+
+    auto splash = std::make_unique<SplashWindow>();
+    splash->show();
+    QCoreApplication::processEvents();  // painted now: the wait below handles no events
+
+    // Both connections are tried; the program starts either way, and the windows
+    // that need a closed connection report it in their own handlers.
+    QString lastError;
+    openRecordingFailure(m_cnn, connectionString(m_ctx.programDir, m_ctx.dataSource), lastError);
+    if (!m_reportCnn.isOpen())
+        openRecordingFailure(m_reportCnn, connectionString(m_ctx.programDir, kReportDatabase), lastError);
+    if (!lastError.isEmpty())
+        m_ctx.notifier->show(nullptr, lastError, QStringLiteral("Error Message"), platform::MsgIcon::Exclamation);
+
+    m_ctx.clock->wait(kSplashMilliseconds);
+
+    m_main = std::make_unique<MainWindow>(m_ctx);
+    m_ctx.mainWindow = m_main.get();
+    m_main->show();
+    splash->close();
+    return m_main.get();
+}
+
+}  // namespace tervalo::shell

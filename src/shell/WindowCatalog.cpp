@@ -1,0 +1,24 @@
+#include "shell/WindowCatalog.h"
+
+#include "lotsize/LotSizeWindows.h"
+
+#include "widgets/AppContext.h"
+#include "widgets/WindowRegistry.h"
+
+namespace tervalo::shell {
+
+void registerWindows(widgets::AppContext& ctx) {
+    widgets::WindowRegistry& reg = *ctx.registry;
+    (void)reg;
+
+    // ---- lot-size windows -------------------------------------------------------
+    lotsize::registerLotSizeWindows(ctx);
+
+    // ---- stochastic-demand windows ----------------------------------------------
+
+    // ---- reports, wizard and demand estimation, warehouse -------------------------
+
+    // ---- small windows: about, options, web browser -------------------------------
+}
+
+}  // namespace tervalo::shell

@@ -1,0 +1,486 @@
+// The main window: position and size from the settings and back, the menu tree
+// and toolbar as designed with the string table applied, the Data items, the
+// "Use Demo database" switch, help, the windows opened by name, and handlers
+// that report a run-time failure and leave the window usable.
+#include <QApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QtTest>
+
+#include "core/RuntimeError.h"
+#include "platform/Clock.h"
+#include "platform/RecordingNotifier.h"
+#include "platform/SettingsStore.h"
+#include "shell/MainWindow.h"
+#include "support/QtTestMain.h"
+#include "widgets/AppContext.h"
+#include "widgets/WindowRegistry.h"
+
+using namespace tervalo;
+using platform::MsgIcon;
+using shell::MainWindow;
+
+namespace {
+
+const QString kNotAvailable = "This window is not available in this version of Tervalo.";
+const QString kNoObject = "Object variable or With block variable not set";
+const QString kNoSupport = "Object doesn't support this property or method";
+
+// A report browser stand-in: records the lists asked for and whether it was shown then.
+class ReportStandIn : public QWidget {
+    Q_OBJECT
+public:
+    Q_INVOKABLE void showList(int list) { calls << qMakePair(list, isVisible()); }
+    QList<QPair<int, bool>> calls;
+};
+
+QWidget* documentWindow() {
+    auto* w = new QWidget;
+    w->setWindowTitle("Document 1");
+    auto* box = new QTextEdit(w);
+    box->setObjectName("rtfText");
+    box->setPlainText("plain text");
+    return w;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    platform::SettingsStore m_settings;
+    platform::RecordingNotifier m_notifier;
+    platform::FakeClock m_clock;
+    std::unique_ptr<widgets::WindowRegistry> m_registry;
+    widgets::AppContext m_ctx;
+
+    std::unique_ptr<MainWindow> makeWindow(const QString& dataSource = "Demo.mdb") {
+        m_ctx.dataSource = dataSource;
+        auto w = std::make_unique<MainWindow>(m_ctx);
+        m_ctx.mainWindow = w.get();
+        return w;
+    }
+    void storePlacement(const QString& left, const QString& top, const QString& width, const QString& height) {
+        m_settings.save("Settings", "MainLeft", left);
+        m_settings.save("Settings", "MainTop", top);
+        m_settings.save("Settings", "MainWidth", width);
+        m_settings.save("Settings", "MainHeight", height);
+    }
+    QString stored(const QString& key) { return m_settings.get("Settings", key, "<none>"); }
+    void trigger(MainWindow& w, const QString& name) {
+        QAction* a = w.menuAction(name);
+        QVERIFY2(a, qPrintable(name));
+        a->trigger();
+    }
+
+private slots:
+    void init() {
+        QSettings(QSettings::IniFormat, QSettings::UserScope, "Tervalo", "Tervalo").clear();
+        m_notifier.clear();
+        m_registry = std::make_unique<widgets::WindowRegistry>();
+        m_ctx = widgets::AppContext();
+        m_ctx.settings = &m_settings;
+        m_ctx.notifier = &m_notifier;
+        m_ctx.clock = &m_clock;
+        m_ctx.registry = m_registry.get();
+    }
+
+    // --- position and size
+    void firstStartOpensAtDefaultPlacement() {
+        auto w = makeWindow();
+        w->show();
+        QCOMPARE(w->pos(), QPoint(67, 67));     // 1000 twips
+        QCOMPARE(w->size(), QSize(433, 433));   // 6500 twips
+    }
+
+    void storedPlacementIsRestored() {
+        storePlacement("1500", "750", "9000", "6000");
+        auto w = makeWindow();
+        w->show();
+        QCOMPARE(w->pos(), QPoint(100, 50));  // the frame's corner
+        QCOMPARE(w->size(), QSize(600, 400));
+    }
+
+    void valueThatIsNotANumberFallsBackToItsDefault() {
+        storePlacement("abc", "12x", "", "3000");
+        auto w = makeWindow();
+        w->show();
+        QCOMPARE(w->pos(), QPoint(67, 67));
+        QCOMPARE(w->size(), QSize(433, 200));
+    }
+
+    void closingStoresTheFourKeysInTwips() {
+        auto w = makeWindow();
+        w->show();
+        w->move(100, 50);
+        w->resize(600, 400);
+        QSignalSpy unloaded(w.get(), &MainWindow::unloaded);
+        w->close();
+        QCOMPARE(unloaded.size(), 1);
+        QCOMPARE(stored("MainLeft"), QString("1500"));
+        QCOMPARE(stored("MainTop"), QString("750"));
+        QCOMPARE(stored("MainWidth"), QString("9000"));
+        QCOMPARE(stored("MainHeight"), QString("6000"));
+    }
+
+    void closingWhileMinimisedStoresNothing() {
+        m_settings.save("Settings", "MainLeft", "2000");
+        auto w = makeWindow();
+        w->show();
+        w->showMinimized();
+        QVERIFY(w->isMinimized());
+        w->close();
+        QCOMPARE(stored("MainLeft"), QString("2000"));
+        QCOMPARE(stored("MainTop"), QString("<none>"));
+        QCOMPARE(stored("MainWidth"), QString("<none>"));
+        QCOMPARE(stored("MainHeight"), QString("<none>"));
+    }
+
+    void exitClosesTheWindowAndStores() {
+        auto w = makeWindow();
+        w->show();
+        QSignalSpy unloaded(w.get(), &MainWindow::unloaded);
+        trigger(*w, "mnuFileExit");
+        QCOMPARE(unloaded.size(), 1);
+        QVERIFY(!w->isVisible());
+        QCOMPARE(stored("MainWidth"), QString("6495"));  // 433 pixels
+    }
+
+    // --- menus and toolbar as designed
+    void menuCaptionsComeFromTheStringTable() {
+        auto w = makeWindow();
+        QCOMPARE(w->menuAction("mnuFileExit")->text(), QString("E&xit"));
+        QCOMPARE(w->menuAction("mnuFileOpen")->text(), QString("&Open..."));
+        QCOMPARE(w->findChild<QMenu*>("mnuFile")->title(), QString("&File"));
+        QCOMPARE(w->findChild<QMenu*>("mnuWindow")->title(), QString("&Window"));
+        QCOMPARE(w->menuAction("mnuWindowTileHorizontal")->text(), QString("Tile &Horizontal"));
+        QCOMPARE(w->menuAction("mnuHelpAbout")->text(), QString("&About "));
+        QCOMPARE(w->findChild<QMenu*>("mnuModels")->title(), QString("&Models"));
+        QCOMPARE(w->findChild<QMenu*>("mnuWizard")->title(), QString("Wi&zard"));
+        QCOMPARE(w->menuAction("mnuForcast")->text(), QString("Demand Forcasting"));
+        QCOMPARE(w->menuAction("mnuRptEOQ")->text(), QString("Reports from EOQ Modles"));
+        QCOMPARE(w->menuAction("mnuMultiperiodB")->text(),
+                 QString("Multi-Period Contiuous Model: Fixed Redorder Point"));
+        QCOMPARE(w->menuAction("mnuFileMRU_2")->text(), QString());
+    }
+
+    void visibleMenuBar() {
+        auto w = makeWindow();
+        QStringList shown;
+        for (QAction* a : w->menuBar()->actions())
+            if (a->isVisible()) shown << a->text();
+        QCOMPARE(shown, (QStringList{"&File", "Wi&zard", "&Models", "&Data", "&Reports", "&Window", "&Help"}));
+    }
+
+    void hiddenMenusExistHidden() {
+        auto w = makeWindow();
+        for (const char* name : {"mnuEdit", "mnuView", "mnuTools", "mnuFileNew", "mnuFileClose", "mnuFileSave",
+                                 "mnuFileSaveAs", "mnuFilePrint", "mnuFileMRU_1", "mnuMultiperiodB",
+                                 "mnuHelpSearchForHelpOn", "mnuEditCut", "mnuViewRefresh"}) {
+            QAction* a = w->menuAction(name);
+            QVERIFY2(a, name);
+        }
+        for (const char* name : {"mnuEdit", "mnuView", "mnuTools", "mnuFileNew", "mnuMultiperiodB",
+                                 "mnuHelpSearchForHelpOn"})
+            QVERIFY2(!w->menuAction(name)->isVisible(), name);
+        QVERIFY(!w->menuAction("mnuHelpSearchForHelpOn")->isEnabled());
+        QVERIFY(w->menuAction("mnuFileOpen")->isVisible());
+        QVERIFY(w->menuAction("mnuSupport")->isVisible());
+        QCOMPARE(w->menuAction("mnuFileOpen")->shortcut(), QKeySequence("Ctrl+O"));
+        QCOMPARE(w->menuAction("mnuEditCopy")->shortcut(), QKeySequence("Ctrl+C"));
+        QVERIFY(w->menuAction("mnuViewToolbar")->isChecked());
+        QVERIFY(w->menuAction("mnuViewStatusBar")->isChecked());
+    }
+
+    void toolbarButtonsInOrderWithTheirTips() {
+        auto w = makeWindow();
+        auto* bar = w->findChild<QToolBar*>("tbToolBar");
+        QVERIFY(bar);
+        QStringList keys, tips;
+        for (QAction* a : bar->actions()) {
+            keys << (a->isSeparator() ? "|" : a->objectName());
+            if (!a->isSeparator()) tips << a->toolTip();
+        }
+        QCOMPARE(keys, (QStringList{"New", "Open", "Save", "|", "Print", "|", "Cut", "Copy", "Paste", "|", "Bold",
+                                    "Italic", "Underline", "|", "Align Left", "Center", "Align Right", "Report",
+                                    "Tervalo", "Demand Analysis", "Data Warehouse"}));
+        QCOMPARE(tips, (QStringList{"New", "Open", "Save", "Print", "Cut", "Copy", "Paste", "Bold", "Italic",
+                                    "Underline", "Align Left", "Center", "Align Right", "Report", "Tervalo",
+                                    "Demand Analysis", "Data Warehouse"}));
+        for (QAction* a : bar->actions())
+            if (!a->isSeparator()) QVERIFY2(!a->icon().isNull(), qPrintable(a->objectName()));
+    }
+
+    void alignmentButtonsAreExclusive() {
+        auto w = makeWindow();
+        w->menuAction("Align Left")->trigger();
+        w->menuAction("Center")->trigger();
+        QVERIFY(w->menuAction("Center")->isChecked());
+        QVERIFY(!w->menuAction("Align Left")->isChecked());
+        QVERIFY(!w->menuAction("Align Right")->isChecked());
+    }
+
+    void statusBarShowsStatusDateAndTime() {
+        auto w = makeWindow();
+        QVERIFY(w->findChild<QStatusBar*>("sbStatusBar"));
+        QCOMPARE(w->findChild<QLabel*>("pnlStatus")->text(), QString("Status"));
+        QCOMPARE(w->findChild<QLabel*>("pnlDate")->text(), QString("12/7/2026"));
+        QCOMPARE(w->findChild<QLabel*>("pnlTime")->text(), QString("10:00 AM"));
+    }
+
+    void viewToolbarHidesAndShowsTheToolbar() {
+        auto w = makeWindow();
+        w->show();
+        trigger(*w, "mnuViewToolbar");
+        QVERIFY(!w->findChild<QToolBar*>("tbToolBar")->isVisible());
+        trigger(*w, "mnuViewToolbar");
+        QVERIFY(w->findChild<QToolBar*>("tbToolBar")->isVisible());
+    }
+
+    void placeholderItemsShowTheirMessage() {
+        auto w = makeWindow();
+        trigger(*w, "mnuViewRefresh");
+        trigger(*w, "mnuFileClose");
+        QCOMPARE(m_notifier.texts(),
+                 (QStringList{"Add 'mnuViewRefresh_Click' code.", "Add 'mnuFileClose_Click' code."}));
+        QCOMPARE(m_notifier.last().icon, MsgIcon::None);
+        QCOMPARE(m_notifier.last().title, QString("Tervalo"));
+    }
+
+    // --- Data menu
+    void dataItemsAreDisabledAtStart() {
+        auto w = makeWindow();
+        for (const char* name : {"mnuFind", "mnuImport", "mnuAnalyze"}) QVERIFY(!w->menuAction(name)->isEnabled());
+        QVERIFY(w->menuAction("mnuDemoDatabase")->isEnabled());
+    }
+
+    void useDemoDatabaseTogglesStoresAndTells() {
+        auto w = makeWindow("Demo.mdb");
+        QAction* demo = w->menuAction("mnuDemoDatabase");
+        QVERIFY(demo->isChecked());
+        demo->trigger();
+        QVERIFY(!demo->isChecked());
+        QCOMPARE(m_settings.get("DataSource", "Name"), QString("dbWHouse.mdb"));
+        QCOMPARE(m_notifier.messages.size(), 1);
+        QCOMPARE(m_notifier.last().text, QString("You have just changed datasource.  To use this database, please "
+                                                 "exit this program and restart it."));
+        QCOMPARE(m_notifier.last().title, QString("Database changed"));
+        QCOMPARE(m_notifier.last().icon, MsgIcon::Information);
+        demo->trigger();
+        QVERIFY(demo->isChecked());
+        QCOMPARE(m_settings.get("DataSource", "Name"), QString("Demo.mdb"));
+    }
+
+    void warehouseDatabaseStartsUncheckedAndKeepsRunningOnIt() {
+        auto w = makeWindow("dbWHouse.mdb");
+        QAction* demo = w->menuAction("mnuDemoDatabase");
+        QVERIFY(!demo->isChecked());
+        demo->trigger();
+        QVERIFY(demo->isChecked());
+        QCOMPARE(m_settings.get("DataSource", "Name"), QString("Demo.mdb"));
+        QCOMPARE(m_ctx.dataSource, QString("dbWHouse.mdb"));
+    }
+
+    // --- help
+    void helpWithNoHelpFileSaysSo() {
+        auto w = makeWindow();
+        w->setHelpFile(QString());
+        trigger(*w, "mnuHelpContents");
+        QCOMPARE(m_notifier.messages.size(), 1);
+        QCOMPARE(m_notifier.last().text,
+                 QString("Unable to display Help Contents. There is no Help associated with this project."));
+        QCOMPARE(m_notifier.last().title, QString("Tervalo"));
+        QCOMPARE(m_notifier.last().icon, MsgIcon::Information);
+    }
+
+    void helpContentsShowsTheIndexPage() {
+        auto w = makeWindow();
+        w->show();
+        trigger(*w, "mnuHelpContents");
+        QVERIFY(m_notifier.messages.isEmpty());
+        QTextBrowser* page = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == "frmHelp" && top->isVisible()) page = top->findChild<QTextBrowser*>("txtHelp");
+        QVERIFY(page);
+        QVERIFY(page->toPlainText().contains("Tervalo Help"));
+        QVERIFY(page->toPlainText().contains("Quantity discounts: all-units"));
+    }
+
+    // --- windows opened by name
+    void windowNotInThisVersionGivesAMessage() {
+        auto w = makeWindow();
+        trigger(*w, "mnuPurchaseNS");
+        trigger(*w, "mnuTervalo");
+        QCOMPARE(m_notifier.texts(), (QStringList{kNotAvailable, kNotAvailable}));
+        QCOMPARE(m_notifier.last().icon, MsgIcon::Information);
+        QVERIFY(w->mdiArea()->subWindowList().isEmpty());
+    }
+
+    void modelChosenTwiceShowsTheSameWindow() {
+        int made = 0;
+        m_registry->registerWindow("frmManufSA", [&made] {
+            ++made;
+            return new QWidget;
+        });
+        auto w = makeWindow();
+        w->show();
+        trigger(*w, "mnuManufWS");
+        QWidget* first = m_registry->existing("frmManufSA");
+        trigger(*w, "mnuManufWS");
+        QCOMPARE(made, 1);
+        QCOMPARE(m_registry->existing("frmManufSA"), first);
+        QCOMPARE(w->mdiArea()->subWindowList().size(), 1);
+        QVERIFY(m_notifier.messages.isEmpty());
+    }
+
+    void wizardOpensFreshAtTheLeftEdge() {
+        m_registry->registerWindow("frmWizard", [] { return new QWidget; });
+        auto w = makeWindow();
+        w->show();
+        trigger(*w, "mnuTervalo");
+        QWidget* first = m_registry->existing("frmWizard");
+        trigger(*w, "mnuTervalo");
+        QVERIFY(m_registry->existing("frmWizard") != first);
+        QCOMPARE(w->mdiArea()->subWindowList().size(), 2);  // the first stays open
+        QCOMPARE(w->mdiArea()->currentSubWindow()->x(), 0);
+    }
+
+    void reportListIsFilledBeforeShowingForEoqAfterForTheOthers() {
+        ReportStandIn* report = nullptr;
+        m_registry->registerWindow("frmReport", [&report] { return report = new ReportStandIn; });
+        auto w = makeWindow();
+        w->show();
+        trigger(*w, "mnuRptEOQ");
+        trigger(*w, "mnuRptsSP");
+        trigger(*w, "mnuSinglePN");
+        QVERIFY(report);
+        QCOMPARE(report->calls, (QList<QPair<int, bool>>{{1, false}, {2, true}, {4, true}}));
+        QCOMPARE(w->mdiArea()->currentSubWindow()->pos(), QPoint(0, 0));
+        QVERIFY(m_notifier.messages.isEmpty());
+    }
+
+    // --- failures inside handlers
+    void failureWhileOpeningAWindowIsReportedAndTheWindowStaysUsable() {
+        m_registry->registerWindow("frmPurchaseNS", []() -> QWidget* {
+            throw core::RuntimeError(core::ErrorCode::DivisionByZero);
+        });
+        auto w = makeWindow();
+        w->show();
+        trigger(*w, "mnuPurchaseNS");
+        QCOMPARE(m_notifier.texts(), QStringList{"Division by zero"});
+        QCOMPARE(m_notifier.last().title, QString("Tervalo"));
+        QCOMPARE(m_notifier.last().icon, MsgIcon::None);
+        trigger(*w, "mnuViewRefresh");
+        QCOMPARE(m_notifier.messages.size(), 2);
+    }
+
+    void dataItemOnAWindowWithoutTheActionReportsIt() {
+        m_registry->registerWindow("frmSalesData", [] { return new QWidget; });
+        auto w = makeWindow();
+        w->setDataMenusEnabled(true);
+        trigger(*w, "mnuFind");
+        QCOMPARE(m_notifier.texts(), QStringList{kNoSupport});
+    }
+
+    void boldWithNoDocumentWindowReportsAndRestoresThePointer() {
+        auto w = makeWindow();
+        w->show();
+        bool hourglassDuringBox = true;
+        m_notifier.onShow = [&](const platform::RecordedMessage&) {
+            hourglassDuringBox = QApplication::overrideCursor() != nullptr;
+        };
+        trigger(*w, "Bold");
+        m_notifier.onShow = nullptr;
+        QCOMPARE(m_notifier.texts(), QStringList{kNoObject});
+        QCOMPARE(m_notifier.last().icon, MsgIcon::None);
+        QCOMPARE(m_notifier.last().title, QString("Tervalo"));
+        QVERIFY(!hourglassDuringBox);
+        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(!w->menuAction("Bold")->isChecked());
+        QVERIFY(w->isVisible() && w->isEnabled());
+        trigger(*w, "Italic");
+        QCOMPARE(m_notifier.messages.size(), 2);
+    }
+
+    void boldOnAModelWindowReportsItHasNoTextBox() {
+        m_registry->registerWindow("frmPurchaseNS", [] { return new QWidget; });
+        auto w = makeWindow();
+        w->show();
+        trigger(*w, "mnuPurchaseNS");
+        trigger(*w, "Underline");
+        QCOMPARE(m_notifier.texts(), QStringList{kNoSupport});
+    }
+
+    void formatButtonsWorkOnTheActiveDocument() {
+        m_registry->registerWindow("frmDocument", [] { return documentWindow(); });
+        auto w = makeWindow();
+        w->show();
+        QWidget* doc = m_registry->show("frmDocument");
+        auto* box = doc->findChild<QTextEdit*>("rtfText");
+        box->selectAll();
+        trigger(*w, "Bold");
+        QVERIFY(w->menuAction("Bold")->isChecked());
+        QCOMPARE(box->currentCharFormat().fontWeight(), int(QFont::Bold));
+        trigger(*w, "Bold");
+        QVERIFY(!w->menuAction("Bold")->isChecked());
+        QCOMPARE(box->currentCharFormat().fontWeight(), int(QFont::Normal));
+        trigger(*w, "Center");
+        QCOMPARE(box->alignment(), Qt::AlignHCenter);
+        trigger(*w, "Align Right");
+        QCOMPARE(box->alignment(), Qt::AlignRight);
+        QVERIFY(m_notifier.messages.isEmpty());
+    }
+
+    // --- Window menu
+    void tileHorizontalStacksFullWidthBands() {
+        m_registry->registerWindow("frmA", [] { return new QWidget; });
+        m_registry->registerWindow("frmB", [] { return new QWidget; });
+        auto w = makeWindow();
+        w->resize(800, 600);
+        w->show();
+        m_registry->show("frmA");
+        m_registry->show("frmB");
+        trigger(*w, "mnuWindowTileHorizontal");
+        const auto subs = w->mdiArea()->subWindowList(QMdiArea::CreationOrder);
+        const int width = w->mdiArea()->viewport()->width();
+        QCOMPARE(subs[0]->geometry().topLeft(), QPoint(0, 0));
+        QCOMPARE(subs[0]->width(), width);
+        QCOMPARE(subs[1]->x(), 0);
+        QCOMPARE(subs[1]->y(), subs[0]->height());
+        trigger(*w, "mnuWindowTileVertical");
+        QCOMPARE(subs[1]->y(), 0);
+        QCOMPARE(subs[1]->x(), subs[0]->width());
+    }
+
+    void windowMenuListsTheChildWindows() {
+        m_registry->registerWindow("frmA", [] {
+            auto* a = new QWidget;
+            a->setWindowTitle("First");
+            return a;
+        });
+        auto w = makeWindow();
+        w->show();
+        m_registry->show("frmA");
+        auto* menu = w->findChild<QMenu*>("mnuWindow");
+        emit menu->aboutToShow();
+        emit menu->aboutToShow();  // rebuilt, not appended twice
+        QStringList texts;
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator() && a->isVisible()) texts << a->text();
+        QCOMPARE(texts, (QStringList{"&New Window", "&Cascade", "Tile &Horizontal", "Tile &Vertical",
+                                     "&Arrange Icons", "&1 First"}));
+    }
+};
+
+TERVALO_QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
