@@ -56,4 +56,9 @@ rm -f "$tmp"
     echo "COMMIT;"
     echo "VACUUM;"
 } | "$sqlite" -bail "$tmp"
+# A rebuild must not lose what the program saved into an earlier file: when the
+# existing file differs from the fresh one, it is kept beside it as OUT.bak.
+if [ -f "$out" ] && ! cmp -s "$tmp" "$out"; then
+    mv -f "$out" "$out.bak"
+fi
 mv "$tmp" "$out"
