@@ -1,5 +1,7 @@
 #include "lotsize/DiscountFrame.h"
 
+#include "lotsize/InputCheckMessage.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,20 +20,6 @@ namespace tervalo::lotsize {
 
 namespace fb = widgets::FormBuilder;
 namespace lot = core::lotsize;
-
-namespace {
-
-platform::MsgIcon toMsgIcon(lot::MessageIcon icon)
-{
-    switch (icon) {
-    case lot::MessageIcon::Exclamation: return platform::MsgIcon::Exclamation;
-    case lot::MessageIcon::Information: return platform::MsgIcon::Information;
-    case lot::MessageIcon::None: break;
-    }
-    return platform::MsgIcon::None;
-}
-
-}  // namespace
 
 DiscountFrame::DiscountFrame(const DiscountFrameTexts& texts, int modelId, widgets::AppContext& ctx,
                              BasisSource basis, QWidget* parent)
@@ -100,10 +88,7 @@ void DiscountFrame::evaluate()
     const std::string rateText = m_rate->text().toStdString();
     const std::string quantityText = m_quantity->text().toStdString();
     if (const auto refusal = lot::checkDiscountOffer(m_texts.kind, rateText, quantityText)) {
-        m_ctx.notifier->show(window(), QString::fromStdString(refusal->text), QString::fromStdString(refusal->title),
-                             toMsgIcon(refusal->icon));
-        if (auto* box = findChild<QLineEdit*>(QString::fromStdString(refusal->focusBox)))
-            box->setFocus(Qt::OtherFocusReason);
+        showInputCheckMessage(window(), this, m_ctx.notifier, *refusal);
         return;
     }
 

@@ -1,5 +1,7 @@
 #include "lotsize/DiscountWindow.h"
 
+#include "lotsize/InputCheckMessage.h"
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -40,16 +42,6 @@ std::string text(const QString& s) { return s.toStdString(); }
 QString wholeText(double value) { return text(core::textWithLeadingBlank(core::roundToInt32(value))); }
 QString amountText(double value) { return text(core::formatNumber(value, "#.00")); }
 QString unitCaption(TimeUnit unit) { return QString::fromLatin1(core::lotsize::timeUnitText(unit).data()); }
-
-MsgIcon msgIcon(core::lotsize::MessageIcon icon)
-{
-    switch (icon) {
-    case core::lotsize::MessageIcon::Exclamation: return MsgIcon::Exclamation;
-    case core::lotsize::MessageIcon::Information: return MsgIcon::Information;
-    case core::lotsize::MessageIcon::None: break;
-    }
-    return MsgIcon::None;
-}
 
 // A caption made of several labels side by side ("Demand, units/" "Week").
 QWidget* captionCell(QWidget* parent, const QList<QWidget*>& parts)
@@ -344,10 +336,7 @@ void DiscountWindow::calculate()
 {
     const core::lotsize::QuantityDiscountTexts texts = inputTexts();
     if (const auto failed = core::lotsize::checkQuantityDiscountInputs(m_description.kind, texts)) {
-        if (m_ctx.notifier)
-            m_ctx.notifier->show(this, text(failed->text), text(failed->title), msgIcon(failed->icon));
-        if (QLineEdit* target = box(text(failed->focusBox)))
-            target->setFocus();
+        showInputCheckMessage(this, this, m_ctx.notifier, *failed);
         return;
     }
     const auto result =

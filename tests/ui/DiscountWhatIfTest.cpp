@@ -13,6 +13,7 @@
 #include "lotsize/PurchaseNsWindow.h"
 #include "lotsize/PurchaseSaWindow.h"
 #include "support/QtTestMain.h"
+#include "support/WindowProbe.h"
 #include "support/WindowTestContext.h"
 
 using tervalo::data::Eoq1Repository;
@@ -22,6 +23,9 @@ using tervalo::lotsize::PurchaseNsWindow;
 using tervalo::lotsize::PurchaseSaWindow;
 using tervalo::platform::MsgIcon;
 using tervalo::test::WindowTestContext;
+using tervalo::test::box;
+using tervalo::test::button;
+using tervalo::test::checked;
 
 namespace {
 
@@ -30,8 +34,6 @@ const QString kRefused5 = QStringLiteral(
     "units,and order interval is  87.5 days.The cost increases to: \r\n\r\nPuchase: $190.00\r\nOrder:   "
     "$10.40\r\nHolding: $55.72\r\nTotal:   $256.12 .");
 
-QLineEdit* box(QWidget& w, const QString& name) { return w.findChild<QLineEdit*>(name); }
-QPushButton* button(QWidget& w, const QString& name) { return w.findChild<QPushButton*>(name); }
 DiscountFrame* frame(QWidget& w) { return w.findChild<DiscountFrame*>("fraDiscount"); }
 
 // The worked example, then the offer frame opened and the offer asked about.

@@ -10,6 +10,7 @@
 #include "data/Eoq1Repository.h"
 #include "lotsize/ManufNsWindow.h"
 #include "support/QtTestMain.h"
+#include "support/WindowProbe.h"
 #include "support/WindowTestContext.h"
 #include "widgets/CostTable.h"
 
@@ -17,11 +18,12 @@ using tervalo::data::Eoq1Repository;
 using tervalo::lotsize::ManufNsWindow;
 using tervalo::platform::MsgIcon;
 using tervalo::test::WindowTestContext;
+using tervalo::test::box;
+using tervalo::test::button;
+using tervalo::test::checked;
 
 namespace {
 
-QLineEdit* box(QWidget& w, const QString& name) { return w.findChild<QLineEdit*>(name); }
-QPushButton* button(QWidget& w, const QString& name) { return w.findChild<QPushButton*>(name); }
 
 void fill(QWidget& w, const QStringList& texts)
 {

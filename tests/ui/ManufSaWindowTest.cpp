@@ -11,6 +11,7 @@
 #include "lotsize/LotSizeWindows.h"
 #include "lotsize/ManufSaWindow.h"
 #include "support/QtTestMain.h"
+#include "support/WindowProbe.h"
 #include "support/WindowTestContext.h"
 #include "widgets/CostTable.h"
 
@@ -18,14 +19,9 @@ using tervalo::data::Eoq1Repository;
 using tervalo::lotsize::ManufSaWindow;
 using tervalo::platform::MsgIcon;
 using tervalo::test::WindowTestContext;
-
-namespace {
-
-QLineEdit* box(QWidget& w, const QString& name) { return w.findChild<QLineEdit*>(name); }
-QPushButton* button(QWidget& w, const QString& name) { return w.findChild<QPushButton*>(name); }
-bool checked(QWidget& w, int option) { return w.findChild<QRadioButton*>(QString("optTime_%1").arg(option))->isChecked(); }
-
-}  // namespace
+using tervalo::test::box;
+using tervalo::test::button;
+using tervalo::test::checked;
 
 class ManufSaWindowTest : public QObject {
     Q_OBJECT

@@ -12,6 +12,7 @@
 #include "data/Eoq1Repository.h"
 #include "lotsize/PurchaseNsWindow.h"
 #include "support/QtTestMain.h"
+#include "support/WindowProbe.h"
 #include "support/WindowTestContext.h"
 #include "widgets/CostTable.h"
 #include "widgets/LauncherPanel.h"
@@ -20,13 +21,14 @@ using tervalo::data::Eoq1Repository;
 using tervalo::lotsize::PurchaseNsWindow;
 using tervalo::platform::MsgIcon;
 using tervalo::test::WindowTestContext;
+using tervalo::test::box;
+using tervalo::test::button;
+using tervalo::test::checked;
 
 namespace {
 
 const QString kCaption = QStringLiteral("Purchasing Model: No Shortages");
 
-QLineEdit* box(QWidget& w, const QString& name) { return w.findChild<QLineEdit*>(name); }
-QPushButton* button(QWidget& w, const QString& name) { return w.findChild<QPushButton*>(name); }
 
 void fill(QWidget& w, const QString& item, const QString& demand, const QString& price, const QString& holding,
           const QString& ordering)

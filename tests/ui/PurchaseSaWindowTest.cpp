@@ -13,6 +13,7 @@
 #include "data/Eoq1Repository.h"
 #include "lotsize/PurchaseSaWindow.h"
 #include "support/QtTestMain.h"
+#include "support/WindowProbe.h"
 #include "support/WindowTestContext.h"
 #include "widgets/CostTable.h"
 #include "widgets/LauncherPanel.h"
@@ -21,12 +22,12 @@ using tervalo::data::Eoq1Repository;
 using tervalo::lotsize::PurchaseSaWindow;
 using tervalo::platform::MsgIcon;
 using tervalo::test::WindowTestContext;
+using tervalo::test::box;
+using tervalo::test::button;
+using tervalo::test::checked;
 
 namespace {
 
-QLineEdit* box(QWidget& w, const QString& name) { return w.findChild<QLineEdit*>(name); }
-QPushButton* button(QWidget& w, const QString& name) { return w.findChild<QPushButton*>(name); }
-bool checked(QWidget& w, int option) { return w.findChild<QRadioButton*>(QString("optTime_%1").arg(option))->isChecked(); }
 
 QStringList column(const PurchaseSaWindow& w, int col)
 {
