@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "core/NumberText.h"
+#include "core/lotsize/LotSizeText.h"
 #include "lotsize/DiscountReport.h"
 #include "platform/TextReport.h"
 #include "widgets/AppContext.h"
@@ -39,17 +40,18 @@ std::string text(const QString& s) { return s.toStdString(); }
 
 // Quantities and intervals: rounded half to even to a 32-bit integer, written
 // with a leading blank (554.7 -> " 555").
-QString wholeText(double value) { return text(core::textWithLeadingBlank(core::roundToInt32(value))); }
+QString wholeText(double value) { return text(core::lotsize::roundedText(value)); }
 QString amountText(double value) { return text(core::formatNumber(value, "#.00")); }
 QString unitCaption(TimeUnit unit) { return QString::fromLatin1(core::lotsize::timeUnitText(unit).data()); }
 
-// A caption made of several labels side by side ("Demand, units/" "Week").
+// A caption made of several labels side by side, read as one text:
+// "Demand, units/" "Week" shows as "Demand, units/Week".
 QWidget* captionCell(QWidget* parent, const QList<QWidget*>& parts)
 {
     auto* cell = new QWidget(parent);
     auto* row = new QHBoxLayout(cell);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(2);
+    row->setSpacing(0);
     for (QWidget* part : parts)
         row->addWidget(part);
     row->addStretch();
@@ -98,6 +100,7 @@ DiscountWindow::DiscountWindow(widgets::AppContext& ctx, DiscountWindowDescripti
 
     buildTabOrder();
 
+    connect(m_timeGroup, &QButtonGroup::idClicked, this, &DiscountWindow::onOptTimeClicked);
     connect(m_timeGroup, &QButtonGroup::idToggled, this, &DiscountWindow::onOptTimeToggled);
     connect(m_cmdCalculate, &QPushButton::clicked, this, &DiscountWindow::onCmdCalculateClicked);
     connect(m_cmdClear, &QPushButton::clicked, this, &DiscountWindow::onCmdClearClicked);
@@ -114,7 +117,9 @@ QGroupBox* DiscountWindow::buildAssumptions()
 {
     QGroupBox* frame = fb::frame(this, QStringLiteral("Frame1"), QStringLiteral("Assumptions"));
     auto* column = new QVBoxLayout(frame);
+    // The text starts at the top, level with the example beside it.
     column->addWidget(wrappedLabel(frame, QStringLiteral("Label1"), m_description.assumptionsText, 48));
+    column->addStretch();
     return frame;
 }
 
@@ -299,8 +304,6 @@ void DiscountWindow::setComparisonCell(int row, int column, const QString& value
     m_comparison->item(row, column)->setText(value);
 }
 
-QLineEdit* DiscountWindow::box(const QString& name) const { return findChild<QLineEdit*>(name); }
-
 core::lotsize::QuantityDiscountTexts DiscountWindow::inputTexts() const
 {
     core::lotsize::QuantityDiscountTexts t;
@@ -315,15 +318,24 @@ core::lotsize::QuantityDiscountTexts DiscountWindow::inputTexts() const
     return t;
 }
 
-void DiscountWindow::onOptTimeToggled(int index, bool checked)
+// A click sets the unit even on the option already selected, so clicking Year
+// turns the comparison's "$/year" of a fresh window into "$/Year".
+void DiscountWindow::onOptTimeClicked(int index)
 {
-    if (!checked || index < 0 || index > 2)
+    if (index < 0 || index > 2)
         return;
     m_timeUnit = kTimeUnits[index];
     const QString unit = unitCaption(m_timeUnit);
     for (QLabel* label : m_lblTimePeriod)
         label->setText(unit);
     setComparisonCell(2, 3, QStringLiteral("$/") + unit);
+}
+
+// Selecting an option from code (load, Clear, Example) acts as its click.
+void DiscountWindow::onOptTimeToggled(int index, bool checked)
+{
+    if (checked)
+        onOptTimeClicked(index);
 }
 
 void DiscountWindow::onCmdCalculateClicked()

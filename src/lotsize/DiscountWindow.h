@@ -32,6 +32,7 @@ public:
     DiscountWindow(widgets::AppContext& ctx, DiscountWindowDescription description, QWidget* parent = nullptr);
 
 private slots:
+    void onOptTimeClicked(int index);
     void onOptTimeToggled(int index, bool checked);
     void onCmdCalculateClicked();
     void onCmdClearClicked();
@@ -55,7 +56,6 @@ private:
     void clearResultGrids();
     void printReport();
     core::lotsize::QuantityDiscountTexts inputTexts() const;
-    QLineEdit* box(const QString& name) const;
     void setComparisonCell(int row, int column, const QString& text);
 
     widgets::AppContext& m_ctx;

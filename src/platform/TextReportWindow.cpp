@@ -1,5 +1,6 @@
 #include "platform/TextReportWindow.h"
 
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QMenuBar>
@@ -71,17 +72,43 @@ bool TextReportWindow::saveTo(const QString& path)
         }
     }
     const QString message = tr("The report could not be saved as %1: %2").arg(path, file.errorString());
-    MessageBoxNotifier fallback;
-    (m_notifier ? m_notifier : &fallback)->show(this, message, QString(), MsgIcon::Exclamation);
+    notifier().show(this, message, QString(), MsgIcon::Exclamation);
     return false;
 }
 
-void TextReportWindow::saveAs()
+QString TextReportWindow::askSavePath()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save As"), tr("Report.txt"),
-                                                      tr("Text files (*.txt);;All files (*)"));
-    if (!path.isEmpty())
-        saveTo(path);
+    return QFileDialog::getSaveFileName(this, tr("Save As"), tr("Report.txt"),
+                                        tr("Text files (*.txt);;All files (*)"));
+}
+
+bool TextReportWindow::saveAs()
+{
+    const QString path = askSavePath();
+    return !path.isEmpty() && saveTo(path);
+}
+
+// The report exists nowhere else: closing it unsaved would lose it.
+void TextReportWindow::closeEvent(QCloseEvent* event)
+{
+    QTextDocument* document = m_editor->document();
+    if (!document->isModified() || document->isEmpty()) {
+        event->accept();
+        return;
+    }
+    const MsgResult answer = notifier().show(this, tr("The report has not been saved. Do you want to save it?"),
+                                             QString(), MsgIcon::Exclamation, MsgButtons::YesNoCancel);
+    const bool close = answer == MsgResult::No || (answer == MsgResult::Yes && saveAs());
+    if (close)
+        event->accept();
+    else
+        event->ignore();
+}
+
+Notifier& TextReportWindow::notifier()
+{
+    static MessageBoxNotifier fallback;
+    return m_notifier ? *m_notifier : fallback;
 }
 
 void TextReportWindow::print()

@@ -3,7 +3,8 @@
 // the report as editable, unsaved text, with Save As and Print. Report pieces
 // are appended as they arrive: "{TAB}" is a tab, "{ENTER}" or "{Enter}" a line
 // break, and any other piece is inserted as it stands, so an item name such as
-// "Paper (A4) +50% {x}" appears exactly as typed in its box.
+// "Paper (A4) +50% {x}" appears exactly as typed in its box. Closing a report
+// that was never saved asks first, as a text editor does.
 #include <QMainWindow>
 
 #include "platform/TextReport.h"
@@ -17,7 +18,8 @@ class Notifier;
 class TextReportWindow : public QMainWindow, public TextReportSink {
     Q_OBJECT
 public:
-    // `notifier` reports a failed save; without one a message box is shown.
+    // `notifier` reports a failed save and asks before an unsaved report is
+    // closed; without one a message box is shown.
     explicit TextReportWindow(const QString& title, Notifier* notifier = nullptr, QWidget* parent = nullptr);
 
     void type(const QString& piece) override;
@@ -28,10 +30,18 @@ public:
     QPlainTextEdit* editor() const { return m_editor; }
 
 public slots:
-    void saveAs();  // asks for a file name, then saveTo()
-    void print();   // the print dialog, then prints the text
+    // Asks for a file name, then saveTo(); false when cancelled or not saved.
+    bool saveAs();
+    void print();  // the print dialog, then prints the text
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // The file name for Save As; empty when the user cancels.
+    virtual QString askSavePath();
 
 private:
+    Notifier& notifier();
+
     QPlainTextEdit* m_editor = nullptr;
     Notifier* m_notifier = nullptr;
 };

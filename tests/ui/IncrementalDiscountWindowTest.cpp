@@ -84,6 +84,7 @@ private slots:
     void workedExampleAcceptsTheDiscount();
     void breakPointBeyondTheDiscountQuantityRejects();
     void equalQuantitiesLetTheTotalsDecide();
+    void quantitiesBeyondSixteenBitsAreShown();
     void overflowingQuantityIsReportedWithoutIcon();
     void faultingCalculatorShowsOneMessageAndNoStaleResults();
 
@@ -92,7 +93,10 @@ private slots:
     void clearEmptiesBoxesAndGridsButKeepsTheConclusion();
     void clearAndExampleButtonsTriggerTheNumberCheck();
     void timeScaleUpdatesLabelsAndComparisonUnit();
+    void clickOnTheSelectedOptionStillSetsTheUnit();
     void formHasItsNamesCaptionsAndBuddies();
+    void captionsOfSeveralLabelsReadAsOneText();
+    void assumptionsStartLevelWithTheExample();
     void tabAndEnterFollowTheFormOrder();
 
     void reportOfTheWorkedExample();
@@ -189,6 +193,18 @@ void IncrementalDiscountWindowTest::equalQuantitiesLetTheTotalsDecide()
     // Same quantity at a lower price: cheaper, so accepted whatever the break point.
     QCOMPARE(policy(), (QStringList{" 775", " 54"}));
     QCOMPARE(comparison(), (QStringList{" 775", " 775", "177.46", "172.46"}));
+    QCOMPARE(conclusion(), kAccept);
+}
+
+void IncrementalDiscountWindowTest::quantitiesBeyondSixteenBitsAreShown()
+{
+    click("cmdExample");
+    setBox("txtDemand", "10000000");
+    click("cmdCalculate");
+
+    QVERIFY(m_env->notifier.messages.isEmpty());
+    QCOMPARE(policy(), (QStringList{" 175412", " 0"}));
+    QCOMPARE(comparison(), (QStringList{" 173205", " 175412", "10034641.02", "9534205.26"}));
     QCOMPARE(conclusion(), kAccept);
 }
 
@@ -331,6 +347,46 @@ void IncrementalDiscountWindowTest::timeScaleUpdatesLabelsAndComparisonUnit()
     m_window->findChild<QRadioButton*>("optTime_1")->click();
     QCOMPARE(cell("MSFlexGrid2", 2, 3), QStringLiteral("$/Month"));
     QCOMPARE(text("txtOrderInterval"), QStringLiteral(" 39"));
+}
+
+void IncrementalDiscountWindowTest::clickOnTheSelectedOptionStillSetsTheUnit()
+{
+    auto* year = m_window->findChild<QRadioButton*>("optTime_0");
+    QVERIFY(year->isChecked());
+    QCOMPARE(cell("MSFlexGrid2", 2, 3), QStringLiteral("$/year"));
+    year->click();
+    QCOMPARE(cell("MSFlexGrid2", 2, 3), QStringLiteral("$/Year"));
+}
+
+void IncrementalDiscountWindowTest::captionsOfSeveralLabelsReadAsOneText()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    // Each label starts right where the one before it ends: "units/Week", not "units/ Week".
+    const QList<QStringList> captions{{"Label4", "lblTimePeriod_0"},
+                                      {"Label6", "lblTimePeriod_1"},
+                                      {"Label16", "Label17", "lblTimePeriod_3"},
+                                      {"Label10", "lblTimePeriod_2"}};
+    for (const QStringList& caption : captions) {
+        for (int i = 1; i < caption.size(); ++i) {
+            const QLabel* before = m_window->findChild<QLabel*>(caption.at(i - 1));
+            const QLabel* after = m_window->findChild<QLabel*>(caption.at(i));
+            QCOMPARE(after->parentWidget(), before->parentWidget());
+            QCOMPARE(after->x(), before->x() + before->sizeHint().width());
+            QCOMPARE(after->y(), before->y());
+        }
+    }
+}
+
+void IncrementalDiscountWindowTest::assumptionsStartLevelWithTheExample()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    const QLabel* assumptions = m_window->findChild<QLabel*>("Label1");
+    const QLabel* example = m_window->findChild<QLabel*>("Label2");
+    QCOMPARE(assumptions->mapTo(m_window, QPoint()).y(), example->mapTo(m_window, QPoint()).y());
+    // The label is no taller than its text, so the text is not pushed down to the frame's middle.
+    QCOMPARE(assumptions->height(), assumptions->sizeHint().height());
 }
 
 void IncrementalDiscountWindowTest::formHasItsNamesCaptionsAndBuddies()

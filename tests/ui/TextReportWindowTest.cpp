@@ -11,10 +11,33 @@
 #include "platform/TextReportWindow.h"
 #include "support/QtTestMain.h"
 
+using tervalo::platform::MsgButtons;
 using tervalo::platform::MsgIcon;
+using tervalo::platform::MsgResult;
 using tervalo::platform::PlainTextReportService;
 using tervalo::platform::RecordingNotifier;
 using tervalo::platform::TextReportWindow;
+
+namespace {
+
+// A report window whose Save As dialog answers with a given file name.
+class ScriptedSaveWindow : public TextReportWindow {
+public:
+    ScriptedSaveWindow(RecordingNotifier* notifier, QString path)
+        : TextReportWindow("Report - Tervalo", notifier), m_path(std::move(path))
+    {
+    }
+
+protected:
+    QString askSavePath() override { return m_path; }
+
+private:
+    QString m_path;
+};
+
+const QString kSaveQuestion = QStringLiteral("The report has not been saved. Do you want to save it?");
+
+}  // namespace
 
 class TextReportWindowTest : public QObject {
     Q_OBJECT
@@ -121,6 +144,63 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("Item:\tCaf\xC3\xA9 5\xE2\x82\xAC\nTotal:\t12.50\n"));
         QVERIFY(!window.editor()->document()->isModified());
+        QVERIFY(notifier.messages.isEmpty());
+    }
+
+    // --- closing
+    void closingAnUnsavedReportAsksFirst()
+    {
+        RecordingNotifier notifier;
+        ScriptedSaveWindow window(&notifier, QString());
+        window.show();
+        window.type("Inventory Management Report");
+
+        notifier.answers.enqueue(MsgResult::Cancel);
+        QVERIFY(!window.close());
+        QVERIFY(window.isVisible());
+        QCOMPARE(notifier.texts(), QStringList{kSaveQuestion});
+        QCOMPARE(notifier.last().title, QString("Tervalo"));
+        QCOMPARE(notifier.last().buttons, MsgButtons::YesNoCancel);
+
+        // Yes, then cancelling the file dialog, keeps the report too.
+        notifier.answers.enqueue(MsgResult::Yes);
+        QVERIFY(!window.close());
+        QVERIFY(window.isVisible());
+
+        notifier.answers.enqueue(MsgResult::No);
+        QVERIFY(window.close());
+        QCOMPARE(notifier.messages.size(), 3);
+    }
+
+    void answeringYesSavesAndCloses()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("report.txt");
+        RecordingNotifier notifier;
+        ScriptedSaveWindow window(&notifier, path);
+        window.show();
+        for (const char* piece : {"Item:", "{TAB}", "Paper"})
+            window.type(piece);
+        notifier.answers.enqueue(MsgResult::Yes);
+        QVERIFY(window.close());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("Item:\tPaper"));
+    }
+
+    void savedOrEmptyReportClosesWithoutAsking()
+    {
+        QTemporaryDir dir;
+        RecordingNotifier notifier;
+        ScriptedSaveWindow empty(&notifier, QString());
+        empty.show();
+        QVERIFY(empty.close());
+
+        ScriptedSaveWindow saved(&notifier, QString());
+        saved.show();
+        saved.type("x");
+        QVERIFY(saved.saveTo(dir.filePath("x.txt")));
+        QVERIFY(saved.close());
         QVERIFY(notifier.messages.isEmpty());
     }
 
