@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <cmath>
+#include <optional>
 
 #include "core/NumberText.h"
 #include "core/RuntimeError.h"
@@ -53,6 +54,20 @@ struct WaitCursor {
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
+// The ordinary pointer while a message is up, also in the middle of a toolbar action.
+struct NormalPointer {
+    const std::optional<QCursor> busy =
+        QApplication::overrideCursor() ? std::optional<QCursor>(*QApplication::overrideCursor()) : std::nullopt;
+    NormalPointer() {
+        if (busy) QApplication::restoreOverrideCursor();
+    }
+    ~NormalPointer() {
+        if (busy) QApplication::setOverrideCursor(*busy);
+    }
+    NormalPointer(const NormalPointer&) = delete;
+    NormalPointer& operator=(const NormalPointer&) = delete;
+};
+
 [[noreturn]] void raiseError(const char* description) {
     throw core::RuntimeError(core::ErrorCode::Other, description);
 }
@@ -88,6 +103,10 @@ float placementValue(const platform::SettingsStore* settings, const PlacementKey
 MainWindow::MainWindow(widgets::AppContext& ctx, QWidget* parent) : QMainWindow(parent), m_ctx(ctx) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tervalo"));
+    // Other windows reach the main window through the context, already while it loads.
+    m_ctx.mainWindow = this;
+    // No pop-up of toolbar switches on a right click: the toolbar stays as designed.
+    setContextMenuPolicy(Qt::NoContextMenu);
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -102,7 +121,7 @@ MainWindow::MainWindow(widgets::AppContext& ctx, QWidget* parent) : QMainWindow(
 
     ApplyResourceStrings(this);
     loadPlacement();
-    setDataMenusEnabled(false);
+    EnableDataMenus(m_ctx, false);
     menuAction(QStringLiteral("mnuDemoDatabase"))->setChecked(m_ctx.dataSource == QLatin1String("Demo.mdb"));
     onClockTimerTimeout();
 }
@@ -157,6 +176,7 @@ void MainWindow::guarded(const std::function<void()>& body) {
 }
 
 void MainWindow::showNotAvailable() {
+    NormalPointer pointer;
     if (m_ctx.notifier)
         m_ctx.notifier->show(this, QStringLiteral("This window is not available in this version of Tervalo."),
                              QString(), platform::MsgIcon::Information);
@@ -178,11 +198,12 @@ void MainWindow::showChildFresh(const QString& formName) {
 void MainWindow::showModal(const QString& formName) {
     widgets::WindowRegistry* reg = m_ctx.registry;
     if (!reg || !reg->isRegistered(formName)) return showNotAvailable();
-    reg->release(formName);  // a modal window opens in its initial state each time
+    // The default instance; closing it unloads it, so the next use makes a new one.
     QWidget* w = reg->instance(formName);
     if (auto* dialog = qobject_cast<QDialog*>(w)) {
+        const QPointer<QDialog> open(dialog);
         dialog->exec();
-        dialog->deleteLater();
+        if (open) open->deleteLater();  // a dialog that deletes itself on closing is gone already
     } else if (w) {
         w->setWindowModality(Qt::ApplicationModal);
         w->setAttribute(Qt::WA_DeleteOnClose);

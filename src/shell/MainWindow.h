@@ -31,7 +31,8 @@ class MainWindow : public QMainWindow, public widgets::LauncherPanel {
 public:
     // Builds and loads the window (string table applied, position and size from
     // the settings, Data items disabled, "Use Demo database" checked by the data
-    // source); it is not shown. Registers its MDI area and panel in `ctx`.
+    // source); it is not shown. Registers itself, its MDI area and its panel in
+    // `ctx` before loading, so that other windows reach it from then on.
     explicit MainWindow(widgets::AppContext& ctx, QWidget* parent = nullptr);
     ~MainWindow() override;
 

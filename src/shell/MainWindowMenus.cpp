@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <initializer_list>
+#include <vector>
 
 #include "shell/MainWindow.h"
 #include "shell/ToolbarIcons.h"
@@ -25,24 +26,24 @@ enum ItemFlag : unsigned {
     Checked = 8,
 };
 
-struct ItemSpec {
+struct ItemDesign {
     const char* name;  // nullptr: a separator
     const char* caption;
     const char* shortcut = "";
     unsigned flags = Plain;
 };
 
-struct MenuSpec {
+struct MenuDesign {
     const char* name;
     const char* caption;
     unsigned flags;
-    std::initializer_list<ItemSpec> items;
+    std::vector<ItemDesign> items;
 };
 
-constexpr ItemSpec separator(unsigned flags = Plain) { return {nullptr, "-", "", flags}; }
+constexpr ItemDesign separator(unsigned flags = Plain) { return {nullptr, "-", "", flags}; }
 
 // Separators and hidden items as designed; no code shows a hidden item.
-const std::initializer_list<MenuSpec> kMenus = {
+const std::vector<MenuDesign> kMenus = {
     {"mnuFile", "1000", Plain,
      {{"mnuFileNew", "1001", "Ctrl+N", Hidden},
       {"mnuFileOpen", "1002", "Ctrl+O"},
@@ -135,13 +136,13 @@ const std::initializer_list<std::pair<const char*, const char*>> kModelWindows =
 const std::initializer_list<std::pair<const char*, int>> kReportLists = {
     {"mnuRptEOQ", 1}, {"mnuRptsSP", 2}, {"mnuRptSingleP", 3}, {"mnuSinglePN", 4}};
 
-struct ButtonSpec {
+struct ButtonDesign {
     const char* key;  // nullptr: a separator
     const char* tip;
 };
 
 // The first thirteen tips are string-table ids, the last four plain texts.
-const std::initializer_list<ButtonSpec> kButtons = {
+const std::initializer_list<ButtonDesign> kButtons = {
     {"New", "1037"},         {"Open", "1038"},        {"Save", "1039"},   {nullptr, ""},
     {"Print", "1040"},       {nullptr, ""},           {"Cut", "1041"},    {"Copy", "1042"},
     {"Paste", "1043"},       {nullptr, ""},           {"Bold", "1044"},   {"Italic", "1045"},
@@ -151,28 +152,28 @@ const std::initializer_list<ButtonSpec> kButtons = {
     {"Data Warehouse", "Data Warehouse"},
 };
 
-QAction* addItem(QMenu* menu, const ItemSpec& spec) {
-    QAction* a = spec.name ? menu->addAction(QString::fromUtf8(spec.caption)) : menu->addSeparator();
-    if (spec.name) a->setObjectName(QString::fromLatin1(spec.name));
-    if (*spec.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
-    a->setCheckable(spec.flags & Checkable);
-    a->setChecked(spec.flags & Checked);
-    a->setVisible(!(spec.flags & Hidden));
-    a->setEnabled(!(spec.flags & Disabled));
+QAction* addItem(QMenu* menu, const ItemDesign& design) {
+    QAction* a = design.name ? menu->addAction(QString::fromUtf8(design.caption)) : menu->addSeparator();
+    if (design.name) a->setObjectName(QString::fromLatin1(design.name));
+    if (*design.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(design.shortcut)));
+    a->setCheckable(design.flags & Checkable);
+    a->setChecked(design.flags & Checked);
+    a->setVisible(!(design.flags & Hidden));
+    a->setEnabled(!(design.flags & Disabled));
     return a;
 }
 
 }  // namespace
 
 void MainWindow::buildMenus() {
-    for (const MenuSpec& m : kMenus) {
+    for (const MenuDesign& m : kMenus) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(m.caption));
         menu->setObjectName(QString::fromLatin1(m.name));
         menu->menuAction()->setObjectName(menu->objectName());
         m_actions.insert(menu->objectName(), menu->menuAction());
         const bool hidden = m.flags & Hidden;
         menu->menuAction()->setVisible(!hidden);
-        for (const ItemSpec& item : m.items) {
+        for (const ItemDesign& item : m.items) {
             QAction* a = addItem(menu, item);
             if (item.name) m_actions.insert(a->objectName(), a);
             // A hidden menu is never opened, so its items' shortcuts must not act either.
@@ -190,7 +191,7 @@ void MainWindow::buildToolBar() {
     m_toolBar->setIconSize(QSize(16, 16));
     m_alignGroup = new QActionGroup(this);
     m_alignGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (const ButtonSpec& b : kButtons) {
+    for (const ButtonDesign& b : kButtons) {
         if (!b.key) {
             m_toolBar->addSeparator();
             continue;
@@ -217,6 +218,14 @@ void MainWindow::buildStatusBar() {
     m_datePanel->setObjectName(QStringLiteral("pnlDate"));
     m_timePanel = new QLabel(bar);
     m_timePanel->setObjectName(QStringLiteral("pnlTime"));
+    // Sunken panels; the date and the time keep their width as the text changes.
+    const QFontMetrics metrics = bar->fontMetrics();
+    for (QLabel* panel : {m_statusPanel, m_datePanel, m_timePanel}) {
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setIndent(4);
+    }
+    m_datePanel->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("12/30/2026")) + 16);
+    m_timePanel->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("12:59 PM")) + 16);
     bar->addWidget(m_statusPanel, 1);
     bar->addPermanentWidget(m_datePanel);
     bar->addPermanentWidget(m_timePanel);

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -110,13 +111,16 @@ bool isOwnControl(const QWidget* w, const QWidget* frm) {
 void ApplyResourceStrings(QWidget* frm) {
     if (!frm) return;
     assign(entryOfWholeNumber(tagOf(frm)), [&](const QString& t) { frm->setWindowTitle(t); });
-    // Qt controls take the window's font by inheritance; nothing to copy.
+    // A dialog's controls all take the dialog's font, also those designed with
+    // a font of their own; the main window has no font to hand on.
+    const bool handsOnFont = !qobject_cast<QMainWindow*>(frm);
     for (QWidget* w : frm->findChildren<QWidget*>()) {
         if (auto* menu = qobject_cast<QMenu*>(w)) {
             applyToMenu(menu);  // menus are popups: windows of their own
             continue;
         }
         if (!isOwnControl(w, frm)) continue;
+        if (handsOnFont) w->setFont(frm->font());
         if (auto* label = qobject_cast<QLabel*>(w)) {
             assign(entryOfWholeNumber(tagOf(label)), [&](const QString& t) { label->setText(t); });
         } else if (auto* bar = qobject_cast<QToolBar*>(w)) {

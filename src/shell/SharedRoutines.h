@@ -15,6 +15,7 @@ namespace tervalo::shell {
 // Replaces captions and tool tips designed as string-table ids with their
 // entries; anything that is not an id keeps its designed text. Never reports:
 // an id that cannot be read or has no entry leaves its one text as it was.
+// Every control of a window other than the main window takes the window's font.
 //  - the window: its caption from the "Tag" property read as a whole number;
 //  - menus: a QMenu title or QAction text that is a whole number;
 //  - toolbars: each action's tool tip that is a whole number;

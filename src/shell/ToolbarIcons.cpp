@@ -101,12 +101,20 @@ QIcon report() {
     });
 }
 
-// The stock level falling and refilled: the program's own sign, used for the wizard.
+// The stock level falling and refilled, over its axes so that it reads as a
+// chart and not as a letter: the program's own sign, used for the wizard.
 QIcon sawTooth() {
     return drawn([&](QPainter& p) {
-        p.setPen(QPen(QColor(0xc0, 0x50, 0x10), 3));
-        const QPointF pts[] = {{3, 6}, {15, 26}, {15, 6}, {28, 26}, {28, 6}};
-        p.drawPolyline(pts, 5);
+        p.setPen(QPen(Qt::black, 2));
+        p.drawLine(3, 28, 29, 28);
+        p.drawLine(3, 28, 3, 3);
+        // Each order cycle: the stock refilled at once, then used up steadily.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0xc0, 0x50, 0x10));
+        for (const double x : {6.0, 17.0}) {
+            const QPointF cycle[] = {{x, 6}, {x + 11, 27}, {x, 27}};
+            p.drawPolygon(cycle, 3);
+        }
     });
 }
 

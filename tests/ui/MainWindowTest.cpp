@@ -3,16 +3,20 @@
 // "Use Demo database" switch, help, the windows opened by name, and handlers
 // that report a run-time failure and leave the window usable.
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
 #include <QtTest>
 
@@ -81,6 +85,17 @@ private:
         QAction* a = w.menuAction(name);
         QVERIFY2(a, qPrintable(name));
         a->trigger();
+    }
+
+    // Clicks a toolbar button; true when the hourglass was up while a box showed.
+    bool clickShowsBoxUnderHourglass(MainWindow& w, const QString& button) {
+        bool hourglass = false;
+        m_notifier.onShow = [&](const platform::RecordedMessage&) {
+            hourglass = hourglass || QApplication::overrideCursor() != nullptr;
+        };
+        w.menuAction(button)->trigger();
+        m_notifier.onShow = nullptr;
+        return hourglass;
     }
 
 private slots:
@@ -221,6 +236,49 @@ private slots:
             if (!a->isSeparator()) QVERIFY2(!a->icon().isNull(), qPrintable(a->objectName()));
     }
 
+    void shortcutsActOnlyForShownItems() {
+        auto w = makeWindow();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QSignalSpy open(w->menuAction("mnuFileOpen"), &QAction::triggered);
+        QSignalSpy newDocument(w->menuAction("mnuFileNew"), &QAction::triggered);
+        QSignalSpy cut(w->menuAction("mnuEditCut"), &QAction::triggered);
+        QSignalSpy copy(w->menuAction("mnuEditCopy"), &QAction::triggered);
+        QTest::keyClick(w.get(), Qt::Key_N, Qt::ControlModifier);
+        QTest::keyClick(w.get(), Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClick(w.get(), Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(newDocument.size(), 0);
+        QCOMPARE(cut.size(), 0);
+        QCOMPARE(copy.size(), 0);
+        QCOMPARE(open.size(), 1);
+        QTest::keyClick(w.get(), Qt::Key_E, Qt::AltModifier);  // the hidden Edit menu stays shut
+        QVERIFY(!QApplication::activePopupWidget());
+        QTest::keyClick(w.get(), Qt::Key_D, Qt::AltModifier);
+        QWidget* popup = QApplication::activePopupWidget();
+        QVERIFY(popup);
+        QCOMPARE(popup->objectName(), QString("mnuData"));
+        popup->close();
+    }
+
+    void rightClickOnTheToolbarOpensNoMenu() {
+        auto w = makeWindow();
+        w->show();
+        auto* bar = w->findChild<QToolBar*>("tbToolBar");
+        const QPoint free(bar->width() - 4, bar->height() / 2);  // right of the last button
+        bool popupSeen = false;
+        QTimer::singleShot(100, w.get(), [&popupSeen] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                popupSeen = true;
+                popup->close();
+            }
+        });
+        QContextMenuEvent click(QContextMenuEvent::Mouse, free, bar->mapToGlobal(free));
+        QApplication::sendEvent(bar, &click);
+        QTest::qWait(200);
+        QVERIFY(!popupSeen);
+    }
+
     void alignmentButtonsAreExclusive() {
         auto w = makeWindow();
         w->menuAction("Align Left")->trigger();
@@ -236,6 +294,16 @@ private slots:
         QCOMPARE(w->findChild<QLabel*>("pnlStatus")->text(), QString("Status"));
         QCOMPARE(w->findChild<QLabel*>("pnlDate")->text(), QString("12/7/2026"));
         QCOMPARE(w->findChild<QLabel*>("pnlTime")->text(), QString("10:00 AM"));
+        // Three framed panels side by side, the date and time wide enough for their text.
+        w->show();
+        QList<QLabel*> panels;
+        for (const char* name : {"pnlStatus", "pnlDate", "pnlTime"}) panels << w->findChild<QLabel*>(name);
+        for (QLabel* panel : panels) {
+            QVERIFY2(panel->frameWidth() > 0, qPrintable(panel->objectName()));
+            QVERIFY(panel->contentsRect().width() >= panel->fontMetrics().horizontalAdvance(panel->text()));
+        }
+        QVERIFY(panels[0]->geometry().right() < panels[1]->geometry().left());
+        QVERIFY(panels[1]->geometry().right() < panels[2]->geometry().left());
     }
 
     void viewToolbarHidesAndShowsTheToolbar() {
@@ -259,7 +327,8 @@ private slots:
 
     // --- Data menu
     void dataItemsAreDisabledAtStart() {
-        auto w = makeWindow();
+        auto w = std::make_unique<MainWindow>(m_ctx);  // reachable through the context from its load on
+        QCOMPARE(m_ctx.mainWindow, w.get());
         for (const char* name : {"mnuFind", "mnuImport", "mnuAnalyze"}) QVERIFY(!w->menuAction(name)->isEnabled());
         QVERIFY(w->menuAction("mnuDemoDatabase")->isEnabled());
     }
@@ -324,6 +393,37 @@ private slots:
         QCOMPARE(m_notifier.texts(), (QStringList{kNotAvailable, kNotAvailable}));
         QCOMPARE(m_notifier.last().icon, MsgIcon::Information);
         QVERIFY(w->mdiArea()->subWindowList().isEmpty());
+    }
+
+    void toolbarMessageShowsTheOrdinaryPointer() {
+        auto w = makeWindow();
+        w->show();
+        QVERIFY(!clickShowsBoxUnderHourglass(*w, "Report"));
+        QCOMPARE(m_notifier.texts(), QStringList{kNotAvailable});
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void aboutShowsTheDefaultInstanceModalAndUnloadsIt() {
+        QPointer<QDialog> made;
+        m_registry->registerWindow("frmAbout", [this, &made] {
+            made = new QDialog(m_ctx.mainWindow);
+            made->setAttribute(Qt::WA_DeleteOnClose);  // exec() deletes it itself
+            return made.data();
+        });
+        auto w = makeWindow();
+        w->show();
+        QWidget* existing = m_registry->instance("frmAbout");
+        QWidget* shown = nullptr;
+        QTimer::singleShot(0, w.get(), [&shown] {
+            shown = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<QDialog*>(shown)) dialog->reject();
+        });
+        trigger(*w, "mnuHelpAbout");
+        QCOMPARE(shown, existing);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!made);
+        QVERIFY(!m_registry->existing("frmAbout"));
+        QVERIFY(m_notifier.messages.isEmpty());
     }
 
     void modelChosenTwiceShowsTheSameWindow() {
@@ -395,16 +495,10 @@ private slots:
     void boldWithNoDocumentWindowReportsAndRestoresThePointer() {
         auto w = makeWindow();
         w->show();
-        bool hourglassDuringBox = true;
-        m_notifier.onShow = [&](const platform::RecordedMessage&) {
-            hourglassDuringBox = QApplication::overrideCursor() != nullptr;
-        };
-        trigger(*w, "Bold");
-        m_notifier.onShow = nullptr;
+        QVERIFY(!clickShowsBoxUnderHourglass(*w, "Bold"));
         QCOMPARE(m_notifier.texts(), QStringList{kNoObject});
         QCOMPARE(m_notifier.last().icon, MsgIcon::None);
         QCOMPARE(m_notifier.last().title, QString("Tervalo"));
-        QVERIFY(!hourglassDuringBox);
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(!w->menuAction("Bold")->isChecked());
         QVERIFY(w->isVisible() && w->isEnabled());

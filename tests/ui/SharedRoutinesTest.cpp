@@ -178,6 +178,28 @@ private slots:
         QCOMPARE(tabs->tabToolTip(1), QString("plain"));
     }
 
+    void controlsTakeTheWindowsFontButNotInTheMainWindow() {
+        QWidget options;
+        QFont formFont("DejaVu Sans", 13);
+        options.setFont(formFont);
+        auto* frame = new QGroupBox("Sample 1", &options);
+        auto* caption = new QLabel("designed", frame);
+        QFont own("DejaVu Serif", 20);
+        own.setBold(true);
+        caption->setFont(own);
+        ApplyResourceStrings(&options);
+        QCOMPARE(caption->font().pointSize(), 13);
+        QCOMPARE(caption->font().family(), formFont.family());
+        QVERIFY(!caption->font().bold());
+
+        QMainWindow main;
+        auto* status = new QLabel("Status", &main);
+        status->setFont(own);
+        ApplyResourceStrings(&main);
+        QCOMPARE(status->font().pointSize(), 20);
+        QVERIFY(status->font().bold());
+    }
+
     void childWindowsInTheMdiAreaAreLeftAlone() {
         QMainWindow w;
         auto* area = new QMdiArea;
