@@ -44,6 +44,7 @@ const QString kInterval = QStringLiteral("txtOrderInterval");
 const QString kMaxInventory = QStringLiteral("txtMaxInventory");
 const QString kAllowedShortage = QStringLiteral("txtAllowedShortage");
 const QString kErrorTitle = QStringLiteral("Error Message");
+constexpr int kBoxWidth = 120;
 
 constexpr lot::TimeUnit kUnits[] = {lot::TimeUnit::Year, lot::TimeUnit::Month, lot::TimeUnit::Week};
 
@@ -134,23 +135,23 @@ QGroupBox* EoqWindow::buildIntroFrame(const QString& name, const QString& captio
     return frame;
 }
 
-void EoqWindow::addBoxRow(QGroupBox* frame, QGridLayout* grid, int row, const BoxRow& spec, QLineEdit* box)
+void EoqWindow::addBoxRow(QGroupBox* frame, QGridLayout* grid, int row, const BoxRow& boxRow, QLineEdit* box)
 {
-    QLabel* caption = fb::label(frame, spec.labelName, spec.caption);
+    QLabel* caption = fb::label(frame, boxRow.labelName, boxRow.caption);
     caption->setBuddy(box);
-    if (spec.unitLabel >= 0) {
+    if (boxRow.unitLabel >= 0) {
         // The unit follows the caption directly: "Demand, units/" "Week".
         auto* pair = new QHBoxLayout;
         pair->setSpacing(0);
         pair->addWidget(caption);
-        pair->addWidget(m_unitLabels.at(spec.unitLabel));
+        pair->addWidget(m_unitLabels.at(boxRow.unitLabel));
         pair->addStretch(1);
         grid->addLayout(pair, row, 0);
     } else {
         grid->addWidget(caption, row, 0);
     }
     grid->addWidget(box, row, 1);
-    m_boxes.insert(spec.box, box);
+    m_boxes.insert(boxRow.box, box);
 }
 
 QGroupBox* EoqWindow::buildInputFrame()
@@ -159,13 +160,14 @@ QGroupBox* EoqWindow::buildInputFrame()
     QGroupBox* frame = fb::frame(this, QStringLiteral("Frame4"), QStringLiteral("Item and costs"));
     auto* grid = new QGridLayout(frame);
     for (int row = 0; row < d.inputs.size(); ++row) {
-        const BoxRow& spec = d.inputs.at(row);
-        QLineEdit* input = fb::inputBox(frame, spec.box);
-        input->setMaximumWidth(spec.box == kItem ? 160 : 100);
+        const BoxRow& boxRow = d.inputs.at(row);
+        QLineEdit* input = fb::inputBox(frame, boxRow.box);
+        // One width for every box, so their right edges line up clear of the time-scale frame.
+        input->setMaximumWidth(kBoxWidth);
         widgets::InputBoxes::install(
-            input, spec.box == kItem ? widgets::InputBoxes::itemBox() : widgets::InputBoxes::numberBox(),
+            input, boxRow.box == kItem ? widgets::InputBoxes::itemBox() : widgets::InputBoxes::numberBox(),
             m_ctx.notifier);
-        addBoxRow(frame, grid, row, spec, input);
+        addBoxRow(frame, grid, row, boxRow, input);
         m_inputs.append(input);
     }
 
@@ -198,7 +200,7 @@ QGroupBox* EoqWindow::buildResultFrame()
     auto* grid = new QGridLayout;
     for (int row = 0; row < d.results.size(); ++row) {
         QLineEdit* result = fb::resultBox(frame, d.results.at(row).box);
-        result->setMaximumWidth(100);
+        result->setMaximumWidth(kBoxWidth);
         addBoxRow(frame, grid, row, d.results.at(row), result);
         m_results.append(result);
     }
@@ -354,7 +356,7 @@ void EoqWindow::setCalculatorInputs()
 // even to 32-bit integers, so large demands give ordinary figures.
 void EoqWindow::setRounded(const QString& name, double value)
 {
-    box(name)->setText(QString::fromStdString(core::textWithLeadingBlank(core::roundToInt32(value))));
+    box(name)->setText(QString::fromStdString(lot::roundedText(value)));
 }
 
 void EoqWindow::showResults()

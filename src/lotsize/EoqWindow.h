@@ -69,7 +69,7 @@ private:
                                const QString& text, QPushButton* button = nullptr);
     QGroupBox* buildInputFrame();
     QGroupBox* buildResultFrame();
-    void addBoxRow(QGroupBox* frame, QGridLayout* grid, int row, const BoxRow& spec, QLineEdit* box);
+    void addBoxRow(QGroupBox* frame, QGridLayout* grid, int row, const BoxRow& boxRow, QLineEdit* box);
     void applyTabOrder();
 
     // Calculate

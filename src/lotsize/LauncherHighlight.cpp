@@ -24,9 +24,18 @@ bool LauncherHighlight::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_window) {
         switch (event->type()) {
         case QEvent::ParentChange: watchSubWindow(); break;
-        // A top-level window is activated by the window system.
-        case QEvent::WindowActivate: colour(true); break;
+        // A top-level window is activated by the window system. Inside the main
+        // window these events reach every child whenever the main window gains
+        // or loses the focus (a message box, another program): only the
+        // sub-window's own activation counts there.
+        case QEvent::WindowActivate:
+            if (!m_subWindow)
+                colour(true);
+            break;
         case QEvent::WindowDeactivate:
+            if (!m_subWindow)
+                colour(false);
+            break;
         case QEvent::Close: colour(false); break;
         default: break;
         }

@@ -93,6 +93,21 @@ private slots:
         QCOMPARE(decision, frame(w)->decision());
     }
 
+    void offerReachesTheRowOfAnItemWithAnApostrophe()
+    {
+        WindowTestContext t;
+        PurchaseSaWindow w(t.ctx);
+        w.run("O'Brien's paper", "8", "25", "1.173", "130", "15", QString("week"));
+        QVERIFY(!w.logId().isEmpty());
+        button(w, "cmdDiscount")->click();
+        offer(w, "5", "100");
+        QCOMPARE(t.notifier.messages.size(), 0);
+        const auto rows = Eoq1Repository(t.cnn).rowsFor("O'Brien's paper", t.clock.today(), 2);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.first().qtyDiscount, QString("The supplier will give a 5% discount if you order 100."));
+        QCOMPARE(rows.first().qtyDiscount2, frame(w)->decision());
+    }
+
     void offerChecks_data()
     {
         QTest::addColumn<bool>("shortages");

@@ -53,6 +53,24 @@ public:
 };
 
 QColor colour(const QPushButton& b) { return b.palette().color(QPalette::Button); }
+QColor toolTipColour() { return QApplication::palette().color(QPalette::ToolTipBase); }
+
+// The window and a plain child inside a main window's MDI area, shown.
+struct MainWindowWithChildren {
+    explicit MainWindowWithChildren(tervalo::widgets::AppContext& ctx)
+    {
+        main.setCentralWidget(area);
+        window = new PurchaseSaWindow(ctx);
+        sub = area->addSubWindow(window);
+        other = area->addSubWindow(new QWidget);
+        main.show();
+    }
+    QMainWindow main;
+    QMdiArea* area = new QMdiArea;
+    PurchaseSaWindow* window = nullptr;
+    QMdiSubWindow* sub = nullptr;
+    QMdiSubWindow* other = nullptr;
+};
 
 }  // namespace
 
@@ -142,6 +160,18 @@ private slots:
         QCOMPARE(Eoq1Repository(t.cnn).byLogId(w.logId())->timeUnit, QString("Year"));
     }
 
+    // Without a time unit the window computes with the option it shows.
+    void runWithoutTimeUnitKeepsTheShownOption()
+    {
+        WindowTestContext t;
+        PurchaseSaWindow w(t.ctx);
+        w.findChild<QRadioButton*>("optTime_2")->click();
+        w.run("Paper", "8", "25", "1.173", "130", "15");
+        QVERIFY(checked(w, 2));
+        QCOMPARE(box(w, "txtOrderInterval")->text(), QString(" 38"));
+        QCOMPARE(Eoq1Repository(t.cnn).byLogId(w.logId())->timeUnit, QString("Week"));
+    }
+
     void errorsNameTheHandlerWithoutSub()
     {
         WindowTestContext t(false);
@@ -217,25 +247,50 @@ private slots:
         OneButtonPerTab panel;
         t.ctx.panel = &panel;
         const QColor face = colour(panel.otherTab);
-        const QColor tip = QApplication::palette().color(QPalette::ToolTipBase);
-        QMainWindow main;
-        auto* area = new QMdiArea;
-        main.setCentralWidget(area);
-        auto* w = new PurchaseSaWindow(t.ctx);
-        QMdiSubWindow* sub = area->addSubWindow(w);
-        QMdiSubWindow* other = area->addSubWindow(new QWidget);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
-        area->setActiveSubWindow(sub);
+        const QColor tip = toolTipColour();
+        MainWindowWithChildren m(t.ctx);
+        QVERIFY(QTest::qWaitForWindowActive(&m.main));
+        m.area->setActiveSubWindow(m.sub);
         QCOMPARE(colour(panel.firstTab), tip);
         panel.tab = 1;
-        area->setActiveSubWindow(other);
+        m.area->setActiveSubWindow(m.other);
         QCOMPARE(colour(panel.firstTab), tip);
         QCOMPARE(colour(panel.otherTab), face);
-        area->setActiveSubWindow(sub);
+        m.area->setActiveSubWindow(m.sub);
         QCOMPARE(colour(panel.otherTab), tip);
-        w->close();
+        m.window->close();
         QCOMPARE(colour(panel.otherTab), face);
+    }
+
+    // Inside the main window only the active child's button is coloured: the
+    // main window losing and regaining the focus (a message box, another
+    // program) neither resets it nor colours the buttons of the other children.
+    void onlyTheActiveChildIsColouredWhenTheMainWindowComesBack()
+    {
+        WindowTestContext t;
+        OneButtonPerTab panel;
+        t.ctx.panel = &panel;
+        const QColor face = colour(panel.firstTab);
+        MainWindowWithChildren m(t.ctx);
+        QVERIFY(QTest::qWaitForWindowActive(&m.main));
+        m.area->setActiveSubWindow(m.other);
+        QCOMPARE(colour(panel.firstTab), face);
+
+        QWidget elsewhere;
+        elsewhere.show();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        m.main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m.main));
+        QCOMPARE(m.area->activeSubWindow(), m.other);
+        QCOMPARE(colour(panel.firstTab), face);
+
+        m.area->setActiveSubWindow(m.sub);
+        QCOMPARE(colour(panel.firstTab), toolTipColour());
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        m.main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m.main));
+        QCOMPARE(colour(panel.firstTab), toolTipColour());
     }
 };
 
