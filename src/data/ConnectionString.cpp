@@ -10,7 +10,7 @@ namespace {
 
 [[noreturn]] void badFormat(qsizetype index) {
     throw core::RuntimeError(core::ErrorCode::Database,
-                             "Format of the initialization string does not conform to specification "
+                             "Format of the initialization string is not valid "
                              "starting at index " + std::to_string(index) + ".");
 }
 

@@ -22,7 +22,7 @@ platform::MsgIcon toMsgIcon(core::lotsize::MessageIcon icon)
 }  // namespace
 
 void showInputCheckMessage(QWidget* parent, QWidget* form, platform::Notifier* notifier,
-                           const core::lotsize::MessageSpec& message)
+                           const core::lotsize::CheckMessage& message)
 {
     if (notifier)
         notifier->show(parent, QString::fromStdString(message.text), QString::fromStdString(message.title),

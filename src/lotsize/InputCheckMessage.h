@@ -1,7 +1,7 @@
 #pragma once
 // Shows a failed input check that the core describes (text, title, icon, the
 // box to return to) and puts the focus back into that box.
-#include "core/lotsize/MessageSpec.h"
+#include "core/lotsize/CheckMessage.h"
 
 class QWidget;
 
@@ -11,6 +11,6 @@ namespace tervalo::lotsize {
 
 // `form` is searched for the box named in the message; `parent` owns the box.
 void showInputCheckMessage(QWidget* parent, QWidget* form, platform::Notifier* notifier,
-                           const core::lotsize::MessageSpec& message);
+                           const core::lotsize::CheckMessage& message);
 
 }  // namespace tervalo::lotsize

@@ -58,9 +58,9 @@ RuntimeError errorOf(const DiscountOfferInputs& in) {
 TEST(DiscountOfferChecks, WindowWithoutShortages) {
     const auto w = OfferWindow::NoShortages;
     EXPECT_EQ(checkDiscountOffer(w, "", "100"),
-              (MessageSpec{"Please enter Discount.", "Msssing Input", MessageIcon::Exclamation, "txtDiscRate"}));
+              (CheckMessage{"Please enter Discount.", "Msssing Input", MessageIcon::Exclamation, "txtDiscRate"}));
     EXPECT_EQ(checkDiscountOffer(w, "5", ""),
-              (MessageSpec{"Please enter Discount Quantity.", "Title", MessageIcon::Exclamation, "txtDiscQ"}));
+              (CheckMessage{"Please enter Discount Quantity.", "Title", MessageIcon::Exclamation, "txtDiscQ"}));
     EXPECT_EQ(checkDiscountOffer(w, "5", "100"), std::nullopt);
     EXPECT_EQ(checkDiscountOffer(w, "99.9", "0"), std::nullopt);
 }
@@ -68,14 +68,14 @@ TEST(DiscountOfferChecks, WindowWithoutShortages) {
 TEST(DiscountOfferChecks, WindowWithShortages) {
     const auto w = OfferWindow::ShortagesAllowed;
     EXPECT_EQ(checkDiscountOffer(w, "", ""),
-              (MessageSpec{"Please enter Discount rate.", "", MessageIcon::Information, "txtDiscRate"}));
+              (CheckMessage{"Please enter Discount rate.", "", MessageIcon::Information, "txtDiscRate"}));
     EXPECT_EQ(checkDiscountOffer(w, "5", ""),
-              (MessageSpec{"Please enter the order quantity.", "", MessageIcon::Information, "txtDiscQ"}));
+              (CheckMessage{"Please enter the order quantity.", "", MessageIcon::Information, "txtDiscQ"}));
     EXPECT_EQ(checkDiscountOffer(w, "20", "100"), std::nullopt);
 }
 
 TEST(DiscountOfferChecks, ZeroRateIsRefusedAsText) {
-    const MessageSpec zero{"The rate cannnot be 0! This means no discount.", "", MessageIcon::None, "txtDiscRate"};
+    const CheckMessage zero{"The rate cannnot be 0! This means no discount.", "", MessageIcon::None, "txtDiscRate"};
     EXPECT_EQ(checkDiscountOffer(OfferWindow::NoShortages, "0", ""), zero);
     EXPECT_EQ(checkDiscountOffer(OfferWindow::ShortagesAllowed, "0", ""), zero);
     // Other spellings of zero reach the range check.
@@ -87,7 +87,7 @@ TEST(DiscountOfferChecks, ZeroRateIsRefusedAsText) {
 
 TEST(DiscountOfferChecks, FractionalRateSuggestsThePercentage) {
     EXPECT_EQ(checkDiscountOffer(OfferWindow::NoShortages, "0.5", "100"),
-              (MessageSpec{"The rate you entered is not valid. If you want to enter  50%. Just enter  50.", "",
+              (CheckMessage{"The rate you entered is not valid. If you want to enter  50%. Just enter  50.", "",
                            MessageIcon::Information, "txtDiscRate"}));
     EXPECT_EQ(checkDiscountOffer(OfferWindow::ShortagesAllowed, "0.05", "")->text,
               "The rate you entered is not valid. If you want to enter  5%. Just enter  5.");

@@ -175,17 +175,17 @@ TEST(QuantityDiscountChecks, IncrementalOrder) {
 
     texts.price = "";
     EXPECT_EQ(checkQuantityDiscountInputs(k, texts),
-              (MessageSpec{"Please enter Price.", "Missing Input", MessageIcon::Exclamation, "txtPrice"}));
+              (CheckMessage{"Please enter Price.", "Missing Input", MessageIcon::Exclamation, "txtPrice"}));
     texts.item = "";
     EXPECT_EQ(checkQuantityDiscountInputs(k, texts)->text, "Please enter a name for this item.");
 
     texts = exampleTexts();
     texts.discountPrice = "x";
     EXPECT_EQ(checkQuantityDiscountInputs(k, texts),
-              (MessageSpec{"Please enter Discount Price.", "", MessageIcon::Information, "txtPrice1"}));
+              (CheckMessage{"Please enter Discount Price.", "", MessageIcon::Information, "txtPrice1"}));
     texts.discountPrice = "1";
     EXPECT_EQ(checkQuantityDiscountInputs(k, texts),
-              (MessageSpec{"The Discount Price cannnot be larger or equal to the Price.", "",
+              (CheckMessage{"The Discount Price cannnot be larger or equal to the Price.", "",
                            MessageIcon::Information, "txtPrice1"}));
     texts = exampleTexts();
     texts.breakPoint = "5 00";
@@ -193,7 +193,7 @@ TEST(QuantityDiscountChecks, IncrementalOrder) {
     texts = exampleTexts();
     texts.interest = "";
     EXPECT_EQ(checkQuantityDiscountInputs(k, texts),
-              (MessageSpec{"Please enter Intertest rate.", "Missing Input", MessageIcon::Exclamation,
+              (CheckMessage{"Please enter Intertest rate.", "Missing Input", MessageIcon::Exclamation,
                            "txtInterest"}));
 }
 
@@ -209,7 +209,7 @@ TEST(QuantityDiscountChecks, AllUnitsOrder) {
     // A price that is not a number but leads with a higher one is caught later.
     texts.price = "2x";
     EXPECT_EQ(checkQuantityDiscountInputs(k, texts),
-              (MessageSpec{"Please enter Price.", "Missing Input", MessageIcon::Exclamation, "txtPrice"}));
+              (CheckMessage{"Please enter Price.", "Missing Input", MessageIcon::Exclamation, "txtPrice"}));
     texts.breakPoint = "";
     EXPECT_EQ(checkQuantityDiscountInputs(k, texts)->text, "Please enter Break Point.");
     texts = exampleTexts();

@@ -37,13 +37,13 @@ TEST(ConnectionString, QuotedAndBracedValuesKeepSeparatorsAndBlanks) {
 
 TEST(ConnectionString, MalformedTextIsAnError) {
     EXPECT_EQ(databaseErrorOf([] { ConnectionString::parse("Host=db;Password=\"open"); }),
-              "Format of the initialization string does not conform to specification starting at index 8.");
+              "Format of the initialization string is not valid starting at index 8.");
     EXPECT_EQ(databaseErrorOf([] { ConnectionString::parse("Host=db;garbage;Port=1"); }),
-              "Format of the initialization string does not conform to specification starting at index 8.");
+              "Format of the initialization string is not valid starting at index 8.");
     EXPECT_EQ(databaseErrorOf([] { ConnectionString::parse("=x"); }),
-              "Format of the initialization string does not conform to specification starting at index 0.");
+              "Format of the initialization string is not valid starting at index 0.");
     EXPECT_EQ(databaseErrorOf([] { ConnectionString::parse("User='a'b;Host=x"); }),
-              "Format of the initialization string does not conform to specification starting at index 0.");
+              "Format of the initialization string is not valid starting at index 0.");
 }
 
 TEST(ConnectionString, JetFormNamesTheFileInItsFolder) {

@@ -41,31 +41,31 @@ std::string decisionText(const DiscountOfferInputs& in, const DiscountOfferResul
 
 }  // namespace
 
-std::optional<MessageSpec> checkDiscountOffer(OfferWindow window, std::string_view rateText,
+std::optional<CheckMessage> checkDiscountOffer(OfferWindow window, std::string_view rateText,
                                               std::string_view quantityText) {
     const bool shortages = window == OfferWindow::ShortagesAllowed;
     if (rateText.empty()) {
         if (shortages) {
-            return MessageSpec{"Please enter Discount rate.", "", MessageIcon::Information, "txtDiscRate"};
+            return CheckMessage{"Please enter Discount rate.", "", MessageIcon::Information, "txtDiscRate"};
         }
-        return MessageSpec{"Please enter Discount.", "Msssing Input", MessageIcon::Exclamation, "txtDiscRate"};
+        return CheckMessage{"Please enter Discount.", "Msssing Input", MessageIcon::Exclamation, "txtDiscRate"};
     }
     if (rateText == "0") {
-        return MessageSpec{"The rate cannnot be 0! This means no discount.", "", MessageIcon::None, "txtDiscRate"};
+        return CheckMessage{"The rate cannnot be 0! This means no discount.", "", MessageIcon::None, "txtDiscRate"};
     }
     const double x = leadingNumber(rateText);
     if (x < 1 || x >= 100) {
         // Someone who typed 0.05 for 5 % is told to type 5.
         const std::string suggestion = textWithLeadingBlank(ck::mul(x, 100.0));
-        return MessageSpec{"The rate you entered is not valid. If you want to enter " + suggestion +
+        return CheckMessage{"The rate you entered is not valid. If you want to enter " + suggestion +
                                "%. Just enter " + suggestion + ".",
                            "", MessageIcon::Information, "txtDiscRate"};
     }
     if (quantityText.empty()) {
         if (shortages) {
-            return MessageSpec{"Please enter the order quantity.", "", MessageIcon::Information, "txtDiscQ"};
+            return CheckMessage{"Please enter the order quantity.", "", MessageIcon::Information, "txtDiscQ"};
         }
-        return MessageSpec{"Please enter Discount Quantity.", "Title", MessageIcon::Exclamation, "txtDiscQ"};
+        return CheckMessage{"Please enter Discount Quantity.", "Title", MessageIcon::Exclamation, "txtDiscQ"};
     }
     return std::nullopt;
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/lotsize/MessageSpec.h"
+#include "core/lotsize/CheckMessage.h"
 #include "core/lotsize/TimeUnit.h"
 
 namespace tervalo::core::lotsize {
@@ -18,7 +18,7 @@ enum class OfferWindow { NoShortages, ShortagesAllowed };
 // the first failing check, nullopt when the offer can be evaluated. The rate
 // "0" is refused as text, so "0.0" or "00" reach the range check. The range
 // check may raise Overflow for an absurdly large rate.
-std::optional<MessageSpec> checkDiscountOffer(OfferWindow window, std::string_view rateText,
+std::optional<CheckMessage> checkDiscountOffer(OfferWindow window, std::string_view rateText,
                                               std::string_view quantityText);
 
 struct DiscountOfferInputs {

@@ -68,14 +68,14 @@ bool fails(const InputCheck& check, const Texts& texts) {
 
 }  // namespace
 
-std::optional<MessageSpec> checkQuantityDiscountInputs(DiscountKind kind, const QuantityDiscountTexts& texts) {
+std::optional<CheckMessage> checkQuantityDiscountInputs(DiscountKind kind, const QuantityDiscountTexts& texts) {
     const auto& checks = kind == DiscountKind::Incremental ? kIncrementalChecks : kAllUnitsChecks;
     for (const InputCheck& check : checks) {
         if (fails(check, texts)) {
             if (check.informational) {
-                return MessageSpec{check.message, "", MessageIcon::Information, check.boxName};
+                return CheckMessage{check.message, "", MessageIcon::Information, check.boxName};
             }
-            return MessageSpec{check.message, "Missing Input", MessageIcon::Exclamation, check.boxName};
+            return CheckMessage{check.message, "Missing Input", MessageIcon::Exclamation, check.boxName};
         }
     }
     return std::nullopt;

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "core/lotsize/Eoq.h"
-#include "core/lotsize/MessageSpec.h"
+#include "core/lotsize/CheckMessage.h"
 #include "core/lotsize/TimeUnit.h"
 
 namespace tervalo::core::lotsize {
@@ -34,7 +34,7 @@ struct QuantityDiscountTexts {
 };
 
 // The checks of each window in its own order; the first failing one's message.
-std::optional<MessageSpec> checkQuantityDiscountInputs(DiscountKind kind, const QuantityDiscountTexts& texts);
+std::optional<CheckMessage> checkQuantityDiscountInputs(DiscountKind kind, const QuantityDiscountTexts& texts);
 
 struct QuantityDiscountInputs {
     double demand = 0;         // D

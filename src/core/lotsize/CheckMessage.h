@@ -8,13 +8,13 @@ namespace tervalo::core::lotsize {
 
 enum class MessageIcon { None, Exclamation, Information };
 
-struct MessageSpec {
+struct CheckMessage {
     std::string text;
     std::string title;  // empty: the program's title
     MessageIcon icon = MessageIcon::None;
     std::string focusBox;  // objectName of the box, e.g. "txtDiscRate"
 
-    bool operator==(const MessageSpec&) const = default;
+    bool operator==(const CheckMessage&) const = default;
 };
 
 }  // namespace tervalo::core::lotsize
