@@ -48,6 +48,7 @@ void EoqReportPreviewService::previewEoq(QWidget* parent, int modelId, const QSt
     QObject::connect(preview, &QPrintPreviewDialog::paintRequested, preview,
                      [lines](QPrinter* printer) { paintLines(printer, lines); });
     preview->setModal(false);
+    preview->resize(900, 1000);  // a page readable at a glance
     preview->show();
 }
 

@@ -1,6 +1,7 @@
 #include "shell/ScreenshotTour.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -45,6 +46,32 @@ void ScreenshotTour::onModalTimerTimeout() {
     modal->close();
 }
 
+void ScreenshotTour::pressControls(QWidget* window, const QStringList& names) {
+    for (const QString& name : names) {
+        if (auto* button = window ? window->findChild<QAbstractButton*>(name) : nullptr) {
+            button->click();
+        } else if (auto* action = m_ctx.mainWindow ? m_ctx.mainWindow->findChild<QAction*>(name) : nullptr) {
+            action->trigger();
+        } else {
+            std::fprintf(stderr, "screenshot: no control %s\n", qPrintable(name));
+            continue;
+        }
+        settle(600);
+    }
+}
+
+void ScreenshotTour::grabOtherWindows(const QString& name) {
+    int n = 0;
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* w : windows) {
+        if (w == m_ctx.mainWindow || !w->isVisible()) continue;
+        const QString file = QDir(m_outDir).filePath(QStringLiteral("%1_win%2.png").arg(name).arg(++n));
+        w->grab().save(file);
+        w->close();
+    }
+    settle(200);
+}
+
 void ScreenshotTour::start() {
     QDir().mkpath(m_outDir);
     m_modalTimer->start();
@@ -56,9 +83,17 @@ void ScreenshotTour::start() {
     }
     settle(600);
     grabMainWindow(m_current);
-    for (const QString& form : std::as_const(m_forms)) {
+    for (const QString& step : std::as_const(m_forms)) {
+        // "frmPurchaseNS+cmdPrint": after the example, press these controls too.
+        QStringList controls = step.split('+', Qt::SkipEmptyParts);
+        const QString form = controls.isEmpty() ? QString() : controls.takeFirst();
         m_current = form;
         m_boxes = 0;
+        if (form == QStringLiteral("frmMain")) {
+            pressControls(m_ctx.mainWindow, controls);
+            grabOtherWindows(form);
+            continue;
+        }
         if (!m_ctx.registry || !m_ctx.registry->isRegistered(form)) {
             std::fprintf(stderr, "screenshot: %s is not a registered window\n", qPrintable(form));
             continue;
@@ -70,6 +105,11 @@ void ScreenshotTour::start() {
             settle(600);
         }
         grabMainWindow(form);
+        if (!controls.isEmpty()) {
+            pressControls(w, controls);
+            grabMainWindow(form + QStringLiteral("_pressed"));
+        }
+        grabOtherWindows(form);
         m_ctx.registry->unload(form);
         settle(200);
     }

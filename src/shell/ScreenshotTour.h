@@ -4,7 +4,11 @@
 // through the registry (pressing its cmdExample button when it has one), grabs
 // the main window to <outDir>/<formName>.png, closes the window again, and ends
 // the program. A message box that opens meanwhile is grabbed to
-// <outDir>/<formName>_box<N>.png and closed.
+// <outDir>/<formName>_box<N>.png and closed. A name such as
+// "frmPurchaseNS+cmdPrint" also presses the named buttons (or main-window
+// actions, "frmMain+mnuHelpContents") after the example and grabs the main window
+// again to <formName>_pressed.png; every other top-level
+// window then open (a preview, a report) is grabbed to <formName>_win<N>.png.
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -31,6 +35,8 @@ private slots:
 private:
     void settle(int ms);
     void grabMainWindow(const QString& name);
+    void pressControls(QWidget* window, const QStringList& names);
+    void grabOtherWindows(const QString& name);
 
     widgets::AppContext& m_ctx;
     QString m_outDir;
