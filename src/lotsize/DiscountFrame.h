@@ -40,8 +40,6 @@ public:
     QString decision() const { return m_decision; }
 
     QLineEdit* rateBox() const { return m_rate; }
-    QLineEdit* quantityBox() const { return m_quantity; }
-    QPushButton* shouldYouButton() const { return m_shouldYou; }
 
 private slots:
     void onCmdShouldYouClicked();

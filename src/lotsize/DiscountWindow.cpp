@@ -17,6 +17,7 @@
 #include "core/NumberText.h"
 #include "core/lotsize/LotSizeText.h"
 #include "lotsize/DiscountReport.h"
+#include "lotsize/TimeUnitOptions.h"
 #include "platform/TextReport.h"
 #include "widgets/AppContext.h"
 #include "widgets/CostTable.h"
@@ -27,13 +28,11 @@
 namespace tervalo::lotsize {
 
 namespace fb = widgets::FormBuilder;
-using core::lotsize::TimeUnit;
 using platform::MsgIcon;
 
 namespace {
 
 const QString kErrorTitle = QStringLiteral("Error Message");
-const TimeUnit kTimeUnits[] = {TimeUnit::Year, TimeUnit::Month, TimeUnit::Week};
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 std::string text(const QString& s) { return s.toStdString(); }
@@ -42,7 +41,6 @@ std::string text(const QString& s) { return s.toStdString(); }
 // with a leading blank (554.7 -> " 555").
 QString wholeText(double value) { return text(core::lotsize::roundedText(value)); }
 QString amountText(double value) { return text(core::formatNumber(value, "#.00")); }
-QString unitCaption(TimeUnit unit) { return QString::fromLatin1(core::lotsize::timeUnitText(unit).data()); }
 
 // A caption made of several labels side by side, read as one text:
 // "Demand, units/" "Week" shows as "Demand, units/Week".
@@ -189,9 +187,7 @@ QGroupBox* DiscountWindow::buildInputs()
 
     QGroupBox* timeScale = fb::frame(frame, QStringLiteral("Frame6"), QStringLiteral("Time scale"));
     new QHBoxLayout(timeScale);
-    m_optTime = fb::optionArray(timeScale, QStringLiteral("optTime"),
-                                {QStringLiteral("Year"), QStringLiteral("Month"), QStringLiteral("Week")},
-                                &m_timeGroup);
+    m_optTime = fb::optionArray(timeScale, QStringLiteral("optTime"), timeUnitOptionCaptions(), &m_timeGroup);
     grid->addWidget(timeScale, 8, 0, 1, 3);
 
     auto* buttons = new QHBoxLayout;
@@ -324,8 +320,8 @@ void DiscountWindow::onOptTimeClicked(int index)
 {
     if (index < 0 || index > 2)
         return;
-    m_timeUnit = kTimeUnits[index];
-    const QString unit = unitCaption(m_timeUnit);
+    m_timeUnit = kTimeUnitOptions[index];
+    const QString unit = timeUnitCaption(m_timeUnit);
     for (QLabel* label : m_lblTimePeriod)
         label->setText(unit);
     setComparisonCell(2, 3, QStringLiteral("$/") + unit);
@@ -448,7 +444,7 @@ void DiscountWindow::printReport()
     v.orderQuantity = m_txtOrderQuantity->text();
     v.orderInterval = m_txtOrderInterval->text();
     v.chosenTotal = m_chosenTotal;
-    v.timeUnit = unitCaption(m_timeUnit);
+    v.timeUnit = timeUnitCaption(m_timeUnit);
     DiscountReport::type(sink, DiscountReport::pieces(m_description, v));
 }
 

@@ -16,6 +16,7 @@
 #include "core/lotsize/LotSizeText.h"
 #include "data/Eoq1Repository.h"
 #include "lotsize/LauncherHighlight.h"
+#include "lotsize/TimeUnitOptions.h"
 #include "platform/Clock.h"
 #include "platform/ReportService.h"
 #include "widgets/AppContext.h"
@@ -46,18 +47,14 @@ const QString kAllowedShortage = QStringLiteral("txtAllowedShortage");
 const QString kErrorTitle = QStringLiteral("Error Message");
 constexpr int kBoxWidth = 120;
 
-constexpr lot::TimeUnit kUnits[] = {lot::TimeUnit::Year, lot::TimeUnit::Month, lot::TimeUnit::Week};
-
 int optionIndex(lot::TimeUnit unit)
 {
     for (int i = 0; i < 3; ++i) {
-        if (kUnits[i] == unit)
+        if (kTimeUnitOptions[i] == unit)
             return i;
     }
     return 0;
 }
-
-QString unitText(lot::TimeUnit unit) { return QString::fromUtf8(lot::timeUnitText(unit).data()); }
 
 }  // namespace
 
@@ -73,7 +70,7 @@ EoqWindow::EoqWindow(EoqWindowDescription description, widgets::AppContext& ctx,
         m_ctx.notifier->show(this, QString::fromStdString(fault), QString(), MsgIcon::None);
     });
 
-    m_unitLabels = fb::labelArray(this, QStringLiteral("lblTimePeriod"), d.timeUnitLabels, unitText(m_timeUnit));
+    m_unitLabels = fb::labelArray(this, QStringLiteral("lblTimePeriod"), d.timeUnitLabels, timeUnitCaption(m_timeUnit));
     m_example = fb::button(this, QStringLiteral("cmdExample"), d.exampleCaption);
     m_calculate = fb::button(this, QStringLiteral("cmdCalculate"), d.calculateCaption);
     m_clear = fb::button(this, QStringLiteral("cmdClear"), d.clearCaption);
@@ -172,9 +169,7 @@ QGroupBox* EoqWindow::buildInputFrame()
     }
 
     QGroupBox* timeScale = fb::frame(frame, QStringLiteral("Frame6"), QStringLiteral("Time scale"));
-    m_options = fb::optionArray(timeScale, QStringLiteral("optTime"),
-                                {QStringLiteral("Year"), QStringLiteral("Month"), QStringLiteral("Week")},
-                                &m_optionGroup);
+    m_options = fb::optionArray(timeScale, QStringLiteral("optTime"), timeUnitOptionCaptions(), &m_optionGroup);
     grid->addWidget(timeScale, 0, 2, int(d.inputs.size()), 1, Qt::AlignTop);
 
     auto* buttons = new QHBoxLayout;
@@ -284,7 +279,7 @@ void EoqWindow::onCmdDiscountClicked()
     }
 }
 
-void EoqWindow::onOptTimeClicked(int index) { selectTimeUnit(kUnits[qBound(0, index, 2)]); }
+void EoqWindow::onOptTimeClicked(int index) { selectTimeUnit(kTimeUnitOptions[qBound(0, index, 2)]); }
 
 void EoqWindow::fillAndCalculate(const QList<std::pair<QString, QString>>& texts, std::optional<lot::TimeUnit> unit)
 {
@@ -439,7 +434,7 @@ void EoqWindow::selectTimeUnit(lot::TimeUnit unit)
     m_timeUnit = unit;
     m_options.at(optionIndex(unit))->setChecked(true);
     for (QLabel* label : std::as_const(m_unitLabels))
-        label->setText(unitText(unit));
+        label->setText(timeUnitCaption(unit));
 }
 
 DiscountFrame::Basis EoqWindow::discountBasis() const

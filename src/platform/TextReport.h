@@ -10,6 +10,15 @@ class QWidget;
 
 namespace tervalo::platform {
 
+// The text one piece stands for.
+inline QString textOfPiece(const QString& piece) {
+    if (piece == QLatin1String("{TAB}"))
+        return QStringLiteral("\t");
+    if (piece == QLatin1String("{ENTER}") || piece == QLatin1String("{Enter}"))
+        return QStringLiteral("\n");
+    return piece;
+}
+
 class TextReportSink {
 public:
     virtual ~TextReportSink() = default;

@@ -45,15 +45,10 @@ TextReportWindow::TextReportWindow(const QString& title, Notifier* notifier, QWi
 
 void TextReportWindow::type(const QString& piece)
 {
-    QString text = piece;
-    if (piece == QLatin1String("{TAB}"))
-        text = QStringLiteral("\t");
-    else if (piece == QLatin1String("{ENTER}") || piece == QLatin1String("{Enter}"))
-        text = QStringLiteral("\n");
     // Pieces always go to the end, wherever the user has put the cursor meanwhile.
     QTextCursor cursor(m_editor->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(text);
+    cursor.insertText(textOfPiece(piece));
 }
 
 QString TextReportWindow::text() const

@@ -28,8 +28,6 @@ void HelpWindow::showPage(const QString& file) {
     m_browser->setSource(file.startsWith(':') ? QUrl(QStringLiteral("qrc") + file) : QUrl::fromLocalFile(file));
 }
 
-QString HelpWindow::currentPage() const { return m_browser->source().toString(); }
-
 void HelpWindow::onTxtHelpSourceChanged() {
     const QString title = m_browser->documentTitle();
     setWindowTitle(title.isEmpty() ? QStringLiteral("Tervalo Help") : QStringLiteral("Tervalo Help - ") + title);

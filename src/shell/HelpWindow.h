@@ -13,7 +13,6 @@ public:
     explicit HelpWindow(QWidget* parent = nullptr);
     // Shows the page (a resource path such as ":/help/index.html").
     void showPage(const QString& file);
-    QString currentPage() const;
 
 private slots:
     void onTxtHelpSourceChanged();

@@ -182,13 +182,15 @@ void MainWindow::showNotAvailable() {
                              QString(), platform::MsgIcon::Information);
 }
 
+bool MainWindow::isAvailable(const QString& formName) {
+    if (m_ctx.registry && m_ctx.registry->isRegistered(formName)) return true;
+    showNotAvailable();
+    return false;
+}
+
 QWidget* MainWindow::showWindow(const QString& formName, bool fresh) {
-    widgets::WindowRegistry* reg = m_ctx.registry;
-    if (!reg || !reg->isRegistered(formName)) {
-        showNotAvailable();
-        return nullptr;
-    }
-    return fresh ? reg->openFresh(formName) : reg->show(formName);
+    if (!isAvailable(formName)) return nullptr;
+    return fresh ? m_ctx.registry->openFresh(formName) : m_ctx.registry->show(formName);
 }
 
 void MainWindow::showChildFresh(const QString& formName) {
@@ -196,10 +198,9 @@ void MainWindow::showChildFresh(const QString& formName) {
 }
 
 void MainWindow::showModal(const QString& formName) {
-    widgets::WindowRegistry* reg = m_ctx.registry;
-    if (!reg || !reg->isRegistered(formName)) return showNotAvailable();
+    if (!isAvailable(formName)) return;
     // The default instance; closing it unloads it, so the next use makes a new one.
-    QWidget* w = reg->instance(formName);
+    QWidget* w = m_ctx.registry->instance(formName);
     if (auto* dialog = qobject_cast<QDialog*>(w)) {
         const QPointer<QDialog> open(dialog);
         dialog->exec();
@@ -213,19 +214,19 @@ void MainWindow::showModal(const QString& formName) {
 
 void MainWindow::showReportList(int list) {
     // The EOQ list is filled before the window shows; the others once it is shown.
-    widgets::WindowRegistry* reg = m_ctx.registry;
-    if (!reg || !reg->isRegistered(QStringLiteral("frmReport"))) return showNotAvailable();
-    QWidget* w = reg->instance(QStringLiteral("frmReport"));
+    const QString formName = QStringLiteral("frmReport");
+    if (!isAvailable(formName)) return;
+    QWidget* w = m_ctx.registry->instance(formName);
     if (list == 1) callWindow(w, "showList", Q_ARG(int, list));
-    reg->show(QStringLiteral("frmReport"));
+    m_ctx.registry->show(formName);
     moveToOrigin(w);
     if (list != 1) callWindow(w, "showList", Q_ARG(int, list));
 }
 
 void MainWindow::salesDataAction(bool find, bool import, bool analyze) {
-    widgets::WindowRegistry* reg = m_ctx.registry;
-    if (!reg || !reg->isRegistered(QStringLiteral("frmSalesData"))) return showNotAvailable();
-    callWindow(reg->instance(QStringLiteral("frmSalesData")), "actionViaMenu", Q_ARG(bool, find),
+    const QString formName = QStringLiteral("frmSalesData");
+    if (!isAvailable(formName)) return;
+    callWindow(m_ctx.registry->instance(formName), "actionViaMenu", Q_ARG(bool, find),
                Q_ARG(bool, import), Q_ARG(bool, analyze));
 }
 
@@ -405,11 +406,11 @@ void MainWindow::onMnuHelpAboutTriggered() {
 
 void MainWindow::onMnuSupportTriggered() {
     guarded([this] {
-        widgets::WindowRegistry* reg = m_ctx.registry;
-        if (!reg || !reg->isRegistered(QStringLiteral("frmBrowser"))) return showNotAvailable();
-        QWidget* w = reg->instance(QStringLiteral("frmBrowser"));
+        const QString formName = QStringLiteral("frmBrowser");
+        if (!isAvailable(formName)) return;
+        QWidget* w = m_ctx.registry->instance(formName);
         w->setProperty("startingAddress", kSupportAddress);
-        reg->show(QStringLiteral("frmBrowser"));
+        m_ctx.registry->show(formName);
         if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) sub->showMaximized();
         else w->showMaximized();
     });

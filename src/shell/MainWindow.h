@@ -99,6 +99,8 @@ private:
 
     // Runs a handler; a run-time error is shown as its description, no icon.
     void guarded(const std::function<void()>& body);
+    // Whether `formName` is part of this version; when not, a message says so.
+    bool isAvailable(const QString& formName);
     // The default instance of `formName` shown (fresh: a new instance); when the
     // window is not part of this version, a message says so and nullptr is returned.
     QWidget* showWindow(const QString& formName, bool fresh = false);

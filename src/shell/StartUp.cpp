@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "core/RuntimeError.h"
+#include "data/ConnectionString.h"
 #include "platform/Clock.h"
 #include "platform/Notifier.h"
 #include "platform/SettingsStore.h"
@@ -45,11 +46,6 @@ StartUp::StartUp(platform::SettingsStore& settings, platform::Notifier& notifier
 
 StartUp::~StartUp() = default;
 
-QString StartUp::connectionString(const QString& folder, const QString& file) {
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + folder + '/' + file +
-           QStringLiteral(";Persist Security Info=False");
-}
-
 MainWindow* StartUp::run() {
     m_ctx.dataSource = m_ctx.settings->get(QStringLiteral("DataSource"), QStringLiteral("Name"));
     if (m_ctx.dataSource.isEmpty()) m_ctx.dataSource = QStringLiteral("Demo.mdb");
@@ -61,9 +57,10 @@ MainWindow* StartUp::run() {
     // Both connections are tried; the program starts either way, and the windows
     // that need a closed connection report it in their own handlers.
     QString lastError;
-    openRecordingFailure(m_cnn, connectionString(m_ctx.programDir, m_ctx.dataSource), lastError);
+    using data::ConnectionString;
+    openRecordingFailure(m_cnn, ConnectionString::forFile(m_ctx.programDir, m_ctx.dataSource), lastError);
     if (!m_reportCnn.isOpen())
-        openRecordingFailure(m_reportCnn, connectionString(m_ctx.programDir, kReportDatabase), lastError);
+        openRecordingFailure(m_reportCnn, ConnectionString::forFile(m_ctx.programDir, kReportDatabase), lastError);
     if (!lastError.isEmpty())
         m_ctx.notifier->show(nullptr, lastError, QStringLiteral("Error Message"), platform::MsgIcon::Exclamation);
 

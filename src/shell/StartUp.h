@@ -46,9 +46,6 @@ public:
     data::Connection& connection() { return m_cnn; }
     data::Connection& reportConnection() { return m_reportCnn; }
 
-    // "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=<folder>/<file>;Persist Security Info=False"
-    static QString connectionString(const QString& folder, const QString& file);
-
 private:
     data::Connection m_cnn;
     data::Connection m_reportCnn;

@@ -1,4 +1,5 @@
 #include "DataTestSupport.h"
+#include "data/ConnectionString.h"
 
 using tervalo::data::ConnectionString;
 using tervalo::data::test::databaseErrorOf;

@@ -1,9 +1,11 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 
 #include "DataTestSupport.h"
+#include "data/ConnectionString.h"
 #include "data/Transaction.h"
 
 using tervalo::data::Connection;

@@ -3,7 +3,6 @@
 // database, raw look-ups, and catching the run-time error a step raises.
 #include <gtest/gtest.h>
 
-#include <QFileInfo>
 #include <QString>
 #include <QVariant>
 #include <memory>
@@ -11,7 +10,6 @@
 
 #include "core/RuntimeError.h"
 #include "data/Connection.h"
-#include "data/ConnectionString.h"
 #include "support/TestEnvironment.h"
 
 // Readable QString values in failure messages.
@@ -35,9 +33,8 @@ QString databaseErrorOf(F step) {
 
 // Opens a fresh temporary copy of the named shipped file.
 inline std::unique_ptr<Connection> openCopyOf(const QString& fileName) {
-    const QFileInfo copy(tervalo::test::tempCopyOfDatabase(fileName));
     auto cnn = std::make_unique<Connection>();
-    cnn->open(ConnectionString::forFile(copy.absolutePath(), copy.fileName()));
+    cnn->open(tervalo::test::connectionToCopyOf(fileName));
     return cnn;
 }
 

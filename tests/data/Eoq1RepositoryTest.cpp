@@ -1,44 +1,16 @@
 #include "DataTestSupport.h"
 #include "data/Eoq1Repository.h"
+#include "support/PaperRows.h"
 
 using tervalo::data::Eoq1Repository;
 using tervalo::data::Eoq1Row;
 using namespace tervalo::data::test;
+using tervalo::test::paperRow;
+using tervalo::test::paperWithShortagesRow;
 
 namespace {
 
 const QDate kDay(2030, 1, 15);
-
-// The purchasing worked example, as the window without shortages saves it.
-Eoq1Row paperRow(const QString& item = "Paper", const QDate& day = kDay) {
-    Eoq1Row row;
-    row.date = day;
-    row.timeUnit = "Week";
-    row.itemName = item;
-    row.demand = "8";
-    row.itemCost = "25";
-    row.holdingCost = "1.173";
-    row.setupCost = "130";
-    row.orderQty = " 42";
-    row.orderInterval = " 37";
-    row.tItemCost = 200;
-    row.tHoldingCost = 24.6973682808513;
-    row.tSetupCost = 24.6973682808513;
-    row.totalCost = 249.394736561703;
-    row.modelId = 1;
-    return row;
-}
-
-Eoq1Row paperWithShortages() {
-    Eoq1Row row = paperRow();
-    row.shortageCost = "15";
-    row.orderQty = " 44";
-    row.orderInterval = " 38";
-    row.shortageAllowed = " 3";
-    row.tShortageCost = 1.72507682054221;
-    row.modelId = 2;
-    return row;
-}
 
 class Eoq1RepositoryTest : public DemoDatabaseTest {
 protected:
@@ -48,10 +20,10 @@ protected:
 }  // namespace
 
 TEST_F(Eoq1RepositoryTest, TwoCalculationsOfOneItemOnOneDayAreBothPrinted) {
-    const QString a = repo().insert(paperRow());
-    const QString b = repo().insert(paperRow());
-    repo().insert(paperWithShortages());
-    repo().insert(paperRow("Paper", kDay.addDays(1)));
+    const QString a = repo().insert(paperRow(kDay));
+    const QString b = repo().insert(paperRow(kDay));
+    repo().insert(paperWithShortagesRow(kDay));
+    repo().insert(paperRow(kDay.addDays(1)));
 
     EXPECT_GT(b.toInt(), a.toInt());
 
@@ -64,7 +36,7 @@ TEST_F(Eoq1RepositoryTest, TwoCalculationsOfOneItemOnOneDayAreBothPrinted) {
 }
 
 TEST_F(Eoq1RepositoryTest, ValuesAreStoredAsTypedAndShown) {
-    const QString id = repo().insert(paperRow());
+    const QString id = repo().insert(paperRow(kDay));
     EXPECT_EQ(scalar(cnn(), "SELECT OrderQty FROM EOQ1 WHERE LogID = ?", {id}).toString(), " 42");
     EXPECT_EQ(scalar(cnn(), "SELECT typeof(OrderQty) FROM EOQ1 WHERE LogID = ?", {id}).toString(), "text");
     EXPECT_EQ(scalar(cnn(), "SELECT Date FROM EOQ1 WHERE LogID = ?", {id}).toString(), "2030-01-15");
@@ -79,7 +51,7 @@ TEST_F(Eoq1RepositoryTest, ValuesAreStoredAsTypedAndShown) {
 }
 
 TEST_F(Eoq1RepositoryTest, ModelWithoutShortagesLeavesTheShortageColumnsEmpty) {
-    const QString id = repo().insert(paperRow());
+    const QString id = repo().insert(paperRow(kDay));
     EXPECT_EQ(scalar(cnn(), "SELECT count(*) FROM EOQ1 WHERE LogID = ? AND ShortageCost IS NULL "
                             "AND ShortageAllowed IS NULL AND TShortageCost IS NULL", {id}).toInt(), 1);
     const auto row = repo().byLogId(id);
@@ -90,7 +62,7 @@ TEST_F(Eoq1RepositoryTest, ModelWithoutShortagesLeavesTheShortageColumnsEmpty) {
 }
 
 TEST_F(Eoq1RepositoryTest, ModelWithShortagesWritesTheShortageColumns) {
-    const auto row = repo().byLogId(repo().insert(paperWithShortages()));
+    const auto row = repo().byLogId(repo().insert(paperWithShortagesRow(kDay)));
     ASSERT_TRUE(row);
     EXPECT_EQ(row->shortageCost, "15");
     EXPECT_EQ(row->shortageAllowed, " 3");
@@ -99,7 +71,7 @@ TEST_F(Eoq1RepositoryTest, ModelWithShortagesWritesTheShortageColumns) {
 }
 
 TEST_F(Eoq1RepositoryTest, ItemNameWithApostropheIsSavedAndFound) {
-    const QString id = repo().insert(paperRow("O'Brien's paper"));
+    const QString id = repo().insert(paperRow(kDay, "O'Brien's paper"));
     const QList<Eoq1Row> rows = repo().rowsFor("O'Brien's paper", kDay, 1);
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows[0].logId, id);
@@ -107,7 +79,7 @@ TEST_F(Eoq1RepositoryTest, ItemNameWithApostropheIsSavedAndFound) {
 }
 
 TEST_F(Eoq1RepositoryTest, ItemNameMatchesWithoutRegardToCaseButExactly) {
-    repo().insert(paperRow("Paper"));
+    repo().insert(paperRow(kDay));
     EXPECT_EQ(repo().rowsFor("paper", kDay, 1).size(), 1);
     EXPECT_EQ(repo().rowsFor("PAPER", kDay, 1).size(), 1);
     EXPECT_EQ(repo().rowsFor("Pape", kDay, 1).size(), 0);
@@ -116,7 +88,7 @@ TEST_F(Eoq1RepositoryTest, ItemNameMatchesWithoutRegardToCaseButExactly) {
 }
 
 TEST_F(Eoq1RepositoryTest, RowOfAModelThatModelsLacksIsNotPrinted) {
-    Eoq1Row row = paperRow();
+    Eoq1Row row = paperRow(kDay);
     row.modelId = 5;
     const QString id = repo().insert(row);
     EXPECT_TRUE(repo().rowsFor("Paper", kDay, 5).isEmpty());
@@ -125,8 +97,8 @@ TEST_F(Eoq1RepositoryTest, RowOfAModelThatModelsLacksIsNotPrinted) {
 }
 
 TEST_F(Eoq1RepositoryTest, DiscountUpdateWritesOnlyTheGivenRowOfTheGivenModel) {
-    const QString mine = repo().insert(paperRow());
-    const QString other = repo().insert(paperRow());
+    const QString mine = repo().insert(paperRow(kDay));
+    const QString other = repo().insert(paperRow(kDay));
     const QString offer = "The supplier will give a 5% discount if you order 100.";
     const QString decision = "No, do not accept this offer, because it increases your total cost. In this case,"
                              "your order quantity is  100 units,and order interval is  87.5 days."

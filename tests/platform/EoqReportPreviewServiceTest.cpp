@@ -12,6 +12,7 @@
 #include "data/Eoq1Repository.h"
 #include "platform/Clock.h"
 #include "platform/EoqReportPreviewService.h"
+#include "support/PaperRows.h"
 #include "support/TestEnvironment.h"
 
 using tervalo::data::Eoq1Row;
@@ -19,26 +20,10 @@ using tervalo::platform::EoqReportPreviewService;
 
 namespace {
 
+// Saved on 7 December 2026, under a model name of the report's own.
 Eoq1Row paperWithShortages()
 {
-    Eoq1Row row;
-    row.date = QDate(2026, 12, 7);
-    row.timeUnit = "Week";
-    row.itemName = "Paper";
-    row.demand = "8";
-    row.itemCost = "25";
-    row.holdingCost = "1.173";
-    row.shortageCost = "15";
-    row.setupCost = "130";
-    row.orderQty = " 44";
-    row.orderInterval = " 38";
-    row.shortageAllowed = " 3";
-    row.tItemCost = 200;
-    row.tSetupCost = 23.784882709828768;
-    row.tHoldingCost = 22.059805889286565;
-    row.tShortageCost = 1.7250768205422093;
-    row.totalCost = 247.56976541965753;
-    row.modelId = 2;
+    Eoq1Row row = tervalo::test::paperWithShortagesRow(QDate(2026, 12, 7));
     row.modelName = "Purchasing, shortages allowed";
     return row;
 }
@@ -117,7 +102,7 @@ TEST(EoqReportPreviewPaint, ManyRowsRunOntoSeveralPages)
 TEST(EoqReportPreviewService, OpensAModelessPreviewOfTheSavedRows)
 {
     tervalo::data::Connection cnn;
-    cnn.open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + tervalo::test::tempCopyOfDatabase("Demo.mdb"));
+    cnn.open(tervalo::test::connectionToCopyOf("Demo.mdb"));
     tervalo::data::Eoq1Repository(cnn).insert(paperWithShortages());
     tervalo::platform::FakeClock clock;
 

@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+#include "data/ConnectionString.h"
+
 namespace tervalo::test {
 
 namespace {
@@ -44,12 +46,10 @@ QString fixturesDir() {
     return QStringLiteral(TERVALO_DEFAULT_FIXTURES);
 }
 
-QString tempCopyOfDatabase(const QString& fileName) {
-    const QString dir = newTempDir();
-    const QString target = dir + "/" + fileName;
-    QFile::copy(databaseDir() + "/" + fileName, target);
-    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
-    return target;
+QString tempCopyOfDatabase(const QString& fileName) { return tempProgramDir({fileName}) + "/" + fileName; }
+
+QString connectionToCopyOf(const QString& fileName) {
+    return data::ConnectionString::forFile(tempProgramDir({fileName}), fileName);
 }
 
 QString tempProgramDir(const QStringList& fileNames) {

@@ -14,6 +14,8 @@ QString databaseDir();
 QString fixturesDir();
 // A fresh temporary copy of a shipped database file; the folder lives until exit.
 QString tempCopyOfDatabase(const QString& fileName);
+// The connection string of a fresh temporary copy of a shipped database file.
+QString connectionToCopyOf(const QString& fileName);
 // A fresh temporary folder holding copies of the given shipped files (a stand-in
 // program folder); lives until exit.
 QString tempProgramDir(const QStringList& fileNames);

@@ -8,18 +8,13 @@ namespace tervalo::test {
 
 QString RecordingTextReport::text() const {
     QString out;
-    for (const QString& p : pieces) {
-        if (p == "{TAB}") out += '\t';
-        else if (p == "{ENTER}" || p == "{Enter}") out += '\n';
-        else out += p;
-    }
+    for (const QString& piece : pieces) out += platform::textOfPiece(piece);
     return out;
 }
 
 WindowTestContext::WindowTestContext(bool openDatabase) {
-    databasePath = tempCopyOfDatabase("Demo.mdb");
     if (openDatabase)
-        cnn.open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + databasePath + ";Persist Security Info=False");
+        cnn.open(connectionToCopyOf("Demo.mdb"));
     ctx.cnn = &cnn;
     ctx.reportCnn = &reportCnn;
     ctx.dataSource = "Demo.mdb";

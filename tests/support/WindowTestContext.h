@@ -21,7 +21,7 @@ namespace tervalo::test {
 class RecordingTextReport : public platform::TextReportSink {
 public:
     void type(const QString& piece) override { pieces << piece; }
-    QString text() const override;  // "{TAB}" -> tab, "{ENTER}"/"{Enter}" -> "\n", the rest literal
+    QString text() const override;  // the pieces as the report window would show them
     QStringList pieces;
 };
 
@@ -66,7 +66,6 @@ public:
     RecordingReportService reports;
     RecordingTextReportService textReports;
     widgets::WindowRegistry registry;
-    QString databasePath;
 
     // Number of rows in a table of the shared database (for save tests).
     int rowCount(const QString& table);

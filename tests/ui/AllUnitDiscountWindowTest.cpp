@@ -8,13 +8,14 @@
 #include <memory>
 
 #include "lotsize/AllUnitDiscountWindow.h"
+#include "support/DiscountWindowProbe.h"
 #include "support/QtTestMain.h"
 #include "support/WindowTestContext.h"
 
 using namespace tervalo;
 using platform::MsgIcon;
 
-class AllUnitDiscountWindowTest : public QObject {
+class AllUnitDiscountWindowTest : public QObject, private test::DiscountWindowProbe {
     Q_OBJECT
 
 private slots:
@@ -34,26 +35,11 @@ private slots:
     void reportHasItsOwnLines();
 
 private:
-    QLineEdit* box(const char* name) const { return m_window->findChild<QLineEdit*>(name); }
-    QString text(const char* name) const { return box(name)->text(); }
-    void click(const char* name) const { m_window->findChild<QPushButton*>(name)->click(); }
-    QString cell(const char* grid, int row, int column) const
-    {
-        return m_window->findChild<QTableWidget*>(grid)->item(row, column)->text();
-    }
-    QString conclusion() const { return m_window->findChild<QLabel*>("lblConclusion")->text(); }
     void exampleWithBreakPoint(const QString& breakPoint) const
     {
         click("cmdExample");
-        box("txtBreakPoint")->setText(breakPoint);
+        setBox("txtBreakPoint", breakPoint);
         click("cmdCalculate");
-    }
-    QStringList costColumn(int column) const
-    {
-        QStringList out;
-        for (int row = 1; row <= 4; ++row)
-            out << cell("MSFlexGrid1", row, column);
-        return out;
     }
 
     std::unique_ptr<test::WindowTestContext> m_env;
@@ -64,6 +50,7 @@ void AllUnitDiscountWindowTest::init()
 {
     m_env = std::make_unique<test::WindowTestContext>(false);
     m_window = new lotsize::AllUnitDiscountWindow(m_env->ctx);
+    probe(m_window);
 }
 
 void AllUnitDiscountWindowTest::cleanup()

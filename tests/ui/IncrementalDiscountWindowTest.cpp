@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "lotsize/IncrementalDiscountWindow.h"
+#include "support/DiscountWindowProbe.h"
 #include "support/QtTestMain.h"
 #include "support/WindowTestContext.h"
 
@@ -74,7 +75,7 @@ const QString kExampleReport = QStringLiteral(
 
 }  // namespace
 
-class IncrementalDiscountWindowTest : public QObject {
+class IncrementalDiscountWindowTest : public QObject, private test::DiscountWindowProbe {
     Q_OBJECT
 
 private slots:
@@ -106,14 +107,6 @@ private slots:
     void twoPrintsGiveTwoReports();
 
 private:
-    QLineEdit* box(const char* name) const { return m_window->findChild<QLineEdit*>(name); }
-    QString text(const char* name) const { return box(name)->text(); }
-    void click(const char* name) const { m_window->findChild<QPushButton*>(name)->click(); }
-    QString cell(const char* grid, int row, int column) const
-    {
-        return m_window->findChild<QTableWidget*>(grid)->item(row, column)->text();
-    }
-    QString conclusion() const { return m_window->findChild<QLabel*>("lblConclusion")->text(); }
     // The order quantity and interval boxes.
     QStringList policy() const { return {text("txtOrderQuantity"), text("txtOrderInterval")}; }
     // Quantities, then totals: no discount, discount considered.
@@ -122,15 +115,8 @@ private:
         return {cell("MSFlexGrid2", 1, 1), cell("MSFlexGrid2", 1, 2), cell("MSFlexGrid2", 2, 1),
                 cell("MSFlexGrid2", 2, 2)};
     }
-    // Rows Purchase, Ordering, Holding, Total of one cost table column.
-    QStringList costColumn(int column) const
-    {
-        return {cell("MSFlexGrid1", 1, column), cell("MSFlexGrid1", 2, column), cell("MSFlexGrid1", 3, column),
-                cell("MSFlexGrid1", 4, column)};
-    }
     // The value cells of both grids; the headings are not included.
     QStringList gridValues() const { return costColumn(1) + costColumn(2) + comparison(); }
-    void setBox(const char* name, const QString& value) const { box(name)->setText(value); }
     const test::RecordingTextReport& lastReport() const { return *m_env->textReports.reports.back(); }
 
     std::unique_ptr<test::WindowTestContext> m_env;
@@ -141,6 +127,7 @@ void IncrementalDiscountWindowTest::init()
 {
     m_env = std::make_unique<test::WindowTestContext>(false);
     m_window = new lotsize::IncrementalDiscountWindow(m_env->ctx);
+    probe(m_window);
 }
 
 void IncrementalDiscountWindowTest::cleanup()

@@ -21,9 +21,9 @@ using tervalo::test::WindowTestContext;
 using tervalo::test::box;
 using tervalo::test::button;
 using tervalo::test::checked;
+using tervalo::test::costColumn;
 
 namespace {
-
 
 void fill(QWidget& w, const QStringList& texts)
 {
@@ -52,11 +52,8 @@ private slots:
         QCOMPARE(box(w, "txtOrderQuantity")->text(), QString(" 4472"));
         QCOMPARE(box(w, "txtOrderInterval")->text(), QString(" 91"));
         QCOMPARE(box(w, "txtMaxInventory")->text(), QString(" 2236"));
-        QStringList amounts, shares;
-        for (int row = 1; row <= 4; ++row) {
-            amounts << w.costTable()->cell(row, 1);
-            shares << w.costTable()->cell(row, 2);
-        }
+        const QStringList amounts = costColumn(w, 1);
+        const QStringList shares = costColumn(w, 2);
         QCOMPARE(amounts, QStringList({"36000.00", "2012.46", "2012.46", "40024.92"}));
         QCOMPARE(shares, QStringList({"89.94", "5.03", "5.03", "100.00"}));
         QCOMPARE(w.costTable()->sliceLabels(), QStringList({"Production", "Setup", "Holding"}));

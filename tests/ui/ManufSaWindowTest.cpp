@@ -22,6 +22,7 @@ using tervalo::test::WindowTestContext;
 using tervalo::test::box;
 using tervalo::test::button;
 using tervalo::test::checked;
+using tervalo::test::costColumn;
 
 class ManufSaWindowTest : public QObject {
     Q_OBJECT
@@ -38,11 +39,8 @@ private slots:
         QCOMPARE(box(w, "txtOrderInterval")->text(), QString(" 95"));
         QCOMPARE(box(w, "txtMaxInventory")->text(), QString(" 2142"));
         QCOMPARE(box(w, "txtAllowedShortage")->text(), QString(" 193"));
-        QStringList amounts, shares;
-        for (int row = 1; row <= 5; ++row) {
-            amounts << w.costTable()->cell(row, 1);
-            shares << w.costTable()->cell(row, 2);
-        }
+        const QStringList amounts = costColumn(w, 1);
+        const QStringList shares = costColumn(w, 2);
         QCOMPARE(amounts.mid(0, 4), QStringList({"36000.00", "1927.59", "1768.43", "159.16"}));
         QCOMPARE(shares, QStringList({"90.33", "4.84", "4.44", ".40", "100.00"}));
         QCOMPARE(w.costTable()->sliceValues(), QVector<int>({90, 5, 4, 0}));

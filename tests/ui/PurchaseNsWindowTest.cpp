@@ -24,6 +24,7 @@ using tervalo::test::WindowTestContext;
 using tervalo::test::box;
 using tervalo::test::button;
 using tervalo::test::checked;
+using tervalo::test::costColumn;
 
 namespace {
 
@@ -38,14 +39,6 @@ void fill(QWidget& w, const QString& item, const QString& demand, const QString&
     box(w, "txtPrice")->setText(price);
     box(w, "txtHoldingCost")->setText(holding);
     box(w, "txtOrderingCost")->setText(ordering);
-}
-
-QStringList column(const PurchaseNsWindow& w, int col)
-{
-    QStringList cells;
-    for (int row = 1; row <= 4; ++row)
-        cells << w.costTable()->cell(row, col);
-    return cells;
 }
 
 // Two button arrays on two tabs, as the main window's left panel has them.
@@ -85,8 +78,8 @@ private slots:
         QCOMPARE(t.notifier.messages.size(), 0);
         QCOMPARE(box(w, "txtOrderQuantity")->text(), QString(" 42"));
         QCOMPARE(box(w, "txtOrderInterval")->text(), QString(" 37"));
-        QCOMPARE(column(w, 1), QStringList({"200.00", "24.70", "24.70", "249.39"}));
-        QCOMPARE(column(w, 2), QStringList({"80.19", "9.90", "9.90", "100.00"}));
+        QCOMPARE(costColumn(w, 1), QStringList({"200.00", "24.70", "24.70", "249.39"}));
+        QCOMPARE(costColumn(w, 2), QStringList({"80.19", "9.90", "9.90", "100.00"}));
         QCOMPARE(w.costTable()->sliceLabels(), QStringList({"Purchase", "Ordering", "Holding"}));
         QCOMPARE(w.costTable()->sliceValues(), QVector<int>({80, 10, 10}));
         QVERIFY(button(w, "cmdPrint")->isEnabled());
@@ -271,7 +264,7 @@ private slots:
         QCOMPARE(w.findChild<QLabel*>("lblTimePeriod_0")->text(), QString("Year"));
         QVERIFY(!button(w, "cmdPrint")->isEnabled());
         QVERIFY(!button(w, "cmdDiscount")->isEnabled());
-        QCOMPARE(column(w, 1), QStringList({"", "", "", ""}));
+        QCOMPARE(costColumn(w, 1), QStringList({"", "", "", ""}));
         QCOMPARE(w.costTable()->cell(1, 0), QString("Purchase"));
         QVERIFY(!w.findChild<QWidget*>("fraDiscount")->isHidden());
         QVERIFY(w.logId().isEmpty());

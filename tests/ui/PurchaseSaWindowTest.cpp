@@ -25,17 +25,9 @@ using tervalo::test::WindowTestContext;
 using tervalo::test::box;
 using tervalo::test::button;
 using tervalo::test::checked;
+using tervalo::test::costColumn;
 
 namespace {
-
-
-QStringList column(const PurchaseSaWindow& w, int col)
-{
-    QStringList cells;
-    for (int row = 1; row <= 5; ++row)
-        cells << w.costTable()->cell(row, col);
-    return cells;
-}
 
 class OneButtonPerTab : public tervalo::widgets::LauncherPanel {
 public:
@@ -88,8 +80,8 @@ private slots:
         QCOMPARE(box(w, "txtOrderQuantity")->text(), QString(" 44"));
         QCOMPARE(box(w, "txtOrderInterval")->text(), QString(" 38"));
         QCOMPARE(box(w, "txtAllowedShortage")->text(), QString(" 3"));
-        QCOMPARE(column(w, 1), QStringList({"200.00", "23.78", "22.06", "1.73", "247.57"}));
-        QCOMPARE(column(w, 2), QStringList({"80.79", "9.61", "8.91", ".70", "100.00"}));
+        QCOMPARE(costColumn(w, 1), QStringList({"200.00", "23.78", "22.06", "1.73", "247.57"}));
+        QCOMPARE(costColumn(w, 2), QStringList({"80.79", "9.61", "8.91", ".70", "100.00"}));
         QCOMPARE(w.costTable()->sliceValues(), QVector<int>({81, 10, 9, 1}));
         QCOMPARE(w.costTable()->sliceLabels().last(), QString("Shortage"));
 
@@ -208,7 +200,7 @@ private slots:
         QVERIFY(checked(w, 0));
         QVERIFY(!button(w, "cmdPrint")->isEnabled());
         QVERIFY(!button(w, "cmdDiscount")->isEnabled());
-        QCOMPARE(column(w, 2), QStringList({"", "", "", "", ""}));
+        QCOMPARE(costColumn(w, 2), QStringList({"", "", "", "", ""}));
         QCOMPARE(w.costTable()->sliceValues(), QVector<int>({81, 10, 9, 1}));
         QCOMPARE(button(w, "cmdClear")->text(), QString("C&lear"));
     }

@@ -8,6 +8,7 @@
 
 #include "core/RuntimeError.h"
 #include "data/Connection.h"
+#include "data/ConnectionString.h"
 #include "platform/Clock.h"
 #include "platform/RecordingNotifier.h"
 #include "platform/SettingsStore.h"
@@ -18,6 +19,7 @@
 
 using namespace tervalo;
 using platform::MsgIcon;
+using data::ConnectionString;
 using shell::StartUp;
 
 namespace {
@@ -54,7 +56,7 @@ public:
 QString missingFileError(const QString& dir, const QString& file) {
     data::Connection cnn;
     try {
-        cnn.open(StartUp::connectionString(dir, file));
+        cnn.open(ConnectionString::forFile(dir, file));
     } catch (const core::RuntimeError& e) {
         return QString::fromStdString(e.description());
     }
@@ -85,9 +87,9 @@ private slots:
         s.run();
         QCOMPARE(s.context().dataSource, QString("Demo.mdb"));
         QVERIFY(s.connection().isOpen());
-        QCOMPARE(s.connection().connectionString(), StartUp::connectionString(dir, "Demo.mdb"));
+        QCOMPARE(s.connection().connectionString(), ConnectionString::forFile(dir, "Demo.mdb"));
         QVERIFY(s.reportConnection().isOpen());
-        QCOMPARE(s.reportConnection().connectionString(), StartUp::connectionString(dir, "dbWHouse.mdb"));
+        QCOMPARE(s.reportConnection().connectionString(), ConnectionString::forFile(dir, "dbWHouse.mdb"));
         QVERIFY(m_notifier.messages.isEmpty());
     }
 
@@ -96,7 +98,7 @@ private slots:
         const QString dir = test::tempProgramDir({"Demo.mdb", "dbWHouse.mdb"});
         StartUp s(m_settings, m_notifier, m_clock, dir);
         s.run();
-        QCOMPARE(s.connection().connectionString(), StartUp::connectionString(dir, "Demo.mdb"));
+        QCOMPARE(s.connection().connectionString(), ConnectionString::forFile(dir, "Demo.mdb"));
     }
 
     void warehouseSettingOpensItForBothConnections() {
@@ -107,13 +109,13 @@ private slots:
         QCOMPARE(s.context().dataSource, QString("dbWHouse.mdb"));
         QVERIFY(s.connection().isOpen());
         QVERIFY(s.reportConnection().isOpen());
-        QCOMPARE(s.connection().connectionString(), StartUp::connectionString(dir, "dbWHouse.mdb"));
-        QCOMPARE(s.reportConnection().connectionString(), StartUp::connectionString(dir, "dbWHouse.mdb"));
+        QCOMPARE(s.connection().connectionString(), ConnectionString::forFile(dir, "dbWHouse.mdb"));
+        QCOMPARE(s.reportConnection().connectionString(), ConnectionString::forFile(dir, "dbWHouse.mdb"));
         QVERIFY(m_notifier.messages.isEmpty());
     }
 
     void connectionStringJoinsFolderAndFile() {
-        QCOMPARE(StartUp::connectionString("/opt/tervalo", "Demo.mdb"),
+        QCOMPARE(ConnectionString::forFile("/opt/tervalo", "Demo.mdb"),
                  QString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/tervalo/Demo.mdb;"
                          "Persist Security Info=False"));
     }
