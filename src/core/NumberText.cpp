@@ -80,8 +80,8 @@ double toDouble(const DecimalText& number) {
 // 256.1175 rounds up as its printed value says, not as its binary tail does.
 void exactDecimal(double magnitude, std::string& intDigits, std::string& fracDigits) {
     std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::scientific, 14);
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::scientific, 14);
     const std::string text(buffer.data(), result.ptr);  // d.dddddddddddddde+XX
     const auto ePos = text.find('e');
     std::string digits = text.substr(0, 1) + text.substr(2, ePos - 2);
@@ -305,36 +305,36 @@ std::string formatSection(double magnitude, std::string_view pattern) {
             intWritten = true;
         }
         switch (token.kind) {
-        case Token::Literal:
-            out += token.text;
-            break;
-        case Token::Comma:
-            if (commaIsLiteral[i]) {
-                out += ',';
-            }
-            break;
-        case Token::Point:
-            out += '.';
-            break;
-        case Token::Digit:
-            if (i < pointIndex) {
-                // The first placeholder takes every digit the others leave over.
-                const std::size_t rightOfThis = placeholders - 1 - placeholder;
-                if (placeholder == 0) {
-                    for (std::size_t index = 0; index + rightOfThis < n; ++index) {
-                        emitIntDigit(index);
+            case Token::Literal:
+                out += token.text;
+                break;
+            case Token::Comma:
+                if (commaIsLiteral[i]) {
+                    out += ',';
+                }
+                break;
+            case Token::Point:
+                out += '.';
+                break;
+            case Token::Digit:
+                if (i < pointIndex) {
+                    // The first placeholder takes every digit the others leave over.
+                    const std::size_t rightOfThis = placeholders - 1 - placeholder;
+                    if (placeholder == 0) {
+                        for (std::size_t index = 0; index + rightOfThis < n; ++index) {
+                            emitIntDigit(index);
+                        }
+                    } else if (n > rightOfThis) {
+                        emitIntDigit(n - 1 - rightOfThis);
                     }
-                } else if (n > rightOfThis) {
-                    emitIntDigit(n - 1 - rightOfThis);
+                    ++placeholder;
+                } else {
+                    if (fracShown < shownFrac) {
+                        out += fracDigits[fracShown];
+                    }
+                    ++fracShown;
                 }
-                ++placeholder;
-            } else {
-                if (fracShown < shownFrac) {
-                    out += fracDigits[fracShown];
-                }
-                ++fracShown;
-            }
-            break;
+                break;
         }
     }
     if (!intWritten) {
@@ -516,9 +516,7 @@ std::string generalText(double value) {
     return out;
 }
 
-std::string textWithLeadingBlank(double value) {
-    return value >= 0.0 ? " " + generalText(value) : generalText(value);
-}
+std::string textWithLeadingBlank(double value) { return value >= 0.0 ? " " + generalText(value) : generalText(value); }
 
 std::string formatNumber(double value, std::string_view pattern) {
     if (pattern.empty()) {

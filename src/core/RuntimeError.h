@@ -17,8 +17,7 @@ enum class ErrorCode : int {
 
 class RuntimeError : public std::runtime_error {
 public:
-    RuntimeError(ErrorCode code, const std::string& description)
-        : std::runtime_error(description), m_code(code) {}
+    RuntimeError(ErrorCode code, const std::string& description) : std::runtime_error(description), m_code(code) {}
     explicit RuntimeError(ErrorCode code) : RuntimeError(code, standardDescription(code)) {}
 
     ErrorCode code() const { return m_code; }

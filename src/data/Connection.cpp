@@ -101,9 +101,7 @@ void Connection::close() {
     QSqlDatabase::removeDatabase(m_name);
 }
 
-bool Connection::isOpen() const {
-    return QSqlDatabase::contains(m_name) && database().isOpen();
-}
+bool Connection::isOpen() const { return QSqlDatabase::contains(m_name) && database().isOpen(); }
 
 QSqlDatabase Connection::database() const { return QSqlDatabase::database(m_name, false); }
 
@@ -112,17 +110,14 @@ QSqlQuery Connection::run(const QString& sql, const QVariantList& values) {
     QSqlQuery query(database());
     query.setForwardOnly(true);
     if (!query.prepare(sql)) throw databaseError(describe(query.lastError()));
-    for (const QVariant& value : values) query.addBindValue(value);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
     if (!query.exec()) throw databaseError(describe(query.lastError()));
     return query;
 }
 
-int Connection::execute(const QString& sql, const QVariantList& values) {
-    return run(sql, values).numRowsAffected();
-}
+int Connection::execute(const QString& sql, const QVariantList& values) { return run(sql, values).numRowsAffected(); }
 
-void ExecuteSQL(Connection& cnn, const QString& sql, const QVariantList& values) {
-    cnn.execute(sql, values);
-}
+void ExecuteSQL(Connection& cnn, const QString& sql, const QVariantList& values) { cnn.execute(sql, values); }
 
 }  // namespace tervalo::data

@@ -11,7 +11,8 @@ namespace {
 [[noreturn]] void badFormat(qsizetype index) {
     throw core::RuntimeError(core::ErrorCode::Database,
                              "Format of the initialization string is not valid "
-                             "starting at index " + std::to_string(index) + ".");
+                             "starting at index " +
+                                 std::to_string(index) + ".");
 }
 
 // Reads a quoted or braced value starting at text[i] (the opening mark) and
@@ -53,13 +54,15 @@ ConnectionString ConnectionString::parse(const QString& text) {
         const QString key = text.mid(i, eq - i).trimmed();
         if (key.isEmpty()) badFormat(segmentStart);
         i = eq + 1;
-        while (i < text.size() && text[i].isSpace()) ++i;
+        while (i < text.size() && text[i].isSpace())
+            ++i;
         QString value;
         if (i < text.size() && (text[i] == u'"' || text[i] == u'\'' || text[i] == u'{')) {
             const auto enclosed = readEnclosed(text, i);
             if (!enclosed) badFormat(segmentStart);
             value = *enclosed;
-            while (i < text.size() && text[i].isSpace()) ++i;
+            while (i < text.size() && text[i].isSpace())
+                ++i;
             if (i < text.size() && text[i] != u';') badFormat(segmentStart);
         } else {
             const qsizetype end = text.indexOf(u';', i);
@@ -73,8 +76,7 @@ ConnectionString ConnectionString::parse(const QString& text) {
 }
 
 QString ConnectionString::forFile(const QString& folder, const QString& fileName) {
-    return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + folder + "/" + fileName +
-           ";Persist Security Info=False";
+    return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + folder + "/" + fileName + ";Persist Security Info=False";
 }
 
 bool ConnectionString::contains(const QString& key) const {
@@ -92,7 +94,8 @@ QString ConnectionString::value(const QString& key) const {
 
 QStringList ConnectionString::keys() const {
     QStringList result;
-    for (const auto& [k, v] : m_pairs) result.append(k);
+    for (const auto& [k, v] : m_pairs)
+        result.append(k);
     return result;
 }
 

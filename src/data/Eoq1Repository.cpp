@@ -40,7 +40,8 @@ Eoq1Row rowFrom(const QSqlRecord& r) {
 
 QList<Eoq1Row> rowsOf(QSqlQuery query) {
     QList<Eoq1Row> rows;
-    while (query.next()) rows.append(rowFrom(query.record()));
+    while (query.next())
+        rows.append(rowFrom(query.record()));
     return rows;
 }
 
@@ -68,26 +69,23 @@ QString Eoq1Repository::insert(const Eoq1Row& row) {
     return insert.run(m_cnn).toString();
 }
 
-void Eoq1Repository::updateDiscount(int modelId, const QString& logId, const QString& offer,
-                                    const QString& decision) {
+void Eoq1Repository::updateDiscount(int modelId, const QString& logId, const QString& offer, const QString& decision) {
     m_cnn.execute(QStringLiteral("UPDATE EOQ1 SET QtyDiscount = ?, QtyDiscount2 = ? WHERE ModelID = ? AND LogID = ?"),
                   {offer, decision, modelId, requireLogId(logId)});
 }
 
 QList<Eoq1Row> Eoq1Repository::rowsFor(const QString& itemName, const QDate& day, int modelId) {
-    return rowsOf(m_cnn.run(kSelect +
-                                "INNER JOIN Models ON EOQ1.ModelID = Models.ModelID "
-                                "WHERE EOQ1.ItemName = ? AND EOQ1.Date = ? AND EOQ1.ModelID = ? "
-                                "ORDER BY EOQ1.LogID",
+    return rowsOf(m_cnn.run(kSelect + "INNER JOIN Models ON EOQ1.ModelID = Models.ModelID "
+                                      "WHERE EOQ1.ItemName = ? AND EOQ1.Date = ? AND EOQ1.ModelID = ? "
+                                      "ORDER BY EOQ1.LogID",
                             {itemName, isoDate(day), modelId}));
 }
 
 std::optional<Eoq1Row> Eoq1Repository::byLogId(const QString& logId) {
     const auto id = logIdValue(logId);
     if (!id) return std::nullopt;
-    const QList<Eoq1Row> rows = rowsOf(m_cnn.run(kSelect +
-                                                     "LEFT JOIN Models ON EOQ1.ModelID = Models.ModelID "
-                                                     "WHERE EOQ1.LogID = ?",
+    const QList<Eoq1Row> rows = rowsOf(m_cnn.run(kSelect + "LEFT JOIN Models ON EOQ1.ModelID = Models.ModelID "
+                                                           "WHERE EOQ1.LogID = ?",
                                                  {*id}));
     if (rows.isEmpty()) return std::nullopt;
     return rows.first();

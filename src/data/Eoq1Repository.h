@@ -10,28 +10,28 @@
 namespace tervalo::data {
 
 struct Eoq1Row {
-    QString logId;          // read back after insert; ignored on insert
+    QString logId;  // read back after insert; ignored on insert
     QDate date;
-    QString timeUnit;       // "Year", "Month" or "Week"
+    QString timeUnit;  // "Year", "Month" or "Week"
     QString itemName;
-    QString demand;         // box texts as typed
+    QString demand;  // box texts as typed
     QString itemCost;
     QString holdingCost;
-    std::optional<QString> shortageCost;     // ModelID 2 and 4 only
+    std::optional<QString> shortageCost;  // ModelID 2 and 4 only
     QString setupCost;
-    QString orderQty;       // as displayed, with its leading blank
+    QString orderQty;  // as displayed, with its leading blank
     QString orderInterval;
     std::optional<QString> shortageAllowed;  // ModelID 2 and 4 only
     double tItemCost = 0;
     double tHoldingCost = 0;
-    std::optional<double> tShortageCost;     // ModelID 2 and 4 only
+    std::optional<double> tShortageCost;  // ModelID 2 and 4 only
     double tSetupCost = 0;
     double totalCost = 0;
     int modelId = 0;
-    QString qtyDiscount;    // read only
-    QString qtyDiscount2;   // read only
-    QString itemId;         // read only
-    QString modelName;      // read only, from Models
+    QString qtyDiscount;   // read only
+    QString qtyDiscount2;  // read only
+    QString itemId;        // read only
+    QString modelName;     // read only, from Models
 };
 
 class Eoq1Repository {

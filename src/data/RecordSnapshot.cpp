@@ -32,7 +32,8 @@ void RecordSnapshot::fetch() {
     while (query.next()) {
         QVariantList row;
         row.reserve(fields.count());
-        for (int i = 0; i < fields.count(); ++i) row.append(query.value(i));
+        for (int i = 0; i < fields.count(); ++i)
+            row.append(query.value(i));
         rows.append(std::move(row));
     }
     m_fields = fields;
@@ -55,8 +56,9 @@ void RecordSnapshot::requireOpen() const {
 
 namespace {
 [[noreturn]] void noCurrentRecord() {
-    throw databaseError("Either BOF or EOF is True, or the current record has been deleted. "
-                        "Requested operation requires a current record.");
+    throw databaseError(
+        "Either BOF or EOF is True, or the current record has been deleted. "
+        "Requested operation requires a current record.");
 }
 }  // namespace
 
@@ -112,7 +114,8 @@ int RecordSnapshot::fieldCount() const {
 QStringList RecordSnapshot::fieldNames() const {
     requireOpen();
     QStringList names;
-    for (int i = 0; i < m_fields.count(); ++i) names.append(m_fields.fieldName(i));
+    for (int i = 0; i < m_fields.count(); ++i)
+        names.append(m_fields.fieldName(i));
     return names;
 }
 
@@ -131,7 +134,8 @@ QVariant RecordSnapshot::field(const QString& name) const {
 QSqlRecord RecordSnapshot::record() const {
     requireCurrent();
     QSqlRecord result = m_fields;
-    for (int i = 0; i < result.count(); ++i) result.setValue(i, m_rows[m_pos][i]);
+    for (int i = 0; i < result.count(); ++i)
+        result.setValue(i, m_rows[m_pos][i]);
     return result;
 }
 

@@ -56,7 +56,7 @@ private:
     Connection* m_cnn = nullptr;
     QString m_sql;
     QVariantList m_values;
-    QSqlRecord m_fields;            // names and types; values unused
+    QSqlRecord m_fields;  // names and types; values unused
     QList<QVariantList> m_rows;
     int m_pos = -1;
 };

@@ -30,7 +30,8 @@ QString RowInsert::sql() const {
 
 QVariant RowInsert::run(Connection& cnn) const {
     QVariantList values;
-    for (const auto& column : m_columns) values.append(column.second);
+    for (const auto& column : m_columns)
+        values.append(column.second);
     return cnn.run(sql(), values).lastInsertId();
 }
 

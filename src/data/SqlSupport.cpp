@@ -17,13 +17,9 @@ QString describe(const QSqlError& error) {
     return text.isEmpty() ? error.text().trimmed() : text;
 }
 
-QVariant isoDate(const QDate& day) {
-    return day.isValid() ? QVariant(day.toString(Qt::ISODate)) : QVariant();
-}
+QVariant isoDate(const QDate& day) { return day.isValid() ? QVariant(day.toString(Qt::ISODate)) : QVariant(); }
 
-QDate dateFromValue(const QVariant& value) {
-    return QDate::fromString(value.toString().left(10), Qt::ISODate);
-}
+QDate dateFromValue(const QVariant& value) { return QDate::fromString(value.toString().left(10), Qt::ISODate); }
 
 std::optional<QString> optionalText(const QVariant& value) {
     if (value.isNull()) return std::nullopt;

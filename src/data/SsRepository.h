@@ -10,31 +10,31 @@
 namespace tervalo::data {
 
 struct SsRow {
-    QString logId;                            // read back after insert; ignored on insert
+    QString logId;  // read back after insert; ignored on insert
     QDate date;
     QString itemName;
-    int problemId = 0;                        // 1 (s,S) policy, 2 single period
-    int demandId = 0;                         // 1 uniform, 2 normal
-    std::optional<QString> lDemand;           // uniform demand only
-    std::optional<QString> uDemand;           // uniform demand only
-    std::optional<QString> meanDemand;        // normal demand only
-    std::optional<QString> vDemand;           // normal demand only
+    int problemId = 0;                  // 1 (s,S) policy, 2 single period
+    int demandId = 0;                   // 1 uniform, 2 normal
+    std::optional<QString> lDemand;     // uniform demand only
+    std::optional<QString> uDemand;     // uniform demand only
+    std::optional<QString> meanDemand;  // normal demand only
+    std::optional<QString> vDemand;     // normal demand only
     QString itemCost;
     QString holdingCost;
     QString shortageCost;
-    std::optional<QString> setupCost;         // (s,S) policy only
-    QString orderQty;                         // S, with its leading blank
-    std::optional<QString> reorderPoint;      // s, (s,S) policy only
+    std::optional<QString> setupCost;     // (s,S) policy only
+    QString orderQty;                     // S, with its leading blank
+    std::optional<QString> reorderPoint;  // s, (s,S) policy only
     double tItemCost = 0;
     double tHoldingCost = 0;
     double tShortageCost = 0;
-    std::optional<QString> tSetupCost;        // (s,S) policy only: the ordering cost box's text
+    std::optional<QString> tSetupCost;  // (s,S) policy only: the ordering cost box's text
     double totalCost = 0;
-    int modelId = 0;                          // 7, 8 or 10
-    QString itemId;                           // read only
-    QString timeUnit;                         // read only
-    QString modelName;                        // read only, from Models
-    QString demandDesc;                       // read only, Desc from DemandType
+    int modelId = 0;     // 7, 8 or 10
+    QString itemId;      // read only
+    QString timeUnit;    // read only
+    QString modelName;   // read only, from Models
+    QString demandDesc;  // read only, Desc from DemandType
 };
 
 class SsRepository {

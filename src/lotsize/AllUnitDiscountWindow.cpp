@@ -3,8 +3,6 @@
 namespace tervalo::lotsize {
 
 AllUnitDiscountWindow::AllUnitDiscountWindow(widgets::AppContext& ctx, QWidget* parent)
-    : DiscountWindow(ctx, DiscountWindowDescription::allUnits(), parent)
-{
-}
+    : DiscountWindow(ctx, DiscountWindowDescription::allUnits(), parent) {}
 
 }  // namespace tervalo::lotsize

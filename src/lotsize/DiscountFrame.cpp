@@ -21,14 +21,13 @@ namespace tervalo::lotsize {
 namespace fb = widgets::FormBuilder;
 namespace lot = core::lotsize;
 
-DiscountFrame::DiscountFrame(const DiscountFrameTexts& texts, int modelId, widgets::AppContext& ctx,
-                             BasisSource basis, QWidget* parent)
+DiscountFrame::DiscountFrame(const DiscountFrameTexts& texts, int modelId, widgets::AppContext& ctx, BasisSource basis,
+                             QWidget* parent)
     : QGroupBox(QStringLiteral("Quantity Discount"), parent),
       m_texts(texts),
       m_modelId(modelId),
       m_ctx(ctx),
-      m_basis(std::move(basis))
-{
+      m_basis(std::move(basis)) {
     setObjectName(QStringLiteral("fraDiscount"));
     m_rate = fb::inputBox(this, QStringLiteral("txtDiscRate"));
     m_quantity = fb::inputBox(this, QStringLiteral("txtDiscQ"));
@@ -65,26 +64,23 @@ DiscountFrame::DiscountFrame(const DiscountFrameTexts& texts, int modelId, widge
     connect(m_shouldYou, &QPushButton::clicked, this, &DiscountFrame::onCmdShouldYouClicked);
 }
 
-void DiscountFrame::clearTexts()
-{
+void DiscountFrame::clearTexts() {
     m_rate->clear();
     m_quantity->clear();
     clearDecision();
 }
 
-void DiscountFrame::clearDecision()
-{
+void DiscountFrame::clearDecision() {
     m_decisionBox->clear();
     m_decision.clear();
 }
 
-void DiscountFrame::onCmdShouldYouClicked()
-{
-    widgets::runGuarded(window(), m_ctx.notifier, [this] { evaluate(); }, m_texts.errorSuffix);
+void DiscountFrame::onCmdShouldYouClicked() {
+    widgets::runGuarded(
+        window(), m_ctx.notifier, [this] { evaluate(); }, m_texts.errorSuffix);
 }
 
-void DiscountFrame::evaluate()
-{
+void DiscountFrame::evaluate() {
     const std::string rateText = m_rate->text().toStdString();
     const std::string quantityText = m_quantity->text().toStdString();
     if (const auto refusal = lot::checkDiscountOffer(m_texts.kind, rateText, quantityText)) {
@@ -101,15 +97,13 @@ void DiscountFrame::evaluate()
 
     // Without a row of the last calculation (cleared, or its save failed) the
     // decision is shown but no earlier row is touched.
-    if (basis.logId.isEmpty() || !m_ctx.cnn)
-        return;
+    if (basis.logId.isEmpty() || !m_ctx.cnn) return;
     data::Eoq1Repository(*m_ctx.cnn)
         .updateDiscount(m_modelId, basis.logId,
                         QString::fromStdString(lot::discountOfferSentence(rateText, quantityText)), m_decision);
 }
 
-void DiscountFrame::showDecision(const QString& decision)
-{
+void DiscountFrame::showDecision(const QString& decision) {
     m_decision = decision;
     m_decisionBox->show();
     QString shown = decision;

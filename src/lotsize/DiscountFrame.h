@@ -15,7 +15,9 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace tervalo::widgets { struct AppContext; }
+namespace tervalo::widgets {
+struct AppContext;
+}
 
 namespace tervalo::lotsize {
 
@@ -25,7 +27,7 @@ public:
     // What the window's last calculation leaves for the what-if.
     struct Basis {
         core::lotsize::DiscountOfferInputs inputs;  // all but the rate and the quantity
-        QString logId;  // the row to update; empty: nothing is updated
+        QString logId;                              // the row to update; empty: nothing is updated
     };
     using BasisSource = std::function<Basis()>;
 

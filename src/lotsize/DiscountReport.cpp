@@ -17,42 +17,36 @@ const QString kEnter = QStringLiteral("{ENTER}");
 // happens to spell a key name ("{TAB}") is split so the sink writes it as typed.
 class PieceList {
 public:
-    PieceList& text(const QString& piece)
-    {
+    PieceList& text(const QString& piece) {
         m_pieces << piece;
         return *this;
     }
-    PieceList& value(const QString& boxText)
-    {
-        const bool keyName = boxText.compare(kTab, Qt::CaseInsensitive) == 0 ||
-                             boxText.compare(kEnter, Qt::CaseInsensitive) == 0;
+    PieceList& value(const QString& boxText) {
+        const bool keyName =
+            boxText.compare(kTab, Qt::CaseInsensitive) == 0 || boxText.compare(kEnter, Qt::CaseInsensitive) == 0;
         if (keyName)
             m_pieces << boxText.left(1) << boxText.mid(1);
         else
             m_pieces << boxText;
         return *this;
     }
-    PieceList& tabs(int count)
-    {
+    PieceList& tabs(int count) {
         for (int i = 0; i < count; ++i)
             m_pieces << kTab;
         return *this;
     }
-    PieceList& end()
-    {
+    PieceList& end() {
         m_pieces << kEnter;
         return *this;
     }
     PieceList& line(const QString& piece) { return text(piece).end(); }
     // A section heading, its underline and an empty line.
-    PieceList& heading(const QString& title, int underline)
-    {
+    PieceList& heading(const QString& title, int underline) {
         return line(title).line(QString(underline, QLatin1Char('-'))).end();
     }
     // "Label:", tabs, the box's text, and the unit after two tabs when there is one.
     PieceList& input(const QString& label, int tabCount, const QString& boxText,
-                     std::initializer_list<QString> unit = {})
-    {
+                     std::initializer_list<QString> unit = {}) {
         text(label).tabs(tabCount).value(boxText);
         if (unit.size() > 0) {
             tabs(2);
@@ -69,13 +63,10 @@ private:
 
 }  // namespace
 
-QStringList DiscountReport::pieces(const DiscountWindowDescription& d, const Values& v)
-{
+QStringList DiscountReport::pieces(const DiscountWindowDescription& d, const Values& v) {
     const QString total = QString::fromStdString(core::formatNumber(v.chosenTotal, "#.00"));
     PieceList r;
-    r.line(QStringLiteral("Inventory Management Report"))
-        .line(QStringLiteral("==========================="))
-        .end();
+    r.line(QStringLiteral("Inventory Management Report")).line(QStringLiteral("===========================")).end();
 
     r.heading(QStringLiteral("Objective"), 9)
         .line(QStringLiteral("To make an optimal inventory policy that minimizes cost,"))
@@ -104,30 +95,27 @@ QStringList DiscountReport::pieces(const DiscountWindowDescription& d, const Val
         .input(QStringLiteral("Interest Rate:"), 2, v.interest, {QStringLiteral("percent")})
         .end();
 
-    r.heading(QStringLiteral("The Optimal Policy"), 18)
-        .value(v.conclusion)
-        .end()
-        .end();
-    r.text(QStringLiteral("Quantity to Order:")).tabs(1).value(v.orderQuantity).tabs(1)
+    r.heading(QStringLiteral("The Optimal Policy"), 18).value(v.conclusion).end().end();
+    r.text(QStringLiteral("Quantity to Order:"))
+        .tabs(1)
+        .value(v.orderQuantity)
+        .tabs(1)
         .line(QStringLiteral("units/order"));
-    r.text(QStringLiteral("Ordering Circle:")).tabs(1).value(v.orderInterval).tabs(1)
-        .line(QStringLiteral("days"));
-    r.text(QStringLiteral("Total Cost:")).tabs(2).text(total).tabs(1).text(QStringLiteral("$/"))
-        .line(v.timeUnit)
-        .end();
+    r.text(QStringLiteral("Ordering Circle:")).tabs(1).value(v.orderInterval).tabs(1).line(QStringLiteral("days"));
+    r.text(QStringLiteral("Total Cost:")).tabs(2).text(total).tabs(1).text(QStringLiteral("$/")).line(v.timeUnit).end();
 
     r.heading(QStringLiteral("Summary"), 7)
-        .text(QStringLiteral("Ordering ")).value(v.orderQuantity)
+        .text(QStringLiteral("Ordering "))
+        .value(v.orderQuantity)
         .line(QStringLiteral(" units each time an order is placed."))
-        .text(QStringLiteral("The time between 2 orders is ")).value(v.orderInterval)
+        .text(QStringLiteral("The time between 2 orders is "))
+        .value(v.orderInterval)
         .text(QStringLiteral(" days."));
     return r.pieces();
 }
 
-void DiscountReport::type(platform::TextReportSink* sink, const QStringList& pieces)
-{
-    if (!sink)
-        return;
+void DiscountReport::type(platform::TextReportSink* sink, const QStringList& pieces) {
+    if (!sink) return;
     for (const QString& piece : pieces)
         sink->type(piece);
 }

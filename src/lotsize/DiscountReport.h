@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringList>
 
-namespace tervalo::platform { class TextReportSink; }
+namespace tervalo::platform {
+class TextReportSink;
+}
 
 namespace tervalo::lotsize {
 

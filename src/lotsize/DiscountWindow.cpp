@@ -44,8 +44,7 @@ QString amountText(double value) { return text(core::formatNumber(value, "#.00")
 
 // A caption made of several labels side by side, read as one text:
 // "Demand, units/" "Week" shows as "Demand, units/Week".
-QWidget* captionCell(QWidget* parent, const QList<QWidget*>& parts)
-{
+QWidget* captionCell(QWidget* parent, const QList<QWidget*>& parts) {
     auto* cell = new QWidget(parent);
     auto* row = new QHBoxLayout(cell);
     row->setContentsMargins(0, 0, 0, 0);
@@ -60,8 +59,7 @@ QWidget* captionCell(QWidget* parent, const QList<QWidget*>& parts)
 // enough for `longest` (its own text when empty). Fixing both keeps the form's
 // size hints exact, so the window opens tidy at its natural size.
 QLabel* wrappedLabel(QWidget* parent, const QString& name, const QString& text, int columns,
-                     const QString& longest = QString())
-{
+                     const QString& longest = QString()) {
     QLabel* label = fb::label(parent, name, text, true);
     const QFontMetrics metrics = label->fontMetrics();
     const int width = metrics.averageCharWidth() * columns;
@@ -78,14 +76,12 @@ int boxWidth(const QLineEdit* box) { return box->fontMetrics().horizontalAdvance
 }  // namespace
 
 DiscountWindow::DiscountWindow(widgets::AppContext& ctx, DiscountWindowDescription description, QWidget* parent)
-    : QWidget(parent), m_ctx(ctx), m_description(std::move(description)), m_discount(m_description.kind)
-{
+    : QWidget(parent), m_ctx(ctx), m_description(std::move(description)), m_discount(m_description.kind) {
     setObjectName(m_description.formName);
     setWindowTitle(m_description.caption);
 
     m_discount.setFaultReporter([this](const std::string& fault) {
-        if (m_ctx.notifier)
-            m_ctx.notifier->show(this, text(fault), QString(), MsgIcon::None);
+        if (m_ctx.notifier) m_ctx.notifier->show(this, text(fault), QString(), MsgIcon::None);
     });
 
     // Assumptions and example above, the inputs and the results below them.
@@ -111,8 +107,7 @@ DiscountWindow::DiscountWindow(widgets::AppContext& ctx, DiscountWindowDescripti
     writeGridHeadings();
 }
 
-QGroupBox* DiscountWindow::buildAssumptions()
-{
+QGroupBox* DiscountWindow::buildAssumptions() {
     QGroupBox* frame = fb::frame(this, QStringLiteral("Frame1"), QStringLiteral("Assumptions"));
     auto* column = new QVBoxLayout(frame);
     // The text starts at the top, level with the example beside it.
@@ -121,8 +116,7 @@ QGroupBox* DiscountWindow::buildAssumptions()
     return frame;
 }
 
-QGroupBox* DiscountWindow::buildExample()
-{
+QGroupBox* DiscountWindow::buildExample() {
     QGroupBox* frame = fb::frame(this, QStringLiteral("Frame2"), QStringLiteral("An example"));
     auto* column = new QVBoxLayout(frame);
     column->addWidget(wrappedLabel(frame, QStringLiteral("Label2"), m_description.exampleText, 60));
@@ -131,8 +125,7 @@ QGroupBox* DiscountWindow::buildExample()
     return frame;
 }
 
-QGroupBox* DiscountWindow::buildInputs()
-{
+QGroupBox* DiscountWindow::buildInputs() {
     QGroupBox* frame = fb::frame(this, QStringLiteral("Frame4"), QStringLiteral("Item and costs"));
     auto* grid = new QGridLayout(frame);
     auto label = [frame](const char* name, const QString& caption) {
@@ -203,8 +196,7 @@ QGroupBox* DiscountWindow::buildInputs()
     return frame;
 }
 
-QGroupBox* DiscountWindow::buildResults()
-{
+QGroupBox* DiscountWindow::buildResults() {
     QGroupBox* frame = fb::frame(this, QStringLiteral("Frame5"), QStringLiteral("The optimal policy"));
     auto* column = new QVBoxLayout(frame);
 
@@ -224,11 +216,11 @@ QGroupBox* DiscountWindow::buildResults()
                                    QString::fromLatin1(core::lotsize::QuantityDiscount::kAcceptConclusion));
     column->addWidget(m_lblConclusion);
 
-    column->addWidget(captionCell(frame, {fb::label(frame, QStringLiteral("Label10"), QStringLiteral("Cost, $/")),
-                                          m_lblTimePeriod.at(2)}));
-    m_costTable = new widgets::CostTable(
-        {QStringLiteral("Purchase"), QStringLiteral("Ordering"), QStringLiteral("Holding")}, false,
-        m_ctx.notifier, frame);
+    column->addWidget(captionCell(
+        frame, {fb::label(frame, QStringLiteral("Label10"), QStringLiteral("Cost, $/")), m_lblTimePeriod.at(2)}));
+    m_costTable =
+        new widgets::CostTable({QStringLiteral("Purchase"), QStringLiteral("Ordering"), QStringLiteral("Holding")},
+                               false, m_ctx.notifier, frame);
     column->addWidget(m_costTable, 0, Qt::AlignLeft);
 
     QGroupBox* comparison = fb::frame(frame, QStringLiteral("Frame3"), QStringLiteral("Comparison"));
@@ -240,8 +232,7 @@ QGroupBox* DiscountWindow::buildResults()
     return frame;
 }
 
-QTableWidget* DiscountWindow::buildComparisonGrid(QWidget* parent)
-{
+QTableWidget* DiscountWindow::buildComparisonGrid(QWidget* parent) {
     auto* grid = new QTableWidget(4, 4, parent);
     grid->setObjectName(QStringLiteral("MSFlexGrid2"));
     grid->setAccessibleName(QStringLiteral("Comparison"));
@@ -255,8 +246,7 @@ QTableWidget* DiscountWindow::buildComparisonGrid(QWidget* parent)
     for (int row = 0; row < grid->rowCount(); ++row) {
         for (int col = 0; col < grid->columnCount(); ++col) {
             auto* item = new QTableWidgetItem;
-            if (row == 0 || col == 0)
-                item->setBackground(fixed);
+            if (row == 0 || col == 0) item->setBackground(fixed);
             item->setTextAlignment(col == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
             grid->setItem(row, col, item);
         }
@@ -264,8 +254,7 @@ QTableWidget* DiscountWindow::buildComparisonGrid(QWidget* parent)
     return grid;
 }
 
-void DiscountWindow::writeGridHeadings()
-{
+void DiscountWindow::writeGridHeadings() {
     setComparisonCell(1, 0, QStringLiteral("Optimum Order Quatity"));
     setComparisonCell(2, 0, QStringLiteral("Total Cost"));
     setComparisonCell(0, 1, QStringLiteral("No Discount"));
@@ -284,10 +273,9 @@ void DiscountWindow::writeGridHeadings()
     widgets::CostTable::fitToCells(m_comparison);
 }
 
-void DiscountWindow::buildTabOrder()
-{
-    QList<QWidget*> chain{m_txtItem,         m_txtDemand,      m_txtPrice,    m_txtBreakPoint, m_txtPrice1,
-                          m_txtOrderingCost, m_txtHoldingCost, m_txtInterest};
+void DiscountWindow::buildTabOrder() {
+    QList<QWidget*> chain{m_txtItem,   m_txtDemand,       m_txtPrice,       m_txtBreakPoint,
+                          m_txtPrice1, m_txtOrderingCost, m_txtHoldingCost, m_txtInterest};
     for (QRadioButton* option : m_optTime)
         chain << option;
     chain << m_cmdCalculate << m_cmdClear << m_cmdPrint << m_cmdExample;
@@ -295,13 +283,11 @@ void DiscountWindow::buildTabOrder()
         QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 }
 
-void DiscountWindow::setComparisonCell(int row, int column, const QString& value)
-{
+void DiscountWindow::setComparisonCell(int row, int column, const QString& value) {
     m_comparison->item(row, column)->setText(value);
 }
 
-core::lotsize::QuantityDiscountTexts DiscountWindow::inputTexts() const
-{
+core::lotsize::QuantityDiscountTexts DiscountWindow::inputTexts() const {
     core::lotsize::QuantityDiscountTexts t;
     t.item = text(m_txtItem->text());
     t.demand = text(m_txtDemand->text());
@@ -316,10 +302,8 @@ core::lotsize::QuantityDiscountTexts DiscountWindow::inputTexts() const
 
 // A click sets the unit even on the option already selected, so clicking Year
 // turns the comparison's "$/year" of a fresh window into "$/Year".
-void DiscountWindow::onOptTimeClicked(int index)
-{
-    if (index < 0 || index > 2)
-        return;
+void DiscountWindow::onOptTimeClicked(int index) {
+    if (index < 0 || index > 2) return;
     m_timeUnit = kTimeUnitOptions[index];
     const QString unit = timeUnitCaption(m_timeUnit);
     for (QLabel* label : m_lblTimePeriod)
@@ -328,27 +312,22 @@ void DiscountWindow::onOptTimeClicked(int index)
 }
 
 // Selecting an option from code (load, Clear, Example) acts as its click.
-void DiscountWindow::onOptTimeToggled(int index, bool checked)
-{
-    if (checked)
-        onOptTimeClicked(index);
+void DiscountWindow::onOptTimeToggled(int index, bool checked) {
+    if (checked) onOptTimeClicked(index);
 }
 
-void DiscountWindow::onCmdCalculateClicked()
-{
-    widgets::runGuarded(this, m_ctx.notifier, [this] { calculate(); }, QString(), kErrorTitle,
-                        m_description.calculateErrorIcon);
+void DiscountWindow::onCmdCalculateClicked() {
+    widgets::runGuarded(
+        this, m_ctx.notifier, [this] { calculate(); }, QString(), kErrorTitle, m_description.calculateErrorIcon);
 }
 
-void DiscountWindow::calculate()
-{
+void DiscountWindow::calculate() {
     const core::lotsize::QuantityDiscountTexts texts = inputTexts();
     if (const auto failed = core::lotsize::checkQuantityDiscountInputs(m_description.kind, texts)) {
         showInputCheckMessage(this, this, m_ctx.notifier, *failed);
         return;
     }
-    const auto result =
-        m_discount.calculate(core::lotsize::QuantityDiscountInputs::fromTexts(texts, m_timeUnit));
+    const auto result = m_discount.calculate(core::lotsize::QuantityDiscountInputs::fromTexts(texts, m_timeUnit));
     if (!result) {
         clearResults();
         return;
@@ -358,8 +337,7 @@ void DiscountWindow::calculate()
 
 // Written in this order so that a failure part-way (an overflowing rounding, a
 // zero total in the shares) leaves what was written before it.
-void DiscountWindow::showResult(const core::lotsize::QuantityDiscountResult& result)
-{
+void DiscountWindow::showResult(const core::lotsize::QuantityDiscountResult& result) {
     m_chosenTotal = result.totalCost;
     m_txtOrderQuantity->setText(wholeText(result.orderQuantity));
     m_txtOrderInterval->setText(wholeText(result.intervalDays));
@@ -371,8 +349,7 @@ void DiscountWindow::showResult(const core::lotsize::QuantityDiscountResult& res
     m_lblConclusion->setText(text(result.conclusion));
 }
 
-void DiscountWindow::clearResults()
-{
+void DiscountWindow::clearResults() {
     m_txtOrderQuantity->clear();
     m_txtOrderInterval->clear();
     m_lblConclusion->clear();
@@ -380,23 +357,20 @@ void DiscountWindow::clearResults()
     clearResultGrids();
 }
 
-void DiscountWindow::clearResultGrids()
-{
+void DiscountWindow::clearResultGrids() {
     for (int row = 1; row <= 2; ++row)
         for (int col = 1; col <= 2; ++col)
             setComparisonCell(row, col, QString());
     m_costTable->clearValues();
 }
 
-void DiscountWindow::onCmdClearClicked()
-{
+void DiscountWindow::onCmdClearClicked() {
     widgets::runGuarded(
         this, m_ctx.notifier,
         [this] {
             // The conclusion stays: Clear empties boxes and grids only.
-            for (QLineEdit* b : {m_txtItem, m_txtDemand, m_txtPrice, m_txtBreakPoint, m_txtPrice1,
-                                 m_txtOrderingCost, m_txtHoldingCost, m_txtInterest, m_txtOrderQuantity,
-                                 m_txtOrderInterval})
+            for (QLineEdit* b : {m_txtItem, m_txtDemand, m_txtPrice, m_txtBreakPoint, m_txtPrice1, m_txtOrderingCost,
+                                 m_txtHoldingCost, m_txtInterest, m_txtOrderQuantity, m_txtOrderInterval})
                 b->clear();
             m_optTime.at(0)->setChecked(true);
             clearResultGrids();
@@ -404,8 +378,7 @@ void DiscountWindow::onCmdClearClicked()
         QString(), kErrorTitle, MsgIcon::Exclamation);
 }
 
-void DiscountWindow::onCmdExampleClicked()
-{
+void DiscountWindow::onCmdExampleClicked() {
     m_txtItem->setText(QStringLiteral("An Item"));
     m_txtDemand->setText(QStringLiteral("100"));
     m_txtPrice->setText(QStringLiteral("1"));
@@ -418,19 +391,15 @@ void DiscountWindow::onCmdExampleClicked()
     onCmdCalculateClicked();
 }
 
-void DiscountWindow::onCmdPrintClicked()
-{
-    widgets::runGuarded(this, m_ctx.notifier, [this] { printReport(); }, QString(), kErrorTitle,
-                        MsgIcon::Exclamation);
+void DiscountWindow::onCmdPrintClicked() {
+    widgets::runGuarded(
+        this, m_ctx.notifier, [this] { printReport(); }, QString(), kErrorTitle, MsgIcon::Exclamation);
 }
 
-void DiscountWindow::printReport()
-{
-    if (m_txtOrderQuantity->text().isEmpty())
-        return;
+void DiscountWindow::printReport() {
+    if (m_txtOrderQuantity->text().isEmpty()) return;
     platform::TextReportSink* sink = m_ctx.textReports ? m_ctx.textReports->start(m_description.caption) : nullptr;
-    if (!sink)
-        return;
+    if (!sink) return;
     DiscountReport::Values v;
     v.item = m_txtItem->text();
     v.demand = m_txtDemand->text();

@@ -8,13 +8,12 @@ namespace {
 const QString kExampleStart = QStringLiteral(
     "The demand for an item is about 100 units per week. Ordering Cost is $300 per order Holding Cost is "
     "$0.10/uit/week. Interest rate is 10%. Price is $1 per unit for any amount up to 500 units.  ");
-const QString kExampleEnd = QStringLiteral(
-    " Should we order more than to get the discount? If we should, how much to order and when?");
+const QString kExampleEnd =
+    QStringLiteral(" Should we order more than to get the discount? If we should, how much to order and when?");
 
 }  // namespace
 
-DiscountWindowDescription DiscountWindowDescription::incremental()
-{
+DiscountWindowDescription DiscountWindowDescription::incremental() {
     DiscountWindowDescription d;
     d.kind = core::lotsize::DiscountKind::Incremental;
     d.formName = QStringLiteral("frmIncrementalDiscount");
@@ -34,16 +33,16 @@ DiscountWindowDescription DiscountWindowDescription::incremental()
     return d;
 }
 
-DiscountWindowDescription DiscountWindowDescription::allUnits()
-{
+DiscountWindowDescription DiscountWindowDescription::allUnits() {
     DiscountWindowDescription d;
     d.kind = core::lotsize::DiscountKind::AllUnits;
     d.formName = QStringLiteral("frmAllUnitDiscount");
     d.caption = QStringLiteral("Purchasing Model: All-Units Discounts");
     d.discountPriceCaption = QStringLiteral("over this break point, the entire order is priced at the lower price:");
     d.exampleText = kExampleStart +
-                    QStringLiteral("If order is larger than 500 units, the entire order is priced at the lower "
-                                   "rate $0.95 per unit.") +
+                    QStringLiteral(
+                        "If order is larger than 500 units, the entire order is priced at the lower "
+                        "rate $0.95 per unit.") +
                     kExampleEnd;
     d.assumptionsText = QStringLiteral(
         "This model assumes : 1. constant demand, 2. replacement is instantaneous, and 3. purchase and holding "

@@ -47,11 +47,9 @@ const QString kAllowedShortage = QStringLiteral("txtAllowedShortage");
 const QString kErrorTitle = QStringLiteral("Error Message");
 constexpr int kBoxWidth = 120;
 
-int optionIndex(lot::TimeUnit unit)
-{
+int optionIndex(lot::TimeUnit unit) {
     for (int i = 0; i < 3; ++i) {
-        if (kTimeUnitOptions[i] == unit)
-            return i;
+        if (kTimeUnitOptions[i] == unit) return i;
     }
     return 0;
 }
@@ -59,8 +57,7 @@ int optionIndex(lot::TimeUnit unit)
 }  // namespace
 
 EoqWindow::EoqWindow(EoqWindowDescription description, widgets::AppContext& ctx, QWidget* parent)
-    : QWidget(parent), m_description(std::move(description)), m_ctx(ctx)
-{
+    : QWidget(parent), m_description(std::move(description)), m_ctx(ctx) {
     const EoqWindowDescription& d = m_description;
     setObjectName(d.formName);
     setWindowTitle(d.caption);
@@ -90,7 +87,8 @@ EoqWindow::EoqWindow(EoqWindowDescription description, widgets::AppContext& ctx,
     auto* right = new QVBoxLayout;
     right->addWidget(buildResultFrame());
     if (d.discount) {
-        m_discount = new DiscountFrame(*d.discount, d.modelId, ctx, [this] { return discountBasis(); }, this);
+        m_discount = new DiscountFrame(
+            *d.discount, d.modelId, ctx, [this] { return discountBasis(); }, this);
         m_discount->hide();
         right->addWidget(m_discount);
     }
@@ -105,14 +103,12 @@ EoqWindow::EoqWindow(EoqWindowDescription description, widgets::AppContext& ctx,
     connect(m_clear, &QPushButton::clicked, this, &EoqWindow::onCmdClearClicked);
     connect(m_print, &QPushButton::clicked, this, &EoqWindow::onCmdPrintClicked);
     connect(m_optionGroup, &QButtonGroup::idClicked, this, &EoqWindow::onOptTimeClicked);
-    if (m_discountButton)
-        connect(m_discountButton, &QPushButton::clicked, this, &EoqWindow::onCmdDiscountClicked);
+    if (m_discountButton) connect(m_discountButton, &QPushButton::clicked, this, &EoqWindow::onCmdDiscountClicked);
 
     selectTimeUnit(lot::TimeUnit::Year);
     m_print->setEnabled(d.printEnabledAtLoad);
     applyTabOrder();
-    if (d.launcher.any())
-        new LauncherHighlight(this, ctx.panel, d.launcher.firstTab, d.launcher.otherTabs);
+    if (d.launcher.any()) new LauncherHighlight(this, ctx.panel, d.launcher.firstTab, d.launcher.otherTabs);
 }
 
 EoqWindow::~EoqWindow() = default;
@@ -120,20 +116,17 @@ EoqWindow::~EoqWindow() = default;
 // ---------------------------------------------------------------- form
 
 QGroupBox* EoqWindow::buildIntroFrame(const QString& name, const QString& caption, const QString& labelName,
-                                      const QString& text, QPushButton* button)
-{
+                                      const QString& text, QPushButton* button) {
     QGroupBox* frame = fb::frame(this, name, caption);
     auto* layout = new QVBoxLayout(frame);
     QLabel* label = fb::label(frame, labelName, text, true);
     label->setMinimumWidth(400);
     layout->addWidget(label);
-    if (button)
-        layout->addWidget(button, 0, Qt::AlignLeft);
+    if (button) layout->addWidget(button, 0, Qt::AlignLeft);
     return frame;
 }
 
-void EoqWindow::addBoxRow(QGroupBox* frame, QGridLayout* grid, int row, const BoxRow& boxRow, QLineEdit* box)
-{
+void EoqWindow::addBoxRow(QGroupBox* frame, QGridLayout* grid, int row, const BoxRow& boxRow, QLineEdit* box) {
     QLabel* caption = fb::label(frame, boxRow.labelName, boxRow.caption);
     caption->setBuddy(box);
     if (boxRow.unitLabel >= 0) {
@@ -151,8 +144,7 @@ void EoqWindow::addBoxRow(QGroupBox* frame, QGridLayout* grid, int row, const Bo
     m_boxes.insert(boxRow.box, box);
 }
 
-QGroupBox* EoqWindow::buildInputFrame()
-{
+QGroupBox* EoqWindow::buildInputFrame() {
     const EoqWindowDescription& d = m_description;
     QGroupBox* frame = fb::frame(this, QStringLiteral("Frame4"), QStringLiteral("Item and costs"));
     auto* grid = new QGridLayout(frame);
@@ -187,8 +179,7 @@ QGroupBox* EoqWindow::buildInputFrame()
     return frame;
 }
 
-QGroupBox* EoqWindow::buildResultFrame()
-{
+QGroupBox* EoqWindow::buildResultFrame() {
     const EoqWindowDescription& d = m_description;
     QGroupBox* frame = fb::frame(this, QStringLiteral("Frame5"), QStringLiteral("The optimal policy"));
     auto* layout = new QVBoxLayout(frame);
@@ -214,13 +205,11 @@ QGroupBox* EoqWindow::buildResultFrame()
     return frame;
 }
 
-void EoqWindow::applyTabOrder()
-{
+void EoqWindow::applyTabOrder() {
     QWidget* previous = nullptr;
     for (const QString& name : m_description.tabOrder) {
         auto* next = findChild<QWidget*>(name);
-        if (!next)
-            continue;
+        if (!next) continue;
         if (previous)
             QWidget::setTabOrder(previous, next);
         else
@@ -229,8 +218,7 @@ void EoqWindow::applyTabOrder()
     }
 }
 
-void EoqWindow::showEvent(QShowEvent* event)
-{
+void EoqWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The window opens at the left edge of the main window's client area.
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()); sub && !m_placed) {
@@ -241,34 +229,30 @@ void EoqWindow::showEvent(QShowEvent* event)
 
 // ---------------------------------------------------------------- handlers
 
-void EoqWindow::onCmdCalculateClicked()
-{
-    widgets::runGuarded(this, m_ctx.notifier, [this] { calculate(); }, m_description.calculateErrorSuffix,
-                        kErrorTitle, m_description.calculateErrorIcon);
+void EoqWindow::onCmdCalculateClicked() {
+    widgets::runGuarded(
+        this, m_ctx.notifier, [this] { calculate(); }, m_description.calculateErrorSuffix, kErrorTitle,
+        m_description.calculateErrorIcon);
 }
 
-void EoqWindow::onCmdExampleClicked()
-{
+void EoqWindow::onCmdExampleClicked() {
     fillAndCalculate(m_description.workedExample.texts, m_description.workedExample.unit);
 }
 
-void EoqWindow::onCmdClearClicked()
-{
-    widgets::runGuarded(this, m_ctx.notifier, [this] { clearAll(); }, m_description.clearErrorSuffix);
+void EoqWindow::onCmdClearClicked() {
+    widgets::runGuarded(
+        this, m_ctx.notifier, [this] { clearAll(); }, m_description.clearErrorSuffix);
 }
 
-void EoqWindow::onCmdPrintClicked()
-{
+void EoqWindow::onCmdPrintClicked() {
     const QString item = text(kItem);
-    if (item.isEmpty() || text(kQuantity).isEmpty() || !m_ctx.reports)
-        return;
+    if (item.isEmpty() || text(kQuantity).isEmpty() || !m_ctx.reports) return;
     widgets::runGuarded(this, m_ctx.notifier, [this, &item] {
         m_ctx.reports->previewEoq(this, m_description.modelId, item, m_ctx.clock->today());
     });
 }
 
-void EoqWindow::onCmdDiscountClicked()
-{
+void EoqWindow::onCmdDiscountClicked() {
     if (m_discount->isHidden()) {
         m_discount->show();
         m_discountButton->setText(QStringLiteral("&Turn Off Discount"));
@@ -281,23 +265,18 @@ void EoqWindow::onCmdDiscountClicked()
 
 void EoqWindow::onOptTimeClicked(int index) { selectTimeUnit(kTimeUnitOptions[qBound(0, index, 2)]); }
 
-void EoqWindow::fillAndCalculate(const QList<std::pair<QString, QString>>& texts, std::optional<lot::TimeUnit> unit)
-{
+void EoqWindow::fillAndCalculate(const QList<std::pair<QString, QString>>& texts, std::optional<lot::TimeUnit> unit) {
     for (const auto& [name, value] : texts) {
-        if (QLineEdit* input = box(name))
-            input->setText(value);
+        if (QLineEdit* input = box(name)) input->setText(value);
     }
-    if (unit)
-        selectTimeUnit(*unit);
+    if (unit) selectTimeUnit(*unit);
     onCmdCalculateClicked();
 }
 
 // ---------------------------------------------------------------- calculate
 
-void EoqWindow::calculate()
-{
-    if (!inputsPass())
-        return;
+void EoqWindow::calculate() {
+    if (!inputsPass()) return;
     // Until this calculation is saved there is no row for the what-if to update.
     m_logId.clear();
     setCalculatorInputs();
@@ -308,74 +287,58 @@ void EoqWindow::calculate()
         return;
     }
     showResults();
-    if (m_discountButton)
-        m_discountButton->setEnabled(true);
-    if (m_description.calculateEnablesPrint)
-        m_print->setEnabled(true);
+    if (m_discountButton) m_discountButton->setEnabled(true);
+    if (m_description.calculateEnablesPrint) m_print->setEnabled(true);
     save();
 }
 
-bool EoqWindow::inputsPass()
-{
+bool EoqWindow::inputsPass() {
     auto refuse = [this](const InputCheck& check) {
         m_ctx.notifier->show(this, check.message, check.title, check.icon);
-        if (QLineEdit* input = box(check.box))
-            input->setFocus(Qt::OtherFocusReason);
+        if (QLineEdit* input = box(check.box)) input->setFocus(Qt::OtherFocusReason);
         return false;
     };
     for (const InputCheck& check : m_description.checks) {
         const QString value = text(check.box);
-        if (value.isEmpty() || (check.mustBeNumber && !core::isNumber(value.toStdString())))
-            return refuse(check);
+        if (value.isEmpty() || (check.mustBeNumber && !core::isNumber(value.toStdString()))) return refuse(check);
     }
     // A rate equal to the demand passes; the calculator then reports the division by zero.
-    if (m_description.rateBelowDemand && number(kRate) < number(kDemand))
-        return refuse(*m_description.rateBelowDemand);
+    if (m_description.rateBelowDemand && number(kRate) < number(kDemand)) return refuse(*m_description.rateBelowDemand);
     return true;
 }
 
-void EoqWindow::setCalculatorInputs()
-{
+void EoqWindow::setCalculatorInputs() {
     m_eoq.setModelType(m_description.modelId);
     m_eoq.setDemand(number(kDemand));
     m_eoq.setPurchaseOrProductionCost(number(kPrice));
     m_eoq.setHoldingCost(number(kHolding));
     m_eoq.setOderOrSetupCost(number(kOrdering));
-    if (m_description.production())
-        m_eoq.setProductionRate(number(kRate));
-    if (m_description.shortages())
-        m_eoq.setShortageCost(number(kShortageCost));
+    if (m_description.production()) m_eoq.setProductionRate(number(kRate));
+    if (m_description.shortages()) m_eoq.setShortageCost(number(kShortageCost));
 }
 
 // Quantities, intervals, shortages and inventories are shown rounded half to
 // even to 32-bit integers, so large demands give ordinary figures.
-void EoqWindow::setRounded(const QString& name, double value)
-{
+void EoqWindow::setRounded(const QString& name, double value) {
     box(name)->setText(QString::fromStdString(lot::roundedText(value)));
 }
 
-void EoqWindow::showResults()
-{
+void EoqWindow::showResults() {
     setRounded(kQuantity, m_eoq.optimumOrderOrProductionQuantity());
     // The interval in days is held in single precision before it is rounded.
     setRounded(kInterval, lot::intervalDays(m_eoq.orderingCycle(), m_timeUnit));
-    if (m_description.production())
-        setRounded(kMaxInventory, m_eoq.maxInventory());
-    if (m_description.shortages())
-        setRounded(kAllowedShortage, m_eoq.allowedShortage());
+    if (m_description.production()) setRounded(kMaxInventory, m_eoq.maxInventory());
+    if (m_description.shortages()) setRounded(kAllowedShortage, m_eoq.allowedShortage());
 
     QVector<double> parts{m_eoq.periodPuchaseOrProductionCost(), m_eoq.periodOrderingOrProductionCost(),
                           m_eoq.periodHoldingCost()};
-    if (m_description.shortages())
-        parts.append(m_eoq.periodShortageCost());
+    if (m_description.shortages()) parts.append(m_eoq.periodShortageCost());
     m_costTable->fill(parts, m_eoq.totalPeriodCost(), m_description.constantTotalShare);
     m_costTable->updateChart();
 }
 
-void EoqWindow::save()
-{
-    if (!m_ctx.cnn)
-        throw core::RuntimeError(core::ErrorCode::Database, "No database connection");
+void EoqWindow::save() {
+    if (!m_ctx.cnn) throw core::RuntimeError(core::ErrorCode::Database, "No database connection");
     const bool shortages = m_description.shortages();
     data::Eoq1Row row;
     row.date = m_ctx.clock->today();
@@ -384,17 +347,14 @@ void EoqWindow::save()
     row.demand = text(kDemand);
     row.itemCost = text(kPrice);
     row.holdingCost = text(kHolding);
-    if (shortages)
-        row.shortageCost = text(kShortageCost);
+    if (shortages) row.shortageCost = text(kShortageCost);
     row.setupCost = text(kOrdering);
     row.orderQty = text(kQuantity);
     row.orderInterval = text(kInterval);
-    if (shortages)
-        row.shortageAllowed = text(kAllowedShortage);
+    if (shortages) row.shortageAllowed = text(kAllowedShortage);
     row.tItemCost = m_eoq.periodPuchaseOrProductionCost();
     row.tHoldingCost = m_eoq.periodHoldingCost();
-    if (shortages)
-        row.tShortageCost = m_eoq.periodShortageCost();
+    if (shortages) row.tShortageCost = m_eoq.periodShortageCost();
     row.tSetupCost = m_eoq.periodOrderingOrProductionCost();
     row.totalCost = m_eoq.totalPeriodCost();
     row.modelId = m_description.modelId;
@@ -403,42 +363,34 @@ void EoqWindow::save()
 
 // Empties what a calculation shows: the result boxes, the decision, the cost
 // table's values (the pie keeps its last drawing) and the row key.
-void EoqWindow::clearResults()
-{
+void EoqWindow::clearResults() {
     for (QLineEdit* result : std::as_const(m_results))
         result->clear();
-    if (m_discount)
-        m_discount->clearDecision();
+    if (m_discount) m_discount->clearDecision();
     m_costTable->clearValues();
     m_logId.clear();
-    if (m_discountButton)
-        m_discountButton->setEnabled(false);
-    if (m_description.clearDisablesPrint)
-        m_print->setEnabled(false);
+    if (m_discountButton) m_discountButton->setEnabled(false);
+    if (m_description.clearDisablesPrint) m_print->setEnabled(false);
 }
 
-void EoqWindow::clearAll()
-{
+void EoqWindow::clearAll() {
     for (QLineEdit* input : std::as_const(m_inputs))
         input->clear();
-    if (m_discount)
-        m_discount->clearTexts();
+    if (m_discount) m_discount->clearTexts();
     selectTimeUnit(lot::TimeUnit::Year);
     clearResults();
 }
 
 // ---------------------------------------------------------------- state
 
-void EoqWindow::selectTimeUnit(lot::TimeUnit unit)
-{
+void EoqWindow::selectTimeUnit(lot::TimeUnit unit) {
     m_timeUnit = unit;
     m_options.at(optionIndex(unit))->setChecked(true);
     for (QLabel* label : std::as_const(m_unitLabels))
         label->setText(timeUnitCaption(unit));
 }
 
-DiscountFrame::Basis EoqWindow::discountBasis() const
-{
+DiscountFrame::Basis EoqWindow::discountBasis() const {
     DiscountFrame::Basis basis;
     lot::DiscountOfferInputs& in = basis.inputs;
     in.price = number(kPrice);
@@ -456,8 +408,7 @@ DiscountFrame::Basis EoqWindow::discountBasis() const
     return basis;
 }
 
-QString EoqWindow::text(const QString& name) const
-{
+QString EoqWindow::text(const QString& name) const {
     const QLineEdit* input = box(name);
     return input ? input->text() : QString();
 }

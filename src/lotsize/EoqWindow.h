@@ -50,8 +50,7 @@ protected:
 
     // Puts the texts into the boxes as given (box name, text), selects the time
     // unit when one is given, then calculates exactly as the button does.
-    void fillAndCalculate(const QList<std::pair<QString, QString>>& texts,
-                          std::optional<core::lotsize::TimeUnit> unit);
+    void fillAndCalculate(const QList<std::pair<QString, QString>>& texts, std::optional<core::lotsize::TimeUnit> unit);
 
     void showEvent(QShowEvent* event) override;
 
@@ -98,7 +97,7 @@ private:
     QHash<QString, QLineEdit*> m_boxes;  // inputs and results by control name
     QList<QLineEdit*> m_inputs;
     QList<QLineEdit*> m_results;
-    QList<QLabel*> m_unitLabels;  // lblTimePeriod(0..n-1)
+    QList<QLabel*> m_unitLabels;     // lblTimePeriod(0..n-1)
     QList<QRadioButton*> m_options;  // optTime(0..2)
     QButtonGroup* m_optionGroup = nullptr;
     widgets::CostTable* m_costTable = nullptr;
@@ -107,7 +106,7 @@ private:
     QPushButton* m_clear = nullptr;
     QPushButton* m_print = nullptr;
     QPushButton* m_discountButton = nullptr;  // purchasing windows only
-    DiscountFrame* m_discount = nullptr;       // purchasing windows only
+    DiscountFrame* m_discount = nullptr;      // purchasing windows only
 };
 
 }  // namespace tervalo::lotsize

@@ -25,9 +25,9 @@ struct InputCheck {
 
 // A labelled box of the input or the result frame.
 struct BoxRow {
-    QString box;        // "txtDemand"
-    QString labelName;  // "Label4"
-    QString caption;    // "Demand, units/"
+    QString box;         // "txtDemand"
+    QString labelName;   // "Label4"
+    QString caption;     // "Demand, units/"
     int unitLabel = -1;  // index of the lblTimePeriod shown after the caption, -1 for none
 };
 
@@ -43,7 +43,7 @@ struct DiscountFrameTexts {
     QString quantityLead;  // "discount if you buy" or "discount if you order"
     QString unitsText;     // "units." or "units"
     QString shouldYouCaption;
-    QString errorSuffix;   // appended to a run-time error's description
+    QString errorSuffix;  // appended to a run-time error's description
 };
 
 // The left-panel button that shows this window: Command2(firstTab) while the
@@ -60,9 +60,9 @@ struct EoqWindowDescription {
     int modelId = 0;  // the calculator's ModelType and the saved rows' ModelID
 
     QString assumptions;
-    QString example;  // paragraphs separated by a blank line
-    QList<BoxRow> inputs;   // the "Item and costs" boxes, top to bottom
-    QList<BoxRow> results;  // the "The optimal policy" boxes, top to bottom
+    QString example;         // paragraphs separated by a blank line
+    QList<BoxRow> inputs;    // the "Item and costs" boxes, top to bottom
+    QList<BoxRow> results;   // the "The optimal policy" boxes, top to bottom
     int timeUnitLabels = 3;  // lblTimePeriod(0..n-1); 0 demand, 1 holding cost, 2 cost table
     QString clearCaption;
     QString calculateCaption = QStringLiteral("C&alculate");

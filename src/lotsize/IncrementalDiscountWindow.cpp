@@ -3,8 +3,6 @@
 namespace tervalo::lotsize {
 
 IncrementalDiscountWindow::IncrementalDiscountWindow(widgets::AppContext& ctx, QWidget* parent)
-    : DiscountWindow(ctx, DiscountWindowDescription::incremental(), parent)
-{
-}
+    : DiscountWindow(ctx, DiscountWindowDescription::incremental(), parent) {}
 
 }  // namespace tervalo::lotsize

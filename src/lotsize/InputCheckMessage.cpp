@@ -9,12 +9,14 @@ namespace tervalo::lotsize {
 
 namespace {
 
-platform::MsgIcon toMsgIcon(core::lotsize::MessageIcon icon)
-{
+platform::MsgIcon toMsgIcon(core::lotsize::MessageIcon icon) {
     switch (icon) {
-    case core::lotsize::MessageIcon::Exclamation: return platform::MsgIcon::Exclamation;
-    case core::lotsize::MessageIcon::Information: return platform::MsgIcon::Information;
-    case core::lotsize::MessageIcon::None: break;
+        case core::lotsize::MessageIcon::Exclamation:
+            return platform::MsgIcon::Exclamation;
+        case core::lotsize::MessageIcon::Information:
+            return platform::MsgIcon::Information;
+        case core::lotsize::MessageIcon::None:
+            break;
     }
     return platform::MsgIcon::None;
 }
@@ -22,8 +24,7 @@ platform::MsgIcon toMsgIcon(core::lotsize::MessageIcon icon)
 }  // namespace
 
 void showInputCheckMessage(QWidget* parent, QWidget* form, platform::Notifier* notifier,
-                           const core::lotsize::CheckMessage& message)
-{
+                           const core::lotsize::CheckMessage& message) {
     if (notifier)
         notifier->show(parent, QString::fromStdString(message.text), QString::fromStdString(message.title),
                        toMsgIcon(message.icon));

@@ -5,7 +5,9 @@
 
 class QWidget;
 
-namespace tervalo::platform { class Notifier; }
+namespace tervalo::platform {
+class Notifier;
+}
 
 namespace tervalo::lotsize {
 

@@ -10,7 +10,9 @@
 class QWidget;
 class QMdiSubWindow;
 
-namespace tervalo::widgets { class LauncherPanel; }
+namespace tervalo::widgets {
+class LauncherPanel;
+}
 
 namespace tervalo::lotsize {
 

@@ -15,15 +15,13 @@ namespace {
 
 // Each window class is constructed from the program's shared context.
 template <class Window>
-void add(widgets::AppContext& ctx, const char* formName)
-{
+void add(widgets::AppContext& ctx, const char* formName) {
     ctx.registry->registerWindow(QString::fromLatin1(formName), [&ctx] { return new Window(ctx); });
 }
 
 }  // namespace
 
-void registerLotSizeWindows(widgets::AppContext& ctx)
-{
+void registerLotSizeWindows(widgets::AppContext& ctx) {
     add<PurchaseNsWindow>(ctx, "frmPurchaseNS");
     add<PurchaseSaWindow>(ctx, "frmPurchaseSA");
     add<ManufNsWindow>(ctx, "frmManufNS");

@@ -4,8 +4,7 @@ namespace tervalo::lotsize {
 
 ManufNsWindow::ManufNsWindow(widgets::AppContext& ctx, QWidget* parent) : EoqWindow(describe(), ctx, parent) {}
 
-EoqWindowDescription ManufNsWindow::describe()
-{
+EoqWindowDescription ManufNsWindow::describe() {
     EoqWindowDescription d = modelDescription(3);
     d.clearCaption = QStringLiteral("C&lear");
     // Calculate's errors show their description alone, with no icon.

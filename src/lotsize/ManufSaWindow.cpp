@@ -6,8 +6,7 @@ ManufSaWindow::ManufSaWindow(widgets::AppContext& ctx, QWidget* parent) : EoqWin
 
 void ManufSaWindow::run(const QString& itemName, const QString& demand, const QString& unitCost,
                         const QString& holdingCost, const QString& setupCost, const QString& manufRate,
-                        const QString& shortageCost, const QString& timeUnit)
-{
+                        const QString& shortageCost, const QString& timeUnit) {
     fillAndCalculate({{QStringLiteral("txtItem"), itemName},
                       {QStringLiteral("txtDemand"), demand},
                       {QStringLiteral("txtPrice"), unitCost},
@@ -18,8 +17,7 @@ void ManufSaWindow::run(const QString& itemName, const QString& demand, const QS
                      core::lotsize::timeUnitFromWizardText(timeUnit.toStdString()));
 }
 
-EoqWindowDescription ManufSaWindow::describe()
-{
+EoqWindowDescription ManufSaWindow::describe() {
     EoqWindowDescription d = modelDescription(4);
     d.clearCaption = QStringLiteral("&Clear");
     // Print is enabled from the start; neither Calculate nor Clear changes it.

@@ -4,12 +4,11 @@ namespace tervalo::lotsize {
 
 PurchaseNsWindow::PurchaseNsWindow(widgets::AppContext& ctx, QWidget* parent) : EoqWindow(describe(), ctx, parent) {}
 
-EoqWindowDescription PurchaseNsWindow::describe()
-{
+EoqWindowDescription PurchaseNsWindow::describe() {
     EoqWindowDescription d = modelDescription(1);
     d.clearCaption = QStringLiteral("Clea&r");
-    d.checks = {{QStringLiteral("txtItem"), QStringLiteral("Please enter a item name."), QStringLiteral("Error Message"),
-                 platform::MsgIcon::Exclamation, false}};
+    d.checks = {{QStringLiteral("txtItem"), QStringLiteral("Please enter a item name."),
+                 QStringLiteral("Error Message"), platform::MsgIcon::Exclamation, false}};
     d.checks += costChecks(QStringLiteral("Please enter Demand."), QStringLiteral("Please enter Ordering Cost."));
     const QString where = QStringLiteral(" in ") + d.caption;
     d.calculateErrorSuffix = where + QStringLiteral("/sub cmdCalculate.");

@@ -6,11 +6,9 @@ PurchaseSaWindow::PurchaseSaWindow(widgets::AppContext& ctx, QWidget* parent) : 
 
 void PurchaseSaWindow::run(const QString& itemName, const QString& demand, const QString& price,
                            const QString& holdingCost, const QString& orderCost, const QString& shortageCost,
-                           const std::optional<QString>& timeUnit)
-{
+                           const std::optional<QString>& timeUnit) {
     std::optional<core::lotsize::TimeUnit> unit;
-    if (timeUnit)
-        unit = core::lotsize::timeUnitFromWizardText(timeUnit->toStdString());
+    if (timeUnit) unit = core::lotsize::timeUnitFromWizardText(timeUnit->toStdString());
     fillAndCalculate({{QStringLiteral("txtItem"), itemName},
                       {QStringLiteral("txtDemand"), demand},
                       {QStringLiteral("txtPrice"), price},
@@ -20,8 +18,7 @@ void PurchaseSaWindow::run(const QString& itemName, const QString& demand, const
                      unit);
 }
 
-EoqWindowDescription PurchaseSaWindow::describe()
-{
+EoqWindowDescription PurchaseSaWindow::describe() {
     EoqWindowDescription d = modelDescription(2);
     d.clearCaption = QStringLiteral("C&lear");
     d.checks = {{QStringLiteral("txtItem"), QStringLiteral("Please enter a name for this item."),
@@ -34,9 +31,9 @@ EoqWindowDescription PurchaseSaWindow::describe()
     const QString where = QStringLiteral(" in ") + d.caption;
     d.calculateErrorSuffix = where + QStringLiteral("/cmdCalculate.");
     d.clearErrorSuffix = where + QStringLiteral("/cmdClear.");
-    d.discount = DiscountFrameTexts{core::lotsize::OfferWindow::ShortagesAllowed, QStringLiteral("discount if you order"),
-                                    QStringLiteral("units"), QStringLiteral("&Should you accept this offer?"),
-                                    where + QStringLiteral("/cmdShouldYou.")};
+    d.discount = DiscountFrameTexts{
+        core::lotsize::OfferWindow::ShortagesAllowed, QStringLiteral("discount if you order"), QStringLiteral("units"),
+        QStringLiteral("&Should you accept this offer?"), where + QStringLiteral("/cmdShouldYou.")};
     d.launcher = {2, 1};
     d.tabOrder = tabOrder(d, {QStringLiteral("cmdCalculate"), QStringLiteral("cmdDiscount"), QStringLiteral("cmdClear"),
                               QStringLiteral("txtDiscRate"), QStringLiteral("txtDiscQ"), QStringLiteral("cmdPrint")});

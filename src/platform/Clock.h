@@ -18,7 +18,10 @@ public:
 class FakeClock : public Clock {
 public:
     QDateTime now() const override { return m_now; }
-    void wait(int ms) override { waited.append(ms); m_now = m_now.addMSecs(ms); }
+    void wait(int ms) override {
+        waited.append(ms);
+        m_now = m_now.addMSecs(ms);
+    }
     void setNow(const QDateTime& t) { m_now = t; }
     QList<int> waited;
 

@@ -25,16 +25,19 @@ public:
         if (onShow) onShow(m);
         if (!answers.isEmpty()) return answers.dequeue();
         switch (buttons) {
-        case MsgButtons::YesNo:
-        case MsgButtons::YesNoCancel: return MsgResult::Yes;
-        default: return MsgResult::Ok;
+            case MsgButtons::YesNo:
+            case MsgButtons::YesNoCancel:
+                return MsgResult::Yes;
+            default:
+                return MsgResult::Ok;
         }
     }
     void clear() { messages.clear(); }
     const RecordedMessage& last() const { return messages.last(); }
     QStringList texts() const {
         QStringList out;
-        for (const auto& m : messages) out << m.text;
+        for (const auto& m : messages)
+            out << m.text;
         return out;
     }
 

@@ -4,7 +4,6 @@
 
 namespace tervalo::platform {
 
-
 QString SettingsStore::get(const QString& section, const QString& key, const QString& def) const {
     QSettings s(QSettings::IniFormat, QSettings::UserScope, "Tervalo", "Tervalo");
     return s.value(section + "/" + key, def).toString();

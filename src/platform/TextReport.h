@@ -12,10 +12,8 @@ namespace tervalo::platform {
 
 // The text one piece stands for.
 inline QString textOfPiece(const QString& piece) {
-    if (piece == QLatin1String("{TAB}"))
-        return QStringLiteral("\t");
-    if (piece == QLatin1String("{ENTER}") || piece == QLatin1String("{Enter}"))
-        return QStringLiteral("\n");
+    if (piece == QLatin1String("{TAB}")) return QStringLiteral("\t");
+    if (piece == QLatin1String("{ENTER}") || piece == QLatin1String("{Enter}")) return QStringLiteral("\n");
     return piece;
 }
 

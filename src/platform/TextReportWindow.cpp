@@ -16,8 +16,7 @@
 namespace tervalo::platform {
 
 TextReportWindow::TextReportWindow(const QString& title, Notifier* notifier, QWidget* parent)
-    : QMainWindow(parent), m_notifier(notifier)
-{
+    : QMainWindow(parent), m_notifier(notifier) {
     setObjectName(QStringLiteral("TextReportWindow"));
     setWindowTitle(title);
     m_editor = new QPlainTextEdit(this);
@@ -43,21 +42,16 @@ TextReportWindow::TextReportWindow(const QString& title, Notifier* notifier, QWi
     resize(640, 480);
 }
 
-void TextReportWindow::type(const QString& piece)
-{
+void TextReportWindow::type(const QString& piece) {
     // Pieces always go to the end, wherever the user has put the cursor meanwhile.
     QTextCursor cursor(m_editor->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(textOfPiece(piece));
 }
 
-QString TextReportWindow::text() const
-{
-    return m_editor->toPlainText();
-}
+QString TextReportWindow::text() const { return m_editor->toPlainText(); }
 
-bool TextReportWindow::saveTo(const QString& path)
-{
+bool TextReportWindow::saveTo(const QString& path) {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(text().toUtf8());
@@ -71,21 +65,17 @@ bool TextReportWindow::saveTo(const QString& path)
     return false;
 }
 
-QString TextReportWindow::askSavePath()
-{
-    return QFileDialog::getSaveFileName(this, tr("Save As"), tr("Report.txt"),
-                                        tr("Text files (*.txt);;All files (*)"));
+QString TextReportWindow::askSavePath() {
+    return QFileDialog::getSaveFileName(this, tr("Save As"), tr("Report.txt"), tr("Text files (*.txt);;All files (*)"));
 }
 
-bool TextReportWindow::saveAs()
-{
+bool TextReportWindow::saveAs() {
     const QString path = askSavePath();
     return !path.isEmpty() && saveTo(path);
 }
 
 // The report exists nowhere else: closing it unsaved would lose it.
-void TextReportWindow::closeEvent(QCloseEvent* event)
-{
+void TextReportWindow::closeEvent(QCloseEvent* event) {
     QTextDocument* document = m_editor->document();
     if (!document->isModified() || document->isEmpty()) {
         event->accept();
@@ -100,18 +90,15 @@ void TextReportWindow::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
-Notifier& TextReportWindow::notifier()
-{
+Notifier& TextReportWindow::notifier() {
     static MessageBoxNotifier fallback;
     return m_notifier ? *m_notifier : fallback;
 }
 
-void TextReportWindow::print()
-{
+void TextReportWindow::print() {
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        m_editor->print(&printer);
+    if (dialog.exec() == QDialog::Accepted) m_editor->print(&printer);
 }
 
 }  // namespace tervalo::platform

@@ -68,9 +68,7 @@ struct NormalPointer {
     NormalPointer& operator=(const NormalPointer&) = delete;
 };
 
-[[noreturn]] void raiseError(const char* description) {
-    throw core::RuntimeError(core::ErrorCode::Other, description);
-}
+[[noreturn]] void raiseError(const char* description) { throw core::RuntimeError(core::ErrorCode::Other, description); }
 
 // Calls a method another window offers for being driven (see WindowCatalog.h).
 template <class... Args>
@@ -80,8 +78,10 @@ void callWindow(QWidget* w, const char* method, Args... args) {
 }
 
 void moveToOrigin(QWidget* w) {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) sub->move(0, 0);
-    else w->move(0, 0);
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
+        sub->move(0, 0);
+    else
+        w->move(0, 0);
 }
 
 // A stored value that is not a number falls back to the key's default rather
@@ -226,8 +226,8 @@ void MainWindow::showReportList(int list) {
 void MainWindow::salesDataAction(bool find, bool import, bool analyze) {
     const QString formName = QStringLiteral("frmSalesData");
     if (!isAvailable(formName)) return;
-    callWindow(m_ctx.registry->instance(formName), "actionViaMenu", Q_ARG(bool, find),
-               Q_ARG(bool, import), Q_ARG(bool, analyze));
+    callWindow(m_ctx.registry->instance(formName), "actionViaMenu", Q_ARG(bool, find), Q_ARG(bool, import),
+               Q_ARG(bool, analyze));
 }
 
 void MainWindow::documentAction() {
@@ -411,8 +411,10 @@ void MainWindow::onMnuSupportTriggered() {
         QWidget* w = m_ctx.registry->instance(formName);
         w->setProperty("startingAddress", kSupportAddress);
         m_ctx.registry->show(formName);
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) sub->showMaximized();
-        else w->showMaximized();
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
+            sub->showMaximized();
+        else
+            w->showMaximized();
     });
 }
 

@@ -20,7 +20,9 @@ class QTextEdit;
 class QTimer;
 class QToolBar;
 
-namespace tervalo::widgets { struct AppContext; }
+namespace tervalo::widgets {
+struct AppContext;
+}
 
 namespace tervalo::shell {
 

@@ -44,7 +44,9 @@ constexpr ItemDesign separator(unsigned flags = Plain) { return {nullptr, "-", "
 
 // Separators and hidden items as designed; no code shows a hidden item.
 const std::vector<MenuDesign> kMenus = {
-    {"mnuFile", "1000", Plain,
+    {"mnuFile",
+     "1000",
+     Plain,
      {{"mnuFileNew", "1001", "Ctrl+N", Hidden},
       {"mnuFileOpen", "1002", "Ctrl+O"},
       {"mnuFileClose", "1003", "", Hidden},
@@ -66,14 +68,18 @@ const std::vector<MenuDesign> kMenus = {
       {"mnuFileMRU_3", "", "", Hidden},
       separator(Hidden),
       {"mnuFileExit", "1012"}}},
-    {"mnuEdit", "1013", Hidden,
+    {"mnuEdit",
+     "1013",
+     Hidden,
      {{"mnuEditUndo", "1014"},
       separator(),
       {"mnuEditCut", "1015", "Ctrl+X"},
       {"mnuEditCopy", "1016", "Ctrl+C"},
       {"mnuEditPaste", "1017", "Ctrl+V"},
       {"mnuEditPasteSpecial", "1018"}}},
-    {"mnuView", "1019", Hidden,
+    {"mnuView",
+     "1019",
+     Hidden,
      {{"mnuViewToolbar", "1020", "", Checkable | Checked},
       {"mnuViewStatusBar", "1021", "", Checkable | Checked},
       separator(),
@@ -81,7 +87,9 @@ const std::vector<MenuDesign> kMenus = {
       {"mnuViewOptions", "1023"},
       {"mnuViewWebBrowser", "1024"}}},
     {"mnuWizard", "Wi&zard", Plain, {{"mnuTervalo", "Tervalo"}, {"mnuForcast", "Demand Forcasting"}}},
-    {"mnuModels", "&Models", Plain,
+    {"mnuModels",
+     "&Models",
+     Plain,
      {{"mnuPurchaseNS", "Purchasing: No Shortages"},
       {"mnuPurchaseWS", "Purchasing: Shortages allowed"},
       {"mnuManufNS", "Manufacturing: No Shortages"},
@@ -92,25 +100,33 @@ const std::vector<MenuDesign> kMenus = {
       {"mnuSinglePeriodD", "Single-Period:Discrete Demand Distribution"},
       {"mnuMultiPeriodA", "Aspiration Level Approach"},
       {"mnuMultiperiodB", "Multi-Period Contiuous Model: Fixed Redorder Point", "", Hidden}}},
-    {"mnuData", "&Data", Plain,
+    {"mnuData",
+     "&Data",
+     Plain,
      {{"mnuFind", "&Find"},
       {"mnuImport", "Import External Data"},
       {"mnuAnalyze", "&Analyze Data"},
       {"mnuDemoDatabase", "Use Demo database", "", Checkable}}},
-    {"mnuReport", "&Reports", Plain,
+    {"mnuReport",
+     "&Reports",
+     Plain,
      {{"mnuRptEOQ", "Reports from EOQ Modles"},
       {"mnuRptsSP", "Reports of Reorder point (s_S Policy)"},
       {"mnuRptSingleP", "Reports from Single-Period Model (Uniform Distribution)"},
       {"mnuSinglePN", "Reports from Single-Period Model (Normal Distribution)"}}},
     {"mnuTools", "1025", Hidden, {{"mnuToolsOptions", "1026"}}},
-    {"mnuWindow", "1027", Plain,
+    {"mnuWindow",
+     "1027",
+     Plain,
      {{"mnuWindowNewWindow", "1028"},
       separator(),
       {"mnuWindowCascade", "1029"},
       {"mnuWindowTileHorizontal", "1030"},
       {"mnuWindowTileVertical", "1031"},
       {"mnuWindowArrangeIcons", "1032"}}},
-    {"mnuHelp", "1033", Plain,
+    {"mnuHelp",
+     "1033",
+     Plain,
      {{"mnuHelpContents", "1034"},
       {"mnuHelpSearchForHelpOn", "1035", "", Hidden | Disabled},
       separator(),
@@ -143,12 +159,26 @@ struct ButtonDesign {
 
 // The first thirteen tips are string-table ids, the last four plain texts.
 const std::initializer_list<ButtonDesign> kButtons = {
-    {"New", "1037"},         {"Open", "1038"},        {"Save", "1039"},   {nullptr, ""},
-    {"Print", "1040"},       {nullptr, ""},           {"Cut", "1041"},    {"Copy", "1042"},
-    {"Paste", "1043"},       {nullptr, ""},           {"Bold", "1044"},   {"Italic", "1045"},
-    {"Underline", "1046"},   {nullptr, ""},           {"Align Left", "1047"},
-    {"Center", "1048"},      {"Align Right", "1049"}, {"Report", "Report"},
-    {"Tervalo", "Tervalo"},  {"Demand Analysis", "Demand Analysis"},
+    {"New", "1037"},
+    {"Open", "1038"},
+    {"Save", "1039"},
+    {nullptr, ""},
+    {"Print", "1040"},
+    {nullptr, ""},
+    {"Cut", "1041"},
+    {"Copy", "1042"},
+    {"Paste", "1043"},
+    {nullptr, ""},
+    {"Bold", "1044"},
+    {"Italic", "1045"},
+    {"Underline", "1046"},
+    {nullptr, ""},
+    {"Align Left", "1047"},
+    {"Center", "1048"},
+    {"Align Right", "1049"},
+    {"Report", "Report"},
+    {"Tervalo", "Tervalo"},
+    {"Demand Analysis", "Demand Analysis"},
     {"Data Warehouse", "Data Warehouse"},
 };
 
@@ -180,8 +210,10 @@ void MainWindow::buildMenus() {
             if (hidden) a->setShortcutContext(Qt::WidgetShortcut);
         }
     }
-    for (const auto& [item, form] : kModelWindows) menuAction(QString::fromLatin1(item))->setData(QString::fromLatin1(form));
-    for (const auto& [item, list] : kReportLists) menuAction(QString::fromLatin1(item))->setData(list);
+    for (const auto& [item, form] : kModelWindows)
+        menuAction(QString::fromLatin1(item))->setData(QString::fromLatin1(form));
+    for (const auto& [item, list] : kReportLists)
+        menuAction(QString::fromLatin1(item))->setData(list);
 }
 
 void MainWindow::buildToolBar() {

@@ -39,8 +39,7 @@ void ScreenshotTour::grabMainWindow(const QString& name) {
 void ScreenshotTour::onModalTimerTimeout() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal) return;
-    const QString file =
-        QDir(m_outDir).filePath(QStringLiteral("%1_box%2.png").arg(m_current).arg(++m_boxes));
+    const QString file = QDir(m_outDir).filePath(QStringLiteral("%1_box%2.png").arg(m_current).arg(++m_boxes));
     modal->grab().save(file);
     std::fprintf(stderr, "screenshot: closed a message box (%s)\n", qPrintable(file));
     modal->close();

@@ -15,7 +15,9 @@
 
 class QTimer;
 
-namespace tervalo::widgets { struct AppContext; }
+namespace tervalo::widgets {
+struct AppContext;
+}
 
 namespace tervalo::shell {
 

@@ -89,8 +89,10 @@ void applyToTree(QTreeWidget* tree) {
 
 void applyToOther(QWidget* w) {
     assign(entryOfLeadingNumber(tagOf(w)), [&](const QString& t) {
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(t);
-        else if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(t);
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            b->setText(t);
+        else if (auto* g = qobject_cast<QGroupBox*>(w))
+            g->setTitle(t);
     });
     assign(entryOfLeadingNumber(w->toolTip()), [&](const QString& t) { w->setToolTip(t); });
 }
@@ -154,7 +156,8 @@ void ShowChildForm(QWidget* frm, double screenHeightTwips) {
 }
 
 void UnloadWizardForms(widgets::WindowRegistry& registry) {
-    for (const char* name : {"frmWizard", "frmW1", "frmW2", "frmW3"}) registry.unload(QString::fromLatin1(name));
+    for (const char* name : {"frmWizard", "frmW1", "frmW2", "frmW3"})
+        registry.unload(QString::fromLatin1(name));
 }
 
 void EnableDataMenus(const widgets::AppContext& ctx, bool enable) {

@@ -71,7 +71,8 @@ QIcon sheets(int count, bool clipboard) {
         }
         p.setPen(QPen(Qt::black, 1.5));
         p.setBrush(Qt::white);
-        for (int i = 0; i < count; ++i) p.drawRect(clipboard ? 13 : 4 + i * 9, clipboard ? 12 : 3 + i * 8, 15, 18);
+        for (int i = 0; i < count; ++i)
+            p.drawRect(clipboard ? 13 : 4 + i * 9, clipboard ? 12 : 3 + i * 8, 15, 18);
     });
 }
 

@@ -9,7 +9,9 @@
 //   frmSalesData  Q_INVOKABLE void actionViaMenu(bool find, bool import, bool analyze)
 //   frmBrowser    Q_PROPERTY(QString startingAddress ...)  set before the window is first shown
 // frmAbout and frmOptions are modal: make them QDialogs owned by ctx.mainWindow.
-namespace tervalo::widgets { struct AppContext; }
+namespace tervalo::widgets {
+struct AppContext;
+}
 
 namespace tervalo::shell {
 

@@ -21,27 +21,20 @@ namespace {
 constexpr int kAmountColumn = 1;
 constexpr int kShareColumn = 2;
 
-QString amountText(double value)
-{
-    return QString::fromStdString(core::formatNumber(value, "#.00"));
-}
+QString amountText(double value) { return QString::fromStdString(core::formatNumber(value, "#.00")); }
 
 // A share text as the pie takes it: the whole text must be a number, rounded
 // half to even to a 16-bit integer ("12.50" -> 12, "13.50" -> 14).
-int wholePercent(const QString& shareText)
-{
+int wholePercent(const QString& shareText) {
     const std::string text = shareText.toStdString();
-    if (!core::isNumber(text))
-        throw core::RuntimeError(core::ErrorCode::TypeMismatch);
+    if (!core::isNumber(text)) throw core::RuntimeError(core::ErrorCode::TypeMismatch);
     return core::roundToInt16(core::leadingNumber(text));
 }
 
 }  // namespace
 
-CostTable::CostTable(const QStringList& partNames, bool withChart, platform::Notifier* notifier,
-                     QWidget* parent)
-    : QWidget(parent), m_parts(partNames), m_notifier(notifier)
-{
+CostTable::CostTable(const QStringList& partNames, bool withChart, platform::Notifier* notifier, QWidget* parent)
+    : QWidget(parent), m_parts(partNames), m_notifier(notifier) {
     m_grid = new QTableWidget(int(m_parts.size()) + 2, 3, this);
     m_grid->setObjectName(QStringLiteral("MSFlexGrid1"));
     m_grid->setAccessibleName(tr("Cost"));
@@ -92,13 +85,9 @@ CostTable::CostTable(const QStringList& partNames, bool withChart, platform::Not
     }
 }
 
-int CostTable::totalRow() const
-{
-    return int(m_parts.size()) + 1;
-}
+int CostTable::totalRow() const { return int(m_parts.size()) + 1; }
 
-void CostTable::fill(const QVector<double>& parts, double total, bool constantTotalShare)
-{
+void CostTable::fill(const QVector<double>& parts, double total, bool constantTotalShare) {
     const int count = int(std::min<qsizetype>(parts.size(), m_parts.size()));
     for (int i = 0; i < count; ++i)
         setCell(i + 1, kAmountColumn, amountText(parts.at(i)));
@@ -110,16 +99,14 @@ void CostTable::fill(const QVector<double>& parts, double total, bool constantTo
     QStringList shares;
     for (int i = 0; i < count; ++i)
         shares << amountText(core::checked::mul(core::checked::div(parts.at(i), total), 100));
-    shares << amountText(constantTotalShare ? 100.0
-                                            : core::checked::mul(core::checked::div(total, total), 100));
+    shares << amountText(constantTotalShare ? 100.0 : core::checked::mul(core::checked::div(total, total), 100));
     for (int i = 0; i < count; ++i)
         setCell(i + 1, kShareColumn, shares.at(i));
     setCell(totalRow(), kShareColumn, shares.last());
     fitGrid();
 }
 
-void CostTable::updateChart()
-{
+void CostTable::updateChart() {
     QVector<int> values;
     try {
         for (int i = 0; i < m_parts.size(); ++i)
@@ -127,19 +114,16 @@ void CostTable::updateChart()
     } catch (const core::RuntimeError& error) {
         // The previous pie stays as it was.
         if (m_notifier)
-            m_notifier->show(this, QString::fromStdString(error.description()), QString(),
-                             platform::MsgIcon::None);
+            m_notifier->show(this, QString::fromStdString(error.description()), QString(), platform::MsgIcon::None);
         return;
     }
     m_sliceLabels = m_parts;
     m_sliceValues = values;
     m_rowLabel = QStringLiteral("Percentage");
-    if (m_chartView)
-        redrawPie();
+    if (m_chartView) redrawPie();
 }
 
-void CostTable::redrawPie()
-{
+void CostTable::redrawPie() {
     m_chartView->setUpdatesEnabled(false);
     auto* series = qobject_cast<QPieSeries*>(m_chartView->chart()->series().value(0));
     series->clear();
@@ -153,34 +137,25 @@ void CostTable::redrawPie()
     m_chartView->setUpdatesEnabled(true);
 }
 
-void CostTable::clearValues()
-{
+void CostTable::clearValues() {
     for (int row = 1; row <= totalRow(); ++row) {
         setCell(row, kAmountColumn, QString());
         setCell(row, kShareColumn, QString());
     }
 }
 
-QString CostTable::cell(int row, int column) const
-{
+QString CostTable::cell(int row, int column) const {
     const QTableWidgetItem* item = m_grid->item(row, column);
     return item ? item->text() : QString();
 }
 
-QString CostTable::chartTitle() const
-{
-    return m_chartView ? m_chartView->chart()->title() : QString();
-}
+QString CostTable::chartTitle() const { return m_chartView ? m_chartView->chart()->title() : QString(); }
 
-void CostTable::setCell(int row, int column, const QString& text)
-{
-    m_grid->item(row, column)->setText(text);
-}
+void CostTable::setCell(int row, int column, const QString& text) { m_grid->item(row, column)->setText(text); }
 
 // Every cell readable without scrolling: the value columns are wide enough for
 // large amounts, and the grid is exactly as large as its cells.
-void CostTable::fitGrid()
-{
+void CostTable::fitGrid() {
     m_grid->resizeColumnsToContents();
     m_grid->resizeRowsToContents();
     const int valueWidth = QFontMetrics(m_grid->font()).horizontalAdvance(QStringLiteral("-00000000.00")) + 12;
@@ -189,8 +164,7 @@ void CostTable::fitGrid()
     fitToCells(m_grid);
 }
 
-void CostTable::fitToCells(QTableWidget* grid)
-{
+void CostTable::fitToCells(QTableWidget* grid) {
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     int width = 2 * grid->frameWidth();

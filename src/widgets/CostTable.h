@@ -11,7 +11,9 @@
 class QTableWidget;
 class QChartView;
 
-namespace tervalo::platform { class Notifier; }
+namespace tervalo::platform {
+class Notifier;
+}
 
 namespace tervalo::widgets {
 
@@ -19,8 +21,7 @@ class CostTable : public QWidget {
     Q_OBJECT
 public:
     // partNames: the k cost parts in row order ("Purchase", "Ordering", ...).
-    CostTable(const QStringList& partNames, bool withChart, platform::Notifier* notifier,
-              QWidget* parent = nullptr);
+    CostTable(const QStringList& partNames, bool withChart, platform::Notifier* notifier, QWidget* parent = nullptr);
 
     // Column 1 (amounts and the total), then column 2 (each amount / total x 100).
     // `constantTotalShare`: the Total's share is written as the constant 100

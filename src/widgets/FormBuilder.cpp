@@ -14,64 +14,50 @@ namespace tervalo::widgets::FormBuilder {
 namespace {
 
 template <typename W>
-W* named(W* widget, const QString& name)
-{
+W* named(W* widget, const QString& name) {
     widget->setObjectName(name);
     return widget;
 }
 
-QString elementName(const QString& array, int index)
-{
-    return array + QLatin1Char('_') + QString::number(index);
-}
+QString elementName(const QString& array, int index) { return array + QLatin1Char('_') + QString::number(index); }
 
 }  // namespace
 
-QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption)
-{
+QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption) {
     return named(new QGroupBox(caption, parent), name);
 }
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text, bool wrap)
-{
+QLabel* label(QWidget* parent, const QString& name, const QString& text, bool wrap) {
     auto* result = named(new QLabel(text, parent), name);
     result->setWordWrap(wrap);
     return result;
 }
 
-QLineEdit* inputBox(QWidget* parent, const QString& name)
-{
-    return named(new QLineEdit(parent), name);
-}
+QLineEdit* inputBox(QWidget* parent, const QString& name) { return named(new QLineEdit(parent), name); }
 
-QLineEdit* resultBox(QWidget* parent, const QString& name)
-{
+QLineEdit* resultBox(QWidget* parent, const QString& name) {
     auto* box = named(new QLineEdit(parent), name);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
     return box;
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption)
-{
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption) {
     auto* result = named(new QPushButton(caption, parent), name);
     result->setAutoDefault(true);
     return result;
 }
 
-QLabel* addRow(QGridLayout* grid, int row, QLabel* caption, QWidget* box, QWidget* unit)
-{
+QLabel* addRow(QGridLayout* grid, int row, QLabel* caption, QWidget* box, QWidget* unit) {
     grid->addWidget(caption, row, 0);
     grid->addWidget(box, row, 1);
-    if (unit)
-        grid->addWidget(unit, row, 2);
+    if (unit) grid->addWidget(unit, row, 2);
     caption->setBuddy(box);
     return caption;
 }
 
 QList<QRadioButton*> optionArray(QGroupBox* frame, const QString& name, const QStringList& captions,
-                                 QButtonGroup** group)
-{
+                                 QButtonGroup** group) {
     auto* buttons = new QButtonGroup(frame);
     buttons->setObjectName(name);
     buttons->setExclusive(true);
@@ -83,13 +69,11 @@ QList<QRadioButton*> optionArray(QGroupBox* frame, const QString& name, const QS
         column->addWidget(option);
         result.append(option);
     }
-    if (group)
-        *group = buttons;
+    if (group) *group = buttons;
     return result;
 }
 
-QList<QLabel*> labelArray(QWidget* parent, const QString& name, int count, const QString& text)
-{
+QList<QLabel*> labelArray(QWidget* parent, const QString& name, int count, const QString& text) {
     QList<QLabel*> result;
     for (int i = 0; i < count; ++i)
         result.append(label(parent, elementName(name, i), text));

@@ -6,8 +6,8 @@
 
 namespace tervalo::widgets {
 
-bool runGuarded(QWidget* parent, platform::Notifier* notifier, const std::function<void()>& body,
-                const QString& suffix, const QString& title, platform::MsgIcon icon) {
+bool runGuarded(QWidget* parent, platform::Notifier* notifier, const std::function<void()>& body, const QString& suffix,
+                const QString& title, platform::MsgIcon icon) {
     QString description;
     try {
         body();

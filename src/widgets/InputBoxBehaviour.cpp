@@ -19,8 +19,7 @@ const QColor kLeaveColour(0xFF, 0xFF, 0xFF);
 // Losing the focus only because another window, a popup or the menu bar took
 // it is no leaving: the box stays yellow, as it will have the focus again.
 bool isWindowOnlyLoss(Qt::FocusReason reason) {
-    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
-           reason == Qt::MenuBarFocusReason;
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
 }
 
 bool isEnter(const QKeyEvent* key) {
@@ -31,8 +30,7 @@ bool isEnter(const QKeyEvent* key) {
 
 }  // namespace
 
-InputBoxBehaviour::InputBoxBehaviour(QLineEdit* box, const InputBoxOptions& options,
-                                     platform::Notifier* notifier)
+InputBoxBehaviour::InputBoxBehaviour(QLineEdit* box, const InputBoxOptions& options, platform::Notifier* notifier)
     : QObject(box), m_box(box), m_options(options), m_notifier(notifier) {
     box->installEventFilter(this);
     if (m_options.colouring && box->hasFocus()) paint(kFocusColour);
@@ -51,8 +49,7 @@ void InputBoxBehaviour::setOptions(const InputBoxOptions& options, platform::Not
 bool InputBoxBehaviour::checkOnLeaving() {
     if (!m_options.numberCheck || InputBoxes::passesNumberCheck(m_box->text())) return true;
     if (m_notifier) {
-        m_notifier->show(m_box->window(), m_options.checkText, m_options.checkTitle,
-                         platform::MsgIcon::Exclamation);
+        m_notifier->show(m_box->window(), m_options.checkText, m_options.checkTitle, platform::MsgIcon::Exclamation);
     }
     return false;
 }
@@ -60,25 +57,25 @@ bool InputBoxBehaviour::checkOnLeaving() {
 bool InputBoxBehaviour::eventFilter(QObject* watched, QEvent* event) {
     if (watched != m_box) return false;
     switch (event->type()) {
-    case QEvent::FocusIn:
-        if (m_options.colouring) paint(kFocusColour);
-        return false;
-    case QEvent::FocusOut:
-        if (m_options.colouring && !isWindowOnlyLoss(static_cast<QFocusEvent*>(event)->reason())) {
-            paint(kLeaveColour);
+        case QEvent::FocusIn:
+            if (m_options.colouring) paint(kFocusColour);
+            return false;
+        case QEvent::FocusOut:
+            if (m_options.colouring && !isWindowOnlyLoss(static_cast<QFocusEvent*>(event)->reason())) {
+                paint(kLeaveColour);
+            }
+            return false;
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (dropsKey(key)) return true;
+            if (m_options.enterMovesOn && isEnter(key)) {
+                moveOnAsTab();
+                return true;
+            }
+            return false;
         }
-        return false;
-    case QEvent::KeyPress: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (dropsKey(key)) return true;
-        if (m_options.enterMovesOn && isEnter(key)) {
-            moveOnAsTab();
-            return true;
-        }
-        return false;
-    }
-    default:
-        return false;
+        default:
+            return false;
     }
 }
 

@@ -38,21 +38,21 @@ void InputBoxGuard::ensureInstalled() {
 
 bool InputBoxGuard::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::Wheel:
-        if (watched->isWindowType()) return filterWindowEvent(static_cast<QWindow*>(watched), event);
-        return false;
-    case QEvent::KeyPress:
-        if (watched->isWidgetType()) {
-            return filterTab(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
-        }
-        return false;
-    case QEvent::Shortcut:
-        if (watched->isWidgetType()) return filterShortcut(static_cast<QWidget*>(watched));
-        return false;
-    default:
-        return false;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+            if (watched->isWindowType()) return filterWindowEvent(static_cast<QWindow*>(watched), event);
+            return false;
+        case QEvent::KeyPress:
+            if (watched->isWidgetType()) {
+                return filterTab(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(event));
+            }
+            return false;
+        case QEvent::Shortcut:
+            if (watched->isWidgetType()) return filterShortcut(static_cast<QWidget*>(watched));
+            return false;
+        default:
+            return false;
     }
 }
 
@@ -64,8 +64,8 @@ bool InputBoxGuard::filterWindowEvent(QWindow* window, QEvent* event) {
     QWidget* top = InputBoxTargets::widgetOf(window);
     if (!top) return false;
     const bool wheel = event->type() == QEvent::Wheel;
-    const QPointF pos = wheel ? static_cast<QWheelEvent*>(event)->position()
-                              : static_cast<QMouseEvent*>(event)->position();
+    const QPointF pos =
+        wheel ? static_cast<QWheelEvent*>(event)->position() : static_cast<QMouseEvent*>(event)->position();
     QWidget* target = InputBoxTargets::clickTarget(top, pos, wheel ? Qt::WheelFocus : Qt::ClickFocus);
     return !mayMoveTo(target);
 }

@@ -15,7 +15,8 @@ namespace {
 
 QWidget* deepestFocusProxy(const QWidget* widget) {
     QWidget* proxy = widget->focusProxy();
-    while (proxy && proxy->focusProxy()) proxy = proxy->focusProxy();
+    while (proxy && proxy->focusProxy())
+        proxy = proxy->focusProxy();
     return proxy;
 }
 
@@ -37,21 +38,18 @@ bool isSubWindow(const QWidget* widget) { return widget->windowType() == Qt::Sub
 // that takes Tab focus, staying inside a sub-window, and not stepping into a
 // compound widget from the wrong side of its focus proxy.
 QWidget* stepInChain(QWidget* scope, QWidget* from, bool next) {
-    const bool tabAll =
-        QGuiApplication::styleHints()->tabFocusBehavior() == Qt::TabFocusAllControls;
+    const bool tabAll = QGuiApplication::styleHints()->tabFocusBehavior() == Qt::TabFocusAllControls;
     const Qt::FocusPolicy tabPolicy = tabAll ? Qt::TabFocus : Qt::StrongFocus;
     QWidget* found = from;
-    for (QWidget* test = from->nextInFocusChain(); test && test != from;
-         test = test->nextInFocusChain()) {
+    for (QWidget* test = from->nextInFocusChain(); test && test != from; test = test->nextInFocusChain()) {
         QWidget* proxy = deepestFocusProxy(test);
         const QWidget* taker = proxy ? proxy : test;
         const bool canTakeFocus = taker->isEnabled() && hasPolicy(taker, tabPolicy);
-        const bool intoComposite =
-            proxy && (next ? proxy->isAncestorOf(test) : test->isAncestorOf(proxy));
-        const bool inScope = (!isSubWindow(found) || found->isAncestorOf(test)) &&
-                             (!isSubWindow(scope) || scope->isAncestorOf(test));
-        if (canTakeFocus && !intoComposite && inScope && test->isVisibleTo(scope) &&
-            test->isEnabled() && from != proxy) {
+        const bool intoComposite = proxy && (next ? proxy->isAncestorOf(test) : test->isAncestorOf(proxy));
+        const bool inScope =
+            (!isSubWindow(found) || found->isAncestorOf(test)) && (!isSubWindow(scope) || scope->isAncestorOf(test));
+        if (canTakeFocus && !intoComposite && inScope && test->isVisibleTo(scope) && test->isEnabled() &&
+            from != proxy) {
             found = test;
             if (next) break;
         }
@@ -62,7 +60,8 @@ QWidget* stepInChain(QWidget* scope, QWidget* from, bool next) {
 }  // namespace
 
 QWidget* formOf(QWidget* widget) {
-    while (widget && !widget->isWindow() && !isSubWindow(widget)) widget = widget->parentWidget();
+    while (widget && !widget->isWindow() && !isSubWindow(widget))
+        widget = widget->parentWidget();
     return widget;
 }
 
@@ -80,8 +79,7 @@ QWidget* clickTarget(QWidget* top, QPointF pos, Qt::FocusPolicy policy) {
     if (!widget) widget = top;
     QPointF local = widget->mapFrom(top, pos);
     while (widget) {
-        if (widget->isEnabled() && widget->rect().contains(local.toPoint()) &&
-            acceptsFocus(widget, policy)) {
+        if (widget->isEnabled() && widget->rect().contains(local.toPoint()) && acceptsFocus(widget, policy)) {
             return widget;
         }
         if (widget->isWindow()) break;

@@ -33,8 +33,6 @@ bool causesValidation(const QWidget* control) {
     return !value.isValid() || value.toBool();
 }
 
-bool passesNumberCheck(const QString& text) {
-    return text.isEmpty() || core::isNumber(text.toStdString());
-}
+bool passesNumberCheck(const QString& text) { return text.isEmpty() || core::isNumber(text.toStdString()); }
 
 }  // namespace tervalo::widgets::InputBoxes

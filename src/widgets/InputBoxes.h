@@ -14,7 +14,9 @@
 class QLineEdit;
 class QWidget;
 
-namespace tervalo::platform { class Notifier; }
+namespace tervalo::platform {
+class Notifier;
+}
 
 namespace tervalo::widgets {
 

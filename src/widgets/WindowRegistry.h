@@ -29,7 +29,10 @@ public:
     QWidget* instance(const QString& formName);
     // The default instance if one exists, else nullptr.
     QWidget* existing(const QString& formName) const;
-    template <class W> W* instanceAs(const QString& formName) { return qobject_cast<W*>(instance(formName)); }
+    template <class W>
+    W* instanceAs(const QString& formName) {
+        return qobject_cast<W*>(instance(formName));
+    }
 
     // Shows the default instance as a child of the MDI area (or top-level without one)
     // and activates it.

@@ -64,10 +64,8 @@ TEST(CheckedMath, OverflowRaisesOverflow) {
     EXPECT_EQ(errorOf([] { checked::sub(-DBL_MAX, DBL_MAX); }).code(), ErrorCode::Overflow);
     EXPECT_EQ(errorOf([] { checked::div(DBL_MAX, 0.5); }).code(), ErrorCode::Overflow);
     EXPECT_EQ(errorOf([] { checked::pow(10.0, 400.0); }).code(), ErrorCode::Overflow);
-    EXPECT_EQ(errorOf([] { checked::check(std::numeric_limits<double>::infinity()); }).code(),
-              ErrorCode::Overflow);
-    EXPECT_EQ(errorOf([] { checked::check(-std::numeric_limits<double>::infinity()); }).code(),
-              ErrorCode::Overflow);
+    EXPECT_EQ(errorOf([] { checked::check(std::numeric_limits<double>::infinity()); }).code(), ErrorCode::Overflow);
+    EXPECT_EQ(errorOf([] { checked::check(-std::numeric_limits<double>::infinity()); }).code(), ErrorCode::Overflow);
 }
 
 TEST(CheckedMath, InvalidOperationsRaiseInvalidCall) {

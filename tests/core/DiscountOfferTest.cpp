@@ -88,7 +88,7 @@ TEST(DiscountOfferChecks, ZeroRateIsRefusedAsText) {
 TEST(DiscountOfferChecks, FractionalRateSuggestsThePercentage) {
     EXPECT_EQ(checkDiscountOffer(OfferWindow::NoShortages, "0.5", "100"),
               (CheckMessage{"The rate you entered is not valid. If you want to enter  50%. Just enter  50.", "",
-                           MessageIcon::Information, "txtDiscRate"}));
+                            MessageIcon::Information, "txtDiscRate"}));
     EXPECT_EQ(checkDiscountOffer(OfferWindow::ShortagesAllowed, "0.05", "")->text,
               "The rate you entered is not valid. If you want to enter  5%. Just enter  5.");
     EXPECT_EQ(checkDiscountOffer(OfferWindow::NoShortages, "100", "100")->text,

@@ -14,9 +14,14 @@ namespace {
 
 // The nine outputs in a fixed order, to see which a run touched.
 std::array<double, 9> outputs(const Eoq& e) {
-    return {e.optimumOrderOrProductionQuantity(), e.orderingCycle(),     e.allowedShortage(),
-            e.maxInventory(),                      e.periodPuchaseOrProductionCost(),
-            e.periodOrderingOrProductionCost(),    e.periodHoldingCost(), e.periodShortageCost(),
+    return {e.optimumOrderOrProductionQuantity(),
+            e.orderingCycle(),
+            e.allowedShortage(),
+            e.maxInventory(),
+            e.periodPuchaseOrProductionCost(),
+            e.periodOrderingOrProductionCost(),
+            e.periodHoldingCost(),
+            e.periodShortageCost(),
             e.totalPeriodCost()};
 }
 
@@ -35,10 +40,10 @@ struct MarkedEoq {
         eoq.setPurchaseOrProductionCost(3);
         eoq.setShortageCost(10);
         eoq.setProductionRate(400);
-        for (auto setter : {&Eoq::setOptimumOrderOrProductionQuantity, &Eoq::setOrderingCycle,
-                            &Eoq::setAllowedShortage, &Eoq::setMaxInventory,
-                            &Eoq::setPeriodPuchaseOrProductionCost, &Eoq::setPeriodOrderingOrProductionCost,
-                            &Eoq::setPeriodHoldingCost, &Eoq::setPeriodShortageCost, &Eoq::setTotalPeriodCost}) {
+        for (auto setter :
+             {&Eoq::setOptimumOrderOrProductionQuantity, &Eoq::setOrderingCycle, &Eoq::setAllowedShortage,
+              &Eoq::setMaxInventory, &Eoq::setPeriodPuchaseOrProductionCost, &Eoq::setPeriodOrderingOrProductionCost,
+              &Eoq::setPeriodHoldingCost, &Eoq::setPeriodShortageCost, &Eoq::setTotalPeriodCost}) {
             (eoq.*setter)(kMarker);
         }
     }

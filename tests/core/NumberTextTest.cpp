@@ -183,9 +183,7 @@ TEST(FormatNumber, HashPointZeroZeroHalfGivesPointFifty) { EXPECT_EQ(formatNumbe
 
 TEST(FormatNumber, HashPointZeroZeroZeroGivesPointZeroZero) { EXPECT_EQ(formatNumber(0.0, "#.00"), ".00"); }
 
-TEST(FormatNumber, HashPointZeroZeroMinusHalfGivesMinusPointFifty) {
-    EXPECT_EQ(formatNumber(-0.5, "#.00"), "-.50");
-}
+TEST(FormatNumber, HashPointZeroZeroMinusHalfGivesMinusPointFifty) { EXPECT_EQ(formatNumber(-0.5, "#.00"), "-.50"); }
 
 TEST(FormatNumber, HashPointZeroZero) {
     EXPECT_EQ(formatNumber(249.3919, "#.00"), "249.39");
@@ -321,8 +319,7 @@ TEST(RoundToInt16, RangeIsCheckedAfterRounding) {
 
 TEST(RoundToInt16, NaNAndInfinityOverflow) {
     EXPECT_EQ(errorCodeOf([] { roundToInt16(std::nan("")); }), ErrorCode::Overflow);
-    EXPECT_EQ(errorCodeOf([] { roundToInt16(std::numeric_limits<double>::infinity()); }),
-              ErrorCode::Overflow);
+    EXPECT_EQ(errorCodeOf([] { roundToInt16(std::numeric_limits<double>::infinity()); }), ErrorCode::Overflow);
 }
 
 TEST(RoundToInt16, OverflowCarriesItsDescription) {

@@ -20,9 +20,7 @@ namespace {
 
 // The worked example: 100 a week, $1 up to 500 units and $0.95 beyond, $300 an
 // order, $0.10 handling a unit and week, 10 % interest.
-QuantityDiscountTexts exampleTexts() {
-    return {"An Item", "100", "1", "500", "0.95", "300", "0.1", "10"};
-}
+QuantityDiscountTexts exampleTexts() { return {"An Item", "100", "1", "500", "0.95", "300", "0.1", "10"}; }
 
 QuantityDiscountInputs exampleInputs(double breakPoint = 500) {
     auto in = QuantityDiscountInputs::fromTexts(exampleTexts(), TimeUnit::Week);
@@ -42,9 +40,15 @@ std::string amount(double value) { return formatNumber(value, "#.00"); }
 // What the window shows: order quantity, interval, then the comparison grid's
 // quantities and totals (no discount, discount considered), then the cost table.
 std::vector<std::string> shown(const QuantityDiscountResult& r) {
-    return {roundedText(r.orderQuantity),      roundedText(r.intervalDays),     roundedText(r.noDiscountQuantity),
-            roundedText(r.discountQuantity),   amount(r.noDiscountTotal),       amount(r.discountTotal),
-            amount(r.purchaseCost),            amount(r.orderingCost),          amount(r.holdingCost),
+    return {roundedText(r.orderQuantity),
+            roundedText(r.intervalDays),
+            roundedText(r.noDiscountQuantity),
+            roundedText(r.discountQuantity),
+            amount(r.noDiscountTotal),
+            amount(r.discountTotal),
+            amount(r.purchaseCost),
+            amount(r.orderingCost),
+            amount(r.holdingCost),
             amount(r.totalCost)};
 }
 
@@ -62,8 +66,8 @@ TEST(QuantityDiscountIncremental, WorkedExampleAcceptsByTheBreakPointRule) {
     EXPECT_REL(discount.discountCalculator().holdingCost(), 0.195);
     EXPECT_TRUE(r->accepted);
     EXPECT_FALSE(r->recostedAtBreakPoint);
-    EXPECT_EQ(shown(*r), (std::vector<std::string>{" 555", " 39", " 548", " 555", "209.54", "203.17", "95.00",
-                                                   "54.08", "54.08", "203.17"}));
+    EXPECT_EQ(shown(*r), (std::vector<std::string>{" 555", " 39", " 548", " 555", "209.54", "203.17", "95.00", "54.08",
+                                                   "54.08", "203.17"}));
     EXPECT_EQ(r->conclusion, "The quantity discount is a good deal that may decrease your total cost, so accept it.");
     expectPartsAddUp(*r);
 }
@@ -74,8 +78,8 @@ TEST(QuantityDiscountIncremental, BreakPointAtTheDiscountQuantityRejects) {
     const auto r = calculate(DiscountKind::Incremental, exampleInputs(q1));
     EXPECT_FALSE(r.accepted);
     EXPECT_EQ(r.conclusion, "The quantity discount may increase your total cost, so reject it.");
-    EXPECT_EQ(shown(r), (std::vector<std::string>{" 548", " 38", " 548", " 555", "209.54", "203.17", "100.00",
-                                                  "54.77", "54.77", "209.54"}));
+    EXPECT_EQ(shown(r), (std::vector<std::string>{" 548", " 38", " 548", " 555", "209.54", "203.17", "100.00", "54.77",
+                                                  "54.77", "209.54"}));
 }
 
 TEST(QuantityDiscountIncremental, BreakPointAtTheRegularQuantityAccepts) {
@@ -114,8 +118,8 @@ TEST(QuantityDiscountAllUnits, WorkedExampleAcceptsWithoutRecosting) {
     const auto r = calculate(DiscountKind::AllUnits, exampleInputs());
     EXPECT_TRUE(r.accepted);
     EXPECT_FALSE(r.recostedAtBreakPoint);
-    EXPECT_EQ(shown(r), (std::vector<std::string>{" 555", " 39", " 548", " 555", "209.54", "203.17", "95.00",
-                                                  "54.08", "54.08", "203.17"}));
+    EXPECT_EQ(shown(r), (std::vector<std::string>{" 555", " 39", " 548", " 555", "209.54", "203.17", "95.00", "54.08",
+                                                  "54.08", "203.17"}));
 }
 
 TEST(QuantityDiscountAllUnits, BreakPointBeyondTheQuantityIsRecostedAndAccepted) {
@@ -125,8 +129,8 @@ TEST(QuantityDiscountAllUnits, BreakPointBeyondTheQuantityIsRecostedAndAccepted)
     EXPECT_TRUE(r->recostedAtBreakPoint);
     EXPECT_TRUE(r->accepted);
     // The cost table shows the parts at the break point, which add up to the total.
-    EXPECT_EQ(shown(*r), (std::vector<std::string>{" 600", " 42", " 548", " 600", "209.54", "203.50", "95.00",
-                                                   "50.00", "58.50", "203.50"}));
+    EXPECT_EQ(shown(*r), (std::vector<std::string>{" 600", " 42", " 548", " 600", "209.54", "203.50", "95.00", "50.00",
+                                                   "58.50", "203.50"}));
     expectPartsAddUp(*r);
     EXPECT_REL(discount.discountCalculator().periodOrderingOrProductionCost(), 50);
     EXPECT_REL(discount.discountCalculator().orderingCycle(), 6);
@@ -136,8 +140,8 @@ TEST(QuantityDiscountAllUnits, DearRecostingIsRejected) {
     const auto r = calculate(DiscountKind::AllUnits, exampleInputs(1000));
     EXPECT_TRUE(r.recostedAtBreakPoint);
     EXPECT_FALSE(r.accepted);
-    EXPECT_EQ(shown(r), (std::vector<std::string>{" 548", " 38", " 548", " 1000", "209.54", "222.50", "100.00",
-                                                  "54.77", "54.77", "209.54"}));
+    EXPECT_EQ(shown(r), (std::vector<std::string>{" 548", " 38", " 548", " 1000", "209.54", "222.50", "100.00", "54.77",
+                                                  "54.77", "209.54"}));
     expectPartsAddUp(r);
 }
 
@@ -185,16 +189,15 @@ TEST(QuantityDiscountChecks, IncrementalOrder) {
               (CheckMessage{"Please enter Discount Price.", "", MessageIcon::Information, "txtPrice1"}));
     texts.discountPrice = "1";
     EXPECT_EQ(checkQuantityDiscountInputs(k, texts),
-              (CheckMessage{"The Discount Price cannnot be larger or equal to the Price.", "",
-                           MessageIcon::Information, "txtPrice1"}));
+              (CheckMessage{"The Discount Price cannnot be larger or equal to the Price.", "", MessageIcon::Information,
+                            "txtPrice1"}));
     texts = exampleTexts();
     texts.breakPoint = "5 00";
     EXPECT_EQ(checkQuantityDiscountInputs(k, texts)->focusBox, "txtBreakPoint");
     texts = exampleTexts();
     texts.interest = "";
     EXPECT_EQ(checkQuantityDiscountInputs(k, texts),
-              (CheckMessage{"Please enter Intertest rate.", "Missing Input", MessageIcon::Exclamation,
-                           "txtInterest"}));
+              (CheckMessage{"Please enter Intertest rate.", "Missing Input", MessageIcon::Exclamation, "txtInterest"}));
 }
 
 TEST(QuantityDiscountChecks, AllUnitsOrder) {

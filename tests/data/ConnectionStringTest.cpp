@@ -28,8 +28,8 @@ TEST(ConnectionString, BlanksAroundKeysAndValuesAndEmptySegmentsAreIgnored) {
 }
 
 TEST(ConnectionString, QuotedAndBracedValuesKeepSeparatorsAndBlanks) {
-    const auto cs = ConnectionString::parse(
-        "Password=\"se;cr\"\"et \";User='o''brien';Driver={Some Driver; v2};Data Source=a=b");
+    const auto cs =
+        ConnectionString::parse("Password=\"se;cr\"\"et \";User='o''brien';Driver={Some Driver; v2};Data Source=a=b");
     EXPECT_EQ(cs.value("Password"), "se;cr\"et ");
     EXPECT_EQ(cs.value("User"), "o'brien");
     EXPECT_EQ(cs.value("Driver"), "Some Driver; v2");

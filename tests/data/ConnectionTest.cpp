@@ -55,8 +55,7 @@ TEST(Connection, DriverFormOpensAnSqliteFile) {
     const QString path = tervalo::test::tempCopyOfDatabase("NWRetail.mdb");
     Connection cnn;
     cnn.open("driver=qsqlite;database=\"" + path + "\"");
-    EXPECT_EQ(scalar(cnn, "SELECT ProductName FROM Products WHERE ProductID = ?", {7}).toString(),
-              "Coffee Beans 1 kg");
+    EXPECT_EQ(scalar(cnn, "SELECT ProductName FROM Products WHERE ProductID = ?", {7}).toString(), "Coffee Beans 1 kg");
 }
 
 TEST(Connection, FileThatIsNoDatabaseIsAnError) {
@@ -120,7 +119,6 @@ TEST(Connection, EachConnectionIsSeparateAndRemovedWhenDestroyed) {
     }
     EXPECT_EQ(QSqlDatabase::connectionNames().size(), before);
 }
-
 
 TEST(Connection, TransactionKeepsChangesOnlyWhenCommitted) {
     auto cnn = openCopyOf("Demo.mdb");

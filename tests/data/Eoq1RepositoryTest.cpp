@@ -52,8 +52,12 @@ TEST_F(Eoq1RepositoryTest, ValuesAreStoredAsTypedAndShown) {
 
 TEST_F(Eoq1RepositoryTest, ModelWithoutShortagesLeavesTheShortageColumnsEmpty) {
     const QString id = repo().insert(paperRow(kDay));
-    EXPECT_EQ(scalar(cnn(), "SELECT count(*) FROM EOQ1 WHERE LogID = ? AND ShortageCost IS NULL "
-                            "AND ShortageAllowed IS NULL AND TShortageCost IS NULL", {id}).toInt(), 1);
+    EXPECT_EQ(scalar(cnn(),
+                     "SELECT count(*) FROM EOQ1 WHERE LogID = ? AND ShortageCost IS NULL "
+                     "AND ShortageAllowed IS NULL AND TShortageCost IS NULL",
+                     {id})
+                  .toInt(),
+              1);
     const auto row = repo().byLogId(id);
     ASSERT_TRUE(row);
     EXPECT_FALSE(row->shortageCost);
@@ -100,10 +104,11 @@ TEST_F(Eoq1RepositoryTest, DiscountUpdateWritesOnlyTheGivenRowOfTheGivenModel) {
     const QString mine = repo().insert(paperRow(kDay));
     const QString other = repo().insert(paperRow(kDay));
     const QString offer = "The supplier will give a 5% discount if you order 100.";
-    const QString decision = "No, do not accept this offer, because it increases your total cost. In this case,"
-                             "your order quantity is  100 units,and order interval is  87.5 days."
-                             "The cost increases to: \r\n\r\nPuchase: $190.00\r\nOrder:   $10.40\r\n"
-                             "Holding: $55.72\r\nTotal:   $256.12 .";
+    const QString decision =
+        "No, do not accept this offer, because it increases your total cost. In this case,"
+        "your order quantity is  100 units,and order interval is  87.5 days."
+        "The cost increases to: \r\n\r\nPuchase: $190.00\r\nOrder:   $10.40\r\n"
+        "Holding: $55.72\r\nTotal:   $256.12 .";
     repo().updateDiscount(1, mine, offer, decision);
 
     const auto updated = repo().byLogId(mine);
@@ -126,4 +131,3 @@ TEST_F(Eoq1RepositoryTest, UnknownKeyFindsNothing) {
     EXPECT_FALSE(repo().byLogId(""));
     EXPECT_FALSE(repo().byLogId("x"));
 }
-

@@ -1,8 +1,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
-#include <QTemporaryDir>
 #include <QSqlRecord>
+#include <QTemporaryDir>
 
 #include "DataTestSupport.h"
 #include "data/RecordSnapshot.h"
@@ -16,18 +16,19 @@ namespace {
 QStringList columnsOf(Connection& cnn, const QString& table) {
     const QSqlRecord record = cnn.database().record(table);
     QStringList names;
-    for (int i = 0; i < record.count(); ++i) names.append(record.fieldName(i));
+    for (int i = 0; i < record.count(); ++i)
+        names.append(record.fieldName(i));
     return names;
 }
 
 QStringList periods(const QString& prefix, int count) {
     QStringList names;
-    for (int i = 1; i <= count; ++i) names.append(prefix + QString::number(i));
+    for (int i = 1; i <= count; ++i)
+        names.append(prefix + QString::number(i));
     return names;
 }
 
-const QStringList kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+const QStringList kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 class MainDatabase : public ::testing::TestWithParam<const char*> {
 protected:
@@ -41,16 +42,17 @@ private:
 }  // namespace
 
 TEST_P(MainDatabase, HasTheSevenTablesWithTheirColumnsInOrder) {
-    EXPECT_EQ(columnsOf(cnn(), "EOQ1"),
-              QStringList({"LogID", "Date", "TimeUnit", "ItemName", "Demand", "ItemCost", "HoldingCost",
-                           "ShortageCost", "SetupCost", "OrderQty", "OrderInterval", "ShortageAllowed",
-                           "TItemCost", "THoldingCost", "TShortageCost", "TSetupCost", "TotalCost", "ModelID",
-                           "QtyDiscount", "QtyDiscount2", "ItemID"}));
+    EXPECT_EQ(
+        columnsOf(cnn(), "EOQ1"),
+        QStringList({"LogID",       "Date",         "TimeUnit",      "ItemName",   "Demand",        "ItemCost",
+                     "HoldingCost", "ShortageCost", "SetupCost",     "OrderQty",   "OrderInterval", "ShortageAllowed",
+                     "TItemCost",   "THoldingCost", "TShortageCost", "TSetupCost", "TotalCost",     "ModelID",
+                     "QtyDiscount", "QtyDiscount2", "ItemID"}));
     EXPECT_EQ(columnsOf(cnn(), "s_S"),
-              QStringList({"LogID", "Date", "ItemName", "ProblemID", "DemandID", "LDemand", "UDemand",
-                           "MeanDemand", "VDemand", "ItemCost", "HoldingCost", "ShortageCost", "SetupCost",
-                           "OrderQty", "ReorderPoint", "TItemCost", "THoldingCost", "TShortageCost",
-                           "TSetupCost", "TotalCost", "ModelID", "ItemID", "TimeUnit"}));
+              QStringList({"LogID",      "Date",       "ItemName",     "ProblemID", "DemandID",     "LDemand",
+                           "UDemand",    "MeanDemand", "VDemand",      "ItemCost",  "HoldingCost",  "ShortageCost",
+                           "SetupCost",  "OrderQty",   "ReorderPoint", "TItemCost", "THoldingCost", "TShortageCost",
+                           "TSetupCost", "TotalCost",  "ModelID",      "ItemID",    "TimeUnit"}));
     EXPECT_EQ(columnsOf(cnn(), "Models"), QStringList({"ModelID", "ModelName"}));
     EXPECT_EQ(columnsOf(cnn(), "DemandType"), QStringList({"DemandID", "Desc"}));
     EXPECT_EQ(columnsOf(cnn(), "Items"),
@@ -80,10 +82,16 @@ TEST_P(MainDatabase, ShipsTheLookupRows) {
 }
 
 TEST_P(MainDatabase, EveryItemHasSalesInTheTableOfItsTimeUnit) {
-    EXPECT_EQ(scalar(cnn(), "SELECT count(*) FROM Items i WHERE NOT EXISTS "
-                            "(SELECT 1 FROM Sales s WHERE s.ItemID = i.ItemID) AND TimeUnit = 'Month'").toInt(), 0);
-    EXPECT_EQ(scalar(cnn(), "SELECT count(*) FROM Items i WHERE NOT EXISTS "
-                            "(SELECT 1 FROM SalesWeekly s WHERE s.ItemID = i.ItemID) AND TimeUnit = 'Week'").toInt(), 0);
+    EXPECT_EQ(scalar(cnn(),
+                     "SELECT count(*) FROM Items i WHERE NOT EXISTS "
+                     "(SELECT 1 FROM Sales s WHERE s.ItemID = i.ItemID) AND TimeUnit = 'Month'")
+                  .toInt(),
+              0);
+    EXPECT_EQ(scalar(cnn(),
+                     "SELECT count(*) FROM Items i WHERE NOT EXISTS "
+                     "(SELECT 1 FROM SalesWeekly s WHERE s.ItemID = i.ItemID) AND TimeUnit = 'Week'")
+                  .toInt(),
+              0);
     EXPECT_EQ(scalar(cnn(), "SELECT count(*) FROM Sales WHERE Jan IS NULL OR Dec < 0").toInt(), 0);
     EXPECT_EQ(scalar(cnn(), "SELECT count(*) FROM SalesWeekly WHERE W1 IS NULL OR W52 < 0").toInt(), 0);
 }

@@ -55,8 +55,12 @@ using SsRepositoryTest = DemoDatabaseTest;
 TEST_F(SsRepositoryTest, SinglePeriodUniformLeavesTheOtherCasesColumnsEmpty) {
     SsRepository repo(cnn());
     const QString id = repo.insert(treeRow());
-    EXPECT_EQ(scalar(cnn(), "SELECT count(*) FROM s_S WHERE LogID = ? AND MeanDemand IS NULL AND VDemand IS NULL "
-                            "AND SetupCost IS NULL AND ReorderPoint IS NULL AND TSetupCost IS NULL", {id}).toInt(), 1);
+    EXPECT_EQ(scalar(cnn(),
+                     "SELECT count(*) FROM s_S WHERE LogID = ? AND MeanDemand IS NULL AND VDemand IS NULL "
+                     "AND SetupCost IS NULL AND ReorderPoint IS NULL AND TSetupCost IS NULL",
+                     {id})
+                  .toInt(),
+              1);
     const auto row = repo.rowByLogId(id);
     ASSERT_TRUE(row);
     EXPECT_EQ(row->modelId, 7);
@@ -79,4 +83,3 @@ TEST_F(SsRepositoryTest, ReorderPolicyWritesSetupCostTwiceAndTheReorderPoint) {
     EXPECT_EQ(row->modelName, "(s,S) Policy: Reorder Point");
     EXPECT_FALSE(repo.rowByLogId("abc"));
 }
-

@@ -21,26 +21,22 @@ using tervalo::platform::EoqReportPreviewService;
 namespace {
 
 // Saved on 7 December 2026, under a model name of the report's own.
-Eoq1Row paperWithShortages()
-{
+Eoq1Row paperWithShortages() {
     Eoq1Row row = tervalo::test::paperWithShortagesRow(QDate(2026, 12, 7));
     row.modelName = "Purchasing, shortages allowed";
     return row;
 }
 
-QList<QPrintPreviewDialog*> openPreviews()
-{
+QList<QPrintPreviewDialog*> openPreviews() {
     QList<QPrintPreviewDialog*> out;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<QPrintPreviewDialog*>(w); dialog && dialog->isVisible())
-            out << dialog;
+        if (auto* dialog = qobject_cast<QPrintPreviewDialog*>(w); dialog && dialog->isVisible()) out << dialog;
     return out;
 }
 
 }  // namespace
 
-TEST(EoqReportPreviewLines, ShortageRowListsEveryFieldWithCostsInTwoDecimals)
-{
+TEST(EoqReportPreviewLines, ShortageRowListsEveryFieldWithCostsInTwoDecimals) {
     const QStringList lines = EoqReportPreviewService::reportLines({paperWithShortages()}, QDate(2026, 12, 8));
     const QStringList expected{
         "Prepared on 2026-12-08",
@@ -65,8 +61,7 @@ TEST(EoqReportPreviewLines, ShortageRowListsEveryFieldWithCostsInTwoDecimals)
     EXPECT_EQ(lines, expected);
 }
 
-TEST(EoqReportPreviewLines, RowWithoutShortagesLeavesTheShortageLinesOut)
-{
+TEST(EoqReportPreviewLines, RowWithoutShortagesLeavesTheShortageLinesOut) {
     Eoq1Row row = paperWithShortages();
     row.shortageCost.reset();
     row.shortageAllowed.reset();
@@ -78,14 +73,12 @@ TEST(EoqReportPreviewLines, RowWithoutShortagesLeavesTheShortageLinesOut)
     EXPECT_EQ(lines.count("    Ordering/setup:\t.50"), 2);
 }
 
-TEST(EoqReportPreviewLines, NoRowsSayNoSavedResults)
-{
+TEST(EoqReportPreviewLines, NoRowsSayNoSavedResults) {
     EXPECT_EQ(EoqReportPreviewService::reportLines({}, QDate(2026, 1, 2)),
               (QStringList{"Prepared on 2026-01-02", "", "No saved results."}));
 }
 
-TEST(EoqReportPreviewPaint, ManyRowsRunOntoSeveralPages)
-{
+TEST(EoqReportPreviewPaint, ManyRowsRunOntoSeveralPages) {
     QTemporaryDir dir;
     const QString path = dir.filePath("report.pdf");
     {
@@ -99,8 +92,7 @@ TEST(EoqReportPreviewPaint, ManyRowsRunOntoSeveralPages)
     EXPECT_GE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "), 3);
 }
 
-TEST(EoqReportPreviewService, OpensAModelessPreviewOfTheSavedRows)
-{
+TEST(EoqReportPreviewService, OpensAModelessPreviewOfTheSavedRows) {
     tervalo::data::Connection cnn;
     cnn.open(tervalo::test::connectionToCopyOf("Demo.mdb"));
     tervalo::data::Eoq1Repository(cnn).insert(paperWithShortages());

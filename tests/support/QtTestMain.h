@@ -5,12 +5,12 @@
 
 #include "support/TestEnvironment.h"
 
-#define TERVALO_QTEST_MAIN(TestClass)                      \
-    int main(int argc, char** argv) {                      \
-        tervalo::test::prepareEnvironment();               \
-        QApplication app(argc, argv);                      \
-        app.setAttribute(Qt::AA_Use96Dpi, true);           \
-        TestClass tc;                                      \
-        QTEST_SET_MAIN_SOURCE_PATH                         \
-        return QTest::qExec(&tc, argc, argv);              \
+#define TERVALO_QTEST_MAIN(TestClass)            \
+    int main(int argc, char** argv) {            \
+        tervalo::test::prepareEnvironment();     \
+        QApplication app(argc, argv);            \
+        app.setAttribute(Qt::AA_Use96Dpi, true); \
+        TestClass tc;                            \
+        QTEST_SET_MAIN_SOURCE_PATH               \
+        return QTest::qExec(&tc, argc, argv);    \
     }

@@ -8,13 +8,13 @@ namespace tervalo::test {
 
 QString RecordingTextReport::text() const {
     QString out;
-    for (const QString& piece : pieces) out += platform::textOfPiece(piece);
+    for (const QString& piece : pieces)
+        out += platform::textOfPiece(piece);
     return out;
 }
 
 WindowTestContext::WindowTestContext(bool openDatabase) {
-    if (openDatabase)
-        cnn.open(connectionToCopyOf("Demo.mdb"));
+    if (openDatabase) cnn.open(connectionToCopyOf("Demo.mdb"));
     ctx.cnn = &cnn;
     ctx.reportCnn = &reportCnn;
     ctx.dataSource = "Demo.mdb";

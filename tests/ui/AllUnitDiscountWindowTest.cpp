@@ -35,8 +35,7 @@ private slots:
     void reportHasItsOwnLines();
 
 private:
-    void exampleWithBreakPoint(const QString& breakPoint) const
-    {
+    void exampleWithBreakPoint(const QString& breakPoint) const {
         click("cmdExample");
         setBox("txtBreakPoint", breakPoint);
         click("cmdCalculate");
@@ -46,21 +45,18 @@ private:
     lotsize::AllUnitDiscountWindow* m_window = nullptr;
 };
 
-void AllUnitDiscountWindowTest::init()
-{
+void AllUnitDiscountWindowTest::init() {
     m_env = std::make_unique<test::WindowTestContext>(false);
     m_window = new lotsize::AllUnitDiscountWindow(m_env->ctx);
     probe(m_window);
 }
 
-void AllUnitDiscountWindowTest::cleanup()
-{
+void AllUnitDiscountWindowTest::cleanup() {
     delete m_window;
     m_env.reset();
 }
 
-void AllUnitDiscountWindowTest::workedExampleAcceptsWithoutRecosting()
-{
+void AllUnitDiscountWindowTest::workedExampleAcceptsWithoutRecosting() {
     click("cmdExample");
     QVERIFY(m_env->notifier.messages.isEmpty());
     QCOMPARE(text("txtOrderQuantity"), QStringLiteral(" 555"));
@@ -71,8 +67,7 @@ void AllUnitDiscountWindowTest::workedExampleAcceptsWithoutRecosting()
              QStringLiteral("The quantity discount is a good deal that may decrease your total cost, so accept it."));
 }
 
-void AllUnitDiscountWindowTest::breakPointAboveTheDiscountQuantityIsRecostedAndAccepted()
-{
+void AllUnitDiscountWindowTest::breakPointAboveTheDiscountQuantityIsRecostedAndAccepted() {
     exampleWithBreakPoint("600");
     QCOMPARE(text("txtOrderQuantity"), QStringLiteral(" 600"));
     QCOMPARE(text("txtOrderInterval"), QStringLiteral(" 42"));
@@ -84,8 +79,7 @@ void AllUnitDiscountWindowTest::breakPointAboveTheDiscountQuantityIsRecostedAndA
              QStringLiteral("The quantity discount is a good deal that may decrease your total cost, so accept it."));
 }
 
-void AllUnitDiscountWindowTest::dearRecostingRejects()
-{
+void AllUnitDiscountWindowTest::dearRecostingRejects() {
     exampleWithBreakPoint("1000");
     QCOMPARE(text("txtOrderQuantity"), QStringLiteral(" 548"));
     QCOMPARE(text("txtOrderInterval"), QStringLiteral(" 38"));
@@ -95,8 +89,7 @@ void AllUnitDiscountWindowTest::dearRecostingRejects()
     QCOMPARE(conclusion(), QStringLiteral("The quantity discount may increase your total cost, so reject it."));
 }
 
-void AllUnitDiscountWindowTest::costTableOfTheRecostingAddsUp()
-{
+void AllUnitDiscountWindowTest::costTableOfTheRecostingAddsUp() {
     exampleWithBreakPoint("600");
     // Purchase 95, ordering 300 x 100 / 600, holding 600 x 0.195 / 2: the parts at the break point.
     QCOMPARE(costColumn(1), (QStringList{"95.00", "50.00", "58.50", "203.50"}));
@@ -111,8 +104,7 @@ void AllUnitDiscountWindowTest::costTableOfTheRecostingAddsUp()
     QVERIFY(qAbs(shares - 100.0) < 1e-9);
 }
 
-void AllUnitDiscountWindowTest::equalQuantitiesAcceptWhateverTheBreakPoint()
-{
+void AllUnitDiscountWindowTest::equalQuantitiesAcceptWhateverTheBreakPoint() {
     click("cmdExample");
     box("txtInterest")->setText("0");
     box("txtBreakPoint")->setText("5000");
@@ -123,8 +115,7 @@ void AllUnitDiscountWindowTest::equalQuantitiesAcceptWhateverTheBreakPoint()
              QStringLiteral("The quantity discount is a good deal that may decrease your total cost, so accept it."));
 }
 
-void AllUnitDiscountWindowTest::runTimeErrorCarriesTheExclamationIcon()
-{
+void AllUnitDiscountWindowTest::runTimeErrorCarriesTheExclamationIcon() {
     click("cmdExample");
     box("txtDemand")->setText("1E20");
     click("cmdCalculate");
@@ -134,8 +125,7 @@ void AllUnitDiscountWindowTest::runTimeErrorCarriesTheExclamationIcon()
     QCOMPARE(m_env->notifier.last().icon, MsgIcon::Exclamation);
 }
 
-void AllUnitDiscountWindowTest::checksRunInTheirOwnOrder()
-{
+void AllUnitDiscountWindowTest::checksRunInTheirOwnOrder() {
     struct Step {
         const char* fill;
         QString value;
@@ -157,8 +147,8 @@ void AllUnitDiscountWindowTest::checksRunInTheirOwnOrder()
         click("cmdCalculate");
         QCOMPARE(m_env->notifier.texts(), QStringList{step.message});
         QCOMPARE(m_env->notifier.last().icon, step.icon);
-        QCOMPARE(m_env->notifier.last().title, step.icon == MsgIcon::Information ? QStringLiteral("Tervalo")
-                                                                                  : QStringLiteral("Missing Input"));
+        QCOMPARE(m_env->notifier.last().title,
+                 step.icon == MsgIcon::Information ? QStringLiteral("Tervalo") : QStringLiteral("Missing Input"));
         box(step.fill)->setText(step.value);
     }
     m_env->notifier.clear();
@@ -167,8 +157,7 @@ void AllUnitDiscountWindowTest::checksRunInTheirOwnOrder()
     QCOMPARE(text("txtOrderQuantity"), QStringLiteral(" 555"));
 }
 
-void AllUnitDiscountWindowTest::priceCheckedAgainstTheDiscountPriceFirst()
-{
+void AllUnitDiscountWindowTest::priceCheckedAgainstTheDiscountPriceFirst() {
     click("cmdExample");
     m_env->notifier.clear();
     // Leading number 2 is above the discount price: passes the comparison, fails as a number.
@@ -184,8 +173,7 @@ void AllUnitDiscountWindowTest::priceCheckedAgainstTheDiscountPriceFirst()
     QCOMPARE(m_window->focusWidget(), box("txtPrice1"));
 }
 
-void AllUnitDiscountWindowTest::captionsOfItsOwn()
-{
+void AllUnitDiscountWindowTest::captionsOfItsOwn() {
     QCOMPARE(m_window->objectName(), QStringLiteral("frmAllUnitDiscount"));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Purchasing Model: All-Units Discounts"));
     QCOMPARE(m_window->findChild<QLabel*>("Label14")->text(),
@@ -196,8 +184,7 @@ void AllUnitDiscountWindowTest::captionsOfItsOwn()
     QVERIFY(m_window->findChild<QLabel*>("Label1")->text().contains(QStringLiteral("(see following exmple)")));
 }
 
-void AllUnitDiscountWindowTest::reportHasItsOwnLines()
-{
+void AllUnitDiscountWindowTest::reportHasItsOwnLines() {
     exampleWithBreakPoint("600");
     click("cmdPrint");
     QCOMPARE(m_env->textReports.reports.size(), size_t(1));

@@ -21,16 +21,14 @@ namespace {
 const QStringList kPurchaseShortage{"Purchase", "Ordering", "Holding", "Shortage"};
 const QStringList kManufacture{"Production", "Setup", "Holding"};
 
-QStringList column(const CostTable& table, int col)
-{
+QStringList column(const CostTable& table, int col) {
     QStringList out;
     for (int row = 1; row < table.grid()->rowCount(); ++row)
         out << table.cell(row, col);
     return out;
 }
 
-QList<qreal> drawnSlices(const CostTable& table)
-{
+QList<qreal> drawnSlices(const CostTable& table) {
     auto* view = table.findChild<QChartView*>("MSChart1");
     auto* series = qobject_cast<QPieSeries*>(view->chart()->series().value(0));
     QList<qreal> out;
@@ -46,8 +44,7 @@ class CostTableTest : public QObject {
 
 private slots:
     // --- headings and layout
-    void headingsForFourParts()
-    {
+    void headingsForFourParts() {
         RecordingNotifier notifier;
         CostTable table(kPurchaseShortage, true, &notifier);
         QCOMPARE(table.grid()->objectName(), QString("MSFlexGrid1"));
@@ -60,8 +57,7 @@ private slots:
         QCOMPARE(column(table, 1), QStringList(5, QString()));
     }
 
-    void headingsForThreeParts()
-    {
+    void headingsForThreeParts() {
         RecordingNotifier notifier;
         CostTable table(kManufacture, false, &notifier);
         QCOMPARE(table.grid()->rowCount(), 5);
@@ -70,8 +66,7 @@ private slots:
         QCOMPARE(table.chartTitle(), QString());
     }
 
-    void gridIsReadOnlyAndShowsEveryCell()
-    {
+    void gridIsReadOnlyAndShowsEveryCell() {
         RecordingNotifier notifier;
         CostTable table(kPurchaseShortage, true, &notifier);
         table.fill({1234567.5, 40.5, 30.25, 9.25}, 1234657.5);
@@ -89,8 +84,7 @@ private slots:
         }
     }
 
-    void chartTitleAndRowLabel()
-    {
+    void chartTitleAndRowLabel() {
         RecordingNotifier notifier;
         CostTable table(kPurchaseShortage, true, &notifier);
         QCOMPARE(table.findChild<QChartView*>()->objectName(), QString("MSChart1"));
@@ -103,8 +97,7 @@ private slots:
     }
 
     // --- worked examples
-    void purchasingWithShortages()
-    {
+    void purchasingWithShortages() {
         RecordingNotifier notifier;
         CostTable table(kPurchaseShortage, true, &notifier);
         table.fill({200, 40.5, 30.25, 9.25}, 280, true);
@@ -117,8 +110,7 @@ private slots:
     }
 
     // Paper: demand 8 a week, price 25, ordering 130, holding 1.173.
-    void purchasingWithoutShortages()
-    {
+    void purchasingWithoutShortages() {
         const double quantity = std::sqrt(2 * 8 * 130 / 1.173);
         const double ordering = 8 / quantity * 130;
         const double holding = quantity / 2 * 1.173;
@@ -132,8 +124,7 @@ private slots:
     }
 
     // The same with shortages at 15 a box a week: a share below 1 shows as ".70".
-    void purchasingExampleWithShortages()
-    {
+    void purchasingExampleWithShortages() {
         const double quantity = std::sqrt(2 * 8 * 130 / 1.173 * (1.173 + 15) / 15);
         const double shortage = quantity * 1.173 / (1.173 + 15);
         const QVector<double> parts{200, 8 / quantity * 130,
@@ -148,8 +139,7 @@ private slots:
         QCOMPARE(table.sliceValues(), (QVector<int>{81, 10, 9, 1}));
     }
 
-    void totalShareComputedGivesTheSameText()
-    {
+    void totalShareComputedGivesTheSameText() {
         RecordingNotifier notifier;
         CostTable table(kManufacture, true, &notifier);
         table.fill({1000, 300.125, 0.75}, 1300.875, false);
@@ -159,8 +149,7 @@ private slots:
     }
 
     // --- rounding of the slices
-    void halfSharesRoundToEven()
-    {
+    void halfSharesRoundToEven() {
         RecordingNotifier notifier;
         CostTable table(kManufacture, true, &notifier);
         table.fill({12.5, 13.5, 74}, 100);
@@ -169,8 +158,7 @@ private slots:
         QCOMPARE(table.sliceValues(), (QVector<int>{12, 14, 74}));
     }
 
-    void negativeShareKeepsItsNumberButDrawsNothing()
-    {
+    void negativeShareKeepsItsNumberButDrawsNothing() {
         RecordingNotifier notifier;
         CostTable table(kManufacture, true, &notifier);
         table.fill({120, -30, 10}, 100);
@@ -181,8 +169,7 @@ private slots:
     }
 
     // --- failures
-    void zeroTotalRaisesWithAmountsWrittenAndSharesKept()
-    {
+    void zeroTotalRaisesWithAmountsWrittenAndSharesKept() {
         RecordingNotifier notifier;
         CostTable table(kManufacture, true, &notifier);
         table.fill({50, 30, 20}, 100);
@@ -196,16 +183,14 @@ private slots:
         QCOMPARE(column(table, 2), (QStringList{"50.00", "30.00", "20.00", "100.00"}));
     }
 
-    void allZeroRaisesInvalidCall()
-    {
+    void allZeroRaisesInvalidCall() {
         RecordingNotifier notifier;
         CostTable table(kManufacture, false, &notifier);
         QVERIFY_THROWS_EXCEPTION(RuntimeError, table.fill({0, 0, 0}, 0));
         QCOMPARE(column(table, 2), QStringList(4, QString()));
     }
 
-    void emptyShareShowsOneMessageAndKeepsThePie()
-    {
+    void emptyShareShowsOneMessageAndKeepsThePie() {
         RecordingNotifier notifier;
         CostTable table(kPurchaseShortage, true, &notifier);
         table.fill({200, 40.5, 30.25, 9.25}, 280);
@@ -220,8 +205,7 @@ private slots:
         QCOMPARE(drawnSlices(table), (QList<qreal>{71, 14, 11, 3}));
     }
 
-    void shareBeyondSixteenBitsIsAnOverflow()
-    {
+    void shareBeyondSixteenBitsIsAnOverflow() {
         RecordingNotifier notifier;
         CostTable table(kManufacture, true, &notifier);
         table.fill({40000, -39900, 0}, 100);
@@ -232,8 +216,7 @@ private slots:
     }
 
     // --- clearing
-    void clearEmptiesValuesAndKeepsHeadingsAndPie()
-    {
+    void clearEmptiesValuesAndKeepsHeadingsAndPie() {
         RecordingNotifier notifier;
         CostTable table(kPurchaseShortage, true, &notifier);
         table.fill({200, 40.5, 30.25, 9.25}, 280);

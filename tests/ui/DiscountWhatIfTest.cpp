@@ -22,10 +22,10 @@ using tervalo::lotsize::EoqWindow;
 using tervalo::lotsize::PurchaseNsWindow;
 using tervalo::lotsize::PurchaseSaWindow;
 using tervalo::platform::MsgIcon;
-using tervalo::test::WindowTestContext;
 using tervalo::test::box;
 using tervalo::test::button;
 using tervalo::test::checked;
+using tervalo::test::WindowTestContext;
 
 namespace {
 
@@ -37,21 +37,18 @@ const QString kRefused5 = QStringLiteral(
 DiscountFrame* frame(QWidget& w) { return w.findChild<DiscountFrame*>("fraDiscount"); }
 
 // The worked example, then the offer frame opened and the offer asked about.
-void offer(QWidget& w, const QString& rate, const QString& quantity)
-{
+void offer(QWidget& w, const QString& rate, const QString& quantity) {
     box(w, "txtDiscRate")->setText(rate);
     box(w, "txtDiscQ")->setText(quantity);
     button(w, "cmdShouldYou")->click();
 }
 
-void exampleWithOfferFrame(QWidget& w)
-{
+void exampleWithOfferFrame(QWidget& w) {
     button(w, "cmdExample")->click();
     button(w, "cmdDiscount")->click();
 }
 
-std::pair<QString, QString> discountColumns(WindowTestContext& t, const QString& logId)
-{
+std::pair<QString, QString> discountColumns(WindowTestContext& t, const QString& logId) {
     const auto row = Eoq1Repository(t.cnn).byLogId(logId);
     return row ? std::pair{row->qtyDiscount, row->qtyDiscount2} : std::pair<QString, QString>{};
 }
@@ -62,8 +59,7 @@ class DiscountWhatIfTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void refusedOfferIsShownAndWrittenIntoTheRow()
-    {
+    void refusedOfferIsShownAndWrittenIntoTheRow() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
         exampleWithOfferFrame(w);
@@ -78,8 +74,7 @@ private slots:
         QCOMPARE(decision, kRefused5);
     }
 
-    void acceptedOfferOverwritesTheSameRow()
-    {
+    void acceptedOfferOverwritesTheSameRow() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
         exampleWithOfferFrame(w);
@@ -93,8 +88,7 @@ private slots:
         QCOMPARE(decision, frame(w)->decision());
     }
 
-    void offerReachesTheRowOfAnItemWithAnApostrophe()
-    {
+    void offerReachesTheRowOfAnItemWithAnApostrophe() {
         WindowTestContext t;
         PurchaseSaWindow w(t.ctx);
         w.run("O'Brien's paper", "8", "25", "1.173", "130", "15", QString("week"));
@@ -108,8 +102,7 @@ private slots:
         QCOMPARE(rows.first().qtyDiscount2, frame(w)->decision());
     }
 
-    void offerChecks_data()
-    {
+    void offerChecks_data() {
         QTest::addColumn<bool>("shortages");
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("quantity");
@@ -118,28 +111,40 @@ private slots:
         QTest::addColumn<int>("icon");
         QTest::addColumn<QString>("focus");
         const int none = int(MsgIcon::None), info = int(MsgIcon::Information), excl = int(MsgIcon::Exclamation);
-        QTest::newRow("no rate") << false << "" << "100" << "Please enter Discount." << "Msssing Input" << excl
-                                 << "txtDiscRate";
-        QTest::newRow("zero rate") << false << "0" << "100" << "The rate cannnot be 0! This means no discount."
+        QTest::newRow("no rate") << false << ""
+                                 << "100"
+                                 << "Please enter Discount."
+                                 << "Msssing Input" << excl << "txtDiscRate";
+        QTest::newRow("zero rate") << false << "0"
+                                   << "100"
+                                   << "The rate cannnot be 0! This means no discount."
                                    << "Tervalo" << none << "txtDiscRate";
-        QTest::newRow("fraction") << false << "0.5" << "100"
+        QTest::newRow("fraction") << false << "0.5"
+                                  << "100"
                                   << "The rate you entered is not valid. If you want to enter  50%. Just enter  50."
                                   << "Tervalo" << info << "txtDiscRate";
-        QTest::newRow("zero as 0.0") << false << "0.0" << "100"
+        QTest::newRow("zero as 0.0") << false << "0.0"
+                                     << "100"
                                      << "The rate you entered is not valid. If you want to enter  0%. Just enter  0."
                                      << "Tervalo" << info << "txtDiscRate";
-        QTest::newRow("no quantity") << false << "5" << "" << "Please enter Discount Quantity." << "Title" << excl
-                                     << "txtDiscQ";
-        QTest::newRow("shortages, no rate") << true << "" << "100" << "Please enter Discount rate." << "Tervalo"
-                                            << info << "txtDiscRate";
-        QTest::newRow("shortages, zero rate") << true << "0" << "100"
-                                              << "The rate cannnot be 0! This means no discount." << "Tervalo" << none
-                                              << "txtDiscRate";
-        QTest::newRow("shortages, no quantity") << true << "5" << "" << "Please enter the order quantity."
+        QTest::newRow("no quantity") << false << "5"
+                                     << ""
+                                     << "Please enter Discount Quantity."
+                                     << "Title" << excl << "txtDiscQ";
+        QTest::newRow("shortages, no rate") << true << ""
+                                            << "100"
+                                            << "Please enter Discount rate."
+                                            << "Tervalo" << info << "txtDiscRate";
+        QTest::newRow("shortages, zero rate") << true << "0"
+                                              << "100"
+                                              << "The rate cannnot be 0! This means no discount."
+                                              << "Tervalo" << none << "txtDiscRate";
+        QTest::newRow("shortages, no quantity") << true << "5"
+                                                << ""
+                                                << "Please enter the order quantity."
                                                 << "Tervalo" << info << "txtDiscQ";
     }
-    void offerChecks()
-    {
+    void offerChecks() {
         QFETCH(bool, shortages);
         QFETCH(QString, rate);
         QFETCH(QString, quantity);
@@ -166,15 +171,14 @@ private slots:
         QVERIFY(discountColumns(t, w->logId()).first.isEmpty());
     }
 
-    void afterClearTheDecisionIsShownButNoRowIsUpdated()
-    {
+    void afterClearTheDecisionIsShownButNoRowIsUpdated() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
         exampleWithOfferFrame(w);
         const QString saved = w.logId();
         button(w, "cmdClear")->click();
-        for (const auto& [name, text] : {std::pair{"txtDemand", "8"}, {"txtPrice", "25"}, {"txtHoldingCost", "1.173"},
-                                         {"txtOrderingCost", "130"}})
+        for (const auto& [name, text] :
+             {std::pair{"txtDemand", "8"}, {"txtPrice", "25"}, {"txtHoldingCost", "1.173"}, {"txtOrderingCost", "130"}})
             box(w, name)->setText(text);
         offer(w, "5", "100");
         QCOMPARE(t.notifier.messages.size(), 0);
@@ -182,8 +186,7 @@ private slots:
         QVERIFY(discountColumns(t, saved).first.isEmpty());
     }
 
-    void afterAFailedSaveNoEarlierRowIsUpdated()
-    {
+    void afterAFailedSaveNoEarlierRowIsUpdated() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
         exampleWithOfferFrame(w);
@@ -198,8 +201,7 @@ private slots:
         QVERIFY(discountColumns(t, saved).first.isEmpty());
     }
 
-    void zeroQuantityIsReportedByTheWindowsHandler()
-    {
+    void zeroQuantityIsReportedByTheWindowsHandler() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
         exampleWithOfferFrame(w);
@@ -214,8 +216,7 @@ private slots:
 
     // The shortage window uses the shown, rounded shortage (3), catches its own
     // arithmetic faults and stays usable.
-    void shortageWindowEvaluatesAndSurvivesAZeroQuantity()
-    {
+    void shortageWindowEvaluatesAndSurvivesAZeroQuantity() {
         WindowTestContext t;
         PurchaseSaWindow w(t.ctx);
         exampleWithOfferFrame(w);

@@ -18,8 +18,7 @@ class FormBuilderTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void rowMakesTheCaptionTheBoxsBuddy()
-    {
+    void rowMakesTheCaptionTheBoxsBuddy() {
         QWidget form;
         auto* grid = new QGridLayout(&form);
         QLineEdit* box = fb::inputBox(&form, "txtDemand");
@@ -33,8 +32,7 @@ private slots:
         QVERIFY(!box->isReadOnly());
     }
 
-    void resultBoxIsReadOnlyAndOutOfTheTabChain()
-    {
+    void resultBoxIsReadOnlyAndOutOfTheTabChain() {
         QWidget form;
         QLineEdit* box = fb::resultBox(&form, "txtOrderQuantity");
         QCOMPARE(box->objectName(), QString("txtOrderQuantity"));
@@ -42,8 +40,7 @@ private slots:
         QCOMPARE(box->focusPolicy(), Qt::NoFocus);
     }
 
-    void buttonAndFrameCarryNameAndCaption()
-    {
+    void buttonAndFrameCarryNameAndCaption() {
         QWidget form;
         QPushButton* button = fb::button(&form, "cmdCalculate", "C&alculate");
         QVERIFY(button->autoDefault());
@@ -55,8 +52,7 @@ private slots:
         QVERIFY(!fb::label(&form, "Label2", "short")->wordWrap());
     }
 
-    void optionArrayIsNamedAndExclusive()
-    {
+    void optionArrayIsNamedAndExclusive() {
         QWidget form;
         QGroupBox* frame = fb::frame(&form, "Frame3", "Time unit");
         QButtonGroup* group = nullptr;
@@ -72,8 +68,7 @@ private slots:
         QCOMPARE(frame->layout()->count(), 3);
     }
 
-    void labelArrayNamesEachElement()
-    {
+    void labelArrayNamesEachElement() {
         QWidget form;
         const auto labels = fb::labelArray(&form, "lblTimePeriod", 3, "Week");
         QCOMPARE(labels.size(), 3);

@@ -110,8 +110,7 @@ private:
     // The order quantity and interval boxes.
     QStringList policy() const { return {text("txtOrderQuantity"), text("txtOrderInterval")}; }
     // Quantities, then totals: no discount, discount considered.
-    QStringList comparison() const
-    {
+    QStringList comparison() const {
         return {cell("MSFlexGrid2", 1, 1), cell("MSFlexGrid2", 1, 2), cell("MSFlexGrid2", 2, 1),
                 cell("MSFlexGrid2", 2, 2)};
     }
@@ -123,21 +122,18 @@ private:
     lotsize::IncrementalDiscountWindow* m_window = nullptr;
 };
 
-void IncrementalDiscountWindowTest::init()
-{
+void IncrementalDiscountWindowTest::init() {
     m_env = std::make_unique<test::WindowTestContext>(false);
     m_window = new lotsize::IncrementalDiscountWindow(m_env->ctx);
     probe(m_window);
 }
 
-void IncrementalDiscountWindowTest::cleanup()
-{
+void IncrementalDiscountWindowTest::cleanup() {
     delete m_window;
     m_env.reset();
 }
 
-void IncrementalDiscountWindowTest::workedExampleAcceptsTheDiscount()
-{
+void IncrementalDiscountWindowTest::workedExampleAcceptsTheDiscount() {
     click("cmdExample");
 
     QVERIFY(m_env->notifier.messages.isEmpty());
@@ -158,8 +154,7 @@ void IncrementalDiscountWindowTest::workedExampleAcceptsTheDiscount()
     QVERIFY(qAbs(shareSum - 100.0) <= 0.015);
 }
 
-void IncrementalDiscountWindowTest::breakPointBeyondTheDiscountQuantityRejects()
-{
+void IncrementalDiscountWindowTest::breakPointBeyondTheDiscountQuantityRejects() {
     click("cmdExample");
     setBox("txtBreakPoint", "600");
     click("cmdCalculate");
@@ -170,8 +165,7 @@ void IncrementalDiscountWindowTest::breakPointBeyondTheDiscountQuantityRejects()
     QCOMPARE(conclusion(), kReject);
 }
 
-void IncrementalDiscountWindowTest::equalQuantitiesLetTheTotalsDecide()
-{
+void IncrementalDiscountWindowTest::equalQuantitiesLetTheTotalsDecide() {
     click("cmdExample");
     setBox("txtInterest", "0");
     setBox("txtBreakPoint", "5000");
@@ -183,8 +177,7 @@ void IncrementalDiscountWindowTest::equalQuantitiesLetTheTotalsDecide()
     QCOMPARE(conclusion(), kAccept);
 }
 
-void IncrementalDiscountWindowTest::quantitiesBeyondSixteenBitsAreShown()
-{
+void IncrementalDiscountWindowTest::quantitiesBeyondSixteenBitsAreShown() {
     click("cmdExample");
     setBox("txtDemand", "10000000");
     click("cmdCalculate");
@@ -195,8 +188,7 @@ void IncrementalDiscountWindowTest::quantitiesBeyondSixteenBitsAreShown()
     QCOMPARE(conclusion(), kAccept);
 }
 
-void IncrementalDiscountWindowTest::overflowingQuantityIsReportedWithoutIcon()
-{
+void IncrementalDiscountWindowTest::overflowingQuantityIsReportedWithoutIcon() {
     click("cmdExample");
     setBox("txtDemand", "1E20");
     click("cmdCalculate");
@@ -208,8 +200,7 @@ void IncrementalDiscountWindowTest::overflowingQuantityIsReportedWithoutIcon()
     QCOMPARE(text("txtOrderQuantity"), QStringLiteral(" 555"));
 }
 
-void IncrementalDiscountWindowTest::faultingCalculatorShowsOneMessageAndNoStaleResults()
-{
+void IncrementalDiscountWindowTest::faultingCalculatorShowsOneMessageAndNoStaleResults() {
     click("cmdExample");
     setBox("txtHoldingCost", "0");
     setBox("txtInterest", "0");
@@ -228,8 +219,7 @@ void IncrementalDiscountWindowTest::faultingCalculatorShowsOneMessageAndNoStaleR
     QVERIFY(m_env->textReports.reports.empty());
 }
 
-void IncrementalDiscountWindowTest::checksRunInOrderWithTheirMessages()
-{
+void IncrementalDiscountWindowTest::checksRunInOrderWithTheirMessages() {
     struct Step {
         const char* fill;
         QString value;
@@ -269,8 +259,7 @@ void IncrementalDiscountWindowTest::checksRunInOrderWithTheirMessages()
     QCOMPARE(text("txtOrderQuantity"), QStringLiteral(" 555"));
 }
 
-void IncrementalDiscountWindowTest::checksCatchNonNumbers()
-{
+void IncrementalDiscountWindowTest::checksCatchNonNumbers() {
     click("cmdExample");
     m_env->notifier.clear();
     setBox("txtPrice", "1x");
@@ -284,8 +273,7 @@ void IncrementalDiscountWindowTest::checksCatchNonNumbers()
     QCOMPARE(m_env->notifier.texts(), QStringList{"The Discount Price cannnot be larger or equal to the Price."});
 }
 
-void IncrementalDiscountWindowTest::clearEmptiesBoxesAndGridsButKeepsTheConclusion()
-{
+void IncrementalDiscountWindowTest::clearEmptiesBoxesAndGridsButKeepsTheConclusion() {
     click("cmdExample");
     click("cmdClear");
 
@@ -299,8 +287,7 @@ void IncrementalDiscountWindowTest::clearEmptiesBoxesAndGridsButKeepsTheConclusi
     QCOMPARE(conclusion(), kAccept);
 }
 
-void IncrementalDiscountWindowTest::clearAndExampleButtonsTriggerTheNumberCheck()
-{
+void IncrementalDiscountWindowTest::clearAndExampleButtonsTriggerTheNumberCheck() {
     m_window->show();
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -317,8 +304,7 @@ void IncrementalDiscountWindowTest::clearAndExampleButtonsTriggerTheNumberCheck(
     }
 }
 
-void IncrementalDiscountWindowTest::timeScaleUpdatesLabelsAndComparisonUnit()
-{
+void IncrementalDiscountWindowTest::timeScaleUpdatesLabelsAndComparisonUnit() {
     QCOMPARE(cell("MSFlexGrid2", 2, 3), QStringLiteral("$/year"));
     QCOMPARE(cell("MSFlexGrid2", 1, 3), QStringLiteral("units"));
     QCOMPARE(m_window->findChild<QLabel*>("lblTimePeriod_3")->text(), QStringLiteral("Year"));
@@ -336,8 +322,7 @@ void IncrementalDiscountWindowTest::timeScaleUpdatesLabelsAndComparisonUnit()
     QCOMPARE(text("txtOrderInterval"), QStringLiteral(" 39"));
 }
 
-void IncrementalDiscountWindowTest::clickOnTheSelectedOptionStillSetsTheUnit()
-{
+void IncrementalDiscountWindowTest::clickOnTheSelectedOptionStillSetsTheUnit() {
     auto* year = m_window->findChild<QRadioButton*>("optTime_0");
     QVERIFY(year->isChecked());
     QCOMPARE(cell("MSFlexGrid2", 2, 3), QStringLiteral("$/year"));
@@ -345,8 +330,7 @@ void IncrementalDiscountWindowTest::clickOnTheSelectedOptionStillSetsTheUnit()
     QCOMPARE(cell("MSFlexGrid2", 2, 3), QStringLiteral("$/Year"));
 }
 
-void IncrementalDiscountWindowTest::captionsOfSeveralLabelsReadAsOneText()
-{
+void IncrementalDiscountWindowTest::captionsOfSeveralLabelsReadAsOneText() {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     // Each label starts right where the one before it ends: "units/Week", not "units/ Week".
@@ -365,8 +349,7 @@ void IncrementalDiscountWindowTest::captionsOfSeveralLabelsReadAsOneText()
     }
 }
 
-void IncrementalDiscountWindowTest::assumptionsStartLevelWithTheExample()
-{
+void IncrementalDiscountWindowTest::assumptionsStartLevelWithTheExample() {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     const QLabel* assumptions = m_window->findChild<QLabel*>("Label1");
@@ -376,8 +359,7 @@ void IncrementalDiscountWindowTest::assumptionsStartLevelWithTheExample()
     QCOMPARE(assumptions->height(), assumptions->sizeHint().height());
 }
 
-void IncrementalDiscountWindowTest::formHasItsNamesCaptionsAndBuddies()
-{
+void IncrementalDiscountWindowTest::formHasItsNamesCaptionsAndBuddies() {
     QCOMPARE(m_window->objectName(), QStringLiteral("frmIncrementalDiscount"));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Purchasing Model: Incremental Discounts"));
     QCOMPARE(m_window->findChild<QLabel*>("Label14")->text(),
@@ -403,13 +385,12 @@ void IncrementalDiscountWindowTest::formHasItsNamesCaptionsAndBuddies()
     }
 }
 
-void IncrementalDiscountWindowTest::tabAndEnterFollowTheFormOrder()
-{
+void IncrementalDiscountWindowTest::tabAndEnterFollowTheFormOrder() {
     m_window->show();
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     box("txtItem")->setFocus();
-    const QStringList expected{"txtDemand",      "txtPrice",       "txtBreakPoint", "txtPrice1",
+    const QStringList expected{"txtDemand",       "txtPrice",       "txtBreakPoint", "txtPrice1",
                                "txtOrderingCost", "txtHoldingCost", "txtInterest",   "optTime_0",
                                "cmdCalculate",    "cmdClear",       "cmdPrint",      "cmdExample"};
     QStringList visited;
@@ -422,8 +403,7 @@ void IncrementalDiscountWindowTest::tabAndEnterFollowTheFormOrder()
     QCOMPARE(visited, expected);
 }
 
-void IncrementalDiscountWindowTest::reportOfTheWorkedExample()
-{
+void IncrementalDiscountWindowTest::reportOfTheWorkedExample() {
     click("cmdExample");
     click("cmdPrint");
 
@@ -431,15 +411,14 @@ void IncrementalDiscountWindowTest::reportOfTheWorkedExample()
     const test::RecordingTextReport& report = lastReport();
     QCOMPARE(report.text(), kExampleReport);
     // Tabs and line ends are pieces of their own; the last line has no line end.
-    QCOMPARE(report.pieces.mid(0, 4), (QStringList{"Inventory Management Report", "{ENTER}",
-                                                   "===========================", "{ENTER}"}));
+    QCOMPARE(report.pieces.mid(0, 4),
+             (QStringList{"Inventory Management Report", "{ENTER}", "===========================", "{ENTER}"}));
     QCOMPARE(report.pieces.mid(report.pieces.indexOf("Demand:"), 8),
              (QStringList{"Demand:", "{TAB}", "{TAB}", "{TAB}", "100", "{TAB}", "{TAB}", "units/"}));
     QCOMPARE(report.pieces.last(), QStringLiteral(" days."));
 }
 
-void IncrementalDiscountWindowTest::reportWritesBoxTextsLiterally()
-{
+void IncrementalDiscountWindowTest::reportWritesBoxTextsLiterally() {
     click("cmdExample");
     setBox("txtItem", "Widget (A+B) 50% {x} ^~[]");
     click("cmdPrint");
@@ -457,8 +436,7 @@ void IncrementalDiscountWindowTest::reportWritesBoxTextsLiterally()
     QVERIFY(lastReport().text().contains(QStringLiteral("Quantity to Order:\t 555\t")));
 }
 
-void IncrementalDiscountWindowTest::reportNeedsAnOrderQuantity()
-{
+void IncrementalDiscountWindowTest::reportNeedsAnOrderQuantity() {
     click("cmdPrint");
     click("cmdExample");
     click("cmdClear");
@@ -468,16 +446,14 @@ void IncrementalDiscountWindowTest::reportNeedsAnOrderQuantity()
     QVERIFY(m_env->notifier.messages.isEmpty());
 }
 
-void IncrementalDiscountWindowTest::reportWithoutReportWindowEndsSilently()
-{
+void IncrementalDiscountWindowTest::reportWithoutReportWindowEndsSilently() {
     m_env->ctx.textReports = nullptr;
     click("cmdExample");
     click("cmdPrint");
     QVERIFY(m_env->notifier.messages.isEmpty());
 }
 
-void IncrementalDiscountWindowTest::twoPrintsGiveTwoReports()
-{
+void IncrementalDiscountWindowTest::twoPrintsGiveTwoReports() {
     click("cmdExample");
     click("cmdPrint");
     click("cmdPrint");

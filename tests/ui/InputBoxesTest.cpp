@@ -309,7 +309,8 @@ private slots:
     void wrappingTabIsCheckedAndLandsOnTheFirstBox() {
         QFETCH(bool, inMdi);
         TestForm f(inMdi);
-        for (auto* button : {f.cmdCalculate, f.cmdClear, f.cmdExample}) button->setEnabled(false);
+        for (auto* button : {f.cmdCalculate, f.cmdClear, f.cmdExample})
+            button->setEnabled(false);
         QVERIFY(f.showAndType(f.txtPrice, "1..2"));
         QTest::keyClick(f.txtPrice, Qt::Key_Tab);
         verifyCheckMessage(f.notifier);
@@ -344,8 +345,8 @@ private slots:
         QVERIFY(f.showAndType(f.txtDemand, "1..2"));
         const QPoint inWindow = spin->mapTo(f.window.get(), spin->rect().center());
         // What the platform delivers for a wheel turn: a spontaneous event at the window.
-        QWheelEvent wheel(inWindow, f.window->mapToGlobal(inWindow), QPoint(), QPoint(0, 120),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent wheel(inWindow, f.window->mapToGlobal(inWindow), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
         QSpontaneKeyEvent::setSpontaneous(&wheel);
         QCoreApplication::sendEvent(f.window->windowHandle(), &wheel);
         verifyCheckMessage(f.notifier);

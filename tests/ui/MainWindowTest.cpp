@@ -114,8 +114,8 @@ private slots:
     void firstStartOpensAtDefaultPlacement() {
         auto w = makeWindow();
         w->show();
-        QCOMPARE(w->pos(), QPoint(67, 67));     // 1000 twips
-        QCOMPARE(w->size(), QSize(433, 433));   // 6500 twips
+        QCOMPARE(w->pos(), QPoint(67, 67));    // 1000 twips
+        QCOMPARE(w->size(), QSize(433, 433));  // 6500 twips
     }
 
     void storedPlacementIsRestored() {
@@ -205,8 +205,8 @@ private slots:
             QAction* a = w->menuAction(name);
             QVERIFY2(a, name);
         }
-        for (const char* name : {"mnuEdit", "mnuView", "mnuTools", "mnuFileNew", "mnuMultiperiodB",
-                                 "mnuHelpSearchForHelpOn"})
+        for (const char* name :
+             {"mnuEdit", "mnuView", "mnuTools", "mnuFileNew", "mnuMultiperiodB", "mnuHelpSearchForHelpOn"})
             QVERIFY2(!w->menuAction(name)->isVisible(), name);
         QVERIFY(!w->menuAction("mnuHelpSearchForHelpOn")->isEnabled());
         QVERIFY(w->menuAction("mnuFileOpen")->isVisible());
@@ -226,9 +226,12 @@ private slots:
             keys << (a->isSeparator() ? "|" : a->objectName());
             if (!a->isSeparator()) tips << a->toolTip();
         }
-        QCOMPARE(keys, (QStringList{"New", "Open", "Save", "|", "Print", "|", "Cut", "Copy", "Paste", "|", "Bold",
-                                    "Italic", "Underline", "|", "Align Left", "Center", "Align Right", "Report",
-                                    "Tervalo", "Demand Analysis", "Data Warehouse"}));
+        QCOMPARE(keys, (QStringList{"New",           "Open",   "Save",       "|",
+                                    "Print",         "|",      "Cut",        "Copy",
+                                    "Paste",         "|",      "Bold",       "Italic",
+                                    "Underline",     "|",      "Align Left", "Center",
+                                    "Align Right",   "Report", "Tervalo",    "Demand Analysis",
+                                    "Data Warehouse"}));
         QCOMPARE(tips, (QStringList{"New", "Open", "Save", "Print", "Cut", "Copy", "Paste", "Bold", "Italic",
                                     "Underline", "Align Left", "Center", "Align Right", "Report", "Tervalo",
                                     "Demand Analysis", "Data Warehouse"}));
@@ -297,7 +300,8 @@ private slots:
         // Three framed panels side by side, the date and time wide enough for their text.
         w->show();
         QList<QLabel*> panels;
-        for (const char* name : {"pnlStatus", "pnlDate", "pnlTime"}) panels << w->findChild<QLabel*>(name);
+        for (const char* name : {"pnlStatus", "pnlDate", "pnlTime"})
+            panels << w->findChild<QLabel*>(name);
         for (QLabel* panel : panels) {
             QVERIFY2(panel->frameWidth() > 0, qPrintable(panel->objectName()));
             QVERIFY(panel->contentsRect().width() >= panel->fontMetrics().horizontalAdvance(panel->text()));
@@ -329,7 +333,8 @@ private slots:
     void dataItemsAreDisabledAtStart() {
         auto w = std::make_unique<MainWindow>(m_ctx);  // reachable through the context from its load on
         QCOMPARE(m_ctx.mainWindow, w.get());
-        for (const char* name : {"mnuFind", "mnuImport", "mnuAnalyze"}) QVERIFY(!w->menuAction(name)->isEnabled());
+        for (const char* name : {"mnuFind", "mnuImport", "mnuAnalyze"})
+            QVERIFY(!w->menuAction(name)->isEnabled());
         QVERIFY(w->menuAction("mnuDemoDatabase")->isEnabled());
     }
 
@@ -471,9 +476,8 @@ private slots:
 
     // --- failures inside handlers
     void failureWhileOpeningAWindowIsReportedAndTheWindowStaysUsable() {
-        m_registry->registerWindow("frmPurchaseNS", []() -> QWidget* {
-            throw core::RuntimeError(core::ErrorCode::DivisionByZero);
-        });
+        m_registry->registerWindow("frmPurchaseNS",
+                                   []() -> QWidget* { throw core::RuntimeError(core::ErrorCode::DivisionByZero); });
         auto w = makeWindow();
         w->show();
         trigger(*w, "mnuPurchaseNS");
@@ -571,8 +575,8 @@ private slots:
         QStringList texts;
         for (QAction* a : menu->actions())
             if (!a->isSeparator() && a->isVisible()) texts << a->text();
-        QCOMPARE(texts, (QStringList{"&New Window", "&Cascade", "Tile &Horizontal", "Tile &Vertical",
-                                     "&Arrange Icons", "&1 First"}));
+        QCOMPARE(texts, (QStringList{"&New Window", "&Cascade", "Tile &Horizontal", "Tile &Vertical", "&Arrange Icons",
+                                     "&1 First"}));
     }
 };
 

@@ -17,18 +17,17 @@
 using tervalo::data::Eoq1Repository;
 using tervalo::lotsize::ManufNsWindow;
 using tervalo::platform::MsgIcon;
-using tervalo::test::WindowTestContext;
 using tervalo::test::box;
 using tervalo::test::button;
 using tervalo::test::checked;
 using tervalo::test::costColumn;
+using tervalo::test::WindowTestContext;
 
 namespace {
 
-void fill(QWidget& w, const QStringList& texts)
-{
-    const QStringList names{"txtItem", "txtDemand", "txtPrice", "txtHoldingCost", "txtOrderingCost",
-                            "txtManufacturingRate"};
+void fill(QWidget& w, const QStringList& texts) {
+    const QStringList names{"txtItem",        "txtDemand",       "txtPrice",
+                            "txtHoldingCost", "txtOrderingCost", "txtManufacturingRate"};
     for (int i = 0; i < names.size(); ++i)
         box(w, names[i])->setText(texts.value(i));
 }
@@ -41,8 +40,7 @@ class ManufNsWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cellPhoneExample()
-    {
+    void cellPhoneExample() {
         WindowTestContext t;
         ManufNsWindow w(t.ctx);
         QVERIFY(!button(w, "cmdPrint")->isEnabled());
@@ -72,8 +70,7 @@ private slots:
         QVERIFY(!row->shortageAllowed || row->shortageAllowed->isEmpty());
     }
 
-    void checksInOrder_data()
-    {
+    void checksInOrder_data() {
         QTest::addColumn<int>("failing");
         QTest::addColumn<QString>("message");
         QTest::newRow("item") << 0 << "Please enter a name for this item.";
@@ -83,8 +80,7 @@ private slots:
         QTest::newRow("setup") << 4 << "Please entering Setup Cost.";
         QTest::newRow("rate") << 5 << "Please enter Manufacturing Rate.";
     }
-    void checksInOrder()
-    {
+    void checksInOrder() {
         QFETCH(int, failing);
         QFETCH(QString, message);
         WindowTestContext t;
@@ -98,8 +94,7 @@ private slots:
         QCOMPARE(t.notifier.last().icon, MsgIcon::Information);
     }
 
-    void rateBelowDemandIsRefused()
-    {
+    void rateBelowDemandIsRefused() {
         WindowTestContext t;
         ManufNsWindow w(t.ctx);
         w.show();
@@ -116,8 +111,7 @@ private slots:
 
     // A rate equal to the demand passes the checks; the calculator reports the
     // division by zero and the window stops.
-    void rateEqualToDemandIsTheCalculatorsFault()
-    {
+    void rateEqualToDemandIsTheCalculatorsFault() {
         WindowTestContext t;
         ManufNsWindow w(t.ctx);
         const int before = t.rowCount("EOQ1");
@@ -132,8 +126,7 @@ private slots:
         QCOMPARE(t.rowCount("EOQ1"), before);
     }
 
-    void handlerShowsTheDescriptionAloneWithoutIcon()
-    {
+    void handlerShowsTheDescriptionAloneWithoutIcon() {
         WindowTestContext t(false);
         ManufNsWindow w(t.ctx);
         button(w, "cmdExample")->click();
@@ -143,8 +136,7 @@ private slots:
         QCOMPARE(t.notifier.last().icon, MsgIcon::None);
     }
 
-    void monthAndWeekChangeOnlyTheDaysPerUnit()
-    {
+    void monthAndWeekChangeOnlyTheDaysPerUnit() {
         WindowTestContext t;
         ManufNsWindow w(t.ctx);
         fill(w, kCellPhone);
@@ -158,8 +150,7 @@ private slots:
         QCOMPARE(Eoq1Repository(t.cnn).byLogId(w.logId())->timeUnit, QString("Week"));
     }
 
-    void clearLeavesPrintEnabled()
-    {
+    void clearLeavesPrintEnabled() {
         WindowTestContext t;
         ManufNsWindow w(t.ctx);
         button(w, "cmdExample")->click();
@@ -176,8 +167,7 @@ private slots:
         QVERIFY(!w.findChild<QWidget*>("cmdDiscount"));
     }
 
-    void captionsAndBuddies()
-    {
+    void captionsAndBuddies() {
         WindowTestContext t;
         ManufNsWindow w(t.ctx);
         QCOMPARE(w.objectName(), QString("frmManufNS"));

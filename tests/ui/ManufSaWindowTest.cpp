@@ -18,18 +18,17 @@
 using tervalo::data::Eoq1Repository;
 using tervalo::lotsize::ManufSaWindow;
 using tervalo::platform::MsgIcon;
-using tervalo::test::WindowTestContext;
 using tervalo::test::box;
 using tervalo::test::button;
 using tervalo::test::checked;
 using tervalo::test::costColumn;
+using tervalo::test::WindowTestContext;
 
 class ManufSaWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cellPhoneExampleWithShortages()
-    {
+    void cellPhoneExampleWithShortages() {
         WindowTestContext t;
         ManufSaWindow w(t.ctx);
         QVERIFY(button(w, "cmdPrint")->isEnabled());
@@ -52,8 +51,7 @@ private slots:
         QCOMPARE(QString::number(row->totalCost, 'f', 2), amounts[4]);
     }
 
-    void setupCostMessageKeepsItsWording()
-    {
+    void setupCostMessageKeepsItsWording() {
         WindowTestContext t;
         ManufSaWindow w(t.ctx);
         w.run("Cell Phone", "18000", "2", "1.8", "", "36000", "20", "year");
@@ -63,8 +61,7 @@ private slots:
 
     // An empty shortage cost is reported after the rate box and before the
     // rate-versus-demand test.
-    void shortageCostIsCheckedBeforeTheRate()
-    {
+    void shortageCostIsCheckedBeforeTheRate() {
         WindowTestContext t;
         ManufSaWindow w(t.ctx);
         w.run("Cell Phone", "18000", "2", "1.8", "500", "100", "", "year");
@@ -75,8 +72,7 @@ private slots:
         QCOMPARE(t.notifier.texts(), QStringList{"Production Rate is larger than demand."});
     }
 
-    void runMatchesTimeUnitsExactly()
-    {
+    void runMatchesTimeUnitsExactly() {
         WindowTestContext t;
         ManufSaWindow w(t.ctx);
         w.run("Cell Phone", "18000", "2", "1.8", "500", "36000", "20", "week");
@@ -90,8 +86,7 @@ private slots:
         QCOMPARE(t.notifier.messages.size(), 0);
     }
 
-    void runWithoutItemNameComputesNothing()
-    {
+    void runWithoutItemNameComputesNothing() {
         WindowTestContext t;
         ManufSaWindow w(t.ctx);
         const int before = t.rowCount("EOQ1");
@@ -102,8 +97,7 @@ private slots:
         QCOMPARE(t.rowCount("EOQ1"), before);
     }
 
-    void printIsEnabledThroughoutAndNeedsTheBoxes()
-    {
+    void printIsEnabledThroughoutAndNeedsTheBoxes() {
         WindowTestContext t;
         ManufSaWindow w(t.ctx);
         button(w, "cmdPrint")->click();
@@ -127,8 +121,7 @@ private slots:
             "optimum manufacturing quantity and cost per year.\n\nSolution: Click"));
     }
 
-    void registeredUnderItsFormName()
-    {
+    void registeredUnderItsFormName() {
         WindowTestContext t;
         tervalo::lotsize::registerLotSizeWindows(t.ctx);
         for (const char* name : {"frmPurchaseNS", "frmPurchaseSA", "frmManufNS"})
@@ -139,8 +132,7 @@ private slots:
         delete w;
     }
 
-    void handlerShowsTheDescriptionWithExclamation()
-    {
+    void handlerShowsTheDescriptionWithExclamation() {
         WindowTestContext t(false);
         ManufSaWindow w(t.ctx);
         button(w, "cmdExample")->click();

@@ -20,20 +20,18 @@
 using tervalo::data::Eoq1Repository;
 using tervalo::lotsize::PurchaseNsWindow;
 using tervalo::platform::MsgIcon;
-using tervalo::test::WindowTestContext;
 using tervalo::test::box;
 using tervalo::test::button;
 using tervalo::test::checked;
 using tervalo::test::costColumn;
+using tervalo::test::WindowTestContext;
 
 namespace {
 
 const QString kCaption = QStringLiteral("Purchasing Model: No Shortages");
 
-
 void fill(QWidget& w, const QString& item, const QString& demand, const QString& price, const QString& holding,
-          const QString& ordering)
-{
+          const QString& ordering) {
     box(w, "txtItem")->setText(item);
     box(w, "txtDemand")->setText(demand);
     box(w, "txtPrice")->setText(price);
@@ -44,8 +42,7 @@ void fill(QWidget& w, const QString& item, const QString& demand, const QString&
 // Two button arrays on two tabs, as the main window's left panel has them.
 class FakePanel : public tervalo::widgets::LauncherPanel {
 public:
-    FakePanel()
-    {
+    FakePanel() {
         for (int i = 0; i < 4; ++i) {
             first.append(new QPushButton);
             other.append(new QPushButton);
@@ -53,11 +50,12 @@ public:
     }
     ~FakePanel() override { qDeleteAll(first + other); }
     int currentTab() const override { return tab; }
-    QWidget* button(const QString& array, int index) const override
-    {
+    QWidget* button(const QString& array, int index) const override {
         return (array == "Command2" ? first : other).value(index);
     }
-    QColor colour(const QString& array, int index) const { return button(array, index)->palette().color(QPalette::Button); }
+    QColor colour(const QString& array, int index) const {
+        return button(array, index)->palette().color(QPalette::Button);
+    }
     int tab = 0;
     QList<QPushButton*> first, other;
 };
@@ -68,8 +66,7 @@ class PurchaseNsWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void workedExampleShowsPolicyCostsAndSavesOneRow()
-    {
+    void workedExampleShowsPolicyCostsAndSavesOneRow() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
         const int before = t.rowCount("EOQ1");
@@ -105,8 +102,7 @@ private slots:
         QVERIFY(!row->tShortageCost);
     }
 
-    void inputChecksInOrder_data()
-    {
+    void inputChecksInOrder_data() {
         QTest::addColumn<int>("emptied");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("icon");
@@ -118,8 +114,7 @@ private slots:
         QTest::newRow("ordering") << 4 << "Please enter Ordering Cost." << int(MsgIcon::Information)
                                   << "txtOrderingCost";
     }
-    void inputChecksInOrder()
-    {
+    void inputChecksInOrder() {
         QFETCH(int, emptied);
         QFETCH(QString, message);
         QFETCH(int, icon);
@@ -144,8 +139,7 @@ private slots:
         QVERIFY(box(w, "txtOrderQuantity")->text().isEmpty());
     }
 
-    void zeroAndNegativeInputsPassTheChecks()
-    {
+    void zeroAndNegativeInputsPassTheChecks() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
         fill(w, "   ", "8", "0", "1.173", "130");
@@ -155,8 +149,7 @@ private slots:
         QCOMPARE(w.costTable()->cell(1, 1), QString(".00"));
     }
 
-    void calculatorFaultShowsOneMessageAndNothingElse()
-    {
+    void calculatorFaultShowsOneMessageAndNothingElse() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
         const int before = t.rowCount("EOQ1");
@@ -173,8 +166,7 @@ private slots:
         QVERIFY(!button(w, "cmdPrint")->isEnabled());
     }
 
-    void faultAfterAGoodCalculationNeitherShowsNorSavesTheOldResults()
-    {
+    void faultAfterAGoodCalculationNeitherShowsNorSavesTheOldResults() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
         button(w, "cmdExample")->click();
@@ -190,8 +182,7 @@ private slots:
         QVERIFY(!button(w, "cmdDiscount")->isEnabled());
     }
 
-    void itemWithApostropheIsSavedPrintedAndFound()
-    {
+    void itemWithApostropheIsSavedPrintedAndFound() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
         fill(w, "O'Brien's paper", "8", "25", "1.173", "130");
@@ -207,8 +198,7 @@ private slots:
         QCOMPARE(t.reports.requests.first().day, t.clock.today());
     }
 
-    void largeDemandGivesAnOrdinaryQuantity()
-    {
+    void largeDemandGivesAnOrdinaryQuantity() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
         fill(w, "Bolts", "1000000", "2", "0.1", "500");
@@ -218,8 +208,7 @@ private slots:
         QCOMPARE(box(w, "txtOrderInterval")->text(), QString(" 36"));  // 36.5 days, half to even
     }
 
-    void failedSaveShowsTheErrorAndForgetsTheRow()
-    {
+    void failedSaveShowsTheErrorAndForgetsTheRow() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
         button(w, "cmdExample")->click();
@@ -235,8 +224,7 @@ private slots:
         QCOMPARE(box(w, "txtOrderQuantity")->text(), QString(" 42"));
     }
 
-    void printNeedsItemAndQuantity()
-    {
+    void printNeedsItemAndQuantity() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
         QVERIFY(!button(w, "cmdPrint")->isEnabled());
@@ -249,8 +237,7 @@ private slots:
         QCOMPARE(t.reports.requests.size(), 1);
     }
 
-    void clearEmptiesBoxesAndDisablesPrintAndDiscount()
-    {
+    void clearEmptiesBoxesAndDisablesPrintAndDiscount() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
         button(w, "cmdExample")->click();
@@ -270,8 +257,7 @@ private slots:
         QVERIFY(w.logId().isEmpty());
     }
 
-    void timeUnitClickUpdatesEveryUnitLabel()
-    {
+    void timeUnitClickUpdatesEveryUnitLabel() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
         w.show();
@@ -283,8 +269,7 @@ private slots:
         QVERIFY(!w.findChild<QLabel*>("lblTimePeriod_3"));
     }
 
-    void formCaptionsAndBuddies()
-    {
+    void formCaptionsAndBuddies() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
         QCOMPARE(w.objectName(), QString("frmPurchaseNS"));
@@ -310,8 +295,7 @@ private slots:
         QVERIFY(w.findChild<QWidget*>("fraDiscount")->isHidden());
     }
 
-    void nonNumberBlocksCalculateButNotClear()
-    {
+    void nonNumberBlocksCalculateButNotClear() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
         w.show();
@@ -329,8 +313,7 @@ private slots:
         QVERIFY(box(w, "txtDemand")->text().isEmpty());
     }
 
-    void enterInTheLastBoxReachesCalculate()
-    {
+    void enterInTheLastBoxReachesCalculate() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
         w.show();
@@ -340,8 +323,7 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(button(w, "cmdCalculate")));
     }
 
-    void launcherButtonFollowsActivation()
-    {
+    void launcherButtonFollowsActivation() {
         WindowTestContext t;
         FakePanel panel;
         t.ctx.panel = &panel;

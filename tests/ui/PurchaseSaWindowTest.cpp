@@ -21,23 +21,20 @@
 using tervalo::data::Eoq1Repository;
 using tervalo::lotsize::PurchaseSaWindow;
 using tervalo::platform::MsgIcon;
-using tervalo::test::WindowTestContext;
 using tervalo::test::box;
 using tervalo::test::button;
 using tervalo::test::checked;
 using tervalo::test::costColumn;
+using tervalo::test::WindowTestContext;
 
 namespace {
 
 class OneButtonPerTab : public tervalo::widgets::LauncherPanel {
 public:
     int currentTab() const override { return tab; }
-    QWidget* button(const QString& array, int index) const override
-    {
-        if (array == "Command2" && index == 2)
-            return const_cast<QPushButton*>(&firstTab);
-        if (array == "Command1" && index == 1)
-            return const_cast<QPushButton*>(&otherTab);
+    QWidget* button(const QString& array, int index) const override {
+        if (array == "Command2" && index == 2) return const_cast<QPushButton*>(&firstTab);
+        if (array == "Command1" && index == 1) return const_cast<QPushButton*>(&otherTab);
         return nullptr;
     }
     int tab = 0;
@@ -49,8 +46,7 @@ QColor toolTipColour() { return QApplication::palette().color(QPalette::ToolTipB
 
 // The window and a plain child inside a main window's MDI area, shown.
 struct MainWindowWithChildren {
-    explicit MainWindowWithChildren(tervalo::widgets::AppContext& ctx)
-    {
+    explicit MainWindowWithChildren(tervalo::widgets::AppContext& ctx) {
         main.setCentralWidget(area);
         window = new PurchaseSaWindow(ctx);
         sub = area->addSubWindow(window);
@@ -70,8 +66,7 @@ class PurchaseSaWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void workedExampleShowsPolicyWithShortageAndSavesModelTwo()
-    {
+    void workedExampleShowsPolicyWithShortageAndSavesModelTwo() {
         WindowTestContext t;
         PurchaseSaWindow w(t.ctx);
         const int before = t.rowCount("EOQ1");
@@ -96,20 +91,24 @@ private slots:
         QCOMPARE(row->orderQty, QString(" 44"));
     }
 
-    void sixChecksWithTheirTitles_data()
-    {
+    void sixChecksWithTheirTitles_data() {
         QTest::addColumn<int>("failing");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("title");
-        QTest::newRow("item") << 0 << "Please enter a name for this item." << "Error Message";
-        QTest::newRow("demand") << 1 << "Please enter a Demand." << "Error Message.";
-        QTest::newRow("price") << 2 << "Please enter Price." << "Error Message";
-        QTest::newRow("holding") << 3 << "Please enter Holding Cost." << "Error Message.";
-        QTest::newRow("ordering") << 4 << "Please enter Ordering Cost." << "Error Message";
-        QTest::newRow("shortage") << 5 << "Please enter Shortage Cost." << "Error Message";
+        QTest::newRow("item") << 0 << "Please enter a name for this item."
+                              << "Error Message";
+        QTest::newRow("demand") << 1 << "Please enter a Demand."
+                                << "Error Message.";
+        QTest::newRow("price") << 2 << "Please enter Price."
+                               << "Error Message";
+        QTest::newRow("holding") << 3 << "Please enter Holding Cost."
+                                 << "Error Message.";
+        QTest::newRow("ordering") << 4 << "Please enter Ordering Cost."
+                                  << "Error Message";
+        QTest::newRow("shortage") << 5 << "Please enter Shortage Cost."
+                                  << "Error Message";
     }
-    void sixChecksWithTheirTitles()
-    {
+    void sixChecksWithTheirTitles() {
         QFETCH(int, failing);
         QFETCH(QString, message);
         QFETCH(QString, title);
@@ -125,8 +124,7 @@ private slots:
         QVERIFY(box(w, "txtOrderQuantity")->text().isEmpty());
     }
 
-    void runSelectsTheWizardsTimeUnit()
-    {
+    void runSelectsTheWizardsTimeUnit() {
         WindowTestContext t;
         PurchaseSaWindow w(t.ctx);
         w.run("Paper", "8", "25", "1.173", "130", "15", QString("week"));
@@ -141,8 +139,7 @@ private slots:
         QVERIFY(checked(w, 1));
     }
 
-    void runWithoutTimeUnitComputesInYears()
-    {
+    void runWithoutTimeUnitComputesInYears() {
         WindowTestContext t;
         PurchaseSaWindow w(t.ctx);
         w.run("Paper", "416", "25", "61", "130", "780");
@@ -153,8 +150,7 @@ private slots:
     }
 
     // Without a time unit the window computes with the option it shows.
-    void runWithoutTimeUnitKeepsTheShownOption()
-    {
+    void runWithoutTimeUnitKeepsTheShownOption() {
         WindowTestContext t;
         PurchaseSaWindow w(t.ctx);
         w.findChild<QRadioButton*>("optTime_2")->click();
@@ -164,8 +160,7 @@ private slots:
         QCOMPARE(Eoq1Repository(t.cnn).byLogId(w.logId())->timeUnit, QString("Week"));
     }
 
-    void errorsNameTheHandlerWithoutSub()
-    {
+    void errorsNameTheHandlerWithoutSub() {
         WindowTestContext t(false);
         PurchaseSaWindow w(t.ctx);
         button(w, "cmdExample")->click();
@@ -177,8 +172,7 @@ private slots:
         QVERIFY(w.logId().isEmpty());
     }
 
-    void zeroShortageCostIsTheCalculatorsFault()
-    {
+    void zeroShortageCostIsTheCalculatorsFault() {
         WindowTestContext t;
         PurchaseSaWindow w(t.ctx);
         const int before = t.rowCount("EOQ1");
@@ -189,8 +183,7 @@ private slots:
         QCOMPARE(t.rowCount("EOQ1"), before);
     }
 
-    void clearKeepsTheChartAndEmptiesTheRest()
-    {
+    void clearKeepsTheChartAndEmptiesTheRest() {
         WindowTestContext t;
         PurchaseSaWindow w(t.ctx);
         button(w, "cmdExample")->click();
@@ -205,8 +198,7 @@ private slots:
         QCOMPARE(button(w, "cmdClear")->text(), QString("C&lear"));
     }
 
-    void everyUnitLabelFollowsTheOption()
-    {
+    void everyUnitLabelFollowsTheOption() {
         WindowTestContext t;
         PurchaseSaWindow w(t.ctx);
         w.findChild<QRadioButton*>("optTime_2")->click();
@@ -219,8 +211,7 @@ private slots:
             "$1.10+$(25)(0.15/365)7=$1.173/week. "));
     }
 
-    void enterInTheShortageBoxReachesCalculate()
-    {
+    void enterInTheShortageBoxReachesCalculate() {
         WindowTestContext t;
         PurchaseSaWindow w(t.ctx);
         w.show();
@@ -233,8 +224,7 @@ private slots:
 
     // Activated while the panel shows its first tab, then left after a switch to
     // the other tab: the first tab's button keeps its colour.
-    void launcherColourFollowsTheTabShownAtEachEvent()
-    {
+    void launcherColourFollowsTheTabShownAtEachEvent() {
         WindowTestContext t;
         OneButtonPerTab panel;
         t.ctx.panel = &panel;
@@ -257,8 +247,7 @@ private slots:
     // Inside the main window only the active child's button is coloured: the
     // main window losing and regaining the focus (a message box, another
     // program) neither resets it nor colours the buttons of the other children.
-    void onlyTheActiveChildIsColouredWhenTheMainWindowComesBack()
-    {
+    void onlyTheActiveChildIsColouredWhenTheMainWindowComesBack() {
         WindowTestContext t;
         OneButtonPerTab panel;
         t.ctx.panel = &panel;

@@ -61,7 +61,8 @@ private slots:
         QCOMPARE(StringTable::text(1074), std::optional<QString>("Warning: ..."));
         QCOMPARE(StringTable::text(1078), std::optional<QString>("Back"));
         QCOMPARE(StringTable::text(1084), std::optional<QString>("&Address:"));
-        for (int id = 1050; id <= 1057; ++id) QVERIFY(!StringTable::text(id).value_or("").isEmpty());
+        for (int id = 1050; id <= 1057; ++id)
+            QVERIFY(!StringTable::text(id).value_or("").isEmpty());
         QVERIFY(!StringTable::text(1071).value_or("").isEmpty());
         QVERIFY(!StringTable::text(999));
         QVERIFY(!StringTable::text(1085));
@@ -263,7 +264,8 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!wizard && !step2 && !step3);
         QVERIFY(demand);
-        for (const char* name : {"frmWizard", "frmW1", "frmW2", "frmW3"}) QVERIFY(!registry.existing(name));
+        for (const char* name : {"frmWizard", "frmW1", "frmW2", "frmW3"})
+            QVERIFY(!registry.existing(name));
         QCOMPARE(area.subWindowList().size(), 1);
         made = 0;
         registry.instance("frmW2");
@@ -281,9 +283,11 @@ private slots:
         shell::MainWindow main(ctx);
         ctx.mainWindow = &main;
         shell::EnableDataMenus(ctx, false);
-        for (const char* name : {"mnuFind", "mnuImport", "mnuAnalyze"}) QVERIFY(!main.menuAction(name)->isEnabled());
+        for (const char* name : {"mnuFind", "mnuImport", "mnuAnalyze"})
+            QVERIFY(!main.menuAction(name)->isEnabled());
         shell::EnableDataMenus(ctx, true);
-        for (const char* name : {"mnuFind", "mnuImport", "mnuAnalyze"}) QVERIFY(main.menuAction(name)->isEnabled());
+        for (const char* name : {"mnuFind", "mnuImport", "mnuAnalyze"})
+            QVERIFY(main.menuAction(name)->isEnabled());
     }
 };
 

@@ -18,8 +18,8 @@
 #include "support/TestEnvironment.h"
 
 using namespace tervalo;
-using platform::MsgIcon;
 using data::ConnectionString;
+using platform::MsgIcon;
 using shell::StartUp;
 
 namespace {

@@ -24,9 +24,7 @@ namespace {
 class ScriptedSaveWindow : public TextReportWindow {
 public:
     ScriptedSaveWindow(RecordingNotifier* notifier, QString path)
-        : TextReportWindow("Report - Tervalo", notifier), m_path(std::move(path))
-    {
-    }
+        : TextReportWindow("Report - Tervalo", notifier), m_path(std::move(path)) {}
 
 protected:
     QString askSavePath() override { return m_path; }
@@ -43,26 +41,22 @@ class TextReportWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
+    void cleanup() {
         QList<QPointer<QWidget>> windows;
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (qobject_cast<TextReportWindow*>(window))
-                windows << window;
+            if (qobject_cast<TextReportWindow*>(window)) windows << window;
         qDeleteAll(windows);
     }
 
     // --- the pieces
-    void keyNamesAndLiteralCharacters()
-    {
+    void keyNamesAndLiteralCharacters() {
         TextReportWindow window("Report - Tervalo");
         for (const char* piece : {"Item:", "{TAB}", "{TAB}", "Paper (A4) +50% {x}", "{ENTER}"})
             window.type(piece);
         QCOMPARE(window.text(), QString("Item:\t\tPaper (A4) +50% {x}\n"));
     }
 
-    void bothSpellingsOfEnterBreakTheLine()
-    {
+    void bothSpellingsOfEnterBreakTheLine() {
         TextReportWindow window("Report - Tervalo");
         for (const char* piece : {"a", "{ENTER}", "b", "{Enter}", "{ENTER}", "c"})
             window.type(piece);
@@ -70,16 +64,14 @@ private slots:
         QCOMPARE(window.editor()->document()->blockCount(), 4);
     }
 
-    void everyOtherPieceIsText()
-    {
+    void everyOtherPieceIsText() {
         TextReportWindow window("Report - Tervalo");
         for (const char* piece : {"{tab}", "{ENTER 2}", "^a~%b+[c]", "", "{TAB}x"})
             window.type(piece);
         QCOMPARE(window.text(), QString("{tab}{ENTER 2}^a~%b+[c]{TAB}x"));
     }
 
-    void piecesGoToTheEndWhereverTheCursorIs()
-    {
+    void piecesGoToTheEndWhereverTheCursorIs() {
         TextReportWindow window("Report - Tervalo");
         window.type("Inventory Management Report");
         window.type("{ENTER}");
@@ -90,8 +82,7 @@ private slots:
         QCOMPARE(window.text(), QString("Inventory Management Report\nObjective"));
     }
 
-    void userMayEditTheText()
-    {
+    void userMayEditTheText() {
         TextReportWindow window("Report - Tervalo");
         window.type("Input");
         QVERIFY(!window.editor()->isReadOnly());
@@ -100,8 +91,7 @@ private slots:
     }
 
     // --- the service
-    void eachStartOpensItsOwnWindow()
-    {
+    void eachStartOpensItsOwnWindow() {
         PlainTextReportService service;
         auto* first = service.start("Incremental Discount");
         auto* second = service.start("Incremental Discount");
@@ -117,12 +107,10 @@ private slots:
         QVERIFY(window->isWindow());
         QVERIFY(!window->parentWidget());
         QCOMPARE(window->windowTitle(), QString("Incremental Discount - Tervalo"));
-        QCOMPARE(dynamic_cast<TextReportWindow*>(service.start(QString()))->windowTitle(),
-                 QString("Report - Tervalo"));
+        QCOMPARE(dynamic_cast<TextReportWindow*>(service.start(QString()))->windowTitle(), QString("Report - Tervalo"));
     }
 
-    void closedWindowDeletesItself()
-    {
+    void closedWindowDeletesItself() {
         PlainTextReportService service;
         QPointer<TextReportWindow> window = dynamic_cast<TextReportWindow*>(service.start("Report"));
         QVERIFY(window->close());
@@ -130,8 +118,7 @@ private slots:
     }
 
     // --- saving
-    void saveWritesTheTextAsUtf8()
-    {
+    void saveWritesTheTextAsUtf8() {
         QTemporaryDir dir;
         const QString path = dir.filePath("report.txt");
         RecordingNotifier notifier;
@@ -148,8 +135,7 @@ private slots:
     }
 
     // --- closing
-    void closingAnUnsavedReportAsksFirst()
-    {
+    void closingAnUnsavedReportAsksFirst() {
         RecordingNotifier notifier;
         ScriptedSaveWindow window(&notifier, QString());
         window.show();
@@ -172,8 +158,7 @@ private slots:
         QCOMPARE(notifier.messages.size(), 3);
     }
 
-    void answeringYesSavesAndCloses()
-    {
+    void answeringYesSavesAndCloses() {
         QTemporaryDir dir;
         const QString path = dir.filePath("report.txt");
         RecordingNotifier notifier;
@@ -188,8 +173,7 @@ private slots:
         QCOMPARE(file.readAll(), QByteArray("Item:\tPaper"));
     }
 
-    void savedOrEmptyReportClosesWithoutAsking()
-    {
+    void savedOrEmptyReportClosesWithoutAsking() {
         QTemporaryDir dir;
         RecordingNotifier notifier;
         ScriptedSaveWindow empty(&notifier, QString());
@@ -204,8 +188,7 @@ private slots:
         QVERIFY(notifier.messages.isEmpty());
     }
 
-    void failedSaveIsReported()
-    {
+    void failedSaveIsReported() {
         QTemporaryDir dir;
         RecordingNotifier notifier;
         TextReportWindow window("Report - Tervalo", &notifier);

@@ -42,7 +42,7 @@ std::string decisionText(const DiscountOfferInputs& in, const DiscountOfferResul
 }  // namespace
 
 std::optional<CheckMessage> checkDiscountOffer(OfferWindow window, std::string_view rateText,
-                                              std::string_view quantityText) {
+                                               std::string_view quantityText) {
     const bool shortages = window == OfferWindow::ShortagesAllowed;
     if (rateText.empty()) {
         if (shortages) {
@@ -57,9 +57,9 @@ std::optional<CheckMessage> checkDiscountOffer(OfferWindow window, std::string_v
     if (x < 1 || x >= 100) {
         // Someone who typed 0.05 for 5 % is told to type 5.
         const std::string suggestion = textWithLeadingBlank(ck::mul(x, 100.0));
-        return CheckMessage{"The rate you entered is not valid. If you want to enter " + suggestion +
-                               "%. Just enter " + suggestion + ".",
-                           "", MessageIcon::Information, "txtDiscRate"};
+        return CheckMessage{"The rate you entered is not valid. If you want to enter " + suggestion + "%. Just enter " +
+                                suggestion + ".",
+                            "", MessageIcon::Information, "txtDiscRate"};
     }
     if (quantityText.empty()) {
         if (shortages) {
@@ -80,11 +80,10 @@ DiscountOfferResult evaluateDiscountOffer(const DiscountOfferInputs& in) {
     out.orderingCost = ck::div(ck::mul(in.orderingCost, in.demand), qd);
     if (in.window == OfferWindow::ShortagesAllowed) {
         const double s = in.allowedShortage;
-        out.holdingCost =
-            ck::div(ck::div(ck::mul(ck::pow(ck::sub(qd, s), 2.0), out.scaledHoldingCost), 2.0), qd);
+        out.holdingCost = ck::div(ck::div(ck::mul(ck::pow(ck::sub(qd, s), 2.0), out.scaledHoldingCost), 2.0), qd);
         out.shortageCost = ck::div(ck::div(ck::mul(in.shortageCost, ck::pow(s, 2.0)), 2.0), qd);
-        out.totalCost = ck::add(ck::add(ck::add(out.orderingCost, out.purchaseCost), out.holdingCost),
-                                out.shortageCost);
+        out.totalCost =
+            ck::add(ck::add(ck::add(out.orderingCost, out.purchaseCost), out.holdingCost), out.shortageCost);
     } else {
         out.holdingCost = ck::div(ck::mul(out.scaledHoldingCost, qd), 2.0);
         out.totalCost = ck::add(ck::add(out.orderingCost, out.purchaseCost), out.holdingCost);

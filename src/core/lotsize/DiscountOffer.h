@@ -19,7 +19,7 @@ enum class OfferWindow { NoShortages, ShortagesAllowed };
 // "0" is refused as text, so "0.0" or "00" reach the range check. The range
 // check may raise Overflow for an absurdly large rate.
 std::optional<CheckMessage> checkDiscountOffer(OfferWindow window, std::string_view rateText,
-                                              std::string_view quantityText);
+                                               std::string_view quantityText);
 
 struct DiscountOfferInputs {
     OfferWindow window = OfferWindow::NoShortages;

@@ -40,9 +40,7 @@ bool Eoq::run() {
     return true;
 }
 
-double Eoq::productionShare() const {
-    return ck::sub(1.0, ck::div(m_demand, m_productionRate));
-}
+double Eoq::productionShare() const { return ck::sub(1.0, ck::div(m_demand, m_productionRate)); }
 
 namespace {
 
@@ -66,8 +64,7 @@ double Eoq::sumOfThreeParts() const {
 
 void Eoq::runPurchasing() {
     const double h = m_holdingCost;
-    m_optimumOrderOrProductionQuantity =
-        ck::sqrt(ck::div(twiceOrderingTimesDemand(m_oderOrSetupCost, m_demand), h));
+    m_optimumOrderOrProductionQuantity = ck::sqrt(ck::div(twiceOrderingTimesDemand(m_oderOrSetupCost, m_demand), h));
     assignCycleAndFixedCosts();
     m_periodHoldingCost = ck::mul(ck::mul(h, 0.5), m_optimumOrderOrProductionQuantity);
     m_totalPeriodCost = sumOfThreeParts();
@@ -91,12 +88,11 @@ void Eoq::runPurchasingWithShortages() {
 
 void Eoq::runProduction() {
     const double h = m_holdingCost;
-    m_optimumOrderOrProductionQuantity = ck::sqrt(
-        ck::div(twiceOrderingTimesDemand(m_oderOrSetupCost, m_demand), ck::mul(productionShare(), h)));
+    m_optimumOrderOrProductionQuantity =
+        ck::sqrt(ck::div(twiceOrderingTimesDemand(m_oderOrSetupCost, m_demand), ck::mul(productionShare(), h)));
     m_maxInventory = ck::mul(productionShare(), m_optimumOrderOrProductionQuantity);
     assignCycleAndFixedCosts();
-    m_periodHoldingCost =
-        ck::mul(productionShare(), ck::mul(ck::mul(h, 0.5), m_optimumOrderOrProductionQuantity));
+    m_periodHoldingCost = ck::mul(productionShare(), ck::mul(ck::mul(h, 0.5), m_optimumOrderOrProductionQuantity));
     m_totalPeriodCost = sumOfThreeParts();
 }
 
@@ -104,22 +100,19 @@ void Eoq::runProductionWithShortages() {
     const double h = m_holdingCost;
     const double p = m_shortageCost;
     const double a = ck::sqrt(ck::div(ck::add(h, p), p));
-    m_optimumOrderOrProductionQuantity =
-        ck::mul(ck::sqrt(ck::div(twiceOrderingTimesDemand(m_oderOrSetupCost, m_demand),
-                                 ck::mul(productionShare(), h))),
-                a);
+    m_optimumOrderOrProductionQuantity = ck::mul(
+        ck::sqrt(ck::div(twiceOrderingTimesDemand(m_oderOrSetupCost, m_demand), ck::mul(productionShare(), h))), a);
     const double b = ck::sqrt(productionShare());
     const double c2 = ck::sqrt(ck::div(h, ck::add(h, p)));
     m_allowedShortage =
         ck::mul(ck::mul(ck::sqrt(ck::div(twiceOrderingTimesDemand(m_oderOrSetupCost, m_demand), p)), b), c2);
-    m_maxInventory =
-        ck::sub(ck::mul(productionShare(), m_optimumOrderOrProductionQuantity), m_allowedShortage);
+    m_maxInventory = ck::sub(ck::mul(productionShare(), m_optimumOrderOrProductionQuantity), m_allowedShortage);
     assignCycleAndFixedCosts();
     const double q = m_optimumOrderOrProductionQuantity;
     const double s = m_allowedShortage;
-    m_periodHoldingCost = ck::div(
-        ck::mul(ck::pow(ck::sub(ck::mul(productionShare(), q), s), 2.0), ck::div(ck::mul(h, 0.5), q)),
-        productionShare());
+    m_periodHoldingCost =
+        ck::div(ck::mul(ck::pow(ck::sub(ck::mul(productionShare(), q), s), 2.0), ck::div(ck::mul(h, 0.5), q)),
+                productionShare());
     m_periodShortageCost = ck::div(ck::div(ck::mul(ck::mul(ck::mul(p, 0.5), s), s), q), productionShare());
     m_totalPeriodCost = ck::add(sumOfThreeParts(), m_periodShortageCost);
 }

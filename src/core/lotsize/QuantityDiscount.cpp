@@ -18,9 +18,9 @@ const char* const QuantityDiscount::kRejectConclusion =
 namespace {
 
 enum class CheckKind {
-    NotEmpty,      // fails on the empty text only
-    Number,        // fails when empty or not a number
-    PriceAbove,    // fails when the price's leading number is not above the discount price's
+    NotEmpty,    // fails on the empty text only
+    Number,      // fails when empty or not a number
+    PriceAbove,  // fails when the price's leading number is not above the discount price's
 };
 
 struct InputCheck {
@@ -38,30 +38,47 @@ constexpr InputCheck kDemand{CheckKind::Number, &Texts::demand, "txtDemand", "Pl
 constexpr InputCheck kOrdering{CheckKind::Number, &Texts::orderingCost, "txtOrderingCost",
                                "Please enter Ordering Cost.", false};
 constexpr InputCheck kPrice{CheckKind::Number, &Texts::price, "txtPrice", "Please enter Price.", false};
-constexpr InputCheck kBreakPoint{CheckKind::Number, &Texts::breakPoint, "txtBreakPoint",
-                                 "Please enter Break Point.", false};
+constexpr InputCheck kBreakPoint{CheckKind::Number, &Texts::breakPoint, "txtBreakPoint", "Please enter Break Point.",
+                                 false};
 constexpr InputCheck kDiscountPrice{CheckKind::Number, &Texts::discountPrice, "txtPrice1",
                                     "Please enter Discount Price.", true};
 constexpr InputCheck kPriceAbove{CheckKind::PriceAbove, &Texts::discountPrice, "txtPrice1",
                                  "The Discount Price cannnot be larger or equal to the Price.", true};
-constexpr InputCheck kHolding{CheckKind::Number, &Texts::holdingCost, "txtHoldingCost",
-                              "Please enter Holding Cost.", false};
+constexpr InputCheck kHolding{CheckKind::Number, &Texts::holdingCost, "txtHoldingCost", "Please enter Holding Cost.",
+                              false};
 
 // The incremental window asks for the "Intertest rate", as it always has.
 constexpr std::array<InputCheck, 9> kIncrementalChecks{
-    kItem, kDemand, kOrdering, kPrice, kBreakPoint, kDiscountPrice, kPriceAbove, kHolding,
+    kItem,
+    kDemand,
+    kOrdering,
+    kPrice,
+    kBreakPoint,
+    kDiscountPrice,
+    kPriceAbove,
+    kHolding,
     InputCheck{CheckKind::Number, &Texts::interest, "txtInterest", "Please enter Intertest rate.", false}};
 
 constexpr std::array<InputCheck, 9> kAllUnitsChecks{
-    kItem, kDemand, kOrdering, kDiscountPrice, kPriceAbove, kBreakPoint, kPrice, kHolding,
+    kItem,
+    kDemand,
+    kOrdering,
+    kDiscountPrice,
+    kPriceAbove,
+    kBreakPoint,
+    kPrice,
+    kHolding,
     InputCheck{CheckKind::Number, &Texts::interest, "txtInterest", "Please enter Interest rate.", false}};
 
 bool fails(const InputCheck& check, const Texts& texts) {
     const std::string& text = texts.*check.box;
     switch (check.kind) {
-    case CheckKind::NotEmpty: return text.empty();
-    case CheckKind::Number: return !isNumber(text);
-    case CheckKind::PriceAbove: return leadingNumber(texts.price) <= leadingNumber(text);
+        case CheckKind::NotEmpty:
+            return text.empty();
+        case CheckKind::Number:
+            return !isNumber(text);
+        case CheckKind::PriceAbove:
+            return leadingNumber(texts.price) <= leadingNumber(text);
     }
     return false;
 }
@@ -139,8 +156,8 @@ void QuantityDiscount::recostAtBreakPoint(double breakPoint) {
     d.setPeriodPuchaseOrProductionCost(ck::mul(d.demand(), d.purchaseOrProductionCost()));
     d.setPeriodOrderingOrProductionCost(ck::div(d.oderOrSetupCost(), d.orderingCycle()));
     d.setPeriodHoldingCost(ck::div(ck::mul(d.optimumOrderOrProductionQuantity(), d.holdingCost()), 2.0));
-    d.setTotalPeriodCost(ck::add(ck::add(d.periodOrderingOrProductionCost(), d.periodPuchaseOrProductionCost()),
-                                 d.periodHoldingCost()));
+    d.setTotalPeriodCost(
+        ck::add(ck::add(d.periodOrderingOrProductionCost(), d.periodPuchaseOrProductionCost()), d.periodHoldingCost()));
 }
 
 std::optional<QuantityDiscountResult> QuantityDiscount::calculate(const QuantityDiscountInputs& in) {

@@ -13,8 +13,8 @@
 #include <optional>
 #include <string>
 
-#include "core/lotsize/Eoq.h"
 #include "core/lotsize/CheckMessage.h"
+#include "core/lotsize/Eoq.h"
 #include "core/lotsize/TimeUnit.h"
 
 namespace tervalo::core::lotsize {
@@ -37,12 +37,12 @@ struct QuantityDiscountTexts {
 std::optional<CheckMessage> checkQuantityDiscountInputs(DiscountKind kind, const QuantityDiscountTexts& texts);
 
 struct QuantityDiscountInputs {
-    double demand = 0;         // D
-    double price = 0;          // c0
-    double discountPrice = 0;  // c1
-    double breakPoint = 0;     // BP
-    double orderingCost = 0;   // K
-    double holdingCost = 0;    // h, handling only
+    double demand = 0;           // D
+    double price = 0;            // c0
+    double discountPrice = 0;    // c1
+    double breakPoint = 0;       // BP
+    double orderingCost = 0;     // K
+    double holdingCost = 0;      // h, handling only
     double interestPercent = 0;  // i
     TimeUnit timeUnit = TimeUnit::Year;
 

@@ -10,9 +10,12 @@ enum class TimeUnit { Year, Month, Week };
 // "Year", "Month", "Week": the option captions and the stored TimeUnit column.
 constexpr std::string_view timeUnitText(TimeUnit unit) {
     switch (unit) {
-    case TimeUnit::Month: return "Month";
-    case TimeUnit::Week: return "Week";
-    case TimeUnit::Year: break;
+        case TimeUnit::Month:
+            return "Month";
+        case TimeUnit::Week:
+            return "Week";
+        case TimeUnit::Year:
+            break;
     }
     return "Year";
 }
@@ -20,9 +23,12 @@ constexpr std::string_view timeUnitText(TimeUnit unit) {
 // Days per unit when an ordering cycle is turned into an interval in days.
 constexpr int daysPerUnit(TimeUnit unit) {
     switch (unit) {
-    case TimeUnit::Month: return 30;
-    case TimeUnit::Week: return 7;
-    case TimeUnit::Year: break;
+        case TimeUnit::Month:
+            return 30;
+        case TimeUnit::Week:
+            return 7;
+        case TimeUnit::Year:
+            break;
     }
     return 365;
 }
