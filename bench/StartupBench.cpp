@@ -13,10 +13,11 @@
 #include <cstdlib>
 #include <memory>
 
-#include "platform/Clock.h"
-#include "platform/RecordingNotifier.h"
+#include "app/WindowCatalog.h"
 #include "platform/SettingsStore.h"
 #include "shell/StartUp.h"
+#include "support/FakeClock.h"
+#include "support/RecordingNotifier.h"
 
 using namespace tervalo;
 
@@ -38,11 +39,11 @@ QString programFolder() {
 
 void BM_StartUp(benchmark::State& state) {
     platform::SettingsStore settings;
-    platform::RecordingNotifier notifier;
-    platform::FakeClock clock;
+    test::RecordingNotifier notifier;
+    test::FakeClock clock;
     const QString folder = programFolder();
     for (auto _ : state) {
-        auto startUp = std::make_unique<shell::StartUp>(settings, notifier, clock, folder);
+        auto startUp = std::make_unique<shell::StartUp>(settings, notifier, clock, folder, app::registerWindows);
         benchmark::DoNotOptimize(startUp->run());
         state.PauseTiming();
         startUp.reset();

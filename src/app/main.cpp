@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/WindowCatalog.h"
 #include "platform/Clock.h"
 #include "platform/EoqReportPreviewService.h"
 #include "platform/MessageBoxNotifier.h"
@@ -29,7 +30,7 @@ int main(int argc, char** argv) {
     platform::MessageBoxNotifier notifier;
     platform::SettingsStore settings;
     platform::Clock clock;
-    shell::StartUp startUp(settings, notifier, clock);
+    shell::StartUp startUp(settings, notifier, clock, QString(), app::registerWindows);
     platform::PlainTextReportService textReports(&notifier);
     // The model windows print the rows they saved, so the query runs on the shared connection.
     platform::EoqReportPreviewService reports(startUp.connection(), &clock);

@@ -1,6 +1,6 @@
 #include "lotsize/DiscountFrame.h"
 
-#include "lotsize/InputCheckMessage.h"
+#include "widgets/InputCheckMessage.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -84,7 +84,7 @@ void DiscountFrame::evaluate() {
     const std::string rateText = m_rate->text().toStdString();
     const std::string quantityText = m_quantity->text().toStdString();
     if (const auto refusal = lot::checkDiscountOffer(m_texts.kind, rateText, quantityText)) {
-        showInputCheckMessage(window(), this, m_ctx.notifier, *refusal);
+        widgets::showInputCheckMessage(window(), this, m_ctx.notifier, *refusal);
         return;
     }
 

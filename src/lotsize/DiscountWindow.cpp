@@ -1,6 +1,6 @@
 #include "lotsize/DiscountWindow.h"
 
-#include "lotsize/InputCheckMessage.h"
+#include "widgets/InputCheckMessage.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -17,13 +17,13 @@
 #include "core/NumberText.h"
 #include "core/lotsize/LotSizeText.h"
 #include "lotsize/DiscountReport.h"
-#include "lotsize/TimeUnitOptions.h"
 #include "platform/TextReport.h"
 #include "widgets/AppContext.h"
 #include "widgets/CostTable.h"
 #include "widgets/FormBuilder.h"
 #include "widgets/GuardedHandler.h"
 #include "widgets/InputBoxes.h"
+#include "widgets/TimeUnitOptions.h"
 
 namespace tervalo::lotsize {
 
@@ -180,7 +180,7 @@ QGroupBox* DiscountWindow::buildInputs() {
 
     QGroupBox* timeScale = fb::frame(frame, QStringLiteral("Frame6"), QStringLiteral("Time scale"));
     new QHBoxLayout(timeScale);
-    m_optTime = fb::optionArray(timeScale, QStringLiteral("optTime"), timeUnitOptionCaptions(), &m_timeGroup);
+    m_optTime = fb::optionArray(timeScale, QStringLiteral("optTime"), widgets::timeUnitOptionCaptions(), &m_timeGroup);
     grid->addWidget(timeScale, 8, 0, 1, 3);
 
     auto* buttons = new QHBoxLayout;
@@ -304,8 +304,8 @@ core::lotsize::QuantityDiscountTexts DiscountWindow::inputTexts() const {
 // turns the comparison's "$/year" of a fresh window into "$/Year".
 void DiscountWindow::onOptTimeClicked(int index) {
     if (index < 0 || index > 2) return;
-    m_timeUnit = kTimeUnitOptions[index];
-    const QString unit = timeUnitCaption(m_timeUnit);
+    m_timeUnit = widgets::kTimeUnitOptions[index];
+    const QString unit = widgets::timeUnitCaption(m_timeUnit);
     for (QLabel* label : m_lblTimePeriod)
         label->setText(unit);
     setComparisonCell(2, 3, QStringLiteral("$/") + unit);
@@ -324,7 +324,7 @@ void DiscountWindow::onCmdCalculateClicked() {
 void DiscountWindow::calculate() {
     const core::lotsize::QuantityDiscountTexts texts = inputTexts();
     if (const auto failed = core::lotsize::checkQuantityDiscountInputs(m_description.kind, texts)) {
-        showInputCheckMessage(this, this, m_ctx.notifier, *failed);
+        widgets::showInputCheckMessage(this, this, m_ctx.notifier, *failed);
         return;
     }
     const auto result = m_discount.calculate(core::lotsize::QuantityDiscountInputs::fromTexts(texts, m_timeUnit));
@@ -413,7 +413,7 @@ void DiscountWindow::printReport() {
     v.orderQuantity = m_txtOrderQuantity->text();
     v.orderInterval = m_txtOrderInterval->text();
     v.chosenTotal = m_chosenTotal;
-    v.timeUnit = timeUnitCaption(m_timeUnit);
+    v.timeUnit = widgets::timeUnitCaption(m_timeUnit);
     DiscountReport::type(sink, DiscountReport::pieces(m_description, v));
 }
 

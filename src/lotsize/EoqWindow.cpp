@@ -15,8 +15,6 @@
 #include "core/RuntimeError.h"
 #include "core/lotsize/LotSizeText.h"
 #include "data/Eoq1Repository.h"
-#include "lotsize/LauncherHighlight.h"
-#include "lotsize/TimeUnitOptions.h"
 #include "platform/Clock.h"
 #include "platform/ReportService.h"
 #include "widgets/AppContext.h"
@@ -24,6 +22,8 @@
 #include "widgets/FormBuilder.h"
 #include "widgets/GuardedHandler.h"
 #include "widgets/InputBoxes.h"
+#include "widgets/LauncherHighlight.h"
+#include "widgets/TimeUnitOptions.h"
 
 namespace tervalo::lotsize {
 
@@ -49,7 +49,7 @@ constexpr int kBoxWidth = 120;
 
 int optionIndex(lot::TimeUnit unit) {
     for (int i = 0; i < 3; ++i) {
-        if (kTimeUnitOptions[i] == unit) return i;
+        if (widgets::kTimeUnitOptions[i] == unit) return i;
     }
     return 0;
 }
@@ -67,7 +67,8 @@ EoqWindow::EoqWindow(EoqWindowDescription description, widgets::AppContext& ctx,
         m_ctx.notifier->show(this, QString::fromStdString(fault), QString(), MsgIcon::None);
     });
 
-    m_unitLabels = fb::labelArray(this, QStringLiteral("lblTimePeriod"), d.timeUnitLabels, timeUnitCaption(m_timeUnit));
+    m_unitLabels =
+        fb::labelArray(this, QStringLiteral("lblTimePeriod"), d.timeUnitLabels, widgets::timeUnitCaption(m_timeUnit));
     m_example = fb::button(this, QStringLiteral("cmdExample"), d.exampleCaption);
     m_calculate = fb::button(this, QStringLiteral("cmdCalculate"), d.calculateCaption);
     m_clear = fb::button(this, QStringLiteral("cmdClear"), d.clearCaption);
@@ -108,7 +109,7 @@ EoqWindow::EoqWindow(EoqWindowDescription description, widgets::AppContext& ctx,
     selectTimeUnit(lot::TimeUnit::Year);
     m_print->setEnabled(d.printEnabledAtLoad);
     applyTabOrder();
-    if (d.launcher.any()) new LauncherHighlight(this, ctx.panel, d.launcher.firstTab, d.launcher.otherTabs);
+    if (d.launcher.any()) new widgets::LauncherHighlight(this, ctx.panel, d.launcher.firstTab, d.launcher.otherTabs);
 }
 
 EoqWindow::~EoqWindow() = default;
@@ -161,7 +162,8 @@ QGroupBox* EoqWindow::buildInputFrame() {
     }
 
     QGroupBox* timeScale = fb::frame(frame, QStringLiteral("Frame6"), QStringLiteral("Time scale"));
-    m_options = fb::optionArray(timeScale, QStringLiteral("optTime"), timeUnitOptionCaptions(), &m_optionGroup);
+    m_options =
+        fb::optionArray(timeScale, QStringLiteral("optTime"), widgets::timeUnitOptionCaptions(), &m_optionGroup);
     grid->addWidget(timeScale, 0, 2, int(d.inputs.size()), 1, Qt::AlignTop);
 
     auto* buttons = new QHBoxLayout;
@@ -263,7 +265,7 @@ void EoqWindow::onCmdDiscountClicked() {
     }
 }
 
-void EoqWindow::onOptTimeClicked(int index) { selectTimeUnit(kTimeUnitOptions[qBound(0, index, 2)]); }
+void EoqWindow::onOptTimeClicked(int index) { selectTimeUnit(widgets::kTimeUnitOptions[qBound(0, index, 2)]); }
 
 void EoqWindow::fillAndCalculate(const QList<std::pair<QString, QString>>& texts, std::optional<lot::TimeUnit> unit) {
     for (const auto& [name, value] : texts) {
@@ -387,7 +389,7 @@ void EoqWindow::selectTimeUnit(lot::TimeUnit unit) {
     m_timeUnit = unit;
     m_options.at(optionIndex(unit))->setChecked(true);
     for (QLabel* label : std::as_const(m_unitLabels))
-        label->setText(timeUnitCaption(unit));
+        label->setText(widgets::timeUnitCaption(unit));
 }
 
 DiscountFrame::Basis EoqWindow::discountBasis() const {

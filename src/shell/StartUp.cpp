@@ -10,7 +10,6 @@
 #include "platform/SettingsStore.h"
 #include "shell/MainWindow.h"
 #include "shell/SplashWindow.h"
-#include "shell/WindowCatalog.h"
 
 namespace tervalo::shell {
 
@@ -33,7 +32,7 @@ void openRecordingFailure(data::Connection& cnn, const QString& connectionString
 }  // namespace
 
 StartUp::StartUp(platform::SettingsStore& settings, platform::Notifier& notifier, platform::Clock& clock,
-                 const QString& programDir) {
+                 const QString& programDir, const WindowRegistration& registerWindows) {
     m_ctx.programDir = programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir;
     m_ctx.settings = &settings;
     m_ctx.notifier = &notifier;
@@ -41,7 +40,7 @@ StartUp::StartUp(platform::SettingsStore& settings, platform::Notifier& notifier
     m_ctx.registry = &m_registry;
     m_ctx.cnn = &m_cnn;
     m_ctx.reportCnn = &m_reportCnn;
-    registerWindows(m_ctx);
+    if (registerWindows) registerWindows(m_ctx);
 }
 
 StartUp::~StartUp() = default;

@@ -10,6 +10,7 @@
 // Tests and the start-up benchmark pass a stand-in program folder, a
 // RecordingNotifier and a FakeClock.
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "data/Connection.h"
@@ -28,10 +29,13 @@ class MainWindow;
 
 class StartUp {
 public:
-    // `programDir` empty: the executable's folder. Every window factory is
-    // registered here (WindowCatalog), so the registry is ready before run().
+    // Tells the registry how to make every window (the program's window catalogue).
+    using WindowRegistration = std::function<void(widgets::AppContext&)>;
+
+    // `programDir` empty: the executable's folder. `registerWindows` runs here,
+    // so the registry is ready before run().
     StartUp(platform::SettingsStore& settings, platform::Notifier& notifier, platform::Clock& clock,
-            const QString& programDir = QString());
+            const QString& programDir = QString(), const WindowRegistration& registerWindows = {});
     ~StartUp();
     StartUp(const StartUp&) = delete;
     StartUp& operator=(const StartUp&) = delete;

@@ -10,8 +10,8 @@
 
 #include "data/Connection.h"
 #include "data/Eoq1Repository.h"
-#include "platform/Clock.h"
 #include "platform/EoqReportPreviewService.h"
+#include "support/FakeClock.h"
 #include "support/PaperRows.h"
 #include "support/TestEnvironment.h"
 
@@ -96,7 +96,7 @@ TEST(EoqReportPreviewService, OpensAModelessPreviewOfTheSavedRows) {
     tervalo::data::Connection cnn;
     cnn.open(tervalo::test::connectionToCopyOf("Demo.mdb"));
     tervalo::data::Eoq1Repository(cnn).insert(paperWithShortages());
-    tervalo::platform::FakeClock clock;
+    tervalo::test::FakeClock clock;
 
     EoqReportPreviewService service(cnn, &clock);
     QWidget owner;

@@ -8,11 +8,11 @@
 #include <memory>
 
 #include "data/Connection.h"
-#include "platform/Clock.h"
-#include "platform/RecordingNotifier.h"
 #include "platform/ReportService.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextReport.h"
+#include "support/FakeClock.h"
+#include "support/RecordingNotifier.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 
@@ -60,8 +60,8 @@ public:
     widgets::AppContext ctx;
     data::Connection cnn;
     data::Connection reportCnn;
-    platform::RecordingNotifier notifier;
-    platform::FakeClock clock;
+    test::RecordingNotifier notifier;
+    test::FakeClock clock;
     platform::SettingsStore settings;
     RecordingReportService reports;
     RecordingTextReportService textReports;

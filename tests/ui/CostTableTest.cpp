@@ -7,13 +7,13 @@
 #include <QtTest>
 
 #include "core/RuntimeError.h"
-#include "platform/RecordingNotifier.h"
 #include "support/QtTestMain.h"
+#include "support/RecordingNotifier.h"
 #include "widgets/CostTable.h"
 
 using tervalo::core::RuntimeError;
 using tervalo::platform::MsgIcon;
-using tervalo::platform::RecordingNotifier;
+using tervalo::test::RecordingNotifier;
 using tervalo::widgets::CostTable;
 
 namespace {

@@ -17,13 +17,13 @@
 #include <memory>
 
 #include "platform/MessageBoxNotifier.h"
-#include "platform/RecordingNotifier.h"
 #include "support/QtTestMain.h"
+#include "support/RecordingNotifier.h"
 #include "widgets/InputBoxes.h"
 
 using tervalo::platform::MsgIcon;
 using tervalo::platform::Notifier;
-using tervalo::platform::RecordingNotifier;
+using tervalo::test::RecordingNotifier;
 namespace InputBoxes = tervalo::widgets::InputBoxes;
 
 namespace {
@@ -430,7 +430,7 @@ private slots:
         TestForm f(inMdi);
         QSignalSpy clicked(f.cmdCalculate, &QPushButton::clicked);
         QVERIFY(f.showAndType(f.txtDemand, "1..2"));
-        f.notifier.onShow = [&f](const tervalo::platform::RecordedMessage&) {
+        f.notifier.onShow = [&f](const tervalo::test::RecordedMessage&) {
             QTest::keyClick(f.txtDemand, Qt::Key_Tab);
             QTest::mouseClick(f.cmdCalculate, Qt::LeftButton);
         };

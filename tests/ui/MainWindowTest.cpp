@@ -21,11 +21,11 @@
 #include <QtTest>
 
 #include "core/RuntimeError.h"
-#include "platform/Clock.h"
-#include "platform/RecordingNotifier.h"
 #include "platform/SettingsStore.h"
 #include "shell/MainWindow.h"
+#include "support/FakeClock.h"
 #include "support/QtTestMain.h"
+#include "support/RecordingNotifier.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 
@@ -63,8 +63,8 @@ class MainWindowTest : public QObject {
 
 private:
     platform::SettingsStore m_settings;
-    platform::RecordingNotifier m_notifier;
-    platform::FakeClock m_clock;
+    test::RecordingNotifier m_notifier;
+    test::FakeClock m_clock;
     std::unique_ptr<widgets::WindowRegistry> m_registry;
     widgets::AppContext m_ctx;
 
@@ -90,7 +90,7 @@ private:
     // Clicks a toolbar button; true when the hourglass was up while a box showed.
     bool clickShowsBoxUnderHourglass(MainWindow& w, const QString& button) {
         bool hourglass = false;
-        m_notifier.onShow = [&](const platform::RecordedMessage&) {
+        m_notifier.onShow = [&](const test::RecordedMessage&) {
             hourglass = hourglass || QApplication::overrideCursor() != nullptr;
         };
         w.menuAction(button)->trigger();

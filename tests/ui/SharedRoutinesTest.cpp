@@ -17,13 +17,13 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "platform/Clock.h"
-#include "platform/RecordingNotifier.h"
 #include "platform/Twips.h"
 #include "shell/MainWindow.h"
 #include "shell/SharedRoutines.h"
 #include "shell/StringTable.h"
+#include "support/FakeClock.h"
 #include "support/QtTestMain.h"
+#include "support/RecordingNotifier.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 
@@ -273,8 +273,8 @@ private slots:
     }
 
     void disablingThenEnablingLeavesTheDataItemsEnabled() {
-        platform::RecordingNotifier notifier;
-        platform::FakeClock clock;
+        test::RecordingNotifier notifier;
+        test::FakeClock clock;
         widgets::WindowRegistry registry;
         widgets::AppContext ctx;
         ctx.notifier = &notifier;

@@ -9,12 +9,12 @@
 #include "core/RuntimeError.h"
 #include "data/Connection.h"
 #include "data/ConnectionString.h"
-#include "platform/Clock.h"
-#include "platform/RecordingNotifier.h"
 #include "platform/SettingsStore.h"
 #include "shell/MainWindow.h"
 #include "shell/StartUp.h"
+#include "support/FakeClock.h"
 #include "support/QtTestMain.h"
+#include "support/RecordingNotifier.h"
 #include "support/TestEnvironment.h"
 
 using namespace tervalo;
@@ -37,7 +37,7 @@ struct SplashSeen {
     QString product, version, platform;
 };
 
-class WatchingClock : public platform::FakeClock {
+class WatchingClock : public test::FakeClock {
 public:
     void wait(int ms) override {
         if (QWidget* splash = visibleTopLevel("frmSplash")) {
@@ -70,7 +70,7 @@ class StartUpTest : public QObject {
 
 private:
     platform::SettingsStore m_settings;
-    platform::RecordingNotifier m_notifier;
+    test::RecordingNotifier m_notifier;
     WatchingClock m_clock;
 
 private slots:
@@ -149,7 +149,7 @@ private slots:
     void failureIsShownWhileTheSplashIsUpBeforeTheWait() {
         bool splashUp = false;
         int waitsBefore = -1;
-        m_notifier.onShow = [&](const platform::RecordedMessage&) {
+        m_notifier.onShow = [&](const test::RecordedMessage&) {
             splashUp = visibleTopLevel("frmSplash") != nullptr;
             waitsBefore = static_cast<int>(m_clock.waited.size());
         };

@@ -7,16 +7,16 @@
 #include <QtTest>
 
 #include "platform/PlainTextReportService.h"
-#include "platform/RecordingNotifier.h"
 #include "platform/TextReportWindow.h"
 #include "support/QtTestMain.h"
+#include "support/RecordingNotifier.h"
 
 using tervalo::platform::MsgButtons;
 using tervalo::platform::MsgIcon;
 using tervalo::platform::MsgResult;
 using tervalo::platform::PlainTextReportService;
-using tervalo::platform::RecordingNotifier;
 using tervalo::platform::TextReportWindow;
+using tervalo::test::RecordingNotifier;
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "lotsize/InputCheckMessage.h"
+#include "widgets/InputCheckMessage.h"
 
 #include <QLineEdit>
 #include <QString>
 
 #include "platform/Notifier.h"
 
-namespace tervalo::lotsize {
+namespace tervalo::widgets {
 
 namespace {
 
@@ -32,4 +32,4 @@ void showInputCheckMessage(QWidget* parent, QWidget* form, platform::Notifier* n
         box->setFocus(Qt::OtherFocusReason);
 }
 
-}  // namespace tervalo::lotsize
+}  // namespace tervalo::widgets

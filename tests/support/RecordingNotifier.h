@@ -7,7 +7,12 @@
 
 #include "platform/Notifier.h"
 
-namespace tervalo::platform {
+namespace tervalo::test {
+
+using platform::kProgramTitle;
+using platform::MsgButtons;
+using platform::MsgIcon;
+using platform::MsgResult;
 
 struct RecordedMessage {
     QString text;
@@ -16,7 +21,7 @@ struct RecordedMessage {
     MsgButtons buttons = MsgButtons::Ok;
 };
 
-class RecordingNotifier : public Notifier {
+class RecordingNotifier : public platform::Notifier {
 public:
     MsgResult show(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
                    MsgButtons buttons) override {
@@ -46,4 +51,4 @@ public:
     std::function<void(const RecordedMessage&)> onShow;  // runs while the "box" is open
 };
 
-}  // namespace tervalo::platform
+}  // namespace tervalo::test

@@ -7,7 +7,7 @@
 
 #include "core/lotsize/TimeUnit.h"
 
-namespace tervalo::lotsize {
+namespace tervalo::widgets {
 
 // The units of the options, in option order.
 inline constexpr core::lotsize::TimeUnit kTimeUnitOptions[] = {
@@ -27,4 +27,4 @@ inline QStringList timeUnitOptionCaptions() {
     return captions;
 }
 
-}  // namespace tervalo::lotsize
+}  // namespace tervalo::widgets

@@ -14,14 +14,14 @@ namespace tervalo::widgets {
 class LauncherPanel;
 }
 
-namespace tervalo::lotsize {
+namespace tervalo::widgets {
 
 class LauncherHighlight : public QObject {
     Q_OBJECT
 public:
     // firstTabButton: index in "Command2" (the first tab); otherTabButton: index
     // in "Command1". `panel` may be nullptr: nothing is coloured then.
-    LauncherHighlight(QWidget* window, widgets::LauncherPanel* panel, int firstTabButton, int otherTabButton);
+    LauncherHighlight(QWidget* window, LauncherPanel* panel, int firstTabButton, int otherTabButton);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,10 +31,10 @@ private:
     void watchSubWindow();
 
     QWidget* m_window;
-    widgets::LauncherPanel* m_panel;
+    LauncherPanel* m_panel;
     int m_firstTabButton;
     int m_otherTabButton;
     QPointer<QMdiSubWindow> m_subWindow;
 };
 
-}  // namespace tervalo::lotsize
+}  // namespace tervalo::widgets

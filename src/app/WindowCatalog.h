@@ -13,8 +13,8 @@ namespace tervalo::widgets {
 struct AppContext;
 }
 
-namespace tervalo::shell {
+namespace tervalo::app {
 
 void registerWindows(widgets::AppContext& ctx);
 
-}  // namespace tervalo::shell
+}  // namespace tervalo::app

@@ -1,11 +1,11 @@
-#include "shell/WindowCatalog.h"
+#include "app/WindowCatalog.h"
 
 #include "lotsize/LotSizeWindows.h"
 
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 
-namespace tervalo::shell {
+namespace tervalo::app {
 
 void registerWindows(widgets::AppContext& ctx) {
     widgets::WindowRegistry& reg = *ctx.registry;
@@ -21,4 +21,4 @@ void registerWindows(widgets::AppContext& ctx) {
     // ---- small windows: about, options, web browser -------------------------------
 }
 
-}  // namespace tervalo::shell
+}  // namespace tervalo::app

@@ -9,10 +9,10 @@ namespace tervalo::platform {
 class Notifier;
 }
 
-namespace tervalo::lotsize {
+namespace tervalo::widgets {
 
 // `form` is searched for the box named in the message; `parent` owns the box.
 void showInputCheckMessage(QWidget* parent, QWidget* form, platform::Notifier* notifier,
                            const core::lotsize::CheckMessage& message);
 
-}  // namespace tervalo::lotsize
+}  // namespace tervalo::widgets

@@ -1,4 +1,4 @@
-#include "lotsize/LauncherHighlight.h"
+#include "widgets/LauncherHighlight.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -8,10 +8,9 @@
 
 #include "widgets/LauncherPanel.h"
 
-namespace tervalo::lotsize {
+namespace tervalo::widgets {
 
-LauncherHighlight::LauncherHighlight(QWidget* window, widgets::LauncherPanel* panel, int firstTabButton,
-                                     int otherTabButton)
+LauncherHighlight::LauncherHighlight(QWidget* window, LauncherPanel* panel, int firstTabButton, int otherTabButton)
     : QObject(window),
       m_window(window),
       m_panel(panel),
@@ -74,4 +73,4 @@ void LauncherHighlight::colour(bool active) {
     button->setPalette(palette);
 }
 
-}  // namespace tervalo::lotsize
+}  // namespace tervalo::widgets

@@ -1,0 +1,2 @@
+// Must not compile: the calculation core is below the data layer.
+#include "data/Connection.h"

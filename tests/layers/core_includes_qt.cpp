@@ -1,0 +1,2 @@
+// Must not compile: the calculation core has no Qt.
+#include <QString>

@@ -1,0 +1,2 @@
+// Must not compile: the shared widgets know no subsystem.
+#include "lotsize/EoqWindow.h"
