@@ -14,10 +14,13 @@
 #include <memory>
 
 #include "app/WindowCatalog.h"
+#include "data/Connection.h"
 #include "platform/SettingsStore.h"
 #include "shell/StartUp.h"
 #include "support/FakeClock.h"
 #include "support/RecordingNotifier.h"
+#include "support/WindowTestContext.h"
+#include "widgets/WindowRegistry.h"
 
 using namespace tervalo;
 
@@ -41,9 +44,15 @@ void BM_StartUp(benchmark::State& state) {
     platform::SettingsStore settings;
     test::RecordingNotifier notifier;
     test::FakeClock clock;
+    test::RecordingReportService reports;
+    test::RecordingTextReportService textReports;
     const QString folder = programFolder();
     for (auto _ : state) {
-        auto startUp = std::make_unique<shell::StartUp>(settings, notifier, clock, folder, app::registerWindows);
+        data::Connection cnn;
+        data::Connection reportCnn;
+        widgets::WindowRegistry registry;
+        widgets::AppContext ctx(cnn, reportCnn, settings, notifier, clock, reports, textReports, registry);
+        auto startUp = std::make_unique<shell::StartUp>(ctx, folder, app::registerWindows);
         benchmark::DoNotOptimize(startUp->run());
         state.PauseTiming();
         startUp.reset();

@@ -1,16 +1,11 @@
 #include "app/WindowCatalog.h"
 
 #include "lotsize/LotSizeWindows.h"
-
 #include "widgets/AppContext.h"
-#include "widgets/WindowRegistry.h"
 
 namespace tervalo::app {
 
 void registerWindows(widgets::AppContext& ctx) {
-    widgets::WindowRegistry& reg = *ctx.registry;
-    (void)reg;
-
     // ---- lot-size windows -------------------------------------------------------
     lotsize::registerLotSizeWindows(ctx);
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/WindowCatalog.h"
+#include "data/Connection.h"
 #include "platform/Clock.h"
 #include "platform/EoqReportPreviewService.h"
 #include "platform/MessageBoxNotifier.h"
@@ -16,6 +17,8 @@
 #include "shell/ScreenshotTour.h"
 #include "shell/StartUp.h"
 #include "shell/ToolbarIcons.h"
+#include "widgets/AppContext.h"
+#include "widgets/WindowRegistry.h"
 
 using namespace tervalo;
 
@@ -30,12 +33,14 @@ int main(int argc, char** argv) {
     platform::MessageBoxNotifier notifier;
     platform::SettingsStore settings;
     platform::Clock clock;
-    shell::StartUp startUp(settings, notifier, clock, QString(), app::registerWindows);
+    data::Connection cnn;
+    data::Connection reportCnn;
+    widgets::WindowRegistry registry;
     platform::PlainTextReportService textReports(&notifier);
     // The model windows print the rows they saved, so the query runs on the shared connection.
-    platform::EoqReportPreviewService reports(startUp.connection(), &clock);
-    startUp.context().textReports = &textReports;
-    startUp.context().reports = &reports;
+    platform::EoqReportPreviewService reports(cnn, &clock);
+    widgets::AppContext ctx{cnn, reportCnn, settings, notifier, clock, reports, textReports, registry};
+    shell::StartUp startUp(ctx, QString(), app::registerWindows);
 
     shell::MainWindow* main = startUp.run();
     // Closing the main window ends the program.

@@ -21,11 +21,11 @@ namespace tervalo::lotsize {
 namespace fb = widgets::FormBuilder;
 namespace lot = core::lotsize;
 
-DiscountFrame::DiscountFrame(const DiscountFrameTexts& texts, int modelId, widgets::AppContext& ctx, BasisSource basis,
-                             QWidget* parent)
+DiscountFrame::DiscountFrame(const DiscountFrameTexts& texts, core::lotsize::EoqModel model, widgets::AppContext& ctx,
+                             BasisSource basis, QWidget* parent)
     : QGroupBox(QStringLiteral("Quantity Discount"), parent),
       m_texts(texts),
-      m_modelId(modelId),
+      m_model(model),
       m_ctx(ctx),
       m_basis(std::move(basis)) {
     setObjectName(QStringLiteral("fraDiscount"));
@@ -33,7 +33,7 @@ DiscountFrame::DiscountFrame(const DiscountFrameTexts& texts, int modelId, widge
     m_quantity = fb::inputBox(this, QStringLiteral("txtDiscQ"));
     for (QLineEdit* box : {m_rate, m_quantity}) {
         box->setMaximumWidth(70);
-        widgets::InputBoxes::install(box, widgets::InputBoxes::numberBox(), ctx.notifier);
+        widgets::InputBoxes::install(box, widgets::InputBoxes::numberBox(), &ctx.notifier);
     }
     m_shouldYou = fb::button(this, QStringLiteral("cmdShouldYou"), texts.shouldYouCaption);
     m_decisionBox = new QPlainTextEdit(this);
@@ -41,6 +41,7 @@ DiscountFrame::DiscountFrame(const DiscountFrameTexts& texts, int modelId, widge
     m_decisionBox->setReadOnly(true);
     m_decisionBox->setFocusPolicy(Qt::NoFocus);
     m_decisionBox->setMinimumHeight(150);
+    m_decisionBox->setAccessibleName(QStringLiteral("Decision on the offer"));
     m_decisionBox->hide();
 
     auto* offerLine = new QHBoxLayout;
@@ -83,8 +84,12 @@ void DiscountFrame::onCmdShouldYouClicked() {
 void DiscountFrame::evaluate() {
     const std::string rateText = m_rate->text().toStdString();
     const std::string quantityText = m_quantity->text().toStdString();
-    if (const auto refusal = lot::checkDiscountOffer(m_texts.kind, rateText, quantityText)) {
-        widgets::showInputCheckMessage(window(), this, m_ctx.notifier, *refusal);
+    lot::OfferTexts texts;
+    texts[lot::OfferField::Rate] = rateText;
+    texts[lot::OfferField::Quantity] = quantityText;
+    if (const auto refusal = core::firstFailedCheck(lot::discountOfferChecks(m_texts.kind), texts.all())) {
+        QLineEdit* box = refusal->field == static_cast<int>(lot::OfferField::Rate) ? m_rate : m_quantity;
+        widgets::showFailedCheck(window(), m_ctx.notifier, *refusal, box);
         return;
     }
 
@@ -97,10 +102,10 @@ void DiscountFrame::evaluate() {
 
     // Without a row of the last calculation (cleared, or its save failed) the
     // decision is shown but no earlier row is touched.
-    if (basis.logId.isEmpty() || !m_ctx.cnn) return;
-    data::Eoq1Repository(*m_ctx.cnn)
-        .updateDiscount(m_modelId, basis.logId,
-                        QString::fromStdString(lot::discountOfferSentence(rateText, quantityText)), m_decision);
+    if (basis.logId.isEmpty()) return;
+    data::Eoq1Repository(m_ctx.cnn).updateDiscount(
+        lot::modelId(m_model), basis.logId, QString::fromStdString(lot::discountOfferSentence(rateText, quantityText)),
+        m_decision);
 }
 
 void DiscountFrame::showDecision(const QString& decision) {
@@ -108,6 +113,7 @@ void DiscountFrame::showDecision(const QString& decision) {
     m_decisionBox->show();
     QString shown = decision;
     m_decisionBox->setPlainText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    emit decisionShown();
 }
 
 }  // namespace tervalo::lotsize

@@ -31,8 +31,8 @@ public:
     };
     using BasisSource = std::function<Basis()>;
 
-    DiscountFrame(const DiscountFrameTexts& texts, int modelId, widgets::AppContext& ctx, BasisSource basis,
-                  QWidget* parent = nullptr);
+    DiscountFrame(const DiscountFrameTexts& texts, core::lotsize::EoqModel model, widgets::AppContext& ctx,
+                  BasisSource basis, QWidget* parent = nullptr);
 
     // Empties the rate, the quantity and the decision; the decision box keeps its visibility.
     void clearTexts();
@@ -42,6 +42,12 @@ public:
     QString decision() const { return m_decision; }
 
     QLineEdit* rateBox() const { return m_rate; }
+    QLineEdit* quantityBox() const { return m_quantity; }
+    QPushButton* shouldYouButton() const { return m_shouldYou; }
+
+signals:
+    // The decision box has been shown (the window may need to grow).
+    void decisionShown();
 
 private slots:
     void onCmdShouldYouClicked();
@@ -51,7 +57,7 @@ private:
     void showDecision(const QString& decision);
 
     DiscountFrameTexts m_texts;
-    int m_modelId;
+    core::lotsize::EoqModel m_model;
     widgets::AppContext& m_ctx;
     BasisSource m_basis;
     QLineEdit* m_rate = nullptr;

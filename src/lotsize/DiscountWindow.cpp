@@ -1,8 +1,5 @@
 #include "lotsize/DiscountWindow.h"
 
-#include "widgets/InputCheckMessage.h"
-
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,45 +16,41 @@
 #include "lotsize/DiscountReport.h"
 #include "platform/TextReport.h"
 #include "widgets/AppContext.h"
-#include "widgets/CostTable.h"
 #include "widgets/FormBuilder.h"
 #include "widgets/GuardedHandler.h"
-#include "widgets/InputBoxes.h"
+#include "widgets/TimeScaleFrame.h"
 #include "widgets/TimeUnitOptions.h"
 
 namespace tervalo::lotsize {
 
 namespace fb = widgets::FormBuilder;
+namespace lot = core::lotsize;
 using platform::MsgIcon;
+using F = lot::DiscountField;
 
 namespace {
 
 const QString kErrorTitle = QStringLiteral("Error Message");
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
-std::string text(const QString& s) { return s.toStdString(); }
-
 // Quantities and intervals: rounded half to even to a 32-bit integer, written
 // with a leading blank (554.7 -> " 555").
-QString wholeText(double value) { return text(core::lotsize::roundedText(value)); }
-QString amountText(double value) { return text(core::formatNumber(value, "#.00")); }
+QString wholeText(double value) { return QString::fromStdString(lot::roundedText(value)); }
+QString amountText(double value) { return QString::fromStdString(core::formatNumber(value, "#.00")); }
 
 // A caption made of several labels side by side, read as one text:
-// "Demand, units/" "Week" shows as "Demand, units/Week".
-QWidget* captionCell(QWidget* parent, const QList<QWidget*>& parts) {
-    auto* cell = new QWidget(parent);
-    auto* row = new QHBoxLayout(cell);
-    row->setContentsMargins(0, 0, 0, 0);
+// "Demand, units/" "Week" shows as "Demand, units/Week". The labels stay
+// children of the frame, so the first one still names its box.
+QHBoxLayout* captionRow(const QList<QWidget*>& parts) {
+    auto* row = new QHBoxLayout;
     row->setSpacing(0);
     for (QWidget* part : parts)
         row->addWidget(part);
     row->addStretch();
-    return cell;
+    return row;
 }
 
 // A word-wrapped text of a fixed width of about `columns` characters, tall
-// enough for `longest` (its own text when empty). Fixing both keeps the form's
-// size hints exact, so the window opens tidy at its natural size.
+// enough for `longest` (its own text when empty).
 QLabel* wrappedLabel(QWidget* parent, const QString& name, const QString& text, int columns,
                      const QString& longest = QString()) {
     QLabel* label = fb::label(parent, name, text, true);
@@ -70,123 +63,88 @@ QLabel* wrappedLabel(QWidget* parent, const QString& name, const QString& text, 
     return label;
 }
 
-// A number or result box wide enough for nine digits.
-int boxWidth(const QLineEdit* box) { return box->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 12; }
-
 }  // namespace
 
 DiscountWindow::DiscountWindow(widgets::AppContext& ctx, DiscountWindowDescription description, QWidget* parent)
-    : QWidget(parent), m_ctx(ctx), m_description(std::move(description)), m_discount(m_description.kind) {
-    setObjectName(m_description.formName);
-    setWindowTitle(m_description.caption);
+    : ModelWindow(ctx, description.formName, description.caption, static_cast<int>(F::Count), parent),
+      m_description(std::move(description)) {
+    setCalculateErrorWording(QString(), m_description.calculateErrorIcon);
 
-    m_discount.setFaultReporter([this](const std::string& fault) {
-        if (m_ctx.notifier) m_ctx.notifier->show(this, text(fault), QString(), MsgIcon::None);
-    });
-
+    m_cmdExample = button(form(), QStringLiteral("cmdExample"), QStringLiteral("&Click this button to see results"));
     // Assumptions and example above, the inputs and the results below them.
-    auto* form = new QGridLayout(this);
-    form->addWidget(buildAssumptions(), 0, 0);
-    form->addWidget(buildExample(), 0, 1);
-    form->addWidget(buildInputs(), 1, 0);
-    form->addWidget(buildResults(), 1, 1);
-    form->setRowStretch(2, 1);
+    auto* layout = new QGridLayout(form());
+    layout->addWidget(textFrame(form(), QStringLiteral("Frame1"), QStringLiteral("Assumptions"),
+                                QStringLiteral("Label1"), m_description.assumptionsText, 48),
+                      0, 0);
+    layout->addWidget(textFrame(form(), QStringLiteral("Frame2"), QStringLiteral("An example"),
+                                QStringLiteral("Label2"), m_description.exampleText, 60, m_cmdExample),
+                      0, 1);
+    layout->addWidget(buildInputs(), 1, 0, Qt::AlignTop);
+    layout->addWidget(buildResults(), 1, 1, Qt::AlignTop);
+    layout->setRowStretch(2, 1);
+    layout->setColumnStretch(2, 1);
 
     buildTabOrder();
 
-    connect(m_timeGroup, &QButtonGroup::idClicked, this, &DiscountWindow::onOptTimeClicked);
-    connect(m_timeGroup, &QButtonGroup::idToggled, this, &DiscountWindow::onOptTimeToggled);
+    // A click sets the unit even on the option already selected, so clicking
+    // Year turns the comparison's "$/year" of a fresh window into "$/Year".
+    connect(m_timeScale, &widgets::TimeScaleFrame::unitChanged, this, &DiscountWindow::setCostUnit);
+    connect(m_timeScale, &widgets::TimeScaleFrame::unitClicked, this, &DiscountWindow::setCostUnit);
     connect(m_cmdCalculate, &QPushButton::clicked, this, &DiscountWindow::onCmdCalculateClicked);
     connect(m_cmdClear, &QPushButton::clicked, this, &DiscountWindow::onCmdClearClicked);
     connect(m_cmdExample, &QPushButton::clicked, this, &DiscountWindow::onCmdExampleClicked);
     connect(m_cmdPrint, &QPushButton::clicked, this, &DiscountWindow::onCmdPrintClicked);
 
-    // Selecting Year sets the time labels; the headings written afterwards give
-    // the comparison's cost unit its initial "$/year".
-    m_optTime.at(0)->setChecked(true);
+    // The time labels read Year; the headings give the comparison's cost unit its initial "$/year".
     writeGridHeadings();
 }
 
-QGroupBox* DiscountWindow::buildAssumptions() {
-    QGroupBox* frame = fb::frame(this, QStringLiteral("Frame1"), QStringLiteral("Assumptions"));
-    auto* column = new QVBoxLayout(frame);
-    // The text starts at the top, level with the example beside it.
-    column->addWidget(wrappedLabel(frame, QStringLiteral("Label1"), m_description.assumptionsText, 48));
-    column->addStretch();
-    return frame;
-}
-
-QGroupBox* DiscountWindow::buildExample() {
-    QGroupBox* frame = fb::frame(this, QStringLiteral("Frame2"), QStringLiteral("An example"));
-    auto* column = new QVBoxLayout(frame);
-    column->addWidget(wrappedLabel(frame, QStringLiteral("Label2"), m_description.exampleText, 60));
-    m_cmdExample = fb::button(frame, QStringLiteral("cmdExample"), QStringLiteral("&Click this button to see results"));
-    column->addWidget(m_cmdExample);
-    return frame;
-}
-
 QGroupBox* DiscountWindow::buildInputs() {
-    QGroupBox* frame = fb::frame(this, QStringLiteral("Frame4"), QStringLiteral("Item and costs"));
+    QGroupBox* frame = fb::frame(form(), QStringLiteral("Frame4"), QStringLiteral("Item and costs"));
     auto* grid = new QGridLayout(frame);
     auto label = [frame](const char* name, const QString& caption) {
         return fb::label(frame, QString::fromLatin1(name), caption);
     };
-    auto numberBox = [this, frame](const char* name) {
-        QLineEdit* box = fb::inputBox(frame, QString::fromLatin1(name));
-        widgets::InputBoxes::install(box, widgets::InputBoxes::numberBox(), m_ctx.notifier);
-        box->setFixedWidth(boxWidth(box));
-        return box;
+    auto number = [this, frame](F field, const char* name) {
+        return numberBox(frame, static_cast<int>(field), QString::fromLatin1(name));
     };
     // A row whose caption is several labels; the first one names the box.
-    auto compositeRow = [grid, frame](int row, QLabel* caption, const QList<QWidget*>& rest, QWidget* box) {
-        grid->addWidget(captionCell(frame, QList<QWidget*>{caption} + rest), row, 0);
+    auto compositeRow = [grid](int row, QLabel* caption, const QList<QWidget*>& rest, QWidget* box) {
+        grid->addLayout(captionRow(QList<QWidget*>{caption} + rest), row, 0);
         grid->addWidget(box, row, 1);
         caption->setBuddy(box);
     };
 
-    m_lblTimePeriod = fb::labelArray(frame, QStringLiteral("lblTimePeriod"), 4, QString());
-    for (QLabel* unit : m_lblTimePeriod)  // room for the longest unit, "Month"
-        unit->setMinimumWidth(unit->fontMetrics().horizontalAdvance(QStringLiteral("Month")));
-
-    m_txtItem = fb::inputBox(frame, QStringLiteral("txtItem"));
-    widgets::InputBoxes::install(m_txtItem, widgets::InputBoxes::itemBox(), m_ctx.notifier);
+    m_timeScale = new widgets::TimeScaleFrame(frame, Qt::Horizontal, frame, 4);
+    QLineEdit* item = itemBox(frame, static_cast<int>(F::Item), QStringLiteral("txtItem"));
     QLabel* itemCaption = label("Label3", QStringLiteral("Item, for example, Paper"));
     grid->addWidget(itemCaption, 0, 0);
-    grid->addWidget(m_txtItem, 0, 1, 1, 2);
-    itemCaption->setBuddy(m_txtItem);
+    grid->addWidget(item, 0, 1, 1, 2);
+    itemCaption->setBuddy(item);
 
-    m_txtDemand = numberBox("txtDemand");
-    compositeRow(1, label("Label4", QStringLiteral("Demand, units/")), {m_lblTimePeriod.at(0)}, m_txtDemand);
-
+    compositeRow(1, label("Label4", QStringLiteral("Demand, units/")), {m_timeScale->unitLabel(0)},
+                 number(F::Demand, "txtDemand"));
     // Price, break point and discount price read as one sentence.
-    m_txtPrice = numberBox("txtPrice");
-    fb::addRow(grid, 2, label("Label5", QStringLiteral("Price, $/unit is")), m_txtPrice,
+    fb::addRow(grid, 2, label("Label5", QStringLiteral("Price, $/unit is")), number(F::Price, "txtPrice"),
                label("Label13", QStringLiteral("for any")));
-    m_txtBreakPoint = numberBox("txtBreakPoint");
-    fb::addRow(grid, 3, label("Label11", QStringLiteral("amount up to")), m_txtBreakPoint,
+    fb::addRow(grid, 3, label("Label11", QStringLiteral("amount up to")), number(F::BreakPoint, "txtBreakPoint"),
                label("Label12", QStringLiteral("units,")));
-    m_txtPrice1 = numberBox("txtPrice1");
     QLabel* discountCaption = wrappedLabel(frame, QStringLiteral("Label14"), m_description.discountPriceCaption, 26);
-    fb::addRow(grid, 4, discountCaption, m_txtPrice1, label("Label15", QStringLiteral("$/unit.")));
-
-    m_txtOrderingCost = numberBox("txtOrderingCost");
-    fb::addRow(grid, 5, label("Label7", QStringLiteral("Ordering cost, $/order")), m_txtOrderingCost);
-    m_txtHoldingCost = numberBox("txtHoldingCost");
-    compositeRow(6, label("Label6", QStringLiteral("Handling cost, $/unit/")), {m_lblTimePeriod.at(1)},
-                 m_txtHoldingCost);
-    m_txtInterest = numberBox("txtInterest");
+    fb::addRow(grid, 4, discountCaption, number(F::DiscountPrice, "txtPrice1"),
+               label("Label15", QStringLiteral("$/unit.")));
+    fb::addRow(grid, 5, label("Label7", QStringLiteral("Ordering cost, $/order")),
+               number(F::OrderingCost, "txtOrderingCost"));
+    compositeRow(6, label("Label6", QStringLiteral("Handling cost, $/unit/")), {m_timeScale->unitLabel(1)},
+                 number(F::HoldingCost, "txtHoldingCost"));
     compositeRow(7, label("Label16", QStringLiteral("Interest, %")),
-                 {label("Label17", QStringLiteral("/")), m_lblTimePeriod.at(3)}, m_txtInterest);
-
-    QGroupBox* timeScale = fb::frame(frame, QStringLiteral("Frame6"), QStringLiteral("Time scale"));
-    new QHBoxLayout(timeScale);
-    m_optTime = fb::optionArray(timeScale, QStringLiteral("optTime"), widgets::timeUnitOptionCaptions(), &m_timeGroup);
-    grid->addWidget(timeScale, 8, 0, 1, 3);
+                 {label("Label17", QStringLiteral("/")), m_timeScale->unitLabel(3)},
+                 number(F::Interest, "txtInterest"));
+    grid->addWidget(m_timeScale, 8, 0, 1, 3);
 
     auto* buttons = new QHBoxLayout;
-    m_cmdCalculate = fb::button(frame, QStringLiteral("cmdCalculate"), QStringLiteral("C&alculate"));
-    m_cmdClear = fb::button(frame, QStringLiteral("cmdClear"), QStringLiteral("C&lear"));
-    m_cmdPrint = fb::button(frame, QStringLiteral("cmdPrint"), QStringLiteral("&Print Report"));
+    m_cmdCalculate = button(frame, QStringLiteral("cmdCalculate"), QStringLiteral("C&alculate"));
+    m_cmdClear = button(frame, QStringLiteral("cmdClear"), QStringLiteral("C&lear"));
+    m_cmdPrint = button(frame, QStringLiteral("cmdPrint"), QStringLiteral("&Print Report"));
     buttons->addWidget(m_cmdCalculate);
     buttons->addWidget(m_cmdClear);
     buttons->addWidget(m_cmdPrint);
@@ -197,30 +155,30 @@ QGroupBox* DiscountWindow::buildInputs() {
 }
 
 QGroupBox* DiscountWindow::buildResults() {
-    QGroupBox* frame = fb::frame(this, QStringLiteral("Frame5"), QStringLiteral("The optimal policy"));
+    QGroupBox* frame = fb::frame(form(), QStringLiteral("Frame5"), QStringLiteral("The optimal policy"));
     auto* column = new QVBoxLayout(frame);
 
     auto* boxes = new QGridLayout;
     m_txtOrderQuantity = fb::resultBox(frame, QStringLiteral("txtOrderQuantity"));
-    m_txtOrderQuantity->setFixedWidth(boxWidth(m_txtOrderQuantity));
+    fitToNineDigits(m_txtOrderQuantity);
     fb::addRow(boxes, 0, fb::label(frame, QStringLiteral("Label8"), QStringLiteral("Order Quantity, units/order")),
                m_txtOrderQuantity);
     m_txtOrderInterval = fb::resultBox(frame, QStringLiteral("txtOrderInterval"));
-    m_txtOrderInterval->setFixedWidth(boxWidth(m_txtOrderInterval));
+    fitToNineDigits(m_txtOrderInterval);
     fb::addRow(boxes, 1, fb::label(frame, QStringLiteral("Label9"), QStringLiteral("Order interval, days")),
                m_txtOrderInterval);
     boxes->setColumnStretch(2, 1);
     column->addLayout(boxes);
 
     m_lblConclusion = wrappedLabel(frame, QStringLiteral("lblConclusion"), QString(), 60,
-                                   QString::fromLatin1(core::lotsize::QuantityDiscount::kAcceptConclusion));
+                                   QString::fromLatin1(lot::kAcceptConclusion));
     column->addWidget(m_lblConclusion);
 
-    column->addWidget(captionCell(
-        frame, {fb::label(frame, QStringLiteral("Label10"), QStringLiteral("Cost, $/")), m_lblTimePeriod.at(2)}));
+    column->addLayout(captionRow(
+        {fb::label(frame, QStringLiteral("Label10"), QStringLiteral("Cost, $/")), m_timeScale->unitLabel(2)}));
     m_costTable =
         new widgets::CostTable({QStringLiteral("Purchase"), QStringLiteral("Ordering"), QStringLiteral("Holding")},
-                               false, m_ctx.notifier, frame);
+                               false, context().notifier, frame);
     column->addWidget(m_costTable, 0, Qt::AlignLeft);
 
     QGroupBox* comparison = fb::frame(frame, QStringLiteral("Frame3"), QStringLiteral("Comparison"));
@@ -240,8 +198,6 @@ QTableWidget* DiscountWindow::buildComparisonGrid(QWidget* parent) {
     grid->verticalHeader()->hide();
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::NoSelection);
-    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const QBrush fixed = grid->palette().button();
     for (int row = 0; row < grid->rowCount(); ++row) {
         for (int col = 0; col < grid->columnCount(); ++col) {
@@ -262,8 +218,7 @@ void DiscountWindow::writeGridHeadings() {
     setComparisonCell(1, 3, QStringLiteral("units"));
     setComparisonCell(2, 3, QStringLiteral("$/year"));
 
-    // Value columns wide enough for amounts into the millions, their headings
-    // wrapped to fit; the grid keeps its size.
+    // Value columns wide enough for amounts into the millions; the grid keeps its size.
     const QFontMetrics metrics = m_comparison->fontMetrics();
     m_comparison->resizeColumnsToContents();
     for (int col = 1; col <= 2; ++col)
@@ -274,9 +229,11 @@ void DiscountWindow::writeGridHeadings() {
 }
 
 void DiscountWindow::buildTabOrder() {
-    QList<QWidget*> chain{m_txtItem,   m_txtDemand,       m_txtPrice,       m_txtBreakPoint,
-                          m_txtPrice1, m_txtOrderingCost, m_txtHoldingCost, m_txtInterest};
-    for (QRadioButton* option : m_optTime)
+    QList<QWidget*> chain;
+    for (F field :
+         {F::Item, F::Demand, F::Price, F::BreakPoint, F::DiscountPrice, F::OrderingCost, F::HoldingCost, F::Interest})
+        chain << inputBox(field);
+    for (QRadioButton* option : m_timeScale->options())
         chain << option;
     chain << m_cmdCalculate << m_cmdClear << m_cmdPrint << m_cmdExample;
     for (int i = 1; i < chain.size(); ++i)
@@ -287,66 +244,49 @@ void DiscountWindow::setComparisonCell(int row, int column, const QString& value
     m_comparison->item(row, column)->setText(value);
 }
 
-core::lotsize::QuantityDiscountTexts DiscountWindow::inputTexts() const {
-    core::lotsize::QuantityDiscountTexts t;
-    t.item = text(m_txtItem->text());
-    t.demand = text(m_txtDemand->text());
-    t.price = text(m_txtPrice->text());
-    t.breakPoint = text(m_txtBreakPoint->text());
-    t.discountPrice = text(m_txtPrice1->text());
-    t.orderingCost = text(m_txtOrderingCost->text());
-    t.holdingCost = text(m_txtHoldingCost->text());
-    t.interest = text(m_txtInterest->text());
-    return t;
+void DiscountWindow::setCostUnit(lot::TimeUnit unit) {
+    setComparisonCell(2, 3, QStringLiteral("$/") + widgets::timeUnitCaption(unit));
 }
 
-// A click sets the unit even on the option already selected, so clicking Year
-// turns the comparison's "$/year" of a fresh window into "$/Year".
-void DiscountWindow::onOptTimeClicked(int index) {
-    if (index < 0 || index > 2) return;
-    m_timeUnit = widgets::kTimeUnitOptions[index];
-    const QString unit = widgets::timeUnitCaption(m_timeUnit);
-    for (QLabel* label : m_lblTimePeriod)
-        label->setText(unit);
-    setComparisonCell(2, 3, QStringLiteral("$/") + unit);
+// ---------------------------------------------------------------- calculate
+
+void DiscountWindow::onCmdCalculateClicked() { calculate(); }
+
+std::span<const core::InputCheck> DiscountWindow::checks() const {
+    return lot::quantityDiscountChecks(m_description.kind);
 }
 
-// Selecting an option from code (load, Clear, Example) acts as its click.
-void DiscountWindow::onOptTimeToggled(int index, bool checked) {
-    if (checked) onOptTimeClicked(index);
+void DiscountWindow::computeModel(const std::vector<std::string>& texts) {
+    lot::DiscountTexts fields;
+    std::copy(texts.begin(), texts.end(), fields.values.begin());
+    m_result = lot::evaluateQuantityDiscount(m_description.kind,
+                                             lot::QuantityDiscountInputs::fromTexts(fields, m_timeScale->unit()));
 }
 
-void DiscountWindow::onCmdCalculateClicked() {
-    widgets::runGuarded(
-        this, m_ctx.notifier, [this] { calculate(); }, QString(), kErrorTitle, m_description.calculateErrorIcon);
+void DiscountWindow::prepareDisplay() {
+    const lot::QuantityDiscountResult& r = m_result;
+    Prepared p;
+    p.quantity = wholeText(r.orderQuantity);
+    p.interval = wholeText(r.intervalDays);
+    p.comparison = {wholeText(r.noDiscountQuantity), wholeText(r.discountQuantity), amountText(r.noDiscountTotal),
+                    amountText(r.discountTotal)};
+    p.costs = widgets::CostTable::compute({r.purchaseCost, r.orderingCost, r.holdingCost}, r.totalCost);
+    p.conclusion = QString::fromStdString(r.conclusion);
+    p.chosenTotal = r.totalCost;
+    m_prepared = std::move(p);
 }
 
-void DiscountWindow::calculate() {
-    const core::lotsize::QuantityDiscountTexts texts = inputTexts();
-    if (const auto failed = core::lotsize::checkQuantityDiscountInputs(m_description.kind, texts)) {
-        widgets::showInputCheckMessage(this, this, m_ctx.notifier, *failed);
-        return;
-    }
-    const auto result = m_discount.calculate(core::lotsize::QuantityDiscountInputs::fromTexts(texts, m_timeUnit));
-    if (!result) {
-        clearResults();
-        return;
-    }
-    showResult(*result);
-}
-
-// Written in this order so that a failure part-way (an overflowing rounding, a
-// zero total in the shares) leaves what was written before it.
-void DiscountWindow::showResult(const core::lotsize::QuantityDiscountResult& result) {
-    m_chosenTotal = result.totalCost;
-    m_txtOrderQuantity->setText(wholeText(result.orderQuantity));
-    m_txtOrderInterval->setText(wholeText(result.intervalDays));
-    setComparisonCell(1, 1, wholeText(result.noDiscountQuantity));
-    setComparisonCell(1, 2, wholeText(result.discountQuantity));
-    setComparisonCell(2, 1, amountText(result.noDiscountTotal));
-    setComparisonCell(2, 2, amountText(result.discountTotal));
-    m_costTable->fill({result.purchaseCost, result.orderingCost, result.holdingCost}, result.totalCost);
-    m_lblConclusion->setText(text(result.conclusion));
+void DiscountWindow::showPrepared() {
+    const Prepared& p = m_prepared;
+    m_chosenTotal = p.chosenTotal;
+    m_txtOrderQuantity->setText(p.quantity);
+    m_txtOrderInterval->setText(p.interval);
+    setComparisonCell(1, 1, p.comparison[0]);
+    setComparisonCell(1, 2, p.comparison[1]);
+    setComparisonCell(2, 1, p.comparison[2]);
+    setComparisonCell(2, 2, p.comparison[3]);
+    m_costTable->display(p.costs);
+    m_lblConclusion->setText(p.conclusion);
 }
 
 void DiscountWindow::clearResults() {
@@ -366,54 +306,54 @@ void DiscountWindow::clearResultGrids() {
 
 void DiscountWindow::onCmdClearClicked() {
     widgets::runGuarded(
-        this, m_ctx.notifier,
+        this, context().notifier,
         [this] {
             // The conclusion stays: Clear empties boxes and grids only.
-            for (QLineEdit* b : {m_txtItem, m_txtDemand, m_txtPrice, m_txtBreakPoint, m_txtPrice1, m_txtOrderingCost,
-                                 m_txtHoldingCost, m_txtInterest, m_txtOrderQuantity, m_txtOrderInterval})
-                b->clear();
-            m_optTime.at(0)->setChecked(true);
+            for (int field = 0; field < static_cast<int>(F::Count); ++field)
+                inputBox(field)->clear();
+            m_txtOrderQuantity->clear();
+            m_txtOrderInterval->clear();
+            m_timeScale->select(lot::TimeUnit::Year);
             clearResultGrids();
         },
         QString(), kErrorTitle, MsgIcon::Exclamation);
 }
 
 void DiscountWindow::onCmdExampleClicked() {
-    m_txtItem->setText(QStringLiteral("An Item"));
-    m_txtDemand->setText(QStringLiteral("100"));
-    m_txtPrice->setText(QStringLiteral("1"));
-    m_txtOrderingCost->setText(QStringLiteral("300"));
-    m_txtHoldingCost->setText(QStringLiteral("0.1"));
-    m_txtBreakPoint->setText(QStringLiteral("500"));
-    m_txtPrice1->setText(QStringLiteral("0.95"));
-    m_txtInterest->setText(QStringLiteral("10"));
-    m_optTime.at(2)->setChecked(true);
+    const std::pair<F, const char*> example[] = {
+        {F::Item, "An Item"},       {F::Demand, "100"},      {F::Price, "1"},
+        {F::OrderingCost, "300"},   {F::HoldingCost, "0.1"}, {F::BreakPoint, "500"},
+        {F::DiscountPrice, "0.95"}, {F::Interest, "10"}};
+    for (const auto& [field, text] : example)
+        inputBox(field)->setText(QString::fromLatin1(text));
+    m_timeScale->select(lot::TimeUnit::Week);
     onCmdCalculateClicked();
 }
 
 void DiscountWindow::onCmdPrintClicked() {
     widgets::runGuarded(
-        this, m_ctx.notifier, [this] { printReport(); }, QString(), kErrorTitle, MsgIcon::Exclamation);
+        this, context().notifier, [this] { printReport(); }, QString(), kErrorTitle, MsgIcon::Exclamation);
 }
 
 void DiscountWindow::printReport() {
     if (m_txtOrderQuantity->text().isEmpty()) return;
-    platform::TextReportSink* sink = m_ctx.textReports ? m_ctx.textReports->start(m_description.caption) : nullptr;
+    platform::TextReportSink* sink = context().textReports.start(m_description.caption);
     if (!sink) return;
+    auto text = [this](F field) { return inputBox(field)->text(); };
     DiscountReport::Values v;
-    v.item = m_txtItem->text();
-    v.demand = m_txtDemand->text();
-    v.price = m_txtPrice->text();
-    v.breakPoint = m_txtBreakPoint->text();
-    v.discountPrice = m_txtPrice1->text();
-    v.orderingCost = m_txtOrderingCost->text();
-    v.holdingCost = m_txtHoldingCost->text();
-    v.interest = m_txtInterest->text();
+    v.item = text(F::Item);
+    v.demand = text(F::Demand);
+    v.price = text(F::Price);
+    v.breakPoint = text(F::BreakPoint);
+    v.discountPrice = text(F::DiscountPrice);
+    v.orderingCost = text(F::OrderingCost);
+    v.holdingCost = text(F::HoldingCost);
+    v.interest = text(F::Interest);
     v.conclusion = m_lblConclusion->text();
     v.orderQuantity = m_txtOrderQuantity->text();
     v.orderInterval = m_txtOrderInterval->text();
     v.chosenTotal = m_chosenTotal;
-    v.timeUnit = widgets::timeUnitCaption(m_timeUnit);
+    v.timeUnit = widgets::timeUnitCaption(m_timeScale->unit());
     DiscountReport::type(sink, DiscountReport::pieces(m_description, v));
 }
 

@@ -1,83 +1,78 @@
 #pragma once
-// The shared window of the two quantity-discount models: inputs, time scale,
-// the chosen policy with its cost table, the comparison of the two
-// calculators, a one-sentence conclusion and a plain-text report. The two
-// windows differ only in their description (DiscountWindowDescription).
+// The window of the two quantity-discount models, on the model-window
+// skeleton: inputs, time scale, the chosen policy with its cost table, the
+// comparison of the two calculations, a one-sentence conclusion and a
+// plain-text report. The two windows differ only in their description
+// (DiscountWindowDescription).
 #include <QList>
 #include <QString>
-#include <QWidget>
+#include <array>
 
 #include "core/lotsize/QuantityDiscount.h"
-#include "core/lotsize/TimeUnit.h"
 #include "lotsize/DiscountWindowDescription.h"
+#include "widgets/CostTable.h"
+#include "widgets/ModelWindow.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
-class QButtonGroup;
 class QTableWidget;
 class QGroupBox;
 
 namespace tervalo::widgets {
-struct AppContext;
-class CostTable;
-}  // namespace tervalo::widgets
+class TimeScaleFrame;
+}
 
 namespace tervalo::lotsize {
 
-class DiscountWindow : public QWidget {
+class DiscountWindow : public widgets::ModelWindow {
     Q_OBJECT
 public:
     DiscountWindow(widgets::AppContext& ctx, DiscountWindowDescription description, QWidget* parent = nullptr);
 
+protected:
+    std::span<const core::InputCheck> checks() const override;
+    void computeModel(const std::vector<std::string>& texts) override;
+    void prepareDisplay() override;
+    void showPrepared() override;
+    void clearResults() override;
+
 private slots:
-    void onOptTimeClicked(int index);
-    void onOptTimeToggled(int index, bool checked);
     void onCmdCalculateClicked();
     void onCmdClearClicked();
     void onCmdExampleClicked();
     void onCmdPrintClicked();
 
 private:
-    QGroupBox* buildAssumptions();
-    QGroupBox* buildExample();
     QGroupBox* buildInputs();
     QGroupBox* buildResults();
     QTableWidget* buildComparisonGrid(QWidget* parent);
     void buildTabOrder();
     void writeGridHeadings();
-
-    void calculate();
-    void showResult(const core::lotsize::QuantityDiscountResult& result);
-    // After a faulted calculator run: nothing of an earlier calculation stays
-    // on show as if it belonged to the inputs now in the boxes.
-    void clearResults();
     void clearResultGrids();
     void printReport();
-    core::lotsize::QuantityDiscountTexts inputTexts() const;
     void setComparisonCell(int row, int column, const QString& text);
+    void setCostUnit(core::lotsize::TimeUnit unit);
 
-    widgets::AppContext& m_ctx;
+    // What one calculation shows, made before any of it is shown.
+    struct Prepared {
+        QString quantity;
+        QString interval;
+        std::array<QString, 4> comparison;  // quantities (no discount, discount), then totals
+        widgets::CostTable::View costs;
+        QString conclusion;
+        double chosenTotal = 0;
+    };
+
     const DiscountWindowDescription m_description;
-    core::lotsize::QuantityDiscount m_discount;
-    core::lotsize::TimeUnit m_timeUnit = core::lotsize::TimeUnit::Year;
+    core::lotsize::QuantityDiscountResult m_result;
+    Prepared m_prepared;
     double m_chosenTotal = 0;  // the report's "Total Cost:" reads it back
 
-    QLineEdit* m_txtItem = nullptr;
-    QLineEdit* m_txtDemand = nullptr;
-    QLineEdit* m_txtPrice = nullptr;
-    QLineEdit* m_txtBreakPoint = nullptr;
-    QLineEdit* m_txtPrice1 = nullptr;
-    QLineEdit* m_txtOrderingCost = nullptr;
-    QLineEdit* m_txtHoldingCost = nullptr;
-    QLineEdit* m_txtInterest = nullptr;
     QLineEdit* m_txtOrderQuantity = nullptr;
     QLineEdit* m_txtOrderInterval = nullptr;
     QLabel* m_lblConclusion = nullptr;
-    QList<QLabel*> m_lblTimePeriod;
-    QList<QRadioButton*> m_optTime;
-    QButtonGroup* m_timeGroup = nullptr;
+    widgets::TimeScaleFrame* m_timeScale = nullptr;
     QPushButton* m_cmdCalculate = nullptr;
     QPushButton* m_cmdClear = nullptr;
     QPushButton* m_cmdPrint = nullptr;

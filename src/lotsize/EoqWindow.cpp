@@ -1,87 +1,55 @@
 #include "lotsize/EoqWindow.h"
 
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/NumberText.h"
-#include "core/RuntimeError.h"
 #include "core/lotsize/LotSizeText.h"
 #include "data/Eoq1Repository.h"
 #include "platform/Clock.h"
 #include "platform/ReportService.h"
 #include "widgets/AppContext.h"
-#include "widgets/CostTable.h"
 #include "widgets/FormBuilder.h"
 #include "widgets/GuardedHandler.h"
-#include "widgets/InputBoxes.h"
 #include "widgets/LauncherHighlight.h"
+#include "widgets/TimeScaleFrame.h"
 #include "widgets/TimeUnitOptions.h"
 
 namespace tervalo::lotsize {
 
 namespace fb = widgets::FormBuilder;
 namespace lot = core::lotsize;
-using platform::MsgIcon;
 
 namespace {
 
-const QString kItem = QStringLiteral("txtItem");
-const QString kDemand = QStringLiteral("txtDemand");
-const QString kPrice = QStringLiteral("txtPrice");
-const QString kHolding = QStringLiteral("txtHoldingCost");
-const QString kOrdering = QStringLiteral("txtOrderingCost");
-const QString kRate = QStringLiteral("txtManufacturingRate");
-const QString kShortageCost = QStringLiteral("txtShortageCost");
-const QString kQuantity = QStringLiteral("txtOrderQuantity");
-const QString kInterval = QStringLiteral("txtOrderInterval");
-const QString kMaxInventory = QStringLiteral("txtMaxInventory");
-const QString kAllowedShortage = QStringLiteral("txtAllowedShortage");
-const QString kErrorTitle = QStringLiteral("Error Message");
-constexpr int kBoxWidth = 120;
+constexpr int kIntroColumns = 64;
 
-int optionIndex(lot::TimeUnit unit) {
-    for (int i = 0; i < 3; ++i) {
-        if (widgets::kTimeUnitOptions[i] == unit) return i;
-    }
-    return 0;
-}
+QString rounded(double value) { return QString::fromStdString(lot::roundedText(value)); }
 
 }  // namespace
 
 EoqWindow::EoqWindow(EoqWindowDescription description, widgets::AppContext& ctx, QWidget* parent)
-    : QWidget(parent), m_description(std::move(description)), m_ctx(ctx) {
+    : ModelWindow(ctx, description.formName, description.caption, static_cast<int>(EoqField::Count), parent),
+      m_description(std::move(description)) {
     const EoqWindowDescription& d = m_description;
-    setObjectName(d.formName);
-    setWindowTitle(d.caption);
-    // The calculator reports its own arithmetic faults, in a box with no icon
-    // under the program's title.
-    m_eoq.setFaultReporter([this](const std::string& fault) {
-        m_ctx.notifier->show(this, QString::fromStdString(fault), QString(), MsgIcon::None);
-    });
+    setCalculateErrorWording(d.calculateErrorSuffix, d.calculateErrorIcon);
 
-    m_unitLabels =
-        fb::labelArray(this, QStringLiteral("lblTimePeriod"), d.timeUnitLabels, widgets::timeUnitCaption(m_timeUnit));
-    m_example = fb::button(this, QStringLiteral("cmdExample"), d.exampleCaption);
-    m_calculate = fb::button(this, QStringLiteral("cmdCalculate"), d.calculateCaption);
-    m_clear = fb::button(this, QStringLiteral("cmdClear"), d.clearCaption);
-    m_print = fb::button(this, QStringLiteral("cmdPrint"), d.printCaption);
-    // Filling in the example and emptying the boxes work while a box holds a non-number.
-    widgets::InputBoxes::setCausesValidation(m_example, false);
-    widgets::InputBoxes::setCausesValidation(m_clear, false);
+    m_timeScale = new widgets::TimeScaleFrame(form(), Qt::Vertical, form(), d.timeUnitLabels);
+    m_example = button(form(), QStringLiteral("cmdExample"), d.exampleCaption, false);
+    m_calculate = button(form(), QStringLiteral("cmdCalculate"), d.calculateCaption);
+    m_clear = button(form(), QStringLiteral("cmdClear"), d.clearCaption, false);
+    m_print = button(form(), QStringLiteral("cmdPrint"), d.printCaption);
 
     auto* left = new QVBoxLayout;
-    left->addWidget(buildIntroFrame(QStringLiteral("Frame1"), QStringLiteral("Assumptions"), QStringLiteral("Label1"),
-                                    d.assumptions));
-    left->addWidget(buildIntroFrame(QStringLiteral("Frame2"), QStringLiteral("An example"), QStringLiteral("Label2"),
-                                    d.example, m_example));
+    left->addWidget(textFrame(form(), QStringLiteral("Frame1"), QStringLiteral("Assumptions"), QStringLiteral("Label1"),
+                              d.assumptions, kIntroColumns));
+    left->addWidget(textFrame(form(), QStringLiteral("Frame2"), QStringLiteral("An example"), QStringLiteral("Label2"),
+                              d.example, kIntroColumns, m_example));
     left->addWidget(buildInputFrame());
     left->addStretch(1);
 
@@ -89,43 +57,34 @@ EoqWindow::EoqWindow(EoqWindowDescription description, widgets::AppContext& ctx,
     right->addWidget(buildResultFrame());
     if (d.discount) {
         m_discount = new DiscountFrame(
-            *d.discount, d.modelId, ctx, [this] { return discountBasis(); }, this);
+            *d.discount, d.model, ctx, [this] { return discountBasis(); }, form());
         m_discount->hide();
         right->addWidget(m_discount);
+        connect(m_discount, &DiscountFrame::decisionShown, this, [this] { growToFitForm(); });
     }
     right->addStretch(1);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addLayout(right, 1);
+    auto* layout = new QHBoxLayout(form());
+    layout->addLayout(left, 0);
+    layout->addLayout(right, 0);
+    layout->addStretch(1);
 
     connect(m_calculate, &QPushButton::clicked, this, &EoqWindow::onCmdCalculateClicked);
     connect(m_example, &QPushButton::clicked, this, &EoqWindow::onCmdExampleClicked);
     connect(m_clear, &QPushButton::clicked, this, &EoqWindow::onCmdClearClicked);
     connect(m_print, &QPushButton::clicked, this, &EoqWindow::onCmdPrintClicked);
-    connect(m_optionGroup, &QButtonGroup::idClicked, this, &EoqWindow::onOptTimeClicked);
     if (m_discountButton) connect(m_discountButton, &QPushButton::clicked, this, &EoqWindow::onCmdDiscountClicked);
 
-    selectTimeUnit(lot::TimeUnit::Year);
     m_print->setEnabled(d.printEnabledAtLoad);
     applyTabOrder();
-    if (d.launcher.any()) new widgets::LauncherHighlight(this, ctx.panel, d.launcher.firstTab, d.launcher.otherTabs);
+    if (d.launcher.any()) new widgets::LauncherHighlight(this, ctx, d.launcher.firstTab, d.launcher.otherTabs);
 }
 
 EoqWindow::~EoqWindow() = default;
 
-// ---------------------------------------------------------------- form
+lot::TimeUnit EoqWindow::timeUnit() const { return m_timeScale->unit(); }
 
-QGroupBox* EoqWindow::buildIntroFrame(const QString& name, const QString& caption, const QString& labelName,
-                                      const QString& text, QPushButton* button) {
-    QGroupBox* frame = fb::frame(this, name, caption);
-    auto* layout = new QVBoxLayout(frame);
-    QLabel* label = fb::label(frame, labelName, text, true);
-    label->setMinimumWidth(400);
-    layout->addWidget(label);
-    if (button) layout->addWidget(button, 0, Qt::AlignLeft);
-    return frame;
-}
+// ---------------------------------------------------------------- form
 
 void EoqWindow::addBoxRow(QGroupBox* frame, QGridLayout* grid, int row, const BoxRow& boxRow, QLineEdit* box) {
     QLabel* caption = fb::label(frame, boxRow.labelName, boxRow.caption);
@@ -135,41 +94,35 @@ void EoqWindow::addBoxRow(QGroupBox* frame, QGridLayout* grid, int row, const Bo
         auto* pair = new QHBoxLayout;
         pair->setSpacing(0);
         pair->addWidget(caption);
-        pair->addWidget(m_unitLabels.at(boxRow.unitLabel));
+        pair->addWidget(m_timeScale->unitLabel(boxRow.unitLabel));
         pair->addStretch(1);
         grid->addLayout(pair, row, 0);
     } else {
         grid->addWidget(caption, row, 0);
     }
     grid->addWidget(box, row, 1);
-    m_boxes.insert(boxRow.box, box);
 }
 
 QGroupBox* EoqWindow::buildInputFrame() {
     const EoqWindowDescription& d = m_description;
-    QGroupBox* frame = fb::frame(this, QStringLiteral("Frame4"), QStringLiteral("Item and costs"));
+    QGroupBox* frame = fb::frame(form(), QStringLiteral("Frame4"), QStringLiteral("Item and costs"));
     auto* grid = new QGridLayout(frame);
     for (int row = 0; row < d.inputs.size(); ++row) {
         const BoxRow& boxRow = d.inputs.at(row);
-        QLineEdit* input = fb::inputBox(frame, boxRow.box);
+        const auto field = static_cast<EoqField>(boxRow.box);
+        QLineEdit* input = field == EoqField::Item ? itemBox(frame, boxRow.box, boxName(field))
+                                                   : numberBox(frame, boxRow.box, boxName(field));
         // One width for every box, so their right edges line up clear of the time-scale frame.
-        input->setMaximumWidth(kBoxWidth);
-        widgets::InputBoxes::install(
-            input, boxRow.box == kItem ? widgets::InputBoxes::itemBox() : widgets::InputBoxes::numberBox(),
-            m_ctx.notifier);
+        fitToNineDigits(input);
         addBoxRow(frame, grid, row, boxRow, input);
-        m_inputs.append(input);
     }
-
-    QGroupBox* timeScale = fb::frame(frame, QStringLiteral("Frame6"), QStringLiteral("Time scale"));
-    m_options =
-        fb::optionArray(timeScale, QStringLiteral("optTime"), widgets::timeUnitOptionCaptions(), &m_optionGroup);
-    grid->addWidget(timeScale, 0, 2, int(d.inputs.size()), 1, Qt::AlignTop);
+    m_timeScale->setParent(frame);
+    grid->addWidget(m_timeScale, 0, 2, int(d.inputs.size()), 1, Qt::AlignTop);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_calculate);
     if (d.discount) {
-        m_discountButton = fb::button(frame, QStringLiteral("cmdDiscount"), QStringLiteral("&Quantity Discount"));
+        m_discountButton = button(frame, QStringLiteral("cmdDiscount"), QStringLiteral("&Quantity Discount"));
         m_discountButton->setEnabled(false);
         buttons->addWidget(m_discountButton);
     }
@@ -183,14 +136,15 @@ QGroupBox* EoqWindow::buildInputFrame() {
 
 QGroupBox* EoqWindow::buildResultFrame() {
     const EoqWindowDescription& d = m_description;
-    QGroupBox* frame = fb::frame(this, QStringLiteral("Frame5"), QStringLiteral("The optimal policy"));
+    QGroupBox* frame = fb::frame(form(), QStringLiteral("Frame5"), QStringLiteral("The optimal policy"));
     auto* layout = new QVBoxLayout(frame);
     auto* grid = new QGridLayout;
     for (int row = 0; row < d.results.size(); ++row) {
-        QLineEdit* result = fb::resultBox(frame, d.results.at(row).box);
-        result->setMaximumWidth(kBoxWidth);
-        addBoxRow(frame, grid, row, d.results.at(row), result);
-        m_results.append(result);
+        const BoxRow& boxRow = d.results.at(row);
+        QLineEdit* result = fb::resultBox(frame, boxName(static_cast<EoqResultBox>(boxRow.box)));
+        fitToNineDigits(result);
+        addBoxRow(frame, grid, row, boxRow, result);
+        m_results[static_cast<std::size_t>(boxRow.box)] = result;
     }
     grid->setColumnStretch(2, 1);
     layout->addLayout(grid);
@@ -198,59 +152,76 @@ QGroupBox* EoqWindow::buildResultFrame() {
     auto* costHeading = new QHBoxLayout;
     costHeading->setSpacing(0);
     costHeading->addWidget(fb::label(frame, QStringLiteral("Label10"), QStringLiteral("Cost, $/")));
-    costHeading->addWidget(m_unitLabels.at(2));
+    costHeading->addWidget(m_timeScale->unitLabel(2));
     costHeading->addStretch(1);
     layout->addLayout(costHeading);
 
-    m_costTable = new widgets::CostTable(d.costParts, true, m_ctx.notifier, frame);
+    m_costTable = new widgets::CostTable(d.costParts, true, context().notifier, frame);
     layout->addWidget(m_costTable);
     return frame;
 }
 
 void EoqWindow::applyTabOrder() {
-    QWidget* previous = nullptr;
-    for (const QString& name : m_description.tabOrder) {
-        auto* next = findChild<QWidget*>(name);
-        if (!next) continue;
-        if (previous)
-            QWidget::setTabOrder(previous, next);
-        else
-            next->setFocus(Qt::OtherFocusReason);  // the first control holds the focus when the window opens
-        previous = next;
+    QList<QWidget*> chain;
+    for (EoqControl control : m_description.tabOrder) {
+        switch (control) {
+            case EoqControl::Example:
+                chain << m_example;
+                break;
+            case EoqControl::Inputs:
+                for (const BoxRow& row : m_description.inputs)
+                    chain << inputBox(row.box);
+                break;
+            case EoqControl::Calculate:
+                chain << m_calculate;
+                break;
+            case EoqControl::Discount:
+                chain << m_discountButton;
+                break;
+            case EoqControl::Print:
+                chain << m_print;
+                break;
+            case EoqControl::Clear:
+                chain << m_clear;
+                break;
+            case EoqControl::DiscRate:
+                chain << (m_discount ? m_discount->rateBox() : nullptr);
+                break;
+            case EoqControl::DiscQ:
+                chain << (m_discount ? m_discount->quantityBox() : nullptr);
+                break;
+            case EoqControl::ShouldYou:
+                chain << (m_discount ? m_discount->shouldYouButton() : nullptr);
+                break;
+            case EoqControl::TimeOptions:
+                for (QRadioButton* option : m_timeScale->options())
+                    chain << option;
+                break;
+        }
     }
-}
-
-void EoqWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    // The window opens at the left edge of the main window's client area.
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()); sub && !m_placed) {
-        m_placed = true;
-        sub->move(0, sub->y());
-    }
+    chain.removeAll(nullptr);
+    for (int i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
+    // The first control holds the focus when the window opens.
+    if (!chain.isEmpty()) chain.first()->setFocus(Qt::OtherFocusReason);
 }
 
 // ---------------------------------------------------------------- handlers
 
-void EoqWindow::onCmdCalculateClicked() {
-    widgets::runGuarded(
-        this, m_ctx.notifier, [this] { calculate(); }, m_description.calculateErrorSuffix, kErrorTitle,
-        m_description.calculateErrorIcon);
-}
+void EoqWindow::onCmdCalculateClicked() { calculate(); }
 
-void EoqWindow::onCmdExampleClicked() {
-    fillAndCalculate(m_description.workedExample.texts, m_description.workedExample.unit);
-}
+void EoqWindow::onCmdExampleClicked() { fillAndCalculate(m_description.exampleTexts, m_description.exampleUnit); }
 
 void EoqWindow::onCmdClearClicked() {
     widgets::runGuarded(
-        this, m_ctx.notifier, [this] { clearAll(); }, m_description.clearErrorSuffix);
+        this, context().notifier, [this] { clearAll(); }, m_description.clearErrorSuffix);
 }
 
 void EoqWindow::onCmdPrintClicked() {
-    const QString item = text(kItem);
-    if (item.isEmpty() || text(kQuantity).isEmpty() || !m_ctx.reports) return;
-    widgets::runGuarded(this, m_ctx.notifier, [this, &item] {
-        m_ctx.reports->previewEoq(this, m_description.modelId, item, m_ctx.clock->today());
+    const QString item = text(EoqField::Item);
+    if (item.isEmpty() || resultBox(EoqResultBox::Quantity)->text().isEmpty()) return;
+    widgets::runGuarded(this, context().notifier, [this, &item] {
+        context().reports.previewEoq(this, lot::modelId(m_description.model), item, context().clock.today());
     });
 }
 
@@ -265,109 +236,95 @@ void EoqWindow::onCmdDiscountClicked() {
     }
 }
 
-void EoqWindow::onOptTimeClicked(int index) { selectTimeUnit(widgets::kTimeUnitOptions[qBound(0, index, 2)]); }
-
-void EoqWindow::fillAndCalculate(const QList<std::pair<QString, QString>>& texts, std::optional<lot::TimeUnit> unit) {
-    for (const auto& [name, value] : texts) {
-        if (QLineEdit* input = box(name)) input->setText(value);
+widgets::EoqRunResult EoqWindow::fillAndCalculate(const BoxTexts& texts, std::optional<lot::TimeUnit> unit) {
+    for (const auto& [field, value] : texts) {
+        if (QLineEdit* input = inputBox(field)) input->setText(value);
     }
-    if (unit) selectTimeUnit(*unit);
-    onCmdCalculateClicked();
+    if (unit) m_timeScale->select(*unit);
+    widgets::EoqRunResult result;
+    result.calculated = calculate();
+    if (!result.calculated) return result;
+    auto shown = [this](EoqResultBox box) {
+        const QLineEdit* b = resultBox(box);
+        return b ? b->text() : QString();
+    };
+    result.orderQuantity = shown(EoqResultBox::Quantity);
+    result.orderInterval = shown(EoqResultBox::Interval);
+    result.maxInventory = shown(EoqResultBox::MaxInventory);
+    result.allowedShortage = shown(EoqResultBox::AllowedShortage);
+    result.logId = m_logId;
+    return result;
 }
 
 // ---------------------------------------------------------------- calculate
 
-void EoqWindow::calculate() {
-    if (!inputsPass()) return;
-    // Until this calculation is saved there is no row for the what-if to update.
-    m_logId.clear();
-    setCalculatorInputs();
-    if (!m_eoq.run()) {
-        // The calculator has shown its fault; the outputs it holds belong to an
-        // earlier calculation and must not be shown or saved as this one's.
-        clearResults();
-        return;
-    }
-    showResults();
-    if (m_discountButton) m_discountButton->setEnabled(true);
-    if (m_description.calculateEnablesPrint) m_print->setEnabled(true);
-    save();
-}
+std::span<const core::InputCheck> EoqWindow::checks() const { return lot::eoqChecks(m_description.model); }
 
-bool EoqWindow::inputsPass() {
-    auto refuse = [this](const InputCheck& check) {
-        m_ctx.notifier->show(this, check.message, check.title, check.icon);
-        if (QLineEdit* input = box(check.box)) input->setFocus(Qt::OtherFocusReason);
-        return false;
-    };
-    for (const InputCheck& check : m_description.checks) {
-        const QString value = text(check.box);
-        if (value.isEmpty() || (check.mustBeNumber && !core::isNumber(value.toStdString()))) return refuse(check);
-    }
-    // A rate equal to the demand passes; the calculator then reports the division by zero.
-    if (m_description.rateBelowDemand && number(kRate) < number(kDemand)) return refuse(*m_description.rateBelowDemand);
-    return true;
-}
+// Until this calculation is saved there is no row for the what-if to update.
+void EoqWindow::startCalculation() { m_logId.clear(); }
 
-void EoqWindow::setCalculatorInputs() {
-    m_eoq.setModelType(m_description.modelId);
-    m_eoq.setDemand(number(kDemand));
-    m_eoq.setPurchaseOrProductionCost(number(kPrice));
-    m_eoq.setHoldingCost(number(kHolding));
-    m_eoq.setOderOrSetupCost(number(kOrdering));
-    if (m_description.production()) m_eoq.setProductionRate(number(kRate));
-    if (m_description.shortages()) m_eoq.setShortageCost(number(kShortageCost));
+void EoqWindow::computeModel(const std::vector<std::string>& texts) {
+    lot::EoqTexts fields;
+    std::copy(texts.begin(), texts.end(), fields.values.begin());
+    m_result = lot::computeEoq(lot::eoqInputs(m_description.model, fields));
 }
 
 // Quantities, intervals, shortages and inventories are shown rounded half to
-// even to 32-bit integers, so large demands give ordinary figures.
-void EoqWindow::setRounded(const QString& name, double value) {
-    box(name)->setText(QString::fromStdString(lot::roundedText(value)));
+// even to 32-bit integers, so large demands give ordinary figures; the
+// interval in days is held in single precision before it is rounded.
+void EoqWindow::prepareDisplay() {
+    Prepared p;
+    auto set = [&p](EoqResultBox box, const QString& value) { p.results[static_cast<std::size_t>(box)] = value; };
+    set(EoqResultBox::Quantity, rounded(m_result.quantity));
+    set(EoqResultBox::Interval, rounded(lot::intervalDays(m_result.cycle, timeUnit())));
+    if (m_description.production()) set(EoqResultBox::MaxInventory, rounded(m_result.maxInventory));
+    if (m_description.shortages()) set(EoqResultBox::AllowedShortage, rounded(m_result.allowedShortage));
+    QVector<double> parts{m_result.purchaseCost, m_result.orderingCost, m_result.holdingCost};
+    if (m_description.shortages()) parts.append(m_result.shortageCost);
+    p.costs = widgets::CostTable::compute(parts, m_result.total, m_description.constantTotalShare);
+    m_prepared = std::move(p);
 }
 
-void EoqWindow::showResults() {
-    setRounded(kQuantity, m_eoq.optimumOrderOrProductionQuantity());
-    // The interval in days is held in single precision before it is rounded.
-    setRounded(kInterval, lot::intervalDays(m_eoq.orderingCycle(), m_timeUnit));
-    if (m_description.production()) setRounded(kMaxInventory, m_eoq.maxInventory());
-    if (m_description.shortages()) setRounded(kAllowedShortage, m_eoq.allowedShortage());
-
-    QVector<double> parts{m_eoq.periodPuchaseOrProductionCost(), m_eoq.periodOrderingOrProductionCost(),
-                          m_eoq.periodHoldingCost()};
-    if (m_description.shortages()) parts.append(m_eoq.periodShortageCost());
-    m_costTable->fill(parts, m_eoq.totalPeriodCost(), m_description.constantTotalShare);
-    m_costTable->updateChart();
+void EoqWindow::showPrepared() {
+    for (std::size_t i = 0; i < m_results.size(); ++i) {
+        if (m_results[i]) m_results[i]->setText(m_prepared.results[i]);
+    }
+    m_costTable->display(m_prepared.costs);
+    m_lastTotal = m_result.total;
+    if (m_discountButton) m_discountButton->setEnabled(true);
+    if (m_description.calculateEnablesPrint) m_print->setEnabled(true);
 }
 
-void EoqWindow::save() {
-    if (!m_ctx.cnn) throw core::RuntimeError(core::ErrorCode::Database, "No database connection");
+void EoqWindow::saveResult() {
     const bool shortages = m_description.shortages();
     data::Eoq1Row row;
-    row.date = m_ctx.clock->today();
-    row.timeUnit = m_unitLabels.at(0)->text();
-    row.itemName = text(kItem);
-    row.demand = text(kDemand);
-    row.itemCost = text(kPrice);
-    row.holdingCost = text(kHolding);
-    if (shortages) row.shortageCost = text(kShortageCost);
-    row.setupCost = text(kOrdering);
-    row.orderQty = text(kQuantity);
-    row.orderInterval = text(kInterval);
-    if (shortages) row.shortageAllowed = text(kAllowedShortage);
-    row.tItemCost = m_eoq.periodPuchaseOrProductionCost();
-    row.tHoldingCost = m_eoq.periodHoldingCost();
-    if (shortages) row.tShortageCost = m_eoq.periodShortageCost();
-    row.tSetupCost = m_eoq.periodOrderingOrProductionCost();
-    row.totalCost = m_eoq.totalPeriodCost();
-    row.modelId = m_description.modelId;
-    m_logId = data::Eoq1Repository(*m_ctx.cnn).insert(row);
+    row.date = context().clock.today();
+    row.timeUnit = widgets::timeUnitCaption(timeUnit());
+    row.itemName = text(EoqField::Item);
+    row.demand = text(EoqField::Demand);
+    row.itemCost = text(EoqField::Price);
+    row.holdingCost = text(EoqField::HoldingCost);
+    if (shortages) row.shortageCost = text(EoqField::ShortageCost);
+    row.setupCost = text(EoqField::OrderingCost);
+    row.orderQty = resultBox(EoqResultBox::Quantity)->text();
+    row.orderInterval = resultBox(EoqResultBox::Interval)->text();
+    if (shortages) row.shortageAllowed = resultBox(EoqResultBox::AllowedShortage)->text();
+    row.tItemCost = m_result.purchaseCost;
+    row.tHoldingCost = m_result.holdingCost;
+    if (shortages) row.tShortageCost = m_result.shortageCost;
+    row.tSetupCost = m_result.orderingCost;
+    row.totalCost = m_result.total;
+    row.modelId = lot::modelId(m_description.model);
+    m_logId = data::Eoq1Repository(context().cnn).insert(row);
 }
 
 // Empties what a calculation shows: the result boxes, the decision, the cost
-// table's values (the pie keeps its last drawing) and the row key.
+// table's values (the pie keeps its last drawing) and the row key, and
+// disables what needs a result.
 void EoqWindow::clearResults() {
-    for (QLineEdit* result : std::as_const(m_results))
-        result->clear();
+    for (QLineEdit* result : m_results) {
+        if (result) result->clear();
+    }
     if (m_discount) m_discount->clearDecision();
     m_costTable->clearValues();
     m_logId.clear();
@@ -376,45 +333,42 @@ void EoqWindow::clearResults() {
 }
 
 void EoqWindow::clearAll() {
-    for (QLineEdit* input : std::as_const(m_inputs))
-        input->clear();
+    for (const BoxRow& row : m_description.inputs)
+        inputBox(row.box)->clear();
     if (m_discount) m_discount->clearTexts();
-    selectTimeUnit(lot::TimeUnit::Year);
+    m_timeScale->select(lot::TimeUnit::Year);
     clearResults();
 }
 
 // ---------------------------------------------------------------- state
 
-void EoqWindow::selectTimeUnit(lot::TimeUnit unit) {
-    m_timeUnit = unit;
-    m_options.at(optionIndex(unit))->setChecked(true);
-    for (QLabel* label : std::as_const(m_unitLabels))
-        label->setText(widgets::timeUnitCaption(unit));
-}
-
 DiscountFrame::Basis EoqWindow::discountBasis() const {
     DiscountFrame::Basis basis;
     lot::DiscountOfferInputs& in = basis.inputs;
-    in.price = number(kPrice);
-    in.holdingCost = number(kHolding);
-    in.demand = number(kDemand);
-    in.orderingCost = number(kOrdering);
+    const lot::EoqTexts fields = [this] {
+        lot::EoqTexts t;
+        const std::vector<std::string> texts = fieldTexts();
+        std::copy(texts.begin(), texts.end(), t.values.begin());
+        return t;
+    }();
+    in.price = fields.number(EoqField::Price);
+    in.holdingCost = fields.number(EoqField::HoldingCost);
+    in.demand = fields.number(EoqField::Demand);
+    in.orderingCost = fields.number(EoqField::OrderingCost);
     if (m_description.shortages()) {
         // The shown, rounded shortage, not the calculator's.
-        in.allowedShortage = number(kAllowedShortage);
-        in.shortageCost = number(kShortageCost);
+        in.allowedShortage = core::leadingNumberOf(resultBox(EoqResultBox::AllowedShortage)->text().toStdString());
+        in.shortageCost = fields.number(EoqField::ShortageCost);
     }
-    in.optimalTotal = m_eoq.totalPeriodCost();
-    in.timeUnit = m_timeUnit;
+    in.optimalTotal = m_lastTotal;
+    in.timeUnit = timeUnit();
     basis.logId = m_logId;
     return basis;
 }
 
-QString EoqWindow::text(const QString& name) const {
-    const QLineEdit* input = box(name);
+QString EoqWindow::text(EoqField field) const {
+    const QLineEdit* input = inputBox(field);
     return input ? input->text() : QString();
 }
-
-double EoqWindow::number(const QString& name) const { return core::leadingNumber(text(name).toStdString()); }
 
 }  // namespace tervalo::lotsize

@@ -45,44 +45,68 @@ QString cellPhoneExampleText(bool shortages) {
 
 // The paper example's text speaks of $50 per order; the button has always
 // filled in 130.
-ExampleValues workedExample(bool production, bool shortages) {
-    ExampleValues example;
-    if (production) {
-        example.texts = {{QStringLiteral("txtItem"), QStringLiteral("Cell Phone")},
-                         {QStringLiteral("txtDemand"), QStringLiteral("18000")},
-                         {QStringLiteral("txtPrice"), QStringLiteral("2")},
-                         {QStringLiteral("txtOrderingCost"), QStringLiteral("500")},
-                         {QStringLiteral("txtHoldingCost"), QStringLiteral("1.8")},
-                         {QStringLiteral("txtManufacturingRate"), QStringLiteral("36000")}};
-        example.unit = core::lotsize::TimeUnit::Year;
+void workedExample(EoqWindowDescription& d) {
+    if (d.production()) {
+        d.exampleTexts = {
+            {EoqField::Item, QStringLiteral("Cell Phone")}, {EoqField::Demand, QStringLiteral("18000")},
+            {EoqField::Price, QStringLiteral("2")},         {EoqField::OrderingCost, QStringLiteral("500")},
+            {EoqField::HoldingCost, QStringLiteral("1.8")}, {EoqField::ProductionRate, QStringLiteral("36000")}};
+        d.exampleUnit = core::lotsize::TimeUnit::Year;
     } else {
-        example.texts = {{QStringLiteral("txtItem"), QStringLiteral("Paper")},
-                         {QStringLiteral("txtDemand"), QStringLiteral("8")},
-                         {QStringLiteral("txtPrice"), QStringLiteral("25")},
-                         {QStringLiteral("txtOrderingCost"), QStringLiteral("130")},
-                         {QStringLiteral("txtHoldingCost"), QStringLiteral("1.173")}};
-        example.unit = core::lotsize::TimeUnit::Week;
+        d.exampleTexts = {{EoqField::Item, QStringLiteral("Paper")},
+                          {EoqField::Demand, QStringLiteral("8")},
+                          {EoqField::Price, QStringLiteral("25")},
+                          {EoqField::OrderingCost, QStringLiteral("130")},
+                          {EoqField::HoldingCost, QStringLiteral("1.173")}};
+        d.exampleUnit = core::lotsize::TimeUnit::Week;
     }
-    if (shortages)
-        example.texts.append(
-            {QStringLiteral("txtShortageCost"), production ? QStringLiteral("20") : QStringLiteral("15")});
-    return example;
-}
-
-QList<InputCheck> productionChecks(bool shortages) {
-    QList<InputCheck> checks{{QStringLiteral("txtItem"), QStringLiteral("Please enter a name for this item."),
-                              QStringLiteral("Error Message"), platform::MsgIcon::Information, false}};
-    checks += costChecks(QStringLiteral("Please enter Demand."), QStringLiteral("Please entering Setup Cost."));
-    checks.append({QStringLiteral("txtManufacturingRate"), QStringLiteral("Please enter Manufacturing Rate.")});
-    if (shortages) checks.append({QStringLiteral("txtShortageCost"), QStringLiteral("Please enter Shortage Cost.")});
-    return checks;
+    if (d.shortages())
+        d.exampleTexts.append({EoqField::ShortageCost, d.production() ? QStringLiteral("20") : QStringLiteral("15")});
 }
 
 }  // namespace
 
-EoqWindowDescription modelDescription(int modelId) {
+QString boxName(EoqField field) {
+    switch (field) {
+        case EoqField::Item:
+            return QStringLiteral("txtItem");
+        case EoqField::Demand:
+            return QStringLiteral("txtDemand");
+        case EoqField::Price:
+            return QStringLiteral("txtPrice");
+        case EoqField::HoldingCost:
+            return QStringLiteral("txtHoldingCost");
+        case EoqField::OrderingCost:
+            return QStringLiteral("txtOrderingCost");
+        case EoqField::ProductionRate:
+            return QStringLiteral("txtManufacturingRate");
+        case EoqField::ShortageCost:
+            return QStringLiteral("txtShortageCost");
+        case EoqField::Count:
+            break;
+    }
+    return QString();
+}
+
+QString boxName(EoqResultBox box) {
+    switch (box) {
+        case EoqResultBox::Quantity:
+            return QStringLiteral("txtOrderQuantity");
+        case EoqResultBox::Interval:
+            return QStringLiteral("txtOrderInterval");
+        case EoqResultBox::MaxInventory:
+            return QStringLiteral("txtMaxInventory");
+        case EoqResultBox::AllowedShortage:
+            return QStringLiteral("txtAllowedShortage");
+        case EoqResultBox::Count:
+            break;
+    }
+    return QString();
+}
+
+EoqWindowDescription modelDescription(EoqModel model) {
     EoqWindowDescription d;
-    d.modelId = modelId;
+    d.model = model;
     const bool production = d.production();
     const bool shortages = d.shortages();
     d.formName = (production ? QStringLiteral("frmManuf") : QStringLiteral("frmPurchase")) +
@@ -91,41 +115,43 @@ EoqWindowDescription modelDescription(int modelId) {
                 (shortages ? QStringLiteral("Shortages Allowed") : QStringLiteral("No Shortages"));
     d.assumptions = assumptions(production, shortages);
     d.example = production ? cellPhoneExampleText(shortages) : paperExampleText(shortages);
-    d.workedExample = workedExample(production, shortages);
+    workedExample(d);
 
+    auto field = [](EoqField f) { return static_cast<int>(f); };
     d.inputs = {
-        {QStringLiteral("txtItem"), QStringLiteral("Label3"), QStringLiteral("Item, for example, Paper")},
-        {QStringLiteral("txtDemand"), QStringLiteral("Label4"), QStringLiteral("Demand, units/"), 0},
-        {QStringLiteral("txtPrice"), QStringLiteral("Label5"),
+        {field(EoqField::Item), QStringLiteral("Label3"), QStringLiteral("Item, for example, Paper")},
+        {field(EoqField::Demand), QStringLiteral("Label4"), QStringLiteral("Demand, units/"), 0},
+        {field(EoqField::Price), QStringLiteral("Label5"),
          production ? QStringLiteral("Production cost, $/unit") : QStringLiteral("Purchase price (Item cost), $/unit")},
-        {QStringLiteral("txtHoldingCost"), QStringLiteral("Label6"), QStringLiteral("Holding cost, $/unit/"), 1},
-        {QStringLiteral("txtOrderingCost"), QStringLiteral("Label7"),
+        {field(EoqField::HoldingCost), QStringLiteral("Label6"), QStringLiteral("Holding cost, $/unit/"), 1},
+        {field(EoqField::OrderingCost), QStringLiteral("Label7"),
          production ? QStringLiteral("Setup cost, $/setup") : QStringLiteral("Ordering cost, $/order")},
     };
     // Unit labels 0 to 2 go with the demand, the holding cost and the cost table;
     // the extra boxes take the next ones.
     int nextUnit = 3;
     if (production)
-        d.inputs.append({QStringLiteral("txtManufacturingRate"), QStringLiteral("Label17"),
+        d.inputs.append({field(EoqField::ProductionRate), QStringLiteral("Label17"),
                          QStringLiteral("Production rate,units/"), nextUnit++});
     if (shortages)
-        d.inputs.append({QStringLiteral("txtShortageCost"), QStringLiteral("Label11"),
+        d.inputs.append({field(EoqField::ShortageCost), QStringLiteral("Label11"),
                          production ? QStringLiteral("Shortage Cost, $/") : QStringLiteral("Shortage cost, $/unit/"),
                          nextUnit++});
     d.timeUnitLabels = nextUnit;
 
+    auto result = [](EoqResultBox b) { return static_cast<int>(b); };
     d.results = {
-        {QStringLiteral("txtOrderQuantity"), QStringLiteral("Label8"),
+        {result(EoqResultBox::Quantity), QStringLiteral("Label8"),
          production ? QStringLiteral("Production Quantity, units/setup")
                     : QStringLiteral("Order Quantity, units/order")},
-        {QStringLiteral("txtOrderInterval"), QStringLiteral("Label9"),
+        {result(EoqResultBox::Interval), QStringLiteral("Label9"),
          production ? QStringLiteral("Production interval, days") : QStringLiteral("Order interval, days")},
     };
     if (production)
-        d.results.append(
-            {QStringLiteral("txtMaxInventory"), QStringLiteral("Label18"), QStringLiteral("Maximum Inventory, units")});
+        d.results.append({result(EoqResultBox::MaxInventory), QStringLiteral("Label18"),
+                          QStringLiteral("Maximum Inventory, units")});
     if (shortages)
-        d.results.append({QStringLiteral("txtAllowedShortage"), QStringLiteral("Label12"),
+        d.results.append({result(EoqResultBox::AllowedShortage), QStringLiteral("Label12"),
                           QStringLiteral("Allowed Shortage, units")});
 
     d.costParts = production
@@ -133,39 +159,7 @@ EoqWindowDescription modelDescription(int modelId) {
                       : QStringList{QStringLiteral("Purchase"), QStringLiteral("Ordering"), QStringLiteral("Holding")};
     if (shortages) d.costParts.append(QStringLiteral("Shortage"));
     d.constantTotalShare = !production;
-
-    if (production) {
-        d.checks = productionChecks(shortages);
-        // A rate equal to the demand passes; the calculator then reports the division by zero.
-        d.rateBelowDemand =
-            InputCheck{QStringLiteral("txtManufacturingRate"), QStringLiteral("Production Rate is larger than demand."),
-                       QStringLiteral("Large Production Rate"), platform::MsgIcon::Exclamation};
-    }
     return d;
-}
-
-QList<InputCheck> costChecks(const QString& demandMessage, const QString& orderingMessage) {
-    return {
-        {QStringLiteral("txtDemand"), demandMessage},
-        {QStringLiteral("txtPrice"), QStringLiteral("Please enter Price.")},
-        {QStringLiteral("txtHoldingCost"), QStringLiteral("Please enter Holding Cost.")},
-        {QStringLiteral("txtOrderingCost"), orderingMessage},
-    };
-}
-
-QStringList tabOrder(const EoqWindowDescription& d, const QStringList& afterInputs) {
-    QStringList order{QStringLiteral("cmdExample")};
-    for (const BoxRow& row : d.inputs)
-        order.append(row.box);
-    order += afterInputs;
-    order += {QStringLiteral("optTime_0"), QStringLiteral("optTime_1"), QStringLiteral("optTime_2")};
-    if (d.discount) {
-        for (const QString& name :
-             {QStringLiteral("txtDiscRate"), QStringLiteral("txtDiscQ"), QStringLiteral("cmdShouldYou")}) {
-            if (!order.contains(name)) order.append(name);
-        }
-    }
-    return order;
 }
 
 }  // namespace tervalo::lotsize

@@ -1,41 +1,38 @@
 #pragma once
 // What sets the four EOQ windows apart: captions and texts, the boxes of the
-// "Item and costs" frame, the checks of Calculate in their order, the cost
-// parts, the worked example, the error-message wording and which buttons
-// Calculate and Clear enable. EoqWindow builds and runs a window from it.
+// "Item and costs" frame and of the results, the cost parts, the worked
+// example, the error-message wording, which buttons Calculate and Clear
+// enable, and the tab order. The checks are the core's table of the model.
+// EoqWindow builds and runs a window from it.
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 
 #include "core/lotsize/DiscountOffer.h"
+#include "core/lotsize/EoqChecks.h"
 #include "core/lotsize/TimeUnit.h"
 #include "platform/Notifier.h"
 
 namespace tervalo::lotsize {
 
-// One check of Calculate: the first failing one shows its box and ends the click.
-struct InputCheck {
-    QString box;  // the box that gets the focus back, e.g. "txtDemand"
-    QString message;
-    QString title = QStringLiteral("Error Message");
-    platform::MsgIcon icon = platform::MsgIcon::Information;
-    bool mustBeNumber = true;  // false: only an empty text fails (the item name)
-};
+using core::lotsize::EoqField;
+using core::lotsize::EoqModel;
+
+// The result boxes of the "The optimal policy" frame.
+enum class EoqResultBox { Quantity, Interval, MaxInventory, AllowedShortage, Count };
 
 // A labelled box of the input or the result frame.
 struct BoxRow {
-    QString box;         // "txtDemand"
+    int box;             // an EoqField (inputs) or EoqResultBox (results)
     QString labelName;   // "Label4"
     QString caption;     // "Demand, units/"
     int unitLabel = -1;  // index of the lblTimePeriod shown after the caption, -1 for none
 };
 
-// The box texts the worked-example button fills in.
-struct ExampleValues {
-    QList<std::pair<QString, QString>> texts;  // box name, text, in the order they are filled
-    core::lotsize::TimeUnit unit = core::lotsize::TimeUnit::Year;
-};
+// The controls of the tab order; Inputs stands for every input box in order.
+enum class EoqControl { Example, Inputs, Calculate, Discount, Print, Clear, DiscRate, DiscQ, ShouldYou, TimeOptions };
 
 // The texts of the supplier's-offer frame of the purchasing windows.
 struct DiscountFrameTexts {
@@ -54,10 +51,12 @@ struct LauncherButtons {
     bool any() const { return firstTab >= 0 || otherTabs >= 0; }
 };
 
+using BoxTexts = QList<std::pair<EoqField, QString>>;
+
 struct EoqWindowDescription {
+    EoqModel model = EoqModel::PurchasingNoShortages;
     QString formName;
     QString caption;
-    int modelId = 0;  // the calculator's ModelType and the saved rows' ModelID
 
     QString assumptions;
     QString example;         // paragraphs separated by a blank line
@@ -69,16 +68,13 @@ struct EoqWindowDescription {
     QString printCaption = QStringLiteral("&Print Report");
     QString exampleCaption = QStringLiteral("&Click this button to see results");
 
-    QList<InputCheck> checks;
-    // Refuses a production rate below the demand (manufacturing windows).
-    std::optional<InputCheck> rateBelowDemand;
-
     QStringList costParts;
     // The Total's share is written as the constant 100 (purchasing windows)
     // rather than the total divided by itself.
     bool constantTotalShare = false;
 
-    ExampleValues workedExample;
+    BoxTexts exampleTexts;  // filled in by the example button, in this order
+    core::lotsize::TimeUnit exampleUnit = core::lotsize::TimeUnit::Year;
 
     // Run-time errors of Calculate (and Clear): description + suffix, "Error Message".
     QString calculateErrorSuffix;
@@ -91,25 +87,19 @@ struct EoqWindowDescription {
 
     std::optional<DiscountFrameTexts> discount;  // the purchasing windows' what-if
     LauncherButtons launcher;
-    QStringList tabOrder;  // control names, first to last
+    QList<EoqControl> tabOrder;  // first to last
 
-    bool production() const { return modelId == 3 || modelId == 4; }
-    bool shortages() const { return modelId == 2 || modelId == 4; }
+    bool production() const { return core::lotsize::isProduction(model); }
+    bool shortages() const { return core::lotsize::allowsShortages(model); }
 };
 
 // Everything the model decides: form name and caption, the assumptions and the
 // worked example, the boxes with their captions and unit labels, the result
-// boxes, the cost parts and, for the manufacturing models, the checks. Each
-// window adds its own wording and rules.
-EoqWindowDescription modelDescription(int modelId);
+// boxes and the cost parts. Each window adds its own wording and rules.
+EoqWindowDescription modelDescription(EoqModel model);
 
-// The checks of the demand, price, holding-cost and ordering-cost boxes, in that
-// order, titled "Error Message" with the information icon.
-QList<InputCheck> costChecks(const QString& demandMessage, const QString& orderingMessage);
-
-// The tab order: the example button, the input boxes, `afterInputs` (buttons
-// and what-if boxes in the window's own order), the time-unit options, then the
-// what-if controls not placed yet.
-QStringList tabOrder(const EoqWindowDescription& d, const QStringList& afterInputs);
+// The control name of an input field's box ("txtDemand") and of a result box.
+QString boxName(EoqField field);
+QString boxName(EoqResultBox box);
 
 }  // namespace tervalo::lotsize

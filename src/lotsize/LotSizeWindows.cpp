@@ -16,7 +16,7 @@ namespace {
 // Each window class is constructed from the program's shared context.
 template <class Window>
 void add(widgets::AppContext& ctx, const char* formName) {
-    ctx.registry->registerWindow(QString::fromLatin1(formName), [&ctx] { return new Window(ctx); });
+    ctx.registry.registerWindow(QString::fromLatin1(formName), [&ctx] { return new Window(ctx); });
 }
 
 }  // namespace

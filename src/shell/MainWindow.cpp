@@ -28,6 +28,7 @@
 #include "shell/SharedRoutines.h"
 #include "widgets/AppContext.h"
 #include "widgets/GuardedHandler.h"
+#include "widgets/WindowInterfaces.h"
 #include "widgets/WindowRegistry.h"
 
 namespace tervalo::shell {
@@ -70,13 +71,6 @@ struct NormalPointer {
 
 [[noreturn]] void raiseError(const char* description) { throw core::RuntimeError(core::ErrorCode::Other, description); }
 
-// Calls a method another window offers for being driven (see WindowCatalog.h).
-template <class... Args>
-void callWindow(QWidget* w, const char* method, Args... args) {
-    if (!QMetaObject::invokeMethod(w, method, Qt::DirectConnection, args...))
-        raiseError("Object doesn't support this property or method");
-}
-
 void moveToOrigin(QWidget* w) {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
         sub->move(0, 0);
@@ -116,8 +110,8 @@ MainWindow::MainWindow(widgets::AppContext& ctx, QWidget* parent) : QMainWindow(
     buildToolBar();
     buildStatusBar();
     connectHandlers();
-    if (m_ctx.registry) m_ctx.registry->setMdiArea(m_mdi);
-    m_ctx.panel = this;
+    m_ctx.registry.setMdiArea(m_mdi);
+    m_ctx.setPanel(this);
 
     ApplyResourceStrings(this);
     loadPlacement();
@@ -127,9 +121,9 @@ MainWindow::MainWindow(widgets::AppContext& ctx, QWidget* parent) : QMainWindow(
 }
 
 MainWindow::~MainWindow() {
-    if (m_ctx.panel == this) m_ctx.panel = nullptr;
+    if (&m_ctx.panel() == this) m_ctx.setPanel(nullptr);
     if (m_ctx.mainWindow == this) m_ctx.mainWindow = nullptr;
-    if (m_ctx.registry && m_ctx.registry->mdiArea() == m_mdi) m_ctx.registry->setMdiArea(nullptr);
+    if (m_ctx.registry.mdiArea() == m_mdi) m_ctx.registry.setMdiArea(nullptr);
 }
 
 QAction* MainWindow::menuAction(const QString& name) const { return m_actions.value(name); }
@@ -143,7 +137,7 @@ void MainWindow::setDataMenusEnabled(bool enable) {
 
 void MainWindow::loadPlacement() {
     using platform::Twips::toPixels;
-    const platform::SettingsStore* s = m_ctx.settings;
+    const platform::SettingsStore* s = &m_ctx.settings;
     move(toPixels(placementValue(s, kLeft)), toPixels(placementValue(s, kTop)));
     resize(toPixels(placementValue(s, kWidth)), toPixels(placementValue(s, kHeight)));
 }
@@ -151,10 +145,9 @@ void MainWindow::loadPlacement() {
 // The frame's position and the size as they are, maximised or not: loading
 // applies them the same way, so a start without changes restores the window.
 void MainWindow::savePlacement() {
-    if (!m_ctx.settings) return;
     const auto store = [this](const PlacementKey& k, int pixels) {
         const float twips = static_cast<float>(platform::Twips::toTwips(pixels));
-        m_ctx.settings->save(kSettings, QString::fromLatin1(k.key), QString::fromStdString(core::generalText(twips)));
+        m_ctx.settings.save(kSettings, QString::fromLatin1(k.key), QString::fromStdString(core::generalText(twips)));
     };
     store(kLeft, pos().x());
     store(kTop, pos().y());
@@ -177,20 +170,19 @@ void MainWindow::guarded(const std::function<void()>& body) {
 
 void MainWindow::showNotAvailable() {
     NormalPointer pointer;
-    if (m_ctx.notifier)
-        m_ctx.notifier->show(this, QStringLiteral("This window is not available in this version of Tervalo."),
-                             QString(), platform::MsgIcon::Information);
+    m_ctx.notifier.show(this, QStringLiteral("This window is not available in this version of Tervalo."), QString(),
+                        platform::MsgIcon::Information);
 }
 
 bool MainWindow::isAvailable(const QString& formName) {
-    if (m_ctx.registry && m_ctx.registry->isRegistered(formName)) return true;
+    if (m_ctx.registry.isRegistered(formName)) return true;
     showNotAvailable();
     return false;
 }
 
 QWidget* MainWindow::showWindow(const QString& formName, bool fresh) {
     if (!isAvailable(formName)) return nullptr;
-    return fresh ? m_ctx.registry->openFresh(formName) : m_ctx.registry->show(formName);
+    return fresh ? m_ctx.registry.openFresh(formName) : m_ctx.registry.show(formName);
 }
 
 void MainWindow::showChildFresh(const QString& formName) {
@@ -200,7 +192,7 @@ void MainWindow::showChildFresh(const QString& formName) {
 void MainWindow::showModal(const QString& formName) {
     if (!isAvailable(formName)) return;
     // The default instance; closing it unloads it, so the next use makes a new one.
-    QWidget* w = m_ctx.registry->instance(formName);
+    QWidget* w = m_ctx.registry.instance(formName);
     if (auto* dialog = qobject_cast<QDialog*>(w)) {
         const QPointer<QDialog> open(dialog);
         dialog->exec();
@@ -216,18 +208,20 @@ void MainWindow::showReportList(int list) {
     // The EOQ list is filled before the window shows; the others once it is shown.
     const QString formName = QStringLiteral("frmReport");
     if (!isAvailable(formName)) return;
-    QWidget* w = m_ctx.registry->instance(formName);
-    if (list == 1) callWindow(w, "showList", Q_ARG(int, list));
-    m_ctx.registry->show(formName);
+    auto* reports = m_ctx.registry.instanceAs<widgets::ReportListWindow>(formName);
+    if (!reports) raiseError("Object doesn't support this property or method");
+    if (list == 1) reports->showList(list);
+    QWidget* w = m_ctx.registry.show(formName);
     moveToOrigin(w);
-    if (list != 1) callWindow(w, "showList", Q_ARG(int, list));
+    if (list != 1) reports->showList(list);
 }
 
 void MainWindow::salesDataAction(bool find, bool import, bool analyze) {
     const QString formName = QStringLiteral("frmSalesData");
     if (!isAvailable(formName)) return;
-    callWindow(m_ctx.registry->instance(formName), "actionViaMenu", Q_ARG(bool, find), Q_ARG(bool, import),
-               Q_ARG(bool, analyze));
+    auto* card = m_ctx.registry.instanceAs<widgets::SalesDataWindow>(formName);
+    if (!card) raiseError("Object doesn't support this property or method");
+    card->actionViaMenu(find, import, analyze);
 }
 
 void MainWindow::documentAction() {
@@ -274,8 +268,8 @@ void MainWindow::onMnuFileExitTriggered() { close(); }
 
 void MainWindow::onPlaceholderTriggered() {
     const auto* item = qobject_cast<QAction*>(sender());
-    if (!item || !m_ctx.notifier) return;
-    m_ctx.notifier->show(this, QStringLiteral("Add '%1_Click' code.").arg(item->objectName()));
+    if (!item) return;
+    m_ctx.notifier.show(this, QStringLiteral("Add '%1_Click' code.").arg(item->objectName()));
 }
 
 void MainWindow::onMnuViewToolbarTriggered() {
@@ -287,7 +281,7 @@ void MainWindow::onMnuViewStatusBarTriggered() {
 }
 
 void MainWindow::onMnuViewRefreshTriggered() {
-    if (m_ctx.notifier) m_ctx.notifier->show(this, QStringLiteral("Add 'mnuViewRefresh_Click' code."));
+    m_ctx.notifier.show(this, QStringLiteral("Add 'mnuViewRefresh_Click' code."));
 }
 
 void MainWindow::onMnuViewOptionsTriggered() {
@@ -322,14 +316,12 @@ void MainWindow::onMnuDemoDatabaseTriggered() {
     guarded([this] {
         // The running program keeps its connection; the choice applies at the next start.
         const bool demo = menuAction(QStringLiteral("mnuDemoDatabase"))->isChecked();
-        if (m_ctx.settings)
-            m_ctx.settings->save(QStringLiteral("DataSource"), QStringLiteral("Name"),
-                                 demo ? QStringLiteral("Demo.mdb") : QStringLiteral("dbWHouse.mdb"));
-        if (m_ctx.notifier)
-            m_ctx.notifier->show(this,
-                                 QStringLiteral("You have just changed datasource.  To use this database, "
-                                                "please exit this program and restart it."),
-                                 QStringLiteral("Database changed"), platform::MsgIcon::Information);
+        m_ctx.settings.save(QStringLiteral("DataSource"), QStringLiteral("Name"),
+                            demo ? QStringLiteral("Demo.mdb") : QStringLiteral("dbWHouse.mdb"));
+        m_ctx.notifier.show(this,
+                            QStringLiteral("You have just changed datasource.  To use this database, "
+                                           "please exit this program and restart it."),
+                            QStringLiteral("Database changed"), platform::MsgIcon::Information);
     });
 }
 
@@ -375,11 +367,10 @@ void MainWindow::onMnuWindowAboutToShow() {
 
 void MainWindow::showHelp(const QString& page) {
     if (m_helpFile.isEmpty()) {
-        if (m_ctx.notifier)
-            m_ctx.notifier->show(this,
-                                 QStringLiteral("Unable to display Help Contents. There is no Help associated "
-                                                "with this project."),
-                                 windowTitle(), platform::MsgIcon::Information);
+        m_ctx.notifier.show(this,
+                            QStringLiteral("Unable to display Help Contents. There is no Help associated "
+                                           "with this project."),
+                            windowTitle(), platform::MsgIcon::Information);
         return;
     }
     if (!m_help) {
@@ -408,9 +399,10 @@ void MainWindow::onMnuSupportTriggered() {
     guarded([this] {
         const QString formName = QStringLiteral("frmBrowser");
         if (!isAvailable(formName)) return;
-        QWidget* w = m_ctx.registry->instance(formName);
-        w->setProperty("startingAddress", kSupportAddress);
-        m_ctx.registry->show(formName);
+        auto* browser = m_ctx.registry.instanceAs<widgets::WebBrowserWindow>(formName);
+        if (!browser) raiseError("Object doesn't support this property or method");
+        browser->setStartingAddress(kSupportAddress);
+        QWidget* w = m_ctx.registry.show(formName);
         if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
             sub->showMaximized();
         else
@@ -447,7 +439,7 @@ void MainWindow::onTbToolBarButtonClick(QAction* button) {
 }
 
 void MainWindow::onClockTimerTimeout() {
-    const QDateTime now = m_ctx.clock ? m_ctx.clock->now() : QDateTime::currentDateTime();
+    const QDateTime now = m_ctx.clock.now();
     const QLocale c = QLocale::c();
     m_datePanel->setText(c.toString(now.date(), QStringLiteral("M/d/yyyy")));
     m_timePanel->setText(c.toString(now.time(), QStringLiteral("h:mm AP")));

@@ -93,11 +93,11 @@ void ScreenshotTour::start() {
             grabOtherWindows(form);
             continue;
         }
-        if (!m_ctx.registry || !m_ctx.registry->isRegistered(form)) {
+        if (!m_ctx.registry.isRegistered(form)) {
             std::fprintf(stderr, "screenshot: %s is not a registered window\n", qPrintable(form));
             continue;
         }
-        QWidget* w = m_ctx.registry->openFresh(form);
+        QWidget* w = m_ctx.registry.openFresh(form);
         settle(400);
         if (auto* example = w ? w->findChild<QAbstractButton*>(QStringLiteral("cmdExample")) : nullptr) {
             example->click();
@@ -109,7 +109,7 @@ void ScreenshotTour::start() {
             grabMainWindow(form + QStringLiteral("_pressed"));
         }
         grabOtherWindows(form);
-        m_ctx.registry->unload(form);
+        m_ctx.registry.unload(form);
         settle(200);
     }
     m_modalTimer->stop();

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "core/RuntimeError.h"
+#include "data/Connection.h"
 #include "data/ConnectionString.h"
 #include "platform/Clock.h"
 #include "platform/Notifier.h"
@@ -31,22 +32,16 @@ void openRecordingFailure(data::Connection& cnn, const QString& connectionString
 
 }  // namespace
 
-StartUp::StartUp(platform::SettingsStore& settings, platform::Notifier& notifier, platform::Clock& clock,
-                 const QString& programDir, const WindowRegistration& registerWindows) {
+StartUp::StartUp(widgets::AppContext& ctx, const QString& programDir, const WindowRegistration& registerWindows)
+    : m_ctx(ctx) {
     m_ctx.programDir = programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir;
-    m_ctx.settings = &settings;
-    m_ctx.notifier = &notifier;
-    m_ctx.clock = &clock;
-    m_ctx.registry = &m_registry;
-    m_ctx.cnn = &m_cnn;
-    m_ctx.reportCnn = &m_reportCnn;
     if (registerWindows) registerWindows(m_ctx);
 }
 
 StartUp::~StartUp() = default;
 
 MainWindow* StartUp::run() {
-    m_ctx.dataSource = m_ctx.settings->get(QStringLiteral("DataSource"), QStringLiteral("Name"));
+    m_ctx.dataSource = m_ctx.settings.get(QStringLiteral("DataSource"), QStringLiteral("Name"));
     if (m_ctx.dataSource.isEmpty()) m_ctx.dataSource = QStringLiteral("Demo.mdb");
 
     auto splash = std::make_unique<SplashWindow>();
@@ -57,13 +52,13 @@ MainWindow* StartUp::run() {
     // that need a closed connection report it in their own handlers.
     QString lastError;
     using data::ConnectionString;
-    openRecordingFailure(m_cnn, ConnectionString::forFile(m_ctx.programDir, m_ctx.dataSource), lastError);
-    if (!m_reportCnn.isOpen())
-        openRecordingFailure(m_reportCnn, ConnectionString::forFile(m_ctx.programDir, kReportDatabase), lastError);
+    openRecordingFailure(m_ctx.cnn, ConnectionString::forFile(m_ctx.programDir, m_ctx.dataSource), lastError);
+    if (!m_ctx.reportCnn.isOpen())
+        openRecordingFailure(m_ctx.reportCnn, ConnectionString::forFile(m_ctx.programDir, kReportDatabase), lastError);
     if (!lastError.isEmpty())
-        m_ctx.notifier->show(nullptr, lastError, QStringLiteral("Error Message"), platform::MsgIcon::Exclamation);
+        m_ctx.notifier.show(nullptr, lastError, QStringLiteral("Error Message"), platform::MsgIcon::Exclamation);
 
-    m_ctx.clock->wait(kSplashMilliseconds);
+    m_ctx.clock.wait(kSplashMilliseconds);
 
     m_main = std::make_unique<MainWindow>(m_ctx);
     m_ctx.mainWindow = m_main.get();

@@ -1,27 +1,19 @@
 #pragma once
-// The program's start-up and the shared state it owns for the whole run: reads
-// the chosen database, shows the splash window, opens the shared connection and
-// the report layouts' connection, keeps the splash up for three seconds, then
-// creates and shows the main window.
+// The program's start-up: reads the chosen database, shows the splash window,
+// opens the shared connection and the report layouts' connection, keeps the
+// splash up for three seconds, then creates and shows the main window.
 //
-//   StartUp startUp(settings, notifier, clock);   // program folder: the executable's
+//   widgets::AppContext ctx{cnn, reportCnn, settings, notifier, clock, reports, textReports, registry};
+//   StartUp startUp(ctx, programDir, app::registerWindows);
 //   startUp.run();
 //
 // Tests and the start-up benchmark pass a stand-in program folder, a
-// RecordingNotifier and a FakeClock.
+// recording notifier and a clock that does not wait.
 #include <QString>
 #include <functional>
 #include <memory>
 
-#include "data/Connection.h"
 #include "widgets/AppContext.h"
-#include "widgets/WindowRegistry.h"
-
-namespace tervalo::platform {
-class Clock;
-class Notifier;
-class SettingsStore;
-}  // namespace tervalo::platform
 
 namespace tervalo::shell {
 
@@ -34,8 +26,8 @@ public:
 
     // `programDir` empty: the executable's folder. `registerWindows` runs here,
     // so the registry is ready before run().
-    StartUp(platform::SettingsStore& settings, platform::Notifier& notifier, platform::Clock& clock,
-            const QString& programDir = QString(), const WindowRegistration& registerWindows = {});
+    explicit StartUp(widgets::AppContext& ctx, const QString& programDir = QString(),
+                     const WindowRegistration& registerWindows = {});
     ~StartUp();
     StartUp(const StartUp&) = delete;
     StartUp& operator=(const StartUp&) = delete;
@@ -44,18 +36,12 @@ public:
     // last failure's description) and start-up goes on. Returns the shown main window.
     MainWindow* run();
 
-    // The shared state handed to every window. Set the report services here before run().
     widgets::AppContext& context() { return m_ctx; }
     MainWindow* mainWindow() const { return m_main.get(); }
-    data::Connection& connection() { return m_cnn; }
-    data::Connection& reportConnection() { return m_reportCnn; }
 
 private:
-    data::Connection m_cnn;
-    data::Connection m_reportCnn;
-    widgets::WindowRegistry m_registry;
-    widgets::AppContext m_ctx;
-    std::unique_ptr<MainWindow> m_main;  // last: it goes before the state it uses
+    widgets::AppContext& m_ctx;
+    std::unique_ptr<MainWindow> m_main;
 };
 
 }  // namespace tervalo::shell

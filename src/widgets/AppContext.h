@@ -1,5 +1,7 @@
 #pragma once
-// What every window is handed at construction: the shared state of the program.
+// What every window is handed at construction: the program's services and its
+// shared state. The services are references, so a window never asks whether
+// one is there; whoever starts the program (main, a test) makes them first.
 #include <QString>
 
 class QMainWindow;
@@ -21,18 +23,40 @@ class WindowRegistry;
 class LauncherPanel;
 
 struct AppContext {
-    data::Connection* cnn = nullptr;        // the shared connection to the chosen database
-    data::Connection* reportCnn = nullptr;  // the report layouts' connection (always dbWHouse.mdb)
-    QString dataSource;                     // "Demo.mdb" or "dbWHouse.mdb"
-    QString programDir;                     // the folder of the executable and the database files
-    platform::SettingsStore* settings = nullptr;
-    platform::Notifier* notifier = nullptr;
-    platform::Clock* clock = nullptr;
-    platform::ReportService* reports = nullptr;
-    platform::TextReportService* textReports = nullptr;
-    WindowRegistry* registry = nullptr;
-    QMainWindow* mainWindow = nullptr;  // the main window, once created
-    LauncherPanel* panel = nullptr;     // the main window's left panel, when it has one
+    AppContext(data::Connection& cnn, data::Connection& reportCnn, platform::SettingsStore& settings,
+               platform::Notifier& notifier, platform::Clock& clock, platform::ReportService& reports,
+               platform::TextReportService& textReports, WindowRegistry& registry)
+        : cnn(cnn),
+          reportCnn(reportCnn),
+          settings(settings),
+          notifier(notifier),
+          clock(clock),
+          reports(reports),
+          textReports(textReports),
+          registry(registry) {}
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
+
+    data::Connection& cnn;        // the shared connection to the chosen database
+    data::Connection& reportCnn;  // the report layouts' connection (always dbWHouse.mdb)
+    platform::SettingsStore& settings;
+    platform::Notifier& notifier;
+    platform::Clock& clock;
+    platform::ReportService& reports;
+    platform::TextReportService& textReports;
+    WindowRegistry& registry;
+
+    QString dataSource;                 // "Demo.mdb" or "dbWHouse.mdb"
+    QString programDir;                 // the folder of the executable and the database files
+    QMainWindow* mainWindow = nullptr;  // the main window, once it is made
+
+    // The main window's left panel of launcher buttons; until one is set, a
+    // panel without buttons.
+    LauncherPanel& panel() const;
+    void setPanel(LauncherPanel* panel) { m_panel = panel; }
+
+private:
+    LauncherPanel* m_panel = nullptr;
 };
 
 }  // namespace tervalo::widgets

@@ -31,38 +31,40 @@ int wholePercent(const QString& shareText) {
     return core::roundToInt16(core::leadingNumber(text));
 }
 
+// The slices of the share texts, or the fault that stops the pie.
+void slicesOf(const QStringList& shares, int parts, QVector<int>& slices, QString& fault) {
+    try {
+        for (int i = 0; i < parts; ++i)
+            slices << wholePercent(shares.value(i));
+    } catch (const core::RuntimeError& error) {
+        slices.clear();
+        fault = QString::fromStdString(error.description());
+    }
+}
+
 }  // namespace
 
-CostTable::CostTable(const QStringList& partNames, bool withChart, platform::Notifier* notifier, QWidget* parent)
+CostTable::CostTable(const QStringList& partNames, bool withChart, platform::Notifier& notifier, QWidget* parent)
     : QWidget(parent), m_parts(partNames), m_notifier(notifier) {
-    m_grid = new QTableWidget(int(m_parts.size()) + 2, 3, this);
+    m_grid = new QTableWidget(int(m_parts.size()) + 1, 2, this);
     m_grid->setObjectName(QStringLiteral("MSFlexGrid1"));
-    m_grid->setAccessibleName(tr("Cost"));
+    m_grid->setAccessibleName(QStringLiteral("Cost table"));
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Row 0 and column 0 are the grid's own heading cells.
-    m_grid->horizontalHeader()->hide();
-    m_grid->verticalHeader()->hide();
     m_grid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-
+    // Real headers, so assistive tools announce each cell by its part and column.
+    m_grid->setHorizontalHeaderLabels({QStringLiteral("Cost"), QStringLiteral("%")});
+    m_grid->setVerticalHeaderLabels(m_parts + QStringList{QStringLiteral("Total")});
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int row = 0; row < m_grid->rowCount(); ++row) {
         for (int column = 0; column < m_grid->columnCount(); ++column) {
             auto* item = new QTableWidgetItem;
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            if (row == 0 || column == 0) {
-                item->setBackground(palette().button());
-                item->setFlags(Qt::ItemIsEnabled);
-            } else {
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            }
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_grid->setItem(row, column, item);
         }
     }
-    m_grid->item(0, kAmountColumn)->setText(QStringLiteral("Cost"));
-    for (int i = 0; i < m_parts.size(); ++i)
-        m_grid->item(i + 1, 0)->setText(m_parts.at(i));
-    m_grid->item(totalRow(), 0)->setText(QStringLiteral("Total"));
-    m_grid->item(0, kShareColumn)->setText(QStringLiteral("%"));
     m_grid->setCurrentItem(nullptr);
     fitGrid();
 
@@ -80,87 +82,120 @@ CostTable::CostTable(const QStringList& partNames, bool withChart, platform::Not
         m_chartView->setObjectName(QStringLiteral("MSChart1"));
         m_chartView->setAccessibleName(chart->title());
         m_chartView->setRenderHint(QPainter::Antialiasing);
-        m_chartView->setMinimumSize(320, 220);
-        layout->addWidget(m_chartView, 1);
+        // The pie and its legend keep their size whatever else the window shows.
+        m_chartView->setFixedSize(360, 240);
+        layout->addWidget(m_chartView, 0, Qt::AlignTop);
     }
 }
 
 int CostTable::totalRow() const { return int(m_parts.size()) + 1; }
 
-void CostTable::fill(const QVector<double>& parts, double total, bool constantTotalShare) {
-    const int count = int(std::min<qsizetype>(parts.size(), m_parts.size()));
-    for (int i = 0; i < count; ++i)
-        setCell(i + 1, kAmountColumn, amountText(parts.at(i)));
-    setCell(totalRow(), kAmountColumn, amountText(total));
-
-    // Each share is computed before any is shown: a failing division leaves the
-    // share column as it was.
+CostTable::View CostTable::compute(const QVector<double>& parts, double total, bool constantTotalShare) {
+    View view;
+    for (double part : parts)
+        view.amounts << amountText(part);
+    view.amounts << amountText(total);
     core::checked::check(total);
-    QStringList shares;
-    for (int i = 0; i < count; ++i)
-        shares << amountText(core::checked::mul(core::checked::div(parts.at(i), total), 100));
-    shares << amountText(constantTotalShare ? 100.0 : core::checked::mul(core::checked::div(total, total), 100));
-    for (int i = 0; i < count; ++i)
-        setCell(i + 1, kShareColumn, shares.at(i));
-    setCell(totalRow(), kShareColumn, shares.last());
+    for (double part : parts)
+        view.shares << amountText(core::checked::mul(core::checked::div(part, total), 100));
+    view.shares << amountText(constantTotalShare ? 100.0 : core::checked::mul(core::checked::div(total, total), 100));
+    slicesOf(view.shares, int(parts.size()), view.slices, view.chartFault);
+    return view;
+}
+
+void CostTable::display(const View& view) {
+    for (int row = 1; row <= totalRow(); ++row) {
+        setValue(row, kAmountColumn, view.amounts.value(row - 1));
+        setValue(row, kShareColumn, view.shares.value(row - 1));
+    }
+    fitGrid();
+    if (!view.chartFault.isEmpty()) {
+        drawPie({});
+        m_notifier.show(this, view.chartFault, QString(), platform::MsgIcon::None);
+        return;
+    }
+    drawPie(view.slices);
+}
+
+void CostTable::fill(const QVector<double>& parts, double total, bool constantTotalShare) {
+    const View view = compute(parts, total, constantTotalShare);
+    for (int row = 1; row <= totalRow(); ++row) {
+        setValue(row, kAmountColumn, view.amounts.value(row - 1));
+        setValue(row, kShareColumn, view.shares.value(row - 1));
+    }
     fitGrid();
 }
 
 void CostTable::updateChart() {
-    QVector<int> values;
-    try {
-        for (int i = 0; i < m_parts.size(); ++i)
-            values << wholePercent(cell(i + 1, kShareColumn));
-    } catch (const core::RuntimeError& error) {
-        // The previous pie stays as it was.
-        if (m_notifier)
-            m_notifier->show(this, QString::fromStdString(error.description()), QString(), platform::MsgIcon::None);
+    QStringList shares;
+    for (int i = 0; i < m_parts.size(); ++i)
+        shares << cell(i + 1, kShareColumn);
+    QVector<int> slices;
+    QString fault;
+    slicesOf(shares, int(m_parts.size()), slices, fault);
+    if (!fault.isEmpty()) {
+        drawPie({});
+        m_notifier.show(this, fault, QString(), platform::MsgIcon::None);
         return;
     }
-    m_sliceLabels = m_parts;
-    m_sliceValues = values;
-    m_rowLabel = QStringLiteral("Percentage");
-    if (m_chartView) redrawPie();
+    drawPie(slices);
 }
 
-void CostTable::redrawPie() {
+void CostTable::drawPie(const QVector<int>& slices) {
+    m_sliceLabels = slices.isEmpty() ? QStringList() : m_parts;
+    m_sliceValues = slices;
+    m_rowLabel = QStringLiteral("Percentage");
+    if (!m_chartView) return;
     m_chartView->setUpdatesEnabled(false);
     auto* series = qobject_cast<QPieSeries*>(m_chartView->chart()->series().value(0));
     series->clear();
     series->setName(m_rowLabel);
+    QStringList spoken;
     for (int i = 0; i < m_sliceLabels.size(); ++i) {
         // A pie cannot show a negative share (odd inputs give one): such a slice
         // is drawn empty, its number stays in sliceValues().
         auto* slice = series->append(m_sliceLabels.at(i), std::max(0, m_sliceValues.at(i)));
         slice->setLabelVisible(false);
+        spoken << QStringLiteral("%1 %2 %").arg(m_sliceLabels.at(i)).arg(m_sliceValues.at(i));
     }
+    m_chartView->setAccessibleDescription(spoken.join(QStringLiteral(", ")));
     m_chartView->setUpdatesEnabled(true);
 }
 
 void CostTable::clearValues() {
     for (int row = 1; row <= totalRow(); ++row) {
-        setCell(row, kAmountColumn, QString());
-        setCell(row, kShareColumn, QString());
+        setValue(row, kAmountColumn, QString());
+        setValue(row, kShareColumn, QString());
     }
 }
 
 QString CostTable::cell(int row, int column) const {
-    const QTableWidgetItem* item = m_grid->item(row, column);
+    if (row == 0 && column == 0) return QString();
+    if (row == 0) {
+        const QTableWidgetItem* header = m_grid->horizontalHeaderItem(column - 1);
+        return header ? header->text() : QString();
+    }
+    if (column == 0) {
+        const QTableWidgetItem* header = m_grid->verticalHeaderItem(row - 1);
+        return header ? header->text() : QString();
+    }
+    const QTableWidgetItem* item = m_grid->item(row - 1, column - 1);
     return item ? item->text() : QString();
 }
 
 QString CostTable::chartTitle() const { return m_chartView ? m_chartView->chart()->title() : QString(); }
 
-void CostTable::setCell(int row, int column, const QString& text) { m_grid->item(row, column)->setText(text); }
+void CostTable::setValue(int row, int column, const QString& text) { m_grid->item(row - 1, column - 1)->setText(text); }
 
 // Every cell readable without scrolling: the value columns are wide enough for
-// large amounts, and the grid is exactly as large as its cells.
+// large amounts, and the grid is exactly as large as its cells and headers.
 void CostTable::fitGrid() {
-    m_grid->resizeColumnsToContents();
     m_grid->resizeRowsToContents();
     const int valueWidth = QFontMetrics(m_grid->font()).horizontalAdvance(QStringLiteral("-00000000.00")) + 12;
-    for (int column = kAmountColumn; column <= kShareColumn; ++column)
+    for (int column = 0; column < m_grid->columnCount(); ++column) {
+        m_grid->resizeColumnToContents(column);
         m_grid->setColumnWidth(column, std::max(m_grid->columnWidth(column), valueWidth));
+    }
     fitToCells(m_grid);
 }
 
@@ -168,9 +203,11 @@ void CostTable::fitToCells(QTableWidget* grid) {
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     int width = 2 * grid->frameWidth();
+    if (!grid->verticalHeader()->isHidden()) width += grid->verticalHeader()->sizeHint().width();
     for (int column = 0; column < grid->columnCount(); ++column)
         width += grid->columnWidth(column);
     int height = 2 * grid->frameWidth();
+    if (!grid->horizontalHeader()->isHidden()) height += grid->horizontalHeader()->sizeHint().height();
     for (int row = 0; row < grid->rowCount(); ++row)
         height += grid->rowHeight(row);
     grid->setFixedSize(width, height);

@@ -1,9 +1,14 @@
 #pragma once
 // The cost table (grid "MSFlexGrid1") and, optionally, its pie ("MSChart1"):
-// one row per cost part plus "Total"; column 1 the amounts ("#.00"), column 2 the
-// shares of the total in percent ("#.00"). The pie is drawn from the share texts
+// one row per cost part plus "Total", under the column headers "Cost" (the
+// amounts, "#.00") and "%" (each share of the total in percent, "#.00"); the
+// part names are the row headers. The pie is drawn from the share texts
 // rounded half to even to whole numbers, titled "Cost analysis", one data row
 // labelled "Percentage"; the Total is not charted.
+//
+// A calculation first computes everything the table and pie show (compute(),
+// which may raise), then shows it at once (display()), so a failure never leaves
+// one calculation's amounts beside another's shares or pie.
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
@@ -20,45 +25,59 @@ namespace tervalo::widgets {
 class CostTable : public QWidget {
     Q_OBJECT
 public:
-    // partNames: the k cost parts in row order ("Purchase", "Ordering", ...).
-    CostTable(const QStringList& partNames, bool withChart, platform::Notifier* notifier, QWidget* parent = nullptr);
+    // What one calculation shows.
+    struct View {
+        QStringList amounts;  // the parts, then the Total
+        QStringList shares;   // the parts, then the Total
+        QVector<int> slices;  // each part's share in whole percent
+        QString chartFault;   // not empty: the shares do not fit the pie (its own message)
+    };
 
-    // Column 1 (amounts and the total), then column 2 (each amount / total x 100).
-    // `constantTotalShare`: the Total's share is written as the constant 100
-    // instead of total / total x 100. A zero or non-finite total raises
-    // core::RuntimeError at the first share, after column 1 is written and with
-    // column 2 untouched. Does not draw the chart.
+    // partNames: the k cost parts in row order ("Purchase", "Ordering", ...).
+    CostTable(const QStringList& partNames, bool withChart, platform::Notifier& notifier, QWidget* parent = nullptr);
+
+    // Amounts, then shares (each amount / total x 100), then the slices.
+    // `constantTotalShare`: the Total's share is the constant 100 instead of
+    // total / total x 100. A zero or non-finite total raises core::RuntimeError.
+    static View compute(const QVector<double>& parts, double total, bool constantTotalShare = false);
+
+    // Writes the amounts and shares and draws the pie. When the slices cannot
+    // be drawn, their fault is shown (no icon) and the pie is emptied.
+    void display(const View& view);
+
+    // compute() and display() in one: a failure writes nothing.
     void fill(const QVector<double>& parts, double total, bool constantTotalShare = false);
 
-    // Draws the pie from the share texts. Reports a failure (a share that is not a
-    // 16-bit whole number) through the notifier with no icon and returns.
+    // Draws the pie from the share texts as they stand (see display()).
     void updateChart();
 
-    // Empties columns 1 and 2 of the value rows; headings and the chart stay.
+    // Empties the amounts and shares; headings and the pie stay.
     void clearValues();
 
+    // The text at (row, column) as the grid was designed: row 0 the column
+    // headings ("", "Cost", "%"), column 0 the part names and "Total".
     QString cell(int row, int column) const;
     QTableWidget* grid() const { return m_grid; }
-    // The slices last drawn (labels and values), for tests and the report.
+    // The slices last drawn (labels and values).
     QStringList sliceLabels() const { return m_sliceLabels; }
     QVector<int> sliceValues() const { return m_sliceValues; }
     QString chartTitle() const;
     QString rowLabel() const { return m_rowLabel; }
 
-    // Fixes a grid's size to exactly its rows and columns, so every cell shows
-    // without scrolling (also for the discount windows' comparison grid).
+    // Fixes a grid's size to exactly its rows, columns and headers, so every
+    // cell shows without scrolling (also for the discount windows' comparison).
     static void fitToCells(QTableWidget* grid);
 
 private:
     int totalRow() const;
-    void setCell(int row, int column, const QString& text);
-    void redrawPie();
+    void setValue(int row, int column, const QString& text);
+    void drawPie(const QVector<int>& slices);
     void fitGrid();
 
     QStringList m_parts;
     QTableWidget* m_grid = nullptr;
     QChartView* m_chartView = nullptr;
-    platform::Notifier* m_notifier = nullptr;
+    platform::Notifier& m_notifier;
     QStringList m_sliceLabels;
     QVector<int> m_sliceValues;
     QString m_rowLabel;

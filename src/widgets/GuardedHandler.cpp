@@ -6,7 +6,7 @@
 
 namespace tervalo::widgets {
 
-bool runGuarded(QWidget* parent, platform::Notifier* notifier, const std::function<void()>& body, const QString& suffix,
+bool runGuarded(QWidget* parent, platform::Notifier& notifier, const std::function<void()>& body, const QString& suffix,
                 const QString& title, platform::MsgIcon icon) {
     QString description;
     try {
@@ -17,7 +17,7 @@ bool runGuarded(QWidget* parent, platform::Notifier* notifier, const std::functi
     } catch (const std::exception& e) {
         description = QString::fromUtf8(e.what());
     }
-    if (notifier) notifier->show(parent, description + suffix, title, icon);
+    notifier.show(parent, description + suffix, title, icon);
     return false;
 }
 

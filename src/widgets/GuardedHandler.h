@@ -12,7 +12,7 @@ class QWidget;
 
 namespace tervalo::widgets {
 
-bool runGuarded(QWidget* parent, platform::Notifier* notifier, const std::function<void()>& body,
+bool runGuarded(QWidget* parent, platform::Notifier& notifier, const std::function<void()>& body,
                 const QString& suffix = QString(), const QString& title = QStringLiteral("Error Message"),
                 platform::MsgIcon icon = platform::MsgIcon::Exclamation);
 

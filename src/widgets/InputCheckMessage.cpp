@@ -1,7 +1,7 @@
 #include "widgets/InputCheckMessage.h"
 
-#include <QLineEdit>
 #include <QString>
+#include <QWidget>
 
 #include "platform/Notifier.h"
 
@@ -9,13 +9,13 @@ namespace tervalo::widgets {
 
 namespace {
 
-platform::MsgIcon toMsgIcon(core::lotsize::MessageIcon icon) {
+platform::MsgIcon toMsgIcon(core::MessageIcon icon) {
     switch (icon) {
-        case core::lotsize::MessageIcon::Exclamation:
+        case core::MessageIcon::Exclamation:
             return platform::MsgIcon::Exclamation;
-        case core::lotsize::MessageIcon::Information:
+        case core::MessageIcon::Information:
             return platform::MsgIcon::Information;
-        case core::lotsize::MessageIcon::None:
+        case core::MessageIcon::None:
             break;
     }
     return platform::MsgIcon::None;
@@ -23,13 +23,10 @@ platform::MsgIcon toMsgIcon(core::lotsize::MessageIcon icon) {
 
 }  // namespace
 
-void showInputCheckMessage(QWidget* parent, QWidget* form, platform::Notifier* notifier,
-                           const core::lotsize::CheckMessage& message) {
-    if (notifier)
-        notifier->show(parent, QString::fromStdString(message.text), QString::fromStdString(message.title),
-                       toMsgIcon(message.icon));
-    if (auto* box = form->findChild<QLineEdit*>(QString::fromStdString(message.focusBox)))
-        box->setFocus(Qt::OtherFocusReason);
+void showFailedCheck(QWidget* parent, platform::Notifier& notifier, const core::CheckMessage& message, QWidget* box) {
+    notifier.show(parent, QString::fromStdString(message.text), QString::fromStdString(message.title),
+                  toMsgIcon(message.icon));
+    if (box) box->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace tervalo::widgets

@@ -1,7 +1,7 @@
 #pragma once
-// Shows a failed input check that the core describes (text, title, icon, the
-// box to return to) and puts the focus back into that box.
-#include "core/lotsize/CheckMessage.h"
+// Shows a failed input check that the core describes (text, title, icon) and
+// puts the focus back into the box of its field.
+#include "core/CheckMessage.h"
 
 class QWidget;
 
@@ -11,8 +11,7 @@ class Notifier;
 
 namespace tervalo::widgets {
 
-// `form` is searched for the box named in the message; `parent` owns the box.
-void showInputCheckMessage(QWidget* parent, QWidget* form, platform::Notifier* notifier,
-                           const core::lotsize::CheckMessage& message);
+// `box` is the field's box (nullptr: the focus stays where it is).
+void showFailedCheck(QWidget* parent, platform::Notifier& notifier, const core::CheckMessage& message, QWidget* box);
 
 }  // namespace tervalo::widgets

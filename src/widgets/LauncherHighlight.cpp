@@ -6,14 +6,15 @@
 #include <QPalette>
 #include <QWidget>
 
+#include "widgets/AppContext.h"
 #include "widgets/LauncherPanel.h"
 
 namespace tervalo::widgets {
 
-LauncherHighlight::LauncherHighlight(QWidget* window, LauncherPanel* panel, int firstTabButton, int otherTabButton)
+LauncherHighlight::LauncherHighlight(QWidget* window, const AppContext& ctx, int firstTabButton, int otherTabButton)
     : QObject(window),
       m_window(window),
-      m_panel(panel),
+      m_ctx(ctx),
       m_firstTabButton(firstTabButton),
       m_otherTabButton(otherTabButton) {
     window->installEventFilter(this);
@@ -61,11 +62,11 @@ void LauncherHighlight::watchSubWindow() {
 }
 
 void LauncherHighlight::colour(bool active) {
-    if (!m_panel) return;
-    const bool firstTab = m_panel->currentTab() <= 0;
+    LauncherPanel& panel = m_ctx.panel();
+    const bool firstTab = panel.currentTab() <= 0;
     const int index = firstTab ? m_firstTabButton : m_otherTabButton;
     if (index < 0) return;
-    QWidget* button = m_panel->button(firstTab ? QStringLiteral("Command2") : QStringLiteral("Command1"), index);
+    QWidget* button = panel.button(firstTab ? QStringLiteral("Command2") : QStringLiteral("Command1"), index);
     if (!button) return;
     const QPalette system = QApplication::palette();
     QPalette palette = button->palette();

@@ -11,7 +11,7 @@ class QWidget;
 class QMdiSubWindow;
 
 namespace tervalo::widgets {
-class LauncherPanel;
+struct AppContext;
 }
 
 namespace tervalo::widgets {
@@ -20,8 +20,8 @@ class LauncherHighlight : public QObject {
     Q_OBJECT
 public:
     // firstTabButton: index in "Command2" (the first tab); otherTabButton: index
-    // in "Command1". `panel` may be nullptr: nothing is coloured then.
-    LauncherHighlight(QWidget* window, LauncherPanel* panel, int firstTabButton, int otherTabButton);
+    // in "Command1", of the context's panel as it is at each event.
+    LauncherHighlight(QWidget* window, const AppContext& ctx, int firstTabButton, int otherTabButton);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,7 +31,7 @@ private:
     void watchSubWindow();
 
     QWidget* m_window;
-    LauncherPanel* m_panel;
+    const AppContext& m_ctx;
     int m_firstTabButton;
     int m_otherTabButton;
     QPointer<QMdiSubWindow> m_subWindow;

@@ -29,9 +29,12 @@ public:
     QWidget* instance(const QString& formName);
     // The default instance if one exists, else nullptr.
     QWidget* existing(const QString& formName) const;
+    // The default instance as the window class or interface `W` (a window
+    // driven from outside implements one of WindowInterfaces.h); nullptr when
+    // the form is not registered or is no `W`.
     template <class W>
     W* instanceAs(const QString& formName) {
-        return qobject_cast<W*>(instance(formName));
+        return dynamic_cast<W*>(instance(formName));
     }
 
     // Shows the default instance as a child of the MDI area (or top-level without one)

@@ -7,7 +7,10 @@
 #include "core/lotsize/DiscountOffer.h"
 #include "core/lotsize/Eoq.h"
 
+using tervalo::core::CheckMessage;
 using tervalo::core::ErrorCode;
+using tervalo::core::firstFailedCheck;
+using tervalo::core::MessageIcon;
 using tervalo::core::RuntimeError;
 using namespace tervalo::core::lotsize;
 
@@ -26,7 +29,7 @@ DiscountOfferInputs paperOffer(OfferWindow window, double rate) {
     eoq.setOderOrSetupCost(130);
     eoq.setHoldingCost(1.173);
     eoq.setShortageCost(15);
-    EXPECT_TRUE(eoq.run());
+    EXPECT_NO_THROW(eoq.run());
 
     DiscountOfferInputs in;
     in.window = window;
@@ -53,14 +56,24 @@ RuntimeError errorOf(const DiscountOfferInputs& in) {
     return RuntimeError(ErrorCode::Other, "none");
 }
 
+constexpr int kRate = static_cast<int>(OfferField::Rate);
+constexpr int kQuantity = static_cast<int>(OfferField::Quantity);
+
+std::optional<CheckMessage> checkDiscountOffer(OfferWindow window, const char* rate, const char* quantity) {
+    OfferTexts texts;
+    texts[OfferField::Rate] = rate;
+    texts[OfferField::Quantity] = quantity;
+    return firstFailedCheck(discountOfferChecks(window), texts.all());
+}
+
 }  // namespace
 
 TEST(DiscountOfferChecks, WindowWithoutShortages) {
     const auto w = OfferWindow::NoShortages;
     EXPECT_EQ(checkDiscountOffer(w, "", "100"),
-              (CheckMessage{"Please enter Discount.", "Msssing Input", MessageIcon::Exclamation, "txtDiscRate"}));
+              (CheckMessage{"Please enter Discount.", "Msssing Input", MessageIcon::Exclamation, kRate}));
     EXPECT_EQ(checkDiscountOffer(w, "5", ""),
-              (CheckMessage{"Please enter Discount Quantity.", "Title", MessageIcon::Exclamation, "txtDiscQ"}));
+              (CheckMessage{"Please enter Discount Quantity.", "Title", MessageIcon::Exclamation, kQuantity}));
     EXPECT_EQ(checkDiscountOffer(w, "5", "100"), std::nullopt);
     EXPECT_EQ(checkDiscountOffer(w, "99.9", "0"), std::nullopt);
 }
@@ -68,14 +81,14 @@ TEST(DiscountOfferChecks, WindowWithoutShortages) {
 TEST(DiscountOfferChecks, WindowWithShortages) {
     const auto w = OfferWindow::ShortagesAllowed;
     EXPECT_EQ(checkDiscountOffer(w, "", ""),
-              (CheckMessage{"Please enter Discount rate.", "", MessageIcon::Information, "txtDiscRate"}));
+              (CheckMessage{"Please enter Discount rate.", "", MessageIcon::Information, kRate}));
     EXPECT_EQ(checkDiscountOffer(w, "5", ""),
-              (CheckMessage{"Please enter the order quantity.", "", MessageIcon::Information, "txtDiscQ"}));
+              (CheckMessage{"Please enter the order quantity.", "", MessageIcon::Information, kQuantity}));
     EXPECT_EQ(checkDiscountOffer(w, "20", "100"), std::nullopt);
 }
 
 TEST(DiscountOfferChecks, ZeroRateIsRefusedAsText) {
-    const CheckMessage zero{"The rate cannnot be 0! This means no discount.", "", MessageIcon::None, "txtDiscRate"};
+    const CheckMessage zero{"The rate cannnot be 0! This means no discount.", "", MessageIcon::None, kRate};
     EXPECT_EQ(checkDiscountOffer(OfferWindow::NoShortages, "0", ""), zero);
     EXPECT_EQ(checkDiscountOffer(OfferWindow::ShortagesAllowed, "0", ""), zero);
     // Other spellings of zero reach the range check.
@@ -88,12 +101,12 @@ TEST(DiscountOfferChecks, ZeroRateIsRefusedAsText) {
 TEST(DiscountOfferChecks, FractionalRateSuggestsThePercentage) {
     EXPECT_EQ(checkDiscountOffer(OfferWindow::NoShortages, "0.5", "100"),
               (CheckMessage{"The rate you entered is not valid. If you want to enter  50%. Just enter  50.", "",
-                            MessageIcon::Information, "txtDiscRate"}));
+                            MessageIcon::Information, kRate}));
     EXPECT_EQ(checkDiscountOffer(OfferWindow::ShortagesAllowed, "0.05", "")->text,
               "The rate you entered is not valid. If you want to enter  5%. Just enter  5.");
     EXPECT_EQ(checkDiscountOffer(OfferWindow::NoShortages, "100", "100")->text,
               "The rate you entered is not valid. If you want to enter  10000%. Just enter  10000.");
-    EXPECT_EQ(checkDiscountOffer(OfferWindow::NoShortages, "1", "")->focusBox, "txtDiscQ");
+    EXPECT_EQ(checkDiscountOffer(OfferWindow::NoShortages, "1", "")->field, kQuantity);
 }
 
 TEST(DiscountOfferEvaluation, FivePercentIsRejected) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,7 +9,11 @@
 
 using tervalo::core::ErrorCode;
 using tervalo::core::RuntimeError;
+using tervalo::core::lotsize::computeEoq;
 using tervalo::core::lotsize::Eoq;
+using tervalo::core::lotsize::EoqInputs;
+using tervalo::core::lotsize::EoqModel;
+using tervalo::core::lotsize::EoqResult;
 
 namespace {
 
@@ -25,14 +30,12 @@ std::array<double, 9> outputs(const Eoq& e) {
             e.totalPeriodCost()};
 }
 
-// A calculator whose outputs all hold a marker, with a recording fault reporter.
+// A calculator whose outputs all hold a marker.
 struct MarkedEoq {
     static constexpr double kMarker = -7.5;
     Eoq eoq;
-    std::vector<std::string> reports;
 
     explicit MarkedEoq(int modelType) {
-        eoq.setFaultReporter([this](const std::string& description) { reports.push_back(description); });
         eoq.setModelType(modelType);
         eoq.setDemand(100);
         eoq.setOderOrSetupCost(50);
@@ -59,6 +62,16 @@ struct MarkedEoq {
         }
         return indices;
     }
+
+    // The fault run() raised, if any.
+    std::optional<RuntimeError> run() {
+        try {
+            eoq.run();
+        } catch (const RuntimeError& fault) {
+            return fault;
+        }
+        return std::nullopt;
+    }
 };
 
 enum Output { Q, T, S, MaxInv, Purchase, Ordering, Holding, Shortage, Total };
@@ -74,7 +87,6 @@ TEST(EoqFaults, EverythingStartsAtZero) {
     for (double value : outputs(eoq)) {
         EXPECT_EQ(value, 0);
     }
-    EXPECT_FALSE(eoq.lastFault().has_value());
 }
 
 TEST(EoqFaults, EachModelAssignsOnlyItsOwnOutputs) {
@@ -86,92 +98,97 @@ TEST(EoqFaults, EachModelAssignsOnlyItsOwnOutputs) {
     };
     for (int model = 1; model <= 4; ++model) {
         MarkedEoq marked(model);
-        EXPECT_TRUE(marked.eoq.run()) << "model " << model;
+        EXPECT_FALSE(marked.run()) << "model " << model;
         EXPECT_EQ(marked.touched(), expected[model - 1]) << "model " << model;
-        EXPECT_TRUE(marked.reports.empty());
     }
 }
 
 TEST(EoqFaults, UnknownModelTypeChangesNothing) {
     for (int model : {0, 5, -1}) {
         MarkedEoq marked(model);
-        EXPECT_TRUE(marked.eoq.run());
+        EXPECT_FALSE(marked.run());
         EXPECT_TRUE(marked.touched().empty());
-        EXPECT_TRUE(marked.reports.empty());
     }
 }
 
-TEST(EoqFaults, ZeroHoldingCostFaultsBeforeAnyOutput) {
-    for (int model = 1; model <= 4; ++model) {
-        MarkedEoq marked(model);
-        marked.eoq.setHoldingCost(0);
-        EXPECT_FALSE(marked.eoq.run());
-        EXPECT_TRUE(marked.touched().empty()) << "model " << model;
-        ASSERT_EQ(marked.reports.size(), 1u);
-        ASSERT_TRUE(marked.eoq.lastFault().has_value());
-        if (model == 1 || model == 3) {
-            EXPECT_EQ(marked.reports[0], "Division by zero");
-            EXPECT_EQ(marked.eoq.lastFault()->code(), ErrorCode::DivisionByZero);
-        }
+// A faulting input, the models it is tried on, the outputs written before the
+// fault and the fault raised.
+struct FaultCase {
+    const char* name;
+    void (*tweak)(Eoq&);
+    std::vector<int> models;
+    std::vector<std::vector<int>> touched;  // per model, in the order of `models`
+    ErrorCode code;
+};
+
+class EoqFault : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(EoqFault, RaisesAtItsStepWithTheEarlierOutputsWritten) {
+    const FaultCase& c = GetParam();
+    for (std::size_t i = 0; i < c.models.size(); ++i) {
+        MarkedEoq marked(c.models[i]);
+        c.tweak(marked.eoq);
+        const auto fault = marked.run();
+        ASSERT_TRUE(fault.has_value()) << "model " << c.models[i];
+        EXPECT_EQ(fault->code(), c.code) << "model " << c.models[i];
+        EXPECT_EQ(fault->description(), RuntimeError::standardDescription(c.code));
+        EXPECT_EQ(marked.touched(), c.touched[i]) << "model " << c.models[i];
     }
 }
 
-TEST(EoqFaults, ZeroShortageCostFaultsBeforeAnyOutput) {
-    for (int model : {2, 4}) {
-        MarkedEoq marked(model);
-        marked.eoq.setShortageCost(0.0);
-        EXPECT_FALSE(marked.eoq.run());
-        EXPECT_TRUE(marked.touched().empty());
-        EXPECT_EQ(marked.reports, std::vector<std::string>{"Division by zero"});
-    }
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, EoqFault,
+    ::testing::Values(
+        FaultCase{"ZeroHoldingCost",
+                  [](Eoq& e) { e.setHoldingCost(0); },
+                  {1, 2, 3, 4},
+                  {{}, {}, {}, {}},
+                  ErrorCode::DivisionByZero},
+        FaultCase{
+            "ZeroShortageCost", [](Eoq& e) { e.setShortageCost(0.0); }, {2, 4}, {{}, {}}, ErrorCode::DivisionByZero},
+        FaultCase{"ZeroDemand",
+                  [](Eoq& e) { e.setDemand(0); },
+                  {1, 2, 3, 4},
+                  {{Q}, {Q, S}, {Q, MaxInv}, {Q, S, MaxInv}},
+                  ErrorCode::InvalidCall},
+        FaultCase{
+            "RateEqualToDemand", [](Eoq& e) { e.setProductionRate(100); }, {3, 4}, {{}, {}}, ErrorCode::DivisionByZero},
+        FaultCase{
+            "RateBelowDemand", [](Eoq& e) { e.setProductionRate(50); }, {3, 4}, {{}, {}}, ErrorCode::InvalidCall}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(EoqFaults, ZeroDemandLeavesTheQuantityItComputed) {
+    MarkedEoq marked(1);
+    marked.eoq.setDemand(0);
+    EXPECT_TRUE(marked.run());
+    EXPECT_EQ(marked.eoq.optimumOrderOrProductionQuantity(), 0);
 }
 
-TEST(EoqFaults, ZeroDemandFaultsAtTheCycleAfterTheEarlierOutputs) {
-    const std::vector<std::vector<int>> expected = {{Q}, {Q, S}, {Q, MaxInv}, {Q, S, MaxInv}};
-    for (int model = 1; model <= 4; ++model) {
-        MarkedEoq marked(model);
-        marked.eoq.setDemand(0);
-        EXPECT_FALSE(marked.eoq.run());
-        EXPECT_EQ(marked.touched(), expected[model - 1]) << "model " << model;
-        EXPECT_EQ(marked.eoq.optimumOrderOrProductionQuantity(), 0);
-        EXPECT_EQ(marked.eoq.lastFault()->code(), ErrorCode::InvalidCall);
-        EXPECT_EQ(marked.reports, std::vector<std::string>{"Invalid procedure call or argument"});
-    }
-}
-
-TEST(EoqFaults, ProductionRateAtOrBelowDemandFaultsAtTheQuantity) {
-    for (int model : {3, 4}) {
-        MarkedEoq equal(model);
-        equal.eoq.setProductionRate(100);
-        EXPECT_FALSE(equal.eoq.run());
-        EXPECT_TRUE(equal.touched().empty());
-        EXPECT_EQ(equal.eoq.lastFault()->code(), ErrorCode::DivisionByZero);
-
-        MarkedEoq below(model);
-        below.eoq.setProductionRate(50);
-        EXPECT_FALSE(below.eoq.run());
-        EXPECT_TRUE(below.touched().empty());
-        EXPECT_EQ(below.eoq.lastFault()->code(), ErrorCode::InvalidCall);
-    }
-}
-
-TEST(EoqFaults, ASuccessfulRunClearsTheLastFault) {
+TEST(EoqFaults, AFaultDoesNotStopTheNextRun) {
     MarkedEoq marked(1);
     marked.eoq.setHoldingCost(0);
-    EXPECT_FALSE(marked.eoq.run());
+    EXPECT_TRUE(marked.run());
     marked.eoq.setHoldingCost(2);
-    EXPECT_TRUE(marked.eoq.run());
-    EXPECT_FALSE(marked.eoq.lastFault().has_value());
-    EXPECT_EQ(marked.reports.size(), 1u);
+    EXPECT_FALSE(marked.run());
+    EXPECT_EQ(marked.touched().size(), 6u);
 }
 
-TEST(EoqFaults, RunWithoutReporterStillSignalsTheFault) {
-    Eoq eoq;
-    eoq.setModelType(1);
-    eoq.setDemand(8);
-    eoq.setOderOrSetupCost(130);
-    EXPECT_FALSE(eoq.run());
-    EXPECT_EQ(eoq.lastFault()->description(), "Division by zero");
+TEST(EoqValueFunction, GivesTheSameOutputsAsTheCalculator) {
+    for (int model = 1; model <= 4; ++model) {
+        MarkedEoq marked(model);
+        marked.run();
+        EoqInputs in;
+        in.model = static_cast<EoqModel>(model);
+        in.demand = 100;
+        in.orderCost = 50;
+        in.holdingCost = 2;
+        in.price = 3;
+        in.shortageCost = 10;
+        in.productionRate = 400;
+        const EoqResult r = computeEoq(in);
+        EXPECT_EQ(r.quantity, marked.eoq.optimumOrderOrProductionQuantity());
+        EXPECT_EQ(r.total, marked.eoq.totalPeriodCost());
+    }
 }
 
 TEST(EoqShortageCostText, NumericTextConvertsOnEntry) {

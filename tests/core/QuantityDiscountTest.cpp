@@ -2,16 +2,21 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include <string>
 #include <vector>
 
 #include "core/NumberText.h"
+#include "core/RuntimeError.h"
 #include "core/lotsize/LotSizeText.h"
 #include "core/lotsize/QuantityDiscount.h"
 
 using tervalo::core::formatNumber;
 using namespace tervalo::core::lotsize;
+using tervalo::core::CheckMessage;
+using tervalo::core::firstFailedCheck;
+using tervalo::core::MessageIcon;
 
 // Computed amounts agree to a relative 1e-9 (absolute near zero).
 #define EXPECT_REL(actual, expected) EXPECT_NEAR(actual, expected, 1e-9 * std::max(1.0, std::fabs(expected)))
@@ -20,7 +25,13 @@ namespace {
 
 // The worked example: 100 a week, $1 up to 500 units and $0.95 beyond, $300 an
 // order, $0.10 handling a unit and week, 10 % interest.
-QuantityDiscountTexts exampleTexts() { return {"An Item", "100", "1", "500", "0.95", "300", "0.1", "10"}; }
+DiscountTexts exampleTexts() { return {{"An Item", "100", "1", "500", "0.95", "300", "0.1", "10"}}; }
+
+std::optional<CheckMessage> check(DiscountKind kind, const DiscountTexts& texts) {
+    return firstFailedCheck(quantityDiscountChecks(kind), texts.all());
+}
+
+constexpr int f(DiscountField field) { return static_cast<int>(field); }
 
 QuantityDiscountInputs exampleInputs(double breakPoint = 500) {
     auto in = QuantityDiscountInputs::fromTexts(exampleTexts(), TimeUnit::Week);
@@ -29,10 +40,16 @@ QuantityDiscountInputs exampleInputs(double breakPoint = 500) {
 }
 
 QuantityDiscountResult calculate(DiscountKind kind, const QuantityDiscountInputs& in) {
-    QuantityDiscount discount(kind);
-    const auto result = discount.calculate(in);
-    EXPECT_TRUE(result.has_value());
-    return result.value_or(QuantityDiscountResult{});
+    return evaluateQuantityDiscount(kind, in);
+}
+
+std::string faultOf(DiscountKind kind, const QuantityDiscountInputs& in) {
+    try {
+        evaluateQuantityDiscount(kind, in);
+    } catch (const tervalo::core::RuntimeError& fault) {
+        return fault.description();
+    }
+    return "no fault";
 }
 
 std::string amount(double value) { return formatNumber(value, "#.00"); }
@@ -59,11 +76,9 @@ void expectPartsAddUp(const QuantityDiscountResult& r) {
 }  // namespace
 
 TEST(QuantityDiscountIncremental, WorkedExampleAcceptsByTheBreakPointRule) {
-    QuantityDiscount discount(DiscountKind::Incremental);
-    const auto r = discount.calculate(exampleInputs());
-    ASSERT_TRUE(r.has_value());
-    EXPECT_REL(discount.noDiscountCalculator().holdingCost(), 0.2);
-    EXPECT_REL(discount.discountCalculator().holdingCost(), 0.195);
+    const auto r = std::optional(calculate(DiscountKind::Incremental, exampleInputs()));
+    EXPECT_REL(r->noDiscountUnitHolding, 0.2);
+    EXPECT_REL(r->discountUnitHolding, 0.195);
     EXPECT_TRUE(r->accepted);
     EXPECT_FALSE(r->recostedAtBreakPoint);
     EXPECT_EQ(shown(*r), (std::vector<std::string>{" 555", " 39", " 548", " 555", "209.54", "203.17", "95.00", "54.08",
@@ -73,8 +88,7 @@ TEST(QuantityDiscountIncremental, WorkedExampleAcceptsByTheBreakPointRule) {
 }
 
 TEST(QuantityDiscountIncremental, BreakPointAtTheDiscountQuantityRejects) {
-    QuantityDiscount discount(DiscountKind::Incremental);
-    const double q1 = discount.calculate(exampleInputs())->discountQuantity;
+    const double q1 = calculate(DiscountKind::Incremental, exampleInputs()).discountQuantity;
     const auto r = calculate(DiscountKind::Incremental, exampleInputs(q1));
     EXPECT_FALSE(r.accepted);
     EXPECT_EQ(r.conclusion, "The quantity discount may increase your total cost, so reject it.");
@@ -83,8 +97,7 @@ TEST(QuantityDiscountIncremental, BreakPointAtTheDiscountQuantityRejects) {
 }
 
 TEST(QuantityDiscountIncremental, BreakPointAtTheRegularQuantityAccepts) {
-    QuantityDiscount discount(DiscountKind::Incremental);
-    const double q0 = discount.calculate(exampleInputs())->noDiscountQuantity;
+    const double q0 = calculate(DiscountKind::Incremental, exampleInputs()).noDiscountQuantity;
     EXPECT_TRUE(calculate(DiscountKind::Incremental, exampleInputs(q0)).accepted);
 }
 
@@ -123,17 +136,15 @@ TEST(QuantityDiscountAllUnits, WorkedExampleAcceptsWithoutRecosting) {
 }
 
 TEST(QuantityDiscountAllUnits, BreakPointBeyondTheQuantityIsRecostedAndAccepted) {
-    QuantityDiscount discount(DiscountKind::AllUnits);
-    const auto r = discount.calculate(exampleInputs(600));
-    ASSERT_TRUE(r.has_value());
+    const auto r = std::optional(calculate(DiscountKind::AllUnits, exampleInputs(600)));
     EXPECT_TRUE(r->recostedAtBreakPoint);
     EXPECT_TRUE(r->accepted);
     // The cost table shows the parts at the break point, which add up to the total.
     EXPECT_EQ(shown(*r), (std::vector<std::string>{" 600", " 42", " 548", " 600", "209.54", "203.50", "95.00", "50.00",
                                                    "58.50", "203.50"}));
     expectPartsAddUp(*r);
-    EXPECT_REL(discount.discountCalculator().periodOrderingOrProductionCost(), 50);
-    EXPECT_REL(discount.discountCalculator().orderingCycle(), 6);
+    EXPECT_REL(r->orderingCost, 50);
+    EXPECT_REL(r->orderingCycle, 6);
 }
 
 TEST(QuantityDiscountAllUnits, DearRecostingIsRejected) {
@@ -156,72 +167,65 @@ TEST(QuantityDiscountAllUnits, WithoutInterestAcceptsAtTheDiscountQuantity) {
 
 TEST(QuantityDiscountFaults, CalculatorFaultStopsTheCalculation) {
     for (auto kind : {DiscountKind::Incremental, DiscountKind::AllUnits}) {
-        QuantityDiscount discount(kind);
-        std::vector<std::string> reports;
-        discount.setFaultReporter([&reports](const std::string& text) { reports.push_back(text); });
         auto in = exampleInputs();
         in.demand = 0;
-        EXPECT_FALSE(discount.calculate(in).has_value());
-        EXPECT_EQ(reports, std::vector<std::string>{"Invalid procedure call or argument"});
+        EXPECT_EQ(faultOf(kind, in), "Invalid procedure call or argument");
 
         in = exampleInputs();
         in.holdingCost = 0;
         in.interestPercent = 0;
-        EXPECT_FALSE(discount.calculate(in).has_value());
-        EXPECT_EQ(reports.back(), "Division by zero");
+        EXPECT_EQ(faultOf(kind, in), "Division by zero");
     }
 }
 
 TEST(QuantityDiscountChecks, IncrementalOrder) {
     const auto k = DiscountKind::Incremental;
     auto texts = exampleTexts();
-    EXPECT_EQ(checkQuantityDiscountInputs(k, texts), std::nullopt);
+    EXPECT_EQ(check(k, texts), std::nullopt);
 
-    texts.price = "";
-    EXPECT_EQ(checkQuantityDiscountInputs(k, texts),
-              (CheckMessage{"Please enter Price.", "Missing Input", MessageIcon::Exclamation, "txtPrice"}));
-    texts.item = "";
-    EXPECT_EQ(checkQuantityDiscountInputs(k, texts)->text, "Please enter a name for this item.");
+    texts[DiscountField::Price] = "";
+    EXPECT_EQ(check(k, texts), (CheckMessage{"Please enter Price.", "Missing Input", MessageIcon::Exclamation,
+                                             f(DiscountField::Price)}));
+    texts[DiscountField::Item] = "";
+    EXPECT_EQ(check(k, texts)->text, "Please enter a name for this item.");
 
     texts = exampleTexts();
-    texts.discountPrice = "x";
-    EXPECT_EQ(checkQuantityDiscountInputs(k, texts),
-              (CheckMessage{"Please enter Discount Price.", "", MessageIcon::Information, "txtPrice1"}));
-    texts.discountPrice = "1";
-    EXPECT_EQ(checkQuantityDiscountInputs(k, texts),
-              (CheckMessage{"The Discount Price cannnot be larger or equal to the Price.", "", MessageIcon::Information,
-                            "txtPrice1"}));
+    texts[DiscountField::DiscountPrice] = "x";
+    EXPECT_EQ(check(k, texts), (CheckMessage{"Please enter Discount Price.", "", MessageIcon::Information,
+                                             f(DiscountField::DiscountPrice)}));
+    texts[DiscountField::DiscountPrice] = "1";
+    EXPECT_EQ(check(k, texts), (CheckMessage{"The Discount Price cannnot be larger or equal to the Price.", "",
+                                             MessageIcon::Information, f(DiscountField::DiscountPrice)}));
     texts = exampleTexts();
-    texts.breakPoint = "5 00";
-    EXPECT_EQ(checkQuantityDiscountInputs(k, texts)->focusBox, "txtBreakPoint");
+    texts[DiscountField::BreakPoint] = "5 00";
+    EXPECT_EQ(check(k, texts)->field, f(DiscountField::BreakPoint));
     texts = exampleTexts();
-    texts.interest = "";
-    EXPECT_EQ(checkQuantityDiscountInputs(k, texts),
-              (CheckMessage{"Please enter Intertest rate.", "Missing Input", MessageIcon::Exclamation, "txtInterest"}));
+    texts[DiscountField::Interest] = "";
+    EXPECT_EQ(check(k, texts), (CheckMessage{"Please enter Intertest rate.", "Missing Input", MessageIcon::Exclamation,
+                                             f(DiscountField::Interest)}));
 }
 
 TEST(QuantityDiscountChecks, AllUnitsOrder) {
     const auto k = DiscountKind::AllUnits;
     auto texts = exampleTexts();
-    EXPECT_EQ(checkQuantityDiscountInputs(k, texts), std::nullopt);
+    EXPECT_EQ(check(k, texts), std::nullopt);
 
     // An empty price leads with 0, which is not above the discount price.
-    texts.price = "";
-    EXPECT_EQ(checkQuantityDiscountInputs(k, texts)->text,
-              "The Discount Price cannnot be larger or equal to the Price.");
+    texts[DiscountField::Price] = "";
+    EXPECT_EQ(check(k, texts)->text, "The Discount Price cannnot be larger or equal to the Price.");
     // A price that is not a number but leads with a higher one is caught later.
-    texts.price = "2x";
-    EXPECT_EQ(checkQuantityDiscountInputs(k, texts),
-              (CheckMessage{"Please enter Price.", "Missing Input", MessageIcon::Exclamation, "txtPrice"}));
-    texts.breakPoint = "";
-    EXPECT_EQ(checkQuantityDiscountInputs(k, texts)->text, "Please enter Break Point.");
+    texts[DiscountField::Price] = "2x";
+    EXPECT_EQ(check(k, texts), (CheckMessage{"Please enter Price.", "Missing Input", MessageIcon::Exclamation,
+                                             f(DiscountField::Price)}));
+    texts[DiscountField::BreakPoint] = "";
+    EXPECT_EQ(check(k, texts)->text, "Please enter Break Point.");
     texts = exampleTexts();
-    texts.holdingCost = "";
-    EXPECT_EQ(checkQuantityDiscountInputs(k, texts)->text, "Please enter Holding Cost.");
-    texts.interest = "";
-    texts.orderingCost = "";
-    EXPECT_EQ(checkQuantityDiscountInputs(k, texts)->text, "Please enter Ordering Cost.");
+    texts[DiscountField::HoldingCost] = "";
+    EXPECT_EQ(check(k, texts)->text, "Please enter Holding Cost.");
+    texts[DiscountField::Interest] = "";
+    texts[DiscountField::OrderingCost] = "";
+    EXPECT_EQ(check(k, texts)->text, "Please enter Ordering Cost.");
     texts = exampleTexts();
-    texts.interest = "ten";
-    EXPECT_EQ(checkQuantityDiscountInputs(k, texts)->text, "Please enter Interest rate.");
+    texts[DiscountField::Interest] = "ten";
+    EXPECT_EQ(check(k, texts)->text, "Please enter Interest rate.");
 }

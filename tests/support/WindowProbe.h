@@ -8,6 +8,8 @@
 #include <QTableWidget>
 #include <QWidget>
 
+#include "widgets/CostTable.h"
+
 namespace tervalo::test {
 
 inline QLineEdit* box(QWidget& w, const QString& name) { return w.findChild<QLineEdit*>(name); }
@@ -18,14 +20,16 @@ inline bool checked(QWidget& w, int index) {
 }
 // The text of a cell of the named grid.
 inline QString cell(QWidget& w, const QString& grid, int row, int column) {
+    // The cost table keeps the designed coordinates: row 0 and column 0 are its headers.
+    if (grid == QLatin1String("MSFlexGrid1")) return w.findChild<widgets::CostTable*>()->cell(row, column);
     return w.findChild<QTableWidget*>(grid)->item(row, column)->text();
 }
 // One column of the cost table (grid MSFlexGrid1): its part rows, then Total.
 inline QStringList costColumn(QWidget& w, int column) {
-    const int rows = w.findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1"))->rowCount();
+    const auto* table = w.findChild<widgets::CostTable*>();
     QStringList cells;
-    for (int row = 1; row < rows; ++row)
-        cells << cell(w, QStringLiteral("MSFlexGrid1"), row, column);
+    for (int row = 1; row <= table->grid()->rowCount(); ++row)
+        cells << table->cell(row, column);
     return cells;
 }
 

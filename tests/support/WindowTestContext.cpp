@@ -15,15 +15,7 @@ QString RecordingTextReport::text() const {
 
 WindowTestContext::WindowTestContext(bool openDatabase) {
     if (openDatabase) cnn.open(connectionToCopyOf("Demo.mdb"));
-    ctx.cnn = &cnn;
-    ctx.reportCnn = &reportCnn;
     ctx.dataSource = "Demo.mdb";
-    ctx.settings = &settings;
-    ctx.notifier = &notifier;
-    ctx.clock = &clock;
-    ctx.reports = &reports;
-    ctx.textReports = &textReports;
-    ctx.registry = &registry;
 }
 
 WindowTestContext::~WindowTestContext() = default;

@@ -28,12 +28,14 @@ public:
 class RecordingTextReportService : public platform::TextReportService {
 public:
     platform::TextReportSink* start(const QString& title) override {
+        if (unavailable) return nullptr;
         titles << title;
         reports.push_back(std::make_unique<RecordingTextReport>());
         return reports.back().get();
     }
     QStringList titles;
     std::vector<std::unique_ptr<RecordingTextReport>> reports;
+    bool unavailable = false;  // no report window can be opened
 };
 
 struct PrintRequest {
@@ -57,7 +59,6 @@ public:
     explicit WindowTestContext(bool openDatabase = true);
     ~WindowTestContext();
 
-    widgets::AppContext ctx;
     data::Connection cnn;
     data::Connection reportCnn;
     test::RecordingNotifier notifier;
@@ -66,6 +67,7 @@ public:
     RecordingReportService reports;
     RecordingTextReportService textReports;
     widgets::WindowRegistry registry;
+    widgets::AppContext ctx{cnn, reportCnn, settings, notifier, clock, reports, textReports, registry};
 
     // Number of rows in a table of the shared database (for save tests).
     int rowCount(const QString& table);

@@ -91,7 +91,7 @@ private slots:
     void offerReachesTheRowOfAnItemWithAnApostrophe() {
         WindowTestContext t;
         PurchaseSaWindow w(t.ctx);
-        w.run("O'Brien's paper", "8", "25", "1.173", "130", "15", QString("week"));
+        w.run({"O'Brien's paper", "8", "25", "1.173", "130", "15", QString("week")});
         QVERIFY(!w.logId().isEmpty());
         button(w, "cmdDiscount")->click();
         offer(w, "5", "100");

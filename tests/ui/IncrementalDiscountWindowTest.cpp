@@ -197,7 +197,11 @@ void IncrementalDiscountWindowTest::overflowingQuantityIsReportedWithoutIcon() {
     QCOMPARE(m_env->notifier.last().text, QStringLiteral("Overflow"));
     QCOMPARE(m_env->notifier.last().title, QStringLiteral("Error Message"));
     QCOMPARE(m_env->notifier.last().icon, MsgIcon::None);
-    QCOMPARE(text("txtOrderQuantity"), QStringLiteral(" 555"));
+    // Nothing of the earlier calculation stays beside the new inputs.
+    QCOMPARE(policy(), (QStringList{"", ""}));
+    QCOMPARE(comparison(), (QStringList{"", "", "", ""}));
+    QCOMPARE(conclusion(), QString());
+    QCOMPARE(costColumn(1), QStringList(4, QString()));
 }
 
 void IncrementalDiscountWindowTest::faultingCalculatorShowsOneMessageAndNoStaleResults() {
@@ -447,7 +451,7 @@ void IncrementalDiscountWindowTest::reportNeedsAnOrderQuantity() {
 }
 
 void IncrementalDiscountWindowTest::reportWithoutReportWindowEndsSilently() {
-    m_env->ctx.textReports = nullptr;
+    m_env->textReports.unavailable = true;
     click("cmdExample");
     click("cmdPrint");
     QVERIFY(m_env->notifier.messages.isEmpty());

@@ -26,7 +26,9 @@
 #include "support/FakeClock.h"
 #include "support/QtTestMain.h"
 #include "support/RecordingNotifier.h"
+#include "support/WindowTestContext.h"
 #include "widgets/AppContext.h"
+#include "widgets/WindowInterfaces.h"
 #include "widgets/WindowRegistry.h"
 
 using namespace tervalo;
@@ -40,10 +42,10 @@ const QString kNoObject = "Object variable or With block variable not set";
 const QString kNoSupport = "Object doesn't support this property or method";
 
 // A report browser stand-in: records the lists asked for and whether it was shown then.
-class ReportStandIn : public QWidget {
+class ReportStandIn : public QWidget, public widgets::ReportListWindow {
     Q_OBJECT
 public:
-    Q_INVOKABLE void showList(int list) { calls << qMakePair(list, isVisible()); }
+    void showList(int list) override { calls << qMakePair(list, isVisible()); }
     QList<QPair<int, bool>> calls;
 };
 
@@ -62,25 +64,21 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    platform::SettingsStore m_settings;
-    test::RecordingNotifier m_notifier;
-    test::FakeClock m_clock;
-    std::unique_ptr<widgets::WindowRegistry> m_registry;
-    widgets::AppContext m_ctx;
+    std::unique_ptr<test::WindowTestContext> m_t;
 
     std::unique_ptr<MainWindow> makeWindow(const QString& dataSource = "Demo.mdb") {
-        m_ctx.dataSource = dataSource;
-        auto w = std::make_unique<MainWindow>(m_ctx);
-        m_ctx.mainWindow = w.get();
+        m_t->ctx.dataSource = dataSource;
+        auto w = std::make_unique<MainWindow>(m_t->ctx);
+        m_t->ctx.mainWindow = w.get();
         return w;
     }
     void storePlacement(const QString& left, const QString& top, const QString& width, const QString& height) {
-        m_settings.save("Settings", "MainLeft", left);
-        m_settings.save("Settings", "MainTop", top);
-        m_settings.save("Settings", "MainWidth", width);
-        m_settings.save("Settings", "MainHeight", height);
+        m_t->settings.save("Settings", "MainLeft", left);
+        m_t->settings.save("Settings", "MainTop", top);
+        m_t->settings.save("Settings", "MainWidth", width);
+        m_t->settings.save("Settings", "MainHeight", height);
     }
-    QString stored(const QString& key) { return m_settings.get("Settings", key, "<none>"); }
+    QString stored(const QString& key) { return m_t->settings.get("Settings", key, "<none>"); }
     void trigger(MainWindow& w, const QString& name) {
         QAction* a = w.menuAction(name);
         QVERIFY2(a, qPrintable(name));
@@ -90,24 +88,18 @@ private:
     // Clicks a toolbar button; true when the hourglass was up while a box showed.
     bool clickShowsBoxUnderHourglass(MainWindow& w, const QString& button) {
         bool hourglass = false;
-        m_notifier.onShow = [&](const test::RecordedMessage&) {
+        m_t->notifier.onShow = [&](const test::RecordedMessage&) {
             hourglass = hourglass || QApplication::overrideCursor() != nullptr;
         };
         w.menuAction(button)->trigger();
-        m_notifier.onShow = nullptr;
+        m_t->notifier.onShow = nullptr;
         return hourglass;
     }
 
 private slots:
     void init() {
         QSettings(QSettings::IniFormat, QSettings::UserScope, "Tervalo", "Tervalo").clear();
-        m_notifier.clear();
-        m_registry = std::make_unique<widgets::WindowRegistry>();
-        m_ctx = widgets::AppContext();
-        m_ctx.settings = &m_settings;
-        m_ctx.notifier = &m_notifier;
-        m_ctx.clock = &m_clock;
-        m_ctx.registry = m_registry.get();
+        m_t = std::make_unique<test::WindowTestContext>(false);
     }
 
     // --- position and size
@@ -149,7 +141,7 @@ private slots:
     }
 
     void closingWhileMinimisedStoresNothing() {
-        m_settings.save("Settings", "MainLeft", "2000");
+        m_t->settings.save("Settings", "MainLeft", "2000");
         auto w = makeWindow();
         w->show();
         w->showMinimized();
@@ -323,16 +315,16 @@ private slots:
         auto w = makeWindow();
         trigger(*w, "mnuViewRefresh");
         trigger(*w, "mnuFileClose");
-        QCOMPARE(m_notifier.texts(),
+        QCOMPARE(m_t->notifier.texts(),
                  (QStringList{"Add 'mnuViewRefresh_Click' code.", "Add 'mnuFileClose_Click' code."}));
-        QCOMPARE(m_notifier.last().icon, MsgIcon::None);
-        QCOMPARE(m_notifier.last().title, QString("Tervalo"));
+        QCOMPARE(m_t->notifier.last().icon, MsgIcon::None);
+        QCOMPARE(m_t->notifier.last().title, QString("Tervalo"));
     }
 
     // --- Data menu
     void dataItemsAreDisabledAtStart() {
-        auto w = std::make_unique<MainWindow>(m_ctx);  // reachable through the context from its load on
-        QCOMPARE(m_ctx.mainWindow, w.get());
+        auto w = std::make_unique<MainWindow>(m_t->ctx);  // reachable through the context from its load on
+        QCOMPARE(m_t->ctx.mainWindow, w.get());
         for (const char* name : {"mnuFind", "mnuImport", "mnuAnalyze"})
             QVERIFY(!w->menuAction(name)->isEnabled());
         QVERIFY(w->menuAction("mnuDemoDatabase")->isEnabled());
@@ -344,15 +336,15 @@ private slots:
         QVERIFY(demo->isChecked());
         demo->trigger();
         QVERIFY(!demo->isChecked());
-        QCOMPARE(m_settings.get("DataSource", "Name"), QString("dbWHouse.mdb"));
-        QCOMPARE(m_notifier.messages.size(), 1);
-        QCOMPARE(m_notifier.last().text, QString("You have just changed datasource.  To use this database, please "
-                                                 "exit this program and restart it."));
-        QCOMPARE(m_notifier.last().title, QString("Database changed"));
-        QCOMPARE(m_notifier.last().icon, MsgIcon::Information);
+        QCOMPARE(m_t->settings.get("DataSource", "Name"), QString("dbWHouse.mdb"));
+        QCOMPARE(m_t->notifier.messages.size(), 1);
+        QCOMPARE(m_t->notifier.last().text, QString("You have just changed datasource.  To use this database, please "
+                                                    "exit this program and restart it."));
+        QCOMPARE(m_t->notifier.last().title, QString("Database changed"));
+        QCOMPARE(m_t->notifier.last().icon, MsgIcon::Information);
         demo->trigger();
         QVERIFY(demo->isChecked());
-        QCOMPARE(m_settings.get("DataSource", "Name"), QString("Demo.mdb"));
+        QCOMPARE(m_t->settings.get("DataSource", "Name"), QString("Demo.mdb"));
     }
 
     void warehouseDatabaseStartsUncheckedAndKeepsRunningOnIt() {
@@ -361,8 +353,8 @@ private slots:
         QVERIFY(!demo->isChecked());
         demo->trigger();
         QVERIFY(demo->isChecked());
-        QCOMPARE(m_settings.get("DataSource", "Name"), QString("Demo.mdb"));
-        QCOMPARE(m_ctx.dataSource, QString("dbWHouse.mdb"));
+        QCOMPARE(m_t->settings.get("DataSource", "Name"), QString("Demo.mdb"));
+        QCOMPARE(m_t->ctx.dataSource, QString("dbWHouse.mdb"));
     }
 
     // --- help
@@ -370,18 +362,18 @@ private slots:
         auto w = makeWindow();
         w->setHelpFile(QString());
         trigger(*w, "mnuHelpContents");
-        QCOMPARE(m_notifier.messages.size(), 1);
-        QCOMPARE(m_notifier.last().text,
+        QCOMPARE(m_t->notifier.messages.size(), 1);
+        QCOMPARE(m_t->notifier.last().text,
                  QString("Unable to display Help Contents. There is no Help associated with this project."));
-        QCOMPARE(m_notifier.last().title, QString("Tervalo"));
-        QCOMPARE(m_notifier.last().icon, MsgIcon::Information);
+        QCOMPARE(m_t->notifier.last().title, QString("Tervalo"));
+        QCOMPARE(m_t->notifier.last().icon, MsgIcon::Information);
     }
 
     void helpContentsShowsTheIndexPage() {
         auto w = makeWindow();
         w->show();
         trigger(*w, "mnuHelpContents");
-        QVERIFY(m_notifier.messages.isEmpty());
+        QVERIFY(m_t->notifier.messages.isEmpty());
         QTextBrowser* page = nullptr;
         for (QWidget* top : QApplication::topLevelWidgets())
             if (top->objectName() == "frmHelp" && top->isVisible()) page = top->findChild<QTextBrowser*>("txtHelp");
@@ -395,8 +387,8 @@ private slots:
         auto w = makeWindow();
         trigger(*w, "mnuPurchaseNS");
         trigger(*w, "mnuTervalo");
-        QCOMPARE(m_notifier.texts(), (QStringList{kNotAvailable, kNotAvailable}));
-        QCOMPARE(m_notifier.last().icon, MsgIcon::Information);
+        QCOMPARE(m_t->notifier.texts(), (QStringList{kNotAvailable, kNotAvailable}));
+        QCOMPARE(m_t->notifier.last().icon, MsgIcon::Information);
         QVERIFY(w->mdiArea()->subWindowList().isEmpty());
     }
 
@@ -404,20 +396,20 @@ private slots:
         auto w = makeWindow();
         w->show();
         QVERIFY(!clickShowsBoxUnderHourglass(*w, "Report"));
-        QCOMPARE(m_notifier.texts(), QStringList{kNotAvailable});
+        QCOMPARE(m_t->notifier.texts(), QStringList{kNotAvailable});
         QVERIFY(!QApplication::overrideCursor());
     }
 
     void aboutShowsTheDefaultInstanceModalAndUnloadsIt() {
         QPointer<QDialog> made;
-        m_registry->registerWindow("frmAbout", [this, &made] {
-            made = new QDialog(m_ctx.mainWindow);
+        m_t->registry.registerWindow("frmAbout", [this, &made] {
+            made = new QDialog(m_t->ctx.mainWindow);
             made->setAttribute(Qt::WA_DeleteOnClose);  // exec() deletes it itself
             return made.data();
         });
         auto w = makeWindow();
         w->show();
-        QWidget* existing = m_registry->instance("frmAbout");
+        QWidget* existing = m_t->registry.instance("frmAbout");
         QWidget* shown = nullptr;
         QTimer::singleShot(0, w.get(), [&shown] {
             shown = QApplication::activeModalWidget();
@@ -427,42 +419,42 @@ private slots:
         QCOMPARE(shown, existing);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!made);
-        QVERIFY(!m_registry->existing("frmAbout"));
-        QVERIFY(m_notifier.messages.isEmpty());
+        QVERIFY(!m_t->registry.existing("frmAbout"));
+        QVERIFY(m_t->notifier.messages.isEmpty());
     }
 
     void modelChosenTwiceShowsTheSameWindow() {
         int made = 0;
-        m_registry->registerWindow("frmManufSA", [&made] {
+        m_t->registry.registerWindow("frmManufSA", [&made] {
             ++made;
             return new QWidget;
         });
         auto w = makeWindow();
         w->show();
         trigger(*w, "mnuManufWS");
-        QWidget* first = m_registry->existing("frmManufSA");
+        QWidget* first = m_t->registry.existing("frmManufSA");
         trigger(*w, "mnuManufWS");
         QCOMPARE(made, 1);
-        QCOMPARE(m_registry->existing("frmManufSA"), first);
+        QCOMPARE(m_t->registry.existing("frmManufSA"), first);
         QCOMPARE(w->mdiArea()->subWindowList().size(), 1);
-        QVERIFY(m_notifier.messages.isEmpty());
+        QVERIFY(m_t->notifier.messages.isEmpty());
     }
 
     void wizardOpensFreshAtTheLeftEdge() {
-        m_registry->registerWindow("frmWizard", [] { return new QWidget; });
+        m_t->registry.registerWindow("frmWizard", [] { return new QWidget; });
         auto w = makeWindow();
         w->show();
         trigger(*w, "mnuTervalo");
-        QWidget* first = m_registry->existing("frmWizard");
+        QWidget* first = m_t->registry.existing("frmWizard");
         trigger(*w, "mnuTervalo");
-        QVERIFY(m_registry->existing("frmWizard") != first);
+        QVERIFY(m_t->registry.existing("frmWizard") != first);
         QCOMPARE(w->mdiArea()->subWindowList().size(), 2);  // the first stays open
         QCOMPARE(w->mdiArea()->currentSubWindow()->x(), 0);
     }
 
     void reportListIsFilledBeforeShowingForEoqAfterForTheOthers() {
         ReportStandIn* report = nullptr;
-        m_registry->registerWindow("frmReport", [&report] { return report = new ReportStandIn; });
+        m_t->registry.registerWindow("frmReport", [&report] { return report = new ReportStandIn; });
         auto w = makeWindow();
         w->show();
         trigger(*w, "mnuRptEOQ");
@@ -471,59 +463,59 @@ private slots:
         QVERIFY(report);
         QCOMPARE(report->calls, (QList<QPair<int, bool>>{{1, false}, {2, true}, {4, true}}));
         QCOMPARE(w->mdiArea()->currentSubWindow()->pos(), QPoint(0, 0));
-        QVERIFY(m_notifier.messages.isEmpty());
+        QVERIFY(m_t->notifier.messages.isEmpty());
     }
 
     // --- failures inside handlers
     void failureWhileOpeningAWindowIsReportedAndTheWindowStaysUsable() {
-        m_registry->registerWindow("frmPurchaseNS",
-                                   []() -> QWidget* { throw core::RuntimeError(core::ErrorCode::DivisionByZero); });
+        m_t->registry.registerWindow("frmPurchaseNS",
+                                     []() -> QWidget* { throw core::RuntimeError(core::ErrorCode::DivisionByZero); });
         auto w = makeWindow();
         w->show();
         trigger(*w, "mnuPurchaseNS");
-        QCOMPARE(m_notifier.texts(), QStringList{"Division by zero"});
-        QCOMPARE(m_notifier.last().title, QString("Tervalo"));
-        QCOMPARE(m_notifier.last().icon, MsgIcon::None);
+        QCOMPARE(m_t->notifier.texts(), QStringList{"Division by zero"});
+        QCOMPARE(m_t->notifier.last().title, QString("Tervalo"));
+        QCOMPARE(m_t->notifier.last().icon, MsgIcon::None);
         trigger(*w, "mnuViewRefresh");
-        QCOMPARE(m_notifier.messages.size(), 2);
+        QCOMPARE(m_t->notifier.messages.size(), 2);
     }
 
     void dataItemOnAWindowWithoutTheActionReportsIt() {
-        m_registry->registerWindow("frmSalesData", [] { return new QWidget; });
+        m_t->registry.registerWindow("frmSalesData", [] { return new QWidget; });
         auto w = makeWindow();
         w->setDataMenusEnabled(true);
         trigger(*w, "mnuFind");
-        QCOMPARE(m_notifier.texts(), QStringList{kNoSupport});
+        QCOMPARE(m_t->notifier.texts(), QStringList{kNoSupport});
     }
 
     void boldWithNoDocumentWindowReportsAndRestoresThePointer() {
         auto w = makeWindow();
         w->show();
         QVERIFY(!clickShowsBoxUnderHourglass(*w, "Bold"));
-        QCOMPARE(m_notifier.texts(), QStringList{kNoObject});
-        QCOMPARE(m_notifier.last().icon, MsgIcon::None);
-        QCOMPARE(m_notifier.last().title, QString("Tervalo"));
+        QCOMPARE(m_t->notifier.texts(), QStringList{kNoObject});
+        QCOMPARE(m_t->notifier.last().icon, MsgIcon::None);
+        QCOMPARE(m_t->notifier.last().title, QString("Tervalo"));
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(!w->menuAction("Bold")->isChecked());
         QVERIFY(w->isVisible() && w->isEnabled());
         trigger(*w, "Italic");
-        QCOMPARE(m_notifier.messages.size(), 2);
+        QCOMPARE(m_t->notifier.messages.size(), 2);
     }
 
     void boldOnAModelWindowReportsItHasNoTextBox() {
-        m_registry->registerWindow("frmPurchaseNS", [] { return new QWidget; });
+        m_t->registry.registerWindow("frmPurchaseNS", [] { return new QWidget; });
         auto w = makeWindow();
         w->show();
         trigger(*w, "mnuPurchaseNS");
         trigger(*w, "Underline");
-        QCOMPARE(m_notifier.texts(), QStringList{kNoSupport});
+        QCOMPARE(m_t->notifier.texts(), QStringList{kNoSupport});
     }
 
     void formatButtonsWorkOnTheActiveDocument() {
-        m_registry->registerWindow("frmDocument", [] { return documentWindow(); });
+        m_t->registry.registerWindow("frmDocument", [] { return documentWindow(); });
         auto w = makeWindow();
         w->show();
-        QWidget* doc = m_registry->show("frmDocument");
+        QWidget* doc = m_t->registry.show("frmDocument");
         auto* box = doc->findChild<QTextEdit*>("rtfText");
         box->selectAll();
         trigger(*w, "Bold");
@@ -536,18 +528,18 @@ private slots:
         QCOMPARE(box->alignment(), Qt::AlignHCenter);
         trigger(*w, "Align Right");
         QCOMPARE(box->alignment(), Qt::AlignRight);
-        QVERIFY(m_notifier.messages.isEmpty());
+        QVERIFY(m_t->notifier.messages.isEmpty());
     }
 
     // --- Window menu
     void tileHorizontalStacksFullWidthBands() {
-        m_registry->registerWindow("frmA", [] { return new QWidget; });
-        m_registry->registerWindow("frmB", [] { return new QWidget; });
+        m_t->registry.registerWindow("frmA", [] { return new QWidget; });
+        m_t->registry.registerWindow("frmB", [] { return new QWidget; });
         auto w = makeWindow();
         w->resize(800, 600);
         w->show();
-        m_registry->show("frmA");
-        m_registry->show("frmB");
+        m_t->registry.show("frmA");
+        m_t->registry.show("frmB");
         trigger(*w, "mnuWindowTileHorizontal");
         const auto subs = w->mdiArea()->subWindowList(QMdiArea::CreationOrder);
         const int width = w->mdiArea()->viewport()->width();
@@ -561,14 +553,14 @@ private slots:
     }
 
     void windowMenuListsTheChildWindows() {
-        m_registry->registerWindow("frmA", [] {
+        m_t->registry.registerWindow("frmA", [] {
             auto* a = new QWidget;
             a->setWindowTitle("First");
             return a;
         });
         auto w = makeWindow();
         w->show();
-        m_registry->show("frmA");
+        m_t->registry.show("frmA");
         auto* menu = w->findChild<QMenu*>("mnuWindow");
         emit menu->aboutToShow();
         emit menu->aboutToShow();  // rebuilt, not appended twice

@@ -54,7 +54,7 @@ private slots:
     void setupCostMessageKeepsItsWording() {
         WindowTestContext t;
         ManufSaWindow w(t.ctx);
-        w.run("Cell Phone", "18000", "2", "1.8", "", "36000", "20", "year");
+        w.run({"Cell Phone", "18000", "2", "1.8", "", "36000", "20", "year"});
         QCOMPARE(t.notifier.texts(), QStringList{"Please entering Setup Cost."});
         QCOMPARE(w.focusWidget(), box(w, "txtOrderingCost"));
     }
@@ -64,24 +64,24 @@ private slots:
     void shortageCostIsCheckedBeforeTheRate() {
         WindowTestContext t;
         ManufSaWindow w(t.ctx);
-        w.run("Cell Phone", "18000", "2", "1.8", "500", "100", "", "year");
+        w.run({"Cell Phone", "18000", "2", "1.8", "500", "100", "", "year"});
         QCOMPARE(t.notifier.texts(), QStringList{"Please enter Shortage Cost."});
         QCOMPARE(t.notifier.last().icon, MsgIcon::Information);
         t.notifier.clear();
-        w.run("Cell Phone", "18000", "2", "1.8", "500", "100", "20", "year");
+        w.run({"Cell Phone", "18000", "2", "1.8", "500", "100", "20", "year"});
         QCOMPARE(t.notifier.texts(), QStringList{"Production Rate is larger than demand."});
     }
 
     void runMatchesTimeUnitsExactly() {
         WindowTestContext t;
         ManufSaWindow w(t.ctx);
-        w.run("Cell Phone", "18000", "2", "1.8", "500", "36000", "20", "week");
+        w.run({"Cell Phone", "18000", "2", "1.8", "500", "36000", "20", "week"});
         QVERIFY(checked(w, 2));
         QCOMPARE(box(w, "txtOrderInterval")->text(), QString(" 2"));
-        w.run("Cell Phone", "18000", "2", "1.8", "500", "36000", "20", "Month");
+        w.run({"Cell Phone", "18000", "2", "1.8", "500", "36000", "20", "Month"});
         QVERIFY(checked(w, 0));
         QCOMPARE(box(w, "txtOrderInterval")->text(), QString(" 95"));
-        w.run("Cell Phone", "18000", "2", "1.8", "500", "36000", "20", "month");
+        w.run({"Cell Phone", "18000", "2", "1.8", "500", "36000", "20", "month"});
         QVERIFY(checked(w, 1));
         QCOMPARE(t.notifier.messages.size(), 0);
     }
@@ -90,7 +90,7 @@ private slots:
         WindowTestContext t;
         ManufSaWindow w(t.ctx);
         const int before = t.rowCount("EOQ1");
-        w.run("", "18000", "2", "1.8", "500", "36000", "20", "year");
+        w.run({"", "18000", "2", "1.8", "500", "36000", "20", "year"});
         QCOMPARE(t.notifier.texts(), QStringList{"Please enter a name for this item."});
         QCOMPARE(box(w, "txtManufacturingRate")->text(), QString("36000"));
         QVERIFY(box(w, "txtOrderQuantity")->text().isEmpty());

@@ -326,7 +326,7 @@ private slots:
     void launcherButtonFollowsActivation() {
         WindowTestContext t;
         FakePanel panel;
-        t.ctx.panel = &panel;
+        t.ctx.setPanel(&panel);
         const QColor face = QApplication::palette().color(QPalette::Button);
         const QColor tip = QApplication::palette().color(QPalette::ToolTipBase);
         auto* w = new PurchaseNsWindow(t.ctx);

@@ -117,7 +117,7 @@ private slots:
         QStringList texts{"Paper", "8", "25", "1.173", "130", "15"};
         // A non-number fails as an empty box does (the item only when empty).
         texts[failing] = failing == 0 ? "" : "12abc";
-        w.run(texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]);
+        w.run({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
         QCOMPARE(t.notifier.texts(), QStringList{message});
         QCOMPARE(t.notifier.last().title, title);
         QCOMPARE(t.notifier.last().icon, MsgIcon::Information);
@@ -127,22 +127,22 @@ private slots:
     void runSelectsTheWizardsTimeUnit() {
         WindowTestContext t;
         PurchaseSaWindow w(t.ctx);
-        w.run("Paper", "8", "25", "1.173", "130", "15", QString("week"));
+        w.run({"Paper", "8", "25", "1.173", "130", "15", QString("week")});
         QVERIFY(checked(w, 2));
         QCOMPARE(w.findChild<QLabel*>("lblTimePeriod_3")->text(), QString("Week"));
         QCOMPARE(box(w, "txtOrderInterval")->text(), QString(" 38"));
         QCOMPARE(Eoq1Repository(t.cnn).byLogId(w.logId())->timeUnit, QString("Week"));
 
-        w.run("Paper", "8", "25", "1.173", "130", "15", QString("Week"));  // matched exactly
+        w.run({"Paper", "8", "25", "1.173", "130", "15", QString("Week")});  // matched exactly
         QVERIFY(checked(w, 0));
-        w.run("Paper", "8", "25", "1.173", "130", "15", QString("month"));
+        w.run({"Paper", "8", "25", "1.173", "130", "15", QString("month")});
         QVERIFY(checked(w, 1));
     }
 
     void runWithoutTimeUnitComputesInYears() {
         WindowTestContext t;
         PurchaseSaWindow w(t.ctx);
-        w.run("Paper", "416", "25", "61", "130", "780");
+        w.run({"Paper", "416", "25", "61", "130", "780"});
         QVERIFY(checked(w, 0));
         QCOMPARE(box(w, "txtOrderQuantity")->text(), QString(" 44"));
         QCOMPARE(box(w, "txtOrderInterval")->text(), QString(" 38"));
@@ -154,7 +154,7 @@ private slots:
         WindowTestContext t;
         PurchaseSaWindow w(t.ctx);
         w.findChild<QRadioButton*>("optTime_2")->click();
-        w.run("Paper", "8", "25", "1.173", "130", "15");
+        w.run({"Paper", "8", "25", "1.173", "130", "15"});
         QVERIFY(checked(w, 2));
         QCOMPARE(box(w, "txtOrderInterval")->text(), QString(" 38"));
         QCOMPARE(Eoq1Repository(t.cnn).byLogId(w.logId())->timeUnit, QString("Week"));
@@ -176,7 +176,7 @@ private slots:
         WindowTestContext t;
         PurchaseSaWindow w(t.ctx);
         const int before = t.rowCount("EOQ1");
-        w.run("Paper", "8", "25", "1.173", "130", "0");
+        w.run({"Paper", "8", "25", "1.173", "130", "0"});
         QCOMPARE(t.notifier.messages.size(), 1);
         QCOMPARE(t.notifier.last().title, QString("Tervalo"));
         QVERIFY(box(w, "txtAllowedShortage")->text().isEmpty());
@@ -227,7 +227,7 @@ private slots:
     void launcherColourFollowsTheTabShownAtEachEvent() {
         WindowTestContext t;
         OneButtonPerTab panel;
-        t.ctx.panel = &panel;
+        t.ctx.setPanel(&panel);
         const QColor face = colour(panel.otherTab);
         const QColor tip = toolTipColour();
         MainWindowWithChildren m(t.ctx);
@@ -250,7 +250,7 @@ private slots:
     void onlyTheActiveChildIsColouredWhenTheMainWindowComesBack() {
         WindowTestContext t;
         OneButtonPerTab panel;
-        t.ctx.panel = &panel;
+        t.ctx.setPanel(&panel);
         const QColor face = colour(panel.firstTab);
         MainWindowWithChildren m(t.ctx);
         QVERIFY(QTest::qWaitForWindowActive(&m.main));

@@ -24,6 +24,7 @@
 #include "support/FakeClock.h"
 #include "support/QtTestMain.h"
 #include "support/RecordingNotifier.h"
+#include "support/WindowTestContext.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 
@@ -273,13 +274,8 @@ private slots:
     }
 
     void disablingThenEnablingLeavesTheDataItemsEnabled() {
-        test::RecordingNotifier notifier;
-        test::FakeClock clock;
-        widgets::WindowRegistry registry;
-        widgets::AppContext ctx;
-        ctx.notifier = &notifier;
-        ctx.clock = &clock;
-        ctx.registry = &registry;
+        test::WindowTestContext t(false);
+        widgets::AppContext& ctx = t.ctx;
         shell::MainWindow main(ctx);
         ctx.mainWindow = &main;
         shell::EnableDataMenus(ctx, false);

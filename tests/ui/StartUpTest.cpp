@@ -16,6 +16,7 @@
 #include "support/QtTestMain.h"
 #include "support/RecordingNotifier.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTestContext.h"
 
 using namespace tervalo;
 using data::ConnectionString;
@@ -63,6 +64,18 @@ QString missingFileError(const QString& dir, const QString& file) {
     return QString();
 }
 
+// The services start-up is handed, around the test's settings, notifier and clock.
+struct Rig {
+    Rig(platform::SettingsStore& settings, platform::Notifier& notifier, platform::Clock& clock)
+        : ctx(cnn, reportCnn, settings, notifier, clock, reports, textReports, registry) {}
+    data::Connection cnn;
+    data::Connection reportCnn;
+    test::RecordingReportService reports;
+    test::RecordingTextReportService textReports;
+    widgets::WindowRegistry registry;
+    widgets::AppContext ctx;
+};
+
 }  // namespace
 
 class StartUpTest : public QObject {
@@ -83,34 +96,37 @@ private slots:
     // --- the chosen database
     void noSettingOpensDemoDatabase() {
         const QString dir = test::tempProgramDir({"Demo.mdb", "dbWHouse.mdb"});
-        StartUp s(m_settings, m_notifier, m_clock, dir);
+        Rig r(m_settings, m_notifier, m_clock);
+        StartUp s(r.ctx, dir);
         s.run();
         QCOMPARE(s.context().dataSource, QString("Demo.mdb"));
-        QVERIFY(s.connection().isOpen());
-        QCOMPARE(s.connection().connectionString(), ConnectionString::forFile(dir, "Demo.mdb"));
-        QVERIFY(s.reportConnection().isOpen());
-        QCOMPARE(s.reportConnection().connectionString(), ConnectionString::forFile(dir, "dbWHouse.mdb"));
+        QVERIFY(r.cnn.isOpen());
+        QCOMPARE(r.cnn.connectionString(), ConnectionString::forFile(dir, "Demo.mdb"));
+        QVERIFY(r.reportCnn.isOpen());
+        QCOMPARE(r.reportCnn.connectionString(), ConnectionString::forFile(dir, "dbWHouse.mdb"));
         QVERIFY(m_notifier.messages.isEmpty());
     }
 
     void emptySettingOpensDemoDatabase() {
         m_settings.save("DataSource", "Name", "");
         const QString dir = test::tempProgramDir({"Demo.mdb", "dbWHouse.mdb"});
-        StartUp s(m_settings, m_notifier, m_clock, dir);
+        Rig r(m_settings, m_notifier, m_clock);
+        StartUp s(r.ctx, dir);
         s.run();
-        QCOMPARE(s.connection().connectionString(), ConnectionString::forFile(dir, "Demo.mdb"));
+        QCOMPARE(r.cnn.connectionString(), ConnectionString::forFile(dir, "Demo.mdb"));
     }
 
     void warehouseSettingOpensItForBothConnections() {
         m_settings.save("DataSource", "Name", "dbWHouse.mdb");
         const QString dir = test::tempProgramDir({"dbWHouse.mdb"});  // no Demo.mdb needed
-        StartUp s(m_settings, m_notifier, m_clock, dir);
+        Rig r(m_settings, m_notifier, m_clock);
+        StartUp s(r.ctx, dir);
         s.run();
         QCOMPARE(s.context().dataSource, QString("dbWHouse.mdb"));
-        QVERIFY(s.connection().isOpen());
-        QVERIFY(s.reportConnection().isOpen());
-        QCOMPARE(s.connection().connectionString(), ConnectionString::forFile(dir, "dbWHouse.mdb"));
-        QCOMPARE(s.reportConnection().connectionString(), ConnectionString::forFile(dir, "dbWHouse.mdb"));
+        QVERIFY(r.cnn.isOpen());
+        QVERIFY(r.reportCnn.isOpen());
+        QCOMPARE(r.cnn.connectionString(), ConnectionString::forFile(dir, "dbWHouse.mdb"));
+        QCOMPARE(r.reportCnn.connectionString(), ConnectionString::forFile(dir, "dbWHouse.mdb"));
         QVERIFY(m_notifier.messages.isEmpty());
     }
 
@@ -123,7 +139,8 @@ private slots:
     // --- failures
     void bothFilesMissingGivesOneBoxThenTheMainWindow() {
         const QString dir = test::tempProgramDir({});
-        StartUp s(m_settings, m_notifier, m_clock, dir);
+        Rig r(m_settings, m_notifier, m_clock);
+        StartUp s(r.ctx, dir);
         shell::MainWindow* main = s.run();
         QCOMPARE(m_notifier.messages.size(), 1);
         const auto& box = m_notifier.last();
@@ -132,18 +149,19 @@ private slots:
         // The last failure: the report connection's.
         QCOMPARE(box.text, missingFileError(dir, "dbWHouse.mdb"));
         QVERIFY(!box.text.isEmpty());
-        QVERIFY(!s.connection().isOpen());
+        QVERIFY(!r.cnn.isOpen());
         QVERIFY(main && main->isVisible());
         QCOMPARE(s.context().mainWindow, main);
     }
 
     void missingMainDatabaseIsReportedAndTheReportConnectionOpens() {
         const QString dir = test::tempProgramDir({"dbWHouse.mdb"});
-        StartUp s(m_settings, m_notifier, m_clock, dir);
+        Rig r(m_settings, m_notifier, m_clock);
+        StartUp s(r.ctx, dir);
         s.run();
         QCOMPARE(m_notifier.texts(), QStringList{missingFileError(dir, "Demo.mdb")});
-        QVERIFY(!s.connection().isOpen());
-        QVERIFY(s.reportConnection().isOpen());
+        QVERIFY(!r.cnn.isOpen());
+        QVERIFY(r.reportCnn.isOpen());
     }
 
     void failureIsShownWhileTheSplashIsUpBeforeTheWait() {
@@ -153,7 +171,8 @@ private slots:
             splashUp = visibleTopLevel("frmSplash") != nullptr;
             waitsBefore = static_cast<int>(m_clock.waited.size());
         };
-        StartUp s(m_settings, m_notifier, m_clock, test::tempProgramDir({}));
+        Rig r(m_settings, m_notifier, m_clock);
+        StartUp s(r.ctx, test::tempProgramDir({}));
         s.run();
         m_notifier.onShow = nullptr;
         QVERIFY(splashUp);
@@ -162,7 +181,8 @@ private slots:
 
     // --- splash window and wait
     void splashShowsVersionAndWaitsThreeSecondsBeforeTheMainWindow() {
-        StartUp s(m_settings, m_notifier, m_clock, test::tempProgramDir({"Demo.mdb", "dbWHouse.mdb"}));
+        Rig r(m_settings, m_notifier, m_clock);
+        StartUp s(r.ctx, test::tempProgramDir({"Demo.mdb", "dbWHouse.mdb"}));
         shell::MainWindow* main = s.run();
         QCOMPARE(m_clock.waited, QList<int>{3000});
         QVERIFY(m_clock.seen.splashVisible);
@@ -178,26 +198,26 @@ private slots:
 
     void splashClosesAfterThreeSecondsAcrossMidnight() {
         m_clock.setNow(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 58)));
-        StartUp s(m_settings, m_notifier, m_clock, test::tempProgramDir({"Demo.mdb", "dbWHouse.mdb"}));
+        Rig r(m_settings, m_notifier, m_clock);
+        StartUp s(r.ctx, test::tempProgramDir({"Demo.mdb", "dbWHouse.mdb"}));
         s.run();
         QCOMPARE(m_clock.waited, QList<int>{3000});
         QVERIFY(!visibleTopLevel("frmSplash"));
     }
 
     void mainWindowTakesTheContext() {
-        StartUp s(m_settings, m_notifier, m_clock, test::tempProgramDir({"Demo.mdb", "dbWHouse.mdb"}));
+        Rig r(m_settings, m_notifier, m_clock);
+        StartUp s(r.ctx, test::tempProgramDir({"Demo.mdb", "dbWHouse.mdb"}));
         shell::MainWindow* main = s.run();
         const auto& ctx = s.context();
         QCOMPARE(ctx.mainWindow, main);
-        QCOMPARE(ctx.cnn, &s.connection());
-        QCOMPARE(ctx.reportCnn, &s.reportConnection());
-        QVERIFY(ctx.registry);
-        QCOMPARE(ctx.registry->mdiArea(), main->mdiArea());
+        QCOMPARE(ctx.registry.mdiArea(), main->mdiArea());
         QVERIFY(main->menuAction("mnuDemoDatabase")->isChecked());
     }
 
     void programFolderDefaultsToTheExecutables() {
-        StartUp s(m_settings, m_notifier, m_clock);
+        Rig r(m_settings, m_notifier, m_clock);
+        StartUp s(r.ctx);
         QCOMPARE(s.context().programDir, QCoreApplication::applicationDirPath());
     }
 };

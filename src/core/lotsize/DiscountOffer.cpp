@@ -39,35 +39,39 @@ std::string decisionText(const DiscountOfferInputs& in, const DiscountOfferResul
     return text;
 }
 
+using F = OfferField;
+
+// Someone who typed 0.05 for 5 % is told to type 5.
+std::string notValidRate(double x) {
+    const std::string suggestion = textWithLeadingBlank(ck::mul(x, 100.0));
+    return "The rate you entered is not valid. If you want to enter " + suggestion + "%. Just enter " + suggestion +
+           ".";
+}
+
+constexpr InputCheck kZeroRate{
+    field(F::Rate), CheckRule::Text, "The rate cannnot be 0! This means no discount.", "", MessageIcon::None, -1, "0"};
+constexpr InputCheck kRateRange{
+    field(F::Rate), CheckRule::OutsideRange, "", "", MessageIcon::Information, -1, nullptr, 1, 100, notValidRate};
+
+constexpr InputCheck kNoShortagesChecks[] = {
+    {field(F::Rate), CheckRule::Empty, "Please enter Discount.", "Msssing Input", MessageIcon::Exclamation},
+    kZeroRate,
+    kRateRange,
+    {field(F::Quantity), CheckRule::Empty, "Please enter Discount Quantity.", "Title", MessageIcon::Exclamation},
+};
+
+constexpr InputCheck kShortagesChecks[] = {
+    {field(F::Rate), CheckRule::Empty, "Please enter Discount rate.", "", MessageIcon::Information},
+    kZeroRate,
+    kRateRange,
+    {field(F::Quantity), CheckRule::Empty, "Please enter the order quantity.", "", MessageIcon::Information},
+};
+
 }  // namespace
 
-std::optional<CheckMessage> checkDiscountOffer(OfferWindow window, std::string_view rateText,
-                                               std::string_view quantityText) {
-    const bool shortages = window == OfferWindow::ShortagesAllowed;
-    if (rateText.empty()) {
-        if (shortages) {
-            return CheckMessage{"Please enter Discount rate.", "", MessageIcon::Information, "txtDiscRate"};
-        }
-        return CheckMessage{"Please enter Discount.", "Msssing Input", MessageIcon::Exclamation, "txtDiscRate"};
-    }
-    if (rateText == "0") {
-        return CheckMessage{"The rate cannnot be 0! This means no discount.", "", MessageIcon::None, "txtDiscRate"};
-    }
-    const double x = leadingNumber(rateText);
-    if (x < 1 || x >= 100) {
-        // Someone who typed 0.05 for 5 % is told to type 5.
-        const std::string suggestion = textWithLeadingBlank(ck::mul(x, 100.0));
-        return CheckMessage{"The rate you entered is not valid. If you want to enter " + suggestion + "%. Just enter " +
-                                suggestion + ".",
-                            "", MessageIcon::Information, "txtDiscRate"};
-    }
-    if (quantityText.empty()) {
-        if (shortages) {
-            return CheckMessage{"Please enter the order quantity.", "", MessageIcon::Information, "txtDiscQ"};
-        }
-        return CheckMessage{"Please enter Discount Quantity.", "Title", MessageIcon::Exclamation, "txtDiscQ"};
-    }
-    return std::nullopt;
+std::span<const InputCheck> discountOfferChecks(OfferWindow window) {
+    if (window == OfferWindow::ShortagesAllowed) return kShortagesChecks;
+    return kNoShortagesChecks;
 }
 
 DiscountOfferResult evaluateDiscountOffer(const DiscountOfferInputs& in) {

@@ -2,11 +2,11 @@
 // The supplier's-offer what-if of the two purchasing windows: the cost of
 // ordering exactly the offered quantity at the discounted price, compared with
 // the optimal total of the window's last calculation.
-#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
-#include "core/lotsize/CheckMessage.h"
+#include "core/InputCheck.h"
 #include "core/lotsize/TimeUnit.h"
 
 namespace tervalo::core::lotsize {
@@ -14,12 +14,13 @@ namespace tervalo::core::lotsize {
 // The two windows word their messages and decisions differently.
 enum class OfferWindow { NoShortages, ShortagesAllowed };
 
-// Checks the rate box, then the quantity box, as typed; returns the message of
-// the first failing check, nullopt when the offer can be evaluated. The rate
-// "0" is refused as text, so "0.0" or "00" reach the range check. The range
-// check may raise Overflow for an absurdly large rate.
-std::optional<CheckMessage> checkDiscountOffer(OfferWindow window, std::string_view rateText,
-                                               std::string_view quantityText);
+enum class OfferField { Rate, Quantity, Count };
+using OfferTexts = FieldTexts<OfferField>;
+
+// The checks of the rate box, then the quantity box, as typed. The rate "0" is
+// refused as text, so "0.0" or "00" reach the range check, whose message may
+// raise Overflow for an absurdly large rate.
+std::span<const InputCheck> discountOfferChecks(OfferWindow window);
 
 struct DiscountOfferInputs {
     OfferWindow window = OfferWindow::NoShortages;

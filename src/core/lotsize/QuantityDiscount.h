@@ -1,8 +1,9 @@
 #pragma once
 // Whether to take a supplier's quantity discount (regular price up to a break
 // point, a lower price beyond it) for an item bought without shortages. Two
-// purchasing calculators run side by side, one at each price, with the holding
-// cost h + i/100 x price; a fixed rule on their quantities and totals decides.
+// purchasing calculations run side by side, one at each price, with the
+// holding cost h + i/100 x price; a fixed rule on their quantities and totals
+// decides.
 //
 // Incremental: reject when the break point reaches the discount quantity
 // (and Q0 < Q1); accept when Q0 < Q1 and the break point is at most Q0;
@@ -10,31 +11,21 @@
 // All-units: when the break point reaches the discount quantity (and Q0 < Q1)
 // the discount is re-costed at the break point and accepted when it costs no
 // more than the regular policy; otherwise it is accepted as run.
-#include <optional>
+#include <span>
 #include <string>
 
-#include "core/lotsize/CheckMessage.h"
-#include "core/lotsize/Eoq.h"
+#include "core/InputCheck.h"
 #include "core/lotsize/TimeUnit.h"
 
 namespace tervalo::core::lotsize {
 
 enum class DiscountKind { Incremental, AllUnits };
 
-// The boxes as typed.
-struct QuantityDiscountTexts {
-    std::string item;
-    std::string demand;
-    std::string price;
-    std::string breakPoint;
-    std::string discountPrice;
-    std::string orderingCost;
-    std::string holdingCost;
-    std::string interest;
-};
+enum class DiscountField { Item, Demand, Price, BreakPoint, DiscountPrice, OrderingCost, HoldingCost, Interest, Count };
+using DiscountTexts = FieldTexts<DiscountField>;
 
-// The checks of each window in its own order; the first failing one's message.
-std::optional<CheckMessage> checkQuantityDiscountInputs(DiscountKind kind, const QuantityDiscountTexts& texts);
+// The checks of each window in its own order.
+std::span<const InputCheck> quantityDiscountChecks(DiscountKind kind);
 
 struct QuantityDiscountInputs {
     double demand = 0;           // D
@@ -47,7 +38,7 @@ struct QuantityDiscountInputs {
     TimeUnit timeUnit = TimeUnit::Year;
 
     // The leading number of each box.
-    static QuantityDiscountInputs fromTexts(const QuantityDiscountTexts& texts, TimeUnit unit);
+    static QuantityDiscountInputs fromTexts(const DiscountTexts& texts, TimeUnit unit);
 };
 
 struct QuantityDiscountResult {
@@ -68,37 +59,17 @@ struct QuantityDiscountResult {
     double noDiscountTotal = 0;
     double discountQuantity = 0;
     double discountTotal = 0;
+    // The holding cost per unit each calculation used (handling plus financing).
+    double noDiscountUnitHolding = 0;
+    double discountUnitHolding = 0;
     std::string conclusion;
 };
 
-class QuantityDiscount {
-public:
-    explicit QuantityDiscount(DiscountKind kind);
+inline constexpr const char* kAcceptConclusion =
+    "The quantity discount is a good deal that may decrease your total cost, so accept it.";
+inline constexpr const char* kRejectConclusion = "The quantity discount may increase your total cost, so reject it.";
 
-    // Passed to both calculators; a fault in their run is reported through it.
-    void setFaultReporter(const Eoq::FaultReporter& reporter);
-
-    // nullopt when a calculator's run faulted (already reported): the window
-    // stops rather than show the figures of an earlier run. Raises RuntimeError
-    // for a fault outside the calculators (re-costing, day conversion).
-    std::optional<QuantityDiscountResult> calculate(const QuantityDiscountInputs& inputs);
-
-    DiscountKind kind() const { return m_kind; }
-    const Eoq& noDiscountCalculator() const { return m_noDiscount; }
-    const Eoq& discountCalculator() const { return m_discount; }
-
-    static const char* const kAcceptConclusion;
-    static const char* const kRejectConclusion;
-
-private:
-    bool runCalculator(Eoq& calculator, const QuantityDiscountInputs& in, double price);
-    bool decideIncremental(double breakPoint, double q0, double q1, double tc0, double tc1) const;
-    bool decideAllUnits(double breakPoint, double q0, double q1, double tc0, bool& recosted);
-    void recostAtBreakPoint(double breakPoint);
-
-    DiscountKind m_kind;
-    Eoq m_noDiscount;
-    Eoq m_discount;
-};
+// Raises RuntimeError at the first arithmetic fault (a zero demand or holding cost...).
+QuantityDiscountResult evaluateQuantityDiscount(DiscountKind kind, const QuantityDiscountInputs& inputs);
 
 }  // namespace tervalo::core::lotsize

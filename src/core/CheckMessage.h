@@ -1,10 +1,10 @@
 #pragma once
 // A message a window shows when an input check fails: the text, the box's title
-// (empty: the program's title), its icon, and the input box that gets the focus
-// back. The core only describes it; the window shows it.
+// (empty: the program's title), its icon, and the field whose box gets the
+// focus back. The core only describes it; the window shows it.
 #include <string>
 
-namespace tervalo::core::lotsize {
+namespace tervalo::core {
 
 enum class MessageIcon { None, Exclamation, Information };
 
@@ -12,9 +12,9 @@ struct CheckMessage {
     std::string text;
     std::string title;  // empty: the program's title
     MessageIcon icon = MessageIcon::None;
-    std::string focusBox;  // objectName of the box, e.g. "txtDiscRate"
+    int field = -1;  // the model's field enum as a number
 
     bool operator==(const CheckMessage&) const = default;
 };
 
-}  // namespace tervalo::core::lotsize
+}  // namespace tervalo::core

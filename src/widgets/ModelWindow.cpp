@@ -1,0 +1,172 @@
+#include "widgets/ModelWindow.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "core/RuntimeError.h"
+#include "platform/Notifier.h"
+#include "widgets/AppContext.h"
+#include "widgets/FormBuilder.h"
+#include "widgets/GuardedHandler.h"
+#include "widgets/InputBoxes.h"
+#include "widgets/InputCheckMessage.h"
+
+namespace tervalo::widgets {
+
+namespace fb = FormBuilder;
+
+ModelWindow::ModelWindow(AppContext& ctx, const QString& formName, const QString& caption, int fieldCount,
+                         QWidget* parent)
+    : QWidget(parent), m_ctx(ctx), m_inputs(static_cast<std::size_t>(fieldCount), nullptr) {
+    setObjectName(formName);
+    setWindowTitle(caption);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("formScroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_form = new QWidget;
+    m_form->setObjectName(QStringLiteral("form"));
+    m_scroll->setWidget(m_form);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scroll);
+}
+
+ModelWindow::~ModelWindow() = default;
+
+// Opens at the form's natural size; the scroll area alone would ask for less.
+QSize ModelWindow::sizeHint() const {
+    const QSize form = m_form->sizeHint().expandedTo(m_form->minimumSizeHint());
+    return form + QSize(2 * m_scroll->frameWidth(), 2 * m_scroll->frameWidth());
+}
+
+// Smaller than the form is fine: the form scrolls.
+QSize ModelWindow::minimumSizeHint() const { return {160, 120}; }
+
+QLineEdit* ModelWindow::inputBox(int field) const {
+    if (field < 0 || field >= int(m_inputs.size())) return nullptr;
+    return m_inputs[static_cast<std::size_t>(field)];
+}
+
+QGroupBox* ModelWindow::textFrame(QWidget* parent, const QString& name, const QString& caption,
+                                  const QString& labelName, const QString& text, int columns, QPushButton* button) {
+    QGroupBox* frame = fb::frame(parent, name, caption);
+    auto* column = new QVBoxLayout(frame);
+    QLabel* label = fb::label(frame, labelName, text, true);
+    const QFontMetrics metrics = label->fontMetrics();
+    const int width = metrics.averageCharWidth() * columns;
+    label->setFixedWidth(width);
+    label->setMinimumHeight(metrics.boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap, text).height());
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    column->addWidget(label);
+    if (button) {
+        button->setParent(frame);
+        column->addWidget(button, 0, Qt::AlignLeft);
+    }
+    column->addStretch(1);
+    return frame;
+}
+
+QLineEdit* ModelWindow::numberBox(QWidget* parent, int field, const QString& name) {
+    QLineEdit* box = fb::inputBox(parent, name);
+    InputBoxes::install(box, InputBoxes::numberBox(), &m_ctx.notifier);
+    fitToNineDigits(box);
+    m_inputs.at(static_cast<std::size_t>(field)) = box;
+    return box;
+}
+
+QLineEdit* ModelWindow::itemBox(QWidget* parent, int field, const QString& name) {
+    QLineEdit* box = fb::inputBox(parent, name);
+    InputBoxes::install(box, InputBoxes::itemBox(), &m_ctx.notifier);
+    m_inputs.at(static_cast<std::size_t>(field)) = box;
+    return box;
+}
+
+QPushButton* ModelWindow::button(QWidget* parent, const QString& name, const QString& caption, bool causesValidation) {
+    QPushButton* b = fb::button(parent, name, caption);
+    if (!causesValidation) InputBoxes::setCausesValidation(b, false);
+    return b;
+}
+
+void ModelWindow::growToFitForm() {
+    m_form->adjustSize();
+    QWidget* frame = this;
+    QSize room = screen() ? screen()->availableGeometry().size() : QSize(4096, 4096);
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        frame = sub;
+        if (sub->mdiArea()) room = sub->mdiArea()->viewport()->size();
+    }
+    const QSize extra = frame->size() - size();  // the sub-window's title bar and borders
+    const QSize wanted = (sizeHint() + extra).boundedTo(room).expandedTo(frame->size());
+    if (wanted != frame->size()) frame->resize(wanted);
+}
+
+void ModelWindow::fitToNineDigits(QLineEdit* box) {
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 12);
+}
+
+void ModelWindow::setCalculateErrorWording(const QString& suffix, platform::MsgIcon icon) {
+    m_errorSuffix = suffix;
+    m_errorIcon = icon;
+}
+
+std::vector<std::string> ModelWindow::fieldTexts() const {
+    std::vector<std::string> texts;
+    texts.reserve(m_inputs.size());
+    for (const QLineEdit* box : m_inputs)
+        texts.push_back(box ? box->text().toStdString() : std::string());
+    return texts;
+}
+
+bool ModelWindow::calculate() {
+    bool shown = false;
+    runGuarded(
+        this, m_ctx.notifier, [this, &shown] { runSequence(shown); }, m_errorSuffix, QStringLiteral("Error Message"),
+        m_errorIcon);
+    return shown;
+}
+
+void ModelWindow::runSequence(bool& shown) {
+    const std::vector<std::string> texts = fieldTexts();
+    if (const auto failed = core::firstFailedCheck(checks(), texts)) {
+        showFailedCheck(this, m_ctx.notifier, *failed, inputBox(failed->field));
+        return;
+    }
+    startCalculation();
+    try {
+        computeModel(texts);
+    } catch (const core::RuntimeError& fault) {
+        // The calculator's own message: its description, no icon, the program's title.
+        clearResults();
+        m_ctx.notifier.show(this, QString::fromStdString(fault.description()), QString(), platform::MsgIcon::None);
+        return;
+    }
+    try {
+        prepareDisplay();
+    } catch (...) {
+        clearResults();
+        throw;
+    }
+    showPrepared();
+    shown = true;
+    saveResult();
+}
+
+void ModelWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The window opens at the left edge of the main window's client area.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()); sub && !m_placed) {
+        m_placed = true;
+        sub->move(0, sub->y());
+    }
+}
+
+}  // namespace tervalo::widgets

@@ -1,0 +1,115 @@
+#pragma once
+// The skeleton every model window stands on.
+//
+// Form: the window's controls live on form(), inside a scroll area, so a
+// window made smaller than its form (Window > Tile, Cascade) scrolls instead
+// of crushing its frames; it opens at its form's natural size at the left
+// edge of the main window's client area. Builders make the usual controls
+// with their names, labels as buddies and the input-box convention.
+//
+// Input boxes are registered by the model's field enum (as a number), so the
+// core's check tables and the window speak of the same fields; no box is
+// looked up by name.
+//
+// Calculate runs one fixed sequence: read the boxes, run the checks (the first
+// failure is shown and its box gets the focus), compute the model (a fault in
+// it is shown as the calculator's own message, with no icon), prepare every
+// text to show (a fault here goes to the window's handler), then show all of
+// it and save. A fault at any step before showing empties every result, so
+// the window never shows two calculations at once.
+#include <QString>
+#include <QWidget>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/InputCheck.h"
+#include "platform/Notifier.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+
+namespace tervalo::widgets {
+
+struct AppContext;
+
+class ModelWindow : public QWidget {
+    Q_OBJECT
+public:
+    ~ModelWindow() override;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    // The box of a field, nullptr when the window has none for it.
+    QLineEdit* inputBox(int field) const;
+    template <class Field>
+    QLineEdit* inputBox(Field f) const {
+        return inputBox(static_cast<int>(f));
+    }
+
+protected:
+    ModelWindow(AppContext& ctx, const QString& formName, const QString& caption, int fieldCount,
+                QWidget* parent = nullptr);
+
+    AppContext& context() const { return m_ctx; }
+    // The widget the window builds its controls on.
+    QWidget* form() const { return m_form; }
+
+    // --- builders
+    // A frame with a word-wrapped text `columns` average characters wide, and
+    // an optional button under it (the example button).
+    QGroupBox* textFrame(QWidget* parent, const QString& name, const QString& caption, const QString& labelName,
+                         const QString& text, int columns, QPushButton* button = nullptr);
+    // A number box with the whole input-box convention, registered for `field`.
+    QLineEdit* numberBox(QWidget* parent, int field, const QString& name);
+    // The item-name box: colouring and Enter only, registered for `field`.
+    QLineEdit* itemBox(QWidget* parent, int field, const QString& name);
+    // A button; `causesValidation` false lets it be reached while a box holds a non-number.
+    QPushButton* button(QWidget* parent, const QString& name, const QString& caption, bool causesValidation = true);
+    // Grows the window (its MDI sub-window) to show its whole form, as far as
+    // the main window's client area allows; beyond that the form scrolls.
+    void growToFitForm();
+    // A box wide enough for nine digits.
+    static void fitToNineDigits(QLineEdit* box);
+
+    // --- the calculate sequence
+    // The wording of a run-time error in Calculate: description + suffix, "Error Message", icon.
+    void setCalculateErrorWording(const QString& suffix, platform::MsgIcon icon);
+    // Runs the sequence under the window's handler; true when results were shown.
+    bool calculate();
+
+    virtual std::span<const core::InputCheck> checks() const = 0;
+    // Before the model runs (forget the last row's key...).
+    virtual void startCalculation() {}
+    // Runs the model on the boxes' texts (indexed by field); raises RuntimeError on a fault.
+    virtual void computeModel(const std::vector<std::string>& texts) = 0;
+    // Makes every text the calculation shows; may raise RuntimeError (a rounding overflow...).
+    virtual void prepareDisplay() = 0;
+    // Shows what prepareDisplay() made; raises nothing.
+    virtual void showPrepared() = 0;
+    // Saves the calculation; may raise RuntimeError (the results stay shown).
+    virtual void saveResult() {}
+    // Empties every result and what depends on one.
+    virtual void clearResults() = 0;
+
+    std::vector<std::string> fieldTexts() const;
+
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void runSequence(bool& shown);
+
+    AppContext& m_ctx;
+    QScrollArea* m_scroll = nullptr;
+    QWidget* m_form = nullptr;
+    std::vector<QLineEdit*> m_inputs;
+    QString m_errorSuffix;
+    platform::MsgIcon m_errorIcon = platform::MsgIcon::Exclamation;
+    bool m_placed = false;
+};
+
+}  // namespace tervalo::widgets
