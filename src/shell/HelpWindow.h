@@ -1,8 +1,11 @@
 #pragma once
 // The program's help: the pages shipped as resources, shown in a browser
-// window of their own beside the main window.
+// window of their own beside the main window. Back (also Alt+Left) returns to
+// the page shown before and is enabled only when there is one; Esc closes the
+// window.
 #include <QWidget>
 
+class QAction;
 class QTextBrowser;
 
 namespace tervalo::shell {
@@ -19,6 +22,7 @@ private slots:
 
 private:
     QTextBrowser* m_browser = nullptr;
+    QAction* m_back = nullptr;
 };
 
 }  // namespace tervalo::shell

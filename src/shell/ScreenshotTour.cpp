@@ -3,9 +3,17 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTextEdit>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -15,105 +23,211 @@
 
 namespace tervalo::shell {
 
-ScreenshotTour::ScreenshotTour(widgets::AppContext& ctx, const QString& outDir, const QStringList& formNames,
+namespace {
+
+constexpr int kStepLimitMs = 30'000;
+constexpr int kTourLimitMs = 240'000;
+const QString kMain = QStringLiteral("frmMain");
+
+void say(const QString& text) { std::fprintf(stderr, "screenshot: %s\n", qPrintable(text)); }
+
+// Closes a window without the question a modified text would raise.
+void closeQuietly(QWidget* w) {
+    for (QTextEdit* edit : w->findChildren<QTextEdit*>())
+        edit->document()->setModified(false);
+    for (QPlainTextEdit* edit : w->findChildren<QPlainTextEdit*>())
+        edit->document()->setModified(false);
+    w->close();
+}
+
+}  // namespace
+
+ScreenshotTour::ScreenshotTour(widgets::AppContext& ctx, const QString& outDir, const QStringList& steps,
                                QObject* parent)
-    : QObject(parent), m_ctx(ctx), m_outDir(outDir), m_forms(formNames) {
-    m_modalTimer = new QTimer(this);
-    m_modalTimer->setInterval(400);
-    connect(m_modalTimer, &QTimer::timeout, this, &ScreenshotTour::onModalTimerTimeout);
+    : QObject(parent), m_ctx(ctx), m_outDir(outDir) {
+    for (const QString& step : steps) {
+        if (step == QStringLiteral("--keep"))
+            m_keep = true;
+        else
+            m_steps << step;
+    }
+    m_watchdog = new QTimer(this);
+    m_watchdog->setInterval(250);
+    connect(m_watchdog, &QTimer::timeout, this, &ScreenshotTour::onWatchdogTimeout);
+}
+
+// The tour's one use of the window registry: a fresh instance of a registered
+// window, shown; nullptr for a name the registry does not know.
+QWidget* ScreenshotTour::openWindow(const QString& form) {
+    if (!m_ctx.registry.isRegistered(form)) return nullptr;
+    return m_ctx.registry.openFresh(form);
 }
 
 void ScreenshotTour::settle(int ms) {
+    if (m_ended) return;
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
-void ScreenshotTour::grabMainWindow(const QString& name) {
-    QWidget* main = m_ctx.mainWindow;
-    if (!main) return;
-    const QString file = QDir(m_outDir).filePath(name + QStringLiteral(".png"));
-    if (!main->grab().save(file)) std::fprintf(stderr, "screenshot: cannot write %s\n", qPrintable(file));
+void ScreenshotTour::grab(QWidget* w, const QString& suffix) {
+    if (!w || m_ended) return;
+    const QString file = QDir(m_outDir).filePath(m_name + suffix + QStringLiteral(".png"));
+    if (!w->grab().save(file)) say(QStringLiteral("cannot write %1").arg(file));
 }
 
-void ScreenshotTour::onModalTimerTimeout() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal) return;
-    const QString file = QDir(m_outDir).filePath(QStringLiteral("%1_box%2.png").arg(m_current).arg(++m_boxes));
-    modal->grab().save(file);
-    std::fprintf(stderr, "screenshot: closed a message box (%s)\n", qPrintable(file));
-    modal->close();
+// Runs inside whatever event loop is waiting: a modal box's, a dialog's, or the
+// tour's own pauses.
+void ScreenshotTour::onWatchdogTimeout() {
+    if (m_ended || m_answering) return;
+    if (m_tourClock.elapsed() > kTourLimitMs)
+        return end(1, QStringLiteral("the tour took longer than %1 s").arg(kTourLimitMs / 1000));
+    if (m_stepClock.elapsed() > kStepLimitMs)
+        return end(1, QStringLiteral("step %1 took longer than %2 s").arg(m_name).arg(kStepLimitMs / 1000));
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    if (QWidget* modal = QApplication::activeModalWidget()) answer(modal);
 }
 
-void ScreenshotTour::pressControls(QWidget* window, const QStringList& names) {
-    for (const QString& name : names) {
-        if (auto* button = window ? window->findChild<QAbstractButton*>(name) : nullptr) {
-            button->click();
-        } else if (auto* action = m_ctx.mainWindow ? m_ctx.mainWindow->findChild<QAction*>(name) : nullptr) {
-            action->trigger();
-        } else {
-            std::fprintf(stderr, "screenshot: no control %s\n", qPrintable(name));
-            continue;
-        }
-        settle(600);
+void ScreenshotTour::answer(QWidget* modal) {
+    m_answering = true;
+    // A box that stays open after its answer is answered again, not grabbed again.
+    if (modal != m_lastModal) grab(modal, QStringLiteral("_box%1").arg(++m_boxes));
+    m_lastModal = modal;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        // No where the box asks, else its cancel, else its only button (OK).
+        QAbstractButton* reply = box->button(QMessageBox::No);
+        if (!reply) reply = box->escapeButton();
+        if (!reply) reply = box->button(QMessageBox::Cancel);
+        if (!reply && box->buttons().size() == 1) reply = box->buttons().first();
+        say(QStringLiteral("answered \"%1\" with %2")
+                .arg(box->text(), reply ? reply->text().remove(QLatin1Char('&')) : QStringLiteral("close")));
+        if (reply)
+            reply->click();
+        else
+            box->reject();
+    } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        say(QStringLiteral("cancelled the dialog \"%1\"").arg(dialog->windowTitle()));
+        dialog->reject();
+    } else {
+        modal->close();
     }
+    m_answering = false;
 }
 
-void ScreenshotTour::grabOtherWindows(const QString& name) {
-    int n = 0;
+void ScreenshotTour::act(QWidget* window, const QString& action) {
+    QWidget* main = m_ctx.mainWindow;
+    if (const qsizetype eq = action.indexOf('='); eq > 0) {
+        const QString name = action.left(eq);
+        QLineEdit* box = window ? window->findChild<QLineEdit*>(name) : nullptr;
+        if (!box && main) box = main->findChild<QLineEdit*>(name);
+        if (box)
+            box->setText(action.mid(eq + 1));
+        else
+            say(QStringLiteral("no box %1").arg(name));
+        settle(100);
+        return;
+    }
+    if (auto* button = window ? window->findChild<QAbstractButton*>(action) : nullptr) {
+        if (!button->isEnabled()) say(QStringLiteral("%1 is disabled").arg(action));
+        button->click();
+    } else if (auto* menuItem = main ? main->findChild<QAction*>(action) : nullptr) {
+        menuItem->trigger();
+    } else {
+        say(QStringLiteral("no control %1").arg(action));
+        return;
+    }
+    settle(600);
+}
+
+void ScreenshotTour::grabAndCloseOtherWindows() {
     const auto windows = QApplication::topLevelWidgets();
-    for (QWidget* w : windows) {
-        if (w == m_ctx.mainWindow || !w->isVisible()) continue;
-        const QString file = QDir(m_outDir).filePath(QStringLiteral("%1_win%2.png").arg(name).arg(++n));
-        w->grab().save(file);
-        w->close();
+    for (const QPointer<QWidget> w : windows) {
+        if (m_ended) return;
+        if (!w || w.data() == m_ctx.mainWindow || !w->isVisible()) continue;
+        grab(w, QStringLiteral("_win%1").arg(++m_windows));
+        if (w) closeQuietly(w);
     }
     settle(200);
 }
 
+void ScreenshotTour::closeModelWindows() {
+    auto* area = m_ctx.mainWindow ? m_ctx.mainWindow->findChild<QMdiArea*>() : nullptr;
+    if (!area) return;
+    for (const QPointer<QMdiSubWindow> sub : area->subWindowList()) {
+        if (sub && !m_ended) closeQuietly(sub);
+    }
+    settle(200);
+}
+
+void ScreenshotTour::runStep(const QString& step) {
+    QStringList actions = step.split('+', Qt::SkipEmptyParts);
+    if (actions.isEmpty()) return;
+    const QString form = actions.takeFirst();
+    const int use = ++m_uses[form];
+    m_name = use == 1 ? form : QStringLiteral("%1_%2").arg(form).arg(use);
+    m_boxes = 0;
+    m_windows = 0;
+    m_stepClock.restart();
+
+    QWidget* window = m_ctx.mainWindow;
+    if (form != kMain) {
+        window = openWindow(form);
+        if (!window) return say(QStringLiteral("%1 is not a registered window").arg(form));
+        settle(400);
+        if (auto* example = window->findChild<QAbstractButton*>(QStringLiteral("cmdExample"))) {
+            example->click();
+            settle(600);
+        }
+        grab(m_ctx.mainWindow, QString());
+    }
+    if (!actions.isEmpty()) {
+        for (const QString& action : std::as_const(actions)) {
+            if (m_ended) return;
+            act(window, action);
+        }
+        grab(m_ctx.mainWindow, QStringLiteral("_pressed"));
+    }
+    grabAndCloseOtherWindows();
+    if (!m_keep) closeModelWindows();
+}
+
+void ScreenshotTour::end(int status, const QString& reason) {
+    if (m_ended) return;
+    if (!reason.isEmpty()) say(reason + QStringLiteral("; ending the tour"));
+    m_ended = true;
+    m_watchdog->stop();
+    // Leaves every event loop, a modal box's too, without closing the main
+    // window (its size is the tour's, not to be stored).
+    QCoreApplication::exit(status);
+}
+
 void ScreenshotTour::start() {
     QDir().mkpath(m_outDir);
-    m_modalTimer->start();
+    m_tourClock.start();
+    m_stepClock.start();
+    m_watchdog->start();
     if (QWidget* main = m_ctx.mainWindow) {
-        // Large enough for the model windows; not stored, the tour ends without closing.
         main->setGeometry(0, 0, 1400, 940);
         main->raise();
         main->activateWindow();
     }
     settle(600);
-    grabMainWindow(m_current);
-    for (const QString& step : std::as_const(m_forms)) {
-        // "frmPurchaseNS+cmdPrint": after the example, press these controls too.
-        QStringList controls = step.split('+', Qt::SkipEmptyParts);
-        const QString form = controls.isEmpty() ? QString() : controls.takeFirst();
-        m_current = form;
-        m_boxes = 0;
-        if (form == QStringLiteral("frmMain")) {
-            pressControls(m_ctx.mainWindow, controls);
-            grabOtherWindows(form);
-            continue;
-        }
-        if (!m_ctx.registry.isRegistered(form)) {
-            std::fprintf(stderr, "screenshot: %s is not a registered window\n", qPrintable(form));
-            continue;
-        }
-        QWidget* w = m_ctx.registry.openFresh(form);
-        settle(400);
-        if (auto* example = w ? w->findChild<QAbstractButton*>(QStringLiteral("cmdExample")) : nullptr) {
-            example->click();
-            settle(600);
-        }
-        grabMainWindow(form);
-        if (!controls.isEmpty()) {
-            pressControls(w, controls);
-            grabMainWindow(form + QStringLiteral("_pressed"));
-        }
-        grabOtherWindows(form);
-        m_ctx.registry.unload(form);
-        settle(200);
+    grab(m_ctx.mainWindow, QString());
+    for (const QString& step : std::as_const(m_steps)) {
+        if (m_ended) return;
+        runStep(step);
     }
-    m_modalTimer->stop();
-    QCoreApplication::quit();
+    if (m_ended) return;
+    // Whatever is still open closes without a question, while the watchdog
+    // still answers any box that would wait.
+    m_name = kMain + QStringLiteral("_end");
+    m_stepClock.restart();
+    closeModelWindows();
+    for (const QPointer<QWidget> w : QApplication::topLevelWidgets()) {
+        if (w && w.data() != m_ctx.mainWindow && w->isVisible() && !m_ended) closeQuietly(w);
+    }
+    settle(200);
+    end(0);
 }
 
 }  // namespace tervalo::shell

@@ -1,19 +1,41 @@
 #pragma once
-// For looking at the program without a person at the screen: after start-up,
-// grabs the main window to <outDir>/frmMain.png, then opens each named window
-// through the registry (pressing its cmdExample button when it has one), grabs
-// the main window to <outDir>/<formName>.png, closes the window again, and ends
-// the program. A message box that opens meanwhile is grabbed to
-// <outDir>/<formName>_box<N>.png and closed. A name such as
-// "frmPurchaseNS+cmdPrint" also presses the named buttons (or main-window
-// actions, "frmMain+mnuHelpContents") after the example and grabs the main window
-// again to <formName>_pressed.png; every other top-level
-// window then open (a preview, a report) is grabbed to <formName>_win<N>.png.
+// For looking at the program without a person at the screen (scripts/screenshot).
+// After start-up the tour grabs the main window to <outDir>/frmMain.png, runs its
+// steps in order and ends the program. A step is
+//
+//     form[+action]...     e.g. frmPurchaseNS+cmdDiscount+txtDiscRate=5+txtDiscQ=100+cmdShouldYou
+//
+//   form      a registered window: opened fresh, its cmdExample button pressed
+//             when it has one, then the main window grabbed to <name>.png;
+//             or frmMain, the main window itself (frmMain+mnuHelpContents).
+//   action    name      presses the window's button of that name, or else the
+//                       main window's action (a menu item: mnuWindowTileVertical);
+//             box=text  sets the text of the window's (or else the main
+//                       window's) text box of that name; the text may be empty
+//                       and cannot hold ',' or '+'.
+//   After its actions the main window is grabbed again to <name>_pressed.png.
+//   <name> is the form's name, with _2, _3... for its second and later steps.
+//
+// Every other window then open (a preview, a report, the help) is grabbed to
+// <name>_win<N>.png and closed, and so are the model windows, unless the word
+// --keep is among the steps: then the model windows stay open to the end, so
+//     --keep frmPurchaseNS frmPurchaseSA frmManufNS frmManufSA frmMain+mnuWindowTileVertical
+// shows four windows side by side in frmMain_pressed.png.
+//
+// Nothing waits for a person. A modal box or dialog that opens is grabbed to
+// <name>_box<N>.png and answered: No where it offers No (the question before an
+// unsaved report closes), else its cancel. Report texts are marked unmodified
+// before their windows close, so closing asks nothing. A step that runs longer
+// than 30 s, or a tour longer than 240 s, ends the program with exit status 1.
+#include <QElapsedTimer>
+#include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
 class QTimer;
+class QWidget;
 
 namespace tervalo::widgets {
 struct AppContext;
@@ -24,28 +46,41 @@ namespace tervalo::shell {
 class ScreenshotTour : public QObject {
     Q_OBJECT
 public:
-    ScreenshotTour(widgets::AppContext& ctx, const QString& outDir, const QStringList& formNames,
+    ScreenshotTour(widgets::AppContext& ctx, const QString& outDir, const QStringList& steps,
                    QObject* parent = nullptr);
 
 public slots:
-    // Runs the tour, then quits the application.
+    // Runs the tour, then ends the event loop.
     void start();
 
 private slots:
-    void onModalTimerTimeout();
+    void onWatchdogTimeout();
 
 private:
+    void runStep(const QString& step);
+    void act(QWidget* window, const QString& action);
     void settle(int ms);
-    void grabMainWindow(const QString& name);
-    void pressControls(QWidget* window, const QStringList& names);
-    void grabOtherWindows(const QString& name);
+    void grab(QWidget* w, const QString& suffix);
+    void answer(QWidget* modal);
+    void grabAndCloseOtherWindows();
+    void closeModelWindows();
+    void end(int status, const QString& reason = QString());
+    QWidget* openWindow(const QString& form);
 
     widgets::AppContext& m_ctx;
     QString m_outDir;
-    QStringList m_forms;
-    QString m_current = QStringLiteral("frmMain");
+    QStringList m_steps;
+    bool m_keep = false;
+    QString m_name = QStringLiteral("frmMain");  // the file-name stem of the current step
+    QHash<QString, int> m_uses;                  // steps per form so far
     int m_boxes = 0;
-    QTimer* m_modalTimer = nullptr;
+    int m_windows = 0;
+    bool m_answering = false;
+    QPointer<QWidget> m_lastModal;
+    bool m_ended = false;
+    QElapsedTimer m_tourClock;
+    QElapsedTimer m_stepClock;
+    QTimer* m_watchdog = nullptr;
 };
 
 }  // namespace tervalo::shell
