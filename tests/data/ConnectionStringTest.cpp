@@ -3,6 +3,7 @@
 
 using tervalo::data::ConnectionString;
 using tervalo::data::test::databaseErrorOf;
+using tervalo::data::test::kAwkwardFolderNames;
 
 TEST(ConnectionString, KeysMatchWithoutRegardToCase) {
     const auto cs = ConnectionString::parse(
@@ -49,5 +50,48 @@ TEST(ConnectionString, MalformedTextIsAnError) {
 
 TEST(ConnectionString, JetFormNamesTheFileInItsFolder) {
     EXPECT_EQ(ConnectionString::forFile("/opt/tervalo", "NWRetail.mdb"),
-              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/tervalo/NWRetail.mdb;Persist Security Info=False");
+              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/opt/tervalo/NWRetail.mdb\";Persist Security Info=False");
+    EXPECT_EQ(
+        ConnectionString::forFile("/opt/say \"hi\"", "Demo.mdb"),
+        "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/opt/say \"\"hi\"\"/Demo.mdb\";Persist Security Info=False");
 }
+
+// The folder and file come back exactly, and nothing in them adds a key.
+class ConnectionStringRoundTrip : public ::testing::TestWithParam<std::pair<QString, QString>> {};
+
+TEST_P(ConnectionStringRoundTrip, DataSourceIsTheFolderAndFileAsGiven) {
+    const auto& [folder, fileName] = GetParam();
+    const auto cs = ConnectionString::parse(ConnectionString::forFile(folder, fileName));
+    EXPECT_EQ(cs.value("Data Source"), folder + "/" + fileName);
+    EXPECT_EQ(cs.keys(), QStringList({"Provider", "Data Source", "Persist Security Info"}));
+}
+
+std::vector<std::pair<QString, QString>> roundTripCases() {
+    std::vector<std::pair<QString, QString>> cases;
+    for (const QString& name : kAwkwardFolderNames)
+        cases.emplace_back("/tmp/" + name, "Demo.mdb");
+    cases.emplace_back("/opt/tervalo", "Demo.mdb;Driver=QPSQL;Host=127.0.0.1");
+    cases.emplace_back("/opt/tervalo", "{Demo}.mdb\"");
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(AwkwardNames, ConnectionStringRoundTrip, ::testing::ValuesIn(roundTripCases()));
+
+class ConnectionStringRejectedName : public ::testing::TestWithParam<std::pair<QString, QString>> {};
+
+TEST_P(ConnectionStringRejectedName, OpensNothingAndNamesTheValue) {
+    const auto& [fileName, shown] = GetParam();
+    EXPECT_EQ(databaseErrorOf([&] { ConnectionString::forFile("/opt/tervalo", fileName); }),
+              "The data source name \"" + shown +
+                  "\" is not the name of a file in the program's folder, so no database was opened.");
+}
+
+INSTANTIATE_TEST_SUITE_P(NotAFileName, ConnectionStringRejectedName,
+                         ::testing::Values(std::pair<QString, QString>{"", ""}, std::pair<QString, QString>{".", "."},
+                                           std::pair<QString, QString>{"..", ".."},
+                                           std::pair<QString, QString>{"../etc/Demo.mdb", "../etc/Demo.mdb"},
+                                           std::pair<QString, QString>{"data\\Demo.mdb", "data\\Demo.mdb"},
+                                           std::pair<QString, QString>{"Demo.mdb\n", "Demo.mdb\\x0A"},
+                                           std::pair<QString, QString>{QString::fromUtf8("De\0mo.mdb", 9),
+                                                                       "De\\x00mo.mdb"},
+                                           std::pair<QString, QString>{"Demo\x7f.mdb", "Demo\\x7F.mdb"}));

@@ -51,6 +51,35 @@ TEST(Connection, PathWithUriSpecialCharactersOpens) {
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"Demo copy.mdb"}));
 }
 
+// The built string opens the file itself, whatever the folder's name holds.
+class ConnectionInAwkwardFolder : public ::testing::TestWithParam<QString> {};
+
+TEST_P(ConnectionInAwkwardFolder, OpensTheCopiedFile) {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/" + GetParam();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::copy(tervalo::test::tempCopyOfDatabase("Demo.mdb"), folder + "/Demo.mdb"));
+    Connection cnn;
+    cnn.open(ConnectionString::forFile(folder, "Demo.mdb"));
+    EXPECT_EQ(scalar(cnn, "SELECT count(*) FROM Models").toInt(), 7);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"Demo.mdb"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(FolderNames, ConnectionInAwkwardFolder, ::testing::ValuesIn(kAwkwardFolderNames));
+
+TEST(Connection, DataSourceNameWithKeysIsOnlyAFileName) {
+    QTemporaryDir dir;
+    const QString name = "Demo.mdb;Driver=QPSQL;Host=127.0.0.1";
+    Connection cnn;
+    EXPECT_EQ(databaseErrorOf([&] { cnn.open(ConnectionString::forFile(dir.path(), name)); }),
+              "Could not find file '" + dir.path() + "/" + name + "'.");
+
+    ASSERT_TRUE(QFile::copy(tervalo::test::tempCopyOfDatabase("Demo.mdb"), dir.path() + "/" + name));
+    cnn.open(ConnectionString::forFile(dir.path(), name));
+    EXPECT_EQ(cnn.database().driverName(), "QSQLITE");
+    EXPECT_EQ(scalar(cnn, "SELECT count(*) FROM DemandType").toInt(), 2);
+}
+
 TEST(Connection, DriverFormOpensAnSqliteFile) {
     const QString path = tervalo::test::tempCopyOfDatabase("NWRetail.mdb");
     Connection cnn;
