@@ -48,6 +48,7 @@ QList<Eoq1Row> rowsOf(QSqlQuery query) {
 }  // namespace
 
 QString Eoq1Repository::insert(const Eoq1Row& row) {
+    m_cnn.ensureOpen();
     RowInsert insert(QStringLiteral("EOQ1"));
     insert.set("Date", isoDate(row.date))
         .set("TimeUnit", row.timeUnit)
@@ -70,6 +71,7 @@ QString Eoq1Repository::insert(const Eoq1Row& row) {
 }
 
 void Eoq1Repository::updateDiscount(int modelId, const QString& logId, const QString& offer, const QString& decision) {
+    m_cnn.ensureOpen();
     m_cnn.execute(QStringLiteral("UPDATE EOQ1 SET QtyDiscount = ?, QtyDiscount2 = ? WHERE ModelID = ? AND LogID = ?"),
                   {offer, decision, modelId, requireLogId(logId)});
 }
