@@ -72,8 +72,13 @@ QString Eoq1Repository::insert(const Eoq1Row& row) {
 
 void Eoq1Repository::updateDiscount(int modelId, const QString& logId, const QString& offer, const QString& decision) {
     m_cnn.ensureOpen();
-    m_cnn.execute(QStringLiteral("UPDATE EOQ1 SET QtyDiscount = ?, QtyDiscount2 = ? WHERE ModelID = ? AND LogID = ?"),
-                  {offer, decision, modelId, requireLogId(logId)});
+    const int changed = m_cnn.execute(
+        QStringLiteral("UPDATE EOQ1 SET QtyDiscount = ?, QtyDiscount2 = ? WHERE ModelID = ? AND LogID = ?"),
+        {offer, decision, modelId, requireLogId(logId)});
+    // The row may have been deleted since the calculation saved it.
+    if (changed == 0)
+        throw databaseError(
+            QStringLiteral("The saved result of this calculation no longer exists, so the offer was not saved."));
 }
 
 QList<Eoq1Row> Eoq1Repository::rowsFor(const QString& itemName, const QDate& day, int modelId) {
