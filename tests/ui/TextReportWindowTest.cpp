@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTextBlock>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -80,6 +81,44 @@ private slots:
         window.editor()->setTextCursor(cursor);
         window.type("Objective");
         QCOMPARE(window.text(), QString("Inventory Management Report\nObjective"));
+    }
+
+    // --- the layout the reports' columns assume
+    void fixedPitchFontWithTabStopsOfEightCharacters() {
+        TextReportWindow window("Report - Tervalo");
+        const QFont font = window.editor()->font();
+        QVERIFY(QFontInfo(font).fixedPitch());
+        QCOMPARE(window.editor()->tabStopDistance(), 8 * QFontMetricsF(font).horizontalAdvance(u' '));
+    }
+
+    void tabsLineUpWithEightCharacterColumns_data() {
+        QTest::addColumn<QString>("beforeTab");
+        QTest::addColumn<int>("column");
+        QTest::newRow("empty") << "" << 8;
+        QTest::newRow("label") << "Item:" << 8;
+        QTest::newRow("seven") << "1234567" << 8;
+        QTest::newRow("eight") << "12345678" << 16;
+        QTest::newRow("long label") << "Holding cost:" << 16;
+        QTest::newRow("wide letters") << "WWWWWWWWW" << 16;
+    }
+
+    void tabsLineUpWithEightCharacterColumns() {
+        QFETCH(QString, beforeTab);
+        QFETCH(int, column);
+        TextReportWindow window("Report - Tervalo");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const QString& piece :
+             {beforeTab, QString("{TAB}"), QString("X"), QString("{ENTER}"), QString(column, u'.'), QString("X")})
+            window.type(piece);
+        // The left edge of each line's X.
+        const auto xOf = [&](int block) {
+            QTextCursor cursor(window.editor()->document()->findBlockByNumber(block));
+            cursor.movePosition(QTextCursor::EndOfBlock);
+            cursor.movePosition(QTextCursor::Left);
+            return window.editor()->cursorRect(cursor).left();
+        };
+        QCOMPARE(xOf(0), xOf(1));
     }
 
     void userMayEditTheText() {
