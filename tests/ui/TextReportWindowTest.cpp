@@ -1,11 +1,13 @@
 // The plain-text report window: pieces appended literally with the two key
 // names, one new window per report, and saving the text.
 #include <QFile>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QTextBlock>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QtTest>
+#include <algorithm>
 
 #include "platform/PlainTextReportService.h"
 #include "platform/RecordingNotifier.h"
@@ -154,6 +156,55 @@ private slots:
         QPointer<TextReportWindow> window = dynamic_cast<TextReportWindow*>(service.start("Report"));
         QVERIFY(window->close());
         QTRY_VERIFY(window.isNull());
+    }
+
+    // --- closing them all when the program exits
+    void closeAllStopsAtTheFirstCancel_data() {
+        QTest::addColumn<QString>("answers");  // N: don't save, C: cancel
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QString>("leftOpen");
+        QTest::newRow("cancel at the first") << "C" << false << "ABC";
+        QTest::newRow("cancel at the second") << "NC" << false << "BC";
+        QTest::newRow("don't save either") << "NN" << true << "";
+    }
+
+    void closeAllStopsAtTheFirstCancel() {
+        QFETCH(QString, answers);
+        QFETCH(bool, closed);
+        QFETCH(QString, leftOpen);
+        RecordingNotifier notifier;
+        PlainTextReportService service(&notifier);
+        // A and B hold unsaved text; C is empty and closes without asking.
+        QMap<QChar, QPointer<TextReportWindow>> windows;
+        for (const QChar name : QString("ABC")) {
+            auto* window = dynamic_cast<TextReportWindow*>(service.start(name));
+            if (name != u'C') window->type("Report " + QString(name));
+            windows[name] = window;
+        }
+        for (const QChar answer : answers)
+            notifier.answers.enqueue(answer == u'N' ? MsgResult::No : MsgResult::Cancel);
+
+        QCOMPARE(service.closeAll(), closed);
+        QCOMPARE(notifier.texts(), QStringList(answers.size(), kSaveQuestion));
+        for (const QChar name : QString("ABC"))
+            QCOMPARE(windows[name] && windows[name]->isVisible(), leftOpen.contains(name));
+        QTRY_COMPARE(std::count_if(windows.cbegin(), windows.cend(), [](const auto& w) { return !w.isNull(); }),
+                     qsizetype(leftOpen.size()));
+    }
+
+    void closeAllSkipsWindowsAlreadyClosed() {
+        RecordingNotifier notifier;
+        PlainTextReportService service(&notifier);
+        auto* first = dynamic_cast<TextReportWindow*>(service.start("First"));
+        service.start("Second")->type("text");
+        first->type("text");
+        notifier.answers.enqueue(MsgResult::No);
+        QVERIFY(first->close());
+        notifier.answers.enqueue(MsgResult::No);
+        QVERIFY(service.closeAll());
+        // Both are closed now, though not yet deleted: nothing asks twice.
+        QVERIFY(service.closeAll());
+        QCOMPARE(notifier.messages.size(), 2);
     }
 
     // --- saving
