@@ -51,9 +51,6 @@ TEST(ConnectionString, MalformedTextIsAnError) {
 TEST(ConnectionString, JetFormNamesTheFileInItsFolder) {
     EXPECT_EQ(ConnectionString::forFile("/opt/tervalo", "NWRetail.mdb"),
               "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/opt/tervalo/NWRetail.mdb\";Persist Security Info=False");
-    EXPECT_EQ(
-        ConnectionString::forFile("/opt/say \"hi\"", "Demo.mdb"),
-        "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/opt/say \"\"hi\"\"/Demo.mdb\";Persist Security Info=False");
 }
 
 // The folder and file come back exactly, and nothing in them adds a key.
@@ -67,31 +64,20 @@ TEST_P(ConnectionStringRoundTrip, DataSourceIsTheFolderAndFileAsGiven) {
 }
 
 std::vector<std::pair<QString, QString>> roundTripCases() {
-    std::vector<std::pair<QString, QString>> cases;
+    std::vector<std::pair<QString, QString>> cases{{"/opt/tervalo", "Demo.mdb;Driver=QPSQL;Host=127.0.0.1"},
+                                                   {"/opt/tervalo", "{Demo}.mdb\""}};
     for (const QString& name : kAwkwardFolderNames)
         cases.emplace_back("/tmp/" + name, "Demo.mdb");
-    cases.emplace_back("/opt/tervalo", "Demo.mdb;Driver=QPSQL;Host=127.0.0.1");
-    cases.emplace_back("/opt/tervalo", "{Demo}.mdb\"");
     return cases;
 }
 
 INSTANTIATE_TEST_SUITE_P(AwkwardNames, ConnectionStringRoundTrip, ::testing::ValuesIn(roundTripCases()));
 
-class ConnectionStringRejectedName : public ::testing::TestWithParam<std::pair<QString, QString>> {};
-
-TEST_P(ConnectionStringRejectedName, OpensNothingAndNamesTheValue) {
-    const auto& [fileName, shown] = GetParam();
-    EXPECT_EQ(databaseErrorOf([&] { ConnectionString::forFile("/opt/tervalo", fileName); }),
-              "The data source name \"" + shown +
-                  "\" is not the name of a file in the program's folder, so no database was opened.");
+TEST(ConnectionString, NameThatIsNotAPlainFileNameOpensNothing) {
+    const QString names[] = {"", ".", "..", "../etc/Demo.mdb", "data\\Demo.mdb", QString::fromUtf8("De\0mo\n\x7f", 7)};
+    const QString shown[] = {"", ".", "..", "../etc/Demo.mdb", "data\\Demo.mdb", "De\\x00mo\\x0A\\x7F"};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(databaseErrorOf([&] { ConnectionString::forFile("/opt/tervalo", names[i]); }),
+                  "The data source name \"" + shown[i] +
+                      "\" is not the name of a file in the program's folder, so no database was opened.");
 }
-
-INSTANTIATE_TEST_SUITE_P(NotAFileName, ConnectionStringRejectedName,
-                         ::testing::Values(std::pair<QString, QString>{"", ""}, std::pair<QString, QString>{".", "."},
-                                           std::pair<QString, QString>{"..", ".."},
-                                           std::pair<QString, QString>{"../etc/Demo.mdb", "../etc/Demo.mdb"},
-                                           std::pair<QString, QString>{"data\\Demo.mdb", "data\\Demo.mdb"},
-                                           std::pair<QString, QString>{"Demo.mdb\n", "Demo.mdb\\x0A"},
-                                           std::pair<QString, QString>{QString::fromUtf8("De\0mo.mdb", 9),
-                                                                       "De\\x00mo.mdb"},
-                                           std::pair<QString, QString>{"Demo\x7f.mdb", "Demo\\x7F.mdb"}));

@@ -134,13 +134,6 @@ TEST_F(Eoq1RepositoryTest, DiscountUpdateOfADeletedRowIsAnError) {
     EXPECT_EQ(scalar(cnn(), "SELECT count(*) FROM EOQ1 WHERE QtyDiscount = 'offer'").toInt(), 0);
 }
 
-TEST_F(Eoq1RepositoryTest, DiscountUpdateWithTheSameTextAgainSucceeds) {
-    const QString id = repo().insert(paperRow(kDay));
-    repo().updateDiscount(1, id, "offer", "decision");
-    repo().updateDiscount(1, id, "offer", "decision");
-    EXPECT_EQ(repo().byLogId(id)->qtyDiscount2, "decision");
-}
-
 TEST_F(Eoq1RepositoryTest, UnknownKeyFindsNothing) {
     EXPECT_FALSE(repo().byLogId("999999"));
     EXPECT_FALSE(repo().byLogId(""));
