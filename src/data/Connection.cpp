@@ -20,9 +20,11 @@ QString nextConnectionName() {
     return QStringLiteral("tervalo.connection.%1").arg(++counter);
 }
 
-QSqlDatabase addDatabase(const QString& driver, const QString& name) {
+// Errors name the database (`target`): a failed open is reported again when a
+// save tries it once more, and the message must say which database it was.
+QSqlDatabase addDatabase(const QString& driver, const QString& name, const QString& target) {
     if (!QSqlDatabase::isDriverAvailable(driver))
-        throw databaseError("The database driver " + driver + " is not available.");
+        throw databaseError("The database driver " + driver + " is not available to open '" + target + "'.");
     return QSqlDatabase::addDatabase(driver, name);
 }
 
@@ -33,7 +35,7 @@ void openSqliteFile(const QString& name, const QString& file) {
     const QString path = info.absoluteFilePath();
     if (!info.exists()) throw databaseError("Could not find file '" + path + "'.");
 
-    QSqlDatabase db = addDatabase(QStringLiteral("QSQLITE"), name);
+    QSqlDatabase db = addDatabase(QStringLiteral("QSQLITE"), name, path);
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
     db.setDatabaseName("file:" + QString::fromLatin1(QUrl::toPercentEncoding(path, "/")) + "?mode=rw");
     if (!db.open()) throw databaseError("Could not open '" + path + "': " + describe(db.lastError()));
@@ -49,7 +51,7 @@ void openSqliteFile(const QString& name, const QString& file) {
 }
 
 void openPostgres(const QString& name, const ConnectionString& cs) {
-    QSqlDatabase db = addDatabase(QStringLiteral("QPSQL"), name);
+    QSqlDatabase db = addDatabase(QStringLiteral("QPSQL"), name, cs.value("Database"));
     db.setHostName(cs.value("Host"));
     if (cs.contains("Port")) {
         bool ok = false;
@@ -60,7 +62,9 @@ void openPostgres(const QString& name, const ConnectionString& cs) {
     db.setDatabaseName(cs.value("Database"));
     db.setUserName(cs.contains("User") ? cs.value("User") : cs.value("User ID"));
     db.setPassword(cs.value("Password"));
-    if (!db.open()) throw databaseError(describe(db.lastError()));
+    if (!db.open())
+        throw databaseError("Could not open the database '" + db.databaseName() + "' on '" + db.hostName() +
+                            "': " + describe(db.lastError()));
 }
 
 }  // namespace
@@ -70,8 +74,9 @@ Connection::Connection() : m_name(nextConnectionName()) {}
 Connection::~Connection() { close(); }
 
 void Connection::open(const QString& connectionString) {
-    close();
+    release();
     m_connectionString = connectionString;
+    m_openFailed = false;
     try {
         const ConnectionString cs = ConnectionString::parse(connectionString);
         const QString driver = cs.value("Driver");
@@ -87,12 +92,22 @@ void Connection::open(const QString& connectionString) {
             throw databaseError("Data source name not found and no default driver specified.");
         }
     } catch (...) {
-        close();  // the failed connection's handles are gone by now
+        release();  // the failed connection's handles are gone by now
+        m_openFailed = true;
         throw;
     }
 }
 
+void Connection::ensureOpen() {
+    if (m_openFailed && !isOpen()) open(m_connectionString);
+}
+
 void Connection::close() {
+    release();
+    m_openFailed = false;
+}
+
+void Connection::release() {
     if (!QSqlDatabase::contains(m_name)) return;
     {
         QSqlDatabase db = QSqlDatabase::database(m_name, false);

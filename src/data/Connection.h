@@ -20,6 +20,11 @@ public:
 
     void open(const QString& connectionString);  // throws RuntimeError on failure
     void close();
+    // When the last open failed (a lock held by another program, a file missing
+    // for a moment at start-up), tries that open once more and raises its error
+    // if it fails again. Does nothing on an open connection or after close():
+    // a deliberately closed connection stays closed.
+    void ensureOpen();
     bool isOpen() const;
     int state() const { return isOpen() ? 1 : 0; }  // 0 closed, 1 open
     QString connectionString() const { return m_connectionString; }
@@ -37,8 +42,11 @@ public:
     QSqlQuery run(const QString& sql, const QVariantList& values = {});
 
 private:
+    void release();  // drops the Qt handles
+
     QString m_name;
     QString m_connectionString;
+    bool m_openFailed = false;
 };
 
 // Runs one SQL command on the shared connection (the shared routine of the same

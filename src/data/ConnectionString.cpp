@@ -1,8 +1,10 @@
 #include "data/ConnectionString.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/RuntimeError.h"
+#include "data/SqlSupport.h"
 
 namespace tervalo::data {
 
@@ -33,6 +35,19 @@ std::optional<QString> readEnclosed(const QString& text, qsizetype& i) {
         }
     }
     return std::nullopt;
+}
+
+// The text with its control characters written as \xNN, so a message can show
+// a value that holds a line break or a NUL.
+QString visibleText(const QString& text) {
+    QString out;
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            out += QStringLiteral("\\x") + QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0');
+        else
+            out += c;
+    }
+    return out;
 }
 
 }  // namespace
@@ -75,8 +90,28 @@ ConnectionString ConnectionString::parse(const QString& text) {
     return result;
 }
 
+QString ConnectionString::quoted(const QString& value) {
+    // Double quotes rather than braces: a doubled quote stands for one, so every
+    // text has a quoted form, while a '}' cannot appear inside braces.
+    QString doubled = value;
+    doubled.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + doubled + u'"';
+}
+
+QString ConnectionString::checkedFileName(const QString& fileName) {
+    const bool hasControl =
+        std::any_of(fileName.cbegin(), fileName.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
+    const bool plain = !fileName.isEmpty() && fileName != u"." && fileName != u".." && !fileName.contains(u'/') &&
+                       !fileName.contains(u'\\') && !hasControl;
+    if (!plain)
+        throw databaseError("The data source name \"" + visibleText(fileName) +
+                            "\" is not the name of a file in the program's folder, so no database was opened.");
+    return fileName;
+}
+
 QString ConnectionString::forFile(const QString& folder, const QString& fileName) {
-    return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + folder + "/" + fileName + ";Persist Security Info=False";
+    return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + quoted(folder + "/" + checkedFileName(fileName)) +
+           ";Persist Security Info=False";
 }
 
 bool ConnectionString::contains(const QString& key) const {

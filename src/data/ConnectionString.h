@@ -18,8 +18,19 @@ public:
     static ConnectionString parse(const QString& text);
 
     // The Jet-form string that names a database file in a folder:
-    // "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=FOLDER/FILE;Persist Security Info=False".
+    // "Provider=Microsoft.Jet.OLEDB.4.0;Data Source="FOLDER/FILE";Persist Security Info=False".
+    // The path is quoted, so a ';', '=', quote or brace in the folder or file
+    // name stays part of it and cannot add keys. `fileName` must be a plain
+    // file name (checkedFileName); otherwise RuntimeError(ErrorCode::Database).
     static QString forFile(const QString& folder, const QString& fileName);
+
+    // `value` as a double-quoted value that parse() reads back unchanged.
+    static QString quoted(const QString& value);
+
+    // Returns `fileName` when it names a file in a folder: not empty, not "."
+    // or "..", no '/' or '\\', no control characters. Throws
+    // RuntimeError(ErrorCode::Database) naming the value otherwise.
+    static QString checkedFileName(const QString& fileName);
 
     bool contains(const QString& key) const;
     // The value of the key (the last one when repeated), "" when absent.

@@ -48,6 +48,7 @@ QList<Eoq1Row> rowsOf(QSqlQuery query) {
 }  // namespace
 
 QString Eoq1Repository::insert(const Eoq1Row& row) {
+    m_cnn.ensureOpen();
     RowInsert insert(QStringLiteral("EOQ1"));
     insert.set("Date", isoDate(row.date))
         .set("TimeUnit", row.timeUnit)
@@ -70,8 +71,14 @@ QString Eoq1Repository::insert(const Eoq1Row& row) {
 }
 
 void Eoq1Repository::updateDiscount(int modelId, const QString& logId, const QString& offer, const QString& decision) {
-    m_cnn.execute(QStringLiteral("UPDATE EOQ1 SET QtyDiscount = ?, QtyDiscount2 = ? WHERE ModelID = ? AND LogID = ?"),
-                  {offer, decision, modelId, requireLogId(logId)});
+    m_cnn.ensureOpen();
+    const int changed = m_cnn.execute(
+        QStringLiteral("UPDATE EOQ1 SET QtyDiscount = ?, QtyDiscount2 = ? WHERE ModelID = ? AND LogID = ?"),
+        {offer, decision, modelId, requireLogId(logId)});
+    // The row may have been deleted since the calculation saved it.
+    if (changed == 0)
+        throw databaseError(
+            QStringLiteral("The saved result of this calculation no longer exists, so the offer was not saved."));
 }
 
 QList<Eoq1Row> Eoq1Repository::rowsFor(const QString& itemName, const QDate& day, int modelId) {

@@ -39,10 +39,12 @@ public:
     explicit Eoq1Repository(Connection& cnn) : m_cnn(cnn) {}
 
     // Appends the row in one statement with bound values and returns the new
-    // LogID as text. Throws RuntimeError on failure (no row is then added).
+    // LogID as text. A connection whose open failed is tried once more first.
+    // Throws RuntimeError on failure (no row is then added).
     QString insert(const Eoq1Row& row);
 
-    // Writes the discount offer and decision into the row (ModelID and LogID bound).
+    // Writes the discount offer and decision into the row (ModelID and LogID
+    // bound). Throws RuntimeError when no such row exists (any more).
     void updateDiscount(int modelId, const QString& logId, const QString& offer, const QString& decision);
 
     // The print query: every row of that item, day and model, joined with Models

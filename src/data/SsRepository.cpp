@@ -42,6 +42,7 @@ SsRow rowFrom(const QSqlRecord& r) {
 }  // namespace
 
 QString SsRepository::insert(const SsRow& row) {
+    m_cnn.ensureOpen();
     RowInsert insert(QStringLiteral("s_S"));
     insert.set("Date", isoDate(row.date))
         .set("ItemName", row.itemName)

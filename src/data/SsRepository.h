@@ -42,7 +42,8 @@ public:
     explicit SsRepository(Connection& cnn) : m_cnn(cnn) {}
 
     // Appends the row in one statement with bound values and returns the new
-    // LogID as text. Throws RuntimeError on failure (no row is then added).
+    // LogID as text. A connection whose open failed is tried once more first.
+    // Throws RuntimeError on failure (no row is then added).
     QString insert(const SsRow& row);
 
     // One row by key with its model and demand names, or nullopt.

@@ -1,7 +1,7 @@
 #pragma once
-// The per-user settings store: application "Tervalo", one group per section.
-// Lives under $XDG_CONFIG_HOME/Tervalo/Tervalo.conf (tests point XDG_CONFIG_HOME
-// at a temporary folder).
+// The per-user settings store: application "Tervalo", one group per section,
+// in $XDG_CONFIG_HOME/Tervalo/Tervalo.ini (~/.config when unset; tests point
+// XDG_CONFIG_HOME at a temporary folder).
 #include <QString>
 
 namespace tervalo::platform {
@@ -11,8 +11,14 @@ public:
     virtual ~SettingsStore() = default;
     // The stored text, or `def` when the key is missing.
     virtual QString get(const QString& section, const QString& key, const QString& def = QString()) const;
+    // Writes the value to the file at once. Throws core::RuntimeError naming the
+    // file when it cannot be written (its folder cannot be made, no permission,
+    // a file that is not in settings format).
     virtual void save(const QString& section, const QString& key, const QString& value);
     virtual bool contains(const QString& section, const QString& key) const;
+
+    // The settings file as the environment names it now.
+    static QString fileName();
 };
 
 }  // namespace tervalo::platform

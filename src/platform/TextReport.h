@@ -29,6 +29,11 @@ public:
     virtual ~TextReportService() = default;
     // Opens a new, empty report window and returns it; nullptr when none can be opened.
     virtual TextReportSink* start(const QString& title) = 0;
+    // Closes every report window this service opened that is still open, each
+    // asking about unsaved text as on a normal close. Returns false as soon as
+    // one stays open (the user cancelled), leaving it and the rest open: the
+    // program then does not exit.
+    virtual bool closeAll() { return true; }
 };
 
 }  // namespace tervalo::platform

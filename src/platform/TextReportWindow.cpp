@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -23,7 +24,12 @@ TextReportWindow::TextReportWindow(const QString& title, Notifier* notifier, QWi
     m_editor->setObjectName(QStringLiteral("txtReport"));
     m_editor->setAccessibleName(title);
     m_editor->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    m_editor->setFont(font);
+    // The reports line their columns up with tabs every eight characters.
+    m_editor->setTabStopDistance(kTabStopCharacters * QFontMetricsF(m_editor->font()).horizontalAdvance(u' '));
     setCentralWidget(m_editor);
 
     QMenu* file = menuBar()->addMenu(tr("&File"));

@@ -3,7 +3,8 @@
 // the report as editable, unsaved text, with Save As and Print. Report pieces
 // are appended as they arrive: "{TAB}" is a tab, "{ENTER}" or "{Enter}" a line
 // break, and any other piece is inserted as it stands, so an item name such as
-// "Paper (A4) +50% {x}" appears exactly as typed in its box. Closing a report
+// "Paper (A4) +50% {x}" appears exactly as typed in its box. The text is in a
+// fixed-pitch font with a tab stop every eight characters. Closing a report
 // that was never saved asks first, as a text editor does.
 #include <QMainWindow>
 
@@ -18,6 +19,8 @@ class Notifier;
 class TextReportWindow : public QMainWindow, public TextReportSink {
     Q_OBJECT
 public:
+    static constexpr int kTabStopCharacters = 8;
+
     // `notifier` reports a failed save and asks before an unsaved report is
     // closed; without one a message box is shown.
     explicit TextReportWindow(const QString& title, Notifier* notifier = nullptr, QWidget* parent = nullptr);

@@ -3,6 +3,7 @@
 
 using tervalo::data::ConnectionString;
 using tervalo::data::test::databaseErrorOf;
+using tervalo::data::test::kAwkwardFolderNames;
 
 TEST(ConnectionString, KeysMatchWithoutRegardToCase) {
     const auto cs = ConnectionString::parse(
@@ -49,5 +50,34 @@ TEST(ConnectionString, MalformedTextIsAnError) {
 
 TEST(ConnectionString, JetFormNamesTheFileInItsFolder) {
     EXPECT_EQ(ConnectionString::forFile("/opt/tervalo", "NWRetail.mdb"),
-              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/tervalo/NWRetail.mdb;Persist Security Info=False");
+              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/opt/tervalo/NWRetail.mdb\";Persist Security Info=False");
+}
+
+// The folder and file come back exactly, and nothing in them adds a key.
+class ConnectionStringRoundTrip : public ::testing::TestWithParam<std::pair<QString, QString>> {};
+
+TEST_P(ConnectionStringRoundTrip, DataSourceIsTheFolderAndFileAsGiven) {
+    const auto& [folder, fileName] = GetParam();
+    const auto cs = ConnectionString::parse(ConnectionString::forFile(folder, fileName));
+    EXPECT_EQ(cs.value("Data Source"), folder + "/" + fileName);
+    EXPECT_EQ(cs.keys(), QStringList({"Provider", "Data Source", "Persist Security Info"}));
+}
+
+std::vector<std::pair<QString, QString>> roundTripCases() {
+    std::vector<std::pair<QString, QString>> cases{{"/opt/tervalo", "Demo.mdb;Driver=QPSQL;Host=127.0.0.1"},
+                                                   {"/opt/tervalo", "{Demo}.mdb\""}};
+    for (const QString& name : kAwkwardFolderNames)
+        cases.emplace_back("/tmp/" + name, "Demo.mdb");
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(AwkwardNames, ConnectionStringRoundTrip, ::testing::ValuesIn(roundTripCases()));
+
+TEST(ConnectionString, NameThatIsNotAPlainFileNameOpensNothing) {
+    const QString names[] = {"", ".", "..", "../etc/Demo.mdb", "data\\Demo.mdb", QString::fromUtf8("De\0mo\n\x7f", 7)};
+    const QString shown[] = {"", ".", "..", "../etc/Demo.mdb", "data\\Demo.mdb", "De\\x00mo\\x0A\\x7F"};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(databaseErrorOf([&] { ConnectionString::forFile("/opt/tervalo", names[i]); }),
+                  "The data source name \"" + shown[i] +
+                      "\" is not the name of a file in the program's folder, so no database was opened.");
 }

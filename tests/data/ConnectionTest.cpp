@@ -3,13 +3,18 @@
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "DataTestSupport.h"
 #include "data/ConnectionString.h"
+#include "data/Eoq1Repository.h"
+#include "data/SsRepository.h"
 #include "data/Transaction.h"
+#include "support/PaperRows.h"
 
 using tervalo::data::Connection;
 using tervalo::data::ConnectionString;
+using tervalo::data::Eoq1Repository;
 using tervalo::data::ExecuteSQL;
 using namespace tervalo::data::test;
 
@@ -50,6 +55,21 @@ TEST(Connection, PathWithUriSpecialCharactersOpens) {
     EXPECT_EQ(scalar(cnn, "SELECT count(*) FROM DemandType").toInt(), 2);
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"Demo copy.mdb"}));
 }
+
+class ConnectionInAwkwardFolder : public ::testing::TestWithParam<QString> {};
+
+TEST_P(ConnectionInAwkwardFolder, OpensTheCopiedFile) {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/" + GetParam();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::copy(tervalo::test::tempCopyOfDatabase("Demo.mdb"), folder + "/Demo.mdb"));
+    Connection cnn;
+    cnn.open(ConnectionString::forFile(folder, "Demo.mdb"));
+    EXPECT_EQ(scalar(cnn, "SELECT count(*) FROM Models").toInt(), 7);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"Demo.mdb"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(FolderNames, ConnectionInAwkwardFolder, ::testing::ValuesIn(kAwkwardFolderNames));
 
 TEST(Connection, DriverFormOpensAnSqliteFile) {
     const QString path = tervalo::test::tempCopyOfDatabase("NWRetail.mdb");
@@ -133,3 +153,39 @@ TEST(Connection, TransactionKeepsChangesOnlyWhenCommitted) {
     kept.commit();
     EXPECT_EQ(scalar(*cnn, "SELECT count(*) FROM Sales").toInt(), before - 5);
 }
+
+// Each save tries again an open that failed (Demo.mdb was away), unless the
+// connection was closed on purpose.
+class ConnectionReopen : public ::testing::TestWithParam<std::function<void(Connection&)>> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QFile::rename(m_path, m_path + ".away"));
+        EXPECT_THROW(m_cnn.open(jetFor(m_path)), tervalo::core::RuntimeError);
+    }
+    bool putBack() { return QFile::rename(m_path + ".away", m_path); }
+    QString saveError() {
+        return databaseErrorOf([&] { GetParam()(m_cnn); });
+    }
+
+    const QString m_path = tervalo::test::tempCopyOfDatabase("Demo.mdb");
+    Connection m_cnn;
+};
+
+TEST_P(ConnectionReopen, SaveFailsNamingTheFileUntilItIsBack) {
+    EXPECT_EQ(saveError(), "Could not find file '" + m_path + "'.");
+    ASSERT_TRUE(putBack());
+    GetParam()(m_cnn);
+    EXPECT_TRUE(m_cnn.isOpen());
+}
+
+TEST_P(ConnectionReopen, ClosedOnPurposeStaysClosed) {
+    m_cnn.close();
+    ASSERT_TRUE(putBack());
+    EXPECT_EQ(saveError(), "Operation is not allowed when the object is closed.");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Saves, ConnectionReopen,
+    ::testing::Values([](Connection& c) { Eoq1Repository(c).insert(tervalo::test::paperRow(QDate(2030, 1, 15))); },
+                      [](Connection& c) { tervalo::data::SsRepository(c).insert({}); },
+                      [](Connection& c) { Eoq1Repository(c).updateDiscount(1, "1", "offer", "decision"); }));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <memory>
 #include <ostream>
@@ -30,6 +31,13 @@ QString databaseErrorOf(F step) {
     ADD_FAILURE() << "no run-time error raised";
     return QString();
 }
+
+// Folder names a connection string must keep whole: separators, quotes of both
+// kinds, braces, blanks at the ends, non-ASCII letters.
+inline const QStringList kAwkwardFolderNames =
+    QStringLiteral(
+        "a;b|x=y|{braced}|say \"hi\"|o'brien| blanks  at the ends |B\u00fccher \u00e4|mix \"'{};=} \u00e4|}{")
+        .split(u'|');
 
 // Opens a fresh temporary copy of the named shipped file.
 inline std::unique_ptr<Connection> openCopyOf(const QString& fileName) {

@@ -11,6 +11,7 @@ using tervalo::test::paperWithShortagesRow;
 namespace {
 
 const QDate kDay(2030, 1, 15);
+const QString kRowGone = "The saved result of this calculation no longer exists, so the offer was not saved.";
 
 class Eoq1RepositoryTest : public DemoDatabaseTest {
 protected:
@@ -117,13 +118,20 @@ TEST_F(Eoq1RepositoryTest, DiscountUpdateWritesOnlyTheGivenRowOfTheGivenModel) {
     EXPECT_TRUE(scalar(cnn(), "SELECT QtyDiscount FROM EOQ1 WHERE LogID = ?", {other}).isNull());
 
     // The same key under another model changes nothing.
-    repo().updateDiscount(2, mine, "Joe's offer", "none");
+    EXPECT_EQ(databaseErrorOf([&] { repo().updateDiscount(2, mine, "Joe's offer", "none"); }), kRowGone);
     EXPECT_EQ(repo().byLogId(mine)->qtyDiscount, offer);
 }
 
 TEST_F(Eoq1RepositoryTest, DiscountUpdateWithoutASavedRowIsAnError) {
     EXPECT_EQ(databaseErrorOf([&] { repo().updateDiscount(1, "", "offer", "decision"); }),
               "No saved row has the LogID ''.");
+}
+
+TEST_F(Eoq1RepositoryTest, DiscountUpdateOfADeletedRowIsAnError) {
+    const QString id = repo().insert(paperRow(kDay));
+    cnn().execute("DELETE FROM EOQ1 WHERE LogID = ?", {id});
+    EXPECT_EQ(databaseErrorOf([&] { repo().updateDiscount(1, id, "offer", "decision"); }), kRowGone);
+    EXPECT_EQ(scalar(cnn(), "SELECT count(*) FROM EOQ1 WHERE QtyDiscount = 'offer'").toInt(), 0);
 }
 
 TEST_F(Eoq1RepositoryTest, UnknownKeyFindsNothing) {

@@ -132,7 +132,7 @@ private slots:
 
     void connectionStringJoinsFolderAndFile() {
         QCOMPARE(ConnectionString::forFile("/opt/tervalo", "Demo.mdb"),
-                 QString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/tervalo/Demo.mdb;"
+                 QString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/opt/tervalo/Demo.mdb\";"
                          "Persist Security Info=False"));
     }
 

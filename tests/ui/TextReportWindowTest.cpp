@@ -82,6 +82,31 @@ private slots:
         QCOMPARE(window.text(), QString("Inventory Management Report\nObjective"));
     }
 
+    // --- the layout the reports' columns assume: fixed pitch, a tab stop every eight characters
+    void tabsLineUpWithEightCharacterColumns_data() {
+        QTest::addColumn<QString>("beforeTab");
+        QTest::addColumn<int>("column");
+        QTest::newRow("seven") << "Item: i" << 8;
+        QTest::newRow("eight") << "12345678" << 16;
+        QTest::newRow("wide letters") << "WWWWWWWWW" << 16;
+    }
+
+    void tabsLineUpWithEightCharacterColumns() {
+        QFETCH(QString, beforeTab);
+        QFETCH(int, column);
+        TextReportWindow window("Report - Tervalo");
+        QVERIFY(QFontInfo(window.editor()->font()).fixedPitch());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.type(beforeTab + "\tX\n" + QString(column, u'.') + "X");
+        const auto xAt = [&](int position) {
+            QTextCursor cursor(window.editor()->document());
+            cursor.setPosition(position);
+            return window.editor()->cursorRect(cursor).left();
+        };
+        QCOMPARE(xAt(beforeTab.size() + 1), xAt(beforeTab.size() + 3 + column));
+    }
+
     void userMayEditTheText() {
         TextReportWindow window("Report - Tervalo");
         window.type("Input");
@@ -115,6 +140,36 @@ private slots:
         QPointer<TextReportWindow> window = dynamic_cast<TextReportWindow*>(service.start("Report"));
         QVERIFY(window->close());
         QTRY_VERIFY(window.isNull());
+    }
+
+    // --- closing them all when the program exits: the first two hold unsaved text, the third is empty
+    void closeAllStopsAtTheFirstCancel_data() {
+        QTest::addColumn<QString>("answers");  // N: don't save, C: cancel
+        QTest::addColumn<int>("leftOpen");     // the last ones stay open
+        QTest::newRow("cancel at the first") << "C" << 3;
+        QTest::newRow("cancel at the second") << "NC" << 2;
+        QTest::newRow("don't save either") << "NN" << 0;
+    }
+
+    void closeAllStopsAtTheFirstCancel() {
+        QFETCH(QString, answers);
+        QFETCH(int, leftOpen);
+        RecordingNotifier notifier;
+        PlainTextReportService service(&notifier);
+        QList<QPointer<TextReportWindow>> windows;
+        for (const char* text : {"a", "b", ""}) {
+            windows << dynamic_cast<TextReportWindow*>(service.start("Report"));
+            windows.last()->type(text);
+        }
+        for (const QChar answer : answers)
+            notifier.answers.enqueue(answer == u'N' ? MsgResult::No : MsgResult::Cancel);
+
+        QCOMPARE(service.closeAll(), leftOpen == 0);
+        // Closed windows are deleted only later: they must not ask again.
+        if (leftOpen == 0) QVERIFY(service.closeAll());
+        QCOMPARE(notifier.texts(), QStringList(answers.size(), kSaveQuestion));
+        for (int i = 0; i < 3; ++i)
+            QTRY_COMPARE(!windows[i].isNull(), i >= 3 - leftOpen);
     }
 
     // --- saving

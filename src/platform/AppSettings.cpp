@@ -1,0 +1,67 @@
+#include "platform/AppSettings.h"
+
+#include <cmath>
+#include <string>
+
+#include "core/NumberText.h"
+#include "core/RuntimeError.h"
+#include "platform/SettingsStore.h"
+
+namespace tervalo::platform {
+
+namespace {
+
+const QString kDataSourceSection = QStringLiteral("DataSource");
+const QString kDataSourceKey = QStringLiteral("Name");
+const QString kSettingsSection = QStringLiteral("Settings");
+
+constexpr double kLargestPlacement = 1.0e8;  // twips; larger values are garbage
+
+struct PlacementKey {
+    const char* key;
+    float AppSettings::MainPlacement::*field;
+};
+constexpr PlacementKey kPlacementKeys[] = {
+    {"MainLeft", &AppSettings::MainPlacement::left},
+    {"MainTop", &AppSettings::MainPlacement::top},
+    {"MainWidth", &AppSettings::MainPlacement::width},
+    {"MainHeight", &AppSettings::MainPlacement::height},
+};
+
+float placementValue(const std::string& text, float def) {
+    try {
+        if (!core::isNumber(text)) return def;
+        const double value = core::leadingNumber(text);
+        return std::fabs(value) <= kLargestPlacement ? core::toSingle(value) : def;
+    } catch (const core::RuntimeError&) {
+        return def;
+    }
+}
+
+}  // namespace
+
+QString AppSettings::dataSourceName() const {
+    const QString name = m_store.get(kDataSourceSection, kDataSourceKey);
+    return name.isEmpty() ? kDefaultDataSource : name;
+}
+
+void AppSettings::setDataSourceName(const QString& fileName) {
+    m_store.save(kDataSourceSection, kDataSourceKey, fileName);
+}
+
+AppSettings::MainPlacement AppSettings::mainPlacement() const {
+    MainPlacement placement = kDefaultMainPlacement;
+    for (const PlacementKey& k : kPlacementKeys) {
+        const QString text = m_store.get(kSettingsSection, QString::fromLatin1(k.key));
+        placement.*k.field = placementValue(text.toStdString(), kDefaultMainPlacement.*k.field);
+    }
+    return placement;
+}
+
+void AppSettings::saveMainPlacement(const MainPlacement& placement) {
+    for (const PlacementKey& k : kPlacementKeys)
+        m_store.save(kSettingsSection, QString::fromLatin1(k.key),
+                     QString::fromStdString(core::generalText(placement.*k.field)));
+}
+
+}  // namespace tervalo::platform

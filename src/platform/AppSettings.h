@@ -1,0 +1,40 @@
+#pragma once
+// The program's own settings by name: the one place that knows their sections,
+// keys and defaults. Reads and writes go through the settings store; a failed
+// write raises core::RuntimeError naming the settings file.
+#include <QString>
+
+namespace tervalo::platform {
+
+class SettingsStore;
+
+class AppSettings {
+public:
+    // The main window's frame in twips: the position of its frame, the size of
+    // its inside.
+    struct MainPlacement {
+        float left, top, width, height;
+        bool operator==(const MainPlacement&) const = default;
+    };
+    static constexpr MainPlacement kDefaultMainPlacement{1000, 1000, 6500, 6500};
+    static inline const QString kDefaultDataSource = QStringLiteral("Demo.mdb");
+
+    explicit AppSettings(SettingsStore& store) : m_store(store) {}
+
+    // The database file opened at start ("DataSource"/"Name"); "Demo.mdb" when
+    // the setting is empty or missing.
+    QString dataSourceName() const;
+    void setDataSourceName(const QString& fileName);
+
+    // "Settings"/"MainLeft", "MainTop", "MainWidth", "MainHeight". A stored value
+    // that is not a number as a whole, or whose magnitude is above 1e8 twips,
+    // gives that key's default rather than leaving the window unplaced.
+    MainPlacement mainPlacement() const;
+    // Writes the four values in general number text ("1500", "-300", "9750.5").
+    void saveMainPlacement(const MainPlacement& placement);
+
+private:
+    SettingsStore& m_store;
+};
+
+}  // namespace tervalo::platform
