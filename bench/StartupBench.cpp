@@ -15,6 +15,7 @@
 
 #include "app/WindowCatalog.h"
 #include "data/Connection.h"
+#include "platform/AppSettings.h"
 #include "platform/SettingsStore.h"
 #include "shell/StartUp.h"
 #include "support/FakeClock.h"
@@ -41,7 +42,8 @@ QString programFolder() {
 }
 
 void BM_StartUp(benchmark::State& state) {
-    platform::SettingsStore settings;
+    platform::SettingsStore store;
+    platform::AppSettings settings(store);
     test::RecordingNotifier notifier;
     test::FakeClock clock;
     test::RecordingReportService reports;

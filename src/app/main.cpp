@@ -8,6 +8,7 @@
 
 #include "app/WindowCatalog.h"
 #include "data/Connection.h"
+#include "platform/AppSettings.h"
 #include "platform/Clock.h"
 #include "platform/EoqReportPreviewService.h"
 #include "platform/MessageBoxNotifier.h"
@@ -31,7 +32,8 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(shell::ToolbarIcons::icon(QStringLiteral("Tervalo"), app.style()));
 
     platform::MessageBoxNotifier notifier;
-    platform::SettingsStore settings;
+    platform::SettingsStore settingsStore;
+    platform::AppSettings settings(settingsStore);
     platform::Clock clock;
     data::Connection cnn;
     data::Connection reportCnn;

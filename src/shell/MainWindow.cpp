@@ -5,11 +5,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QTimer>
@@ -19,10 +21,12 @@
 
 #include "core/NumberText.h"
 #include "core/RuntimeError.h"
+#include "platform/AppSettings.h"
 #include "platform/Clock.h"
 #include "platform/Notifier.h"
-#include "platform/SettingsStore.h"
+#include "platform/TextReport.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
 #include "shell/HelpWindow.h"
 #include "shell/MdiArrangement.h"
 #include "shell/SharedRoutines.h"
@@ -35,17 +39,7 @@ namespace tervalo::shell {
 
 namespace {
 
-const QString kSettings = QStringLiteral("Settings");
 const QString kSupportAddress = QStringLiteral("https://tervalo.example.org/support");
-
-struct PlacementKey {
-    const char* key;
-    float def;  // twips
-};
-constexpr PlacementKey kLeft{"MainLeft", 1000};
-constexpr PlacementKey kTop{"MainTop", 1000};
-constexpr PlacementKey kWidth{"MainWidth", 6500};
-constexpr PlacementKey kHeight{"MainHeight", 6500};
 
 // The hourglass for the length of a toolbar action; restored before any message.
 struct WaitCursor {
@@ -76,20 +70,6 @@ void moveToOrigin(QWidget* w) {
         sub->move(0, 0);
     else
         w->move(0, 0);
-}
-
-// A stored value that is not a number falls back to the key's default rather
-// than leaving the window unplaced.
-float placementValue(const platform::SettingsStore* settings, const PlacementKey& k) {
-    if (!settings) return k.def;
-    const std::string text = settings->get(kSettings, QString::fromLatin1(k.key), QString()).toStdString();
-    try {
-        if (!core::isNumber(text)) return k.def;
-        const float v = core::toSingle(core::leadingNumber(text));
-        return std::fabs(v) <= 1.0e8f ? v : k.def;
-    } catch (const core::RuntimeError&) {
-        return k.def;
-    }
 }
 
 }  // namespace
@@ -135,28 +115,50 @@ void MainWindow::setDataMenusEnabled(bool enable) {
 
 // ---- position and size ----------------------------------------------------
 
+// The stored frame, fitted to the screen: a stored size larger than the
+// screen, or a position far off it, still gives a whole, visible window.
 void MainWindow::loadPlacement() {
-    using platform::Twips::toPixels;
-    const platform::SettingsStore* s = &m_ctx.settings;
-    move(toPixels(placementValue(s, kLeft)), toPixels(placementValue(s, kTop)));
-    resize(toPixels(placementValue(s, kWidth)), toPixels(placementValue(s, kHeight)));
+    const QRect stored = platform::placementRect(m_ctx.settings.mainPlacement());
+    const QRect fitted = platform::fitToScreen(stored, availableScreenArea());
+    move(fitted.topLeft());
+    resize(fitted.size());
 }
 
-// The frame's position and the size as they are, maximised or not: loading
-// applies them the same way, so a start without changes restores the window.
+// The frame's position and the size as they are, maximised or not, fitted to
+// the screen: loading applies them the same way, so a start without changes
+// restores the window.
 void MainWindow::savePlacement() {
-    const auto store = [this](const PlacementKey& k, int pixels) {
-        const float twips = static_cast<float>(platform::Twips::toTwips(pixels));
-        m_ctx.settings.save(kSettings, QString::fromLatin1(k.key), QString::fromStdString(core::generalText(twips)));
-    };
-    store(kLeft, pos().x());
-    store(kTop, pos().y());
-    store(kWidth, width());
-    store(kHeight, height());
+    using platform::Twips::toTwips;
+    const QRect frame = platform::fitToScreen(QRect(pos(), size()), availableScreenArea());
+    m_ctx.settings.saveMainPlacement({float(toTwips(frame.x())), float(toTwips(frame.y())),
+                                      float(toTwips(frame.width())), float(toTwips(frame.height()))});
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    fitFrameToScreen();
+}
+
+void MainWindow::fitFrameToScreen() {
+    const QSize borders = frameGeometry().size() - size();
+    const QRect fitted = platform::fitToScreen(frameGeometry(), availableScreenArea());
+    if (fitted == frameGeometry()) return;
+    move(fitted.topLeft());
+    resize(fitted.size() - borders);
+}
+
+QRect MainWindow::availableScreenArea() const {
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    return shown ? shown->availableGeometry() : QRect();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!isMinimized()) savePlacement();
+    // Text reports not yet saved ask first; Cancel keeps the program open.
+    if (!m_ctx.textReports.closeAll()) {
+        event->ignore();
+        return;
+    }
+    if (!isMinimized()) guarded([this] { savePlacement(); });
     if (m_help) m_help->close();
     event->accept();
     emit unloaded();
@@ -315,9 +317,14 @@ void MainWindow::onMnuAnalyzeTriggered() {
 void MainWindow::onMnuDemoDatabaseTriggered() {
     guarded([this] {
         // The running program keeps its connection; the choice applies at the next start.
-        const bool demo = menuAction(QStringLiteral("mnuDemoDatabase"))->isChecked();
-        m_ctx.settings.save(QStringLiteral("DataSource"), QStringLiteral("Name"),
-                            demo ? QStringLiteral("Demo.mdb") : QStringLiteral("dbWHouse.mdb"));
+        QAction* item = menuAction(QStringLiteral("mnuDemoDatabase"));
+        const bool demo = item->isChecked();
+        try {
+            m_ctx.settings.setDataSourceName(demo ? QStringLiteral("Demo.mdb") : QStringLiteral("dbWHouse.mdb"));
+        } catch (...) {
+            item->setChecked(!demo);  // the check mark keeps showing what is stored
+            throw;
+        }
         m_ctx.notifier.show(this,
                             QStringLiteral("You have just changed datasource.  To use this database, "
                                            "please exit this program and restart it."),

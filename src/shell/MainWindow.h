@@ -60,6 +60,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Once the window system has given the window its frame, the frame too is
+    // fitted to the screen.
+    void showEvent(QShowEvent* event) override;
 
 private slots:
     void onDocumentItemTriggered();
@@ -98,6 +101,8 @@ private:
 
     void loadPlacement();
     void savePlacement();
+    QRect availableScreenArea() const;
+    void fitFrameToScreen();
 
     // Runs a handler; a run-time error is shown as its description, no icon.
     void guarded(const std::function<void()>& body);

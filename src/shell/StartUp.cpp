@@ -6,9 +6,9 @@
 #include "core/RuntimeError.h"
 #include "data/Connection.h"
 #include "data/ConnectionString.h"
+#include "platform/AppSettings.h"
 #include "platform/Clock.h"
 #include "platform/Notifier.h"
-#include "platform/SettingsStore.h"
 #include "shell/MainWindow.h"
 #include "shell/SplashWindow.h"
 
@@ -19,10 +19,10 @@ namespace {
 const QString kReportDatabase = QStringLiteral("dbWHouse.mdb");
 constexpr int kSplashMilliseconds = 3000;
 
-// Opens the connection; a failure's description goes to `lastError`.
-void openRecordingFailure(data::Connection& cnn, const QString& connectionString, QString& lastError) {
+// Opens the database file of the program's folder; a failure's description goes to `lastError`.
+void openRecordingFailure(data::Connection& cnn, const QString& folder, const QString& fileName, QString& lastError) {
     try {
-        cnn.open(connectionString);
+        cnn.open(data::ConnectionString::forFile(folder, fileName));
     } catch (const core::RuntimeError& e) {
         lastError = QString::fromStdString(e.description());
     } catch (const std::exception& e) {
@@ -41,8 +41,7 @@ StartUp::StartUp(widgets::AppContext& ctx, const QString& programDir, const Wind
 StartUp::~StartUp() = default;
 
 MainWindow* StartUp::run() {
-    m_ctx.dataSource = m_ctx.settings.get(QStringLiteral("DataSource"), QStringLiteral("Name"));
-    if (m_ctx.dataSource.isEmpty()) m_ctx.dataSource = QStringLiteral("Demo.mdb");
+    m_ctx.dataSource = m_ctx.settings.dataSourceName();
 
     auto splash = std::make_unique<SplashWindow>();
     splash->show();
@@ -51,10 +50,8 @@ MainWindow* StartUp::run() {
     // Both connections are tried; the program starts either way, and the windows
     // that need a closed connection report it in their own handlers.
     QString lastError;
-    using data::ConnectionString;
-    openRecordingFailure(m_ctx.cnn, ConnectionString::forFile(m_ctx.programDir, m_ctx.dataSource), lastError);
-    if (!m_ctx.reportCnn.isOpen())
-        openRecordingFailure(m_ctx.reportCnn, ConnectionString::forFile(m_ctx.programDir, kReportDatabase), lastError);
+    openRecordingFailure(m_ctx.cnn, m_ctx.programDir, m_ctx.dataSource, lastError);
+    if (!m_ctx.reportCnn.isOpen()) openRecordingFailure(m_ctx.reportCnn, m_ctx.programDir, kReportDatabase, lastError);
     if (!lastError.isEmpty())
         m_ctx.notifier.show(nullptr, lastError, QStringLiteral("Error Message"), platform::MsgIcon::Exclamation);
 

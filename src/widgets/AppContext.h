@@ -11,7 +11,7 @@ class Connection;
 }
 namespace tervalo::platform {
 class Notifier;
-class SettingsStore;
+class AppSettings;
 class Clock;
 class ReportService;
 class TextReportService;
@@ -23,7 +23,7 @@ class WindowRegistry;
 class LauncherPanel;
 
 struct AppContext {
-    AppContext(data::Connection& cnn, data::Connection& reportCnn, platform::SettingsStore& settings,
+    AppContext(data::Connection& cnn, data::Connection& reportCnn, platform::AppSettings& settings,
                platform::Notifier& notifier, platform::Clock& clock, platform::ReportService& reports,
                platform::TextReportService& textReports, WindowRegistry& registry)
         : cnn(cnn),
@@ -39,7 +39,7 @@ struct AppContext {
 
     data::Connection& cnn;        // the shared connection to the chosen database
     data::Connection& reportCnn;  // the report layouts' connection (always dbWHouse.mdb)
-    platform::SettingsStore& settings;
+    platform::AppSettings& settings;
     platform::Notifier& notifier;
     platform::Clock& clock;
     platform::ReportService& reports;

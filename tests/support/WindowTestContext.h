@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "data/Connection.h"
+#include "platform/AppSettings.h"
 #include "platform/ReportService.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextReport.h"
@@ -63,11 +64,12 @@ public:
     data::Connection reportCnn;
     test::RecordingNotifier notifier;
     test::FakeClock clock;
-    platform::SettingsStore settings;
+    platform::SettingsStore settings;  // the raw store, for tests that plant values
+    platform::AppSettings appSettings{settings};
     RecordingReportService reports;
     RecordingTextReportService textReports;
     widgets::WindowRegistry registry;
-    widgets::AppContext ctx{cnn, reportCnn, settings, notifier, clock, reports, textReports, registry};
+    widgets::AppContext ctx{cnn, reportCnn, appSettings, notifier, clock, reports, textReports, registry};
 
     // Number of rows in a table of the shared database (for save tests).
     int rowCount(const QString& table);

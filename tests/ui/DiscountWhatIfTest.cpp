@@ -201,6 +201,19 @@ private slots:
         QVERIFY(discountColumns(t, saved).first.isEmpty());
     }
 
+    // The row of the last calculation was deleted meanwhile (the report
+    // browser): the update changes nothing and says so.
+    void offerForADeletedRowIsReported() {
+        WindowTestContext t;
+        PurchaseNsWindow w(t.ctx);
+        exampleWithOfferFrame(w);
+        QSqlQuery(t.cnn.database()).exec("DELETE FROM EOQ1 WHERE LogID = " + w.logId());
+        offer(w, "5", "100");
+        QCOMPARE(t.notifier.texts(), QStringList{"The saved result of this calculation no longer exists, so the offer "
+                                                 "was not saved. in Purchasing Model: No Shortages/sub cmdShouldYou."});
+        QCOMPARE(frame(w)->decision(), kRefused5);
+    }
+
     void zeroQuantityIsReportedByTheWindowsHandler() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);

@@ -11,9 +11,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
@@ -21,7 +23,9 @@
 #include <QtTest>
 
 #include "core/RuntimeError.h"
+#include "platform/PlainTextReportService.h"
 #include "platform/SettingsStore.h"
+#include "platform/TextReport.h"
 #include "shell/MainWindow.h"
 #include "support/FakeClock.h"
 #include "support/QtTestMain.h"
@@ -124,6 +128,74 @@ private slots:
         w->show();
         QCOMPARE(w->pos(), QPoint(67, 67));
         QCOMPARE(w->size(), QSize(433, 200));
+    }
+
+    // A stored frame however large, negative or garbled opens whole on the
+    // screen, and closing never stores a frame larger than the screen.
+    void storedFrameIsFittedToTheScreen_data() {
+        QTest::addColumn<QStringList>("values");
+        QTest::newRow("huge") << QStringList{"500000", "500000", "500000", "500000"};
+        QTest::newRow("1e8") << QStringList{"1000", "1000", "1E8", "1E8"};
+        QTest::newRow("negative") << QStringList{"-300000", "-300000", "6500", "6500"};
+        QTest::newRow("garbage") << QStringList{"x", "1e", "--5", "9e99999"};
+        QTest::newRow("binary") << QStringList{QString::fromLatin1("\x01\x02\xff"), "\t", QString(QChar(0xfffd)),
+                                               "1.7976931348623157e308"};
+    }
+    void storedFrameIsFittedToTheScreen() {
+        QFETCH(QStringList, values);
+        storePlacement(values[0], values[1], values[2], values[3]);
+        auto w = makeWindow();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        const QRect screen = w->screen()->availableGeometry();
+        QVERIFY2(screen.contains(w->frameGeometry()), qPrintable(QString("%1,%2 %3x%4")
+                                                                     .arg(w->frameGeometry().x())
+                                                                     .arg(w->frameGeometry().y())
+                                                                     .arg(w->frameGeometry().width())
+                                                                     .arg(w->frameGeometry().height())));
+        w->resize(screen.width() * 3, screen.height() * 3);
+        w->close();
+        QVERIFY(stored("MainWidth").toDouble() <= screen.width() * 15.0);
+        QVERIFY(stored("MainHeight").toDouble() <= screen.height() * 15.0);
+    }
+
+    // A settings write that fails is reported as a failure, and the menu's
+    // check mark keeps showing what is stored.
+    void failedSettingsWriteIsReportedAndTheCheckMarkStays() {
+        auto w = makeWindow("Demo.mdb");
+        QTemporaryDir dir;
+        QFile plain(dir.filePath("plain"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", (plain.fileName() + "/below").toLocal8Bit());
+        QAction* demo = w->menuAction("mnuDemoDatabase");
+        demo->trigger();
+        qputenv("XDG_CONFIG_HOME", configHome);
+        QCOMPARE(m_t->notifier.messages.size(), 1);
+        QVERIFY(m_t->notifier.last().text.contains("Tervalo.ini"));
+        QVERIFY(!m_t->notifier.last().text.contains("You have just changed datasource"));
+        QVERIFY(demo->isChecked());
+        QCOMPARE(m_t->settings.get("DataSource", "Name", "<none>"), QString("<none>"));
+    }
+
+    // File > Exit with a report not yet saved asks; Cancel keeps the program open.
+    void exitAsksAboutAnUnsavedReportAndCancelKeepsTheProgram() {
+        platform::PlainTextReportService reports(&m_t->notifier);
+        widgets::AppContext ctx(m_t->cnn, m_t->reportCnn, m_t->appSettings, m_t->notifier, m_t->clock, m_t->reports,
+                                reports, m_t->registry);
+        MainWindow w(ctx);
+        w.show();
+        reports.start("Report")->type("unsaved text");
+        QSignalSpy unloaded(&w, &MainWindow::unloaded);
+        m_t->notifier.answers.enqueue(platform::MsgResult::Cancel);
+        trigger(w, "mnuFileExit");
+        QCOMPARE(m_t->notifier.texts(), QStringList{"The report has not been saved. Do you want to save it?"});
+        QVERIFY(w.isVisible());
+        QCOMPARE(unloaded.count(), 0);
+        m_t->notifier.answers.enqueue(platform::MsgResult::No);
+        trigger(w, "mnuFileExit");
+        QCOMPARE(unloaded.count(), 1);
     }
 
     void closingStoresTheFourKeysInTwips() {

@@ -2,13 +2,17 @@
 // opened on the program's folder, one box for connection failures, the splash
 // window kept up for three seconds of clock time, then the main window.
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QtTest>
 
+#include "app/WindowCatalog.h"
 #include "core/RuntimeError.h"
 #include "data/Connection.h"
 #include "data/ConnectionString.h"
+#include "lotsize/EoqWindow.h"
 #include "platform/SettingsStore.h"
 #include "shell/MainWindow.h"
 #include "shell/StartUp.h"
@@ -66,8 +70,9 @@ QString missingFileError(const QString& dir, const QString& file) {
 
 // The services start-up is handed, around the test's settings, notifier and clock.
 struct Rig {
-    Rig(platform::SettingsStore& settings, platform::Notifier& notifier, platform::Clock& clock)
-        : ctx(cnn, reportCnn, settings, notifier, clock, reports, textReports, registry) {}
+    Rig(platform::SettingsStore& store, platform::Notifier& notifier, platform::Clock& clock)
+        : settings(store), ctx(cnn, reportCnn, settings, notifier, clock, reports, textReports, registry) {}
+    platform::AppSettings settings;
     data::Connection cnn;
     data::Connection reportCnn;
     test::RecordingReportService reports;
@@ -162,6 +167,23 @@ private slots:
         QCOMPARE(m_notifier.texts(), QStringList{missingFileError(dir, "Demo.mdb")});
         QVERIFY(!r.cnn.isOpen());
         QVERIFY(r.reportCnn.isOpen());
+    }
+
+    // A database that could not be opened at start-up (held by another
+    // program, away for a moment) is tried again when a window saves.
+    void databaseThatCouldNotBeOpenedIsTriedAgainAtTheFirstSave() {
+        const QString dir = test::tempProgramDir({"Demo.mdb", "dbWHouse.mdb"});
+        QVERIFY(QFile::rename(dir + "/Demo.mdb", dir + "/Demo.away"));
+        Rig r(m_settings, m_notifier, m_clock);
+        StartUp s(r.ctx, dir, app::registerWindows);
+        s.run();
+        QCOMPARE(m_notifier.messages.size(), 1);
+        QVERIFY(QFile::rename(dir + "/Demo.away", dir + "/Demo.mdb"));
+        auto* w = qobject_cast<lotsize::EoqWindow*>(r.registry.show("frmPurchaseNS"));
+        w->findChild<QPushButton*>("cmdExample")->click();
+        QCOMPARE(m_notifier.messages.size(), 1);
+        QVERIFY(!w->logId().isEmpty());
+        QVERIFY(r.cnn.isOpen());
     }
 
     void failureIsShownWhileTheSplashIsUpBeforeTheWait() {
