@@ -117,30 +117,6 @@ void CostTable::display(const View& view) {
     drawPie(view.slices);
 }
 
-void CostTable::fill(const QVector<double>& parts, double total, bool constantTotalShare) {
-    const View view = compute(parts, total, constantTotalShare);
-    for (int row = 1; row <= totalRow(); ++row) {
-        setValue(row, kAmountColumn, view.amounts.value(row - 1));
-        setValue(row, kShareColumn, view.shares.value(row - 1));
-    }
-    fitGrid();
-}
-
-void CostTable::updateChart() {
-    QStringList shares;
-    for (int i = 0; i < m_parts.size(); ++i)
-        shares << cell(i + 1, kShareColumn);
-    QVector<int> slices;
-    QString fault;
-    slicesOf(shares, int(m_parts.size()), slices, fault);
-    if (!fault.isEmpty()) {
-        drawPie({});
-        m_notifier.show(this, fault, QString(), platform::MsgIcon::None);
-        return;
-    }
-    drawPie(slices);
-}
-
 void CostTable::drawPie(const QVector<int>& slices) {
     m_sliceLabels = slices.isEmpty() ? QStringList() : m_parts;
     m_sliceValues = slices;

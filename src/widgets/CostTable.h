@@ -45,12 +45,6 @@ public:
     // be drawn, their fault is shown (no icon) and the pie is emptied.
     void display(const View& view);
 
-    // compute() and display() in one: a failure writes nothing.
-    void fill(const QVector<double>& parts, double total, bool constantTotalShare = false);
-
-    // Draws the pie from the share texts as they stand (see display()).
-    void updateChart();
-
     // Empties the amounts and shares; headings and the pie stay.
     void clearValues();
 
