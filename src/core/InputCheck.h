@@ -30,9 +30,9 @@ enum class CheckRule {
 };
 
 struct InputCheck {
-    int field;
-    CheckRule rule;
-    const char* message;
+    int field = -1;
+    CheckRule rule = CheckRule::Empty;
+    const char* message = "";
     const char* title = "";  // empty: the program's title
     MessageIcon icon = MessageIcon::None;
     int other = -1;                                  // BelowField, NotBelowField

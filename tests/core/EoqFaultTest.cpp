@@ -121,6 +121,8 @@ struct FaultCase {
     ErrorCode code;
 };
 
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+
 class EoqFault : public ::testing::TestWithParam<FaultCase> {};
 
 TEST_P(EoqFault, RaisesAtItsStepWithTheEarlierOutputsWritten) {

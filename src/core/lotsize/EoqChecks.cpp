@@ -1,5 +1,7 @@
 #include "core/lotsize/EoqChecks.h"
 
+#include <array>
+
 namespace tervalo::core::lotsize {
 
 namespace {
@@ -36,27 +38,30 @@ constexpr InputCheck kPurchasingShortages[] = {
     number(F::ShortageCost, "Please enter Shortage Cost."),
 };
 
-constexpr InputCheck kProductionNoShortages[] = {
+template <std::size_t N, std::size_t M>
+constexpr std::array<InputCheck, N + M> join(const std::array<InputCheck, N>& first,
+                                             const std::array<InputCheck, M>& then) {
+    std::array<InputCheck, N + M> all{};
+    for (std::size_t i = 0; i < N; ++i)
+        all[i] = first[i];
+    for (std::size_t i = 0; i < M; ++i)
+        all[N + i] = then[i];
+    return all;
+}
+
+constexpr std::array<InputCheck, 6> kProductionBoxes{
     kNamedItem,
     number(F::Demand, "Please enter Demand."),
     number(F::Price, "Please enter Price."),
     number(F::HoldingCost, "Please enter Holding Cost."),
     number(F::OrderingCost, "Please entering Setup Cost."),
     number(F::ProductionRate, "Please enter Manufacturing Rate."),
-    kRateBelowDemand,
 };
 
+constexpr auto kProductionNoShortages = join(kProductionBoxes, std::array{kRateBelowDemand});
 // The shortage cost is checked after the rate box and before the rate-versus-demand test.
-constexpr InputCheck kProductionShortages[] = {
-    kNamedItem,
-    number(F::Demand, "Please enter Demand."),
-    number(F::Price, "Please enter Price."),
-    number(F::HoldingCost, "Please enter Holding Cost."),
-    number(F::OrderingCost, "Please entering Setup Cost."),
-    number(F::ProductionRate, "Please enter Manufacturing Rate."),
-    number(F::ShortageCost, "Please enter Shortage Cost."),
-    kRateBelowDemand,
-};
+constexpr auto kProductionShortages =
+    join(kProductionBoxes, std::array{number(F::ShortageCost, "Please enter Shortage Cost."), kRateBelowDemand});
 
 }  // namespace
 
