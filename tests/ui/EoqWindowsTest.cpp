@@ -12,6 +12,8 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 #include <tuple>
 
@@ -449,7 +451,8 @@ private slots:
 
     // The input-box convention inside the window: the first control holds the
     // focus, Enter in the last box moves on to Calculate, and a non-number
-    // blocks a real click on Calculate (one message, the focus stays) but not on Clear.
+    // blocks a real click on Calculate (one message, the focus stays) but
+    // neither scrolling the form nor a click on Clear.
     void inputBoxesInsideTheWindow_data() { windowRows(); }
     void inputBoxesInsideTheWindow() {
         Opened o;
@@ -465,6 +468,16 @@ private slots:
         QTest::mouseClick(o.reveal(o.button("cmdCalculate")), Qt::LeftButton);
         QCOMPARE(o.t.notifier.texts(), QStringList{"This field must be a number."});
         QCOMPARE(o.results(), o.noResults());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(demand));
+        // The form's scroll bar scrolls without taking the focus, so the check stays silent.
+        auto* scroll = o.w->findChild<QScrollArea*>();
+        QScrollBar* bar =
+            scroll->horizontalScrollBar()->isVisible() ? scroll->horizontalScrollBar() : scroll->verticalScrollBar();
+        QVERIFY(bar->isVisible());
+        bar->setValue(bar->minimum());
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->rect().bottomRight() - QPoint(2, 2));
+        QVERIFY(bar->value() > bar->minimum());
+        QCOMPARE(o.t.notifier.messages.size(), 1);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(demand));
         QTest::mouseClick(o.reveal(o.button("cmdClear")), Qt::LeftButton);
         QCOMPARE(o.t.notifier.messages.size(), 1);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTest>
 #include <memory>
@@ -301,6 +302,8 @@ void IncrementalDiscountWindowTest::clearAndExampleButtonsTriggerTheNumberCheck(
     for (const char* button : {"cmdClear", "cmdExample"}) {
         m_env->notifier.clear();
         auto* target = m_window->findChild<QPushButton*>(button);
+        // Scrolled into view, so that the real click reaches the button.
+        m_window->findChild<QScrollArea*>()->ensureWidgetVisible(target);
         QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
         QCOMPARE(m_env->notifier.texts(), QStringList{"This field must be a number."});
         QCOMPARE(text("txtDemand"), QStringLiteral("1..2"));
