@@ -32,6 +32,9 @@ ModelWindow::ModelWindow(AppContext& ctx, const QString& formName, const QString
     m_scroll->setObjectName(QStringLiteral("formScroll"));
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setWidgetResizable(true);
+    // Scrolling the form is no focus move: a click on its scroll bars leaves the
+    // focus (and a box's pending check) where it is, and Tab never stops on it.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
     m_form = new QWidget;
     m_form->setObjectName(QStringLiteral("form"));
     m_scroll->setWidget(m_form);

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
-
 #include "core/RuntimeError.h"
 #include "core/lotsize/DiscountOffer.h"
 #include "core/lotsize/Eoq.h"
+#include "support/Tolerance.h"
 
 using tervalo::core::CheckMessage;
 using tervalo::core::ErrorCode;
@@ -13,9 +11,6 @@ using tervalo::core::firstFailedCheck;
 using tervalo::core::MessageIcon;
 using tervalo::core::RuntimeError;
 using namespace tervalo::core::lotsize;
-
-// Computed amounts agree to a relative 1e-9 (absolute near zero).
-#define EXPECT_REL(actual, expected) EXPECT_NEAR(actual, expected, 1e-9 * std::max(1.0, std::fabs(expected)))
 
 namespace {
 
@@ -111,13 +106,13 @@ TEST(DiscountOfferChecks, FractionalRateSuggestsThePercentage) {
 
 TEST(DiscountOfferEvaluation, FivePercentIsRejected) {
     const auto out = evaluateDiscountOffer(paperOffer(OfferWindow::NoShortages, 5));
-    EXPECT_REL(out.discountedPrice, 23.75);
-    EXPECT_REL(out.scaledHoldingCost, 1.11435);
-    EXPECT_REL(out.purchaseCost, 190);
-    EXPECT_REL(out.orderingCost, 10.4);
-    EXPECT_REL(out.holdingCost, 55.7175);
-    EXPECT_REL(out.totalCost, 256.1175);
-    EXPECT_REL(out.intervalDays, 87.5);
+    EXPECT_NEARLY_EQUAL(out.discountedPrice, 23.75);
+    EXPECT_NEARLY_EQUAL(out.scaledHoldingCost, 1.11435);
+    EXPECT_NEARLY_EQUAL(out.purchaseCost, 190);
+    EXPECT_NEARLY_EQUAL(out.orderingCost, 10.4);
+    EXPECT_NEARLY_EQUAL(out.holdingCost, 55.7175);
+    EXPECT_NEARLY_EQUAL(out.totalCost, 256.1175);
+    EXPECT_NEARLY_EQUAL(out.intervalDays, 87.5);
     EXPECT_FALSE(out.accepted);
     EXPECT_EQ(out.decision,
               "No, do not accept this offer, because it increases your total cost. In this case,"
@@ -127,9 +122,9 @@ TEST(DiscountOfferEvaluation, FivePercentIsRejected) {
 
 TEST(DiscountOfferEvaluation, TwentyPercentIsAccepted) {
     const auto out = evaluateDiscountOffer(paperOffer(OfferWindow::NoShortages, 20));
-    EXPECT_REL(out.purchaseCost, 160);
-    EXPECT_REL(out.holdingCost, 46.92);
-    EXPECT_REL(out.totalCost, 217.32);
+    EXPECT_NEARLY_EQUAL(out.purchaseCost, 160);
+    EXPECT_NEARLY_EQUAL(out.holdingCost, 46.92);
+    EXPECT_NEARLY_EQUAL(out.totalCost, 217.32);
     EXPECT_TRUE(out.accepted);
     EXPECT_EQ(out.decision,
               "Yes. Accept this offer, because it reduces your total cost. In this case,"
@@ -146,15 +141,15 @@ TEST(DiscountOfferEvaluation, TieAccepts) {
 TEST(DiscountOfferEvaluation, IntervalFollowsTheTimeUnit) {
     auto in = paperOffer(OfferWindow::NoShortages, 5);
     in.timeUnit = TimeUnit::Month;
-    EXPECT_REL(evaluateDiscountOffer(in).intervalDays, 100.0 / 8 * 30);
+    EXPECT_NEARLY_EQUAL(evaluateDiscountOffer(in).intervalDays, 100.0 / 8 * 30);
     in.timeUnit = TimeUnit::Year;
-    EXPECT_REL(evaluateDiscountOffer(in).intervalDays, 100.0 / 8 * 365);
+    EXPECT_NEARLY_EQUAL(evaluateDiscountOffer(in).intervalDays, 100.0 / 8 * 365);
 }
 
 TEST(DiscountOfferEvaluation, ShortageWindowRejectsFivePercent) {
     const auto out = evaluateDiscountOffer(paperOffer(OfferWindow::ShortagesAllowed, 5));
-    EXPECT_REL(out.holdingCost, 97.0 * 97.0 * 1.11435 / 2 / 100);
-    EXPECT_REL(out.shortageCost, 15.0 * 9 / 2 / 100);
+    EXPECT_NEARLY_EQUAL(out.holdingCost, 97.0 * 97.0 * 1.11435 / 2 / 100);
+    EXPECT_NEARLY_EQUAL(out.shortageCost, 15.0 * 9 / 2 / 100);
     EXPECT_FALSE(out.accepted);
     EXPECT_EQ(out.decision,
               "No, do not accept, because it increases your total cost. In this case,"
@@ -176,7 +171,7 @@ TEST(DiscountOfferEvaluation, ShortageWindowUsesTheShownShortage) {
     auto unrounded = shown;
     unrounded.allowedShortage = 3.1713;
     EXPECT_NE(evaluateDiscountOffer(shown).totalCost, evaluateDiscountOffer(unrounded).totalCost);
-    EXPECT_REL(evaluateDiscountOffer(shown).shortageCost, 0.675);
+    EXPECT_NEARLY_EQUAL(evaluateDiscountOffer(shown).shortageCost, 0.675);
 }
 
 TEST(DiscountOfferEvaluation, ArithmeticFaultsRaise) {

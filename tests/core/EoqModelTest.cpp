@@ -1,20 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 
 #include "core/NumberText.h"
 #include "core/lotsize/Eoq.h"
 #include "core/lotsize/LotSizeText.h"
+#include "support/Tolerance.h"
 
 using tervalo::core::formatNumber;
 using tervalo::core::lotsize::Eoq;
 using tervalo::core::lotsize::intervalDays;
 using tervalo::core::lotsize::roundedText;
 using tervalo::core::lotsize::TimeUnit;
-
-// Computed amounts agree to a relative 1e-9 (absolute near zero).
-#define EXPECT_REL(actual, expected) EXPECT_NEAR(actual, expected, 1e-9 * std::max(1.0, std::fabs(expected)))
 
 namespace {
 
@@ -51,11 +48,11 @@ std::string amount(double value) { return formatNumber(value, "#.00"); }
 TEST(EoqModels, PurchasingWithoutShortagesPaperExample) {
     Eoq eoq = paperExample(1);
     ASSERT_NO_THROW(eoq.run());
-    EXPECT_REL(eoq.optimumOrderOrProductionQuantity(), std::sqrt(2080 / 1.173));
-    EXPECT_REL(eoq.orderingCycle(), std::sqrt(2080 / 1.173) / 8);
-    EXPECT_REL(eoq.periodPuchaseOrProductionCost(), 200);
-    EXPECT_REL(eoq.periodOrderingOrProductionCost(), eoq.periodHoldingCost());
-    EXPECT_REL(eoq.totalPeriodCost(), 200 + 2 * eoq.periodHoldingCost());
+    EXPECT_NEARLY_EQUAL(eoq.optimumOrderOrProductionQuantity(), std::sqrt(2080 / 1.173));
+    EXPECT_NEARLY_EQUAL(eoq.orderingCycle(), std::sqrt(2080 / 1.173) / 8);
+    EXPECT_NEARLY_EQUAL(eoq.periodPuchaseOrProductionCost(), 200);
+    EXPECT_NEARLY_EQUAL(eoq.periodOrderingOrProductionCost(), eoq.periodHoldingCost());
+    EXPECT_NEARLY_EQUAL(eoq.totalPeriodCost(), 200 + 2 * eoq.periodHoldingCost());
     EXPECT_EQ(roundedText(eoq.optimumOrderOrProductionQuantity()), " 42");
     EXPECT_EQ(roundedText(intervalDays(eoq.orderingCycle(), TimeUnit::Week)), " 37");
     EXPECT_EQ(amount(eoq.orderingCycle()), "5.26");
@@ -76,8 +73,9 @@ TEST(EoqModels, PurchasingWithShortagesPaperExample) {
     EXPECT_EQ(amount(eoq.periodHoldingCost()), "22.06");
     EXPECT_EQ(amount(eoq.periodShortageCost()), "1.73");
     EXPECT_EQ(amount(eoq.totalPeriodCost()), "247.57");
-    EXPECT_REL(eoq.totalPeriodCost(), eoq.periodOrderingOrProductionCost() + eoq.periodPuchaseOrProductionCost() +
-                                          eoq.periodHoldingCost() + eoq.periodShortageCost());
+    EXPECT_NEARLY_EQUAL(eoq.totalPeriodCost(), eoq.periodOrderingOrProductionCost() +
+                                                   eoq.periodPuchaseOrProductionCost() + eoq.periodHoldingCost() +
+                                                   eoq.periodShortageCost());
 }
 
 TEST(EoqModels, VeryDearShortagesTendToThePlainModel) {
@@ -86,9 +84,9 @@ TEST(EoqModels, VeryDearShortagesTendToThePlainModel) {
     shortages.setShortageCost(1e12);
     ASSERT_NO_THROW(plain.run());
     ASSERT_NO_THROW(shortages.run());
-    EXPECT_NEAR(shortages.optimumOrderOrProductionQuantity(), plain.optimumOrderOrProductionQuantity(), 1e-6);
+    EXPECT_NEARLY_EQUAL(shortages.optimumOrderOrProductionQuantity(), plain.optimumOrderOrProductionQuantity());
     EXPECT_LT(shortages.allowedShortage(), 1e-3);
-    EXPECT_NEAR(shortages.totalPeriodCost(), plain.totalPeriodCost(), 1e-6);
+    EXPECT_NEARLY_EQUAL(shortages.totalPeriodCost(), plain.totalPeriodCost());
 }
 
 TEST(EoqModels, ProductionWithoutShortagesCellPhoneExample) {
@@ -97,7 +95,7 @@ TEST(EoqModels, ProductionWithoutShortagesCellPhoneExample) {
     EXPECT_EQ(roundedText(eoq.optimumOrderOrProductionQuantity()), " 4472");
     EXPECT_EQ(roundedText(intervalDays(eoq.orderingCycle(), TimeUnit::Year)), " 91");
     EXPECT_EQ(roundedText(eoq.maxInventory()), " 2236");
-    EXPECT_REL(eoq.maxInventory(), 0.5 * eoq.optimumOrderOrProductionQuantity());
+    EXPECT_NEARLY_EQUAL(eoq.maxInventory(), 0.5 * eoq.optimumOrderOrProductionQuantity());
     EXPECT_EQ(amount(eoq.periodPuchaseOrProductionCost()), "36000.00");
     EXPECT_EQ(amount(eoq.periodOrderingOrProductionCost()), "2012.46");
     EXPECT_EQ(amount(eoq.periodHoldingCost()), "2012.46");
@@ -116,7 +114,7 @@ TEST(EoqModels, ProductionWithShortagesCellPhoneExample) {
     EXPECT_EQ(amount(eoq.periodHoldingCost()), "1768.43");
     EXPECT_EQ(amount(eoq.periodShortageCost()), "159.16");
     EXPECT_EQ(amount(eoq.totalPeriodCost()), "39855.18");
-    EXPECT_REL(eoq.maxInventory(), 0.5 * eoq.optimumOrderOrProductionQuantity() - eoq.allowedShortage());
+    EXPECT_NEARLY_EQUAL(eoq.maxInventory(), 0.5 * eoq.optimumOrderOrProductionQuantity() - eoq.allowedShortage());
 }
 
 TEST(LotSizeText, QuantitiesAboveSixteenBitsAreOrdinaryResults) {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <optional>
 
 #include <string>
@@ -11,15 +9,13 @@
 #include "core/RuntimeError.h"
 #include "core/lotsize/LotSizeText.h"
 #include "core/lotsize/QuantityDiscount.h"
+#include "support/Tolerance.h"
 
 using tervalo::core::formatNumber;
 using namespace tervalo::core::lotsize;
 using tervalo::core::CheckMessage;
 using tervalo::core::firstFailedCheck;
 using tervalo::core::MessageIcon;
-
-// Computed amounts agree to a relative 1e-9 (absolute near zero).
-#define EXPECT_REL(actual, expected) EXPECT_NEAR(actual, expected, 1e-9 * std::max(1.0, std::fabs(expected)))
 
 namespace {
 
@@ -70,15 +66,15 @@ std::vector<std::string> shown(const QuantityDiscountResult& r) {
 }
 
 void expectPartsAddUp(const QuantityDiscountResult& r) {
-    EXPECT_REL(r.purchaseCost + r.orderingCost + r.holdingCost, r.totalCost);
+    EXPECT_NEARLY_EQUAL(r.purchaseCost + r.orderingCost + r.holdingCost, r.totalCost);
 }
 
 }  // namespace
 
 TEST(QuantityDiscountIncremental, WorkedExampleAcceptsByTheBreakPointRule) {
     const auto r = std::optional(calculate(DiscountKind::Incremental, exampleInputs()));
-    EXPECT_REL(r->noDiscountUnitHolding, 0.2);
-    EXPECT_REL(r->discountUnitHolding, 0.195);
+    EXPECT_NEARLY_EQUAL(r->noDiscountUnitHolding, 0.2);
+    EXPECT_NEARLY_EQUAL(r->discountUnitHolding, 0.195);
     EXPECT_TRUE(r->accepted);
     EXPECT_FALSE(r->recostedAtBreakPoint);
     EXPECT_EQ(shown(*r), (std::vector<std::string>{" 555", " 39", " 548", " 555", "209.54", "203.17", "95.00", "54.08",
@@ -109,7 +105,7 @@ TEST(QuantityDiscountIncremental, WithoutInterestTheLowerPriceWins) {
     auto in = exampleInputs(10000);
     in.interestPercent = 0;
     const auto r = calculate(DiscountKind::Incremental, in);
-    EXPECT_REL(r.noDiscountQuantity, r.discountQuantity);
+    EXPECT_NEARLY_EQUAL(r.noDiscountQuantity, r.discountQuantity);
     EXPECT_TRUE(r.accepted);
 }
 
@@ -143,8 +139,8 @@ TEST(QuantityDiscountAllUnits, BreakPointBeyondTheQuantityIsRecostedAndAccepted)
     EXPECT_EQ(shown(*r), (std::vector<std::string>{" 600", " 42", " 548", " 600", "209.54", "203.50", "95.00", "50.00",
                                                    "58.50", "203.50"}));
     expectPartsAddUp(*r);
-    EXPECT_REL(r->orderingCost, 50);
-    EXPECT_REL(r->orderingCycle, 6);
+    EXPECT_NEARLY_EQUAL(r->orderingCost, 50);
+    EXPECT_NEARLY_EQUAL(r->orderingCycle, 6);
 }
 
 TEST(QuantityDiscountAllUnits, DearRecostingIsRejected) {

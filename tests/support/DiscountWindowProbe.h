@@ -1,6 +1,6 @@
 #pragma once
 // What the two quantity-discount window tests read and press: the window's
-// controls by name, its two grids and its conclusion. A test class derives from
+// controls by name, its policy, its two grids and its conclusion. A test class derives from
 // it next to QObject and names its window in init().
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +25,13 @@ protected:
     QString conclusion() const { return m_probed->findChild<QLabel*>("lblConclusion")->text(); }
     // Rows Purchase, Ordering, Holding, Total of one cost table column.
     QStringList costColumn(int column) const { return test::costColumn(*m_probed, column); }
+    // The order quantity and interval boxes.
+    QStringList policy() const { return {text("txtOrderQuantity"), text("txtOrderInterval")}; }
+    // The comparison's quantities, then totals: no discount, discount considered.
+    QStringList comparison() const {
+        return {cell("MSFlexGrid2", 1, 1), cell("MSFlexGrid2", 1, 2), cell("MSFlexGrid2", 2, 1),
+                cell("MSFlexGrid2", 2, 2)};
+    }
 
 private:
     QWidget* m_probed = nullptr;

@@ -10,6 +10,7 @@
 #include "lotsize/AllUnitDiscountWindow.h"
 #include "support/DiscountWindowProbe.h"
 #include "support/QtTestMain.h"
+#include "support/Tolerance.h"
 #include "support/WindowTestContext.h"
 
 using namespace tervalo;
@@ -27,7 +28,7 @@ private slots:
     void dearRecostingRejects();
     void costTableOfTheRecostingAddsUp();
     void equalQuantitiesAcceptWhateverTheBreakPoint();
-    void runTimeErrorCarriesTheExclamationIcon();
+    void overflowIsReportedWithTheExclamationIconAndLeavesNothing();
 
     void checksRunInTheirOwnOrder();
     void priceCheckedAgainstTheDiscountPriceFirst();
@@ -100,8 +101,8 @@ void AllUnitDiscountWindowTest::costTableOfTheRecostingAddsUp() {
         parts += costColumn(1).at(row).toDouble();
         shares += costColumn(2).at(row).toDouble();
     }
-    QVERIFY(qAbs(parts - 203.50) < 1e-9);
-    QVERIFY(qAbs(shares - 100.0) < 1e-9);
+    QCOMPARE_NEARLY(parts, 203.50);
+    QCOMPARE_NEARLY(shares, 100.0);
 }
 
 void AllUnitDiscountWindowTest::equalQuantitiesAcceptWhateverTheBreakPoint() {
@@ -115,7 +116,7 @@ void AllUnitDiscountWindowTest::equalQuantitiesAcceptWhateverTheBreakPoint() {
              QStringLiteral("The quantity discount is a good deal that may decrease your total cost, so accept it."));
 }
 
-void AllUnitDiscountWindowTest::runTimeErrorCarriesTheExclamationIcon() {
+void AllUnitDiscountWindowTest::overflowIsReportedWithTheExclamationIconAndLeavesNothing() {
     click("cmdExample");
     box("txtDemand")->setText("1E20");
     click("cmdCalculate");
@@ -123,6 +124,14 @@ void AllUnitDiscountWindowTest::runTimeErrorCarriesTheExclamationIcon() {
     QCOMPARE(m_env->notifier.last().text, QStringLiteral("Overflow"));
     QCOMPARE(m_env->notifier.last().title, QStringLiteral("Error Message"));
     QCOMPARE(m_env->notifier.last().icon, MsgIcon::Exclamation);
+    // Nothing of the earlier calculation stays beside the new inputs.
+    QCOMPARE(policy(), (QStringList{"", ""}));
+    QCOMPARE(comparison(), (QStringList{"", "", "", ""}));
+    QCOMPARE(conclusion(), QString());
+    QCOMPARE(costColumn(1) + costColumn(2), QStringList(8, QString()));
+    // With the quantity box empty, a report has nothing to print.
+    click("cmdPrint");
+    QVERIFY(m_env->textReports.reports.empty());
 }
 
 void AllUnitDiscountWindowTest::checksRunInTheirOwnOrder() {
