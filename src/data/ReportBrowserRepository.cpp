@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <algorithm>
 
 #include "data/SqlSupport.h"
 #include "data/Transaction.h"
@@ -87,8 +88,7 @@ QList<ReportEntry> ReportBrowserRepository::list(ReportKind kind, const QDate& f
         if (count.next()) entries.reserve(count.value(0).toLongLong());
     }
     QSqlQuery query = m_cnn.run(
-        QStringLiteral("SELECT %1.LogID, %1.ItemID, %1.ItemName, %1.Date, %1.ModelID, Models.ModelName").arg(t) + rows +
-            QStringLiteral(" ORDER BY %1.Date DESC, %1.LogID").arg(t),
+        QStringLiteral("SELECT %1.LogID, %1.ItemID, %1.ItemName, %1.Date, %1.ModelID, Models.ModelName").arg(t) + rows,
         values);
     QHash<int, QString> modelNames;  // one shared text per model, however many rows
     while (query.next()) {
@@ -104,6 +104,11 @@ QList<ReportEntry> ReportBrowserRepository::list(ReportKind kind, const QDate& f
         e.modelName = *name;
     }
     if (query.lastError().isValid()) throw databaseError(describe(query.lastError()));
+    // Ordered here rather than by the query: SQLite's sorter would copy every
+    // row's texts once more, which doubles the time a long list takes.
+    std::sort(entries.begin(), entries.end(), [](const ReportEntry& a, const ReportEntry& b) {
+        return a.date != b.date ? a.date > b.date : a.logId < b.logId;
+    });
     return entries;
 }
 
