@@ -20,6 +20,7 @@
 #include "shell/StartUp.h"
 #include "support/FakeClock.h"
 #include "support/RecordingNotifier.h"
+#include "support/RecordingReportOutput.h"
 #include "support/WindowTestContext.h"
 #include "widgets/WindowRegistry.h"
 
@@ -48,13 +49,15 @@ void BM_StartUp(benchmark::State& state) {
     test::FakeClock clock;
     test::RecordingReportService reports;
     test::RecordingTextReportService textReports;
+    test::RecordingReportOutput reportOutput;
     const QString folder = programFolder();
     for (auto _ : state) {
         data::Connection cnn;
         data::Connection reportCnn;
         widgets::WindowRegistry registry;
         widgets::AppContext ctx(cnn, reportCnn, settings, notifier, clock, reports, textReports, registry);
-        auto startUp = std::make_unique<shell::StartUp>(ctx, folder, app::registerWindows);
+        auto startUp = std::make_unique<shell::StartUp>(
+            ctx, folder, [&reportOutput](widgets::AppContext& c) { app::registerWindows(c, reportOutput); });
         benchmark::DoNotOptimize(startUp->run());
         state.PauseTiming();
         startUp.reset();

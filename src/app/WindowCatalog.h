@@ -9,12 +9,19 @@
 // frmSalesData: SalesDataWindow, frmBrowser: WebBrowserWindow, frmPurchaseSA
 // and frmManufSA: their run entries); callers reach it as that interface.
 // frmAbout and frmOptions are modal: make them QDialogs owned by ctx.mainWindow.
+//
+// `reportOutput` is where the report browser's Print and Preview go: the
+// program's report layouts, or a recording stand-in in tests. It must outlive
+// the registry.
 namespace tervalo::widgets {
 struct AppContext;
+}
+namespace tervalo::reports {
+class ReportOutput;
 }
 
 namespace tervalo::app {
 
-void registerWindows(widgets::AppContext& ctx);
+void registerWindows(widgets::AppContext& ctx, reports::ReportOutput& reportOutput);
 
 }  // namespace tervalo::app

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/UnavailableReportOutput.h"
 #include "app/WindowCatalog.h"
 #include "data/Connection.h"
 #include "platform/AppSettings.h"
@@ -37,12 +38,15 @@ int main(int argc, char** argv) {
     platform::Clock clock;
     data::Connection cnn;
     data::Connection reportCnn;
+    // Where the report browser prints and previews; it outlives the windows.
+    app::UnavailableReportOutput reportOutput(notifier);
     widgets::WindowRegistry registry;
     platform::PlainTextReportService textReports(&notifier);
     // The model windows print the rows they saved, so the query runs on the shared connection.
     platform::EoqReportPreviewService reports(cnn, &clock);
     widgets::AppContext ctx{cnn, reportCnn, settings, notifier, clock, reports, textReports, registry};
-    shell::StartUp startUp(ctx, QString(), app::registerWindows);
+    shell::StartUp startUp(ctx, QString(),
+                           [&reportOutput](widgets::AppContext& c) { app::registerWindows(c, reportOutput); });
 
     shell::MainWindow* main = startUp.run();
     // Closing the main window ends the program.

@@ -1,7 +1,7 @@
 #pragma once
 // Everything a window test needs: an AppContext over a temporary copy of
-// Demo.mdb, a recording notifier, a fixed clock, recorded text reports and
-// recorded print requests.
+// Demo.mdb, a recording notifier, a fixed clock, recorded text reports,
+// recorded print requests and a recording report output.
 #include <QList>
 #include <QPointer>
 #include <QStringList>
@@ -14,6 +14,7 @@
 #include "platform/TextReport.h"
 #include "support/FakeClock.h"
 #include "support/RecordingNotifier.h"
+#include "support/RecordingReportOutput.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 
@@ -68,6 +69,7 @@ public:
     platform::AppSettings appSettings{settings};
     RecordingReportService reports;
     RecordingTextReportService textReports;
+    RecordingReportOutput reportOutput;  // the report browser's prints and previews
     widgets::WindowRegistry registry;
     widgets::AppContext ctx{cnn, reportCnn, appSettings, notifier, clock, reports, textReports, registry};
 

@@ -19,6 +19,7 @@
 #include "support/FakeClock.h"
 #include "support/QtTestMain.h"
 #include "support/RecordingNotifier.h"
+#include "support/RecordingReportOutput.h"
 #include "support/TestEnvironment.h"
 #include "support/WindowTestContext.h"
 
@@ -77,6 +78,7 @@ struct Rig {
     data::Connection reportCnn;
     test::RecordingReportService reports;
     test::RecordingTextReportService textReports;
+    test::RecordingReportOutput reportOutput;
     widgets::WindowRegistry registry;
     widgets::AppContext ctx;
 };
@@ -175,7 +177,7 @@ private slots:
         const QString dir = test::tempProgramDir({"Demo.mdb", "dbWHouse.mdb"});
         QVERIFY(QFile::rename(dir + "/Demo.mdb", dir + "/Demo.away"));
         Rig r(m_settings, m_notifier, m_clock);
-        StartUp s(r.ctx, dir, app::registerWindows);
+        StartUp s(r.ctx, dir, [&r](widgets::AppContext& c) { app::registerWindows(c, r.reportOutput); });
         s.run();
         QCOMPARE(m_notifier.messages.size(), 1);
         QVERIFY(QFile::rename(dir + "/Demo.away", dir + "/Demo.mdb"));
