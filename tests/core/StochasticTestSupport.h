@@ -19,13 +19,13 @@
 
 namespace tervalo::test {
 
-// The result of an outcome, failing the test when a message came instead.
+// The result of an outcome (a copy, so a temporary outcome may be passed),
+// failing the test when a message came instead.
 template <class Result>
-const Result& resultOf(const std::variant<Result, core::CheckMessage>& outcome) {
+Result resultOf(const std::variant<Result, core::CheckMessage>& outcome) {
     if (const auto* message = std::get_if<core::CheckMessage>(&outcome)) {
         ADD_FAILURE() << "message instead of a result: " << message->text;
-        static const Result none{};
-        return none;
+        return Result{};
     }
     return std::get<Result>(outcome);
 }
