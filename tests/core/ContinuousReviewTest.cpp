@@ -1,0 +1,257 @@
+// The continuous-review (Q,r) window's calculation without the window: its
+// checks in order, the annual demand, the iteration of Q and r and the costs.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "StochasticTestSupport.h"
+#include "core/NumberText.h"
+#include "core/RuntimeError.h"
+#include "core/stochastic/ContinuousReview.h"
+#include "core/stochastic/NormalTable.h"
+
+using tervalo::core::CheckMessage;
+using tervalo::core::ErrorCode;
+using tervalo::core::field;
+using tervalo::core::MessageIcon;
+using tervalo::core::RuntimeError;
+using namespace tervalo::core::stochastic;
+using tervalo::test::messageOf;
+using tervalo::test::resultOf;
+
+namespace {
+
+using F = ReviewField;
+using Strings = std::vector<std::string>;
+
+// Lead-time demand uniform between 40 and 60, a lead time of 2 weeks.
+ReviewTexts weeklyTexts(const char* low = "40", const char* high = "60") {
+    ReviewTexts t;
+    t[F::LeadTime] = "2";
+    t[F::LowDemand] = low;
+    t[F::HighDemand] = high;
+    t[F::Price] = "5";
+    t[F::HoldingCost] = "1";
+    t[F::OrderingCost] = "100";
+    t[F::ShortageCost] = "10";
+    return t;
+}
+
+ReviewTexts normalTexts(const char* mean = "50", const char* variance = "100") {
+    ReviewTexts t = weeklyTexts("", "");
+    t[F::Mean] = mean;
+    t[F::Variance] = variance;
+    return t;
+}
+
+// --- worked example ---
+
+struct ExampleCase {
+    const char* name;
+    ReviewTexts texts;
+};
+
+class ReviewExampleTest : public ::testing::TestWithParam<ExampleCase> {};
+
+TEST_P(ReviewExampleTest, SettlesInTwoPasses) {
+    const ExampleCase& c = GetParam();
+    ASSERT_EQ(checkReview(ReviewDemand::Uniform, c.texts), std::nullopt);
+    const ReviewResult r = resultOf(computeReview(reviewInputs(ReviewDemand::Uniform, LeadTimeUnit::Week, c.texts)));
+    EXPECT_REL(r.annualDemand, 1272);
+    EXPECT_EQ(r.passes, 2);
+    EXPECT_EQ(tervalo::core::formatNumber(r.quantity, "0.00"), "504.78");
+    EXPECT_EQ(tervalo::core::formatNumber(r.reorderPoint, "0.000"), "59.206");
+    EXPECT_EQ(r.quantityText, " 505");
+    EXPECT_EQ(r.reorderText, " 59");
+    EXPECT_EQ(r.costs.amountTexts(), (Strings{"251.88", "6360.00", "261.71", ".40", "6873.98"}));
+    EXPECT_EQ(r.costs.shareTexts().back(), "100.00");
+    // The expected shortage of the final r and alpha: (b - r)^2 / (2 (b - a)).
+    EXPECT_REL(r.expectedShortage, (60 - r.reorderPoint) * (60 - r.reorderPoint) / 40);
+}
+
+const ExampleCase kExamples[] = {
+    {"BoundsFortyToSixty", weeklyTexts()},
+    {"BoundsSixtyToForty", weeklyTexts("60", "40")},
+};
+
+INSTANTIATE_TEST_SUITE_P(Weekly, ReviewExampleTest, ::testing::ValuesIn(kExamples),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct UnitCase {
+    const char* name;
+    LeadTimeUnit unit;
+    double demand;
+};
+
+class ReviewUnitTest : public ::testing::TestWithParam<UnitCase> {};
+
+TEST_P(ReviewUnitTest, AnnualDemandFromTheLeadTime) {
+    const UnitCase& c = GetParam();
+    const ReviewResult r = resultOf(computeReview(reviewInputs(ReviewDemand::Uniform, c.unit, weeklyTexts())));
+    EXPECT_REL(r.annualDemand, c.demand);
+}
+
+const UnitCase kUnits[] = {
+    {"WeeksOfAFiftyPointEightEightWeekYear", LeadTimeUnit::Week, 50 * 12 * 4.24 / 2},
+    {"Months", LeadTimeUnit::Month, 50 * 12 / 2.0},
+    {"Days", LeadTimeUnit::Day, 50 * 365 / 2.0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Units, ReviewUnitTest, ::testing::ValuesIn(kUnits),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReviewIteration, NormalDemandSetsRFromTheTable) {
+    const ReviewResult r =
+        resultOf(computeReview(reviewInputs(ReviewDemand::Normal, LeadTimeUnit::Week, normalTexts())));
+    const auto z = normInverse(1 - r.shortageRisk);
+    ASSERT_TRUE(z);
+    EXPECT_REL(r.reorderPoint, 50 + *z * 10);
+    EXPECT_EQ(r.reorderText, tervalo::core::textWithLeadingBlank(std::floor(r.reorderPoint)));
+    EXPECT_EQ(r.quantityText, " 504");
+    EXPECT_EQ(r.reorderText, " 67");
+    EXPECT_EQ(r.passes, 2);
+    EXPECT_REL(r.costs.amounts[4], r.costs.amounts[1] + r.costs.amounts[0] + r.costs.amounts[3] + r.costs.amounts[2]);
+}
+
+TEST(ReviewIteration, ReorderPointThatNeverSettles) {
+    // Holding 20 times the shortage cost over a wide range: alpha grows every pass.
+    ReviewTexts t = weeklyTexts("0", "100");
+    t[F::HoldingCost] = "20";
+    t[F::ShortageCost] = "1";
+    EXPECT_EQ(messageOf(computeReview(reviewInputs(ReviewDemand::Uniform, LeadTimeUnit::Week, t))),
+              (CheckMessage{"The reorder point does not settle. Please check your data.", "Error Message",
+                            MessageIcon::Exclamation, -1}));
+}
+
+TEST(ReviewIteration, NormalRatioOutsideTheTable) {
+    ReviewTexts t = normalTexts();
+    t[F::HoldingCost] = "50";
+    t[F::ShortageCost] = "1";  // alpha above 1
+    EXPECT_EQ(messageOf(computeReview(reviewInputs(ReviewDemand::Normal, LeadTimeUnit::Week, t))),
+              (CheckMessage{"The costs you entered produced unreasonable result.Please check these data.",
+                            "Error Message", MessageIcon::Exclamation, field(F::Price)}));
+}
+
+struct FaultCase {
+    const char* name;
+    ReviewDemand demand;
+    ReviewTexts texts;
+    ErrorCode code;
+};
+
+ReviewTexts with(ReviewTexts t, F f, const char* text) {
+    t[f] = text;
+    return t;
+}
+
+class ReviewFaultTest : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(ReviewFaultTest, IsARunTimeErrorNeverAnInfinity) {
+    const FaultCase& c = GetParam();
+    ASSERT_EQ(checkReview(c.demand, c.texts), std::nullopt);
+    try {
+        computeReview(reviewInputs(c.demand, LeadTimeUnit::Week, c.texts));
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.code(), c.code);
+    }
+}
+
+const FaultCase kFaults[] = {
+    {"LeadTimeZero", ReviewDemand::Uniform, with(weeklyTexts(), F::LeadTime, "0"), ErrorCode::DivisionByZero},
+    {"LeadTimeEmpty", ReviewDemand::Uniform, with(weeklyTexts(), F::LeadTime, ""), ErrorCode::DivisionByZero},
+    {"NormalLeadTimeZero", ReviewDemand::Normal, with(normalTexts(), F::LeadTime, "0"), ErrorCode::DivisionByZero},
+    {"NegativeVariance", ReviewDemand::Normal, normalTexts("50", "-4"), ErrorCode::InvalidCall},
+};
+
+INSTANTIATE_TEST_SUITE_P(Faults, ReviewFaultTest, ::testing::ValuesIn(kFaults),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// --- checks ---
+
+struct CheckCase {
+    const char* name;
+    ReviewDemand demand;
+    ReviewTexts texts;
+    std::optional<CheckMessage> expected;
+    Beep beep;
+};
+
+CheckMessage missing(F f, const char* text) {
+    return CheckMessage{text, "Error Message", MessageIcon::Exclamation, field(f)};
+}
+
+class ReviewCheckTest : public ::testing::TestWithParam<CheckCase> {};
+
+TEST_P(ReviewCheckTest, GivesTheFirstFailingMessage) {
+    const CheckCase& c = GetParam();
+    const auto message = checkReview(c.demand, c.texts);
+    EXPECT_EQ(message, c.expected);
+    if (message) {
+        EXPECT_EQ(reviewBeep(*message), c.beep);
+    }
+}
+
+const CheckCase kChecks[] = {
+    {"LeadTimeBlank", ReviewDemand::Uniform, with(weeklyTexts(), F::LeadTime, " "),
+     missing(F::LeadTime, "Please enter the Lead Time."), Beep::AfterMessage},
+    {"LowDemandBlank", ReviewDemand::Uniform, weeklyTexts(" ", "60"), missing(F::LowDemand, "Please enter the Demand."),
+     Beep::BeforeMessage},
+    {"HighDemandBlank", ReviewDemand::Uniform, weeklyTexts("40", " "),
+     missing(F::HighDemand, "Please enter the Demand."), Beep::BeforeMessage},
+    {"MeanBlank", ReviewDemand::Normal, normalTexts(" ", "100"), missing(F::Mean, "Please enter the Mean."),
+     Beep::BeforeMessage},
+    {"VarianceBlank", ReviewDemand::Normal, normalTexts("50", " "), missing(F::Variance, "Please enter the Variance."),
+     Beep::BeforeMessage},
+    {"PriceBlank", ReviewDemand::Uniform, with(weeklyTexts(), F::Price, " "),
+     missing(F::Price, "Please enter the Purchase or Production Cost."), Beep::BeforeMessage},
+    {"HoldingBlank", ReviewDemand::Uniform, with(weeklyTexts(), F::HoldingCost, " "),
+     missing(F::HoldingCost, "Please enter the Holding Cost."), Beep::BeforeMessage},
+    {"OrderingBlank", ReviewDemand::Uniform, with(weeklyTexts(), F::OrderingCost, " "),
+     missing(F::OrderingCost, "Please enter the Setup or Ordering Cost."), Beep::BeforeMessage},
+    {"ShortageBlank", ReviewDemand::Uniform, with(weeklyTexts(), F::ShortageCost, " "),
+     missing(F::ShortageCost, "Please enter the Shortage Cost."), Beep::BeforeMessage},
+    // An empty box is not missing: it reads 0.
+    {"EmptyHoldingCostIsZero", ReviewDemand::Uniform, with(weeklyTexts(), F::HoldingCost, ""),
+     CheckMessage{"Your Holding Cost cannot be 0. Please reenter the data.", "Error Message", MessageIcon::Exclamation,
+                  field(F::Price)},
+     Beep::BeforeMessage},
+    {"PriceZero", ReviewDemand::Uniform, with(weeklyTexts(), F::Price, "0"),
+     CheckMessage{"Your Purchasing or Production Cost cannot be 0. Please reenter these data.", "Error Message",
+                  MessageIcon::Exclamation, field(F::Price)},
+     Beep::BeforeMessage},
+    {"ShortageZero", ReviewDemand::Uniform, with(weeklyTexts(), F::ShortageCost, ""),
+     CheckMessage{"The Shortage Cost cannot be zero. Please check your data.", "Error Message",
+                  MessageIcon::Exclamation, field(F::ShortageCost)},
+     Beep::None},
+    {"EqualBounds", ReviewDemand::Uniform, weeklyTexts("50", "50"),
+     CheckMessage{"The two numbers as your estimated demand range cannot be the same. Please reenter these data.", "",
+                  MessageIcon::Exclamation, field(F::LowDemand)},
+     Beep::BeforeMessage},
+    {"MeanZero", ReviewDemand::Normal, normalTexts("0", "100"),
+     CheckMessage{"The Mean cannot be zero. Please check your data.", "Error Message", MessageIcon::Information,
+                  field(F::Mean)},
+     Beep::None},
+    {"ItemPlaysNoPart", ReviewDemand::Uniform, with(weeklyTexts(), F::Item, " "), std::nullopt, Beep::None},
+    {"OtherModelsBoxesAreNotTested", ReviewDemand::Uniform, with(weeklyTexts(), F::Mean, " "), std::nullopt,
+     Beep::None},
+};
+
+INSTANTIATE_TEST_SUITE_P(Checks, ReviewCheckTest, ::testing::ValuesIn(kChecks),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReviewInputs, ReadTheChosenModelsBoxes) {
+    ReviewTexts t = weeklyTexts();
+    t[F::Mean] = "7";
+    const ReviewInputs in = reviewInputs(ReviewDemand::Uniform, LeadTimeUnit::Month, t);
+    EXPECT_EQ(in.low, 40);
+    EXPECT_EQ(in.high, 60);
+    EXPECT_EQ(in.mean, 0);
+    EXPECT_EQ(in.leadTime, 2);
+    EXPECT_EQ(in.unit, LeadTimeUnit::Month);
+    EXPECT_EQ(in.ordering, 100);
+}
+
+}  // namespace
