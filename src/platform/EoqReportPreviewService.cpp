@@ -1,5 +1,7 @@
 #include "platform/EoqReportPreviewService.h"
 
+#include "core/RuntimeError.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -84,6 +86,10 @@ void EoqReportPreviewService::paintLines(QPagedPaintDevice* device, const QStrin
         if (tab >= 0) painter.drawText(valueColumn, y, line.mid(tab + 1));
         y += lineHeight;
     }
+}
+
+void EoqReportPreviewService::previewSinglePeriod(QWidget*, int, const QString&, const QDate&) {
+    throw core::RuntimeError(core::ErrorCode::Other, "Single-period reports are not available in this version.");
 }
 
 }  // namespace tervalo::platform

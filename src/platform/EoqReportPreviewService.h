@@ -24,6 +24,8 @@ public:
     explicit EoqReportPreviewService(data::Connection& cnn, const Clock* clock = nullptr);
 
     void previewEoq(QWidget* parent, int modelId, const QString& itemName, const QDate& day) override;
+    // Not in this stand-in: raises a run-time error saying so.
+    void previewSinglePeriod(QWidget* parent, int logId, const QString& itemName, const QDate& day) override;
 
     // The report's lines, as the preview paints them.
     static QStringList reportLines(const QList<data::Eoq1Row>& rows, const QDate& preparedOn);
