@@ -2,6 +2,7 @@
 
 #include "lotsize/LotSizeWindows.h"
 #include "reports/ReportBrowserWindow.h"
+#include "stochastic/StochasticWindows.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 
@@ -10,6 +11,7 @@ namespace tervalo::app {
 void registerWindows(widgets::AppContext& ctx, reports::ReportOutput& reportOutput) {
     // ---- lot-size windows -------------------------------------------------------
     lotsize::registerLotSizeWindows(ctx);
+    stochastic::registerStochasticWindows(ctx);
 
     // ---- stochastic-demand windows ----------------------------------------------
 

@@ -32,6 +32,7 @@
 #include "shell/SharedRoutines.h"
 #include "widgets/AppContext.h"
 #include "widgets/GuardedHandler.h"
+#include "widgets/WaitCursor.h"
 #include "widgets/WindowInterfaces.h"
 #include "widgets/WindowRegistry.h"
 
@@ -40,14 +41,6 @@ namespace tervalo::shell {
 namespace {
 
 const QString kSupportAddress = QStringLiteral("https://tervalo.example.org/support");
-
-// The hourglass for the length of a toolbar action; restored before any message.
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // The ordinary pointer while a message is up, also in the middle of a toolbar action.
 struct NormalPointer {
@@ -422,7 +415,7 @@ void MainWindow::onMnuSupportTriggered() {
 void MainWindow::onTbToolBarButtonClick(QAction* button) {
     const QString key = button->objectName();
     guarded([this, &key] {
-        WaitCursor hourglass;
+        widgets::WaitCursor hourglass;
         if (key == "Bold" || key == "Italic" || key == "Underline") {
             toggleFormat(key);
         } else if (key == "Align Left") {

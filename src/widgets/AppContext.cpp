@@ -1,5 +1,6 @@
 #include "widgets/AppContext.h"
 
+#include "platform/Beeper.h"
 #include "widgets/LauncherPanel.h"
 
 namespace tervalo::widgets {
@@ -17,6 +18,11 @@ public:
 LauncherPanel& AppContext::panel() const {
     static NoPanel none;
     return m_panel ? *m_panel : none;
+}
+
+platform::Beeper& AppContext::beeper() const {
+    static platform::Beeper system;
+    return m_beeper ? *m_beeper : system;
 }
 
 }  // namespace tervalo::widgets

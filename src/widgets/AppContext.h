@@ -15,6 +15,7 @@ class AppSettings;
 class Clock;
 class ReportService;
 class TextReportService;
+class Beeper;
 }  // namespace tervalo::platform
 
 namespace tervalo::widgets {
@@ -55,8 +56,13 @@ struct AppContext {
     LauncherPanel& panel() const;
     void setPanel(LauncherPanel* panel) { m_panel = panel; }
 
+    // The beep of the checks that beep; the system's unless another is set (tests count).
+    platform::Beeper& beeper() const;
+    void setBeeper(platform::Beeper& beeper) { m_beeper = &beeper; }
+
 private:
     LauncherPanel* m_panel = nullptr;
+    platform::Beeper* m_beeper = nullptr;
 };
 
 }  // namespace tervalo::widgets

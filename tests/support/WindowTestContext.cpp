@@ -16,6 +16,7 @@ QString RecordingTextReport::text() const {
 WindowTestContext::WindowTestContext(bool openDatabase) {
     if (openDatabase) cnn.open(connectionToCopyOf("Demo.mdb"));
     ctx.dataSource = "Demo.mdb";
+    ctx.setBeeper(beeper);
 }
 
 WindowTestContext::~WindowTestContext() = default;

@@ -9,6 +9,7 @@
 
 #include "data/Connection.h"
 #include "platform/AppSettings.h"
+#include "platform/Beeper.h"
 #include "platform/ReportService.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextReport.h"
@@ -64,6 +65,13 @@ public:
     QList<SinglePeriodPrintRequest> singlePeriodRequests;
 };
 
+// Counts the beeps instead of sounding them.
+class CountingBeeper : public platform::Beeper {
+public:
+    void beep() override { ++beeps; }
+    int beeps = 0;
+};
+
 class WindowTestContext {
 public:
     // Opens the shared connection on a fresh copy of Demo.mdb (or leaves it
@@ -82,6 +90,7 @@ public:
     RecordingReportOutput reportOutput;  // the report browser's prints and previews
     widgets::WindowRegistry registry;
     widgets::AppContext ctx{cnn, reportCnn, appSettings, notifier, clock, reports, textReports, registry};
+    CountingBeeper beeper;
 
     // Number of rows in a table of the shared database (for save tests).
     int rowCount(const QString& table);

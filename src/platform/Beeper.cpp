@@ -1,0 +1,9 @@
+#include "platform/Beeper.h"
+
+#include <QApplication>
+
+namespace tervalo::platform {
+
+void Beeper::beep() { QApplication::beep(); }
+
+}  // namespace tervalo::platform

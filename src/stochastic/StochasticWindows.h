@@ -1,0 +1,12 @@
+#pragma once
+// Registers the stochastic-demand model windows with the window registry under
+// their form names, so the menus can show or open them fresh.
+namespace tervalo::widgets {
+struct AppContext;
+}
+
+namespace tervalo::stochastic {
+
+void registerStochasticWindows(widgets::AppContext& ctx);
+
+}  // namespace tervalo::stochastic

@@ -1,0 +1,2 @@
+// Must not compile: one subsystem never includes another.
+#include "lotsize/EoqWindow.h"
