@@ -1,7 +1,11 @@
 #include "app/WindowCatalog.h"
 
+#include <QMainWindow>
+
 #include "lotsize/LotSizeWindows.h"
+#include "shell/AboutDialog.h"
 #include "widgets/AppContext.h"
+#include "widgets/WindowRegistry.h"
 
 namespace tervalo::app {
 
@@ -14,6 +18,9 @@ void registerWindows(widgets::AppContext& ctx) {
     // ---- reports, wizard and demand estimation, warehouse -------------------------
 
     // ---- small windows: about, options, web browser -------------------------------
+    // Dialogs owned by the main window, which is made after the registration:
+    // its pointer is read when a dialog is made.
+    ctx.registry.registerWindow("frmAbout", [&ctx] { return new shell::AboutDialog(ctx, ctx.mainWindow); });
 }
 
 }  // namespace tervalo::app
