@@ -4,6 +4,7 @@
 
 #include "lotsize/LotSizeWindows.h"
 #include "shell/AboutDialog.h"
+#include "shell/OptionsDialog.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 
@@ -21,6 +22,7 @@ void registerWindows(widgets::AppContext& ctx) {
     // Dialogs owned by the main window, which is made after the registration:
     // its pointer is read when a dialog is made.
     ctx.registry.registerWindow("frmAbout", [&ctx] { return new shell::AboutDialog(ctx, ctx.mainWindow); });
+    ctx.registry.registerWindow("frmOptions", [&ctx] { return new shell::OptionsDialog(ctx, ctx.mainWindow); });
 }
 
 }  // namespace tervalo::app
