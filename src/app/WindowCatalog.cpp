@@ -4,6 +4,7 @@
 
 #include "lotsize/LotSizeWindows.h"
 #include "shell/AboutDialog.h"
+#include "shell/LoginDialog.h"
 #include "shell/OptionsDialog.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
@@ -23,6 +24,8 @@ void registerWindows(widgets::AppContext& ctx) {
     // its pointer is read when a dialog is made.
     ctx.registry.registerWindow("frmAbout", [&ctx] { return new shell::AboutDialog(ctx, ctx.mainWindow); });
     ctx.registry.registerWindow("frmOptions", [&ctx] { return new shell::OptionsDialog(ctx, ctx.mainWindow); });
+    // No part of the program opens the login dialog.
+    ctx.registry.registerWindow("frmLogin", [&ctx] { return new shell::LoginDialog(ctx, ctx.mainWindow); });
 }
 
 }  // namespace tervalo::app
