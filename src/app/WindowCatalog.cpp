@@ -1,7 +1,12 @@
 #include "app/WindowCatalog.h"
 
+#include <QMainWindow>
+
 #include "lotsize/LotSizeWindows.h"
 #include "reports/ReportBrowserWindow.h"
+#include "shell/AboutDialog.h"
+#include "shell/LoginDialog.h"
+#include "shell/OptionsDialog.h"
 #include "stochastic/StochasticWindows.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
@@ -11,15 +16,21 @@ namespace tervalo::app {
 void registerWindows(widgets::AppContext& ctx, reports::ReportOutput& reportOutput) {
     // ---- lot-size windows -------------------------------------------------------
     lotsize::registerLotSizeWindows(ctx);
-    stochastic::registerStochasticWindows(ctx);
 
     // ---- stochastic-demand windows ----------------------------------------------
+    stochastic::registerStochasticWindows(ctx);
 
     // ---- reports, wizard and demand estimation, warehouse -------------------------
     ctx.registry.registerWindow(QStringLiteral("frmReport"),
                                 [&ctx, &reportOutput] { return new reports::ReportBrowserWindow(ctx, reportOutput); });
 
     // ---- small windows: about, options, web browser -------------------------------
+    // Dialogs owned by the main window, which is made after the registration:
+    // its pointer is read when a dialog is made.
+    ctx.registry.registerWindow("frmAbout", [&ctx] { return new shell::AboutDialog(ctx, ctx.mainWindow); });
+    ctx.registry.registerWindow("frmOptions", [&ctx] { return new shell::OptionsDialog(ctx, ctx.mainWindow); });
+    // No part of the program opens the login dialog.
+    ctx.registry.registerWindow("frmLogin", [&ctx] { return new shell::LoginDialog(ctx, ctx.mainWindow); });
 }
 
 }  // namespace tervalo::app
