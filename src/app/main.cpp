@@ -10,10 +10,11 @@
 #include "data/Connection.h"
 #include "platform/AppSettings.h"
 #include "platform/Clock.h"
-#include "platform/EoqReportPreviewService.h"
 #include "platform/MessageBoxNotifier.h"
 #include "platform/PlainTextReportService.h"
 #include "platform/SettingsStore.h"
+#include "reports/PaintedReportOutput.h"
+#include "reports/ReportPrintService.h"
 #include "shell/MainWindow.h"
 #include "shell/ScreenshotTour.h"
 #include "shell/StartUp.h"
@@ -39,9 +40,11 @@ int main(int argc, char** argv) {
     data::Connection reportCnn;
     widgets::WindowRegistry registry;
     platform::PlainTextReportService textReports(&notifier);
-    // The model windows print the rows they saved, so the query runs on the shared connection.
-    platform::EoqReportPreviewService reports(cnn, &clock);
-    widgets::AppContext ctx{cnn, reportCnn, settings, notifier, clock, reports, textReports, registry};
+    // The model windows print the rows they saved, so each print's query runs on
+    // the shared connection; the layouts are painted in a preview or on paper.
+    reports::PaintedReportOutput reportOutput(notifier, clock);
+    reports::ReportPrintService printService(cnn, reportOutput);
+    widgets::AppContext ctx{cnn, reportCnn, settings, notifier, clock, printService, textReports, registry};
     shell::StartUp startUp(ctx, QString(), app::registerWindows);
 
     shell::MainWindow* main = startUp.run();

@@ -45,12 +45,22 @@ struct PrintRequest {
     QDate day;
 };
 
+struct SinglePeriodPrintRequest {
+    int logId;
+    QString itemName;
+    QDate day;
+};
+
 class RecordingReportService : public platform::ReportService {
 public:
     void previewEoq(QWidget*, int modelId, const QString& itemName, const QDate& day) override {
         requests.append({modelId, itemName, day});
     }
+    void previewSinglePeriod(QWidget*, int logId, const QString& itemName, const QDate& day) override {
+        singlePeriodRequests.append({logId, itemName, day});
+    }
     QList<PrintRequest> requests;
+    QList<SinglePeriodPrintRequest> singlePeriodRequests;
 };
 
 class WindowTestContext {
