@@ -6,15 +6,15 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/UnavailableReportOutput.h"
 #include "app/WindowCatalog.h"
 #include "data/Connection.h"
 #include "platform/AppSettings.h"
 #include "platform/Clock.h"
-#include "platform/EoqReportPreviewService.h"
 #include "platform/MessageBoxNotifier.h"
 #include "platform/PlainTextReportService.h"
 #include "platform/SettingsStore.h"
+#include "reports/PaintedReportOutput.h"
+#include "reports/ReportPrintService.h"
 #include "shell/MainWindow.h"
 #include "shell/ScreenshotTour.h"
 #include "shell/StartUp.h"
@@ -38,13 +38,14 @@ int main(int argc, char** argv) {
     platform::Clock clock;
     data::Connection cnn;
     data::Connection reportCnn;
-    // Where the report browser prints and previews; it outlives the windows.
-    app::UnavailableReportOutput reportOutput(notifier);
+    // Where reports are printed and previewed; it outlives the windows.
+    reports::PaintedReportOutput reportOutput(notifier, clock);
     widgets::WindowRegistry registry;
     platform::PlainTextReportService textReports(&notifier);
-    // The model windows print the rows they saved, so the query runs on the shared connection.
-    platform::EoqReportPreviewService reports(cnn, &clock);
-    widgets::AppContext ctx{cnn, reportCnn, settings, notifier, clock, reports, textReports, registry};
+    // The model windows print the rows they saved, so each print's query runs on
+    // the shared connection; the layouts are painted in a preview or on paper.
+    reports::ReportPrintService printService(cnn, reportOutput);
+    widgets::AppContext ctx{cnn, reportCnn, settings, notifier, clock, printService, textReports, registry};
     shell::StartUp startUp(ctx, QString(),
                            [&reportOutput](widgets::AppContext& c) { app::registerWindows(c, reportOutput); });
 

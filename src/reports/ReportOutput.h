@@ -19,9 +19,12 @@ class ReportOutput {
 public:
     virtual ~ReportOutput() = default;
     // The modeless preview window of the layout over the rows ("Prepared on"
-    // today). Raises core::RuntimeError when the report cannot be made.
+    // today). A report that cannot be made (a row without a column the layout
+    // shows, a printer that cannot start) is reported by the output itself in
+    // one box with the description and the program's title, and nothing is
+    // shown; callers report only the failures of their own queries.
     virtual void preview(QWidget* parent, LayoutId layout, const QList<QSqlRecord>& rows) = 0;
-    // The print dialog, then the pages on the chosen printer.
+    // The print dialog, then the pages on the chosen printer; failures as above.
     virtual void print(QWidget* parent, LayoutId layout, const QList<QSqlRecord>& rows) = 0;
 };
 

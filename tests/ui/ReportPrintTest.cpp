@@ -1,0 +1,215 @@
+// Print from the purchasing windows through the real report output: the
+// preview of the worked example with each value at its caption, the offer of
+// the what-if in the next print, the shortage example, a second Print while the
+// first preview is open, and a query that fails.
+#include <QApplication>
+#include <QPushButton>
+#include <QtTest>
+
+#include "data/Connection.h"
+#include "lotsize/PurchaseNsWindow.h"
+#include "lotsize/PurchaseSaWindow.h"
+#include "platform/AppSettings.h"
+#include "platform/SettingsStore.h"
+#include "reports/PaintedReportOutput.h"
+#include "reports/ReportPreviewDialog.h"
+#include "reports/ReportPrintService.h"
+#include "support/QtTestMain.h"
+#include "support/ReportPageProbe.h"
+#include "support/TestEnvironment.h"
+#include "support/WindowProbe.h"
+#include "support/WindowTestContext.h"
+#include "widgets/AppContext.h"
+#include "widgets/WindowRegistry.h"
+
+using tervalo::lotsize::PurchaseNsWindow;
+using tervalo::lotsize::PurchaseSaWindow;
+using tervalo::platform::MsgIcon;
+using tervalo::reports::LayoutId;
+using tervalo::reports::ReportPage;
+using tervalo::reports::ReportPreviewDialog;
+using tervalo::test::box;
+using tervalo::test::button;
+using tervalo::test::valueBeside;
+
+namespace {
+
+// A window context whose Print runs the program's own print service over a
+// copy of Demo.mdb, on 7 December 2026.
+struct PrintingContext {
+    PrintingContext() {
+        cnn.open(tervalo::test::connectionToCopyOf("Demo.mdb"));
+        ctx.dataSource = "Demo.mdb";
+    }
+    ~PrintingContext() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<ReportPreviewDialog*>(w)) delete w;
+    }
+
+    tervalo::data::Connection cnn;
+    tervalo::data::Connection reportCnn;
+    tervalo::test::RecordingNotifier notifier;
+    tervalo::test::FakeClock clock;
+    tervalo::platform::SettingsStore settings;
+    tervalo::platform::AppSettings appSettings{settings};
+    tervalo::reports::PaintedReportOutput output{notifier, clock};
+    tervalo::reports::ReportPrintService prints{cnn, output};
+    tervalo::test::RecordingTextReportService textReports;
+    tervalo::widgets::WindowRegistry registry;
+    tervalo::widgets::AppContext ctx{cnn, reportCnn, appSettings, notifier, clock, prints, textReports, registry};
+};
+
+QList<ReportPreviewDialog*> openPreviews() {
+    QList<ReportPreviewDialog*> out;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<ReportPreviewDialog*>(w); d && d->isVisible()) out << d;
+    return out;
+}
+
+const ReportPage& firstPage(PrintingContext& t, LayoutId layout) {
+    static const ReportPage none;
+    ReportPreviewDialog* preview = t.output.openPreview(layout);
+    return preview && !preview->document().pages.isEmpty() ? preview->document().pages.first() : none;
+}
+
+void addRow(const char* caption, int nth, const char* value) {
+    QTest::newRow(QString("%1 %2").arg(caption).arg(nth).toUtf8()) << QString(caption) << nth << QString(value);
+}
+
+}  // namespace
+
+class ReportPrintTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void purchasingExamplePreview_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("nth");
+        QTest::addColumn<QString>("value");
+        addRow("Item:", 0, "Paper");
+        addRow("Date:", 0, "12/7/2026");
+        addRow("Time Unit:", 0, "Week");
+        addRow("Model used:", 0, "Purchasing: No Shortages");
+        addRow("Demand:", 0, "8");
+        addRow("Item Cost:", 0, "$25.00");
+        addRow("Holding Cost:", 0, "$1.17");
+        addRow("Setup Cost:", 0, "$130.00");
+        addRow("Quantity to order/produce:", 0, "42");
+        addRow("Order Interval:", 0, "37");
+        addRow("Total Cost:", 0, "$249.39");
+        addRow("consisting of Item Cost:", 0, "$200.00");
+        addRow("Ordering Cost:", 0, "$24.70");
+        addRow("Holding Cost:", 1, "$24.70");
+    }
+    void purchasingExamplePreview() {
+        QFETCH(QString, caption);
+        QFETCH(int, nth);
+        QFETCH(QString, value);
+        PrintingContext t;
+        PurchaseNsWindow w(t.ctx);
+        button(w, "cmdExample")->click();
+        button(w, "cmdPrint")->click();
+        QCOMPARE(t.notifier.messages.size(), 0);
+        const QList<ReportPreviewDialog*> previews = openPreviews();
+        QCOMPARE(previews.size(), 1);
+        QCOMPARE(previews.first()->windowTitle(),
+                 QString("Inventory Analysis Report - EOQ (Purchasing without shortage)"));
+        const ReportPage& page = firstPage(t, LayoutId::Eoq1);
+        QCOMPARE(page.textList().mid(0, 2), QStringList({"Inventory Analysis", "Prepared on 12/7/2026"}));
+        QCOMPARE(valueBeside(page, caption, nth), value);
+    }
+
+    void offerOfTheWhatIfIsInTheNextPrint() {
+        PrintingContext t;
+        PurchaseNsWindow w(t.ctx);
+        button(w, "cmdExample")->click();
+        button(w, "cmdPrint")->click();
+        QCOMPARE(firstPage(t, LayoutId::Eoq1).named("QtyDiscount").first().text, QString());
+        button(w, "cmdDiscount")->click();
+        box(w, "txtDiscRate")->setText("5");
+        box(w, "txtDiscQ")->setText("100");
+        button(w, "cmdShouldYou")->click();
+        button(w, "cmdPrint")->click();
+        QCOMPARE(t.notifier.messages.size(), 0);
+        QCOMPARE(openPreviews().size(), 1);
+        const ReportPage& page = firstPage(t, LayoutId::Eoq1);
+        QCOMPARE(page.named("QtyDiscount").first().text,
+                 QString("The supplier will give a 5% discount if you order 100."));
+        const QString decision = page.named("QtyDiscount2").first().text;
+        QVERIFY2(decision.startsWith("No, do not accept this offer, because it increases your total cost."),
+                 qPrintable(decision));
+        QCOMPARE(page.named("QtyDiscount2").last().text, QString("Total:   $256.12 ."));
+    }
+
+    void shortageExamplePreview_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("nth");
+        QTest::addColumn<QString>("value");
+        addRow("Model used:", 0, "Purchasing: Shortages Allowed");
+        addRow("Shortage Cost:", 0, "$15.00");
+        addRow("Quantity to order/produce:", 0, "44");
+        addRow("Order Interval:", 0, "38");
+        addRow("Shortage Allowed:", 0, "3");
+        addRow("Total Cost:", 0, "$247.57");
+        addRow("Ordering Cost:", 0, "$23.78");
+        addRow("Holding Cost:", 1, "$22.06");
+        addRow("Shortage Cost:", 1, "$1.73");
+    }
+    void shortageExamplePreview() {
+        QFETCH(QString, caption);
+        QFETCH(int, nth);
+        QFETCH(QString, value);
+        PrintingContext t;
+        PurchaseSaWindow w(t.ctx);
+        button(w, "cmdExample")->click();
+        button(w, "cmdPrint")->click();
+        QCOMPARE(t.notifier.messages.size(), 0);
+        QCOMPARE(openPreviews().size(), 1);
+        QCOMPARE(openPreviews().first()->windowTitle(), QString("Inventory Analysis"));
+        QCOMPARE(valueBeside(firstPage(t, LayoutId::Eoq2), caption, nth), value);
+    }
+
+    // The earlier preview still open: the new Print shows the item typed now.
+    void printWhileThePreviewIsOpenShowsTheNewItem() {
+        PrintingContext t;
+        PurchaseNsWindow w(t.ctx);
+        button(w, "cmdExample")->click();
+        button(w, "cmdPrint")->click();
+        QCOMPARE(valueBeside(firstPage(t, LayoutId::Eoq1), "Item:", 0), QString("Paper"));
+        box(w, "txtItem")->setText("Pens");
+        button(w, "cmdCalculate")->click();
+        button(w, "cmdPrint")->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(t.notifier.messages.size(), 0);
+        QCOMPARE(openPreviews().size(), 1);
+        QCOMPARE(valueBeside(firstPage(t, LayoutId::Eoq1), "Item:", 0), QString("Pens"));
+        QCOMPARE(t.output.openPreview(LayoutId::Eoq1)->document().pages.size(), 1);
+    }
+
+    void itemWithApostrophePrints() {
+        PrintingContext t;
+        PurchaseNsWindow w(t.ctx);
+        button(w, "cmdExample")->click();
+        box(w, "txtItem")->setText("O'Brien's paper");
+        button(w, "cmdCalculate")->click();
+        button(w, "cmdPrint")->click();
+        QCOMPARE(t.notifier.messages.size(), 0);
+        QCOMPARE(valueBeside(firstPage(t, LayoutId::Eoq1), "Item:", 0), QString("O'Brien's paper"));
+    }
+
+    void failingQueryShowsTheErrorMessage() {
+        PrintingContext t;
+        PurchaseNsWindow w(t.ctx);
+        button(w, "cmdExample")->click();
+        t.cnn.execute("DROP TABLE Models");
+        button(w, "cmdPrint")->click();
+        QCOMPARE(t.notifier.messages.size(), 1);
+        QCOMPARE(t.notifier.last().text, QString("no such table: Models"));
+        QCOMPARE(t.notifier.last().title, QString("Error Message"));
+        QCOMPARE(t.notifier.last().icon, MsgIcon::Exclamation);
+        QVERIFY(openPreviews().isEmpty());
+    }
+};
+
+TERVALO_QTEST_MAIN(ReportPrintTest)
+#include "ReportPrintTest.moc"
