@@ -1,0 +1,149 @@
+#include "stochastic/SinglePeriodRun.h"
+
+#include <variant>
+
+#include "data/Connection.h"
+
+namespace tervalo::stochastic {
+
+namespace cs = core::stochastic;
+using F = cs::ContinuousField;
+using P = cs::ContinuousProblem;
+using D = cs::ContinuousDemand;
+
+namespace {
+
+QString qt(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+cs::ContinuousTexts SinglePeriodCase::texts() const {
+    cs::ContinuousTexts fields;
+    for (const auto& [field, text] : boxes)
+        fields[field] = text.toStdString();
+    return fields;
+}
+
+// Each run fills its boxes in the order of its arguments.
+SinglePeriodCase singlePeriodCase(const widgets::SinglePeriodUniformTexts& t) {
+    return {P::SinglePeriod,
+            D::Uniform,
+            {{F::LowDemand, t.lowerD},
+             {F::HighDemand, t.upperD},
+             {F::Item, t.itemName},
+             {F::Price, t.itemCost},
+             {F::HoldingCost, t.holdingCost},
+             {F::ShortageCost, t.shortageCost}}};
+}
+
+SinglePeriodCase singlePeriodCase(const widgets::SinglePeriodNormalTexts& t) {
+    return {P::SinglePeriod,
+            D::Normal,
+            {{F::Mean, t.meanD},
+             {F::Variance, t.varianceD},
+             {F::Item, t.itemName},
+             {F::Price, t.itemCost},
+             {F::HoldingCost, t.holdingCost},
+             {F::ShortageCost, t.shortageCost}}};
+}
+
+SinglePeriodCase singlePeriodCase(const widgets::SsUniformTexts& t) {
+    return {P::SsPolicy,
+            D::Uniform,
+            {{F::LowDemand, t.lowerD},
+             {F::HighDemand, t.upperD},
+             {F::Item, t.itemName},
+             {F::OrderingCost, t.orderingCost},
+             {F::Price, t.itemCost},
+             {F::HoldingCost, t.holdingCost},
+             {F::ShortageCost, t.shortageCost}}};
+}
+
+QStringList singlePeriodCostParts() {
+    return {QStringLiteral("Purchase"), QStringLiteral("Shortage"), QStringLiteral("Holding")};
+}
+
+SinglePeriodDisplay singlePeriodDisplay(const cs::ContinuousResult& result) {
+    SinglePeriodDisplay shown;
+    shown.orderUpTo = qt(result.orderUpToText);
+    shown.reorderPoint = qt(result.reorderPointText);
+    // The core's amounts, the Total last; the cost table makes the texts, the
+    // shares and the pie's slices from them as it does for every window.
+    const std::vector<double>& amounts = result.costs.amounts;
+    const QVector<double> parts(amounts.begin(), amounts.end() - 1);
+    shown.costs = widgets::CostTable::compute(parts, amounts.back());
+    if (result.costNote) shown.costNote = qt(*result.costNote);
+    return shown;
+}
+
+data::SsRow ssRow(P problem, D demand, const cs::ContinuousTexts& texts, const cs::ContinuousResult& result,
+                  const QDate& day) {
+    const bool policy = problem == P::SsPolicy;
+    const bool uniform = demand == D::Uniform;
+    auto text = [&texts](F field) { return qt(texts[field]); };
+    auto only = [&](bool written, F field) { return written ? std::optional<QString>(text(field)) : std::nullopt; };
+    data::SsRow row;
+    row.date = day;
+    row.itemName = text(F::Item);
+    row.problemId = result.codes.problemId;
+    row.demandId = result.codes.demandId;
+    row.lDemand = only(uniform, F::LowDemand);
+    row.uDemand = only(uniform, F::HighDemand);
+    row.meanDemand = only(!uniform, F::Mean);
+    row.vDemand = only(!uniform, F::Variance);
+    row.itemCost = text(F::Price);
+    row.holdingCost = text(F::HoldingCost);
+    row.shortageCost = text(F::ShortageCost);
+    row.setupCost = only(policy, F::OrderingCost);
+    row.orderQty = qt(result.orderUpToText);
+    if (policy) row.reorderPoint = qt(result.reorderPointText);
+    // Purchase (the order/setup cost included), Shortage, Holding, Total.
+    const std::vector<double>& amounts = result.costs.amounts;
+    row.tItemCost = amounts.at(0);
+    row.tShortageCost = amounts.at(1);
+    row.tHoldingCost = amounts.at(2);
+    row.tSetupCost = only(policy, F::OrderingCost);
+    row.totalCost = amounts.at(3);
+    row.modelId = result.codes.modelId;
+    return row;
+}
+
+core::CheckMessage calculateErrorMessage(const core::RuntimeError& fault) {
+    return {fault.description(), "Error Message", core::MessageIcon::Exclamation, -1};
+}
+
+SinglePeriodRunOutput runSinglePeriod(const SinglePeriodCase& run, data::Connection& cnn, const QDate& day) {
+    SinglePeriodRunOutput out;
+    const cs::ContinuousTexts texts = run.texts();
+    if (auto failed = cs::checkContinuous(run.problem, run.demand, texts)) {
+        out.messages.push_back(*failed);
+        return out;
+    }
+    cs::ContinuousResult result;
+    SinglePeriodDisplay shown;
+    try {
+        auto outcome = cs::computeContinuous(run.problem, run.demand, texts);
+        if (const auto* message = std::get_if<core::CheckMessage>(&outcome)) {
+            out.messages.push_back(*message);
+            return out;
+        }
+        result = std::get<cs::ContinuousResult>(std::move(outcome));
+        shown = singlePeriodDisplay(result);
+    } catch (const core::RuntimeError& fault) {
+        out.messages.push_back(calculateErrorMessage(fault));
+        return out;
+    }
+    // The pie's own message, which does not stop the calculation.
+    if (!shown.costs.chartFault.isEmpty())
+        out.messages.push_back({shown.costs.chartFault.toStdString(), "", core::MessageIcon::None, -1});
+    out.result.orderUpTo = shown.orderUpTo;
+    if (run.problem == P::SsPolicy) out.result.reorderPoint = shown.reorderPoint;
+    try {
+        out.result.logId = data::SsRepository(cnn).insert(ssRow(run.problem, run.demand, texts, result, day));
+    } catch (const core::RuntimeError& fault) {
+        out.messages.push_back(calculateErrorMessage(fault));
+    }
+    return out;
+}
+
+}  // namespace tervalo::stochastic
