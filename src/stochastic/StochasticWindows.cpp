@@ -1,5 +1,6 @@
 #include "stochastic/StochasticWindows.h"
 
+#include "stochastic/MultiperiodBWindow.h"
 #include "stochastic/SinglePeriodCWindow.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
@@ -8,6 +9,8 @@ namespace tervalo::stochastic {
 
 void registerStochasticWindows(widgets::AppContext& ctx) {
     ctx.registry.registerWindow(QStringLiteral("frmSinglePeriodC"), [&ctx] { return new SinglePeriodCWindow(ctx); });
+    // Opened only by the hidden Models menu item mnuMultiperiodB.
+    ctx.registry.registerWindow(QStringLiteral("frmMultiperiodB"), [&ctx] { return new MultiperiodBWindow(ctx); });
 }
 
 }  // namespace tervalo::stochastic

@@ -93,6 +93,13 @@ QLineEdit* ModelWindow::itemBox(QWidget* parent, int field, const QString& name)
     return box;
 }
 
+QLineEdit* ModelWindow::plainBox(QWidget* parent, int field, const QString& name) {
+    QLineEdit* box = fb::inputBox(parent, name);
+    fitToNineDigits(box);
+    m_inputs.at(static_cast<std::size_t>(field)) = box;
+    return box;
+}
+
 QPushButton* ModelWindow::button(QWidget* parent, const QString& name, const QString& caption, bool causesValidation) {
     QPushButton* b = fb::button(parent, name, caption);
     if (!causesValidation) InputBoxes::setCausesValidation(b, false);

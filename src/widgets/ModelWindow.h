@@ -68,6 +68,9 @@ protected:
     QLineEdit* numberBox(QWidget* parent, int field, const QString& name);
     // The item-name box: colouring and Enter only, registered for `field`.
     QLineEdit* itemBox(QWidget* parent, int field, const QString& name);
+    // A plain box registered for `field`: no colouring, key filter, Enter or
+    // leave-time check (a window whose boxes take any text as typed).
+    QLineEdit* plainBox(QWidget* parent, int field, const QString& name);
     // A button; `causesValidation` false lets it be reached while a box holds a non-number.
     QPushButton* button(QWidget* parent, const QString& name, const QString& caption, bool causesValidation = true);
     // Grows the window (its MDI sub-window) to show its whole form, as far as
