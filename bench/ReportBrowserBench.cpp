@@ -82,13 +82,3 @@ void BM_ShowEoqList(benchmark::State& state) {
 BENCHMARK(BM_ShowEoqList)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(10)->ReportAggregatesOnly(true);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    test::prepareEnvironment();
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
