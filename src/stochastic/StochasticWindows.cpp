@@ -1,5 +1,6 @@
 #include "stochastic/StochasticWindows.h"
 
+#include "stochastic/MultiperiodAWindow.h"
 #include "stochastic/SinglePeriodDWindow.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
@@ -8,6 +9,7 @@ namespace tervalo::stochastic {
 
 void registerStochasticWindows(widgets::AppContext& ctx) {
     ctx.registry.registerWindow(QStringLiteral("frmSinglePeriodD"), [&ctx] { return new SinglePeriodDWindow(ctx); });
+    ctx.registry.registerWindow(QStringLiteral("frmMultiperiodA"), [&ctx] { return new MultiperiodAWindow(ctx); });
 }
 
 }  // namespace tervalo::stochastic
