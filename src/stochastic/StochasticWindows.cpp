@@ -1,7 +1,9 @@
 #include "stochastic/StochasticWindows.h"
 
+#include "stochastic/MultiperiodAWindow.h"
 #include "stochastic/MultiperiodBWindow.h"
 #include "stochastic/SinglePeriodCWindow.h"
+#include "stochastic/SinglePeriodDWindow.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 
@@ -9,6 +11,8 @@ namespace tervalo::stochastic {
 
 void registerStochasticWindows(widgets::AppContext& ctx) {
     ctx.registry.registerWindow(QStringLiteral("frmSinglePeriodC"), [&ctx] { return new SinglePeriodCWindow(ctx); });
+    ctx.registry.registerWindow(QStringLiteral("frmSinglePeriodD"), [&ctx] { return new SinglePeriodDWindow(ctx); });
+    ctx.registry.registerWindow(QStringLiteral("frmMultiperiodA"), [&ctx] { return new MultiperiodAWindow(ctx); });
     // Opened only by the hidden Models menu item mnuMultiperiodB.
     ctx.registry.registerWindow(QStringLiteral("frmMultiperiodB"), [&ctx] { return new MultiperiodBWindow(ctx); });
 }

@@ -1,0 +1,88 @@
+#pragma once
+// frmSinglePeriodD, "Single-Period Model: Discrete Demand": the single-period
+// model (and optionally the (s,S) policy) for a demand given as a table of
+// values and probabilities typed into the row editor. Calculate checks the
+// boxes (each failing check beeps), finds the order-up-to level S by the
+// critical ratio, splits the period's cost into purchase, shortage and holding
+// parts (cost table and pie) and, for the (s,S) policy, searches the table for
+// the reorder point s. The calculation is the core's (DiscreteSinglePeriod),
+// over the table taken in ascending order of demand. The window saves nothing;
+// Print types a plain-text report; Demo plays the worked example (the boat).
+#include <QPointer>
+#include <optional>
+
+#include "core/stochastic/DiscreteSinglePeriod.h"
+#include "stochastic/DiscreteDemandWindow.h"
+#include "widgets/CostTable.h"
+#include "widgets/WaitCursor.h"
+
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+
+namespace tervalo::stochastic {
+
+class SinglePeriodDWindow : public DiscreteDemandWindow {
+    Q_OBJECT
+public:
+    explicit SinglePeriodDWindow(widgets::AppContext& ctx, QWidget* parent = nullptr);
+    ~SinglePeriodDWindow() override;
+
+    // Selects the problem type as a click on its option does (the left panel
+    // opens the window and then chooses).
+    void selectProblem(core::stochastic::DiscreteProblem problem);
+    core::stochastic::DiscreteProblem problem() const;
+
+    widgets::CostTable* costTable() const { return m_costTable; }
+    // The costs of the last successful calculation (the report's total).
+    double costTotal() const { return m_costTotal; }
+
+protected:
+    // Calculate runs its own sequence: its checks beep, and a fault in the
+    // calculation is the window's own ("Error Message", exclamation).
+    std::span<const core::InputCheck> checks() const override;
+    void computeModel(const std::vector<std::string>& texts) override;
+    void prepareDisplay() override;
+    void showPrepared() override;
+    void clearResults() override;
+
+private slots:
+    void onCmdCalculateClicked();
+    void onCmdClearClicked();
+    void onCmdPrintClicked();
+    void onCmdDemoClicked();
+    void onOptTypeToggled();
+
+private:
+    QGroupBox* buildInputs();
+    QGroupBox* buildProblemType();
+    QGroupBox* buildResults();
+    void setDemoScript();
+    void calculateSequence();
+    void clearWindow();
+    void printReport();
+    core::stochastic::DiscreteTexts currentTexts() const;
+    QWidget* boxOf(int field) const;
+
+    struct Prepared {
+        QString orderUpTo;
+        std::optional<QString> reorderPoint;
+        std::optional<core::CheckMessage> reorderNotice;
+        widgets::CostTable::View costs;
+        double costTotal = 0;
+    };
+
+    std::optional<core::stochastic::DiscreteResult> m_result;  // nullopt: the last calculation had none
+    Prepared m_prepared;
+    double m_costTotal = 0;
+    // The demonstration shows the hourglass from its start to its Calculate.
+    std::optional<widgets::WaitCursor> m_demoCursor;
+
+    widgets::CostTable* m_costTable = nullptr;
+    QList<QRadioButton*> m_optType;
+    QList<QWidget*> m_ssOnly;  // shown for the (s,S) policy only
+    QLineEdit* m_txtS1 = nullptr;
+    QLineEdit* m_txtS2 = nullptr;
+};
+
+}  // namespace tervalo::stochastic
