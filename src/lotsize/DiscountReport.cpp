@@ -4,46 +4,16 @@
 
 #include "core/NumberText.h"
 #include "lotsize/DiscountWindowDescription.h"
+#include "platform/ReportPieces.h"
 #include "platform/TextReport.h"
 
 namespace tervalo::lotsize {
 
 namespace {
 
-const QString kTab = QStringLiteral("{TAB}");
-const QString kEnter = QStringLiteral("{ENTER}");
-
-// Builds the piece list line by line. Box texts go through value(): a text that
-// happens to spell a key name ("{TAB}") is split so the sink writes it as typed.
-class PieceList {
+// The report's rows on top of the shared piece builder.
+class PieceList : public platform::ReportPieces<PieceList> {
 public:
-    PieceList& text(const QString& piece) {
-        m_pieces << piece;
-        return *this;
-    }
-    PieceList& value(const QString& boxText) {
-        const bool keyName =
-            boxText.compare(kTab, Qt::CaseInsensitive) == 0 || boxText.compare(kEnter, Qt::CaseInsensitive) == 0;
-        if (keyName)
-            m_pieces << boxText.left(1) << boxText.mid(1);
-        else
-            m_pieces << boxText;
-        return *this;
-    }
-    PieceList& tabs(int count) {
-        for (int i = 0; i < count; ++i)
-            m_pieces << kTab;
-        return *this;
-    }
-    PieceList& end() {
-        m_pieces << kEnter;
-        return *this;
-    }
-    PieceList& line(const QString& piece) { return text(piece).end(); }
-    // A section heading, its underline and an empty line.
-    PieceList& heading(const QString& title, int underline) {
-        return line(title).line(QString(underline, QLatin1Char('-'))).end();
-    }
     // "Label:", tabs, the box's text, and the unit after two tabs when there is one.
     PieceList& input(const QString& label, int tabCount, const QString& boxText,
                      std::initializer_list<QString> unit = {}) {
@@ -55,10 +25,6 @@ public:
         }
         return end();
     }
-    QStringList pieces() const { return m_pieces; }
-
-private:
-    QStringList m_pieces;
 };
 
 }  // namespace

@@ -1,47 +1,18 @@
 #include "stochastic/DiscreteReport.h"
 
 #include "core/NumberText.h"
+#include "platform/ReportPieces.h"
 #include "platform/TextReport.h"
 
 namespace tervalo::stochastic {
 
 namespace {
 
-const QString kTab = QStringLiteral("{TAB}");
-const QString kEnter = QStringLiteral("{ENTER}");
-
 QString numberText(double value) { return QString::fromStdString(core::textWithLeadingBlank(value)); }
 
-// Builds the piece list line by line. Box texts go through value(): a text that
-// happens to spell a key name ("{TAB}") is split so the sink writes it as typed.
-class Pieces {
+// The reports' rows on top of the shared piece builder.
+class Pieces : public platform::ReportPieces<Pieces> {
 public:
-    Pieces& text(const QString& piece) {
-        m_pieces << piece;
-        return *this;
-    }
-    Pieces& value(const QString& boxText) {
-        const bool keyName =
-            boxText.compare(kTab, Qt::CaseInsensitive) == 0 || boxText.compare(kEnter, Qt::CaseInsensitive) == 0;
-        if (keyName)
-            m_pieces << boxText.left(1) << boxText.mid(1);
-        else
-            m_pieces << boxText;
-        return *this;
-    }
-    Pieces& tabs(int count) {
-        for (int i = 0; i < count; ++i)
-            m_pieces << kTab;
-        return *this;
-    }
-    Pieces& end() {
-        m_pieces << kEnter;
-        return *this;
-    }
-    Pieces& line(const QString& piece) { return text(piece).end(); }
-    Pieces& heading(const QString& title, int underline) {
-        return line(title).line(QString(underline, QLatin1Char('-'))).end();
-    }
     // "Label:", two tabs, the box's text, two tabs, the unit.
     Pieces& input(const QString& label, const QString& boxText, const QString& unit) {
         return text(label).tabs(2).value(boxText).tabs(2).line(unit);
@@ -71,10 +42,6 @@ public:
         return text(QStringLiteral("Demand model used in this calculation is "))
             .line(QStringLiteral("Descrete distribution model"));
     }
-    QStringList pieces() const { return m_pieces; }
-
-private:
-    QStringList m_pieces;
 };
 
 }  // namespace
