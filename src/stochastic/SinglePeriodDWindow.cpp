@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <variant>
 
-#include "platform/Beeper.h"
 #include "platform/TextReport.h"
 #include "stochastic/DemandTableEditor.h"
 #include "stochastic/Demonstration.h"

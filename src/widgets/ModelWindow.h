@@ -103,15 +103,12 @@ protected:
     virtual std::span<const core::InputCheck> checks() const = 0;
     // A check that computes (on the boxes' texts, indexed by field), run once
     // the table checks have passed; nullopt: the inputs pass.
-    virtual std::optional<core::CheckMessage> computedCheck(const std::vector<std::string>& texts) {
-        (void)texts;
+    virtual std::optional<core::CheckMessage> computedCheck(const std::vector<std::string>& /*texts*/) {
         return std::nullopt;
     }
     // Whether the window beeps before or after showing a failed check or a
     // message of the calculation.
-    virtual core::Beep beepFor(const core::CheckMessage& message, MessageSource source) const {
-        (void)message;
-        (void)source;
+    virtual core::Beep beepFor(const core::CheckMessage& /*message*/, MessageSource /*source*/) const {
         return core::Beep::None;
     }
     // Before the model runs (forget the last row's key...).
