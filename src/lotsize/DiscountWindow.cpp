@@ -256,11 +256,12 @@ std::span<const core::InputCheck> DiscountWindow::checks() const {
     return lot::quantityDiscountChecks(m_description.kind);
 }
 
-void DiscountWindow::computeModel(const std::vector<std::string>& texts) {
+std::optional<core::CheckMessage> DiscountWindow::computeModel(const std::vector<std::string>& texts) {
     lot::DiscountTexts fields;
     std::copy(texts.begin(), texts.end(), fields.values.begin());
     m_result = lot::evaluateQuantityDiscount(m_description.kind,
                                              lot::QuantityDiscountInputs::fromTexts(fields, m_timeScale->unit()));
+    return std::nullopt;
 }
 
 void DiscountWindow::prepareDisplay() {

@@ -32,7 +32,7 @@ public:
 
 protected:
     std::span<const core::InputCheck> checks() const override;
-    void computeModel(const std::vector<std::string>& texts) override;
+    std::optional<core::CheckMessage> computeModel(const std::vector<std::string>& texts) override;
     void prepareDisplay() override;
     void showPrepared() override;
     void clearResults() override;

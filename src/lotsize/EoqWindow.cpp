@@ -263,10 +263,11 @@ std::span<const core::InputCheck> EoqWindow::checks() const { return lot::eoqChe
 // Until this calculation is saved there is no row for the what-if to update.
 void EoqWindow::startCalculation() { m_logId.clear(); }
 
-void EoqWindow::computeModel(const std::vector<std::string>& texts) {
+std::optional<core::CheckMessage> EoqWindow::computeModel(const std::vector<std::string>& texts) {
     lot::EoqTexts fields;
     std::copy(texts.begin(), texts.end(), fields.values.begin());
     m_result = lot::computeEoq(lot::eoqInputs(m_description.model, fields));
+    return std::nullopt;
 }
 
 // Quantities, intervals, shortages and inventories are shown rounded half to

@@ -49,7 +49,7 @@ protected:
 
     std::span<const core::InputCheck> checks() const override;
     void startCalculation() override;
-    void computeModel(const std::vector<std::string>& texts) override;
+    std::optional<core::CheckMessage> computeModel(const std::vector<std::string>& texts) override;
     void prepareDisplay() override;
     void showPrepared() override;
     void saveResult() override;

@@ -21,7 +21,9 @@ constexpr int kIntroColumns = 60;
 DiscreteDemandWindow::DiscreteDemandWindow(widgets::AppContext& ctx, const QString& formName, const QString& caption,
                                            int fieldCount, EditorStyle style, QWidget* parent)
     : ModelWindow(ctx, formName, caption, fieldCount, parent) {
+    // A fault in the calculation is the window's own ("Error Message", exclamation).
     setCalculateErrorWording(QString(), platform::MsgIcon::Exclamation);
+    setModelFaultShown(ModelFault::Handler);
     m_editor = new DemandTableEditor(ctx, style, form());
     m_cmdDemo = button(form(), QStringLiteral("cmdDemo"), QStringLiteral("&Demo"));
     m_txtDemo = Demonstration::narrationBox(form());

@@ -186,28 +186,17 @@ void MultiperiodAWindow::checkStockoutRange() {
 
 // ---------------------------------------------------------------- calculate
 
-void MultiperiodAWindow::onCmdCalculateClicked() {
-    widgets::runGuarded(
-        this, context().notifier,
-        [this] {
-            widgets::WaitCursor wait;
-            try {
-                computeModel({m_txtStockoutP->text().toStdString()});
-            } catch (...) {
-                clearResults();
-                throw;
-            }
-            showPrepared();
-        },
-        QString(), kErrorTitle, MsgIcon::Exclamation);
-}
+void MultiperiodAWindow::onCmdCalculateClicked() { calculate(); }
 
-void MultiperiodAWindow::computeModel(const std::vector<std::string>& texts) {
+std::optional<core::CheckMessage> MultiperiodAWindow::computeModel(const std::vector<std::string>& texts) {
+    widgets::WaitCursor wait;
     m_result.reset();
     m_result = st::computeAspiration(editor()->rows(), texts.at(kStockoutField));
+    return std::nullopt;
 }
 
 void MultiperiodAWindow::showPrepared() {
+    widgets::WaitCursor wait;
     const st::AspirationResult& r = *m_result;
     m_grid->setRowCount(int(r.grid.size()));
     for (int row = 0; row < m_grid->rowCount(); ++row) {

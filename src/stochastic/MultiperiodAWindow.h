@@ -38,7 +38,7 @@ protected:
 
     // The window has no input checks of its own; Calculate computes and shows.
     std::span<const core::InputCheck> checks() const override { return {}; }
-    void computeModel(const std::vector<std::string>& texts) override;
+    std::optional<core::CheckMessage> computeModel(const std::vector<std::string>& texts) override;
     void prepareDisplay() override {}
     void showPrepared() override;
     void clearResults() override;

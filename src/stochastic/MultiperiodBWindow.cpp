@@ -12,12 +12,9 @@
 #include <algorithm>
 #include <variant>
 
-#include "platform/Beeper.h"
 #include "platform/Notifier.h"
 #include "widgets/AppContext.h"
 #include "widgets/FormBuilder.h"
-#include "widgets/GuardedHandler.h"
-#include "widgets/InputCheckMessage.h"
 
 namespace tervalo::stochastic {
 
@@ -87,6 +84,9 @@ MultiperiodBWindow::MultiperiodBWindow(widgets::AppContext& ctx, QWidget* parent
     : ModelWindow(ctx, QStringLiteral("frmMultiperiodB"),
                   QStringLiteral("Multi-Period Continuous Model: Minimizing cost"), static_cast<int>(F::Count),
                   parent) {
+    // The window's run-time error handler: the description alone, no icon, no title of its own.
+    setCalculateErrorWording(QString(), platform::MsgIcon::None, QString());
+    setModelFaultShown(ModelFault::Handler);
     m_example = button(form(), QStringLiteral("cmdExample"), QStringLiteral("&Click this button to see results"));
     m_calculate = button(form(), QStringLiteral("cmdCalculate"), QStringLiteral("C&alculate"));
     m_print = button(form(), QStringLiteral("cmdPrint"), QStringLiteral("&Print Report"));
@@ -277,11 +277,7 @@ void MultiperiodBWindow::onLeadTimeUnitClicked(cs::LeadTimeUnit unit) {
     }
 }
 
-void MultiperiodBWindow::onCmdCalculateClicked() {
-    // The window's run-time error handler: the description alone, no icon, no title of its own.
-    widgets::runGuarded(
-        this, context().notifier, [this] { runCalculation(); }, QString(), QString(), platform::MsgIcon::None);
-}
+void MultiperiodBWindow::onCmdCalculateClicked() { calculate(); }
 
 void MultiperiodBWindow::clearBoxes() {
     for (int f = 0; f < static_cast<int>(F::Count); ++f) {
@@ -293,42 +289,22 @@ void MultiperiodBWindow::clearBoxes() {
 
 // ---------------------------------------------------------------- calculate
 
-// The skeleton's own sequence is not used: these checks beep, and the
-// calculation may answer with a message in place of its result. Whatever
-// fails, nothing of this calculation is written: the boxes, table and pie keep
-// what they showed.
-void MultiperiodBWindow::runCalculation() {
-    const std::vector<std::string> texts = fieldTexts();
-    if (const auto failed = cs::checkReview(m_demand, reviewTexts(texts))) {
-        refuse(*failed, cs::reviewBeep(*failed));
-        return;
-    }
-    computeModel(texts);  // a fault goes to the handler
-    if (m_refusal) {
-        refuse(*m_refusal, cs::Beep::None);
-        return;
-    }
-    prepareDisplay();
-    showPrepared();
-}
-
-void MultiperiodBWindow::refuse(const core::CheckMessage& message, cs::Beep beep) {
-    if (beep == cs::Beep::BeforeMessage) context().beeper().beep();
-    widgets::showFailedCheck(this, context().notifier, message, inputBox(message.field));
-    if (beep == cs::Beep::AfterMessage) context().beeper().beep();
-}
-
 std::span<const core::InputCheck> MultiperiodBWindow::checks() const { return cs::reviewMissingChecks(m_demand); }
 
-void MultiperiodBWindow::computeModel(const std::vector<std::string>& texts) {
+std::optional<core::CheckMessage> MultiperiodBWindow::computedCheck(const std::vector<std::string>& texts) {
+    return cs::checkReview(m_demand, reviewTexts(texts));
+}
+
+core::Beep MultiperiodBWindow::beepFor(const core::CheckMessage& message, MessageSource source) const {
+    return source == MessageSource::Check ? cs::reviewBeep(message) : core::Beep::None;
+}
+
+std::optional<core::CheckMessage> MultiperiodBWindow::computeModel(const std::vector<std::string>& texts) {
     m_result.reset();
-    m_refusal.reset();
     cs::Outcome<cs::ReviewResult> outcome = cs::computeReview(cs::reviewInputs(m_demand, m_unit, reviewTexts(texts)));
-    if (auto* message = std::get_if<core::CheckMessage>(&outcome)) {
-        m_refusal = std::move(*message);
-    } else {
-        m_result = std::move(std::get<cs::ReviewResult>(outcome));
-    }
+    if (auto* message = std::get_if<core::CheckMessage>(&outcome)) return std::move(*message);
+    m_result = std::move(std::get<cs::ReviewResult>(outcome));
+    return std::nullopt;
 }
 
 void MultiperiodBWindow::prepareDisplay() {

@@ -37,10 +37,17 @@ public:
 protected:
     // The missing-box table; checkReview() adds the zero tests after it.
     std::span<const core::InputCheck> checks() const override;
-    void computeModel(const std::vector<std::string>& texts) override;
+    std::optional<core::CheckMessage> computedCheck(const std::vector<std::string>& texts) override;
+    // The checks beep as reviewBeep() says; the calculation's messages do not.
+    core::Beep beepFor(const core::CheckMessage& message, MessageSource source) const override;
+    std::optional<core::CheckMessage> computeModel(const std::vector<std::string>& texts) override;
     void prepareDisplay() override;
     void showPrepared() override;
     void clearResults() override;
+    // Whatever fails, nothing of this calculation is written: the boxes, table
+    // and pie keep what they showed.
+    bool messageEmptiesResults() const override { return false; }
+    bool faultEmptiesResults() const override { return false; }
 
 private slots:
     void onCmdCalculateClicked();
@@ -54,9 +61,6 @@ private:
     QGroupBox* buildParameterFrame(QWidget* parent);
     QGroupBox* buildPolicyFrame();
     void applyTabOrder();
-    void runCalculation();
-    // Shows a message in place of a result, with its beep and focus.
-    void refuse(const core::CheckMessage& message, core::stochastic::Beep beep);
     // Every box of the window, inputs and results; the table and pie stay.
     void clearBoxes();
 
@@ -69,7 +73,6 @@ private:
     core::stochastic::ReviewDemand m_demand = core::stochastic::ReviewDemand::Uniform;
     core::stochastic::LeadTimeUnit m_unit = core::stochastic::LeadTimeUnit::Week;
     std::optional<core::stochastic::ReviewResult> m_result;
-    std::optional<core::CheckMessage> m_refusal;  // the calculation's message in place of its result
     Prepared m_prepared;
 
     QLabel* m_timeUnitLabel = nullptr;

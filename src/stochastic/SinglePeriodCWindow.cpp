@@ -111,7 +111,9 @@ bool movesWithinForm(Qt::FocusReason reason) {
 
 SinglePeriodCWindow::SinglePeriodCWindow(widgets::AppContext& ctx, QWidget* parent)
     : ModelWindow(ctx, QStringLiteral("frmSinglePeriodC"), kCaption, static_cast<int>(F::Count), parent) {
+    // A fault in the calculation goes to the window's handler ("Error Message", exclamation).
     setCalculateErrorWording(QString(), MsgIcon::Exclamation);
+    setModelFaultShown(ModelFault::Handler);
 
     m_cmdExample =
         button(form(), QStringLiteral("cmdExample"), QStringLiteral("&Click this button to see results"), false);
@@ -386,7 +388,7 @@ void SinglePeriodCWindow::showExampleText() {
 
 // ---------------------------------------------------------------- handlers
 
-void SinglePeriodCWindow::onCmdCalculateClicked() { calculateNow(); }
+void SinglePeriodCWindow::onCmdCalculateClicked() { calculate(); }
 
 // The example of the current options: Label2 always shows it, so selecting
 // its options again would change nothing.
@@ -397,7 +399,7 @@ void SinglePeriodCWindow::onCmdExampleClicked() {
         const std::string& text = example[static_cast<F>(f)];
         if (!text.empty()) inputBox(f)->setText(QString::fromStdString(text));
     }
-    calculateNow();
+    calculate();
 }
 
 // Prints the row the last calculation saved, asked for afresh by its key and
@@ -449,19 +451,13 @@ void SinglePeriodCWindow::promptForItemName() {
 
 // ---------------------------------------------------------------- calculate
 
-bool SinglePeriodCWindow::calculateNow() {
-    m_stop.reset();
-    const bool shown = calculate();
-    return shown && !m_stop;
-}
-
 widgets::SinglePeriodRunResult SinglePeriodCWindow::run(const SinglePeriodCase& c) {
     selectProblem(c.problem);
     selectDemand(c.demand);
     for (const auto& [field, text] : c.boxes)
         inputBox(field)->setText(text);
     widgets::SinglePeriodRunResult result;
-    if (!calculateNow()) return result;
+    if (!calculate()) return result;
     result.orderUpTo = m_txtS2->text();
     if (problem() == P::SsPolicy) result.reorderPoint = m_txtS1->text();
     result.logId = logId();
@@ -484,37 +480,30 @@ std::span<const core::InputCheck> SinglePeriodCWindow::checks() const {
     return cs::continuousChecks(problem(), demand());
 }
 
-// The box checks have passed; the cost check that no table expresses comes
-// next. Past it the calculation starts, and the last row's key goes.
-void SinglePeriodCWindow::computeModel(const std::vector<std::string>& texts) {
+// The box checks have passed; the cost check that no table expresses comes next.
+std::optional<core::CheckMessage> SinglePeriodCWindow::computedCheck(const std::vector<std::string>& texts) {
     std::copy(texts.begin(), texts.end(), m_texts.values.begin());
-    if (auto failed = cs::checkContinuous(problem(), demand(), m_texts)) {
-        m_stop = Stop{*failed, false};
-        return;
-    }
-    m_saved.reset();
+    return cs::checkContinuous(problem(), demand(), m_texts);
+}
+
+// Past the checks the calculation starts, and the last row's key goes.
+void SinglePeriodCWindow::startCalculation() { m_saved.reset(); }
+
+// A message of the calculation leaves no result of the last one.
+std::optional<core::CheckMessage> SinglePeriodCWindow::computeModel(const std::vector<std::string>&) {
+    widgets::WaitCursor hourglass;
+    auto outcome = cs::computeContinuous(problem(), demand(), m_texts);
+    if (auto* message = std::get_if<core::CheckMessage>(&outcome)) return std::move(*message);
+    m_result = std::get<cs::ContinuousResult>(std::move(outcome));
+    return std::nullopt;
 }
 
 void SinglePeriodCWindow::prepareDisplay() {
-    if (m_stop) return;
     widgets::WaitCursor hourglass;
-    auto outcome = cs::computeContinuous(problem(), demand(), m_texts);
-    if (const auto* message = std::get_if<core::CheckMessage>(&outcome)) {
-        m_stop = Stop{*message, true};
-        return;
-    }
-    m_result = std::get<cs::ContinuousResult>(std::move(outcome));
     m_prepared = singlePeriodDisplay(m_result);
 }
 
 void SinglePeriodCWindow::showPrepared() {
-    if (m_stop) {
-        // One message; a message of the calculation leaves no result of the last one.
-        if (m_stop->emptiesResults) clearResults();
-        const core::CheckMessage message = m_stop->message;
-        widgets::showFailedCheck(this, context().notifier, message, inputBox(message.field));
-        return;
-    }
     m_txtS2->setText(m_prepared.orderUpTo);
     m_txtS1->setText(m_prepared.reorderPoint);  // hidden for the single-period problem
     if (m_prepared.costNote) m_lblCost->setText(*m_prepared.costNote);
@@ -522,7 +511,6 @@ void SinglePeriodCWindow::showPrepared() {
 }
 
 void SinglePeriodCWindow::saveResult() {
-    if (m_stop) return;
     widgets::WaitCursor hourglass;
     const QDate day = context().clock.today();
     const data::SsRow row = ssRow(problem(), demand(), m_texts, m_result, day);

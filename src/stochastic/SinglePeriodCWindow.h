@@ -53,7 +53,9 @@ public:
 
 protected:
     std::span<const core::InputCheck> checks() const override;
-    void computeModel(const std::vector<std::string>& texts) override;
+    std::optional<core::CheckMessage> computedCheck(const std::vector<std::string>& texts) override;
+    void startCalculation() override;
+    std::optional<core::CheckMessage> computeModel(const std::vector<std::string>& texts) override;
     void prepareDisplay() override;
     void showPrepared() override;
     void saveResult() override;
@@ -82,17 +84,9 @@ private:
 
     // Every text box emptied, S and s included.
     void clearInputs();
-    // Calculate as the button runs it; true when a result was shown.
-    bool calculateNow();
     widgets::SinglePeriodRunResult run(const SinglePeriodCase& run);
     void promptForItemName();
 
-    // What computeModel() or prepareDisplay() found that ends the calculation
-    // with a message in place of a result.
-    struct Stop {
-        core::CheckMessage message;
-        bool emptiesResults = false;  // a message of the calculation: the last result goes
-    };
     // The row the last calculation saved, the day and item it was saved under.
     struct SavedRow {
         QString logId;
@@ -103,7 +97,6 @@ private:
     std::optional<core::stochastic::ContinuousProblem> m_problem;  // none selected until the window loads
     std::optional<core::stochastic::ContinuousDemand> m_demand;
     core::stochastic::ContinuousTexts m_texts;  // the boxes as Calculate read them
-    std::optional<Stop> m_stop;
     core::stochastic::ContinuousResult m_result;
     SinglePeriodDisplay m_prepared;
     std::optional<SavedRow> m_saved;

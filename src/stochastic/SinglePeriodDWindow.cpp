@@ -9,8 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <variant>
 
-#include "platform/Beeper.h"
 #include "platform/TextReport.h"
 #include "stochastic/DemandTableEditor.h"
 #include "stochastic/Demonstration.h"
@@ -45,6 +46,13 @@ QString exampleText() {
            Demonstration::exampleTable(QStringLiteral("Demand")) +
            QStringLiteral(
                "\n\nEnter these data to fill forms on the right, then click Calculate Button. The anwser is 2.");
+}
+
+// The boxes' texts as Calculate read them, indexed by field.
+st::DiscreteTexts discreteTexts(const std::vector<std::string>& texts) {
+    st::DiscreteTexts fields;
+    std::copy(texts.begin(), texts.end(), fields.values.begin());
+    return fields;
 }
 
 }  // namespace
@@ -205,16 +213,7 @@ void SinglePeriodDWindow::onOptTypeToggled() {
 
 std::span<const core::InputCheck> SinglePeriodDWindow::checks() const { return st::discreteBoxChecks(); }
 
-st::DiscreteTexts SinglePeriodDWindow::currentTexts() const {
-    st::DiscreteTexts texts;
-    for (int f = 0; f < static_cast<int>(F::Count); ++f) {
-        if (const auto* box = qobject_cast<const QLineEdit*>(boxOf(f)))
-            texts[static_cast<F>(f)] = box->text().toStdString();
-    }
-    return texts;
-}
-
-QWidget* SinglePeriodDWindow::boxOf(int field) const {
+QLineEdit* SinglePeriodDWindow::fieldBox(int field) const {
     switch (static_cast<F>(field)) {
         case F::Demand:
             return editor()->demandBox();
@@ -226,41 +225,25 @@ QWidget* SinglePeriodDWindow::boxOf(int field) const {
 }
 
 void SinglePeriodDWindow::onCmdCalculateClicked() {
-    widgets::runGuarded(
-        this, context().notifier, [this] { calculateSequence(); }, QString(), kErrorTitle, MsgIcon::Exclamation);
+    calculate();
     // The demonstration's hourglass ends with its Calculate, whatever its outcome.
     m_demoCursor.reset();
 }
 
-void SinglePeriodDWindow::calculateSequence() {
-    const st::DiscreteTexts texts = currentTexts();
-    if (const auto failed = st::checkDiscrete(texts)) {
-        if (st::discreteBeep(*failed) == st::Beep::BeforeMessage) context().beeper().beep();
-        widgets::showFailedCheck(this, context().notifier, *failed, boxOf(failed->field));
-        return;
-    }
-    try {
-        computeModel({texts.all().begin(), texts.all().end()});
-        if (!m_result) return;  // no order-up-to level: its message is shown
-        prepareDisplay();
-    } catch (...) {
-        clearResults();
-        throw;
-    }
-    showPrepared();
+std::optional<core::CheckMessage> SinglePeriodDWindow::computedCheck(const std::vector<std::string>& texts) {
+    return st::checkDiscrete(discreteTexts(texts));
 }
 
-void SinglePeriodDWindow::computeModel(const std::vector<std::string>& texts) {
-    st::DiscreteTexts fields;
-    std::copy(texts.begin(), texts.end(), fields.values.begin());
+core::Beep SinglePeriodDWindow::beepFor(const core::CheckMessage& message, MessageSource) const {
+    return st::discreteBeep(message);
+}
+
+std::optional<core::CheckMessage> SinglePeriodDWindow::computeModel(const std::vector<std::string>& texts) {
     m_result.reset();
-    auto outcome = st::computeDiscrete(problem(), editor()->rows(), fields);
-    if (const auto* refusal = std::get_if<core::CheckMessage>(&outcome)) {
-        if (st::discreteBeep(*refusal) == st::Beep::BeforeMessage) context().beeper().beep();
-        widgets::showFailedCheck(this, context().notifier, *refusal, boxOf(refusal->field));
-        return;
-    }
+    auto outcome = st::computeDiscrete(problem(), editor()->rows(), discreteTexts(texts));
+    if (auto* refusal = std::get_if<core::CheckMessage>(&outcome)) return std::move(*refusal);
     m_result = std::get<st::DiscreteResult>(std::move(outcome));
+    return std::nullopt;
 }
 
 void SinglePeriodDWindow::prepareDisplay() {

@@ -38,13 +38,17 @@ public:
     double costTotal() const { return m_costTotal; }
 
 protected:
-    // Calculate runs its own sequence: its checks beep, and a fault in the
-    // calculation is the window's own ("Error Message", exclamation).
+    // Every failed check beeps first; "No solution" keeps the last result.
     std::span<const core::InputCheck> checks() const override;
-    void computeModel(const std::vector<std::string>& texts) override;
+    std::optional<core::CheckMessage> computedCheck(const std::vector<std::string>& texts) override;
+    core::Beep beepFor(const core::CheckMessage& message, MessageSource source) const override;
+    std::optional<core::CheckMessage> computeModel(const std::vector<std::string>& texts) override;
     void prepareDisplay() override;
     void showPrepared() override;
     void clearResults() override;
+    bool messageEmptiesResults() const override { return false; }
+    // The demand and probability are the editor's boxes of the row shown.
+    QLineEdit* fieldBox(int field) const override;
 
 private slots:
     void onCmdCalculateClicked();
@@ -58,11 +62,8 @@ private:
     QGroupBox* buildProblemType();
     QGroupBox* buildResults();
     void setDemoScript();
-    void calculateSequence();
     void clearWindow();
     void printReport();
-    core::stochastic::DiscreteTexts currentTexts() const;
-    QWidget* boxOf(int field) const;
 
     struct Prepared {
         QString orderUpTo;

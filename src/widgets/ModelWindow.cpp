@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/RuntimeError.h"
+#include "platform/Beeper.h"
 #include "platform/Notifier.h"
 #include "widgets/AppContext.h"
 #include "widgets/FormBuilder.h"
@@ -123,46 +124,68 @@ void ModelWindow::fitToNineDigits(QLineEdit* box) {
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 12);
 }
 
-void ModelWindow::setCalculateErrorWording(const QString& suffix, platform::MsgIcon icon) {
+void ModelWindow::setCalculateErrorWording(const QString& suffix, platform::MsgIcon icon, const QString& title) {
     m_errorSuffix = suffix;
     m_errorIcon = icon;
+    m_errorTitle = title;
 }
 
 std::vector<std::string> ModelWindow::fieldTexts() const {
     std::vector<std::string> texts;
     texts.reserve(m_inputs.size());
-    for (const QLineEdit* box : m_inputs)
+    for (int field = 0; field < int(m_inputs.size()); ++field) {
+        const QLineEdit* box = fieldBox(field);
         texts.push_back(box ? box->text().toStdString() : std::string());
+    }
     return texts;
 }
 
 bool ModelWindow::calculate() {
     bool shown = false;
     runGuarded(
-        this, m_ctx.notifier, [this, &shown] { runSequence(shown); }, m_errorSuffix, QStringLiteral("Error Message"),
-        m_errorIcon);
+        this, m_ctx.notifier, [this, &shown] { runSequence(shown); }, m_errorSuffix, m_errorTitle, m_errorIcon);
     return shown;
+}
+
+void ModelWindow::showMessage(const core::CheckMessage& message, MessageSource source) {
+    const core::Beep beep = beepFor(message, source);
+    if (beep == core::Beep::BeforeMessage) m_ctx.beeper().beep();
+    showFailedCheck(this, m_ctx.notifier, message, fieldBox(message.field));
+    if (beep == core::Beep::AfterMessage) m_ctx.beeper().beep();
 }
 
 void ModelWindow::runSequence(bool& shown) {
     const std::vector<std::string> texts = fieldTexts();
-    if (const auto failed = core::firstFailedCheck(checks(), texts)) {
-        showFailedCheck(this, m_ctx.notifier, *failed, inputBox(failed->field));
+    std::optional<core::CheckMessage> failed = core::firstFailedCheck(checks(), texts);
+    if (!failed) failed = computedCheck(texts);
+    if (failed) {
+        showMessage(*failed, MessageSource::Check);
         return;
     }
     startCalculation();
+    std::optional<core::CheckMessage> message;
     try {
-        computeModel(texts);
+        message = computeModel(texts);
     } catch (const core::RuntimeError& fault) {
+        if (faultEmptiesResults()) clearResults();
+        if (m_modelFault == ModelFault::Handler) throw;
         // The calculator's own message: its description, no icon, the program's title.
-        clearResults();
         m_ctx.notifier.show(this, QString::fromStdString(fault.description()), QString(), platform::MsgIcon::None);
+        return;
+    } catch (...) {
+        if (m_modelFault == ModelFault::Handler && faultEmptiesResults()) clearResults();
+        throw;
+    }
+    if (message) {
+        // One message in place of a result; it leaves no result of the last calculation.
+        if (messageEmptiesResults()) clearResults();
+        showMessage(*message, MessageSource::Calculation);
         return;
     }
     try {
         prepareDisplay();
     } catch (...) {
-        clearResults();
+        if (faultEmptiesResults()) clearResults();
         throw;
     }
     showPrepared();

@@ -11,18 +11,23 @@
 // core's check tables and the window speak of the same fields; no box is
 // looked up by name.
 //
-// Calculate runs one fixed sequence: read the boxes, run the checks (the first
-// failure is shown and its box gets the focus), compute the model (a fault in
-// it is shown as the calculator's own message, with no icon), prepare every
-// text to show (a fault here goes to the window's handler), then show all of
-// it and save. A fault at any step before showing empties every result, so
-// the window never shows two calculations at once.
+// Calculate runs one fixed sequence: read the boxes, run the table checks,
+// then the window's computed check (the first failure is shown with its beep
+// and its box gets the focus), compute the model (it may answer with a message
+// in place of a result; a fault in it is shown as the calculator's own
+// message, with no icon, or goes to the window's handler), prepare every text
+// to show (a fault here goes to the window's handler), then show all of it and
+// save. A message of the calculation or a fault before showing empties every
+// result, unless the window keeps what it showed, so the window never shows
+// two calculations at once.
 #include <QString>
 #include <QWidget>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "core/CheckMessage.h"
 #include "core/InputCheck.h"
 #include "platform/Notifier.h"
 
@@ -80,16 +85,38 @@ protected:
     static void fitToNineDigits(QLineEdit* box);
 
     // --- the calculate sequence
-    // The wording of a run-time error in Calculate: description + suffix, "Error Message", icon.
-    void setCalculateErrorWording(const QString& suffix, platform::MsgIcon icon);
+    // The wording of a run-time error in Calculate: description + suffix, title, icon.
+    void setCalculateErrorWording(const QString& suffix, platform::MsgIcon icon,
+                                  const QString& title = QStringLiteral("Error Message"));
+    // Where a RuntimeError raised by computeModel() is shown.
+    enum class ModelFault {
+        CalculatorBox,  // the calculator's own message: its description, no icon, the program's title
+        Handler,        // the window's handler, in the Calculate error wording
+    };
+    void setModelFaultShown(ModelFault where) { m_modelFault = where; }
     // Runs the sequence under the window's handler; true when results were shown.
     bool calculate();
 
+    // Where a message beeped around comes from.
+    enum class MessageSource { Check, Calculation };
+
     virtual std::span<const core::InputCheck> checks() const = 0;
+    // A check that computes (on the boxes' texts, indexed by field), run once
+    // the table checks have passed; nullopt: the inputs pass.
+    virtual std::optional<core::CheckMessage> computedCheck(const std::vector<std::string>& /*texts*/) {
+        return std::nullopt;
+    }
+    // Whether the window beeps before or after showing a failed check or a
+    // message of the calculation.
+    virtual core::Beep beepFor(const core::CheckMessage& /*message*/, MessageSource /*source*/) const {
+        return core::Beep::None;
+    }
     // Before the model runs (forget the last row's key...).
     virtual void startCalculation() {}
-    // Runs the model on the boxes' texts (indexed by field); raises RuntimeError on a fault.
-    virtual void computeModel(const std::vector<std::string>& texts) = 0;
+    // Runs the model on the boxes' texts (indexed by field); raises RuntimeError
+    // on a fault. Answers the message that takes the result's place, or nullopt
+    // when a result was computed.
+    virtual std::optional<core::CheckMessage> computeModel(const std::vector<std::string>& texts) = 0;
     // Makes every text the calculation shows; may raise RuntimeError (a rounding overflow...).
     virtual void prepareDisplay() = 0;
     // Shows what prepareDisplay() made; raises nothing.
@@ -98,19 +125,31 @@ protected:
     virtual void saveResult() {}
     // Empties every result and what depends on one.
     virtual void clearResults() = 0;
+    // Whether a message of the calculation empties the last result (false: it stays shown).
+    virtual bool messageEmptiesResults() const { return true; }
+    // Whether a fault while computing or preparing empties the last result (false: it stays shown).
+    virtual bool faultEmptiesResults() const { return true; }
 
+    // The box holding a field's text, which gets the focus back when its
+    // check fails: the registered box unless the window keeps it elsewhere.
+    virtual QLineEdit* fieldBox(int field) const { return inputBox(field); }
+    // The texts of every field's box, indexed by field.
     std::vector<std::string> fieldTexts() const;
 
     void showEvent(QShowEvent* event) override;
 
 private:
     void runSequence(bool& shown);
+    // Shows a message in place of a result, with its beep; its box gets the focus.
+    void showMessage(const core::CheckMessage& message, MessageSource source);
 
     AppContext& m_ctx;
     QScrollArea* m_scroll = nullptr;
     QWidget* m_form = nullptr;
     std::vector<QLineEdit*> m_inputs;
     QString m_errorSuffix;
+    QString m_errorTitle = QStringLiteral("Error Message");
+    ModelFault m_modelFault = ModelFault::CalculatorBox;
     platform::MsgIcon m_errorIcon = platform::MsgIcon::Exclamation;
     bool m_placed = false;
 };

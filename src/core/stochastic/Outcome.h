@@ -12,7 +12,6 @@ namespace tervalo::core::stochastic {
 template <class Result>
 using Outcome = std::variant<Result, CheckMessage>;
 
-// When a window beeps around one of its messages.
-enum class Beep { None, BeforeMessage, AfterMessage };
+using core::Beep;
 
 }  // namespace tervalo::core::stochastic
