@@ -16,6 +16,14 @@ char16_t fromCp1252(unsigned char byte);
 // unassigned bytes are never produced, so that they are written as \uN).
 int toCp1252(char16_t ch);
 
+// Characters that neither the reader nor the writer keep, because a
+// QTextDocument would take them as structure: the C0 controls other than tab,
+// U+2029 (a paragraph break of its own), U+FDD0 and U+FDD1 (frame marks) and
+// U+FFFC (an object's place).
+constexpr bool isStructureCharacter(char16_t ch) {
+    return (ch < 0x20 && ch != u'\t') || ch == 0x2029 || ch == 0xFDD0 || ch == 0xFDD1 || ch == 0xFFFC;
+}
+
 // A plain-text file's text: UTF-8 when the bytes are valid UTF-8 (a leading
 // byte-order mark dropped), otherwise cp1252.
 QString decodePlainText(const QByteArray& bytes);

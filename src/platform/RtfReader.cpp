@@ -142,6 +142,10 @@ struct CharState {
     bool operator==(const CharState&) const = default;
 };
 
+size_t qHash(const CharState& s, size_t seed = 0) {
+    return qHashMulti(seed, s.bold, s.italic, s.underline, s.hidden, s.font, s.halfPoints, s.colour);
+}
+
 struct GroupState {
     CharState chars;
     Qt::Alignment align = Qt::AlignLeft;
@@ -152,6 +156,7 @@ struct GroupState {
 constexpr int kMinHalfPoints = 2;
 constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxUnicodeSkip = 0xFFFF;
+constexpr qsizetype kMaxCachedFormats = 256;
 
 bool isLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
@@ -170,7 +175,9 @@ public:
         m_groups.push_back(GroupState{});  // outside the document's group
     }
 
+    // Reads everything as one edit block.
     void run() {
+        m_cursor.beginEditBlock();
         while (m_p < m_end && !m_done) {
             const unsigned char c = static_cast<unsigned char>(*m_p);
             if (c == '{') {
@@ -189,6 +196,7 @@ public:
             }
         }
         finish();
+        m_cursor.endEditBlock();
     }
 
 private:
@@ -512,7 +520,7 @@ private:
             paragraph();
             return;
         }
-        if ((c < 0x20 && c != u'\t') || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC) return;
+        if (rtf::isStructureCharacter(c)) return;
         beginText();
         m_pending.append(QChar(c));
     }
@@ -541,8 +549,12 @@ private:
         m_pending.resize(0);  // keeps the buffer
     }
 
+    // The format of a character state, made once per state while the tables
+    // stay as they are (the document interns equal formats faster when they
+    // are the same object).
     QTextCharFormat charFormat(const CharState& s) {
-        if (m_formatValid && s == m_formatState) return m_format;
+        const auto found = m_formats.constFind(s);
+        if (found != m_formats.constEnd()) return *found;
         QTextCharFormat f;
         if (s.bold) f.setFontWeight(QFont::Bold);
         if (s.italic) f.setFontItalic(true);
@@ -553,27 +565,30 @@ private:
         if (s.colour > 0 && s.colour < static_cast<int>(m_colours.size()) && m_colours[s.colour].isValid()) {
             f.setForeground(m_colours[s.colour]);
         }
-        m_format = f;
-        m_formatState = s;
-        m_formatValid = true;
+        if (m_formats.size() >= kMaxCachedFormats) m_formats.clear();
+        m_formats.insert(s, f);
         return f;
     }
 
-    // Ends the current paragraph with the alignment in force.
+    // The new paragraph starts with the alignment of the one ended, which is
+    // usually its own too, so that its end seldom has to change it.
     void paragraph() {
         flush();
         applyBlockFormat();
-        m_cursor.insertBlock();
+        m_cursor.insertBlock(m_blockFormat, charFormat(state().chars));
     }
 
     void applyBlockFormat() {
-        QTextBlockFormat f;
-        if (state().align != Qt::AlignLeft) f.setAlignment(state().align);
-        m_cursor.setBlockFormat(f);
+        if (m_blockFormatSet && m_blockAlign == state().align) return;
+        m_blockFormat = QTextBlockFormat();
+        if (state().align != Qt::AlignLeft) m_blockFormat.setAlignment(state().align);
+        m_blockAlign = state().align;
+        m_blockFormatSet = true;
+        m_cursor.setBlockFormat(m_blockFormat);
     }
 
     void fontNameChar(char16_t c) {
-        if (c < 0x20 || m_fontName.size() >= RtfReader::kMaxFontNameLength) return;
+        if (c == u'\t' || rtf::isStructureCharacter(c) || m_fontName.size() >= RtfReader::kMaxFontNameLength) return;
         m_fontName.append(QChar(c));
     }
 
@@ -581,14 +596,14 @@ private:
         const QString name = m_fontName.trimmed();
         m_fontName.clear();
         if (!name.isEmpty()) m_fonts.insert(m_fontIndex, name);
-        m_formatValid = false;
+        m_formats.clear();
     }
 
     void commitColour() {
         m_colours.push_back(m_colourSet ? QColor(m_colour[0], m_colour[1], m_colour[2]) : QColor());
         m_colourSet = false;
         m_colour[0] = m_colour[1] = m_colour[2] = 0;
-        m_formatValid = false;
+        m_formats.clear();
     }
 
     void endDocument() {
@@ -612,9 +627,10 @@ private:
     bool m_done = false;
     QString m_pending;  // text not yet inserted, all in m_pendingState
     CharState m_pendingState;
-    QTextCharFormat m_format;  // the last format made, for m_formatState
-    CharState m_formatState;
-    bool m_formatValid = false;
+    QHash<CharState, QTextCharFormat> m_formats;
+    QTextBlockFormat m_blockFormat;  // the format of the paragraph being read, once set
+    Qt::Alignment m_blockAlign = Qt::AlignLeft;
+    bool m_blockFormatSet = false;
     QHash<int, QString> m_fonts;
     int m_defaultFont = 0;
     int m_fontIndex = 0;
@@ -636,10 +652,7 @@ void RtfReader::read(const QByteArray& data, QTextDocument* into) {
         into->setPlainText(rtf::decodePlainText(data));
     } else {
         into->clear();
-        QTextCursor edit(into);
-        edit.beginEditBlock();
         Parser(data, into).run();
-        edit.endEditBlock();
     }
     into->setUndoRedoEnabled(undo);
 }

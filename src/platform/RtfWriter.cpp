@@ -188,7 +188,7 @@ private:
                 control("\\line");
             } else if (c == 0x00A0) {
                 escape("\\~");
-            } else if (c < 0x20 || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC || c == 0x2029) {
+            } else if (rtf::isStructureCharacter(c)) {
                 continue;
             } else if (const int byte = rtf::toCp1252(c); byte >= 0) {
                 const char e[5] = {'\\', '\'', kHex[byte >> 4], kHex[byte & 15], 0};

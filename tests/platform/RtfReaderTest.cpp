@@ -106,6 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "l|{Helv 12pt}x"},
         ReadCase{"FontNameEscapes", "{\\rtf1{\\fonttbl{\\f0 A\\'3bB \\u1071?\\{x\\};}}\\f0 x}",
                  QString::fromUtf16(u"l|{A;B \u042f{x} 12pt}x")},
+        ReadCase{"FontNameDropsStructureCharacters", "{\\rtf1{\\fonttbl{\\f0 A\\u65532?B\\tab C;}}\\f0 x}",
+                 "l|{ABC 12pt}x"},
         ReadCase{"UnicodeSkipCountsEscapesAndWords", "{\\rtf1\\uc3\\u945\\'61\\foo b c}",
                  QString::fromUtf16(u"l|{12pt}\u03b1 c")},
         ReadCase{"UnicodeFallbackEndsAtGroup", "{\\rtf1\\uc4\\u946{x}yz}", QString::fromUtf16(u"l|{12pt}\u03b2xyz")},
