@@ -235,16 +235,13 @@ private:
             ++m_p;
             return;
         }
-        if (skipping()) {
-            ++m_p;
-            return;
-        }
         const char* start = m_p;
         while (m_p < m_end) {
             const unsigned char c = static_cast<unsigned char>(*m_p);
             if (c == '{' || c == '}' || c == '\\' || c == '\r' || c == '\n') break;
             ++m_p;
         }
+        if (skipping()) return;  // a picture's data, say
         const Dest dest = state().dest;
         if (dest == Dest::Text) {
             if (state().chars.hidden) return;
@@ -621,9 +618,9 @@ private:
     const char* m_end;
     QTextCursor m_cursor;
     std::vector<GroupState> m_groups;
-    int m_overflow = 0;   // groups opened beyond the depth bound, still open
-    int m_fallback = 0;   // characters of a \u fallback still to skip
-    char16_t m_high = 0;  // a high surrogate waiting for its pair
+    std::int64_t m_overflow = 0;  // groups opened beyond the depth bound, still open
+    int m_fallback = 0;           // characters of a \u fallback still to skip
+    char16_t m_high = 0;          // a high surrogate waiting for its pair
     bool m_done = false;
     QString m_pending;  // text not yet inserted, all in m_pendingState
     CharState m_pendingState;
