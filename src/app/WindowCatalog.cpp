@@ -5,6 +5,7 @@
 #include "lotsize/LotSizeWindows.h"
 #include "reports/ReportBrowserWindow.h"
 #include "shell/AboutDialog.h"
+#include "shell/BrowserWindow.h"
 #include "shell/LoginDialog.h"
 #include "shell/OptionsDialog.h"
 #include "stochastic/StochasticWindows.h"
@@ -31,6 +32,8 @@ void registerWindows(widgets::AppContext& ctx, reports::ReportOutput& reportOutp
     ctx.registry.registerWindow("frmOptions", [&ctx] { return new shell::OptionsDialog(ctx, ctx.mainWindow); });
     // No part of the program opens the login dialog.
     ctx.registry.registerWindow("frmLogin", [&ctx] { return new shell::LoginDialog(ctx, ctx.mainWindow); });
+    // A child window of the main window, opened by Help > Support.
+    ctx.registry.registerWindow("frmBrowser", [&ctx] { return new shell::BrowserWindow(ctx); });
 }
 
 }  // namespace tervalo::app

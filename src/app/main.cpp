@@ -15,6 +15,7 @@
 #include "platform/SettingsStore.h"
 #include "reports/PaintedReportOutput.h"
 #include "reports/ReportPrintService.h"
+#include "shell/BrowserWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/ScreenshotTour.h"
 #include "shell/StartUp.h"
@@ -25,6 +26,10 @@
 using namespace tervalo;
 
 int main(int argc, char** argv) {
+    // The web browser window: WebEngine needs shared OpenGL contexts, set before
+    // the QApplication, and, run as root, Chromium's --no-sandbox.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    shell::BrowserWindow::prepareProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tervalo"));
     // Numbers are read and written with "." whatever the user's locale.
