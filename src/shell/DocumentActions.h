@@ -8,6 +8,7 @@
 // whether to save the changes first.
 #include <QObject>
 #include <QPointer>
+#include <cstdint>
 #include <memory>
 
 #include "shell/DocumentWindow.h"
