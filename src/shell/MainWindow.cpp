@@ -27,6 +27,7 @@
 #include "platform/TextReport.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
+#include "shell/DocumentActions.h"
 #include "shell/HelpWindow.h"
 #include "shell/MdiArrangement.h"
 #include "shell/SharedRoutines.h"
@@ -151,6 +152,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // So do changed documents; Cancel keeps the program open too.
+    if (!documents().confirmClosingAll()) {
+        event->ignore();
+        return;
+    }
     if (!isMinimized()) guarded([this] { savePlacement(); });
     if (m_help) m_help->close();
     event->accept();
@@ -219,18 +225,46 @@ void MainWindow::salesDataAction(bool find, bool import, bool analyze) {
     card->actionViaMenu(find, import, analyze);
 }
 
-void MainWindow::documentAction() {
-    // The rich-text document windows are not part of this version.
-    showNotAvailable();
+DocumentActions& MainWindow::documents() {
+    if (!m_documents) {
+        m_documents = new DocumentActions(m_mdi, m_ctx.notifier, this);
+        m_documents->setDialogs(m_documentDialogs);
+        connect(m_documents, &DocumentActions::selectionFormatChanged, this,
+                &MainWindow::onDocumentSelectionFormatChanged);
+    }
+    return *m_documents;
 }
 
-QTextEdit* MainWindow::activeRichText() const {
-    QMdiSubWindow* sub = m_mdi->currentSubWindow();
-    if (!sub || !sub->widget()) raiseError("Object variable or With block variable not set");
-    auto* box = sub->widget()->findChild<QTextEdit*>(QStringLiteral("rtfText"));
-    if (!box) raiseError("Object doesn't support this property or method");
-    return box;
+void MainWindow::setDocumentDialogs(DocumentDialogs* dialogs) {
+    m_documentDialogs = dialogs;
+    if (m_documents) m_documents->setDialogs(dialogs);
 }
+
+void MainWindow::documentAction(const QString& key) {
+    // Dialogs and questions show the ordinary pointer, also from the toolbar.
+    NormalPointer pointer;
+    DocumentActions& docs = documents();
+    if (key == QLatin1String("New"))
+        docs.newDocument();
+    else if (key == QLatin1String("Open"))
+        docs.open();
+    else if (key == QLatin1String("Save"))
+        docs.save();
+    else if (key == QLatin1String("Save As"))
+        docs.saveAs();
+    else if (key == QLatin1String("Print"))
+        docs.print();
+    else if (key == QLatin1String("Page Setup"))
+        docs.pageSetup();
+    else if (key == QLatin1String("Cut"))
+        docs.cut();
+    else if (key == QLatin1String("Copy"))
+        docs.copy();
+    else if (key == QLatin1String("Paste"))
+        docs.paste();
+}
+
+QTextEdit* MainWindow::activeRichText() { return documents().activeRichText(); }
 
 void MainWindow::toggleFormat(const QString& key) {
     QAction* button = menuAction(key);
@@ -256,7 +290,33 @@ void MainWindow::toggleFormat(const QString& key) {
 // ---- menu handlers -----------------------------------------------------------
 
 void MainWindow::onDocumentItemTriggered() {
-    guarded([this] { documentAction(); });
+    static const QHash<QString, QString> kKeys = {
+        {QStringLiteral("mnuFileNew"), QStringLiteral("New")},
+        {QStringLiteral("mnuWindowNewWindow"), QStringLiteral("New")},
+        {QStringLiteral("mnuFileOpen"), QStringLiteral("Open")},
+        {QStringLiteral("mnuFileSave"), QStringLiteral("Save")},
+        {QStringLiteral("mnuFileSaveAs"), QStringLiteral("Save As")},
+        {QStringLiteral("mnuFilePrint"), QStringLiteral("Print")},
+        {QStringLiteral("mnuFilePageSetup"), QStringLiteral("Page Setup")},
+        {QStringLiteral("mnuEditCut"), QStringLiteral("Cut")},
+        {QStringLiteral("mnuEditCopy"), QStringLiteral("Copy")},
+        {QStringLiteral("mnuEditPaste"), QStringLiteral("Paste")},
+    };
+    const auto* item = qobject_cast<QAction*>(sender());
+    if (!item) return;
+    const QString key = kKeys.value(item->objectName());
+    // A failure is reported once, as from the toolbar (File > Open on a model window too).
+    guarded([this, &key] { documentAction(key); });
+}
+
+// The toolbar shows the format of the active document's selection.
+void MainWindow::onDocumentSelectionFormatChanged(const SelectionFormat& format) {
+    menuAction(QStringLiteral("Bold"))->setChecked(format.bold);
+    menuAction(QStringLiteral("Italic"))->setChecked(format.italic);
+    menuAction(QStringLiteral("Underline"))->setChecked(format.underline);
+    menuAction(QStringLiteral("Align Left"))->setChecked(format.alignment == Qt::AlignLeft);
+    menuAction(QStringLiteral("Center"))->setChecked(format.alignment == Qt::AlignHCenter);
+    menuAction(QStringLiteral("Align Right"))->setChecked(format.alignment == Qt::AlignRight);
 }
 
 void MainWindow::onMnuFileExitTriggered() { close(); }
@@ -433,7 +493,7 @@ void MainWindow::onTbToolBarButtonClick(QAction* button) {
         } else if (key == "Data Warehouse") {
             showWindow(QStringLiteral("frmSalesData"));
         } else {
-            documentAction();  // New, Open, Save, Print, Cut, Copy, Paste
+            documentAction(key);  // New, Open, Save, Print, Cut, Copy, Paste
         }
     });
 }

@@ -26,7 +26,10 @@ struct AppContext;
 
 namespace tervalo::shell {
 
+class DocumentActions;
+class DocumentDialogs;
 class HelpWindow;
+struct SelectionFormat;
 
 class MainWindow : public QMainWindow, public widgets::LauncherPanel {
     Q_OBJECT
@@ -50,6 +53,9 @@ public:
     QString helpFile() const { return m_helpFile; }
     void setHelpFile(const QString& file) { m_helpFile = file; }
 
+    // The dialogs the document actions show (not owned); nullptr: Qt's dialogs.
+    void setDocumentDialogs(DocumentDialogs* dialogs);
+
     // widgets::LauncherPanel: the left panel comes later; until then tab 0 and no buttons.
     int currentTab() const override { return 0; }
     QWidget* button(const QString& arrayName, int index) const override { return nullptr; }
@@ -66,6 +72,7 @@ protected:
 
 private slots:
     void onDocumentItemTriggered();
+    void onDocumentSelectionFormatChanged(const tervalo::shell::SelectionFormat& format);
     void onMnuFileExitTriggered();
     void onPlaceholderTriggered();
     void onMnuViewToolbarTriggered();
@@ -119,10 +126,13 @@ private:
     void salesDataAction(bool find, bool import, bool analyze);
     // The help pages at `page` (an anchor), or the message that there is no help.
     void showHelp(const QString& page);
-    void documentAction();
+    // A document action by its toolbar key ("New", "Open", "Save", "Save As",
+    // "Print", "Page Setup", "Cut", "Copy", "Paste").
+    void documentAction(const QString& key);
+    DocumentActions& documents();
     // The rich text box of the active child window; raises a run-time error when
     // there is no active child window or it has none.
-    QTextEdit* activeRichText() const;
+    QTextEdit* activeRichText();
     void toggleFormat(const QString& key);
 
     widgets::AppContext& m_ctx;
@@ -136,6 +146,8 @@ private:
     QHash<QString, QAction*> m_actions;  // menus, menu items and toolbar buttons by name
     QList<QAction*> m_windowList;
     QPointer<HelpWindow> m_help;
+    DocumentActions* m_documents = nullptr;  // made on first use
+    DocumentDialogs* m_documentDialogs = nullptr;
     QString m_helpFile = QStringLiteral(":/help/index.html");
 };
 

@@ -22,6 +22,7 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include "ScriptedDocumentDialogs.h"
 #include "core/RuntimeError.h"
 #include "platform/PlainTextReportService.h"
 #include "platform/SettingsStore.h"
@@ -305,6 +306,8 @@ private slots:
 
     void shortcutsActOnlyForShownItems() {
         auto w = makeWindow();
+        test::ScriptedDocumentDialogs dialogs;  // Open's dialog is cancelled
+        w->setDocumentDialogs(&dialogs);
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QSignalSpy open(w->menuAction("mnuFileOpen"), &QAction::triggered);
@@ -319,6 +322,7 @@ private slots:
         QCOMPARE(cut.size(), 0);
         QCOMPARE(copy.size(), 0);
         QCOMPARE(open.size(), 1);
+        QCOMPARE(dialogs.asked, QStringList{"Open"});
         QTest::keyClick(w.get(), Qt::Key_E, Qt::AltModifier);  // the hidden Edit menu stays shut
         QVERIFY(!QApplication::activePopupWidget());
         QTest::keyClick(w.get(), Qt::Key_D, Qt::AltModifier);

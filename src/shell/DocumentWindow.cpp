@@ -1,0 +1,110 @@
+#include "shell/DocumentWindow.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextEdit>
+#include <algorithm>
+
+#include "core/RuntimeError.h"
+#include "platform/RtfReader.h"
+#include "platform/RtfWriter.h"
+#include "platform/Twips.h"
+
+namespace tervalo::shell {
+
+namespace {
+
+using platform::Twips::toPixels;
+using platform::Twips::toTwips;
+
+constexpr int kMargin = 100;     // twips around the rich text box
+constexpr int kWrapInset = 400;  // twips between the box's right edge and its right margin
+constexpr int kInitialWidth = 7200;
+constexpr int kInitialHeight = 4800;
+
+// The description of a file that could not be opened, as the user reads it.
+[[noreturn]] void raiseFileError(const QFile& file, bool writing) {
+    const QFileInfo info(file.fileName());
+    std::string description = "Path/File access error";
+    if (!writing && !info.exists())
+        description = "File not found";
+    else if (writing && !info.dir().exists())
+        description = "Path not found";
+    else if (file.error() == QFileDevice::PermissionsError)
+        description = "Permission denied";
+    throw core::RuntimeError(core::ErrorCode::Other, description);
+}
+
+}  // namespace
+
+DocumentWindow::DocumentWindow(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmDocument"));
+    setWindowTitle(QStringLiteral("frmDocument"));
+    m_rtfText = new QTextEdit(this);
+    m_rtfText->setObjectName(QStringLiteral("rtfText"));
+    m_rtfText->setAccessibleName(QStringLiteral("Document text"));
+    m_rtfText->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    connect(m_rtfText, &QTextEdit::currentCharFormatChanged, this, &DocumentWindow::onRtfTextSelChange);
+    connect(m_rtfText, &QTextEdit::cursorPositionChanged, this, &DocumentWindow::onRtfTextSelChange);
+    connect(m_rtfText, &QTextEdit::selectionChanged, this, &DocumentWindow::onRtfTextSelChange);
+    setFocusProxy(m_rtfText);
+    resize(toPixels(kInitialWidth), toPixels(kInitialHeight));
+    layOut();
+}
+
+SelectionFormat DocumentWindow::selectionFormat() const {
+    const QTextCharFormat f = m_rtfText->currentCharFormat();
+    return {f.fontWeight() > QFont::Normal, f.fontItalic(), f.fontUnderline(),
+            m_rtfText->alignment() & Qt::AlignHorizontal_Mask};
+}
+
+void DocumentWindow::onRtfTextSelChange() { emit selectionFormatChanged(selectionFormat()); }
+
+void DocumentWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+// A window too small for the margins gets an empty box, never a failure.
+void DocumentWindow::layOut() {
+    const int width = std::max(0, toTwips(this->width()) - 2 * kMargin);
+    const int height = std::max(0, toTwips(this->height()) - 2 * kMargin);
+    m_rtfText->setGeometry(toPixels(kMargin), toPixels(kMargin), toPixels(width), toPixels(height));
+    m_rtfText->setLineWrapColumnOrWidth(std::max(1, toPixels(width - kWrapInset)));
+}
+
+void DocumentWindow::closeEvent(QCloseEvent* event) {
+    if (m_closeGuard && !m_closeGuard(this)) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+void DocumentWindow::load(QTextEdit* box, const QString& path) { showText(box, readFile(path)); }
+
+QByteArray DocumentWindow::readFile(const QString& path) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) raiseFileError(file, false);
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) raiseFileError(file, false);
+    return data;
+}
+
+void DocumentWindow::showText(QTextEdit* box, const QByteArray& data) {
+    platform::RtfReader::read(data, box->document());
+    box->document()->setModified(false);
+}
+
+void DocumentWindow::save(QTextEdit* box, const QString& path) {
+    const QByteArray data = platform::RtfWriter::write(*box->document());
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) raiseFileError(file, true);
+    if (file.write(data) != data.size() || !file.flush()) raiseFileError(file, true);
+    file.close();
+    box->document()->setModified(false);
+}
+
+}  // namespace tervalo::shell
