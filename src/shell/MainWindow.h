@@ -27,6 +27,7 @@ struct AppContext;
 namespace tervalo::shell {
 
 class HelpWindow;
+class LauncherPanelWidget;
 
 class MainWindow : public QMainWindow, public widgets::LauncherPanel {
     Q_OBJECT
@@ -50,9 +51,10 @@ public:
     QString helpFile() const { return m_helpFile; }
     void setHelpFile(const QString& file) { m_helpFile = file; }
 
-    // widgets::LauncherPanel: the left panel comes later; until then tab 0 and no buttons.
-    int currentTab() const override { return 0; }
-    QWidget* button(const QString& arrayName, int index) const override { return nullptr; }
+    // widgets::LauncherPanel: the left panel's (Picture1).
+    int currentTab() const override;
+    QWidget* button(const QString& arrayName, int index) const override;
+    LauncherPanelWidget* panel() const { return m_panel; }
 
 signals:
     // The window has closed: the program ends.
@@ -136,6 +138,7 @@ private:
     QHash<QString, QAction*> m_actions;  // menus, menu items and toolbar buttons by name
     QList<QAction*> m_windowList;
     QPointer<HelpWindow> m_help;
+    LauncherPanelWidget* m_panel = nullptr;
     QString m_helpFile = QStringLiteral(":/help/index.html");
 };
 
