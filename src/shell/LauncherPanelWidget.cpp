@@ -248,6 +248,11 @@ StartingWindow* LauncherPanelWidget::board() {
         // Reloaded hidden: the labels are written, the window is not shown.
         m_board = new StartingWindow;
         if (m_area) m_board->addTo(m_area)->hide();
+        QStringList all;
+        for (int tab : {0, 1})
+            for (int entry = 0; entry < GuidanceTexts::kEntries; ++entry)
+                all << m_texts.help(tab, entry);
+        m_board->reserveFor(all);
     }
     return m_board;
 }

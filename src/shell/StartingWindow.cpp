@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QPalette>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tervalo::shell {
 
@@ -65,6 +66,16 @@ void StartingWindow::setTitle(const QString& title) { m_label1->setText(title); 
 void StartingWindow::setHelp(const QString& text) { m_lblHelp->setText(text); }
 QString StartingWindow::title() const { return m_label1->text(); }
 QString StartingWindow::help() const { return m_lblHelp->text(); }
+
+void StartingWindow::reserveFor(const QStringList& texts) {
+    int height = 0;
+    for (const QString& text : texts)
+        height = std::max(
+            height, m_lblHelp->fontMetrics().boundingRect(QRect(0, 0, kTextWidth, 0), Qt::TextWordWrap, text).height());
+    m_lblHelp->setMinimumHeight(height);
+    adjustSize();
+    if (QWidget* frame = parentWidget()) frame->adjustSize();
+}
 
 QMdiSubWindow* StartingWindow::addTo(QMdiArea* area) {
     // No frame, so no title bar and no close button: the board stays for the whole run.

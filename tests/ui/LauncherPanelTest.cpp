@@ -441,6 +441,18 @@ private slots:
         QVERIFY(!m_w->button("Command3", 0));
     }
 
+    // The guidance window is tall enough for every text: none is cut off.
+    void everyGuidanceFitsTheWindow() {
+        load(false);
+        auto* label = m_w->findChild<QLabel*>("lblHelp");
+        const shell::GuidanceTexts& texts = panel()->texts();
+        for (int tab : {0, 1})
+            for (int entry = 0; entry < 20; ++entry) {
+                label->setText(texts.help(tab, entry));
+                QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(texts.title(tab, entry)));
+            }
+    }
+
     // A closed guidance window is reloaded hidden at the next hover, its labels written.
     void closedGuidanceIsReloadedHidden() {
         load(false);
