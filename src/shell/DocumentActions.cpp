@@ -1,4 +1,5 @@
 #include "shell/DocumentActions.h"
+#include "shell/StartingWindow.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
@@ -57,9 +58,12 @@ DocumentWindow* DocumentActions::newDocument() {
     return doc;
 }
 
+// The guidance window beside the panel is part of the main window's backdrop,
+// not a window the document actions act on: with it active, none is.
 QWidget* DocumentActions::activeWindow() const {
     QMdiSubWindow* sub = m_mdi->currentSubWindow();
-    return sub ? sub->widget() : nullptr;
+    if (!sub || qobject_cast<StartingWindow*>(sub->widget())) return nullptr;
+    return sub->widget();
 }
 
 QTextEdit* DocumentActions::activeRichText() const {

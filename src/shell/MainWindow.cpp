@@ -29,6 +29,7 @@
 #include "platform/WindowPlacement.h"
 #include "shell/DocumentActions.h"
 #include "shell/HelpWindow.h"
+#include "shell/LauncherPanelWidget.h"
 #include "shell/MdiArrangement.h"
 #include "shell/SharedRoutines.h"
 #include "widgets/AppContext.h"
@@ -80,6 +81,9 @@ MainWindow::MainWindow(widgets::AppContext& ctx, QWidget* parent) : QMainWindow(
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
+    m_panel = new LauncherPanelWidget(
+        m_ctx, [this](const QString& form) { return isAvailable(form); }, this);
+    m_panel->dockInto(this);
     buildMenus();
     buildToolBar();
     buildStatusBar();
@@ -90,6 +94,7 @@ MainWindow::MainWindow(widgets::AppContext& ctx, QWidget* parent) : QMainWindow(
     ApplyResourceStrings(this);
     loadPlacement();
     EnableDataMenus(m_ctx, false);
+    m_panel->showGuidance(m_mdi);  // with tab 0 selected
     menuAction(QStringLiteral("mnuDemoDatabase"))->setChecked(m_ctx.dataSource == QLatin1String("Demo.mdb"));
     onClockTimerTimeout();
 }
@@ -101,6 +106,9 @@ MainWindow::~MainWindow() {
 }
 
 QAction* MainWindow::menuAction(const QString& name) const { return m_actions.value(name); }
+
+int MainWindow::currentTab() const { return m_panel->currentTab(); }
+QWidget* MainWindow::button(const QString& arrayName, int index) const { return m_panel->button(arrayName, index); }
 
 void MainWindow::setDataMenusEnabled(bool enable) {
     for (const char* name : {"mnuFind", "mnuAnalyze", "mnuImport"})

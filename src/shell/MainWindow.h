@@ -30,6 +30,7 @@ class DocumentActions;
 class DocumentDialogs;
 class HelpWindow;
 struct SelectionFormat;
+class LauncherPanelWidget;
 
 class MainWindow : public QMainWindow, public widgets::LauncherPanel {
     Q_OBJECT
@@ -56,9 +57,10 @@ public:
     // The dialogs the document actions show (not owned); nullptr: Qt's dialogs.
     void setDocumentDialogs(DocumentDialogs* dialogs);
 
-    // widgets::LauncherPanel: the left panel comes later; until then tab 0 and no buttons.
-    int currentTab() const override { return 0; }
-    QWidget* button(const QString& arrayName, int index) const override { return nullptr; }
+    // widgets::LauncherPanel: the left panel's (Picture1).
+    int currentTab() const override;
+    QWidget* button(const QString& arrayName, int index) const override;
+    LauncherPanelWidget* panel() const { return m_panel; }
 
 signals:
     // The window has closed: the program ends.
@@ -148,6 +150,7 @@ private:
     QPointer<HelpWindow> m_help;
     DocumentActions* m_documents = nullptr;  // made on first use
     DocumentDialogs* m_documentDialogs = nullptr;
+    LauncherPanelWidget* m_panel = nullptr;
     QString m_helpFile = QStringLiteral(":/help/index.html");
 };
 

@@ -199,6 +199,11 @@ void SinglePeriodDWindow::selectProblem(st::DiscreteProblem p) {
     onOptTypeToggled();
 }
 
+void SinglePeriodDWindow::select(widgets::DiscreteProblemOption option) {
+    selectProblem(option == widgets::DiscreteProblemOption::SsPolicy ? st::DiscreteProblem::SsPolicy
+                                                                     : st::DiscreteProblem::SinglePeriod);
+}
+
 st::DiscreteProblem SinglePeriodDWindow::problem() const {
     return m_optType.at(0)->isChecked() ? st::DiscreteProblem::SsPolicy : st::DiscreteProblem::SinglePeriod;
 }

@@ -15,6 +15,7 @@
 #include "stochastic/DiscreteDemandWindow.h"
 #include "widgets/CostTable.h"
 #include "widgets/WaitCursor.h"
+#include "widgets/WindowInterfaces.h"
 
 class QGroupBox;
 class QLabel;
@@ -22,7 +23,7 @@ class QRadioButton;
 
 namespace tervalo::stochastic {
 
-class SinglePeriodDWindow : public DiscreteDemandWindow {
+class SinglePeriodDWindow : public DiscreteDemandWindow, public widgets::DiscreteSinglePeriodWindowEntry {
     Q_OBJECT
 public:
     explicit SinglePeriodDWindow(widgets::AppContext& ctx, QWidget* parent = nullptr);
@@ -32,6 +33,8 @@ public:
     // opens the window and then chooses).
     void selectProblem(core::stochastic::DiscreteProblem problem);
     core::stochastic::DiscreteProblem problem() const;
+    // widgets::DiscreteSinglePeriodWindowEntry: the same, as the left panel chooses.
+    void select(widgets::DiscreteProblemOption option) override;
 
     widgets::CostTable* costTable() const { return m_costTable; }
     // The costs of the last successful calculation (the report's total).

@@ -140,4 +140,17 @@ public:
     virtual SinglePeriodRunResult runSS_unif(const SsUniformTexts& texts) = 0;
 };
 
+// The two problem options of frmSinglePeriodD: optType(0) "(s,S) policy" and
+// optType(1) the single-period problem.
+enum class DiscreteProblemOption { SsPolicy, SinglePeriod };
+
+// frmSinglePeriodD as the left panel drives it: it opens the window, then
+// chooses the problem.
+class DiscreteSinglePeriodWindowEntry {
+public:
+    virtual ~DiscreteSinglePeriodWindowEntry() = default;
+    // Selects the option as a click on it does.
+    virtual void select(DiscreteProblemOption option) = 0;
+};
+
 }  // namespace tervalo::widgets

@@ -92,8 +92,9 @@ private:
     }
     static QStringList captions(MainWindow& w) {
         QStringList out;
+        // The document windows: the guidance window beside the panel is none.
         for (QMdiSubWindow* sub : w.mdiArea()->subWindowList(QMdiArea::CreationOrder))
-            out << sub->widget()->windowTitle();
+            if (sub->widget()->objectName() != QLatin1String("frmStarting")) out << sub->widget()->windowTitle();
         return out;
     }
     static QWidget* active(MainWindow& w) {

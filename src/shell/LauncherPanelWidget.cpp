@@ -1,0 +1,347 @@
+#include "shell/LauncherPanelWidget.h"
+
+#include <QApplication>
+#include <QDockWidget>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <optional>
+#include <vector>
+
+#include "core/RuntimeError.h"
+#include "shell/SharedRoutines.h"
+#include "shell/StartingWindow.h"
+#include "widgets/AppContext.h"
+#include "widgets/GuardedHandler.h"
+#include "widgets/WaitCursor.h"
+#include "widgets/WindowInterfaces.h"
+#include "widgets/WindowRegistry.h"
+
+namespace tervalo::shell {
+
+namespace {
+
+using widgets::DiscreteProblemOption;
+using widgets::SinglePeriodOption;
+
+enum class Opening {
+    Fresh,        // a new instance, shown
+    FreshPlaced,  // a new instance, placed at the left edge and shown by ShowChildForm
+    Existing,     // the default instance shown
+};
+
+// What a button opens. frmSinglePeriodC takes its options before it is shown,
+// frmSinglePeriodD once it has loaded and shown.
+struct Launch {
+    const char* form;
+    Opening opening = Opening::Fresh;
+    std::vector<SinglePeriodOption> before;
+    std::optional<DiscreteProblemOption> after;
+};
+
+// Uniform demand first, then the problem: the order the user would click them.
+const std::vector<SinglePeriodOption> kUniformSinglePeriod{SinglePeriodOption::Uniform,
+                                                           SinglePeriodOption::SinglePeriod};
+const std::vector<SinglePeriodOption> kUniformSsPolicy{SinglePeriodOption::Uniform, SinglePeriodOption::SsPolicy};
+
+const std::vector<Launch>& professionalLaunches() {  // Command1, tab 1
+    static const std::vector<Launch> table{
+        {"frmPurchaseNS"},
+        {"frmPurchaseSA"},
+        {"frmManufNS"},
+        {"frmManufSA"},
+        {"frmIncrementalDiscount"},
+        {"frmAllUnitDiscount"},
+        {"frmSinglePeriodC", Opening::Fresh, kUniformSinglePeriod},
+        {"frmSinglePeriodD", Opening::Fresh, {}, DiscreteProblemOption::SinglePeriod},
+        {"frmSinglePeriodC", Opening::Fresh, kUniformSsPolicy},
+        {"frmSinglePeriodD", Opening::Fresh, {}, DiscreteProblemOption::SsPolicy},
+        {"frmD1", Opening::FreshPlaced},
+        {"frmSalesData", Opening::Existing},
+    };
+    return table;
+}
+
+const std::vector<Launch>& dummyLaunches() {  // Command2, tab 0
+    static const std::vector<Launch> table{
+        {"frmWizard", Opening::FreshPlaced},
+        {"frmPurchaseNS"},
+        {"frmPurchaseSA"},
+        {"frmManufNS"},
+        {"frmManufSA"},
+        {"frmSinglePeriodC", Opening::Fresh, kUniformSinglePeriod},
+        {"frmSinglePeriodC", Opening::Fresh, kUniformSsPolicy},
+        {"frmIncrementalDiscount"},
+        {"frmAllUnitDiscount"},
+        {"frmSinglePeriodD", Opening::Fresh, {}, DiscreteProblemOption::SinglePeriod},
+        {"frmMultiperiodA"},
+    };
+    return table;
+}
+
+const QStringList kDummyCaptions{
+    QStringLiteral("Wizard"),
+    QStringLiteral("Purchasing  (No Shortage)"),
+    QStringLiteral("Purchacing (Shortage Allowed)"),
+    QStringLiteral("Production (No Shortage)"),
+    QStringLiteral("Production (Shortage Allowed)"),
+    QStringLiteral("Single Period - Christmas Tree"),
+    QStringLiteral("s-S Policy - A Car Dealer"),
+    QStringLiteral("Incremental Quantity Discount"),
+    QStringLiteral("All Unit Quantity Discount"),
+    QStringLiteral("Expensive Items"),
+    QStringLiteral("Aspiration Level"),
+};
+
+const QStringList kProfessionalCaptions{
+    QStringLiteral("Purchasing EOQ no Shortage"),
+    QStringLiteral("Purchasing EOQ with Shortage"),
+    QStringLiteral("Production EOQ no Shortage"),
+    QStringLiteral("Production EOQ with Shoetage"),
+    QStringLiteral("Quantity Discount - Incremental"),
+    QStringLiteral("Quantity Discount - All Unit"),
+    QStringLiteral("Single Period - Continuous"),
+    QStringLiteral("Single Period - Discrete"),
+    QStringLiteral("s-S Policy - Continuous"),
+    QStringLiteral("s-S Policicy - Discrete"),
+    QStringLiteral("Demand Forcasting"),
+    QStringLiteral("Data Mining"),
+};
+
+[[noreturn]] void raiseNoSupport() {
+    throw core::RuntimeError(core::ErrorCode::Other, "Object doesn't support this property or method");
+}
+
+void open(widgets::WindowRegistry& registry, const Launch& launch) {
+    const QString form = QString::fromLatin1(launch.form);
+    switch (launch.opening) {
+        case Opening::Existing:
+            registry.show(form);
+            return;
+        case Opening::FreshPlaced:
+            ShowChildForm(registry.openFresh(form));
+            return;
+        case Opening::Fresh:
+            break;
+    }
+    QWidget* window = nullptr;
+    if (launch.before.empty()) {
+        window = registry.openFresh(form);
+    } else {
+        registry.release(form);
+        auto* entry = registry.instanceAs<widgets::SinglePeriodWindowEntry>(form);
+        if (!entry) raiseNoSupport();
+        for (SinglePeriodOption option : launch.before)
+            entry->select(option);
+        window = registry.show(form);
+    }
+    if (launch.after) {
+        auto* entry = dynamic_cast<widgets::DiscreteSinglePeriodWindowEntry*>(window);
+        if (!entry) raiseNoSupport();
+        entry->select(*launch.after);
+    }
+}
+
+// Colours are the system's: the tool-tip background for the hovered button, the button face for the rest.
+void setBackColour(QWidget* button, QPalette::ColorRole systemRole) {
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, QApplication::palette().color(systemRole));
+    button->setPalette(palette);
+}
+
+bool isLeaving(const QFocusEvent* event) {
+    // The window losing the activation, a popup or the menu bar is no leaving of the button.
+    const Qt::FocusReason reason = event->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason;
+}
+
+const char* kTabProperty = "launcherTab";
+const char* kIndexProperty = "launcherIndex";
+
+}  // namespace
+
+LauncherPanelWidget::LauncherPanelWidget(widgets::AppContext& ctx, Availability available, QWidget* parent)
+    : QWidget(parent), m_ctx(ctx), m_available(std::move(available)) {
+    setObjectName(QStringLiteral("Picture1"));
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->addTab(buildTab(0, kDummyCaptions), QStringLiteral("For Dummy"));
+    m_tabs->addTab(buildTab(1, kProfessionalCaptions), QStringLiteral(" For Professional"));
+    m_tabs->setMouseTracking(true);
+    m_tabs->tabBar()->setMouseTracking(true);
+    m_tabs->installEventFilter(this);
+    m_tabs->tabBar()->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_tabs);
+}
+
+QWidget* LauncherPanelWidget::buildTab(int tab, const QStringList& captions) {
+    auto* page = new QWidget;
+    page->setObjectName(tab == 0 ? QStringLiteral("SSTab1_0") : QStringLiteral("SSTab1_1"));
+    page->setMouseTracking(true);
+    page->installEventFilter(this);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(3);
+    const QString array = tab == 0 ? QStringLiteral("Command2") : QStringLiteral("Command1");
+    QList<QPushButton*>& list = tab == 0 ? m_command2 : m_command1;
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* button = new QPushButton(captions.at(i), page);
+        button->setObjectName(QStringLiteral("%1_%2").arg(array).arg(i));
+        button->setProperty(kTabProperty, tab);
+        button->setProperty(kIndexProperty, i);
+        button->setAutoDefault(true);
+        button->setMouseTracking(true);
+        button->installEventFilter(this);
+        setBackColour(button, QPalette::Button);
+        if (tab == 0)
+            connect(button, &QPushButton::clicked, this, [this, i] { onCommand2Clicked(i); });
+        else
+            connect(button, &QPushButton::clicked, this, [this, i] { onCommand1Clicked(i); });
+        layout->addWidget(button);
+        list << button;
+    }
+    layout->addStretch(1);
+    // A short main window scrolls the buttons rather than growing to hold them all.
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(page->objectName() + QStringLiteral("_Scroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(page);
+    scroll->setMinimumWidth(page->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
+    return scroll;
+}
+
+void LauncherPanelWidget::dockInto(QMainWindow* window) {
+    auto* dock = new QDockWidget(window);
+    dock->setObjectName(QStringLiteral("Picture1Dock"));
+    dock->setTitleBarWidget(new QWidget(dock));  // no title: the panel is part of the window
+    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    dock->setAllowedAreas(Qt::LeftDockWidgetArea);
+    dock->setWidget(this);
+    window->addDockWidget(Qt::LeftDockWidgetArea, dock);
+}
+
+void LauncherPanelWidget::showGuidance(QMdiArea* area) {
+    m_area = area;
+    StartingWindow* shown = board();
+    if (QWidget* frame = shown->parentWidget()) frame->show();
+    shown->show();
+    shown->setHelp(m_texts.strHelpDummy()[0]);
+    m_tabs->setCurrentIndex(0);
+}
+
+StartingWindow* LauncherPanelWidget::board() {
+    if (!m_board) {
+        // Reloaded hidden: the labels are written, the window is not shown.
+        m_board = new StartingWindow;
+        if (m_area) m_board->addTo(m_area)->hide();
+        QStringList all;
+        for (int tab : {0, 1})
+            for (int entry = 0; entry < GuidanceTexts::kEntries; ++entry)
+                all << m_texts.help(tab, entry);
+        m_board->reserveFor(all);
+    }
+    return m_board;
+}
+
+int LauncherPanelWidget::currentTab() const { return m_tabs->currentIndex(); }
+
+QWidget* LauncherPanelWidget::button(const QString& arrayName, int index) const {
+    const QList<QPushButton*>* list = nullptr;
+    if (arrayName == QLatin1String("Command2"))
+        list = &m_command2;
+    else if (arrayName == QLatin1String("Command1"))
+        list = &m_command1;
+    if (!list || index < 0 || index >= list->size()) return nullptr;
+    return list->at(index);
+}
+
+// ---- clicks ---------------------------------------------------------------------
+
+void LauncherPanelWidget::onCommand1Clicked(int index) {
+    widgets::runGuarded(
+        window(), m_ctx.notifier,
+        [this, index] {
+            widgets::WaitCursor hourglass;
+            const Launch& launch = professionalLaunches().at(index);
+            if (m_available(QString::fromLatin1(launch.form))) open(m_ctx.registry, launch);
+        },
+        QString(), QString(), platform::MsgIcon::None);
+}
+
+void LauncherPanelWidget::onCommand2Clicked(int index) {
+    widgets::runGuarded(
+        window(), m_ctx.notifier,
+        [this, index] {
+            const Launch& launch = dummyLaunches().at(index);
+            if (m_available(QString::fromLatin1(launch.form))) open(m_ctx.registry, launch);
+        },
+        QString(), QString(), platform::MsgIcon::None);
+}
+
+// ---- pointer and focus --------------------------------------------------------------
+
+bool LauncherPanelWidget::eventFilter(QObject* watched, QEvent* event) {
+    const QVariant tab = watched->property(kTabProperty);
+    if (tab.isValid()) {  // a button
+        const int index = watched->property(kIndexProperty).toInt();
+        switch (event->type()) {
+            case QEvent::Enter:
+                onButtonHovered(tab.toInt(), index);
+                break;
+            case QEvent::MouseMove:
+                onButtonHovered(tab.toInt(), index);
+                // Not on to the tab page, which would show the introduction again.
+                if (static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton) return true;
+                break;
+            case QEvent::FocusOut:
+                if (tab.toInt() == 0 && isLeaving(static_cast<QFocusEvent*>(event))) onCommand2LostFocus();
+                break;
+            default:
+                break;
+        }
+    } else if (event->type() == QEvent::MouseMove) {  // the tab control, its tabs or a page
+        onTabAreaHovered();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void LauncherPanelWidget::onButtonHovered(int tab, int index) {
+    colourButtons(tab, index);
+    showEntry(tab, index + 1, true);
+}
+
+void LauncherPanelWidget::onCommand2LostFocus() { showEntry(0, 0, true); }
+
+void LauncherPanelWidget::onTabAreaHovered() {
+    const int tab = currentTab() <= 0 ? 0 : 1;
+    showEntry(tab, 0, true);
+    colourButtons(tab, -1);
+}
+
+void LauncherPanelWidget::colourButtons(int tab, int hovered) {
+    const QList<QPushButton*>& list = buttons(tab);
+    for (int i = 0; i < list.size(); ++i)
+        setBackColour(list.at(i), i == hovered ? QPalette::ToolTipBase : QPalette::Button);
+}
+
+void LauncherPanelWidget::showEntry(int tab, int entry, bool withTitle) {
+    StartingWindow* shown = board();
+    shown->setHelp(m_texts.help(tab, entry));
+    if (withTitle) shown->setTitle(QStringLiteral(" ") + m_texts.title(tab, entry));
+}
+
+}  // namespace tervalo::shell

@@ -1,0 +1,90 @@
+#include "shell/StartingWindow.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPalette>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace tervalo::shell {
+
+namespace {
+
+// Wide enough for the longest guidance text to wrap into some twenty lines.
+constexpr int kTextWidth = 360;
+constexpr int kBandHeight = 6;
+
+}  // namespace
+
+StartingWindow::StartingWindow(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmStarting"));
+    setWindowTitle(QStringLiteral("Switch Board"));
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Qt::white);
+    background.setColor(QPalette::WindowText, Qt::black);
+    setPalette(background);
+
+    m_label1 = new QLabel(designedTitle(), this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setTextFormat(Qt::PlainText);
+    QFont titleFont(QStringLiteral("Arial"));
+    titleFont.setPointSize(14);
+    titleFont.setBold(true);
+    m_label1->setFont(titleFont);
+    QPalette titleColour = m_label1->palette();
+    titleColour.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
+    m_label1->setPalette(titleColour);
+
+    m_label3 = new QLabel(this);
+    m_label3->setObjectName(QStringLiteral("Label3"));
+    m_label3->setFixedHeight(kBandHeight);
+    m_label3->setAutoFillBackground(true);
+    QPalette band = m_label3->palette();
+    band.setColor(QPalette::Window, QColor(0x00, 0x00, 0x80));
+    m_label3->setPalette(band);
+
+    m_lblHelp = new QLabel(this);
+    m_lblHelp->setObjectName(QStringLiteral("lblHelp"));
+    m_lblHelp->setTextFormat(Qt::PlainText);
+    m_lblHelp->setWordWrap(true);
+    m_lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblHelp->setMinimumWidth(kTextWidth);
+    m_lblHelp->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 8, 12, 12);
+    layout->addWidget(m_label1);
+    layout->addWidget(m_label3);
+    layout->addSpacing(6);
+    layout->addWidget(m_lblHelp, 1);
+}
+
+void StartingWindow::setTitle(const QString& title) { m_label1->setText(title); }
+void StartingWindow::setHelp(const QString& text) { m_lblHelp->setText(text); }
+QString StartingWindow::title() const { return m_label1->text(); }
+QString StartingWindow::help() const { return m_lblHelp->text(); }
+
+void StartingWindow::reserveFor(const QStringList& texts) {
+    int height = 0;
+    for (const QString& text : texts)
+        height = std::max(
+            height, m_lblHelp->fontMetrics().boundingRect(QRect(0, 0, kTextWidth, 0), Qt::TextWordWrap, text).height());
+    m_lblHelp->setMinimumHeight(height);
+    adjustSize();
+    if (QWidget* frame = parentWidget()) frame->adjustSize();
+}
+
+QMdiSubWindow* StartingWindow::addTo(QMdiArea* area) {
+    // No frame, so no title bar and no close button: the board stays for the whole run.
+    QMdiSubWindow* sub = area->addSubWindow(this, Qt::FramelessWindowHint);
+    sub->setObjectName(QStringLiteral("frmStartingFrame"));
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setSystemMenu(nullptr);
+    sub->move(0, 0);
+    return sub;
+}
+
+}  // namespace tervalo::shell
