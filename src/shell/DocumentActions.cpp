@@ -51,6 +51,7 @@ DocumentWindow* DocumentActions::newDocument() {
     connect(doc, &DocumentWindow::selectionFormatChanged, this, &DocumentActions::selectionFormatChanged);
     QMdiSubWindow* sub = m_mdi->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->adjustSize();
     sub->show();
     m_mdi->setActiveSubWindow(sub);
     doc->richText()->setFocus();

@@ -62,6 +62,8 @@ SelectionFormat DocumentWindow::selectionFormat() const {
 
 void DocumentWindow::onRtfTextSelChange() { emit selectionFormatChanged(selectionFormat()); }
 
+QSize DocumentWindow::sizeHint() const { return {toPixels(kInitialWidth), toPixels(kInitialHeight)}; }
+
 void DocumentWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     layOut();

@@ -46,6 +46,10 @@ signals:
     // The selection or the caret moved, or the format under it changed.
     void selectionFormatChanged(const tervalo::shell::SelectionFormat& format);
 
+public:
+    // Opens at its designed size (the text box is placed by hand, so no layout gives one).
+    QSize sizeHint() const override;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
