@@ -4,7 +4,7 @@
 
 #include "core/NumberText.h"
 #include "lotsize/DiscountWindowDescription.h"
-#include "platform/ReportPieces.h"
+#include "platform/TextReportBuilder.h"
 #include "platform/TextReport.h"
 
 namespace tervalo::lotsize {
@@ -12,7 +12,7 @@ namespace tervalo::lotsize {
 namespace {
 
 // The report's rows on top of the shared piece builder.
-class PieceList : public platform::ReportPieces<PieceList> {
+class PieceList : public platform::TextReportBuilder<PieceList> {
 public:
     // "Label:", tabs, the box's text, and the unit after two tabs when there is one.
     PieceList& input(const QString& label, int tabCount, const QString& boxText,

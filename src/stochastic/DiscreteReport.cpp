@@ -1,7 +1,7 @@
 #include "stochastic/DiscreteReport.h"
 
 #include "core/NumberText.h"
-#include "platform/ReportPieces.h"
+#include "platform/TextReportBuilder.h"
 #include "platform/TextReport.h"
 
 namespace tervalo::stochastic {
@@ -11,7 +11,7 @@ namespace {
 QString numberText(double value) { return QString::fromStdString(core::textWithLeadingBlank(value)); }
 
 // The reports' rows on top of the shared piece builder.
-class Pieces : public platform::ReportPieces<Pieces> {
+class Pieces : public platform::TextReportBuilder<Pieces> {
 public:
     // "Label:", two tabs, the box's text, two tabs, the unit.
     Pieces& input(const QString& label, const QString& boxText, const QString& unit) {

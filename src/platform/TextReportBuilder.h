@@ -1,7 +1,7 @@
 #pragma once
 // Builds a plain-text report's pieces line by line, in report order, for a
 // TextReportSink. A report adds its own rows by deriving:
-//   class Pieces : public platform::ReportPieces<Pieces> { Pieces& input(...); };
+//   class Pieces : public platform::TextReportBuilder<Pieces> { Pieces& input(...); };
 // Box texts go through value(): a text that happens to spell a key name
 // ("{TAB}") is split so the sink writes it as typed.
 #include <QString>
@@ -10,7 +10,7 @@
 namespace tervalo::platform {
 
 template <class Self>
-class ReportPieces {
+class TextReportBuilder {
 public:
     Self& text(const QString& piece) {
         m_pieces << piece;
