@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include "demand/DemandWindows.h"
 #include "lotsize/LotSizeWindows.h"
 #include "reports/ReportBrowserWindow.h"
 #include "shell/AboutDialog.h"
@@ -9,6 +10,7 @@
 #include "shell/LoginDialog.h"
 #include "shell/OptionsDialog.h"
 #include "stochastic/StochasticWindows.h"
+#include "warehouse/WarehouseWindows.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 
@@ -21,7 +23,13 @@ void registerWindows(widgets::AppContext& ctx, reports::ReportOutput& reportOutp
     // ---- stochastic-demand windows ----------------------------------------------
     stochastic::registerStochasticWindows(ctx);
 
-    // ---- reports, wizard and demand estimation, warehouse -------------------------
+    // ---- demand estimation and the model wizard -----------------------------------
+    demand::registerDemandWindows(ctx);
+
+    // ---- sales-data warehouse -----------------------------------------------------
+    warehouse::registerWarehouseWindows(ctx);
+
+    // ---- reports ------------------------------------------------------------------
     ctx.registry.registerWindow(QStringLiteral("frmReport"),
                                 [&ctx, &reportOutput] { return new reports::ReportBrowserWindow(ctx, reportOutput); });
 

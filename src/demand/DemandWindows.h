@@ -1,0 +1,12 @@
+#pragma once
+// Registers the demand-estimation windows and the model wizard with the
+// window registry under their form names.
+namespace tervalo::widgets {
+struct AppContext;
+}
+
+namespace tervalo::demand {
+
+void registerDemandWindows(widgets::AppContext& ctx);
+
+}  // namespace tervalo::demand

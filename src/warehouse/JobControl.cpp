@@ -1,0 +1,7 @@
+#include "warehouse/JobControl.h"
+
+namespace tervalo::warehouse {
+
+JobControl::~JobControl() = default;
+
+}  // namespace tervalo::warehouse
