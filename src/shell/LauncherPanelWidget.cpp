@@ -21,6 +21,7 @@
 #include "shell/SharedRoutines.h"
 #include "shell/StartingWindow.h"
 #include "widgets/AppContext.h"
+#include "widgets/ChildForms.h"
 #include "widgets/GuardedHandler.h"
 #include "widgets/WaitCursor.h"
 #include "widgets/WindowInterfaces.h"
@@ -128,7 +129,7 @@ void open(widgets::WindowRegistry& registry, const Launch& launch) {
             registry.show(form);
             return;
         case Opening::FreshPlaced:
-            ShowChildForm(registry.openFresh(form));
+            widgets::ShowChildForm(registry.openFresh(form));
             return;
         case Opening::Fresh:
             break;

@@ -93,7 +93,7 @@ MainWindow::MainWindow(widgets::AppContext& ctx, QWidget* parent) : QMainWindow(
 
     ApplyResourceStrings(this);
     loadPlacement();
-    EnableDataMenus(m_ctx, false);
+    widgets::EnableDataMenus(m_ctx, false);
     m_panel->showGuidance(m_mdi);  // with tab 0 selected
     menuAction(QStringLiteral("mnuDemoDatabase"))->setChecked(m_ctx.dataSource == QLatin1String("Demo.mdb"));
     onClockTimerTimeout();
@@ -106,6 +106,8 @@ MainWindow::~MainWindow() {
 }
 
 QAction* MainWindow::menuAction(const QString& name) const { return m_actions.value(name); }
+
+bool MainWindow::demoDatabaseChecked() const { return menuAction(QStringLiteral("mnuDemoDatabase"))->isChecked(); }
 
 int MainWindow::currentTab() const { return m_panel->currentTab(); }
 QWidget* MainWindow::button(const QString& arrayName, int index) const { return m_panel->button(arrayName, index); }
@@ -195,7 +197,7 @@ QWidget* MainWindow::showWindow(const QString& formName, bool fresh) {
 }
 
 void MainWindow::showChildFresh(const QString& formName) {
-    if (QWidget* w = showWindow(formName, true)) ShowChildForm(w);
+    if (QWidget* w = showWindow(formName, true)) widgets::ShowChildForm(w);
 }
 
 void MainWindow::showModal(const QString& formName) {

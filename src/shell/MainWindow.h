@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <functional>
 
+#include "widgets/ChildForms.h"
 #include "widgets/LauncherPanel.h"
 
 class QAction;
@@ -32,7 +33,7 @@ class HelpWindow;
 struct SelectionFormat;
 class LauncherPanelWidget;
 
-class MainWindow : public QMainWindow, public widgets::LauncherPanel {
+class MainWindow : public QMainWindow, public widgets::LauncherPanel, public widgets::MainWindowMenuState {
     Q_OBJECT
 public:
     // Builds and loads the window (string table applied, position and size from
@@ -47,7 +48,8 @@ public:
     QAction* menuAction(const QString& name) const;
     QMdiArea* mdiArea() const { return m_mdi; }
     // mnuFind, mnuAnalyze and mnuImport enabled or disabled together.
-    void setDataMenusEnabled(bool enable);
+    void setDataMenusEnabled(bool enable) override;
+    bool demoDatabaseChecked() const override;
 
     // The help pages (a resource path, ":/help/index.html" by default); empty
     // means the program has no help.

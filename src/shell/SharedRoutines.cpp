@@ -3,13 +3,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
-#include <QScreen>
 #include <QTabBar>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -18,11 +15,7 @@
 
 #include "core/NumberText.h"
 #include "core/RuntimeError.h"
-#include "platform/Twips.h"
-#include "shell/MainWindow.h"
 #include "shell/StringTable.h"
-#include "widgets/AppContext.h"
-#include "widgets/WindowRegistry.h"
 
 namespace tervalo::shell {
 
@@ -135,33 +128,6 @@ void ApplyResourceStrings(QWidget* frm) {
             applyToOther(w);
         }
     }
-}
-
-void ShowChildForm(QWidget* frm) {
-    QScreen* screen = frm->screen() ? frm->screen() : QGuiApplication::primaryScreen();
-    ShowChildForm(frm, platform::Twips::toTwips(screen->geometry().height()));
-}
-
-void ShowChildForm(QWidget* frm, double screenHeightTwips) {
-    QWidget* target = frm;
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(frm->parentWidget())) target = sub;
-    const double height = platform::Twips::toTwips(target->frameGeometry().height());
-    const float top = static_cast<float>((screenHeightTwips - height) / 2);
-    target->move(0, platform::Twips::toPixels(top));
-    target->show();
-    frm->show();
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(target)) {
-        if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
-    }
-}
-
-void UnloadWizardForms(widgets::WindowRegistry& registry) {
-    for (const char* name : {"frmWizard", "frmW1", "frmW2", "frmW3"})
-        registry.unload(QString::fromLatin1(name));
-}
-
-void EnableDataMenus(const widgets::AppContext& ctx, bool enable) {
-    if (auto* main = qobject_cast<MainWindow*>(ctx.mainWindow)) main->setDataMenusEnabled(enable);
 }
 
 }  // namespace tervalo::shell

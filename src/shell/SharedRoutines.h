@@ -1,14 +1,8 @@
 #pragma once
-// Routines that windows of several subsystems share: the string table applied
-// to a window, a child window placed at the left edge and centred vertically,
-// the wizard's windows unloaded, and the Data menu items switched on or off.
-// (The numeric key filter is core/KeyFilter.h; ExecuteSQL is data/Connection.h.)
+// The string table applied to a window. (The routines that every subsystem
+// shares are widgets/ChildForms.h; the numeric key filter is core/KeyFilter.h;
+// ExecuteSQL is data/Connection.h.)
 class QWidget;
-
-namespace tervalo::widgets {
-struct AppContext;
-class WindowRegistry;
-}  // namespace tervalo::widgets
 
 namespace tervalo::shell {
 
@@ -27,19 +21,5 @@ namespace tervalo::shell {
 //    leading number of the tool tip, each when that number is above 0.
 // Whole numbers are rounded half to even to 16 bits.
 void ApplyResourceStrings(QWidget* frm);
-
-// Places the window (its MDI sub-window when it has one) at the left edge,
-// vertically centred on the screen, then shows it. The top is worked out in
-// twips and may be negative when the window is taller than the screen.
-void ShowChildForm(QWidget* frm);
-// The same for a given screen height in twips.
-void ShowChildForm(QWidget* frm, double screenHeightTwips);
-
-// Closes the wizard's windows frmWizard, frmW1, frmW2 and frmW3, in this order,
-// and releases their slots so that the next use creates each afresh.
-void UnloadWizardForms(widgets::WindowRegistry& registry);
-
-// Enables (or disables) the main window's mnuFind, mnuAnalyze and mnuImport.
-void EnableDataMenus(const widgets::AppContext& ctx, bool enable);
 
 }  // namespace tervalo::shell

@@ -26,6 +26,7 @@
 #include "support/RecordingNotifier.h"
 #include "support/WindowTestContext.h"
 #include "widgets/AppContext.h"
+#include "widgets/ChildForms.h"
 #include "widgets/WindowRegistry.h"
 
 using namespace tervalo;
@@ -217,7 +218,7 @@ private slots:
     void tallWindowOnShortScreenGoesAboveTheTop() {
         QWidget w;
         w.resize(400, platform::Twips::toPixels(9000));
-        shell::ShowChildForm(&w, 7200);
+        widgets::ShowChildForm(&w, 7200);
         QVERIFY(w.isVisible());
         QCOMPARE(platform::Twips::toTwips(w.pos().y()), -900);
         QCOMPARE(w.pos().x(), 0);
@@ -233,7 +234,7 @@ private slots:
         QMdiSubWindow* sub = area->addSubWindow(child);
         sub->resize(300, 200);  // 3000 twips
         sub->move(50, 50);
-        shell::ShowChildForm(child, 7200);
+        widgets::ShowChildForm(child, 7200);
         QCOMPARE(sub->pos(), QPoint(0, 140));  // (7200 - 3000) / 2 = 2100 twips
         QVERIFY(child->isVisible());
         QCOMPARE(area->currentSubWindow(), sub);
@@ -261,7 +262,7 @@ private slots:
         QPointer<QWidget> step2 = registry.show("frmW2");
         QPointer<QWidget> step3 = registry.instance("frmW3");  // made, never shown
         QPointer<QWidget> demand = registry.show("frmD1");
-        shell::UnloadWizardForms(registry);
+        widgets::UnloadWizardForms(registry);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!wizard && !step2 && !step3);
         QVERIFY(demand);
@@ -278,10 +279,10 @@ private slots:
         widgets::AppContext& ctx = t.ctx;
         shell::MainWindow main(ctx);
         ctx.mainWindow = &main;
-        shell::EnableDataMenus(ctx, false);
+        widgets::EnableDataMenus(ctx, false);
         for (const char* name : {"mnuFind", "mnuImport", "mnuAnalyze"})
             QVERIFY(!main.menuAction(name)->isEnabled());
-        shell::EnableDataMenus(ctx, true);
+        widgets::EnableDataMenus(ctx, true);
         for (const char* name : {"mnuFind", "mnuImport", "mnuAnalyze"})
             QVERIFY(main.menuAction(name)->isEnabled());
     }

@@ -1,0 +1,47 @@
+#include "widgets/ChildForms.h"
+
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+
+#include "platform/Twips.h"
+#include "widgets/AppContext.h"
+#include "widgets/WindowRegistry.h"
+
+namespace tervalo::widgets {
+
+void ShowChildForm(QWidget* frm) {
+    QScreen* screen = frm->screen() ? frm->screen() : QGuiApplication::primaryScreen();
+    ShowChildForm(frm, platform::Twips::toTwips(screen->geometry().height()));
+}
+
+void ShowChildForm(QWidget* frm, double screenHeightTwips) {
+    QWidget* target = frm;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(frm->parentWidget())) target = sub;
+    const double height = platform::Twips::toTwips(target->frameGeometry().height());
+    const float top = static_cast<float>((screenHeightTwips - height) / 2);
+    target->move(0, platform::Twips::toPixels(top));
+    target->show();
+    frm->show();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(target)) {
+        if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
+    }
+}
+
+void UnloadWizardForms(WindowRegistry& registry) {
+    for (const char* name : {"frmWizard", "frmW1", "frmW2", "frmW3"})
+        registry.unload(QString::fromLatin1(name));
+}
+
+void EnableDataMenus(const AppContext& ctx, bool enable) {
+    if (auto* menus = dynamic_cast<MainWindowMenuState*>(ctx.mainWindow)) menus->setDataMenusEnabled(enable);
+}
+
+bool DemoDatabaseChecked(const AppContext& ctx) {
+    auto* menus = dynamic_cast<MainWindowMenuState*>(ctx.mainWindow);
+    return menus && menus->demoDatabaseChecked();
+}
+
+}  // namespace tervalo::widgets

@@ -1,0 +1,42 @@
+#pragma once
+// Routines that windows of several subsystems share: a child window placed at
+// the left edge and centred vertically, the wizard's windows unloaded, and the
+// main window's Data menu items and demo-database choice as other windows see
+// them. They live here, beside the registry, because the shell, the demand
+// windows and the warehouse all call them and none may include another.
+class QWidget;
+
+namespace tervalo::widgets {
+
+struct AppContext;
+class WindowRegistry;
+
+// The main window's menu state that other windows read or switch.
+class MainWindowMenuState {
+public:
+    virtual ~MainWindowMenuState() = default;
+    // mnuFind, mnuImport and mnuAnalyze.
+    virtual void setDataMenusEnabled(bool enable) = 0;
+    // mnuDemoDatabase: checked while the sample main database is in use.
+    virtual bool demoDatabaseChecked() const = 0;
+};
+
+// Places the window (its MDI sub-window when it has one) at the left edge,
+// vertically centred on the screen, then shows it. The top is worked out in
+// twips and may be negative when the window is taller than the screen.
+void ShowChildForm(QWidget* frm);
+// The same for a given screen height in twips.
+void ShowChildForm(QWidget* frm, double screenHeightTwips);
+
+// Closes the wizard's windows frmWizard, frmW1, frmW2 and frmW3, in this order,
+// and releases their slots so that the next use creates each afresh.
+void UnloadWizardForms(WindowRegistry& registry);
+
+// Enables (or disables) the main window's mnuFind, mnuAnalyze and mnuImport;
+// nothing while there is no main window.
+void EnableDataMenus(const AppContext& ctx, bool enable);
+
+// Whether the main window's "Use Demo database" is checked; false while there is no main window.
+bool DemoDatabaseChecked(const AppContext& ctx);
+
+}  // namespace tervalo::widgets
