@@ -518,6 +518,13 @@ std::string generalText(double value) {
 
 std::string textWithLeadingBlank(double value) { return value >= 0.0 ? " " + generalText(value) : generalText(value); }
 
+std::string plainDecimalText(double value) {
+    std::string text = generalText(value);
+    if (text.starts_with('.')) return "0" + text;
+    if (text.starts_with("-.")) return "-0" + text.substr(1);
+    return text;
+}
+
 std::string formatNumber(double value, std::string_view pattern) {
     if (pattern.empty()) {
         return generalText(value);

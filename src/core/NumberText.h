@@ -26,6 +26,11 @@ std::string generalText(double value);
 // The same with one leading blank for a non-negative number (42 -> " 42", -3 -> "-3").
 std::string textWithLeadingBlank(double value);
 
+// Plain decimal text of a number, as the model windows are handed their figures:
+// the general text with a zero before a leading point (0.5 -> "0.5",
+// -0.5 -> "-0.5"); everything else as generalText.
+std::string plainDecimalText(double value);
+
 // Format patterns: "#.00", "$#.00", "$#,##0.00", "0.00", "0.0000", "#,##0", "0" ...
 // '#' optional digit, '0' required digit, ',' grouping, '.' point; other
 // characters are copied, as is text in double quotes or after a backslash.

@@ -1,5 +1,11 @@
 #include "demand/DemandWindows.h"
 
+#include <QMainWindow>
+
+#include "demand/WizardCostsWindow.h"
+#include "demand/WizardDemandDataWindow.h"
+#include "demand/WizardDemandKindWindow.h"
+#include "demand/WizardItemWindow.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 
@@ -9,7 +15,15 @@ void registerDemandWindows(widgets::AppContext& ctx) {
     // ---- demand estimation ----------------------------------------------------------
 
     // ---- model wizard ---------------------------------------------------------------
-    (void)ctx;
+    // Top-level windows owned by the main window (read when a step is made), so
+    // that none becomes one of its child windows.
+    ctx.registry.registerWindow(WizardForms::kStep1, [&ctx] { return new WizardItemWindow(ctx, ctx.mainWindow); });
+    ctx.registry.registerWindow(WizardForms::kStep2,
+                                [&ctx] { return new WizardDemandKindWindow(ctx, ctx.mainWindow); });
+    ctx.registry.registerWindow(WizardForms::kStep3,
+                                [&ctx] { return new WizardDemandDataWindow(ctx, ctx.mainWindow); });
+    ctx.registry.registerWindow(WizardForms::kStep4,
+                                [&ctx] { return new WizardCostsWindow(ctx, nullptr, ctx.mainWindow); });
 }
 
 }  // namespace tervalo::demand

@@ -269,7 +269,6 @@ private slots:
     // Windows of a later version keep the main window's message.
     void windowsNotInThisVersion_data() {
         QTest::addColumn<QString>("name");
-        QTest::newRow("wizard") << "Command2_0";
         QTest::newRow("forecasting") << "Command1_10";
         QTest::newRow("warehouse") << "Command1_11";
     }
