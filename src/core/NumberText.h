@@ -23,13 +23,12 @@ bool isNumber(std::string_view text);
 // (0.5 -> ".5", -0.5 -> "-.5").
 std::string generalText(double value);
 
+// General text with the zero before the point (0.5 -> "0.5", -0.5 -> "-0.5"),
+// as the demand estimation and the wizard write plain decimals.
+std::string plainDecimalText(double value);
+
 // The same with one leading blank for a non-negative number (42 -> " 42", -3 -> "-3").
 std::string textWithLeadingBlank(double value);
-
-// Plain decimal text of a number, as the model windows are handed their figures:
-// the general text with a zero before a leading point (0.5 -> "0.5",
-// -0.5 -> "-0.5"); everything else as generalText.
-std::string plainDecimalText(double value);
 
 // Format patterns: "#.00", "$#.00", "$#,##0.00", "0.00", "0.0000", "#,##0", "0" ...
 // '#' optional digit, '0' required digit, ',' grouping, '.' point; other
