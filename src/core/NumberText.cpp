@@ -516,6 +516,13 @@ std::string generalText(double value) {
     return out;
 }
 
+std::string plainDecimalText(double value) {
+    std::string text = generalText(value);
+    if (text.rfind(".", 0) == 0) return "0" + text;
+    if (text.rfind("-.", 0) == 0) return "-0" + text.substr(1);
+    return text;
+}
+
 std::string textWithLeadingBlank(double value) { return value >= 0.0 ? " " + generalText(value) : generalText(value); }
 
 std::string formatNumber(double value, std::string_view pattern) {

@@ -23,6 +23,10 @@ bool isNumber(std::string_view text);
 // (0.5 -> ".5", -0.5 -> "-.5").
 std::string generalText(double value);
 
+// General text with the zero before the point (0.5 -> "0.5", -0.5 -> "-0.5"),
+// as the demand estimation and the wizard write plain decimals.
+std::string plainDecimalText(double value);
+
 // The same with one leading blank for a non-negative number (42 -> " 42", -3 -> "-3").
 std::string textWithLeadingBlank(double value);
 
