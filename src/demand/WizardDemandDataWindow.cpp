@@ -145,6 +145,11 @@ void WizardDemandDataWindow::onCmdNextClicked() {
             widgets::showFailedCheck(this, context().notifier, *failed, box(static_cast<D>(failed->field)));
             return;
         }
+        // Whatever frame is shown: figures typed in another one go too, an empty
+        // box as 0. Read before anything moves, so a figure out of range leaves
+        // the wizard on this step.
+        const DemandFigures figures{texts.number(D::Lower), texts.number(D::Upper), texts.number(D::Mean),
+                                    texts.number(D::Variance), texts.number(D::Constant)};
         hide();
         auto& next = showStep<WizardCostsWindow>(WizardForms::kStep4);
         next.setDemandModel(m_demandModel);
@@ -153,9 +158,7 @@ void WizardDemandDataWindow::onCmdNextClicked() {
         next.setPurchase(m_purchasing ? QStringLiteral("Yes") : QStringLiteral("No"));
         next.setManufRate(m_purchasing ? QString() : box(D::ManufRate)->text());
         next.setPurchasing(m_purchasing);
-        // Whatever frame is shown: figures typed in another one go too, an empty box as 0.
-        next.setDemandFigures({texts.number(D::Lower), texts.number(D::Upper), texts.number(D::Mean),
-                               texts.number(D::Variance), texts.number(D::Constant)});
+        next.setDemandFigures(figures);
         next.setItemName(m_itemName);
         next.showTab();
     });

@@ -332,6 +332,10 @@ private slots:
                                                    << "";
         QTest::newRow("other frames not checked") << true << 0 << QStringList{"txtConstD=8", "txtLowererD=9"} << ""
                                                   << "";
+        QTest::newRow("a figure out of range")
+            << true << 0 << QStringList{"txtConstD=8", "txtLowererD=1" + QString(400, '0')}
+            << "Overflow | Error Message"
+            << "txtConstD";
     }
     void demandChecks() {
         QFETCH(bool, purchasing);
