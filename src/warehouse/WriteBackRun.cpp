@@ -10,6 +10,7 @@
 #include "data/ConnectionString.h"
 #include "data/TableUpdate.h"
 #include "data/Transaction.h"
+#include "platform/Notifier.h"
 
 namespace tervalo::warehouse {
 
@@ -109,6 +110,20 @@ private:
 };
 
 }  // namespace
+
+WriteBackQuestion askWithBox(platform::Notifier& notifier, QWidget* parent) {
+    return [&notifier, parent] {
+        switch (notifier.show(parent, kWriteBackQuestion, kWriteBackQuestionTitle, platform::MsgIcon::None,
+                              platform::MsgButtons::YesNoCancel)) {
+            case platform::MsgResult::Yes:
+                return WriteBackChoice::AllItems;
+            case platform::MsgResult::No:
+                return WriteBackChoice::CurrentItem;
+            default:
+                return WriteBackChoice::Cancel;
+        }
+    };
+}
 
 WriteBackResult runWriteBack(const WriteBackTarget& target, const QList<WriteBackItem>& items, int current,
                              const WriteBackQuestion& ask, JobControl& job) {

@@ -90,6 +90,8 @@ class DataConfigDialogTest : public QObject {
         if (kind == "sample") return sampleString();
         if (kind == "missing") return data::ConnectionString::forFile(m_programDir, "Gone.mdb");
         if (kind == "server") return m_server->connectionString();
+        if (kind == "wrong password")
+            return QString(m_server->connectionString()).replace(test::PostgresCluster::password(), "Wrong-Pw");
         return kind;
     }
 
@@ -210,9 +212,10 @@ private slots:
     void testConnection() {
         QFETCH(QString, kind);
         QFETCH(QString, message);
-        if (kind == "server" && !m_server->missing().isEmpty())
+        const bool server = kind.contains("server") || kind.contains("password");
+        if (server && !m_server->missing().isEmpty())
             QSKIP(qPrintable("PostgreSQL is not installed: " + m_server->missing()));
-        if (kind == "server") QVERIFY2(m_server->running(), qPrintable(m_server->failure()));
+        if (server) QVERIFY2(m_server->running(), qPrintable(m_server->failure()));
         open();
         cnnBox()->setPlainText(cnnStringFor(kind));
         button("Command1")->click();

@@ -11,6 +11,7 @@
 
 #include "data/Connection.h"
 #include "support/PostgresCluster.h"
+#include "support/RecordingNotifier.h"
 #include "support/TestEnvironment.h"
 #include "warehouse/WriteBackRun.h"
 
@@ -317,5 +318,25 @@ INSTANTIATE_TEST_SUITE_P(
                                "Driver=QPSQL;Host=127.0.0.1;Port=%2;Database=shop;User=clerk;Password=*****."},
                       StopCase{"NoItems", "%1", {}, "No data available: No data in the database."}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The confirmation as a box: its text and buttons, and what each answer picks.
+TEST(WriteBackQuestion, AnswersPickTheItems) {
+    const std::pair<platform::MsgResult, WriteBackChoice> answers[] = {
+        {platform::MsgResult::Yes, WriteBackChoice::AllItems},
+        {platform::MsgResult::No, WriteBackChoice::CurrentItem},
+        {platform::MsgResult::Cancel, WriteBackChoice::Cancel}};
+    for (const auto& [answer, choice] : answers) {
+        test::RecordingNotifier notifier;
+        notifier.answers.enqueue(answer);
+        EXPECT_EQ(warehouse::askWithBox(notifier, nullptr)(), choice);
+        ASSERT_EQ(notifier.messages.size(), 1);
+        EXPECT_EQ(notifier.last().title, "Confirmation");
+        EXPECT_EQ(notifier.last().text,
+                  "Update all the items in this database?\r\n\r\nClick Yes to proceed.\r\nClick No to analyze just "
+                  "the current item.\r\nClick Cancel to do nothing.");
+        EXPECT_EQ(notifier.last().buttons, platform::MsgButtons::YesNoCancel);
+        EXPECT_EQ(notifier.last().icon, platform::MsgIcon::None);
+    }
+}
 
 }  // namespace
