@@ -74,43 +74,41 @@ TEST_F(AppSettingsTest, StoredPlacementIsANumberUpTo1e8OrTheDefault) {
 }
 
 // The write-back target: eight keys of "Database", empty when missing, and a
-// settings file only its owner can read once the connection string is in it.
+// settings file only its owner can read once the connection string is in it,
+// whether the file is new or was readable by others before.
 TEST_F(AppSettingsTest, UpdateTargetRoundTripsInItsOwnKeysAndKeepsTheFilePrivate) {
+    const QString file = tervalo::platform::SettingsStore::fileName();
+    const auto othersMay = [&] { return QFile::permissions(file) & (QFile::ReadGroup | QFile::ReadOther); };
     EXPECT_EQ(m_settings.updateTarget(), AppSettings::UpdateTarget{});
-    m_settings.setDataSourceName("dbWHouse.mdb");  // a file made before, readable by others
-    QFile::setPermissions(tervalo::platform::SettingsStore::fileName(),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-
-    const AppSettings::UpdateTarget target{"Driver=QPSQL;Host=db;Password=pw",
-                                           "Products",
-                                           "Reorder Level",
-                                           "UnitsOnOrder",
-                                           "ProductID",
-                                           "Numeric",
-                                           "Text",
-                                           "numeric"};
-    m_settings.saveUpdateTarget(target);
-    EXPECT_EQ(m_settings.updateTarget(), target);
-    const std::pair<QString, QString> stored[] = {
-        {"CnnString", target.cnnString},  {"Table", "Products"},         {"ReorderLevel", "Reorder Level"},
-        {"UnitsToOrder", "UnitsOnOrder"}, {"ItemID", "ProductID"},       {"ReorderLevelDataType", "Numeric"},
-        {"UnitsToOrderDataType", "Text"}, {"ItemIDDataType", "numeric"},
-    };
-    for (const auto& [key, value] : stored)
-        EXPECT_EQ(m_store.get("Database", key).toStdString(), value.toStdString()) << key.toStdString();
-    EXPECT_EQ(QFile::permissions(tervalo::platform::SettingsStore::fileName()),
-              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-
-    // A later write of another setting keeps the file private.
-    m_settings.setDataSourceName("Demo.mdb");
-    EXPECT_EQ(QFile::permissions(tervalo::platform::SettingsStore::fileName()) & (QFile::ReadGroup | QFile::ReadOther),
-              QFile::Permissions());
-}
-
-TEST_F(AppSettingsTest, NewSettingsFileForTheTargetIsPrivateFromTheStart) {
-    m_settings.saveUpdateTarget({"Password=pw", "", "", "", "", "", "", ""});
-    EXPECT_EQ(QFile::permissions(tervalo::platform::SettingsStore::fileName()) &
-                  (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
-              QFile::Permissions());
-    EXPECT_EQ(m_store.get("Database", "CnnString"), "Password=pw");
+    for (const bool existed : {false, true}) {
+        QFile::remove(file);
+        if (existed) m_settings.setDataSourceName("dbWHouse.mdb");
+        if (existed) QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        const AppSettings::UpdateTarget target{"Driver=QPSQL;Password=pw",
+                                               "Products",
+                                               "Reorder Level",
+                                               "UnitsOnOrder",
+                                               "ProductID",
+                                               "Numeric",
+                                               "Text",
+                                               "numeric"};
+        m_settings.saveUpdateTarget(target);
+        EXPECT_EQ(m_settings.updateTarget(), target);
+        const QStringList keys{"CnnString",
+                               "Table",
+                               "ReorderLevel",
+                               "UnitsToOrder",
+                               "ItemID",
+                               "ReorderLevelDataType",
+                               "UnitsToOrderDataType",
+                               "ItemIDDataType"};
+        QStringList stored;
+        for (const QString& key : keys)
+            stored << m_store.get("Database", key);
+        EXPECT_EQ(stored.join('|').toStdString(),
+                  "Driver=QPSQL;Password=pw|Products|Reorder Level|UnitsOnOrder|ProductID|Numeric|Text|numeric");
+        EXPECT_EQ(QFile::permissions(file), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        m_settings.setDataSourceName("Demo.mdb");  // a later write keeps the file private
+        EXPECT_EQ(othersMay(), QFile::Permissions()) << existed;
+    }
 }

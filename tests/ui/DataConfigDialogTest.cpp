@@ -23,6 +23,7 @@
 #include "widgets/ChildForms.h"
 
 using namespace tervalo;
+using namespace Qt::StringLiterals;
 using warehouse::DataConfigDialog;
 using warehouse::WriteBackTarget;
 
@@ -42,6 +43,11 @@ const QStringList kSaved{"Stock", "Min Level", "ToOrder", "SKU", "Numeric", "num
 const QStringList kSettingKeys{
     "CnnString",     "Table", "ReorderLevel", "UnitsToOrder", "ItemID", "ReorderLevelDataType", "UnitsToOrderDataType",
     "ItemIDDataType"};
+const QStringList kDesignPhrases{" of Reorder Level", " of UnitsToOrder", " of ItemID"};
+
+QStringList listOf(const WriteBackTarget& t) {
+    return {t.cnnString, t.tableName, t.reorderLevelName, t.orderQtyName, t.idName, t.levelType, t.qtyType, t.idType};
+}
 
 }  // namespace
 
@@ -51,26 +57,31 @@ class DataConfigDialogTest : public QObject {
     std::unique_ptr<test::WindowTestContext> m_t;
     MenuStateWindow m_main;
     std::unique_ptr<DataConfigDialog> m_dlg;
-    QList<WriteBackTarget> m_handed;
-    QString m_programDir;
-    std::unique_ptr<test::PostgresCluster> m_server;
+    QList<QStringList> m_handed;
+    QString m_programDir = test::tempProgramDir({"NWRetail.mdb"});
+    test::PostgresCluster m_server;
 
-    QLineEdit* box(const QString& name) { return m_dlg->findChild<QLineEdit*>(name); }
-    QPlainTextEdit* cnnBox() { return m_dlg->findChild<QPlainTextEdit*>("txtCnnString"); }
-    QComboBox* combo(int i) { return m_dlg->findChild<QComboBox*>(QString("ComboDataType_%1").arg(i)); }
-    QLabel* phrase(int i) { return m_dlg->findChild<QLabel*>(QString("lblFieldName_%1").arg(i)); }
-    QPushButton* button(const char* name) { return m_dlg->findChild<QPushButton*>(name); }
-    QString sampleString() const { return data::ConnectionString::forFile(m_programDir, "NWRetail.mdb"); }
-
-    // The seven texts after the connection string, then the three phrases.
+    template <class W = QWidget>
+    W* child(const QString& name) {
+        return m_dlg->findChild<W*>(name);
+    }
+    QPlainTextEdit* cnnBox() { return child<QPlainTextEdit>("txtCnnString"); }
+    QComboBox* combo(int i) { return child<QComboBox>(QString("ComboDataType_%1").arg(i)); }
+    QStringList phrases() {
+        QStringList texts;
+        for (int i = 0; i < 3; ++i)
+            texts << child<QLabel>(QString("lblFieldName_%1").arg(i))->text();
+        return texts;
+    }
+    // The four names and the three types as shown.
     QStringList shown() {
-        QStringList texts{box("txtTable")->text(), box("txtField")->text(), box("txtField1")->text(),
-                          box("txtID")->text()};
+        QStringList texts;
+        for (const char* name : {"txtTable", "txtField", "txtField1", "txtID"})
+            texts << child<QLineEdit>(name)->text();
         for (int i = 0; i < 3; ++i)
             texts << combo(i)->currentText();
         return texts;
     }
-    QStringList phrases() { return {phrase(0)->text(), phrase(1)->text(), phrase(2)->text()}; }
     void save(const QStringList& values) {
         for (int i = 0; i < values.size(); ++i)
             m_t->settings.save("Database", kSettingKeys[i], values[i]);
@@ -85,23 +96,17 @@ class DataConfigDialogTest : public QObject {
         m_dlg->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
     }
-    // The connection string for a row: a copy of the sample, a missing file, the server.
+    // The connection string a row names: the sample, a missing file, the server, or the text itself.
     QString cnnStringFor(const QString& kind) {
-        if (kind == "sample") return sampleString();
+        if (kind == "sample") return data::ConnectionString::forFile(m_programDir, "NWRetail.mdb");
         if (kind == "missing") return data::ConnectionString::forFile(m_programDir, "Gone.mdb");
-        if (kind == "server") return m_server->connectionString();
-        if (kind == "wrong password")
-            return QString(m_server->connectionString()).replace(test::PostgresCluster::password(), "Wrong-Pw");
+        if (kind == "server") return m_server.connectionString();
+        if (kind == "server, wrong password")
+            return QString(m_server.connectionString()).replace(test::PostgresCluster::password(), "Wrong-Pw");
         return kind;
     }
 
 private slots:
-    void initTestCase() {
-        m_programDir = test::tempProgramDir({"NWRetail.mdb"});
-        m_server = std::make_unique<test::PostgresCluster>();
-    }
-    void cleanupTestCase() { m_server.reset(); }
-
     void init() {
         QFile::remove(platform::SettingsStore::fileName());
         m_t = std::make_unique<test::WindowTestContext>(false);
@@ -109,15 +114,15 @@ private slots:
         m_t->ctx.mainWindow = &m_main;
         m_main.demo = false;
         m_handed.clear();
-        m_dlg = std::make_unique<DataConfigDialog>(m_t->ctx, [this](const WriteBackTarget& t) { m_handed << t; });
+        m_dlg =
+            std::make_unique<DataConfigDialog>(m_t->ctx, [this](const WriteBackTarget& t) { m_handed << listOf(t); });
     }
     void cleanup() { m_dlg.reset(); }
 
     void formAsDesigned() {
         QCOMPARE(m_dlg->windowTitle(), QString("Update Database"));
-        QCOMPARE(button("Command1")->text(), QString("&Test Connection"));
-        QCOMPARE(button("Command2")->text(), QString("&Continue"));
-        QCOMPARE(combo(0)->count(), 0);  // filled by loading
+        QCOMPARE(child<QPushButton>("Command1")->text() + child<QPushButton>("Command2")->text(),
+                 QString("&Test Connection&Continue"));
         open();
         QCOMPARE((QStringList{combo(1)->itemText(0), combo(1)->itemText(1)}), (QStringList{"Text", "Numeric"}));
         QVERIFY(combo(2)->isEditable());
@@ -131,19 +136,17 @@ private slots:
     void loading_data() {
         QTest::addColumn<QStringList>("stored");  // CnnString then the seven others
         QTest::addColumn<bool>("demo");
-        QTest::addColumn<QString>("cnnString");  // "sample" or the text
+        QTest::addColumn<QString>("cnnString");
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QStringList>("phrases");
-        const QStringList designPhrases{" of Reorder Level", " of UnitsToOrder", " of ItemID"};
+        const QStringList user = QStringList{"Data Source=/x.db"} + kSaved;
         const QStringList demoPhrases{" of ReorderLevel", " of UnitsOnOrder", " of ProductID"};
-        QTest::newRow("nothing saved") << QStringList() << false << "sample" << kDesign << designPhrases;
-        QTest::newRow("saved") << QStringList{"Data Source=/x.db"} + kSaved << false << "Data Source=/x.db" << kSaved
+        QTest::newRow("nothing saved") << QStringList() << false << "sample" << kDesign << kDesignPhrases;
+        QTest::newRow("saved") << user << false << "Data Source=/x.db" << kSaved
                                << QStringList{" of Min Level", " of ToOrder", " of SKU"};
-        QTest::newRow("saved empty") << QStringList{"", "", "", "", "", "", "", ""} << false << "sample" << kDesign
-                                     << designPhrases;
+        QTest::newRow("saved empty") << QStringList(8, "") << false << "sample" << kDesign << kDesignPhrases;
         QTest::newRow("demo, nothing saved") << QStringList() << true << "sample" << kDemo << demoPhrases;
-        QTest::newRow("demo over saved") << QStringList{"Data Source=/x.db"} + kSaved << true << "sample" << kDemo
-                                         << demoPhrases;
+        QTest::newRow("demo over saved") << user << true << "sample" << kDemo << demoPhrases;
     }
     void loading() {
         QFETCH(QStringList, stored);
@@ -154,7 +157,7 @@ private slots:
         save(stored);
         m_main.demo = demo;
         open();
-        QCOMPARE(cnnBox()->toPlainText(), cnnString == "sample" ? sampleString() : cnnString);
+        QCOMPARE(cnnBox()->toPlainText(), cnnStringFor(cnnString));
         QCOMPARE(shown(), texts);
         QCOMPARE(this->phrases(), phrases);
     }
@@ -162,20 +165,14 @@ private slots:
     void focusColoursAndPhrases_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QStringList>("phrases");
-        const QString kept = " of Reorder Level", keptQty = " of UnitsToOrder", keptId = " of ItemID";
-        QTest::newRow("reorder column") << "txtField"
-                                        << "MinQty" << QStringList{" of MinQty", keptQty, keptId};
-        QTest::newRow("order column") << "txtField1"
-                                      << "Qty" << QStringList{kept, " of Qty", keptId};
-        QTest::newRow("key column") << "txtID"
-                                    << "Code" << QStringList{kept, keptQty, " of Code"};
-        QTest::newRow("emptied keeps the phrase") << "txtField"
-                                                  << "" << QStringList{kept, keptQty, keptId};
-        QTest::newRow("table has no phrase") << "txtTable"
-                                             << "Stock" << QStringList{kept, keptQty, keptId};
-        QTest::newRow("connection string") << "txtCnnString"
-                                           << "x" << QStringList{kept, keptQty, keptId};
+        QTest::addColumn<QStringList>("phrases");  // after leaving the box
+        const QStringList& kept = kDesignPhrases;
+        QTest::newRow("reorder column") << u"txtField"_s << "MinQty" << QStringList{" of MinQty", kept[1], kept[2]};
+        QTest::newRow("order column") << u"txtField1"_s << "Qty" << QStringList{kept[0], " of Qty", kept[2]};
+        QTest::newRow("key column") << u"txtID"_s << "Code" << QStringList{kept[0], kept[1], " of Code"};
+        QTest::newRow("emptied keeps the phrase") << u"txtField"_s << "" << kept;
+        QTest::newRow("table has no phrase") << u"txtTable"_s << "Stock" << kept;
+        QTest::newRow("connection string") << u"txtCnnString"_s << "x" << kept;
     }
     void focusColoursAndPhrases() {
         QFETCH(QString, name);
@@ -183,15 +180,14 @@ private slots:
         QFETCH(QStringList, phrases);
         open();
         QApplication::setActiveWindow(m_dlg.get());
-        QWidget* w = m_dlg->findChild<QWidget*>(name);
+        QWidget* w = child(name);
         w->setFocus();
         QCOMPARE(w->palette().color(QPalette::Base), QColor(Qt::yellow));
         if (auto* line = qobject_cast<QLineEdit*>(w))
             line->setText(typed);
         else
             static_cast<QPlainTextEdit*>(w)->setPlainText(typed);
-        // Typing alone leaves the phrases; leaving the box updates its own.
-        QCOMPARE(this->phrases(), (QStringList{" of Reorder Level", " of UnitsToOrder", " of ItemID"}));
+        QCOMPARE(this->phrases(), kDesignPhrases);  // typing alone changes no phrase
         combo(0)->setFocus();
         QCOMPARE(w->palette().color(QPalette::Base), QColor(Qt::white));
         QCOMPARE(this->phrases(), phrases);
@@ -200,25 +196,28 @@ private slots:
     void testConnection_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("message");  // title: text
-        QTest::newRow("sample file") << "sample"
-                                     << "Connected: Connection successfull!";
-        QTest::newRow("missing file") << "missing"
-                                      << "Error Message: Could not find file '" + m_programDir + "/Gone.mdb'.";
-        QTest::newRow("empty") << ""
-                               << "Error Message: Data source name not found and no default driver specified.";
-        QTest::newRow("server") << "server"
-                                << "Connected: Connection successfull!";
+        const QString error = "Error Message: ";
+        QTest::newRow("sample file") << u"sample"_s << "Connected: Connection successfull!";
+        QTest::newRow("missing file") << u"missing"_s << error + "Could not find file '" + m_programDir + "/Gone.mdb'.";
+        QTest::newRow("empty") << u""_s << error + "Data source name not found and no default driver specified.";
+        QTest::newRow("server") << u"server"_s << "Connected: Connection successfull!";
+        QTest::newRow("server, wrong password")
+            << u"server, wrong password"_s
+            << error + QString(
+                           "Could not open the database 'postgres' on '127.0.0.1': connection to server at "
+                           "\"127.0.0.1\", port %1 failed: FATAL:  password authentication failed for user "
+                           "\"tervalo\"")
+                           .arg(m_server.port());
     }
     void testConnection() {
         QFETCH(QString, kind);
         QFETCH(QString, message);
-        const bool server = kind.contains("server") || kind.contains("password");
-        if (server && !m_server->missing().isEmpty())
-            QSKIP(qPrintable("PostgreSQL is not installed: " + m_server->missing()));
-        if (server) QVERIFY2(m_server->running(), qPrintable(m_server->failure()));
+        if (kind.startsWith("server") && !m_server.missing().isEmpty())
+            QSKIP(qPrintable("PostgreSQL is not installed: " + m_server.missing()));
+        if (kind.startsWith("server")) QVERIFY2(m_server.running(), qPrintable(m_server.failure()));
         open();
         cnnBox()->setPlainText(cnnStringFor(kind));
-        button("Command1")->click();
+        child<QPushButton>("Command1")->click();
         QCOMPARE(m_t->notifier.messages.size(), 1);
         QCOMPARE(m_t->notifier.last().title + ": " + m_t->notifier.last().text, message);
         QCOMPARE(m_t->notifier.last().icon, platform::MsgIcon::Exclamation);
@@ -231,12 +230,12 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("closeBox");  // else Continue
         QTest::addColumn<QStringList>("messages");
-        QTest::newRow("Continue, working") << "sample" << false << QStringList();
-        QTest::newRow("close box, working") << "sample" << true << QStringList{"Connection successfull!"};
-        QTest::newRow("Continue, failing")
-            << "missing" << false << QStringList{"Could not find file '" + m_programDir + "/Gone.mdb'."};
-        QTest::newRow("close box, failing")
-            << "missing" << true << QStringList{"Could not find file '" + m_programDir + "/Gone.mdb'."};
+        const QStringList missing{"Could not find file '" + m_programDir + "/Gone.mdb'."};
+        QTest::newRow("Continue, working") << u"sample"_s << false << QStringList();
+        QTest::newRow("close box, working") << u"sample"_s << true << QStringList{"Connection successfull!"};
+        // A test that ends in an error leaves the last outcome (connected), so the window closes.
+        QTest::newRow("Continue, failing") << u"missing"_s << false << missing;
+        QTest::newRow("close box, failing") << u"missing"_s << true << missing;
     }
     void closing() {
         QFETCH(QString, kind);
@@ -244,43 +243,36 @@ private slots:
         QFETCH(QStringList, messages);
         open();
         cnnBox()->setPlainText(cnnStringFor(kind));
-        box("txtTable")->setText("Stock");
+        child<QLineEdit>("txtTable")->setText("Stock");
         combo(1)->setCurrentText("numeric");
         if (closeBox)
             m_dlg->close();
         else
-            button("Command2")->click();
+            child<QPushButton>("Command2")->click();
         QCOMPARE(m_t->notifier.texts(), messages);
-        // An error of the test leaves the last outcome (none yet: connected), so the window closes.
         QVERIFY(!m_dlg->isVisible());
-        const WriteBackTarget expected{cnnStringFor(kind), "Stock", "Reorder Level", "UnitsToOrder",
-                                       "ItemID",           "Text",  "numeric",       "Text"};
-        QCOMPARE(m_handed.size(), 1);
-        QVERIFY(m_handed[0] == expected);
-        QCOMPARE(saved(), (QStringList{cnnStringFor(kind), "Stock", "Reorder Level", "UnitsToOrder", "ItemID", "Text",
-                                       "numeric", "Text"}));
+        const QStringList values{cnnStringFor(kind), "Stock", "Reorder Level", "UnitsToOrder",
+                                 "ItemID",           "Text",  "numeric",       "Text"};
+        QCOMPARE(m_handed, QList<QStringList>{values});
+        QCOMPARE(saved(), values);
     }
 
     void demoValuesAreSavedOverTheUsersOnClose() {
         save(QStringList{"Data Source=/x.db"} + kSaved);
         m_main.demo = true;
         open();
-        button("Command2")->click();
-        QCOMPARE(saved(), QStringList{sampleString()} + kDemo);
-        QCOMPARE(m_handed.size(), 1);
-        QVERIFY(m_handed[0] == (WriteBackTarget{sampleString(), "Products", "ReorderLevel", "UnitsOnOrder", "ProductID",
-                                                "Numeric", "Numeric", "Numeric"}));
-        // Shown again, the window loads afresh.
-        m_main.demo = false;
+        child<QPushButton>("Command2")->click();
+        const QStringList demo = QStringList{cnnStringFor("sample")} + kDemo;
+        QCOMPARE(saved(), demo);
+        QCOMPARE(m_handed, QList<QStringList>{demo});
+        m_main.demo = false;  // shown again, the window loads afresh
         open();
         QCOMPARE(shown(), kDemo);
     }
 
     void registeredWithTheWarehouse() {
         warehouse::registerWarehouseWindows(m_t->ctx);
-        auto* dlg = qobject_cast<DataConfigDialog*>(m_t->registry.instance("frmDataConfig"));
-        QVERIFY(dlg);
-        QCOMPARE(dlg->objectName(), QString("frmDataConfig"));
+        QVERIFY(qobject_cast<DataConfigDialog*>(m_t->registry.instance("frmDataConfig")));
     }
 };
 
