@@ -31,7 +31,7 @@ const TableUpdate::Table& TableUpdate::table(const QString& name) {
     if (!m_cnn.isOpen()) throw objectClosedError();
     const QSqlDatabase db = m_cnn.database();
     Table t;
-    t.name = ownSpelling(db.tables(QSql::Tables), name);
+    t.name = ownSpelling(db.tables(static_cast<QSql::TableType>(QSql::Tables | QSql::Views)), name);
     if (t.name.isEmpty()) throw databaseError("The database has no table named '" + name + "'.");
     const QSqlRecord record = db.record(t.name);
     for (int i = 0; i < record.count(); ++i)
