@@ -2,8 +2,8 @@
 // UPDATEs of a table in a database the program does not own (the write-back
 // target): the user names the table and columns as they think of them, so the
 // names are matched to the database's own tables and views without regard to
-// case, then quoted;
-// every value is bound. Statements are prepared once per shape and reused.
+// case, then quoted; every value is bound. Statements are prepared once per
+// shape and reused.
 #include <QHash>
 #include <QList>
 #include <QPair>
