@@ -1,5 +1,7 @@
 #include "warehouse/WarehouseWindows.h"
 
+#include "warehouse/DataConfigDialog.h"
+#include "warehouse/WriteBackTarget.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 
@@ -11,7 +13,13 @@ void registerWarehouseWindows(widgets::AppContext& ctx) {
     // ---- import ---------------------------------------------------------------------
 
     // ---- log, batch analysis and write-back -----------------------------------------
-    (void)ctx;
+    ctx.registry.registerWindow(QStringLiteral("frmDataConfig"), [&ctx] {
+        // The item card keeps the target for the write-back run (created when needed).
+        return new DataConfigDialog(ctx, [&ctx](const WriteBackTarget& target) {
+            if (auto* card = ctx.registry.instanceAs<WriteBackTargetReceiver>(QStringLiteral("frmSalesData")))
+                card->getUpdateInfo(target);
+        });
+    });
 }
 
 }  // namespace tervalo::warehouse
