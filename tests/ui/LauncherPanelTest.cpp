@@ -271,7 +271,6 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("wizard") << "Command2_0";
         QTest::newRow("forecasting") << "Command1_10";
-        QTest::newRow("warehouse") << "Command1_11";
     }
     void windowsNotInThisVersion() {
         QFETCH(QString, name);
