@@ -38,8 +38,9 @@ FindItemWindow::FindItemWindow(widgets::AppContext& ctx, QWidget* parent) : QWid
 
     connect(m_itemId, &QLineEdit::textChanged, this, [this](const QString& text) { search(text, QString()); });
     connect(m_itemName, &QLineEdit::textChanged, this, [this](const QString& text) { search(QString(), text); });
-    resize(330, 130);
 }
+
+QSize FindItemWindow::sizeHint() const { return QSize(360, 130).expandedTo(QWidget::sizeHint()); }
 
 void FindItemWindow::search(const QString& id, const QString& name) {
     if (id.isEmpty() && name.isEmpty()) return;

@@ -30,6 +30,7 @@ public:
 
     QLineEdit* itemIdBox() const { return m_itemId; }
     QLineEdit* itemNameBox() const { return m_itemName; }
+    QSize sizeHint() const override;
 
 private:
     void search(const QString& id, const QString& name);

@@ -125,7 +125,7 @@ SalesDataForm::SalesDataForm(QWidget* window, platform::Notifier& notifier, plat
     left(4, "lblReorderPoint", QStringLiteral("Re-order point"), txtReOrderPoint);
     right(4, "lblOrderQty", QStringLiteral("Order Qty"), txtOrderQty);
     form->setColumnStretch(1, 1);
-    form->setColumnStretch(4, 1);
+    form->setColumnStretch(4, 2);
     form->setColumnMinimumWidth(2, 70);
     outer->addWidget(itemFrame);
 

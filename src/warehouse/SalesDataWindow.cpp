@@ -88,7 +88,6 @@ SalesDataWindow::SalesDataWindow(widgets::AppContext& ctx, QWidget* parent)
     : QWidget(parent), m_ctx(ctx), m_items(ctx.cnn), m_form(this, ctx.notifier, ctx.clock) {
     setObjectName(QStringLiteral("frmSalesData"));
     setWindowTitle(QStringLiteral("Sales Data"));
-    resize(820, 600);
 
     auto& f = m_form;
     f.grid->setKeyBoxText([this] { return m_form.txtItemID->text(); });
@@ -96,6 +95,7 @@ SalesDataWindow::SalesDataWindow(widgets::AppContext& ctx, QWidget* parent)
     f.comboTimeUnit->setInsertPolicy(QComboBox::NoInsert);
     f.comboTimeUnit->installEventFilter(this);
     f.comboTimeUnit->lineEdit()->installEventFilter(this);
+    f.comboTimeUnit->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);  // no pasting past the list
     f.txtItemID->installEventFilter(this);
 
     for (int i = 0; i < f.command1.size(); ++i)
@@ -124,6 +124,8 @@ SalesDataWindow::SalesDataWindow(widgets::AppContext& ctx, QWidget* parent)
 }
 
 SalesDataWindow::~SalesDataWindow() = default;
+
+QSize SalesDataWindow::sizeHint() const { return QSize(900, 560).expandedTo(QWidget::sizeHint()); }
 
 bool SalesDataWindow::guarded(const std::function<void()>& body) {
     return widgets::runGuarded(this, m_ctx.notifier, body);

@@ -58,6 +58,8 @@ public:
     void updateTarget();
 
     const SalesDataForm& form() const { return m_form; }
+    // Wide enough for the item's name and a year's first months.
+    QSize sizeHint() const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -22,6 +22,7 @@ constexpr int kKeyColumn = 0;
 constexpr int kYearColumn = 1;
 constexpr int kFirstPeriodColumn = 2;
 constexpr int kPeriodWidthTwips = 800;
+constexpr int kKeyWidthTwips = 1000;
 constexpr int kFirstYear = 1900;
 
 // The cells' editor: the key filter of the number boxes in every column but the key.
@@ -130,6 +131,8 @@ SalesGrid::~SalesGrid() = default;
 
 void SalesGrid::setRows(std::unique_ptr<data::SalesRows> rows) {
     m_model->setRows(std::move(rows));
+    setColumnWidth(kKeyColumn, platform::Twips::toPixels(kKeyWidthTwips));
+    setColumnWidth(kYearColumn, platform::Twips::toPixels(kPeriodWidthTwips));
     for (int column = kFirstPeriodColumn; column < m_model->columnCount(); ++column)
         setColumnWidth(column, platform::Twips::toPixels(kPeriodWidthTwips));
 }
