@@ -529,6 +529,14 @@ private slots:
         Card c({"UPDATE Items SET TimeUnit = 'Week' WHERE ItemID = '1'"});
         QCOMPARE(c.f().comboTimeUnit->currentText(), "Week");
         QCOMPARE(c.grid().columnCount(), 54);
+        QTest::keyClick(c.f().comboTimeUnit, Qt::Key_M);  // the list takes no typing
+        QCOMPARE(c.f().comboTimeUnit->currentText(), "Week");
+        QCOMPARE(c.t.notifier.texts(), QStringList{"Select one from drop down list"});
+        QCOMPARE(c.t.notifier.last().title, "Select from list");
+        c.chooseTimeUnit("Month");
+        QCOMPARE(c.grid().columnCount(), 14);
+        QCOMPARE(c.f().lblTimeUnit[0]->text(), "Month");
+        c.chooseTimeUnit("Week");
         c.go("next");
         QCOMPARE(c.value("SELECT TimeUnit FROM Items WHERE ItemID = '1'").toString(), "Week");
         QCOMPARE(c.colour(c.f().txtItemID), kWhite);
