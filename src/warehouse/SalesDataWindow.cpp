@@ -347,8 +347,9 @@ void SalesDataWindow::deleteItem() {
     if (!m_items.isOpen() || !m_items.onRow()) return;
     if (!guarded([this] { pushBoxes(); })) return;
     const QString name = fieldText(m_items.field(QStringLiteral("Item")));
-    const MsgResult answer = m_ctx.notifier.show(this, "You are deleting Item " + name + ". Continue?",
-                                                 QStringLiteral("Confirmation"), MsgIcon::Question, MsgButtons::YesNo);
+    const MsgResult answer =
+        m_ctx.notifier.ask(this, "You are deleting Item " + name + ". Continue?", QStringLiteral("Confirmation"),
+                           MsgIcon::Question, MsgButtons::YesNo, MsgResult::No);
     if (answer == MsgResult::Yes) {
         // The item goes with its sales rows, or nothing goes.
         widgets::runGuarded(

@@ -303,6 +303,7 @@ private slots:
         QCOMPARE(c.t.notifier.last().title, "Confirmation");
         QCOMPARE(c.t.notifier.last().icon, MsgIcon::Question);
         QCOMPARE(c.t.notifier.last().buttons, MsgButtons::YesNo);
+        QCOMPARE(c.t.notifier.last().defaultButton, MsgResult::No);
         QTEST(c.position(), "position");
         QTEST(c.t.rowCount("Items"), "items");
         QTEST(int(c.value("SELECT count(*) FROM Sales WHERE ItemID = '12'").toInt()), "umbrellaSales");
