@@ -548,8 +548,10 @@ private slots:
         QVERIFY(c.showActive());
         c.go("next,next,next");
         c.f().txtItemID->setFocus();
-        c.f().txtItemID->setText("U12");
-        c.f().txtItem->setFocus();  // leaving the key box re-keys nothing
+        c.f().txtItemID->selectAll();
+        QTest::keyClicks(c.f().txtItemID, "U12");
+        QCOMPARE(c.years(), QStringList());  // the typed key's rows: none yet
+        c.f().txtItem->setFocus();           // leaving the key box re-keys nothing
         QCOMPARE(c.value("SELECT count(*) FROM Sales WHERE ItemID = 'U12'").toInt(), 0);
         QCOMPARE(c.value("SELECT count(*) FROM Sales WHERE ItemID = '12'").toInt(), 5);
         c.act(CardAction::Save);
