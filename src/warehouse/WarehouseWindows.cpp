@@ -1,6 +1,8 @@
 #include "warehouse/WarehouseWindows.h"
 
 #include "warehouse/DataConfigDialog.h"
+#include "warehouse/FindItemWindow.h"
+#include "warehouse/SalesDataWindow.h"
 #include "warehouse/WriteBackTarget.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
@@ -9,6 +11,9 @@ namespace tervalo::warehouse {
 
 void registerWarehouseWindows(widgets::AppContext& ctx) {
     // ---- item card and search -------------------------------------------------------
+    // The card keeps one instance for the run: the panel, the toolbar and the Data menu reach it.
+    ctx.registry.registerWindow(QStringLiteral("frmSalesData"), [&ctx] { return new SalesDataWindow(ctx); });
+    ctx.registry.registerWindow(QStringLiteral("frmFindItem"), [&ctx] { return new FindItemWindow(ctx); });
 
     // ---- import ---------------------------------------------------------------------
 

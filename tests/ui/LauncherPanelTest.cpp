@@ -270,7 +270,6 @@ private slots:
     void windowsNotInThisVersion_data() {
         QTest::addColumn<QString>("name");
         QTest::newRow("forecasting") << "Command1_10";
-        QTest::newRow("warehouse") << "Command1_11";
     }
     void windowsNotInThisVersion() {
         QFETCH(QString, name);
