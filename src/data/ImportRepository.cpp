@@ -2,6 +2,7 @@
 
 #include <QSqlError>
 #include <QStringList>
+#include <algorithm>
 
 #include "data/Connection.h"
 #include "data/SqlSupport.h"
@@ -67,6 +68,26 @@ void ImportRepository::insertRow(const QString& table, const ColumnValues& value
                 valuesOf(values));
 }
 
+void ImportRepository::insertRows(const QString& table, const QStringList& columns, const QList<QVariantList>& rows) {
+    if (rows.isEmpty() || columns.isEmpty()) return;
+    // SQLite binds at most 999 values a statement in its older builds.
+    const int perStatement = std::max(1, 999 / int(columns.size()));
+    QStringList names;
+    for (const QString& c : columns)
+        names.append(quoted(c));
+    const QString head = "INSERT INTO " + quoted(table) + " (" + names.join(", ") + ") VALUES ";
+    const QString marks = "(" + QStringList(columns.size(), QStringLiteral("?")).join(", ") + ")";
+    for (qsizetype first = 0; first < rows.size(); first += perStatement) {
+        const int count = int(std::min<qsizetype>(perStatement, rows.size() - first));
+        QSqlQuery& query = prepared(head + QStringList(count, marks).join(", "));
+        int index = 0;
+        for (qsizetype r = first; r < first + count; ++r)
+            for (const QVariant& value : rows[r])
+                query.bindValue(index++, value);
+        if (!query.exec()) throw databaseError(describe(query.lastError()));
+    }
+}
+
 void ImportRepository::updateItem(const QString& itemId, const ColumnValues& values) {
     if (values.isEmpty()) return;
     QVariantList bound = valuesOf(values);
@@ -83,7 +104,7 @@ void ImportRepository::updateSalesYear(const QString& table, const QString& item
     runPrepared("UPDATE " + quoted(table) + " SET " + setList(values) + " WHERE ItemID = ? AND \"Year\" = ?", bound);
 }
 
-void ImportRepository::runPrepared(const QString& sql, const QVariantList& values) {
+QSqlQuery& ImportRepository::prepared(const QString& sql) {
     if (!m_cnn.isOpen()) throw objectClosedError();
     auto it = m_statements.find(sql);
     if (it == m_statements.end()) {
@@ -91,7 +112,11 @@ void ImportRepository::runPrepared(const QString& sql, const QVariantList& value
         if (!query.prepare(sql)) throw databaseError(describe(query.lastError()));
         it = m_statements.insert(sql, query);
     }
-    QSqlQuery& query = it.value();
+    return it.value();
+}
+
+void ImportRepository::runPrepared(const QString& sql, const QVariantList& values) {
+    QSqlQuery& query = prepared(sql);
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values[i]);
     if (!query.exec()) throw databaseError(describe(query.lastError()));

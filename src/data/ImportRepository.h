@@ -36,6 +36,9 @@ public:
 
     // Adds one row. Throws RuntimeError on failure.
     void insertRow(const QString& table, const ColumnValues& values);
+    // Adds rows that give the same columns, each row's values in the columns'
+    // order, many rows to a statement. Throws RuntimeError on failure.
+    void insertRows(const QString& table, const QStringList& columns, const QList<QVariantList>& rows);
     // Writes the columns of the Items row with that ItemID.
     void updateItem(const QString& itemId, const ColumnValues& values);
     // Writes the columns of the item's row of that year in a sales table.
@@ -43,6 +46,7 @@ public:
 
 private:
     void runPrepared(const QString& sql, const QVariantList& values);
+    QSqlQuery& prepared(const QString& sql);
 
     Connection& m_cnn;
     QHash<QString, QSqlQuery> m_statements;

@@ -66,6 +66,10 @@ FolderBoxes::FolderBoxes(platform::Notifier& notifier, int index, QWidget* paren
     }
     showFolder(current);
 
+    // The model reads folders in the background: show the current folder once its parents are read.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if (m_path == loaded || m_path.startsWith(loaded.endsWith('/') ? loaded : loaded + '/')) revealCurrent();
+    });
     connect(m_drive, &QComboBox::currentIndexChanged, this, &FolderBoxes::onDriveChanged);
     connect(m_dir->selectionModel(), &QItemSelectionModel::currentChanged, this, &FolderBoxes::onDirCurrentChanged);
     connect(m_dir, &QTreeView::clicked, this, &FolderBoxes::onDirClicked);
@@ -100,13 +104,19 @@ void FolderBoxes::showFolder(const QString& folder) {
     const QString root = QStorageInfo(m_path).rootPath();
     m_model->setRootPath(root);
     m_dir->setRootIndex(m_model->index(root));
+    revealCurrent();
+    listFiles();
+}
+
+void FolderBoxes::revealCurrent() {
     const QModelIndex here = m_model->index(m_path);
+    for (QModelIndex parent = here.parent(); parent.isValid(); parent = parent.parent())
+        m_dir->expand(parent);
     {
         const QSignalBlocker block(m_dir->selectionModel());
         m_dir->setCurrentIndex(here);
     }
-    m_dir->scrollTo(here);
-    listFiles();
+    m_dir->scrollTo(here, QAbstractItemView::PositionAtCenter);
 }
 
 void FolderBoxes::listFiles() {

@@ -37,6 +37,8 @@ private slots:
 
 private:
     void showFolder(const QString& folder);
+    // Selects and scrolls to the folder box's path without a change of path.
+    void revealCurrent();
     void listFiles();
 
     platform::Notifier& m_notifier;

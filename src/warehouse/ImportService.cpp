@@ -1,28 +1,20 @@
 #include "warehouse/ImportService.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QList>
 #include <QSet>
 #include <QStringList>
 #include <map>
+#include <vector>
 
 #include "core/RuntimeError.h"
 #include "data/Connection.h"
 #include "data/ImportRepository.h"
 #include "data/SchemaRepository.h"
 #include "data/Transaction.h"
-#include "warehouse/DbfRecordReader.h"
 #include "warehouse/ImportFileRules.h"
+#include "warehouse/ImportFolderFiles.h"
 #include "warehouse/RecordConversion.h"
-#include "warehouse/TextRecordReader.h"
-#include "warehouse/XlsRecordReader.h"
 
 namespace tervalo::warehouse {
 
@@ -30,8 +22,6 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kImportTitle = QStringLiteral("Import External Data");
-// A record file larger than this is not one a person made for the import.
-constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
 
 // A file that passed the name tests, with what its reading and checking found.
 struct TakenFile {
@@ -53,64 +43,43 @@ private:
     QString m_text;
 };
 
-ReadResult unreadable(const QString& why) {
-    ReadResult result;
-    result.problem = why;
-    return result;
-}
-
-// The whole file, read with plain system calls: an import may open many
-// thousands of small files.
-ReadResult readBytes(const QString& path, QByteArray& bytes) {
-    const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return unreadable(QStringLiteral("it cannot be opened"));
-    struct stat st {};
-    ReadResult result;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        result = unreadable(QStringLiteral("it cannot be read"));
-    } else if (st.st_size > kMaxFileBytes) {
-        result = unreadable(QStringLiteral("it is larger than %1 MB").arg(kMaxFileBytes / (1024 * 1024)));
-    } else {
-        bytes.resize(qsizetype(st.st_size));
-        qsizetype done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
-            if (n < 0) {
-                result = unreadable(QStringLiteral("it cannot be read"));
-                break;
-            }
-            if (n == 0) {
-                bytes.truncate(done);
-                break;
-            }
-            done += n;
-        }
-    }
-    ::close(fd);
-    return result;
-}
-
-ReadResult readFile(ImportKind kind, const QString& path) {
-    if (kind == ImportKind::Excel) return readXlsRecord(path);
-    QByteArray bytes;
-    ReadResult failed = readBytes(path, bytes);
-    if (!failed.ok()) return failed;
-    return kind == ImportKind::DBase ? readDbfRecords(bytes) : readTextRecord(bytes);
-}
-
-std::optional<QStringList> listFolder(const QString& folder) {
-    if (folder.isEmpty()) return std::nullopt;
-    const QFileInfo info(folder);
-    if (!info.isDir() || !info.isReadable() || !info.isExecutable()) return std::nullopt;
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
 QString rejectionLine(const TakenFile& file) {
     QString line = "Rejected " + file.name;
     if (file.rejectionPlace > 0) line += ", " + placeText(file.placeWord, file.rejectionPlace);
     return line + ": " + file.rejection + ".";
 }
+
+// New rows of one table, written many to a statement while they name the
+// same columns in the same order (the key columns first).
+class InsertBatch {
+public:
+    InsertBatch(data::ImportRepository& repo, QString table) : m_repo(repo), m_table(std::move(table)) {}
+
+    void add(const QVariantList& key, const data::ColumnValues& values) {
+        QStringList columns = key.size() == 1 ? QStringList{QStringLiteral("ItemID")}
+                                              : QStringList{QStringLiteral("ItemID"), QStringLiteral("Year")};
+        QVariantList row = key;
+        for (const auto& v : values) {
+            columns.append(v.first);
+            row.append(v.second);
+        }
+        if (columns != m_columns) {
+            flush();
+            m_columns = columns;
+        }
+        m_rows.append(row);
+    }
+    void flush() {
+        m_repo.insertRows(m_table, m_columns, m_rows);
+        m_rows.clear();
+    }
+
+private:
+    data::ImportRepository& m_repo;
+    QString m_table;
+    QStringList m_columns;
+    QList<QVariantList> m_rows;
+};
 
 class FolderImport {
 public:
@@ -119,11 +88,19 @@ public:
 
     ImportOutcome run() {
         m_log.line("Import of " + kindFilesText(m_kind) + " from " + m_folder);
-        const std::optional<QStringList> names = listFolder(m_folder);
-        if (!names) return folderUnreadable();
+        ImportFolderFiles folder;
+        if (!folder.open(m_folder, m_kind)) return folderUnreadable();
         try {
-            for (const QString& name : *names)
-                take(name);
+            const QStringList& names = folder.names();
+            for (const QString& name : names)
+                columnsOf(*targetTable(name));  // read from the database here, not in the readers
+            m_files.resize(std::size_t(names.size()));
+            runInParallel(int(names.size()), [&](int i) { m_files[std::size_t(i)] = take(folder, names[i]); });
+            m_counts.filesRead = int(names.size());
+            for (const TakenFile& file : m_files)
+                if (file.table == ImportTable::Items)
+                    for (const ConvertedRecord& row : file.rows)
+                        m_runItems.insert(data::ImportRepository::foldedKey(row.itemId));
             crossCheck();
             return finish();
         } catch (const core::RuntimeError& error) {
@@ -167,21 +144,19 @@ private:
         return m_columns.emplace(table, std::move(target)).first->second;
     }
 
-    void take(const QString& name) {
-        if (!passesExtension(m_kind, name)) return;
+    // Reads and checks one file; runs beside the others, so it only reads shared state.
+    TakenFile take(const ImportFolderFiles& folder, const QString& name) const {
         const std::optional<ImportTable> table = targetTable(name);
-        if (!table) return;
-        ++m_counts.filesRead;
         TakenFile file;
         file.name = name;
         file.table = *table;
-        const ReadResult read = readFile(m_kind, m_folder + '/' + name);
+        const ReadResult read = folder.read(name);
         file.placeWord = read.placeWord;
         if (!read.ok()) {
             file.rejection = read.problem;
             file.rejectionPlace = read.problemPlace;
         } else {
-            const TargetColumns& target = columnsOf(*table);
+            const TargetColumns& target = m_columns.at(*table);
             for (const ImportRecord& record : read.records) {
                 ConvertedRecord row = convertRecord(record, read, target, m_today);
                 row.record = record.record;
@@ -192,45 +167,45 @@ private:
                 }
                 for (const QString& note : row.ignored)
                     file.notes.append(file.name + ", " + note + "; ignored.");
-                if (*table == ImportTable::Items) m_runItems.insert(data::ImportRepository::foldedKey(row.itemId));
                 file.rows.append(std::move(row));
             }
             if (read.records.isEmpty() && file.rejection.isEmpty())
                 file.rejection = QStringLiteral("it holds no record");
         }
-        m_files.append(std::move(file));
+        return file;
     }
 
     // Sales records need their item, and one file per item and year.
     void crossCheck() {
-        std::map<std::tuple<ImportTable, QString, int>, QString> seen;
-        bool loaded = false;
-        QSet<QString> stored;
-        for (TakenFile& file : m_files) {
+        struct Place {
+            std::size_t file;
+            int record;
+        };
+        QHash<QPair<QString, int>, Place> seen[2];  // Sales, SalesWeekly
+        std::optional<QSet<QString>> stored;
+        for (std::size_t f = 0; f < m_files.size(); ++f) {
+            TakenFile& file = m_files[f];
             if (file.table == ImportTable::Items || !file.rejection.isEmpty()) continue;
-            if (!loaded) {
-                stored = m_repo.itemKeys();
-                loaded = true;
-            }
+            if (!stored) stored = m_repo.itemKeys();
+            auto& years = seen[file.table == ImportTable::Sales ? 0 : 1];
             for (const ConvertedRecord& row : file.rows) {
                 const QString key = data::ImportRepository::foldedKey(row.itemId);
-                const int place = row.record;
-                if (!stored.contains(key) && !m_runItems.contains(key)) {
+                if (!stored->contains(key) && !m_runItems.contains(key)) {
                     file.rejection = "item \"" + row.itemId + "\" has no row in Items and no Items file of this import";
-                    file.rejectionPlace = place;
+                    file.rejectionPlace = row.record;
                     break;
                 }
-                QString where = file.name;
-                if (place) where += ", " + placeText(file.placeWord, place);
-                const auto [it, added] = seen.emplace(std::make_tuple(file.table, key, row.year), where);
-                if (!added) {
-                    file.rejection = QStringLiteral("item \"%1\", year %2 is also in %3")
-                                         .arg(row.itemId)
-                                         .arg(row.year)
-                                         .arg(it->second);
-                    file.rejectionPlace = place;
+                const auto earlier = years.constFind({key, row.year});
+                if (earlier != years.constEnd()) {
+                    const TakenFile& other = m_files[earlier->file];
+                    QString where = other.name;
+                    if (earlier->record) where += ", " + placeText(other.placeWord, earlier->record);
+                    file.rejection =
+                        QStringLiteral("item \"%1\", year %2 is also in %3").arg(row.itemId).arg(row.year).arg(where);
+                    file.rejectionPlace = row.record;
                     break;
                 }
+                years.insert({key, row.year}, {f, row.record});
             }
         }
     }
@@ -260,24 +235,25 @@ private:
     }
 
     void store() {
-        if (m_files.isEmpty()) return;
+        if (m_files.empty()) return;
         data::Transaction transaction(m_cnn);
         QSet<QString> items = m_repo.itemKeys();
+        InsertBatch added(m_repo, tableName(ImportTable::Items));
         for (const TakenFile& file : m_files) {
             if (file.table != ImportTable::Items) continue;
             for (const ConvertedRecord& row : file.rows) {
                 const QString key = data::ImportRepository::foldedKey(row.itemId);
                 if (items.contains(key)) {
+                    added.flush();  // the row may be one this import adds
                     m_repo.updateItem(row.itemId, row.values);
                 } else {
-                    data::ColumnValues values{{QStringLiteral("ItemID"), row.itemId}};
-                    values.append(row.values);
-                    m_repo.insertRow(tableName(ImportTable::Items), values);
+                    added.add({row.itemId}, row.values);
                     items.insert(key);
                 }
                 ++m_counts.items;
             }
         }
+        added.flush();
         for (ImportTable table : {ImportTable::Sales, ImportTable::SalesWeekly})
             storeSales(table);
         transaction.commit();
@@ -286,23 +262,23 @@ private:
     void storeSales(ImportTable table) {
         const QString name = tableName(table);
         std::optional<QSet<QPair<QString, int>>> years;
+        InsertBatch added(m_repo, name);
         for (const TakenFile& file : m_files) {
             if (file.table != table) continue;
             if (!years) years = m_repo.salesYears(name);
             for (const ConvertedRecord& row : file.rows) {
                 const QPair<QString, int> key{data::ImportRepository::foldedKey(row.itemId), row.year};
                 if (years->contains(key)) {
+                    added.flush();
                     m_repo.updateSalesYear(name, row.itemId, row.year, row.values);
                 } else {
-                    data::ColumnValues values{{QStringLiteral("ItemID"), row.itemId},
-                                              {QStringLiteral("Year"), row.year}};
-                    values.append(row.values);
-                    m_repo.insertRow(name, values);
+                    added.add({row.itemId, row.year}, row.values);
                     years->insert(key);
                 }
                 ++(table == ImportTable::Sales ? m_counts.sales : m_counts.salesWeekly);
             }
         }
+        added.flush();
     }
 
     data::Connection& m_cnn;
@@ -312,7 +288,7 @@ private:
     QDate m_today;
     Log m_log;
     ImportCounts m_counts;
-    QList<TakenFile> m_files;
+    std::vector<TakenFile> m_files;
     QSet<QString> m_runItems;
     std::map<ImportTable, TargetColumns> m_columns;
 };

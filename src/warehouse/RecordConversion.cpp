@@ -1,6 +1,7 @@
 #include "warehouse/RecordConversion.h"
 
 #include <cmath>
+#include <vector>
 
 #include "core/NumberText.h"
 
@@ -39,34 +40,27 @@ QVariant storedNumber(double value) {
     return QVariant(value);
 }
 
-// The column a field names: the same name without case, or for a dBase field
-// name of full length the one column whose name begins with it.
-const TargetColumn* columnFor(const QString& name, const TargetColumns& target, bool shortNames) {
-    for (const TargetColumn& c : target.columns)
-        if (c.name.compare(name, Qt::CaseInsensitive) == 0) return &c;
-    if (!shortNames || name.size() != kShortNameLength) return nullptr;
-    const TargetColumn* found = nullptr;
-    for (const TargetColumn& c : target.columns)
-        if (c.name.startsWith(name, Qt::CaseInsensitive)) {
-            if (found) return nullptr;
-            found = &c;
+// The index of the column a field names: the same name without case, or for
+// a dBase field name of full length the one column whose name begins with
+// it; -1 for none.
+int columnFor(const QString& name, const TargetColumns& target, bool shortNames) {
+    const QList<TargetColumn>& columns = target.columns;
+    for (int i = 0; i < columns.size(); ++i)
+        if (columns[i].name.size() == name.size() && columns[i].name.compare(name, Qt::CaseInsensitive) == 0) return i;
+    if (!shortNames || name.size() != kShortNameLength) return -1;
+    int found = -1;
+    for (int i = 0; i < columns.size(); ++i)
+        if (columns[i].name.startsWith(name, Qt::CaseInsensitive)) {
+            if (found >= 0) return -1;
+            found = i;
         }
     return found;
-}
-
-void setValue(data::ColumnValues& values, const QString& column, const QVariant& value) {
-    for (auto& v : values)
-        if (v.first == column) {
-            v.second = value;
-            return;
-        }
-    values.append({column, value});
 }
 
 class Converter {
 public:
     Converter(const ReadResult& read, const TargetColumns& target, const QDate& today)
-        : m_read(read), m_target(target), m_today(today) {}
+        : m_read(read), m_target(target), m_today(today), m_slots(std::size_t(target.columns.size()), -1) {}
 
     ConvertedRecord run(const ImportRecord& record) {
         for (const ImportPair& pair : record.pairs)
@@ -87,9 +81,9 @@ private:
 
     bool take(const ImportPair& pair) {
         if (pair.name.isEmpty() && pair.value.isEmpty()) return true;
-        const TargetColumn* column = columnFor(pair.name, m_target, m_read.shortFieldNames);
-        const QString table = tableName(m_target.table);
-        if (!column) {
+        const int index = columnFor(pair.name, m_target, m_read.shortFieldNames);
+        if (index < 0) {
+            const QString table = tableName(m_target.table);
             if (isSales()) {
                 refuse(pair.place, table + " has no column \"" + pair.name + "\"");
                 return false;
@@ -98,6 +92,8 @@ private:
                                  pair.name + "\"");
             return true;
         }
+        m_column = index;
+        const TargetColumn* column = &m_target.columns[index];
         if (column->name.compare(kItemId, Qt::CaseInsensitive) == 0) return takeKey(pair);
         if (isSales() && column->name.compare(kYear, Qt::CaseInsensitive) == 0) return takeYear(pair);
         return takeValue(pair, *column);
@@ -139,7 +135,7 @@ private:
     bool takeValue(const ImportPair& pair, const TargetColumn& column) {
         switch (column.kind) {
             case ColumnKind::Text:
-                setValue(m_out.values, column.name, pair.value);
+                setValue(column.name, pair.value);
                 return true;
             case ColumnKind::Number: {
                 if (pair.value.isEmpty()) return true;  // the column keeps what it holds
@@ -148,7 +144,7 @@ private:
                     refuse(pair.place, column.name + " \"" + pair.value + "\" is not a number");
                     return false;
                 }
-                setValue(m_out.values, column.name, storedNumber(*number));
+                setValue(column.name, storedNumber(*number));
                 return true;
             }
             case ColumnKind::Boolean: {
@@ -158,16 +154,29 @@ private:
                     refuse(pair.place, column.name + " \"" + pair.value + "\" is not True, False, Yes, No, -1, 1 or 0");
                     return false;
                 }
-                setValue(m_out.values, column.name, *flag ? 1 : 0);
+                setValue(column.name, *flag ? 1 : 0);
                 return true;
             }
         }
         return true;
     }
 
+    // Each column once in the row, the last value given winning.
+    void setValue(const QString& column, const QVariant& value) {
+        int& slot = m_slots[std::size_t(m_column)];
+        if (slot >= 0) {
+            m_out.values[slot].second = value;
+            return;
+        }
+        slot = int(m_out.values.size());
+        m_out.values.append({column, value});
+    }
+
     const ReadResult& m_read;
     const TargetColumns& m_target;
     QDate m_today;
+    std::vector<int> m_slots;  // per column, its place in the row's values, -1 while unset
+    int m_column = -1;         // the column of the pair being taken
     ConvertedRecord m_out;
     bool m_haveKey = false;
     bool m_haveYear = false;
