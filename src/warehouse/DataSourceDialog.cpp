@@ -176,7 +176,12 @@ QWidget* DataSourceDialog::structureTab() {
     return page;
 }
 
-void DataSourceDialog::createRS(const QList<data::SchemaColumn>& schema) { m_schema = schema; }
+void DataSourceDialog::createRS(const QList<data::SchemaColumn>& schema) {
+    m_schema = schema;
+    // A window that opened on the structure view shows the new rows at once.
+    const int table = checkedIndex(m_structureOptions);
+    if (table >= 0) showStructure(table);
+}
 
 QString DataSourceDialog::folderPath(int tab) const {
     return m_folders.value(tab) ? m_folders[tab]->path() : QString();

@@ -161,6 +161,8 @@ private slots:
             QCOMPARE(child<QRadioButton>(QString("Option1_%1").arg(i))->isChecked(), i == source);
         // The folder boxes start on the process's folder, not on the saved one.
         QCOMPARE(m_dlg->folderPath(0), QDir::currentPath());
+        // The structure view opened before the schema rows came shows them.
+        QCOMPARE(gridColumn(1).value(0), source == 3 ? QString("ItemID") : QString());
     }
 
     void structureShowsTheColumns_data() {
