@@ -1,5 +1,8 @@
 #include "data/ImportRepository.h"
 
+#include <sqlite3.h>
+
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QStringList>
 #include <algorithm>
@@ -32,6 +35,92 @@ QVariantList valuesOf(const ColumnValues& values) {
 }
 
 }  // namespace
+
+// Prepared statements on the SQLite handle under a Qt connection (the same
+// handle, so they run inside the connection's transaction).
+class NativeStatements {
+public:
+    explicit NativeStatements(sqlite3* db) : m_db(db) {}
+    ~NativeStatements() {
+        for (sqlite3_stmt* statement : std::as_const(m_statements))
+            sqlite3_finalize(statement);
+    }
+    NativeStatements(const NativeStatements&) = delete;
+    NativeStatements& operator=(const NativeStatements&) = delete;
+
+    // Runs `sql` once with the values bound in order. Throws RuntimeError.
+    void run(const QString& sql, const QList<QVariantList>& rows, qsizetype first, int count) {
+        sqlite3_stmt* statement = prepared(sql);
+        int index = 1;
+        for (qsizetype r = first; r < first + count; ++r)
+            for (const QVariant& value : rows[r])
+                bind(statement, index++, value);
+        const int status = sqlite3_step(statement);
+        sqlite3_reset(statement);
+        sqlite3_clear_bindings(statement);
+        if (status != SQLITE_DONE) throw databaseError(QString::fromUtf8(sqlite3_errmsg(m_db)));
+    }
+
+private:
+    sqlite3_stmt* prepared(const QString& sql) {
+        auto it = m_statements.constFind(sql);
+        if (it != m_statements.constEnd()) return *it;
+        sqlite3_stmt* statement = nullptr;
+        const QByteArray text = sql.toUtf8();
+        if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &statement, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(statement);
+            throw databaseError(QString::fromUtf8(sqlite3_errmsg(m_db)));
+        }
+        m_statements.insert(sql, statement);
+        return statement;
+    }
+
+    void bind(sqlite3_stmt* statement, int index, const QVariant& value) {
+        int status = SQLITE_OK;
+        if (value.isNull()) {
+            status = sqlite3_bind_null(statement, index);
+        } else {
+            switch (value.typeId()) {
+                case QMetaType::Int:
+                case QMetaType::LongLong:
+                case QMetaType::Bool:
+                    status = sqlite3_bind_int64(statement, index, value.toLongLong());
+                    break;
+                case QMetaType::Double:
+                    status = sqlite3_bind_double(statement, index, value.toDouble());
+                    break;
+                default: {
+                    const QString text = value.toString();
+                    status =
+                        sqlite3_bind_text16(statement, index, text.utf16(), int(text.size() * 2), SQLITE_TRANSIENT);
+                }
+            }
+        }
+        if (status != SQLITE_OK) throw databaseError(QString::fromUtf8(sqlite3_errmsg(m_db)));
+    }
+
+    sqlite3* m_db;
+    QHash<QString, sqlite3_stmt*> m_statements;
+};
+
+namespace {
+
+// The SQLite handle of a Qt connection, or null for another database.
+sqlite3* sqliteHandle(const QSqlDatabase& db) {
+    if (!db.isOpen() || db.driverName() != QLatin1String("QSQLITE")) return nullptr;
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+}  // namespace
+
+ImportRepository::ImportRepository(Connection& cnn) : m_cnn(cnn) {
+    if (m_cnn.isOpen())
+        if (sqlite3* db = sqliteHandle(m_cnn.database())) m_native = std::make_unique<NativeStatements>(db);
+}
+
+ImportRepository::~ImportRepository() = default;
 
 QString ImportRepository::foldedKey(const QString& itemId) {
     QString folded = itemId;
@@ -79,7 +168,12 @@ void ImportRepository::insertRows(const QString& table, const QStringList& colum
     const QString marks = "(" + QStringList(columns.size(), QStringLiteral("?")).join(", ") + ")";
     for (qsizetype first = 0; first < rows.size(); first += perStatement) {
         const int count = int(std::min<qsizetype>(perStatement, rows.size() - first));
-        QSqlQuery& query = prepared(head + QStringList(count, marks).join(", "));
+        const QString sql = head + QStringList(count, marks).join(", ");
+        if (m_native) {
+            m_native->run(sql, rows, first, count);
+            continue;
+        }
+        QSqlQuery& query = prepared(sql);
         int index = 0;
         for (qsizetype r = first; r < first + count; ++r)
             for (const QVariant& value : rows[r])
