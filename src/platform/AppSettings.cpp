@@ -13,6 +13,8 @@ namespace {
 
 const QString kDataSourceSection = QStringLiteral("DataSource");
 const QString kDataSourceKey = QStringLiteral("Name");
+const QString kDataTypeKey = QStringLiteral("DataType");
+const QString kDataPathKey = QStringLiteral("DataPath");
 const QString kSettingsSection = QStringLiteral("Settings");
 
 const QString kDatabaseSection = QStringLiteral("Database");
@@ -65,6 +67,16 @@ QString AppSettings::dataSourceName() const {
 void AppSettings::setDataSourceName(const QString& fileName) {
     m_store.save(kDataSourceSection, kDataSourceKey, fileName);
 }
+
+QString AppSettings::dataSourceType() const { return m_store.get(kDataSourceSection, kDataTypeKey); }
+
+void AppSettings::setDataSourceType(const QString& dataType) {
+    m_store.save(kDataSourceSection, kDataTypeKey, dataType);
+}
+
+QString AppSettings::dataSourcePath() const { return m_store.get(kDataSourceSection, kDataPathKey); }
+
+void AppSettings::setDataSourcePath(const QString& folder) { m_store.save(kDataSourceSection, kDataPathKey, folder); }
 
 AppSettings::MainPlacement AppSettings::mainPlacement() const {
     MainPlacement placement = kDefaultMainPlacement;

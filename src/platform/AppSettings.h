@@ -40,6 +40,14 @@ public:
     QString dataSourceName() const;
     void setDataSourceName(const QString& fileName);
 
+    // The data source dialog's last choice: "DataSource"/"DataType" ("TextFile",
+    // "dBaseFile", "ExcelFile" or "OtherFile") and "DataSource"/"DataPath" (the
+    // folder of the import files). Neither has a default: never saved reads "".
+    QString dataSourceType() const;
+    void setDataSourceType(const QString& dataType);
+    QString dataSourcePath() const;
+    void setDataSourcePath(const QString& folder);
+
     // "Settings"/"MainLeft", "MainTop", "MainWidth", "MainHeight". A stored value
     // that is not a number as a whole, or whose magnitude is above 1e8 twips,
     // gives that key's default rather than leaving the window unplaced.

@@ -1,7 +1,11 @@
 #include "warehouse/WarehouseWindows.h"
 
+#include <QMainWindow>
+
 #include "warehouse/DataConfigDialog.h"
+#include "warehouse/DataSourceDialog.h"
 #include "warehouse/FindItemWindow.h"
+#include "warehouse/ImportData.h"
 #include "warehouse/SalesDataWindow.h"
 #include "warehouse/WriteBackTarget.h"
 #include "widgets/AppContext.h"
@@ -16,6 +20,16 @@ void registerWarehouseWindows(widgets::AppContext& ctx) {
     ctx.registry.registerWindow(QStringLiteral("frmFindItem"), [&ctx] { return new FindItemWindow(ctx); });
 
     // ---- import ---------------------------------------------------------------------
+    // The data source dialog, in front of the main window. Closing it with Yes
+    // runs the import; the item card gives it a hook of its own that also
+    // shows the log and refreshes the card.
+    ctx.registry.registerWindow(QStringLiteral("frmDataSource"), [&ctx] {
+        auto* dialog = new DataSourceDialog(ctx, DataSourceDialog::ImportHook(), ctx.mainWindow);
+        dialog->setImportHook([&ctx, dialog](const QString& dataType, const QString& dataPath) {
+            importData(ctx, dialog, dataType, dataPath);
+        });
+        return dialog;
+    });
 
     // ---- log, batch analysis and write-back -----------------------------------------
     ctx.registry.registerWindow(QStringLiteral("frmDataConfig"), [&ctx] {

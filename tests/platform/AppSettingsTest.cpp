@@ -49,6 +49,14 @@ TEST_F(AppSettingsTest, DefaultsAndRoundTrips) {
     m_settings.setDataSourceName("");
     EXPECT_EQ(m_settings.dataSourceName(), "Demo.mdb");
 
+    // The import's source has no default, and sits beside Name in its section.
+    EXPECT_EQ(m_settings.dataSourceType() + "|" + m_settings.dataSourcePath(), "|");
+    m_settings.setDataSourceType("ExcelFile");
+    m_settings.setDataSourcePath("/home/me/sales, 2026");
+    EXPECT_EQ(m_store.get("DataSource", "DataType") + "|" + m_store.get("DataSource", "DataPath"),
+              "ExcelFile|/home/me/sales, 2026");
+    EXPECT_EQ(m_settings.dataSourceType() + "|" + m_settings.dataSourcePath(), "ExcelFile|/home/me/sales, 2026");
+
     m_settings.saveMainPlacement({.5f, -300, 9750.5f, 1e8f});
     QStringList texts;
     for (const QString& key : kPlacementKeys)
