@@ -11,7 +11,9 @@
 
 #include "core/NumberText.h"
 #include "platform/Notifier.h"
+#include "warehouse/DataSourceDialog.h"
 #include "warehouse/FieldText.h"
+#include "warehouse/ImportData.h"
 #include "warehouse/SalesGrid.h"
 #include "widgets/AppContext.h"
 #include "widgets/ChildForms.h"
@@ -392,7 +394,23 @@ void SalesDataWindow::onTimeUnitChosen() {
 
 // The actions that other parts of the program run; until then, the program's
 // answer to what this version does not have.
-void SalesDataWindow::importData() { widgets::ShowNotAvailable(this, m_ctx.notifier); }
+void SalesDataWindow::importData() {
+    // The dialog is modeless: the import runs when it closes with Yes.
+    if (DataSourceDialog* dialog = showDataSourceDialog(m_ctx))
+        dialog->setImportHook(
+            [this](const QString& dataType, const QString& dataPath) { importFolder(dataType, dataPath); });
+}
+
+void SalesDataWindow::importFolder(const QString& dataType, const QString& dataPath) {
+    const ImportOutcome outcome = warehouse::importData(m_ctx, this, dataType, dataPath);
+    showImportLog(outcome);
+    guarded([this] { m_items.requery(); });
+    refresh();
+}
+
+void SalesDataWindow::showImportLog(const ImportOutcome& outcome) {
+    if (outcome.log.isEmpty()) return;
+}
 
 void SalesDataWindow::analyze() { widgets::ShowNotAvailable(this, m_ctx.notifier); }
 

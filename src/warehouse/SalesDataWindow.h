@@ -27,6 +27,8 @@ struct AppContext;
 
 namespace tervalo::warehouse {
 
+struct ImportOutcome;
+
 class SalesDataWindow : public QWidget, public widgets::SalesDataWindow, public ItemLocator {
     Q_OBJECT
 public:
@@ -54,6 +56,9 @@ public:
 
     // The actions that the import, the analysis and the write-back run.
     void importData();
+    // What the data source dialog runs when it closes with Yes: the import of
+    // the folder, its log, then the item set read again from its first item.
+    void importFolder(const QString& dataType, const QString& dataPath);
     void analyze();
     void updateTarget();
 
@@ -78,6 +83,7 @@ private:
     void showFindWindow();
     // The grid with the item's rows of the table the unit names; another unit leaves it as it is.
     void loadGrid(const QString& unit, const QString& key);
+    void showImportLog(const ImportOutcome& outcome);
 
     // The row's values in the boxes, and the boxes' changed texts into the row.
     void showItem();
