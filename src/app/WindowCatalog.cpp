@@ -9,6 +9,7 @@
 #include "shell/BrowserWindow.h"
 #include "shell/LoginDialog.h"
 #include "shell/OptionsDialog.h"
+#include "stochastic/SinglePeriodCalculator.h"
 #include "stochastic/StochasticWindows.h"
 #include "warehouse/WarehouseWindows.h"
 #include "widgets/AppContext.h"
@@ -27,7 +28,9 @@ void registerWindows(widgets::AppContext& ctx, reports::ReportOutput& reportOutp
     demand::registerDemandWindows(ctx);
 
     // ---- sales-data warehouse -----------------------------------------------------
-    warehouse::registerWarehouseWindows(ctx);
+    // The batch analysis runs the single-period model without its window.
+    static const stochastic::WindowlessSinglePeriod singlePeriodCalculator;
+    warehouse::registerWarehouseWindows(ctx, singlePeriodCalculator);
 
     // ---- reports ------------------------------------------------------------------
     ctx.registry.registerWindow(QStringLiteral("frmReport"),
