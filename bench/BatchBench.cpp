@@ -101,7 +101,7 @@ void BM_AllItemsJob(benchmark::State& state) {
     }
     state.counters["peak_RSS_MB"] = peakResidentMegabytes();
 }
-BENCHMARK(BM_AllItemsJob)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_AllItemsJob)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 void BM_AllItemsInTheLogWindow(benchmark::State& state) {
     const stochastic::WindowlessSinglePeriod calculator;

@@ -17,6 +17,11 @@
 
 namespace tervalo::app {
 
+const widgets::SinglePeriodCalculator& singlePeriodCalculator() {
+    static const stochastic::WindowlessSinglePeriod calculator;
+    return calculator;
+}
+
 void registerWindows(widgets::AppContext& ctx, reports::ReportOutput& reportOutput) {
     // ---- lot-size windows -------------------------------------------------------
     lotsize::registerLotSizeWindows(ctx);
@@ -29,8 +34,7 @@ void registerWindows(widgets::AppContext& ctx, reports::ReportOutput& reportOutp
 
     // ---- sales-data warehouse -----------------------------------------------------
     // The batch analysis runs the single-period model without its window.
-    static const stochastic::WindowlessSinglePeriod singlePeriodCalculator;
-    warehouse::registerWarehouseWindows(ctx, singlePeriodCalculator);
+    warehouse::registerWarehouseWindows(ctx, singlePeriodCalculator());
 
     // ---- reports ------------------------------------------------------------------
     ctx.registry.registerWindow(QStringLiteral("frmReport"),

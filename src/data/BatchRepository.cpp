@@ -2,6 +2,7 @@
 
 #include <QSqlError>
 #include <QSqlRecord>
+#include <algorithm>
 
 #include "data/SqlSupport.h"
 
@@ -35,10 +36,11 @@ SalesYear cellsFrom(const QSqlQuery& q, int first, int count) {
 
 // The item's own key comes first, then the sales row as the table has it
 // (ItemID, Year, the periods); both sides order by the item's key, so the
-// rows come in the order of items().
+// rows come in the order of items(). An item's few years are put in order
+// here, which spares the database a sort of the whole table.
 SalesPass::SalesPass(Connection& cnn, SalesTable table)
     : m_query(cnn.run("SELECT i.\"ItemID\", s.* FROM \"Items\" AS i JOIN " + tableName(table) +
-                      " AS s ON s.\"ItemID\" = i.\"ItemID\" ORDER BY i.\"ItemID\", s.\"Year\" DESC")) {
+                      " AS s ON s.\"ItemID\" = i.\"ItemID\" ORDER BY i.\"ItemID\"")) {
     m_cells = std::max(0, m_query.record().count() - 3);
     advance();
 }
@@ -49,13 +51,21 @@ void SalesPass::advance() {
 }
 
 std::vector<SalesYear> SalesPass::take(const QVariant& itemId, int maxYears) {
-    std::vector<SalesYear> years;
-    if (itemId.isNull()) return years;
+    std::vector<std::pair<QVariant, SalesYear>> rows;  // Year, cells
+    if (itemId.isNull()) return {};
     const QString key = itemId.toString();
     while (m_onRow && m_query.value(0).toString() == key) {
-        if (int(years.size()) < maxYears) years.push_back(cellsFrom(m_query, 3, m_cells));
+        rows.emplace_back(m_query.value(2), cellsFrom(m_query, 3, m_cells));
         advance();
     }
+    // Newest first, a Null year last, as ORDER BY [Year] DESC gives them.
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        if (a.first.isNull() || b.first.isNull()) return !a.first.isNull() && b.first.isNull();
+        return a.first.toDouble() > b.first.toDouble();
+    });
+    std::vector<SalesYear> years;
+    for (std::size_t i = 0; i < rows.size() && int(i) < maxYears; ++i)
+        years.push_back(std::move(rows[i].second));
     return years;
 }
 

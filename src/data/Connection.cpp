@@ -14,6 +14,8 @@ namespace {
 
 // Long enough for another program holding a write lock to finish.
 constexpr int kBusyTimeoutMs = 5000;
+// Statements kept prepared per connection; beyond that they are all dropped.
+constexpr int kKeptStatements = 32;
 
 QString nextConnectionName() {
     static std::atomic<int> counter{0};
@@ -108,6 +110,7 @@ void Connection::close() {
 }
 
 void Connection::release() {
+    m_kept.clear();  // the statements go before their connection
     if (!QSqlDatabase::contains(m_name)) return;
     {
         QSqlDatabase db = QSqlDatabase::database(m_name, false);
@@ -131,7 +134,34 @@ QSqlQuery Connection::run(const QString& sql, const QVariantList& values) {
     return query;
 }
 
-int Connection::execute(const QString& sql, const QVariantList& values) { return run(sql, values).numRowsAffected(); }
+Connection::KeptRun Connection::runKept(const QString& sql, const QVariantList& values) {
+    if (!isOpen()) throw objectClosedError();
+    auto kept = m_kept.find(sql);
+    if (kept == m_kept.end()) {
+        if (m_kept.size() >= kKeptStatements) m_kept.clear();
+        QSqlQuery query(database());
+        query.setForwardOnly(true);
+        if (!query.prepare(sql)) throw databaseError(describe(query.lastError()));
+        kept = m_kept.insert(sql, query);
+    }
+    QSqlQuery& query = *kept;
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values.at(i));
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        query.finish();
+        throw databaseError(describe(error));
+    }
+    const KeptRun done{query.numRowsAffected(), query.lastInsertId()};
+    query.finish();
+    return done;
+}
+
+int Connection::execute(const QString& sql, const QVariantList& values) { return runKept(sql, values).rowsAffected; }
+
+QVariant Connection::insert(const QString& sql, const QVariantList& values) {
+    return runKept(sql, values).lastInsertId;
+}
 
 void ExecuteSQL(Connection& cnn, const QString& sql, const QVariantList& values) { cnn.execute(sql, values); }
 

@@ -3,6 +3,7 @@
 //   "Provider=...;Data Source=FILE;..."  opens FILE as SQLite (read-write, never creates it);
 //   "Driver=QPSQL;Host=...;Port=...;Database=...;User=...;Password=..." reaches PostgreSQL.
 // Failures raise core::RuntimeError(ErrorCode::Database, description).
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -34,7 +35,11 @@ public:
 
     // Runs one statement with bound values (positional '?' placeholders).
     // Throws RuntimeError on failure. Returns the number of rows affected.
+    // The statement is prepared once and kept for the next run of the same
+    // text, so a statement run for every row of a long job is parsed once.
     int execute(const QString& sql, const QVariantList& values = {});
+    // The same, returning the key the database gave a new row.
+    QVariant insert(const QString& sql, const QVariantList& values);
 
     // Runs one statement with bound values and hands back the executed query,
     // positioned before its first row (forward only), for reading rows or the
@@ -43,6 +48,15 @@ public:
 
 private:
     void release();  // drops the Qt handles
+    // Runs a kept statement (prepared on its first run) and finishes it, so
+    // it holds no lock between runs.
+    struct KeptRun {
+        int rowsAffected = 0;
+        QVariant lastInsertId;
+    };
+    KeptRun runKept(const QString& sql, const QVariantList& values);
+
+    QHash<QString, QSqlQuery> m_kept;
 
     QString m_name;
     QString m_connectionString;

@@ -1,15 +1,17 @@
 #include "data/RowInsert.h"
 
-#include <QStringList>
-
 #include "data/Connection.h"
 
 namespace tervalo::data {
 
 namespace {
-QString quoted(const QString& name) {
-    QString inner = name;
-    return '"' + inner.replace('"', "\"\"") + '"';
+void appendQuoted(QString& text, const QString& name) {
+    text += u'"';
+    if (name.contains(u'"'))
+        text += QString(name).replace(u'"', QLatin1String("\"\""));
+    else
+        text += name;
+    text += u'"';
 }
 }  // namespace
 
@@ -18,21 +20,29 @@ RowInsert& RowInsert::set(const QString& column, const QVariant& value) {
     return *this;
 }
 
+// Built in one string: a statement is made for every row saved.
 QString RowInsert::sql() const {
-    QStringList names;
-    QStringList marks;
-    for (const auto& column : m_columns) {
-        names.append(quoted(column.first));
-        marks.append(QStringLiteral("?"));
+    QString text;
+    text.reserve(40 + int(m_columns.size()) * 20);
+    text += QLatin1String("INSERT INTO ");
+    appendQuoted(text, m_table);
+    text += QLatin1String(" (");
+    for (qsizetype i = 0; i < m_columns.size(); ++i) {
+        if (i > 0) text += QLatin1String(", ");
+        appendQuoted(text, m_columns.at(i).first);
     }
-    return "INSERT INTO " + quoted(m_table) + " (" + names.join(", ") + ") VALUES (" + marks.join(", ") + ")";
+    text += QLatin1String(") VALUES (");
+    for (qsizetype i = 0; i < m_columns.size(); ++i)
+        text += i > 0 ? QLatin1String(", ?") : QLatin1String("?");
+    text += u')';
+    return text;
 }
 
 QVariant RowInsert::run(Connection& cnn) const {
     QVariantList values;
     for (const auto& column : m_columns)
         values.append(column.second);
-    return cnn.run(sql(), values).lastInsertId();
+    return cnn.insert(sql(), values);
 }
 
 }  // namespace tervalo::data

@@ -56,6 +56,10 @@ ScreenshotTour::ScreenshotTour(widgets::AppContext& ctx, const QString& outDir, 
     connect(m_watchdog, &QTimer::timeout, this, &ScreenshotTour::onWatchdogTimeout);
 }
 
+void ScreenshotTour::addScene(const QString& name, std::function<QWidget*()> start) {
+    m_scenes.insert(name, std::move(start));
+}
+
 // The tour's one use of the window registry: a fresh instance of a registered
 // window, shown; nullptr for a name the registry does not know.
 QWidget* ScreenshotTour::openWindow(const QString& form) {
@@ -170,7 +174,12 @@ void ScreenshotTour::runStep(const QString& step) {
     m_stepClock.restart();
 
     QWidget* window = m_ctx.mainWindow;
-    if (form != kMain) {
+    if (const auto scene = m_scenes.constFind(form); scene != m_scenes.constEnd()) {
+        window = (*scene)();
+        grab(m_ctx.mainWindow, QStringLiteral("_during"));
+        settle(600);
+        grab(m_ctx.mainWindow, QString());
+    } else if (form != kMain) {
         window = openWindow(form);
         if (!window) return say(QStringLiteral("%1 is not a registered window").arg(form));
         settle(400);

@@ -82,9 +82,10 @@ void BatchAnalysis::runCurrent(const data::WarehouseItem& item, Completion done)
 
     ItemAnalysisContext context;
     context.currentItem = true;
-    context.currentMonth = m_ctx.clock.today().month();
-    context.sales = [this, &item](data::SalesTable table) {
-        return data::BatchRepository(m_ctx.cnn).salesOf(fieldText(item.itemId), table, kYearsAnalysed);
+    std::vector<data::SalesYear> years;
+    context.sales = [this, &item, &years](data::SalesTable table) -> const std::vector<data::SalesYear>& {
+        years = data::BatchRepository(m_ctx.cnn).salesOf(fieldText(item.itemId), table, kYearsAnalysed);
+        return years;
     };
     // The open single-period window (a new one when none is open) computes
     // in view and stays on screen with the item's calculation.

@@ -41,6 +41,7 @@ BatchJobResult runAllItems(const BatchJobSettings& settings, const widgets::Sing
         if (!settings.connectionString) throw data::objectClosedError();
         data::Connection cnn;
         cnn.open(*settings.connectionString);
+        cnn.execute("PRAGMA cache_size = -65536");
         data::Transaction transaction(cnn);
         data::BatchRepository repository(cnn);
         const std::vector<data::WarehouseItem> items = repository.items();
@@ -51,8 +52,9 @@ BatchJobResult runAllItems(const BatchJobSettings& settings, const widgets::Sing
 
         std::vector<data::SalesYear> months, weeks;
         ItemAnalysisContext context;
-        context.currentMonth = settings.day.month();
-        context.sales = [&](data::SalesTable table) { return table == data::SalesTable::Monthly ? months : weeks; };
+        context.sales = [&](data::SalesTable table) -> const std::vector<data::SalesYear>& {
+            return table == data::SalesTable::Monthly ? months : weeks;
+        };
         context.runModel = [&](const ModelRequest& request) {
             const widgets::SinglePeriodCalculation run =
                 request.singlePeriod ? calculator.runSingleP_unif(request.singlePeriodTexts, cnn, settings.day)

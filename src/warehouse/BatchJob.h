@@ -18,7 +18,7 @@ namespace tervalo::warehouse {
 struct BatchJobSettings {
     // The database to open; none when the program's connection is closed.
     std::optional<QString> connectionString;
-    QDate day;  // the day the s_S rows are saved under; its month is the regression's
+    QDate day;  // the day the s_S rows are saved under
 };
 
 struct BatchJobResult {

@@ -18,6 +18,7 @@ double numberOf(const QString& text) { return core::leadingNumber(text.toStdStri
 // A sales cell as a demand: numbers as they are, text only when it is a number.
 std::optional<double> demandOf(const QVariant& cell) {
     if (cell.isNull()) return std::nullopt;
+    if (cell.typeId() == QMetaType::LongLong) return double(cell.toLongLong());
     if (cell.typeId() == QMetaType::QString) {
         const std::string text = cell.toString().toStdString();
         if (!core::isNumber(text)) return std::nullopt;
@@ -142,19 +143,15 @@ std::optional<ItemFigures> analyzeItem(const data::WarehouseItem& item, const It
     const std::optional<data::SalesTable> table = salesTableOf(item);
     std::vector<core::demand::DemandPoint> series;
     if (table) series = demandSeries(context.sales(*table));
-    core::demand::AnalysisOptions options;
-    options.useCurrentTime = true;
-    options.timeUnit = fieldText(item.timeUnit).toStdString();
-    options.currentMonth = context.currentMonth;
-    const std::optional<core::demand::DemandAnalysis> analysis = core::demand::analyzeDemand(series, options);
-    if (!analysis) {
+    if (series.empty()) {
         line(kNoSales);
         return std::nullopt;
     }
+    // Of the regression only the lowest and highest demand go on to the model.
+    const core::demand::DemandBounds bounds = core::demand::demandBounds(series);
 
     widgets::SinglePeriodRunResult result;
-    if (const std::optional<ModelRequest> request = modelRequest(item, analysis->bounds))
-        result = context.runModel(*request);
+    if (const std::optional<ModelRequest> request = modelRequest(item, bounds)) result = context.runModel(*request);
     return resultLines(result, isSinglePeriod(item), line);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The analysis of one item, without a window: its lines of the log (CR LF
-// line ends), the demand series from its newest years of sales, the lowest
-// and highest demand from the regression core, the texts the single-period
+// line ends), the demand series from its newest years of sales, its lowest
+// and highest demand (what the regression hands on), the texts the single-period
 // model is run with, and the order quantity and reorder point its result
 // gives. Whoever runs it supplies the sales and the model run, so the same
 // procedure serves the run over all items and the run of the card's item.
@@ -52,9 +52,8 @@ struct ItemFigures {
 
 struct ItemAnalysisContext {
     bool currentItem = false;  // the card's item alone: a missing key is "Item data is not valid."
-    int currentMonth = 1;      // the month the regression predicts at
     // The item's years of a table, newest first.
-    std::function<std::vector<data::SalesYear>(data::SalesTable)> sales;
+    std::function<const std::vector<data::SalesYear>&(data::SalesTable)> sales;
     // Runs the model; may raise core::RuntimeError, which ends the item.
     std::function<widgets::SinglePeriodRunResult(const ModelRequest&)> runModel;
 };
