@@ -10,6 +10,8 @@
 #include <QVariant>
 #include <QVariantList>
 
+struct sqlite3_stmt;
+
 namespace tervalo::data {
 
 class Connection {
@@ -55,8 +57,12 @@ private:
         QVariant lastInsertId;
     };
     KeptRun runKept(const QString& sql, const QVariantList& values);
+    void dropKept();
 
+    // On SQLite the statements are kept on the database handle itself and
+    // bound directly; other databases keep a prepared query.
     QHash<QString, QSqlQuery> m_kept;
+    QHash<QString, sqlite3_stmt*> m_keptSqlite;
 
     QString m_name;
     QString m_connectionString;

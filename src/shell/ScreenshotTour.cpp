@@ -28,6 +28,8 @@ namespace {
 constexpr int kStepLimitMs = 30'000;
 constexpr int kTourLimitMs = 240'000;
 const QString kMain = QStringLiteral("frmMain");
+// Long enough for a scene's run to end, its boxes answered on the way.
+constexpr int kSceneMs = 4000;
 
 void say(const QString& text) { std::fprintf(stderr, "screenshot: %s\n", qPrintable(text)); }
 
@@ -177,7 +179,7 @@ void ScreenshotTour::runStep(const QString& step) {
     if (const auto scene = m_scenes.constFind(form); scene != m_scenes.constEnd()) {
         window = (*scene)();
         grab(m_ctx.mainWindow, QStringLiteral("_during"));
-        settle(600);
+        settle(kSceneMs);
         grab(m_ctx.mainWindow, QString());
     } else if (form != kMain) {
         window = openWindow(form);

@@ -45,10 +45,11 @@ LogWindow::LogWindow(widgets::AppContext& ctx, QWidget* parent) : QWidget(parent
     auto* buttons = new QHBoxLayout;
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progress->setMinimumWidth(platform::Twips::toPixels(3000));
     m_cancel = FB::button(this, QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"));
-    buttons->addWidget(m_progress, 1);
+    buttons->addWidget(m_progress);
     buttons->addWidget(m_cancel);
-    buttons->addStretch();
+    buttons->addStretch(1);
     QPushButton* print = FB::button(this, QStringLiteral("Command1_0"), QStringLiteral("&Print"));
     QPushButton* save = FB::button(this, QStringLiteral("Command1_1"), QStringLiteral("&Save"));
     buttons->addWidget(print);
@@ -57,8 +58,9 @@ LogWindow::LogWindow(widgets::AppContext& ctx, QWidget* parent) : QWidget(parent
     connect(print, &QPushButton::clicked, this, &LogWindow::print);
     connect(save, &QPushButton::clicked, this, &LogWindow::save);
     showProgress(false);
-    resize(platform::Twips::toPixels(9000), platform::Twips::toPixels(6000));
 }
+
+QSize LogWindow::sizeHint() const { return {platform::Twips::toPixels(9600), platform::Twips::toPixels(6600)}; }
 
 void LogWindow::setText(const QString& log) {
     m_text = log;

@@ -41,6 +41,7 @@ public:
     bool showsProgress() const;
 
     QPlainTextEdit* textBox() const { return m_box; }
+    QSize sizeHint() const override;
 
 public slots:
     void print();
