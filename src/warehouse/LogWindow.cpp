@@ -63,6 +63,8 @@ LogWindow::LogWindow(widgets::AppContext& ctx, QWidget* parent) : QWidget(parent
 QSize LogWindow::sizeHint() const { return {platform::Twips::toPixels(9600), platform::Twips::toPixels(6600)}; }
 
 void LogWindow::setText(const QString& log) {
+    // A followed run ends with the text its pieces already show.
+    if (log == m_text && !log.isEmpty()) return;
     m_text = log;
     m_box->setPlainText(shown(log));
 }

@@ -1,6 +1,5 @@
-// What the batch analysis reads and writes: the items in key order, the one
-// ordered pass over a sales table agreeing with each item's own query, and
-// the figures written into an item's row.
+// What the batch analysis reads: the items in key order, and the one ordered
+// pass over a sales table agreeing with each item's own query.
 #include <QSqlQuery>
 
 #include "DataTestSupport.h"
@@ -53,19 +52,6 @@ TEST_F(DemoDatabaseTest, SalesComeNewestYearFirstByPosition) {
     EXPECT_EQ(years[0].size(), 12u);
     EXPECT_EQ(years[0][0], scalar(cnn(), "SELECT Jan FROM Sales WHERE ItemID = '1' AND Year = 2026"));
     EXPECT_EQ(years[1][11], scalar(cnn(), "SELECT Dec FROM Sales WHERE ItemID = '1' AND Year = 2025"));
-}
-
-TEST_F(DemoDatabaseTest, FiguresGoIntoTheItemsRow) {
-    BatchRepository repository(cnn());
-    repository.updateItem("1", 818, 52);
-    repository.updateItem("4", 841, std::nullopt);
-    EXPECT_EQ(scalar(cnn(), "SELECT OrderQty || '/' || ReorderPoint FROM Items WHERE ItemID = '1'"), "818.0/52.0");
-    EXPECT_EQ(scalar(cnn(), "SELECT OrderQty || '/' || ifnull(ReorderPoint, 'null') FROM Items WHERE ItemID = '4'"),
-              "841.0/null");
-    const auto item = repository.item("1");
-    ASSERT_TRUE(item);
-    EXPECT_EQ(item->item, "Copier Paper A4 (box)");
-    EXPECT_FALSE(repository.item("none"));
 }
 
 }  // namespace

@@ -81,13 +81,6 @@ private slots:
         m_t.reset();
     }
 
-    void showsTheWholeLogAsSet() {
-        QCOMPARE(m_w->text(), kLog);
-        QCOMPARE(m_w->textBox()->toPlainText(), QString(kLog).replace("\r\n", "\n"));
-        QCOMPARE(m_w->windowTitle(), QString("Log"));
-        QVERIFY(!m_w->showsProgress());
-    }
-
     void printGivesTheSelectionOrTheWholeLog_data() {
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("length");

@@ -76,17 +76,6 @@ INSTANTIATE_TEST_SUITE_P(
         SeriesCase{"NoPeriodColumnsNoPoints", {SalesYear(), SalesYear()}, 0, "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(DemandSeriesTest, EveryMonthRepeatsOncePerYear) {
-    const auto series =
-        warehouse::demandSeries({fullYear(12, 5), fullYear(12, 4), fullYear(12, 3), fullYear(12, 2), fullYear(12, 1)});
-    std::map<double, int> perTime;
-    for (const auto& p : series)
-        ++perTime[p.time];
-    EXPECT_EQ(perTime.size(), 12u);
-    for (const auto& [time, count] : perTime)
-        EXPECT_EQ(count, 5) << "Time " << time;
-}
-
 // ---- the item's lines, the model's texts, the figures ----------------------------------
 
 const QString kTreeLines = QStringLiteral(

@@ -90,28 +90,30 @@ public:
     warehouse::LogWindow* log() { return qobject_cast<warehouse::LogWindow*>(t.registry.existing("frmLog")); }
     QString logText() { return log() ? log()->text() : QString("(no log window)"); }
     // A column of an item's row as SQLite writes it ("841.0"), "null" for Null.
-    QString field(const QString& id, const QString& column) {
-        QSqlQuery q =
-            t.cnn.run(QString("SELECT ifnull(\"%1\" || '', 'null') FROM Items WHERE ItemID = ?").arg(column), {id});
-        return q.next() ? q.value(0).toString() : QString("no row");
+    QString field(const QString& id, const QString& name) {
+        return column(QString("SELECT ifnull(\"%1\" || '', 'null') FROM Items WHERE ItemID = ?").arg(name), {id})
+            .value(0, "no row");
     }
-    // ItemName, ModelID, OrderQty and ReorderPoint of the s_S rows, oldest first.
+    // ItemName|ModelID|OrderQty|ReorderPoint of the new s_S rows, oldest first.
     QStringList ssRows() {
-        QSqlQuery q = t.cnn.run(
-            "SELECT ItemName || '|' || ModelID || '|' || OrderQty || '|' || ifnull(ReorderPoint, '') FROM s_S "
-            "WHERE LogID > ? ORDER BY LogID",
+        return column(
+            "SELECT ItemName || '|' || ModelID || '|' || OrderQty || '|' || ifnull(ReorderPoint, '') FROM "
+            "s_S WHERE LogID > ? ORDER BY LogID",
             {m_lastShippedLogId});
-        QStringList rows;
-        while (q.next())
-            rows << q.value(0).toString();
-        return rows;
     }
-    // Items with their figures, one text.
+    // ItemID=OrderQty/ReorderPoint of every item.
     QString itemsTable() {
-        QSqlQuery q = t.cnn.run(
-            "SELECT group_concat(ItemID || '=' || ifnull(OrderQty, 'null') || '/' || ifnull(ReorderPoint, 'null'), "
-            "',') FROM (SELECT * FROM Items ORDER BY ItemID)");
-        return q.next() ? q.value(0).toString() : QString();
+        return column(
+                   "SELECT ItemID || '=' || ifnull(OrderQty, 'null') || '/' || ifnull(ReorderPoint, 'null') FROM "
+                   "Items ORDER BY ItemID")
+            .join(',');
+    }
+    QStringList column(const QString& sql, const QVariantList& values = {}) {
+        QSqlQuery q = t.cnn.run(sql, values);
+        QStringList texts;
+        while (q.next())
+            texts << q.value(0).toString();
+        return texts;
     }
 
     WindowTestContext t;
