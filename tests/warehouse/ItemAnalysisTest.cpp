@@ -32,6 +32,7 @@ struct SeriesCase {
     std::size_t points;
     QString first;  // "time:demand" of the first and last point, in the order taken
     QString last;
+    int perTime = 0;  // how often every Time value occurs; 0: not asked
 };
 
 QString point(const core::demand::DemandPoint& p) { return QString("%1:%2").arg(p.time).arg(p.demand); }
@@ -45,6 +46,9 @@ TEST_P(DemandSeriesTest, TakesTheFiveNewestYearsCellByCell) {
     if (series.empty()) return;
     EXPECT_EQ(point(series.front()), c.first);
     EXPECT_EQ(point(series.back()), c.last);
+    for (int time = 1; c.perTime > 0 && time <= 12; ++time)
+        EXPECT_EQ(std::count_if(series.begin(), series.end(), [time](const auto& p) { return p.time == time; }),
+                  c.perTime);
 }
 
 std::vector<SalesYear> sixYears() {
@@ -63,13 +67,14 @@ std::vector<SalesYear> emptyNewestYear() {
 INSTANTIATE_TEST_SUITE_P(
     Years, DemandSeriesTest,
     ::testing::Values(
-        SeriesCase{"SixYearsGiveTheFiveNewest", sixYears(), 60, "1:600", "12:200"},
+        SeriesCase{"SixYearsGiveTheFiveNewest", sixYears(), 60, "1:600", "12:200", 5},
         SeriesCase{"AnEmptyNewestYearCounts", emptyNewestYear(), 48, "1:500", "12:200"},
         SeriesCase{"FiveFullYearsGiveSixtyPoints",
                    {fullYear(12, 5), fullYear(12, 4), fullYear(12, 3), fullYear(12, 2), fullYear(12, 1)},
                    60,
                    "1:5",
-                   "12:1"},
+                   "12:1",
+                   5},
         SeriesCase{"WeeksKeepTheirColumnNumber", {year({kNull, 7, QString(), 9}), year({1})}, 3, "2:7", "1:1"},
         SeriesCase{"ZeroIsAValueEmptyAndTextAreNot", {year({0, "12", "abc", "", kNull, 3.5})}, 3, "1:0", "6:3.5"},
         SeriesCase{"NoYearsNoPoints", {}, 0, "", ""},
