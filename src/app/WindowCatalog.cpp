@@ -9,12 +9,18 @@
 #include "shell/BrowserWindow.h"
 #include "shell/LoginDialog.h"
 #include "shell/OptionsDialog.h"
+#include "stochastic/SinglePeriodCalculator.h"
 #include "stochastic/StochasticWindows.h"
 #include "warehouse/WarehouseWindows.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 
 namespace tervalo::app {
+
+const widgets::SinglePeriodCalculator& singlePeriodCalculator() {
+    static const stochastic::WindowlessSinglePeriod calculator;
+    return calculator;
+}
 
 void registerWindows(widgets::AppContext& ctx, reports::ReportOutput& reportOutput) {
     // ---- lot-size windows -------------------------------------------------------
@@ -27,7 +33,8 @@ void registerWindows(widgets::AppContext& ctx, reports::ReportOutput& reportOutp
     demand::registerDemandWindows(ctx);
 
     // ---- sales-data warehouse -----------------------------------------------------
-    warehouse::registerWarehouseWindows(ctx);
+    // The batch analysis runs the single-period model without its window.
+    warehouse::registerWarehouseWindows(ctx, singlePeriodCalculator());
 
     // ---- reports ------------------------------------------------------------------
     ctx.registry.registerWindow(QStringLiteral("frmReport"),

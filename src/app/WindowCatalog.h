@@ -19,9 +19,15 @@ struct AppContext;
 namespace tervalo::reports {
 class ReportOutput;
 }
+namespace tervalo::widgets {
+class SinglePeriodCalculator;
+}
 
 namespace tervalo::app {
 
 void registerWindows(widgets::AppContext& ctx, reports::ReportOutput& reportOutput);
+
+// The single-period calculation without its window, as the batch analysis runs it.
+const widgets::SinglePeriodCalculator& singlePeriodCalculator();
 
 }  // namespace tervalo::app

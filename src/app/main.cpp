@@ -20,6 +20,7 @@
 #include "shell/ScreenshotTour.h"
 #include "shell/StartUp.h"
 #include "shell/ToolbarIcons.h"
+#include "warehouse/BatchAnalysis.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 
@@ -65,6 +66,12 @@ int main(int argc, char** argv) {
         tour = std::make_unique<shell::ScreenshotTour>(
             startUp.context(), QString::fromLocal8Bit(out),
             QString::fromLocal8Bit(forms ? forms : "").split(',', Qt::SkipEmptyParts));
+        // BatchAnalysis: every item of the database analysed, the log window during and after the run.
+        auto* batch = new warehouse::BatchAnalysis(startUp.context(), app::singlePeriodCalculator(), main);
+        tour->addScene(QStringLiteral("BatchAnalysis"), [batch, &startUp] {
+            batch->startAll({});
+            return startUp.context().registry.existing(QStringLiteral("frmLog"));
+        });
         QTimer::singleShot(0, tour.get(), &shell::ScreenshotTour::start);
     }
     return app.exec();

@@ -1,6 +1,9 @@
 #include "data/Connection.h"
 
+#include <sqlite3.h>
+
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QUrl>
 #include <atomic>
@@ -14,6 +17,8 @@ namespace {
 
 // Long enough for another program holding a write lock to finish.
 constexpr int kBusyTimeoutMs = 5000;
+// Statements kept prepared per connection; beyond that they are all dropped.
+constexpr int kKeptStatements = 32;
 
 QString nextConnectionName() {
     static std::atomic<int> counter{0};
@@ -67,6 +72,45 @@ void openPostgres(const QString& name, const ConnectionString& cs) {
                             "': " + describe(db.lastError()));
 }
 
+sqlite3* sqliteHandle(const QSqlDatabase& db) {
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return nullptr;
+    return *static_cast<sqlite3* const*>(handle.data());
+}
+
+// Null as Qt's SQLite driver takes it: a null variant, text or bytes.
+bool isNullValue(const QVariant& value) {
+    if (value.isNull()) return true;
+    if (value.typeId() == QMetaType::QString) return value.toString().isNull();
+    if (value.typeId() == QMetaType::QByteArray) return value.toByteArray().isNull();
+    return false;
+}
+
+int bindValue(sqlite3_stmt* statement, int index, const QVariant& value) {
+    if (isNullValue(value)) return sqlite3_bind_null(statement, index);
+    switch (value.typeId()) {
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+            return sqlite3_bind_int64(statement, index, value.toLongLong());
+        case QMetaType::Double:
+        case QMetaType::Float:
+            return sqlite3_bind_double(statement, index, value.toDouble());
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = value.toByteArray();
+            return sqlite3_bind_blob(statement, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+        }
+        default: {
+            const QByteArray text = value.toString().toUtf8();
+            return sqlite3_bind_text(statement, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        }
+    }
+}
+
 }  // namespace
 
 Connection::Connection() : m_name(nextConnectionName()) {}
@@ -107,7 +151,15 @@ void Connection::close() {
     m_openFailed = false;
 }
 
+void Connection::dropKept() {
+    m_kept.clear();
+    for (sqlite3_stmt* statement : std::as_const(m_keptSqlite))
+        sqlite3_finalize(statement);
+    m_keptSqlite.clear();
+}
+
 void Connection::release() {
+    dropKept();  // the statements go before their connection
     if (!QSqlDatabase::contains(m_name)) return;
     {
         QSqlDatabase db = QSqlDatabase::database(m_name, false);
@@ -137,7 +189,59 @@ QSqlQuery Connection::run(const QString& sql, const QVariantList& values) {
     return query;
 }
 
-int Connection::execute(const QString& sql, const QVariantList& values) { return run(sql, values).numRowsAffected(); }
+Connection::KeptRun Connection::runKept(const QString& sql, const QVariantList& values) {
+    if (!isOpen()) throw objectClosedError();
+    if (sqlite3* db = sqliteHandle(database())) {
+        sqlite3_stmt* statement = m_keptSqlite.value(sql);
+        if (!statement) {
+            if (m_keptSqlite.size() >= kKeptStatements) dropKept();
+            const QByteArray text = sql.toUtf8();
+            if (sqlite3_prepare_v2(db, text.constData(), int(text.size()), &statement, nullptr) != SQLITE_OK) {
+                sqlite3_finalize(statement);
+                throw databaseError(QString::fromUtf8(sqlite3_errmsg(db)));
+            }
+            m_keptSqlite.insert(sql, statement);
+        }
+        int rc = SQLITE_OK;
+        for (int i = 0; i < values.size() && rc == SQLITE_OK; ++i)
+            rc = bindValue(statement, i + 1, values.at(i));
+        if (rc == SQLITE_OK) {
+            while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+            }
+        }
+        const QString error = rc == SQLITE_DONE ? QString() : QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_reset(statement);
+        sqlite3_clear_bindings(statement);
+        if (!error.isNull()) throw databaseError(error);
+        const qint64 id = sqlite3_last_insert_rowid(db);
+        return {sqlite3_changes(db), id ? QVariant(id) : QVariant()};
+    }
+    auto kept = m_kept.find(sql);
+    if (kept == m_kept.end()) {
+        if (m_kept.size() >= kKeptStatements) m_kept.clear();
+        QSqlQuery query(database());
+        query.setForwardOnly(true);
+        if (!query.prepare(sql)) throw databaseError(describe(query.lastError()));
+        kept = m_kept.insert(sql, query);
+    }
+    QSqlQuery& query = *kept;
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values.at(i));
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        query.finish();
+        throw databaseError(describe(error));
+    }
+    const KeptRun done{query.numRowsAffected(), query.lastInsertId()};
+    query.finish();
+    return done;
+}
+
+int Connection::execute(const QString& sql, const QVariantList& values) { return runKept(sql, values).rowsAffected; }
+
+QVariant Connection::insert(const QString& sql, const QVariantList& values) {
+    return runKept(sql, values).lastInsertId;
+}
 
 void ExecuteSQL(Connection& cnn, const QString& sql, const QVariantList& values) { cnn.execute(sql, values); }
 

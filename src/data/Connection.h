@@ -3,11 +3,14 @@
 //   "Provider=...;Data Source=FILE;..."  opens FILE as SQLite (read-write, never creates it);
 //   "Driver=QPSQL;Host=...;Port=...;Database=...;User=...;Password=..." reaches PostgreSQL.
 // Failures raise core::RuntimeError(ErrorCode::Database, description).
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
+
+struct sqlite3_stmt;
 
 namespace tervalo::data {
 
@@ -34,7 +37,11 @@ public:
 
     // Runs one statement with bound values (positional '?' placeholders).
     // Throws RuntimeError on failure. Returns the number of rows affected.
+    // The statement is prepared once and kept for the next run of the same
+    // text, so a statement run for every row of a long job is parsed once.
     int execute(const QString& sql, const QVariantList& values = {});
+    // The same, returning the key the database gave a new row.
+    QVariant insert(const QString& sql, const QVariantList& values);
 
     // Runs one statement with bound values and hands back the executed query,
     // positioned before its first row (forward only), for reading rows or the
@@ -43,6 +50,19 @@ public:
 
 private:
     void release();  // drops the Qt handles
+    // Runs a kept statement (prepared on its first run) and finishes it, so
+    // it holds no lock between runs.
+    struct KeptRun {
+        int rowsAffected = 0;
+        QVariant lastInsertId;
+    };
+    KeptRun runKept(const QString& sql, const QVariantList& values);
+    void dropKept();
+
+    // On SQLite the statements are kept on the database handle itself and
+    // bound directly; other databases keep a prepared query.
+    QHash<QString, QSqlQuery> m_kept;
+    QHash<QString, sqlite3_stmt*> m_keptSqlite;
 
     QString m_name;
     QString m_connectionString;

@@ -1,7 +1,6 @@
 #include "shell/DocumentActions.h"
 #include "shell/StartingWindow.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -16,6 +15,7 @@
 #include "platform/Notifier.h"
 #include "platform/RtfReader.h"
 #include "platform/RtfWriter.h"
+#include "platform/TextPrinting.h"
 #include "shell/DocumentDialogs.h"
 
 namespace tervalo::shell {
@@ -131,20 +131,8 @@ void DocumentActions::print() {
         printer.setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
         if (!dialogs().choosePrinter(m_owner, printer, selection) || !target) return;
         // The selection when there is one and it was chosen, else the whole text.
-        const QTextCursor cursor = box->textCursor();
-        std::unique_ptr<QTextDocument> doc;
-        if (printer.printRange() == QPrinter::Selection && cursor.hasSelection()) {
-            doc = std::make_unique<QTextDocument>();
-            doc->setDefaultFont(box->document()->defaultFont());
-            QTextCursor(doc.get()).insertFragment(cursor.selection());
-        } else {
-            doc.reset(box->document()->clone());
-        }
-        printer.setPrintRange(QPrinter::AllPages);
-        // Laid out in pages of the printer's paper, the text prints without page numbers.
-        doc->documentLayout()->setPaintDevice(box);
-        doc->setPageSize(printer.pageLayout().paintRect(QPageLayout::Inch).size() * box->logicalDpiX());
-        doc->print(&printer);
+        platform::printText(*box->document(), box->textCursor(), printer.printRange() == QPrinter::Selection, box,
+                            printer);
     } catch (const core::RuntimeError&) {
         // Printing ignores its failures.
     }

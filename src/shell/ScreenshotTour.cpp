@@ -28,6 +28,8 @@ namespace {
 constexpr int kStepLimitMs = 30'000;
 constexpr int kTourLimitMs = 240'000;
 const QString kMain = QStringLiteral("frmMain");
+// Long enough for a scene's run to end, its boxes answered on the way.
+constexpr int kSceneMs = 4000;
 
 void say(const QString& text) { std::fprintf(stderr, "screenshot: %s\n", qPrintable(text)); }
 
@@ -54,6 +56,10 @@ ScreenshotTour::ScreenshotTour(widgets::AppContext& ctx, const QString& outDir, 
     m_watchdog = new QTimer(this);
     m_watchdog->setInterval(250);
     connect(m_watchdog, &QTimer::timeout, this, &ScreenshotTour::onWatchdogTimeout);
+}
+
+void ScreenshotTour::addScene(const QString& name, std::function<QWidget*()> start) {
+    m_scenes.insert(name, std::move(start));
 }
 
 // The tour's one use of the window registry: a fresh instance of a registered
@@ -183,7 +189,12 @@ void ScreenshotTour::runStep(const QString& step) {
     auto shot = [this, &window] {
         return window && window->isWindow() && window->isVisible() ? window.data() : m_ctx.mainWindow;
     };
-    if (form != kMain) {
+    if (const auto scene = m_scenes.constFind(form); scene != m_scenes.constEnd()) {
+        window = (*scene)();
+        grab(m_ctx.mainWindow, QStringLiteral("_during"));
+        settle(kSceneMs);
+        grab(m_ctx.mainWindow, QString());
+    } else if (form != kMain) {
         window = openWindow(form);
         if (!window) return say(QStringLiteral("%1 is not a registered window").arg(form));
         settle(400);

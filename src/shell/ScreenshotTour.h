@@ -27,6 +27,11 @@
 //     --keep frmPurchaseNS frmPurchaseSA frmManufNS frmManufSA frmMain+mnuWindowTileVertical
 // shows four windows side by side in frmMain_pressed.png.
 //
+// A scene is a step that the program adds by name (addScene) for something no
+// window opens by itself, such as a run that is under way: the tour starts it,
+// grabs the main window at once to <name>_during.png, then goes on as for a
+// form with the window the scene gave.
+//
 // Nothing waits for a person. A modal box or dialog that opens is grabbed to
 // <name>_box<N>.png and answered: No where it offers No (the question before an
 // unsaved report closes), else its cancel. Report texts are marked unmodified
@@ -38,6 +43,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QTimer;
 class QWidget;
@@ -53,6 +59,9 @@ class ScreenshotTour : public QObject {
 public:
     ScreenshotTour(widgets::AppContext& ctx, const QString& outDir, const QStringList& steps,
                    QObject* parent = nullptr);
+
+    // A step named `name` that starts something and returns its window.
+    void addScene(const QString& name, std::function<QWidget*()> start);
 
 public slots:
     // Runs the tour, then ends the event loop.
@@ -79,6 +88,7 @@ private:
     bool m_keep = false;
     QString m_name = QStringLiteral("frmMain");  // the file-name stem of the current step
     QHash<QString, int> m_uses;                  // steps per form so far
+    QHash<QString, std::function<QWidget*()>> m_scenes;
     int m_boxes = 0;
     int m_windows = 0;
     bool m_answering = false;

@@ -6,6 +6,7 @@
 #include "warehouse/DataSourceDialog.h"
 #include "warehouse/FindItemWindow.h"
 #include "warehouse/ImportData.h"
+#include "warehouse/LogWindow.h"
 #include "warehouse/SalesDataWindow.h"
 #include "warehouse/WriteBackTarget.h"
 #include "widgets/AppContext.h"
@@ -13,7 +14,7 @@
 
 namespace tervalo::warehouse {
 
-void registerWarehouseWindows(widgets::AppContext& ctx) {
+void registerWarehouseWindows(widgets::AppContext& ctx, const widgets::SinglePeriodCalculator& calculator) {
     // ---- item card and search -------------------------------------------------------
     // The card keeps one instance for the run: the panel, the toolbar and the Data menu reach it.
     ctx.registry.registerWindow(QStringLiteral("frmSalesData"), [&ctx] { return new SalesDataWindow(ctx); });
@@ -39,6 +40,9 @@ void registerWarehouseWindows(widgets::AppContext& ctx) {
                 card->getUpdateInfo(target);
         });
     });
+    // One log window for every run; the item card makes its BatchAnalysis with `calculator`.
+    ctx.registry.registerWindow(QStringLiteral("frmLog"), [&ctx] { return new LogWindow(ctx); });
+    (void)calculator;
 }
 
 }  // namespace tervalo::warehouse

@@ -3,10 +3,13 @@
 // source, write-back settings, log) with the window registry.
 namespace tervalo::widgets {
 struct AppContext;
-}
+class SinglePeriodCalculator;
+}  // namespace tervalo::widgets
 
 namespace tervalo::warehouse {
 
-void registerWarehouseWindows(widgets::AppContext& ctx);
+// `calculator` runs the single-period model without its window for the batch
+// analysis; it must outlive the registry.
+void registerWarehouseWindows(widgets::AppContext& ctx, const widgets::SinglePeriodCalculator& calculator);
 
 }  // namespace tervalo::warehouse

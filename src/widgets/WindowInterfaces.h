@@ -3,8 +3,16 @@
 // driven from outside implements one of these, and callers reach it through
 // the registry as that interface (WindowRegistry::instanceAs), never by the
 // name of a method or a property.
+#include <QDate>
 #include <QString>
 #include <optional>
+#include <vector>
+
+#include "core/CheckMessage.h"
+
+namespace tervalo::data {
+class Connection;
+}
 
 namespace tervalo::widgets {
 
@@ -138,6 +146,28 @@ public:
     virtual SinglePeriodRunResult runSingleP_unif(const SinglePeriodUniformTexts& texts) = 0;
     virtual SinglePeriodRunResult runSingleP_Norm(const SinglePeriodNormalTexts& texts) = 0;
     virtual SinglePeriodRunResult runSS_unif(const SsUniformTexts& texts) = 0;
+};
+
+// A run of the single-period calculation without its window (the batch
+// analysis over all items): what the window would have shown in S and s, the
+// boxes it would have shown, in order, and the description of a failed save of
+// the s_S row (S and s are then kept, and no LogID).
+struct SinglePeriodCalculation {
+    SinglePeriodRunResult result;
+    std::vector<core::CheckMessage> messages;
+    std::optional<QString> saveFault;
+};
+
+// The calculation of frmSinglePeriodC as its runs make it, checks included,
+// showing nothing and saving its s_S row on the connection it is given, so a
+// run may go on another thread with a connection of its own.
+class SinglePeriodCalculator {
+public:
+    virtual ~SinglePeriodCalculator() = default;
+    virtual SinglePeriodCalculation runSingleP_unif(const SinglePeriodUniformTexts& texts, data::Connection& cnn,
+                                                    const QDate& day) const = 0;
+    virtual SinglePeriodCalculation runSS_unif(const SsUniformTexts& texts, data::Connection& cnn,
+                                               const QDate& day) const = 0;
 };
 
 // The two problem options of frmSinglePeriodD: optType(0) "(s,S) policy" and

@@ -1,0 +1,105 @@
+#include "data/BatchRepository.h"
+
+#include <QSqlError>
+#include <QSqlRecord>
+#include <algorithm>
+
+#include "data/SqlSupport.h"
+
+namespace tervalo::data {
+
+namespace {
+
+const QString kItemColumns = QStringLiteral(
+    "\"ItemID\", \"Item\", \"UnitCost\", \"TimeUnit\", \"HoldingCost\", \"ShortageCost\", \"OrderCost\", "
+    "\"SinglePeriod\", \"ReorderPoint\", \"OrderQty\"");
+
+QString tableName(SalesTable table) {
+    return table == SalesTable::Monthly ? QStringLiteral("\"Sales\"") : QStringLiteral("\"SalesWeekly\"");
+}
+
+WarehouseItem itemFrom(const QSqlQuery& q) {
+    return {q.value(0), q.value(1), q.value(2), q.value(3), q.value(4),
+            q.value(5), q.value(6), q.value(7), q.value(8), q.value(9)};
+}
+
+// The cells of the current row from `first` on.
+SalesYear cellsFrom(const QSqlQuery& q, int first, int count) {
+    SalesYear cells;
+    cells.reserve(std::size_t(count));
+    for (int i = 0; i < count; ++i)
+        cells.push_back(q.value(first + i));
+    return cells;
+}
+
+}  // namespace
+
+// The item's own key comes first, then the sales row as the table has it
+// (ItemID, Year, the periods); both sides order by the item's key, so the
+// rows come in the order of items(). An item's few years are put in order
+// here, which spares the database a sort of the whole table.
+SalesPass::SalesPass(Connection& cnn, SalesTable table)
+    : m_query(cnn.run("SELECT i.\"ItemID\", s.* FROM \"Items\" AS i JOIN " + tableName(table) +
+                      " AS s ON s.\"ItemID\" = i.\"ItemID\" ORDER BY i.\"ItemID\"")) {
+    m_cells = std::max(0, m_query.record().count() - 3);
+    advance();
+}
+
+void SalesPass::advance() {
+    m_onRow = m_query.next();
+    if (!m_onRow && m_query.lastError().isValid()) throw databaseError(describe(m_query.lastError()));
+}
+
+std::vector<SalesYear> SalesPass::take(const QVariant& itemId, int maxYears) {
+    std::vector<std::pair<QVariant, SalesYear>> rows;  // Year, cells
+    if (itemId.isNull()) return {};
+    const QString key = itemId.toString();
+    while (m_onRow && m_query.value(0).toString() == key) {
+        rows.emplace_back(m_query.value(2), cellsFrom(m_query, 3, m_cells));
+        advance();
+    }
+    // Newest first, a Null year last, as ORDER BY [Year] DESC gives them.
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        if (a.first.isNull() || b.first.isNull()) return !a.first.isNull() && b.first.isNull();
+        return a.first.toDouble() > b.first.toDouble();
+    });
+    std::vector<SalesYear> years;
+    for (std::size_t i = 0; i < rows.size() && int(i) < maxYears; ++i)
+        years.push_back(std::move(rows[i].second));
+    return years;
+}
+
+std::vector<WarehouseItem> BatchRepository::items() {
+    QSqlQuery q = m_cnn.run("SELECT " + kItemColumns + " FROM \"Items\" ORDER BY \"ItemID\"");
+    std::vector<WarehouseItem> items;
+    while (q.next())
+        items.push_back(itemFrom(q));
+    if (q.lastError().isValid()) throw databaseError(describe(q.lastError()));
+    return items;
+}
+
+std::optional<WarehouseItem> BatchRepository::item(const QString& itemId) {
+    QSqlQuery q = m_cnn.run("SELECT " + kItemColumns + " FROM \"Items\" WHERE \"ItemID\" = ?", {itemId});
+    if (!q.next()) return std::nullopt;
+    return itemFrom(q);
+}
+
+std::vector<SalesYear> BatchRepository::salesOf(const QString& itemId, SalesTable table, int maxYears) {
+    QSqlQuery q =
+        m_cnn.run("SELECT * FROM " + tableName(table) + " WHERE \"ItemID\" = ? ORDER BY \"Year\" DESC", {itemId});
+    const int cells = std::max(0, q.record().count() - 2);
+    std::vector<SalesYear> years;
+    while (int(years.size()) < maxYears && q.next())
+        years.push_back(cellsFrom(q, 2, cells));
+    return years;
+}
+
+void BatchRepository::updateItem(const QVariant& itemId, double orderQty, std::optional<double> reorderPoint) {
+    if (reorderPoint)
+        m_cnn.execute("UPDATE \"Items\" SET \"OrderQty\" = ?, \"ReorderPoint\" = ? WHERE \"ItemID\" = ?",
+                      {orderQty, *reorderPoint, itemId});
+    else
+        m_cnn.execute("UPDATE \"Items\" SET \"OrderQty\" = ? WHERE \"ItemID\" = ?", {orderQty, itemId});
+}
+
+}  // namespace tervalo::data

@@ -1,0 +1,71 @@
+#pragma once
+// Runs one long job over the warehouse's items on a worker thread while the
+// windows stay responsive: the job's log and progress reach this object's
+// thread as signals (coalesced, so many small pieces cost one update), its
+// messages are shown there through the notifier while the job waits for the
+// answer, and Cancel is a flag the job reads between items. The job opens
+// its own database connection: a connection belongs to the thread that
+// opened it.
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "warehouse/JobControl.h"
+
+class QThread;
+class QWidget;
+
+namespace tervalo::platform {
+class Notifier;
+}
+
+namespace tervalo::warehouse {
+
+class JobRunner : public QObject {
+    Q_OBJECT
+public:
+    using Job = std::function<void(JobControl&)>;
+
+    explicit JobRunner(platform::Notifier& notifier, QObject* parent = nullptr);
+    // A run still going is cancelled and waited for.
+    ~JobRunner() override;
+
+    // Starts the job on a worker thread; `done` runs on this object's thread
+    // after the job has ended and its whole log has been published. False
+    // (and nothing started) while another job runs.
+    bool start(Job job, std::function<void()> done = {});
+    bool running() const { return m_thread != nullptr; }
+    // Asks the job to stop at its next check.
+    void cancel();
+    // The window the job's messages are shown over.
+    void setMessageParent(QWidget* parent) { m_messageParent = parent; }
+    // The whole log of the current or last run.
+    QString log() const { return m_log; }
+
+signals:
+    void started();
+    void logAppended(const QString& text);
+    void progressChanged(int done, int total);
+    // The job has ended; `log` is its whole log.
+    void finished(const QString& log);
+    void runningChanged(bool running);
+
+private:
+    struct Shared;
+    class Control;
+
+    void publish();
+    void answer();
+    void onThreadFinished();
+
+    platform::Notifier& m_notifier;
+    QPointer<QWidget> m_messageParent;
+    std::shared_ptr<Shared> m_shared;
+    QThread* m_thread = nullptr;
+    std::function<void()> m_done;
+    QString m_log;
+};
+
+}  // namespace tervalo::warehouse

@@ -1,0 +1,148 @@
+// The log window (frmLog): Print gives the selection or, with nothing
+// selected, the whole log; Save writes a rich-text file that reads back to
+// the log's text, offers the name saved under before, and writes nothing for
+// an empty name; failures are shown with the description alone.
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "platform/RtfReader.h"
+#include "support/QtTestMain.h"
+#include "support/WindowTestContext.h"
+#include "warehouse/LogWindow.h"
+
+using namespace tervalo;
+
+namespace {
+
+const QString kLog = QStringLiteral(
+    "Cars (ID: CAR)\r\nResult:\r\n\tOrder  78 at the begining of the period.\r\n\r\nSkis (ID: SKI)\r\n"
+    "Order Cost is null. Enter this cost and revisit the data later.\r\n");
+
+// Prints into a PDF file and answers the save dialog from a script.
+class ScriptedLogWindow : public warehouse::LogWindow {
+public:
+    using LogWindow::LogWindow;
+    QString pdfFile;
+    QStringList names;    // the answers of the save dialog, in turn
+    QStringList offered;  // the names the dialog offered
+    bool noPrinter = false;
+
+protected:
+    bool preparePrinter(QPrinter& printer) override {
+        if (noPrinter) return LogWindow::preparePrinter(printer);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfFile);
+        return true;
+    }
+    QString askSaveFileName(const QString& previous) override {
+        offered << previous;
+        return names.isEmpty() ? QString() : names.takeFirst();
+    }
+};
+
+QString pdfText(const QString& file) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", file, "-"});
+    if (!pdftotext.waitForFinished(30000)) return "(pdftotext failed)";
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).remove('\f').trimmed();
+}
+
+}  // namespace
+
+class LogWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::WindowTestContext> m_t;
+    std::unique_ptr<ScriptedLogWindow> m_w;
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+    void click(const char* name) { m_w->findChild<QPushButton*>(name)->click(); }
+
+private slots:
+    void init() {
+        m_t = std::make_unique<test::WindowTestContext>();
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_w = std::make_unique<ScriptedLogWindow>(m_t->ctx);
+        m_w->pdfFile = path("log.pdf");
+        m_w->setText(kLog);
+    }
+    void cleanup() {
+        m_w.reset();
+        m_t.reset();
+    }
+
+    void printGivesTheSelectionOrTheWholeLog_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("nothing selected")
+            << 0 << 0
+            << "Cars (ID: CAR)\nResult:\n         Order 78 at the begining of the period.\n\nSkis (ID: SKI)\n"
+               "Order Cost is null. Enter this cost and revisit the data later.";
+        QTest::newRow("a line selected") << 15 << 7 << "Result:";
+    }
+    void printGivesTheSelectionOrTheWholeLog() {
+        QFETCH(int, from);
+        QFETCH(int, length);
+        QFETCH(QString, printed);
+        QTextCursor cursor(m_w->textBox()->document());
+        cursor.setPosition(from);
+        cursor.setPosition(from + length, QTextCursor::KeepAnchor);
+        m_w->textBox()->setTextCursor(cursor);
+        click("Command1_0");
+        QCOMPARE(pdfText(path("log.pdf")).simplified(), printed.simplified());
+        QVERIFY(m_t->notifier.messages.isEmpty());
+    }
+
+    void saveWritesRtfThatReadsBackToTheLog() {
+        m_w->names = QStringList{path("first.rtf"), path("second.rtf"), QString()};
+        click("Command1_1");
+        m_w->setText(kLog + "one more line\r\n");
+        click("Command1_1");
+        click("Command1_1");  // cancelled: nothing written
+        QCOMPARE(m_w->offered, (QStringList{QString(), path("first.rtf"), path("second.rtf")}));
+        for (const QString& name : {path("first.rtf"), path("second.rtf")}) {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray rtf = file.readAll();
+            QVERIFY(platform::RtfReader::looksLikeRtf(rtf));
+            QTextDocument doc;
+            platform::RtfReader::read(rtf, &doc);
+            QCOMPARE(doc.toPlainText(), m_w->textBox()->toPlainText().left(doc.toPlainText().size()));
+            QVERIFY(doc.toPlainText().startsWith(QString(kLog).replace("\r\n", "\n")));
+        }
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
+        QVERIFY(m_t->notifier.messages.isEmpty());
+    }
+
+    void failuresShowTheirDescriptionAlone_data() {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("save into a missing folder") << "Command1_1";
+        QTest::newRow("print without a printer") << "Command1_0";
+    }
+    void failuresShowTheirDescriptionAlone() {
+        QFETCH(QString, button);
+        m_w->names = QStringList{path("missing/folder/log.rtf")};
+        m_w->noPrinter = true;
+        if (button == "Command1_0" && !QPrinterInfo::defaultPrinter().isNull()) QSKIP("a printer is installed");
+        click(button.toLatin1().constData());
+        QCOMPARE(m_t->notifier.messages.size(), 1);
+        QVERIFY(!m_t->notifier.last().text.isEmpty());
+        QCOMPARE(m_t->notifier.last().title, platform::kProgramTitle);
+        QCOMPARE(m_t->notifier.last().icon, platform::MsgIcon::None);
+        QVERIFY(!QFile::exists(path("log.pdf")));
+    }
+};
+
+TERVALO_QTEST_MAIN(LogWindowTest)
+#include "LogWindowTest.moc"

@@ -1,0 +1,99 @@
+// The runner of long jobs: its messages are shown on the window's thread
+// while the job waits for the answer, Cancel reaches the job, and a runner
+// going away stops its job. (Its log and progress in the log window are
+// tested with the batch runs.)
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QThread>
+#include <atomic>
+
+#include "support/WindowTestContext.h"
+#include "warehouse/JobRunner.h"
+#include "warehouse/LogWindow.h"
+
+using namespace tervalo;
+using warehouse::JobControl;
+using warehouse::JobRunner;
+
+namespace {
+
+struct Rig {
+    test::WindowTestContext t;
+    JobRunner runner{t.notifier};
+    warehouse::LogWindow log{t.ctx};
+    bool done = false;
+
+    Rig() { log.follow(runner); }
+    void start(JobRunner::Job job) {
+        ASSERT_TRUE(runner.start(std::move(job), [this] { done = true; }));
+    }
+    bool finish() {
+        return QTest::qWaitFor([this] { return done; }, 20000);
+    }
+};
+
+// The box opens on the window's thread with the log so far shown; the job
+// goes on only once it is closed.
+TEST(JobRunnerTest, MessagesWaitForTheirAnswer) {
+    Rig r;
+    std::atomic<int> answered{0};
+    QStringList shownLog;
+    r.t.notifier.onShow = [&](const test::RecordedMessage&) {
+        EXPECT_EQ(QThread::currentThread(), r.log.thread());
+        shownLog << r.log.text();
+        QTest::qWait(20);
+        ++answered;
+    };
+    std::vector<int> seen;
+    r.start([&](JobControl& control) {
+        control.appendLog("before\r\n");
+        control.show({"Check your data.", "Checking Input", core::MessageIcon::Exclamation, -1});
+        seen.push_back(answered);
+        control.show({"Again.", "", core::MessageIcon::None, -1});
+        seen.push_back(answered);
+    });
+    ASSERT_TRUE(r.finish());
+    EXPECT_EQ(seen, (std::vector<int>{1, 2}));
+    EXPECT_EQ(shownLog, (QStringList{"before\r\n", "before\r\n"}));
+    ASSERT_EQ(r.t.notifier.messages.size(), 2);
+    EXPECT_EQ(r.t.notifier.messages[0].title, "Checking Input");
+    EXPECT_EQ(r.t.notifier.messages[0].icon, platform::MsgIcon::Exclamation);
+    EXPECT_EQ(r.t.notifier.messages[1].title, platform::kProgramTitle);
+}
+
+TEST(JobRunnerTest, CancelReachesTheJobAndOneRunAtATime) {
+    Rig r;
+    r.log.setText("the previous run");
+    r.start([](JobControl& control) {
+        while (!control.cancelled())
+            QThread::msleep(1);
+        control.appendLog("stopped\r\n");
+    });
+    EXPECT_EQ(r.log.text(), "");  // a new run starts with an empty log
+    EXPECT_FALSE(r.runner.start([](JobControl&) {}));
+    QTest::qWait(20);
+    EXPECT_FALSE(r.done);
+    r.log.findChild<QPushButton*>("cmdCancel")->click();
+    ASSERT_TRUE(r.finish());
+    EXPECT_EQ(r.log.text(), "stopped\r\n");
+}
+
+TEST(JobRunnerTest, ARunnerGoingAwayStopsItsJob) {
+    test::WindowTestContext t;
+    std::atomic<bool> stopped{false};
+    {
+        JobRunner runner(t.notifier);
+        runner.start([&stopped](JobControl& control) {
+            control.show({"never answered", "", core::MessageIcon::None, -1});
+            while (!control.cancelled())
+                QThread::msleep(1);
+            stopped = true;
+        });
+    }
+    EXPECT_TRUE(stopped);
+}
+
+}  // namespace
