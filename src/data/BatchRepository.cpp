@@ -14,9 +14,7 @@ const QString kItemColumns = QStringLiteral(
     "\"ItemID\", \"Item\", \"UnitCost\", \"TimeUnit\", \"HoldingCost\", \"ShortageCost\", \"OrderCost\", "
     "\"SinglePeriod\", \"ReorderPoint\", \"OrderQty\"");
 
-QString tableName(SalesTable table) {
-    return table == SalesTable::Monthly ? QStringLiteral("\"Sales\"") : QStringLiteral("\"SalesWeekly\"");
-}
+QString tableName(SalesTable table) { return quotedName(salesTableName(table)); }
 
 WarehouseItem itemFrom(const QSqlQuery& q) {
     return {q.value(0), q.value(1), q.value(2), q.value(3), q.value(4),

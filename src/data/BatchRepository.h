@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "data/Connection.h"
+#include "data/SalesTable.h"
 
 namespace tervalo::data {
 
@@ -26,9 +27,6 @@ struct WarehouseItem {
     QVariant reorderPoint;
     QVariant orderQty;
 };
-
-// Sales (months) or SalesWeekly (weeks).
-enum class SalesTable { Monthly, Weekly };
 
 // One year of one item: the cells after ItemID and Year, in column order.
 using SalesYear = std::vector<QVariant>;

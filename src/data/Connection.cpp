@@ -216,6 +216,10 @@ Connection::KeptRun Connection::runKept(const QString& sql, const QVariantList& 
         const qint64 id = sqlite3_last_insert_rowid(db);
         return {sqlite3_changes(db), id ? QVariant(id) : QVariant()};
     }
+    if (values.isEmpty()) {  // not prepared, as run() does for the other databases
+        QSqlQuery query = run(sql, values);
+        return {query.numRowsAffected(), query.lastInsertId()};
+    }
     auto kept = m_kept.find(sql);
     if (kept == m_kept.end()) {
         if (m_kept.size() >= kKeptStatements) m_kept.clear();

@@ -75,11 +75,13 @@ public:
 
     const WarehouseRepository& repository() const { return m_repo; }
 
-private:
+    // Writes the current row when it has pending changes, as a move does.
     void writePending();
-    void requireRow() const;
     // Stands on the row with that key (the first row when none has it).
     void seek(const QVariant& key);
+
+private:
+    void requireRow() const;
 
     WarehouseRepository m_repo;
     RecordSnapshot m_items;

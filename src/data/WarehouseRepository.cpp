@@ -26,16 +26,6 @@ void requireKey(const QSqlRecord& row) {
 
 }  // namespace
 
-QString salesTableName(SalesTable table) {
-    return table == SalesTable::Weekly ? QStringLiteral("SalesWeekly") : QStringLiteral("Sales");
-}
-
-std::optional<SalesTable> salesTableFor(const QString& timeUnit) {
-    if (timeUnit.isEmpty() || timeUnit == QLatin1String("Month")) return SalesTable::Monthly;
-    if (timeUnit == QLatin1String("Week")) return SalesTable::Weekly;
-    return std::nullopt;
-}
-
 void WarehouseRepository::openItems(RecordSnapshot& items) const {
     items.open(m_cnn, QStringLiteral("SELECT Items.* FROM Items ORDER BY ItemID"));
 }

@@ -9,18 +9,12 @@
 #include <QVariant>
 #include <optional>
 
+#include "data/SalesTable.h"
+
 namespace tervalo::data {
 
 class Connection;
 class RecordSnapshot;
-
-enum class SalesTable { Monthly, Weekly };
-
-// "Sales" or "SalesWeekly".
-QString salesTableName(SalesTable table);
-// The table an item's time unit keeps its sales in: "Month" and an empty unit
-// the monthly one, "Week" the weekly one, any other text none.
-std::optional<SalesTable> salesTableFor(const QString& timeUnit);
 
 // The key the sales rows are asked for when an item has none: one blank.
 inline const QString kNoItemKey = QStringLiteral(" ");

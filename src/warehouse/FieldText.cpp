@@ -14,10 +14,7 @@ QString fieldText(const QVariant& value) {
         case QMetaType::LongLong:
         case QMetaType::UInt:
         case QMetaType::ULongLong: {
-            QString text = QString::fromStdString(core::generalText(value.toDouble()));
-            if (text.startsWith('.')) text.prepend('0');
-            if (text.startsWith(QLatin1String("-."))) text.insert(1, '0');
-            return text;
+            return QString::fromStdString(core::plainDecimalText(value.toDouble()));
         }
         default:
             return value.toString();

@@ -1,5 +1,7 @@
 #include "warehouse/ItemAnalysis.h"
 
+#include "warehouse/FieldText.h"
+
 #include "core/NumberText.h"
 
 namespace tervalo::warehouse {
@@ -97,26 +99,12 @@ std::optional<ItemFigures> resultLines(const widgets::SinglePeriodRunResult& res
 
 }  // namespace
 
-QString fieldText(const QVariant& value) {
-    if (value.isNull()) return QString();
-    switch (value.typeId()) {
-        case QMetaType::Double:
-        case QMetaType::Float:
-            return QString::fromStdString(core::plainDecimalText(value.toDouble()));
-        default:
-            return value.toString();
-    }
-}
-
 bool isSinglePeriod(const data::WarehouseItem& item) {
     return item.singlePeriod.isNull() || item.singlePeriod.toBool();
 }
 
 std::optional<data::SalesTable> salesTableOf(const data::WarehouseItem& item) {
-    const QString unit = fieldText(item.timeUnit);
-    if (unit.isEmpty() || unit == QLatin1String("Month")) return data::SalesTable::Monthly;
-    if (unit == QLatin1String("Week")) return data::SalesTable::Weekly;
-    return std::nullopt;
+    return data::salesTableFor(fieldText(item.timeUnit));
 }
 
 std::vector<core::demand::DemandPoint> demandSeries(const std::vector<data::SalesYear>& years) {

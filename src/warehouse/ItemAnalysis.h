@@ -13,16 +13,13 @@
 
 #include "core/demand/DemandAnalysis.h"
 #include "data/BatchRepository.h"
+#include "warehouse/FieldText.h"
 #include "widgets/WindowInterfaces.h"
 
 namespace tervalo::warehouse {
 
 inline constexpr int kYearsAnalysed = 5;
 inline const QString kCrLf = QStringLiteral("\r\n");
-
-// A field as the log shows it and the model is given it: a number in plain
-// decimal form (6, 0.5), text as stored, Null as nothing.
-QString fieldText(const QVariant& value);
 
 // Single period unless SinglePeriod holds False: a Null is single period.
 bool isSinglePeriod(const data::WarehouseItem& item);

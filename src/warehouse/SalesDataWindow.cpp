@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,11 +11,15 @@
 #include <QPushButton>
 
 #include "core/NumberText.h"
+#include "data/BatchRepository.h"
 #include "platform/Notifier.h"
+#include "warehouse/BatchAnalysis.h"
 #include "warehouse/DataSourceDialog.h"
 #include "warehouse/FieldText.h"
 #include "warehouse/ImportData.h"
+#include "warehouse/LogWindow.h"
 #include "warehouse/SalesGrid.h"
+#include "warehouse/WriteBackCommand.h"
 #include "widgets/AppContext.h"
 #include "widgets/ChildForms.h"
 #include "widgets/GuardedHandler.h"
@@ -86,8 +91,17 @@ bool isTypedCharacter(const QKeyEvent* key) {
 
 }  // namespace
 
-SalesDataWindow::SalesDataWindow(widgets::AppContext& ctx, QWidget* parent)
-    : QWidget(parent), m_ctx(ctx), m_items(ctx.cnn), m_form(this, ctx.notifier, ctx.clock) {
+SalesDataWindow::SalesDataWindow(widgets::AppContext& ctx, const widgets::SinglePeriodCalculator& calculator,
+                                 QWidget* parent)
+    : QWidget(parent),
+      m_ctx(ctx),
+      m_items(ctx.cnn),
+      m_form(this, ctx.notifier, ctx.clock),
+      m_batch(new BatchAnalysis(ctx, calculator, this)),
+      m_writeBack(new WriteBackCommand(ctx, this)) {
+    connect(m_batch, &BatchAnalysis::runningChanged, this, [this](bool running) { setActionsEnabled(!running); });
+    connect(m_writeBack, &WriteBackCommand::runningChanged, this,
+            [this](bool running) { setActionsEnabled(!running); });
     setObjectName(QStringLiteral("frmSalesData"));
     setWindowTitle(QStringLiteral("Sales Data"));
 
@@ -410,11 +424,54 @@ void SalesDataWindow::importFolder(const QString& dataType, const QString& dataP
 
 void SalesDataWindow::showImportLog(const ImportOutcome& outcome) {
     if (outcome.log.isEmpty()) return;
+    if (auto* log = qobject_cast<LogWindow*>(m_ctx.registry.show(QStringLiteral("frmLog")))) {
+        widgets::ShowChildForm(log);
+        log->setText(outcome.log);
+    }
 }
 
-void SalesDataWindow::analyze() { widgets::ShowNotAvailable(this, m_ctx.notifier); }
+void SalesDataWindow::analyze() {
+    std::optional<data::WarehouseItem> current;
+    if (!guarded([this, &current] {
+            m_items.writePending();
+            if (m_items.onRow()) current = data::BatchRepository(m_ctx.cnn).item(currentItemKey());
+        }))
+        return;
+    if (!current && m_items.onRow()) current = data::WarehouseItem{};  // a row the table does not hold yet
+    const QVariant here = m_items.onRow() ? m_items.field(QStringLiteral("ItemID")) : QVariant();
+    m_batch->command(current, m_items.recordCount(),
+                     [this, here](const BatchOutcome& outcome) { standOn(outcome.endOnItem.value_or(here)); });
+}
 
-void SalesDataWindow::updateTarget() { widgets::ShowNotAvailable(this, m_ctx.notifier); }
+void SalesDataWindow::updateTarget() {
+    if (!m_items.onRow()) return;
+    if (!guarded([this] { m_items.writePending(); })) return;
+    if (auto* settings = qobject_cast<QDialog*>(m_ctx.registry.instance(QStringLiteral("frmDataConfig"))))
+        settings->exec();
+    QList<WriteBackItem> items;
+    if (!guarded([this, &items] { items = writeBackItems(m_ctx); })) return;
+    const QVariant here = m_items.field(QStringLiteral("ItemID"));
+    int current = 0;
+    while (current < items.size() && items[current].itemId != here)
+        ++current;
+    m_writeBack->start(m_target, items, current, [this, here, items](const WriteBackResult& result) {
+        const bool all = result.connected && result.choice == WriteBackChoice::AllItems && !items.isEmpty();
+        standOn(all ? items.last().itemId : here);
+    });
+}
+
+void SalesDataWindow::standOn(const QVariant& key) {
+    guarded([this, &key] {
+        m_items.requery();
+        if (!key.isNull()) m_items.seek(key);
+    });
+    refresh();
+}
+
+void SalesDataWindow::setActionsEnabled(bool enabled) {
+    for (QPushButton* button : m_form.command1)
+        button->setEnabled(enabled);
+}
 
 // ---- keys that the card refuses ------------------------------------------------------
 

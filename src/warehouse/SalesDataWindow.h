@@ -19,6 +19,7 @@
 #include "data/ItemCursor.h"
 #include "warehouse/FindItemWindow.h"
 #include "warehouse/SalesDataForm.h"
+#include "warehouse/WriteBackTarget.h"
 #include "widgets/WindowInterfaces.h"
 
 namespace tervalo::widgets {
@@ -29,18 +30,28 @@ namespace tervalo::warehouse {
 
 struct ImportOutcome;
 
-class SalesDataWindow : public QWidget, public widgets::SalesDataWindow, public ItemLocator {
+class BatchAnalysis;
+class WriteBackCommand;
+
+class SalesDataWindow : public QWidget,
+                        public widgets::SalesDataWindow,
+                        public ItemLocator,
+                        public WriteBackTargetReceiver {
     Q_OBJECT
 public:
     // Loads the card: every item, the first one shown with its sales (a new
     // row started when there is none), the Data menu switched on.
-    explicit SalesDataWindow(widgets::AppContext& ctx, QWidget* parent = nullptr);
+    // `calculator` is the windowless single-period run of the all-items analysis.
+    SalesDataWindow(widgets::AppContext& ctx, const widgets::SinglePeriodCalculator& calculator,
+                    QWidget* parent = nullptr);
     ~SalesDataWindow() override;
 
     // Find shows the search window, import runs the import action, analyze
     // the analysis; the first true argument decides.
     void actionViaMenu(bool find, bool import, bool analyze) override;
     void locateItem(const QString& id, const QString& name) override;
+    // What the write-back settings window hands over when it closes.
+    void getUpdateInfo(const WriteBackTarget& target) override { m_target = target; }
 
     // The common refresh after every action: the current item's boxes, its
     // sales (when the card stands on an item) and the position text.
@@ -84,6 +95,10 @@ private:
     // The grid with the item's rows of the table the unit names; another unit leaves it as it is.
     void loadGrid(const QString& unit, const QString& key);
     void showImportLog(const ImportOutcome& outcome);
+    // After the analysis or the write-back: the items read again, the card on `key`.
+    void standOn(const QVariant& key);
+    // The action buttons off while a run of the analysis or the write-back goes.
+    void setActionsEnabled(bool enabled);
 
     // The row's values in the boxes, and the boxes' changed texts into the row.
     void showItem();
@@ -101,6 +116,9 @@ private:
     // The text each bound control showed for the current row.
     QHash<const QWidget*, QString> m_shown;
     bool m_placed = false;
+    WriteBackTarget m_target;
+    BatchAnalysis* m_batch;
+    WriteBackCommand* m_writeBack;
 };
 
 }  // namespace tervalo::warehouse

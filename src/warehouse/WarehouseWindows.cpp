@@ -17,7 +17,8 @@ namespace tervalo::warehouse {
 void registerWarehouseWindows(widgets::AppContext& ctx, const widgets::SinglePeriodCalculator& calculator) {
     // ---- item card and search -------------------------------------------------------
     // The card keeps one instance for the run: the panel, the toolbar and the Data menu reach it.
-    ctx.registry.registerWindow(QStringLiteral("frmSalesData"), [&ctx] { return new SalesDataWindow(ctx); });
+    ctx.registry.registerWindow(QStringLiteral("frmSalesData"),
+                                [&ctx, &calculator] { return new SalesDataWindow(ctx, calculator); });
     ctx.registry.registerWindow(QStringLiteral("frmFindItem"), [&ctx] { return new FindItemWindow(ctx); });
 
     // ---- import ---------------------------------------------------------------------
@@ -42,7 +43,6 @@ void registerWarehouseWindows(widgets::AppContext& ctx, const widgets::SinglePer
     });
     // One log window for every run; the item card makes its BatchAnalysis with `calculator`.
     ctx.registry.registerWindow(QStringLiteral("frmLog"), [&ctx] { return new LogWindow(ctx); });
-    (void)calculator;
 }
 
 }  // namespace tervalo::warehouse

@@ -17,6 +17,7 @@
 #include "support/PostgresCluster.h"
 #include "support/QtTestMain.h"
 #include "support/TestEnvironment.h"
+#include "support/WarehouseRegistration.h"
 #include "support/WindowTestContext.h"
 #include "warehouse/DataConfigDialog.h"
 #include "warehouse/WarehouseWindows.h"
@@ -271,7 +272,7 @@ private slots:
     }
 
     void registeredWithTheWarehouse() {
-        warehouse::registerWarehouseWindows(m_t->ctx);
+        test::registerWarehouse(m_t->ctx);
         QVERIFY(qobject_cast<DataConfigDialog*>(m_t->registry.instance("frmDataConfig")));
     }
 };

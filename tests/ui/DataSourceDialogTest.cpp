@@ -16,6 +16,7 @@
 #include "data/SchemaRepository.h"
 #include "support/QtTestMain.h"
 #include "support/TestEnvironment.h"
+#include "support/WarehouseRegistration.h"
 #include "support/WindowTestContext.h"
 #include "warehouse/DataSourceDialog.h"
 #include "warehouse/ImportData.h"
@@ -76,7 +77,7 @@ private slots:
     void init() {
         m_t = std::make_unique<test::WindowTestContext>();
         m_t->ctx.programDir = test::databaseDir();
-        warehouse::registerWarehouseWindows(m_t->ctx);
+        test::registerWarehouse(m_t->ctx);
         plant("", "");
         m_imports.clear();
     }

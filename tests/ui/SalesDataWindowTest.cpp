@@ -4,16 +4,22 @@
 // search, and the writes that keep the tables whole.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "support/QtTestMain.h"
+#include "support/TestEnvironment.h"
+#include "support/WarehouseRegistration.h"
 #include "support/WindowTestContext.h"
 #include "warehouse/FindItemWindow.h"
+#include "warehouse/LogWindow.h"
 #include "warehouse/SalesDataWindow.h"
 #include "warehouse/SalesGrid.h"
 #include "warehouse/WarehouseWindows.h"
@@ -30,7 +36,12 @@ namespace {
 
 const QColor kYellow(0xFF, 0xFF, 0x00);
 const QColor kWhite(0xFF, 0xFF, 0xFF);
-const QString kNotAvailable = "This window is not available in this version of Tervalo.";
+const QString kAnalyzeQuestion =
+    "Analyze all the items in this database?\r\n\r\nClick Yes to proceed.\r\nClick No to analyze just the current "
+    "item.\r\nClick Cancel to do nothing.";
+const QString kUpdateQuestion =
+    "Update all the items in this database?\r\n\r\nClick Yes to proceed.\r\n"
+    "Click No to analyze just the current item.\r\nClick Cancel to do nothing.";
 const QStringList kThreeItems = {"DELETE FROM Items",
                                  "INSERT INTO Items (ItemID, Item, TimeUnit) VALUES "
                                  "('A1', 'Bravo', 'Month'), ('AB2', 'Alpha', 'Month'), "
@@ -50,7 +61,7 @@ struct Card {
         for (const QString& sql : prepare)
             t.cnn.execute(sql);
         t.ctx.mainWindow = &menus;
-        warehouse::registerWarehouseWindows(t.ctx);
+        test::registerWarehouse(t.ctx);
         w = t.registry.instanceAs<SalesDataWindow>("frmSalesData");
     }
     ~Card() {
@@ -564,20 +575,26 @@ private slots:
 
     // ---- the Data menu and the actions of the other parts
 
+    // The Data menu's Import and Analyze reach the card's own commands.
     void menuDrivesTheCard_data() {
         QTest::addColumn<int>("which");
+        QTest::addColumn<bool>("dataSourceShown");
         QTest::addColumn<QStringList>("messages");
-        QTest::newRow("import") << 1 << QStringList{kNotAvailable};
-        QTest::newRow("analyze") << 2 << QStringList{kNotAvailable};
-        QTest::newRow("none") << 3 << QStringList();
+        QTest::newRow("import") << 1 << true << QStringList();
+        QTest::newRow("analyze") << 2 << false << QStringList{kAnalyzeQuestion};
+        QTest::newRow("none") << 3 << false << QStringList();
     }
     void menuDrivesTheCard() {
         QFETCH(int, which);
         Card c;
+        c.t.notifier.answers.enqueue(MsgResult::Cancel);
         QCOMPARE(c.menus.switches, QList<bool>{true});
         c.w->actionViaMenu(false, which == 1, which == 2);
         QTEST(c.t.notifier.texts(), "messages");
+        QWidget* dialog = c.t.registry.existing("frmDataSource");
+        QTEST(dialog && dialog->isVisible(), "dataSourceShown");
         QVERIFY(!c.t.registry.existing("frmFindItem"));
+        c.t.registry.unload("frmDataSource");
         c.w->close();
         QCOMPARE(c.menus.switches, (QList<bool>{true, false}));
     }
@@ -590,10 +607,80 @@ private slots:
             QCOMPARE(c.f().command1[i]->text(), captions[i]);
         QCOMPARE(c.f().command1[3]->toolTip(),
                  "Ananlyz data in this database to estimate reorder point and order quantity.");
-        for (CardAction a : {CardAction::Import, CardAction::Analysis, CardAction::Update})
-            c.act(a);
-        QCOMPARE(c.t.notifier.texts(), (QStringList{kNotAvailable, kNotAvailable, kNotAvailable}));
-        QCOMPARE(c.position(), "1 of 12");
+    }
+
+    // Analysis and Update run on a worker thread with the card's actions off,
+    // then stand the card on the last item (all items) or where it was; the
+    // log window shows what they did.
+    void runsFromTheCard_data() {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QList<int>>("answers");  // MsgResult, in order
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("position");
+        QTest::addColumn<QString>("logEnd");
+        const int yes = int(MsgResult::Yes), cancel = int(MsgResult::Cancel);
+        QTest::newRow("analysis, cancel")
+            << int(CardAction::Analysis) << QList<int>{cancel} << kAnalyzeQuestion << "3 of 12"
+            << "Canceled";
+        QTest::newRow("analysis, all items")
+            << int(CardAction::Analysis) << QList<int>{yes} << kAnalyzeQuestion << "12 of 12"
+            << "";
+        const int ok = int(MsgResult::Ok);  // "Connection successfull!" as the settings window closes
+        QTest::newRow("update, cancel") << int(CardAction::Update) << QList<int>{ok, cancel} << kUpdateQuestion
+                                        << "3 of 12"
+                                        << "Canceled";
+        QTest::newRow("update, all items")
+            << int(CardAction::Update) << QList<int>{yes} << kUpdateQuestion << "12 of 12"
+            << "Update completed.\r\n";
+    }
+    void runsFromTheCard() {
+        QFETCH(int, action);
+        QFETCH(QList<int>, answers);
+        Card c;
+        // The write-back's default target, NWRetail.mdb in the program's folder: a copy.
+        QTemporaryDir programDir;
+        QVERIFY(QFile::copy(test::databaseDir() + "/NWRetail.mdb", programDir.filePath("NWRetail.mdb")));
+        c.t.ctx.programDir = programDir.path();
+        for (int answer : answers)
+            c.t.notifier.answers.enqueue(MsgResult(answer));
+        c.go("next,next");
+        // The settings window is modal: it closes as soon as it is up.
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->close();
+        });
+        closer.start(20);
+        c.act(CardAction(action));
+        QTRY_VERIFY_WITH_TIMEOUT(c.f().command1[int(CardAction::Save)]->isEnabled(), 20000);
+        QFETCH(QString, position);
+        QFETCH(QString, question);
+        QTRY_COMPARE(c.position(), position);
+        QVERIFY(c.t.notifier.texts().contains(question));
+        auto* log = qobject_cast<warehouse::LogWindow*>(c.t.registry.existing("frmLog"));
+        QVERIFY(log);
+        QFETCH(QString, logEnd);
+        QVERIFY2(log->text().endsWith(logEnd), qPrintable(QString(log->text()).replace("\r\n", "/")));
+        c.t.registry.unload("frmLog");
+        c.t.registry.unload("frmSinglePeriodC");
+    }
+
+    // The import runs when the data source dialog closes with Yes; the card
+    // then reads its items again and stands on the first.
+    void importFromTheCard() {
+        Card c;
+        QTemporaryDir folder;
+        QFile file(folder.filePath("ITSH100.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("ItemID,H100\r\nItem,Honda\r\nUnitCost,15000\r\nTimeUnit,Month\r\n");
+        file.close();
+        c.go("last");
+        c.w->importFolder("TextFile", folder.path());
+        QCOMPARE(c.position(), "1 of 13");
+        QCOMPARE(c.value("SELECT Item FROM Items WHERE ItemID = 'H100'").toString(), "Honda");
+        auto* log = qobject_cast<warehouse::LogWindow*>(c.t.registry.existing("frmLog"));
+        QVERIFY(log && log->isVisible());
+        QVERIFY2(log->text().contains("Records stored: 1 (Items 1, Sales 0, SalesWeekly 0)"), qPrintable(log->text()));
+        c.t.registry.unload("frmLog");
     }
 };
 
