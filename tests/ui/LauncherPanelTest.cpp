@@ -270,7 +270,6 @@ private slots:
     void windowsNotInThisVersion_data() {
         QTest::addColumn<QString>("name");
         QTest::newRow("wizard") << "Command2_0";
-        QTest::newRow("forecasting") << "Command1_10";
         QTest::newRow("warehouse") << "Command1_11";
     }
     void windowsNotInThisVersion() {
@@ -280,6 +279,20 @@ private slots:
         QCOMPARE(m_t->notifier.texts(), QStringList{kNotAvailable});
         QCOMPARE(m_w->mdiArea()->subWindowList().size(), 1);  // the guidance only
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // Demand forecasting opens a new entry window each time, at the left edge.
+    void forecastingOpensANewEntryWindow() {
+        load(false);
+        tabs()->setCurrentIndex(1);
+        button("Command1_10")->click();
+        button("Command1_10")->click();
+        const QList<QWidget*> open = children("frmD1");
+        QCOMPARE(open.size(), 2);
+        QCOMPARE(open.last()->windowTitle(), QString("Analyzing Demand - Get Data"));
+        QCOMPARE(open.last()->parentWidget()->x(), 0);
+        QCOMPARE(m_t->registry.existing("frmD1"), open.last());
+        QVERIFY(m_t->notifier.messages.isEmpty());
     }
 
     void purchasingTwiceOpensTwoWindowsTheSecondEmpty() {
