@@ -18,8 +18,10 @@ struct Range {
         low = std::min(low, v);
         high = std::max(high, v);
     }
+    // A twentieth of the span beyond the largest value keeps its point off the frame.
     void apply(QValueAxis* axis) const {
-        axis->setRange(low, high > low ? high : low + 1);
+        const double span = high > low ? high - low : 1;
+        axis->setRange(low, low + span * 1.05);
         axis->applyNiceNumbers();
     }
 };

@@ -48,6 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"DemandBeyondDouble", "1 1e400", {}, ReadStop::BadValue},
                       ReadCase{"LastValueAlone", "1 1000 2", {{"1", "1000"}}, ReadStop::MissingDemand},
                       ReadCase{"PeriodBeyondSingle", "1 5\n1e39 5", {{"1", "5"}}, ReadStop::Overflow},
+                      ReadCase{"DemandRoundsBeyondDouble", "1 1.7976931348623157e308", {}, ReadStop::Overflow},
                       // numbers come back as their plain texts: the period in single precision
                       ReadCase{"NumberTexts",
                                "1.23456789 0.1\n.5 -2.5e3\n+7 1E+16\n0.1 007",
@@ -112,7 +113,7 @@ TEST(SortByTimeTest, OrdersPeriodsAsNumbersKeepingTies) {
 TEST(DemandHistoryFuzzSeedTest, SeedsAndMutationsPassTheCheck) {
     const char* pieces[] = {" ", ",", "\r\n", "\t", ".", "-", "e", "E+", "1000", "3.4028235E+38", "1e-45", "x"};
     std::vector<std::string> seeds;
-    for (const char* file : {"weekly.txt", "commas.txt", "heading.txt", "split.txt", "numbers.txt"}) {
+    for (const char* file : {"weekly.txt", "commas.txt", "heading.txt", "split.txt", "numbers.txt", "top.txt"}) {
         std::ifstream in(std::string(TERVALO_DEFAULT_FIXTURES) + "/demand/" + file, std::ios::binary);
         ASSERT_TRUE(in) << file;
         std::stringstream text;

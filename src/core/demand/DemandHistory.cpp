@@ -77,6 +77,12 @@ DemandHistoryRead readDemandHistory(std::string_view text) {
             return read;
         }
         row.demand = plainDecimalText(leadingNumber(*demand));
+        // A demand at the very top of the range whose 15 digits round beyond it
+        // would not read back.
+        if (!isNumber(row.demand)) {
+            read.stop = ReadStop::Overflow;
+            return read;
+        }
         read.rows.push_back(std::move(row));
     }
     return read;

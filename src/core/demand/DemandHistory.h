@@ -32,7 +32,7 @@ enum class ReadStop {
     EndOfText,      // every pair read
     BadValue,       // a period or demand that is not a number
     MissingDemand,  // a last period without its demand
-    Overflow,       // a period beyond the single-precision range
+    Overflow,       // a period beyond the single-precision range, or a demand whose text is beyond the double's
 };
 
 struct DemandHistoryRead {
