@@ -94,7 +94,8 @@ CREATE TABLE Items (
 );
 
 -- Sales by calendar year. The program reads the period columns by position:
--- everything after Year, in calendar order.
+-- everything after Year, in calendar order. One row per item and year: a
+-- second row for a year is refused.
 CREATE TABLE Sales (
   ItemID TEXT COLLATE NOCASE,
   Year INTEGER,
@@ -111,7 +112,7 @@ CREATE TABLE Sales (
   Nov INTEGER,
   Dec INTEGER
 );
-CREATE INDEX Sales_Item ON Sales (ItemID, Year);
+CREATE UNIQUE INDEX Sales_Item ON Sales (ItemID, Year);
 
 CREATE TABLE SalesWeekly (
   ItemID TEXT COLLATE NOCASE,
@@ -169,4 +170,4 @@ CREATE TABLE SalesWeekly (
   W51 INTEGER,
   W52 INTEGER
 );
-CREATE INDEX SalesWeekly_Item ON SalesWeekly (ItemID, Year);
+CREATE UNIQUE INDEX SalesWeekly_Item ON SalesWeekly (ItemID, Year);

@@ -21,6 +21,8 @@ bool fails(const InputCheck& check, std::span<const std::string> texts) {
             return leadingNumber(text) < leadingNumber(texts[static_cast<std::size_t>(check.other)]);
         case CheckRule::NotBelowField:
             return !(leadingNumber(text) < leadingNumber(texts[static_cast<std::size_t>(check.other)]));
+        case CheckRule::NotAboveField:
+            return !(leadingNumber(text) > leadingNumber(texts[static_cast<std::size_t>(check.other)]));
         case CheckRule::OutsideRange: {
             const double x = leadingNumber(text);
             return x < check.low || x >= check.high;

@@ -26,6 +26,7 @@ enum class CheckRule {
     Text,           // fails when the text is exactly `literal`
     BelowField,     // fails when its leading number is below that of `other`
     NotBelowField,  // fails when its leading number is not below that of `other`
+    NotAboveField,  // fails when its leading number is not above that of `other`
     OutsideRange,   // fails when its leading number is below `low` or not below `high`
 };
 
@@ -35,7 +36,7 @@ struct InputCheck {
     const char* message = "";
     const char* title = "";  // empty: the program's title
     MessageIcon icon = MessageIcon::None;
-    int other = -1;                                  // BelowField, NotBelowField
+    int other = -1;                                  // BelowField, NotBelowField, NotAboveField
     const char* literal = nullptr;                   // Text
     double low = 0;                                  // OutsideRange
     double high = 0;                                 // OutsideRange

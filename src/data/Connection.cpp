@@ -124,6 +124,12 @@ QSqlQuery Connection::run(const QString& sql, const QVariantList& values) {
     if (!isOpen()) throw objectClosedError();
     QSqlQuery query(database());
     query.setForwardOnly(true);
+    // A statement without values runs as it is: PostgreSQL prepares only
+    // queries and changes of rows, not statements such as CREATE TABLE.
+    if (values.isEmpty()) {
+        if (!query.exec(sql)) throw databaseError(describe(query.lastError()));
+        return query;
+    }
     if (!query.prepare(sql)) throw databaseError(describe(query.lastError()));
     for (const QVariant& value : values)
         query.addBindValue(value);

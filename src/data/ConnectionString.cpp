@@ -1,5 +1,6 @@
 #include "data/ConnectionString.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <optional>
 
@@ -112,6 +113,17 @@ QString ConnectionString::checkedFileName(const QString& fileName) {
 QString ConnectionString::forFile(const QString& folder, const QString& fileName) {
     return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + quoted(folder + "/" + checkedFileName(fileName)) +
            ";Persist Security Info=False";
+}
+
+QString ConnectionString::withoutPassword(const QString& text) {
+    // A key begins the text or follows a ';'. Its value is quoted ("..." or
+    // '...', doubled marks inside), braced, or runs to the next ';'.
+    static const QRegularExpression password(
+        QStringLiteral(R"((^|;)(\s*(?:password|pwd)\s*=\s*)("(?:[^"]|"")*"?|'(?:[^']|'')*'?|\{[^}]*\}?|[^;]*))"),
+        QRegularExpression::CaseInsensitiveOption);
+    QString masked = text;
+    masked.replace(password, QStringLiteral("\\1\\2*****"));
+    return masked;
 }
 
 bool ConnectionString::contains(const QString& key) const {

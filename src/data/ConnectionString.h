@@ -32,6 +32,11 @@ public:
     // RuntimeError(ErrorCode::Database) naming the value otherwise.
     static QString checkedFileName(const QString& fileName);
 
+    // The text with the value of every "Password" or "Pwd" key written as
+    // "*****", for messages and logs. Works on malformed text too: an unclosed
+    // quote hides everything after it.
+    static QString withoutPassword(const QString& text);
+
     bool contains(const QString& key) const;
     // The value of the key (the last one when repeated), "" when absent.
     QString value(const QString& key) const;

@@ -3,15 +3,9 @@
 #include <QStringList>
 
 #include "data/Connection.h"
+#include "data/SqlSupport.h"
 
 namespace tervalo::data {
-
-namespace {
-QString quoted(const QString& name) {
-    QString inner = name;
-    return '"' + inner.replace('"', "\"\"") + '"';
-}
-}  // namespace
 
 RowInsert& RowInsert::set(const QString& column, const QVariant& value) {
     m_columns.append({column, value});
@@ -22,10 +16,10 @@ QString RowInsert::sql() const {
     QStringList names;
     QStringList marks;
     for (const auto& column : m_columns) {
-        names.append(quoted(column.first));
+        names.append(quotedName(column.first));
         marks.append(QStringLiteral("?"));
     }
-    return "INSERT INTO " + quoted(m_table) + " (" + names.join(", ") + ") VALUES (" + marks.join(", ") + ")";
+    return "INSERT INTO " + quotedName(m_table) + " (" + names.join(", ") + ") VALUES (" + marks.join(", ") + ")";
 }
 
 QVariant RowInsert::run(Connection& cnn) const {

@@ -17,6 +17,11 @@ QString describe(const QSqlError& error) {
     return text.isEmpty() ? error.text().trimmed() : text;
 }
 
+QString quotedName(const QString& name) {
+    QString inner = name;
+    return '"' + inner.replace('"', "\"\"") + '"';
+}
+
 QVariant isoDate(const QDate& day) { return day.isValid() ? QVariant(day.toString(Qt::ISODate)) : QVariant(); }
 
 QDate dateFromValue(const QVariant& value) { return QDate::fromString(value.toString().left(10), Qt::ISODate); }

@@ -18,6 +18,8 @@ core::RuntimeError databaseError(const QString& description);
 core::RuntimeError objectClosedError();
 // The driver's own text when it has one ("no such table: Foo"), else Qt's.
 QString describe(const QSqlError& error);
+// A table or column name in double quotes, inner quotes doubled.
+QString quotedName(const QString& name);
 
 // Dates are stored as ISO "YYYY-MM-DD" text; an invalid date is stored as NULL.
 QVariant isoDate(const QDate& day);

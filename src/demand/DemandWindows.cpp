@@ -1,7 +1,13 @@
 #include "demand/DemandWindows.h"
 
+#include <QMainWindow>
+
 #include "demand/DemandHistoryWindow.h"
 #include "demand/RegressionWindow.h"
+#include "demand/WizardCostsWindow.h"
+#include "demand/WizardDemandDataWindow.h"
+#include "demand/WizardDemandKindWindow.h"
+#include "demand/WizardItemWindow.h"
 #include "widgets/AppContext.h"
 #include "widgets/FileNameDialogs.h"
 #include "widgets/WindowRegistry.h"
@@ -15,6 +21,15 @@ void registerDemandWindows(widgets::AppContext& ctx) {
     ctx.registry.registerWindow(QStringLiteral("frmD2"), [&ctx] { return new RegressionWindow(ctx); });
 
     // ---- model wizard ---------------------------------------------------------------
+    // Top-level windows owned by the main window (read when a step is made), so
+    // that none becomes one of its child windows.
+    ctx.registry.registerWindow(WizardForms::kStep1, [&ctx] { return new WizardItemWindow(ctx, ctx.mainWindow); });
+    ctx.registry.registerWindow(WizardForms::kStep2,
+                                [&ctx] { return new WizardDemandKindWindow(ctx, ctx.mainWindow); });
+    ctx.registry.registerWindow(WizardForms::kStep3,
+                                [&ctx] { return new WizardDemandDataWindow(ctx, ctx.mainWindow); });
+    ctx.registry.registerWindow(WizardForms::kStep4,
+                                [&ctx] { return new WizardCostsWindow(ctx, nullptr, ctx.mainWindow); });
 }
 
 }  // namespace tervalo::demand

@@ -15,6 +15,23 @@ const QString kDataSourceSection = QStringLiteral("DataSource");
 const QString kDataSourceKey = QStringLiteral("Name");
 const QString kSettingsSection = QStringLiteral("Settings");
 
+const QString kDatabaseSection = QStringLiteral("Database");
+
+struct UpdateTargetKey {
+    const char* key;
+    QString AppSettings::UpdateTarget::*field;
+};
+const UpdateTargetKey kUpdateTargetKeys[] = {
+    {"CnnString", &AppSettings::UpdateTarget::cnnString},
+    {"Table", &AppSettings::UpdateTarget::table},
+    {"ReorderLevel", &AppSettings::UpdateTarget::reorderLevel},
+    {"UnitsToOrder", &AppSettings::UpdateTarget::unitsToOrder},
+    {"ItemID", &AppSettings::UpdateTarget::itemId},
+    {"ReorderLevelDataType", &AppSettings::UpdateTarget::reorderLevelDataType},
+    {"UnitsToOrderDataType", &AppSettings::UpdateTarget::unitsToOrderDataType},
+    {"ItemIDDataType", &AppSettings::UpdateTarget::itemIdDataType},
+};
+
 constexpr double kLargestPlacement = 1.0e8;  // twips; larger values are garbage
 
 struct PlacementKey {
@@ -62,6 +79,19 @@ void AppSettings::saveMainPlacement(const MainPlacement& placement) {
     for (const PlacementKey& k : kPlacementKeys)
         m_store.save(kSettingsSection, QString::fromLatin1(k.key),
                      QString::fromStdString(core::generalText(placement.*k.field)));
+}
+
+AppSettings::UpdateTarget AppSettings::updateTarget() const {
+    UpdateTarget target;
+    for (const UpdateTargetKey& k : kUpdateTargetKeys)
+        target.*k.field = m_store.get(kDatabaseSection, QString::fromLatin1(k.key));
+    return target;
+}
+
+void AppSettings::saveUpdateTarget(const UpdateTarget& target) {
+    m_store.keepPrivate();
+    for (const UpdateTargetKey& k : kUpdateTargetKeys)
+        m_store.save(kDatabaseSection, QString::fromLatin1(k.key), target.*k.field);
 }
 
 }  // namespace tervalo::platform

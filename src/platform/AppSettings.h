@@ -19,6 +19,20 @@ public:
     static constexpr MainPlacement kDefaultMainPlacement{1000, 1000, 6500, 6500};
     static inline const QString kDefaultDataSource = QStringLiteral("Demo.mdb");
 
+    // The write-back target ("Database" section), as stored: every value a
+    // text, empty when missing.
+    struct UpdateTarget {
+        QString cnnString;             // "CnnString"
+        QString table;                 // "Table"
+        QString reorderLevel;          // "ReorderLevel"
+        QString unitsToOrder;          // "UnitsToOrder"
+        QString itemId;                // "ItemID"
+        QString reorderLevelDataType;  // "ReorderLevelDataType"
+        QString unitsToOrderDataType;  // "UnitsToOrderDataType"
+        QString itemIdDataType;        // "ItemIDDataType"
+        bool operator==(const UpdateTarget&) const = default;
+    };
+
     explicit AppSettings(SettingsStore& store) : m_store(store) {}
 
     // The database file opened at start ("DataSource"/"Name"); "Demo.mdb" when
@@ -32,6 +46,11 @@ public:
     MainPlacement mainPlacement() const;
     // Writes the four values in general number text ("1500", "-300", "9750.5").
     void saveMainPlacement(const MainPlacement& placement);
+
+    UpdateTarget updateTarget() const;
+    // Writes the eight keys in the order above. The connection string may hold
+    // a password, so the settings file is made private to its owner first.
+    void saveUpdateTarget(const UpdateTarget& target);
 
 private:
     SettingsStore& m_store;

@@ -4,8 +4,33 @@
 
 namespace tervalo::platform {
 
+namespace {
+QMessageBox::StandardButton standardButton(MsgResult result) {
+    switch (result) {
+        case MsgResult::Cancel:
+            return QMessageBox::Cancel;
+        case MsgResult::Yes:
+            return QMessageBox::Yes;
+        case MsgResult::No:
+            return QMessageBox::No;
+        default:
+            return QMessageBox::Ok;
+    }
+}
+}  // namespace
+
 MsgResult MessageBoxNotifier::show(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
                                    MsgButtons buttons) {
+    return run(parent, text, title, icon, buttons, nullptr);
+}
+
+MsgResult MessageBoxNotifier::ask(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
+                                  MsgButtons buttons, MsgResult defaultButton) {
+    return run(parent, text, title, icon, buttons, &defaultButton);
+}
+
+MsgResult MessageBoxNotifier::run(QWidget* parent, const QString& text, const QString& title, MsgIcon icon,
+                                  MsgButtons buttons, const MsgResult* defaultButton) {
     QMessageBox box(parent);
     box.setWindowTitle(title.isEmpty() ? kProgramTitle : title);
     box.setText(text);
@@ -40,6 +65,7 @@ MsgResult MessageBoxNotifier::show(QWidget* parent, const QString& text, const Q
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
     }
+    if (defaultButton) box.setDefaultButton(standardButton(*defaultButton));
     switch (box.exec()) {
         case QMessageBox::Cancel:
             return MsgResult::Cancel;

@@ -1,5 +1,8 @@
 #include "platform/SettingsStore.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -37,6 +40,18 @@ void SettingsStore::save(const QString& section, const QString& key, const QStri
     if (s.status() == QSettings::NoError) return;
     const QString message = QStringLiteral("The setting %1/%2 was not saved: the settings file '%3' %4.")
                                 .arg(section, key, s.fileName(), reason(s.status()));
+    throw core::RuntimeError(core::ErrorCode::Other, message.toStdString());
+}
+
+void SettingsStore::keepPrivate() {
+    const QString name = fileName();
+    constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    QFile file(name);
+    const bool made = QDir().mkpath(QFileInfo(name).absolutePath()) &&
+                      (file.exists() || file.open(QIODevice::WriteOnly | QIODevice::Append, kOwnerOnly));
+    file.close();
+    if (made && file.setPermissions(kOwnerOnly)) return;
+    const QString message = QStringLiteral("The settings file '%1' cannot be made private to its owner.").arg(name);
     throw core::RuntimeError(core::ErrorCode::Other, message.toStdString());
 }
 

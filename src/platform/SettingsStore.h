@@ -16,6 +16,12 @@ public:
     // a file that is not in settings format).
     virtual void save(const QString& section, const QString& key, const QString& value);
     virtual bool contains(const QString& section, const QString& key) const;
+    // Makes the settings file readable and writable by its owner alone (mode
+    // 0600), creating it and its folder when missing, so that a value written
+    // afterwards (a connection string with its password) is never readable by
+    // others. Writes keep the mode. Throws core::RuntimeError naming the file
+    // when it cannot.
+    virtual void keepPrivate();
 
     // The settings file as the environment names it now.
     static QString fileName();

@@ -33,6 +33,7 @@
 #include "shell/MdiArrangement.h"
 #include "shell/SharedRoutines.h"
 #include "widgets/AppContext.h"
+#include "widgets/ChildForms.h"
 #include "widgets/GuardedHandler.h"
 #include "widgets/WaitCursor.h"
 #include "widgets/WindowInterfaces.h"
@@ -181,8 +182,7 @@ void MainWindow::guarded(const std::function<void()>& body) {
 
 void MainWindow::showNotAvailable() {
     NormalPointer pointer;
-    m_ctx.notifier.show(this, QStringLiteral("This window is not available in this version of Tervalo."), QString(),
-                        platform::MsgIcon::Information);
+    widgets::ShowNotAvailable(this, m_ctx.notifier);
 }
 
 bool MainWindow::isAvailable(const QString& formName) {

@@ -156,15 +156,23 @@ void ScreenshotTour::act(QWidget* window, const QString& action) {
     settle(600);
 }
 
-void ScreenshotTour::grabAndCloseOtherWindows() {
+void ScreenshotTour::grabAndCloseOtherWindows(const QWidget* grabbed) {
     const auto windows = QApplication::topLevelWidgets();
     for (const QPointer<QWidget> w : windows) {
         if (m_ended) return;
         if (!w || w.data() == m_ctx.mainWindow || !w->isVisible()) continue;
-        grab(w, QStringLiteral("_win%1").arg(++m_windows));
+        if (w.data() != grabbed) grab(w, QStringLiteral("_win%1").arg(++m_windows));
         if (w) closeQuietly(w);
     }
     settle(200);
+}
+
+// The top-level windows other than the main window that are on screen.
+QList<QWidget*> ScreenshotTour::shownWindows() const {
+    QList<QWidget*> shown;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != m_ctx.mainWindow && w->isVisible() && !w->isModal()) shown << w;
+    return shown;
 }
 
 void ScreenshotTour::closeModelWindows() {
@@ -186,7 +194,12 @@ void ScreenshotTour::runStep(const QString& step) {
     m_windows = 0;
     m_stepClock.restart();
 
-    QWidget* window = m_ctx.mainWindow;
+    QPointer<QWidget> window = m_ctx.mainWindow;
+    // A window of its own (the wizard's steps) is grabbed itself while it is up,
+    // else the main window.
+    auto shot = [this, &window] {
+        return window && window->isWindow() && window->isVisible() ? window.data() : m_ctx.mainWindow;
+    };
     if (form != kMain) {
         window = openWindow(form);
         if (!window) return say(QStringLiteral("%1 is not a registered window").arg(form));
@@ -195,16 +208,22 @@ void ScreenshotTour::runStep(const QString& step) {
             example->click();
             settle(600);
         }
-        grab(m_ctx.mainWindow, QString());
+        grab(shot(), QString());
     }
     if (!actions.isEmpty()) {
         for (const QString& action : std::as_const(actions)) {
             if (m_ended) return;
+            const QList<QWidget*> before = shownWindows();
             act(window, action);
+            // A window that hid itself for another (Next, Back) hands the next actions to that one.
+            if (window && window != m_ctx.mainWindow && !window->isVisible()) {
+                for (QWidget* w : shownWindows())
+                    if (!before.contains(w)) window = w;
+            }
         }
-        grab(m_ctx.mainWindow, QStringLiteral("_pressed"));
+        grab(shot(), QStringLiteral("_pressed"));
     }
-    grabAndCloseOtherWindows();
+    grabAndCloseOtherWindows(shot());
     if (!m_keep) closeModelWindows();
 }
 

@@ -17,6 +17,11 @@
 //                       its cells row by row.
 //   After its actions the main window is grabbed again to <name>_pressed.png.
 //   <name> is the form's name, with _2, _3... for its second and later steps.
+//   A window of its own (the wizard's steps) is grabbed in place of the main
+//   window; when an action hides it and brings up another such window (Next,
+//   Back), the following actions go to that one:
+//     frmWizard+txtItemName=Paper+cmdNext+cmdNext+txtLowererD=5+txtUpperD=12+cmdNext
+//   ends on step 4, grabbed to frmWizard_pressed.png.
 //
 // Every other window then open (a preview, a report, the help) is grabbed to
 // <name>_win<N>.png and closed, and so are the model windows, unless the word
@@ -66,7 +71,8 @@ private:
     void settle(int ms);
     void grab(QWidget* w, const QString& suffix);
     void answer(QWidget* modal);
-    void grabAndCloseOtherWindows();
+    void grabAndCloseOtherWindows(const QWidget* grabbed);
+    QList<QWidget*> shownWindows() const;
     void closeModelWindows();
     void end(int status, const QString& reason = QString());
     QWidget* openWindow(const QString& form);

@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 
+#include "platform/Notifier.h"
 #include "platform/Twips.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
@@ -42,6 +43,11 @@ void UnloadWizardForms(WindowRegistry& registry) {
 
 void EnableDataMenus(const AppContext& ctx, bool enable) {
     if (auto* menus = dynamic_cast<MainWindowMenuState*>(ctx.mainWindow)) menus->setDataMenusEnabled(enable);
+}
+
+void ShowNotAvailable(QWidget* parent, platform::Notifier& notifier) {
+    notifier.show(parent, QStringLiteral("This window is not available in this version of Tervalo."), QString(),
+                  platform::MsgIcon::Information);
 }
 
 bool DemoDatabaseChecked(const AppContext& ctx) {

@@ -6,6 +6,10 @@
 // windows and the warehouse all call them and none may include another.
 class QWidget;
 
+namespace tervalo::platform {
+class Notifier;
+}
+
 namespace tervalo::widgets {
 
 struct AppContext;
@@ -39,6 +43,9 @@ void UnloadWizardForms(WindowRegistry& registry);
 // Enables (or disables) the main window's mnuFind, mnuAnalyze and mnuImport;
 // nothing while there is no main window.
 void EnableDataMenus(const AppContext& ctx, bool enable);
+
+// The answer to a window or command this version does not have yet.
+void ShowNotAvailable(QWidget* parent, platform::Notifier& notifier);
 
 // Whether the main window's "Use Demo database" is checked; false while there is no main window.
 bool DemoDatabaseChecked(const AppContext& ctx);

@@ -81,3 +81,18 @@ TEST(ConnectionString, NameThatIsNotAPlainFileNameOpensNothing) {
                   "The data source name \"" + shown[i] +
                       "\" is not the name of a file in the program's folder, so no database was opened.");
 }
+
+// Messages show the connection string with every password value hidden, the rest intact.
+TEST(ConnectionString, WithoutPasswordHidesEveryPasswordValue) {
+    const std::pair<QString, QString> cases[] = {
+        {"Driver=QPSQL;Host=db;User=clerk;Password=s3cret", "Driver=QPSQL;Host=db;User=clerk;Password=*****"},
+        {"password = \"se;cr\"\"et\" ;Host=db", "password = ***** ;Host=db"},
+        {"PWD={a;b};Pwd='c;d'", "PWD=*****;Pwd=*****"},
+        {"Host=db;Password=\"never closed;Port=1", "Host=db;Password=*****"},
+        {"Password=", "Password=*****"},
+        {"Data Source=/opt/Passwords.mdb;User=x", "Data Source=/opt/Passwords.mdb;User=x"},
+        {"", ""},
+    };
+    for (const auto& [text, shown] : cases)
+        EXPECT_EQ(ConnectionString::withoutPassword(text), shown) << text.toStdString();
+}

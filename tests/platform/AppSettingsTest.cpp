@@ -72,3 +72,43 @@ TEST_F(AppSettingsTest, StoredPlacementIsANumberUpTo1e8OrTheDefault) {
     for (const QString& text : garbage)
         EXPECT_EQ(storedEverywhere(text), AppSettings::kDefaultMainPlacement) << text.toStdString();
 }
+
+// The write-back target: eight keys of "Database", empty when missing, and a
+// settings file only its owner can read once the connection string is in it,
+// whether the file is new or was readable by others before.
+TEST_F(AppSettingsTest, UpdateTargetRoundTripsInItsOwnKeysAndKeepsTheFilePrivate) {
+    const QString file = tervalo::platform::SettingsStore::fileName();
+    const auto othersMay = [&] { return QFile::permissions(file) & (QFile::ReadGroup | QFile::ReadOther); };
+    EXPECT_EQ(m_settings.updateTarget(), AppSettings::UpdateTarget{});
+    for (const bool existed : {false, true}) {
+        QFile::remove(file);
+        if (existed) m_settings.setDataSourceName("dbWHouse.mdb");
+        if (existed) QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        const AppSettings::UpdateTarget target{"Driver=QPSQL;Password=pw",
+                                               "Products",
+                                               "Reorder Level",
+                                               "UnitsOnOrder",
+                                               "ProductID",
+                                               "Numeric",
+                                               "Text",
+                                               "numeric"};
+        m_settings.saveUpdateTarget(target);
+        EXPECT_EQ(m_settings.updateTarget(), target);
+        const QStringList keys{"CnnString",
+                               "Table",
+                               "ReorderLevel",
+                               "UnitsToOrder",
+                               "ItemID",
+                               "ReorderLevelDataType",
+                               "UnitsToOrderDataType",
+                               "ItemIDDataType"};
+        QStringList stored;
+        for (const QString& key : keys)
+            stored << m_store.get("Database", key);
+        EXPECT_EQ(stored.join('|').toStdString(),
+                  "Driver=QPSQL;Password=pw|Products|Reorder Level|UnitsOnOrder|ProductID|Numeric|Text|numeric");
+        EXPECT_EQ(QFile::permissions(file), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        m_settings.setDataSourceName("Demo.mdb");  // a later write keeps the file private
+        EXPECT_EQ(othersMay(), QFile::Permissions()) << existed;
+    }
+}

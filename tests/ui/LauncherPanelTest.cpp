@@ -26,7 +26,6 @@ using widgets::SinglePeriodOption;
 
 namespace {
 
-const QString kNotAvailable = "This window is not available in this version of Tervalo.";
 const QString kDummyIntro =
     "\n\nBy \"Dummy\" we mean those who do not have knowledge in the theory of Inventory Control.";
 
@@ -264,21 +263,6 @@ private slots:
         button(name)->click();
         QCOMPARE(children(form).size(), 1);
         QCOMPARE(children(form).first()->parentWidget()->x(), 0);
-    }
-
-    // Windows of a later version keep the main window's message.
-    void windowsNotInThisVersion_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("wizard") << "Command2_0";
-        QTest::newRow("warehouse") << "Command1_11";
-    }
-    void windowsNotInThisVersion() {
-        QFETCH(QString, name);
-        load(false);
-        button(name)->click();
-        QCOMPARE(m_t->notifier.texts(), QStringList{kNotAvailable});
-        QCOMPARE(m_w->mdiArea()->subWindowList().size(), 1);  // the guidance only
-        QVERIFY(!QApplication::overrideCursor());
     }
 
     // Demand forecasting opens a new entry window each time, at the left edge.

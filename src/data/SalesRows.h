@@ -1,0 +1,67 @@
+#pragma once
+// One item's rows of a sales table, newest year first, as the sales grid edits
+// them: values are changed and rows added in memory, and stay pending until
+// they are written or cancelled. Columns are read by position: 0 ItemID,
+// 1 Year, then the periods, as many as the table has.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include "data/WarehouseRepository.h"
+
+namespace tervalo::data {
+
+class Connection;
+
+class SalesRows {
+public:
+    // Reads the item's rows (the key matched exactly, without regard to case).
+    // The connection must outlive the rows. Throws RuntimeError.
+    void open(Connection& cnn, SalesTable table, const QString& key);
+    // Reads the same rows again; pending changes are dropped.
+    void requery();
+    bool isOpen() const { return m_cnn != nullptr; }
+    SalesTable table() const { return m_table; }
+    QString key() const { return m_key; }
+
+    int rowCount() const { return int(m_rows.size()); }
+    int columnCount() const { return int(m_columns.size()); }
+    QStringList columnNames() const { return m_columns; }
+    QVariant value(int row, int column) const;
+
+    // Changes one value; the row is pending from then on.
+    void setValue(int row, int column, const QVariant& value);
+    // Adds an empty pending row with the given ItemID (Null for none); returns its index.
+    int appendRow(const QVariant& itemId);
+
+    bool hasPending() const;
+    bool isPending(int row) const;
+    // Writes every pending row that has an ItemID (new rows are added, changed
+    // ones rewritten) in one transaction. On failure nothing is written, the
+    // rows stay pending and the database's error is raised.
+    void writePending();
+    // The same for one row.
+    void writeRow(int row);
+    // Puts changed rows back as read and drops added ones.
+    void cancelPending();
+    // The same for one row.
+    void cancelRow(int row);
+
+private:
+    struct Row {
+        qint64 rowId = -1;  // -1: not yet in the table
+        QVariantList values;
+        QVariantList read;  // as last read or written
+        bool pending = false;
+    };
+    void write(const QList<int>& rows);
+
+    Connection* m_cnn = nullptr;
+    SalesTable m_table = SalesTable::Monthly;
+    QString m_key;
+    QStringList m_columns;
+    QList<Row> m_rows;
+};
+
+}  // namespace tervalo::data

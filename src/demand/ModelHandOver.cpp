@@ -1,0 +1,90 @@
+#include "demand/ModelHandOver.h"
+
+#include <QWidget>
+
+#include "core/NumberText.h"
+#include "core/RuntimeError.h"
+#include "widgets/WindowRegistry.h"
+
+namespace tervalo::demand {
+
+template <class Entry>
+Entry& RegistryModelHandOver::shown(const char* form) {
+    const QString name = QString::fromLatin1(form);
+    auto* entry = m_registry.instanceAs<Entry>(name);
+    if (!entry) throw core::RuntimeError(core::ErrorCode::Other, "Object doesn't support this property or method");
+    m_registry.show(name);
+    return *entry;
+}
+
+void RegistryModelHandOver::runPurchaseSa(const widgets::PurchaseSaTexts& texts) {
+    shown<widgets::PurchaseSaWindowEntry>("frmPurchaseSA").run(texts);
+}
+
+void RegistryModelHandOver::runManufSa(const widgets::ManufSaTexts& texts) {
+    shown<widgets::ManufSaWindowEntry>("frmManufSA").run(texts);
+}
+
+void RegistryModelHandOver::runSingleP_unif(const widgets::SinglePeriodUniformTexts& texts) {
+    shown<widgets::SinglePeriodWindowEntry>("frmSinglePeriodC").runSingleP_unif(texts);
+}
+
+void RegistryModelHandOver::runSingleP_Norm(const widgets::SinglePeriodNormalTexts& texts) {
+    shown<widgets::SinglePeriodWindowEntry>("frmSinglePeriodC").runSingleP_Norm(texts);
+}
+
+void RegistryModelHandOver::runSS_unif(const widgets::SsUniformTexts& texts) {
+    shown<widgets::SinglePeriodWindowEntry>("frmSinglePeriodC").runSS_unif(texts);
+}
+
+namespace {
+
+QString figure(double value) { return QString::fromStdString(core::plainDecimalText(value)); }
+
+core::CheckMessage noModel(const char* text) { return {text, "No Model", core::MessageIcon::Exclamation}; }
+
+}  // namespace
+
+std::optional<core::CheckMessage> handOverToModel(const WizardInterview& a, const WizardCosts& c, ModelHandOver& to) {
+    const DemandFigures& d = a.demand;
+    if (a.demandType == DemandType::SinglePeriod) {
+        switch (a.demandModel) {
+            case DemandModel::Uniform:
+                to.runSingleP_unif({figure(d.lower), figure(d.upper), a.itemName, c.item, c.holding, c.shortage});
+                return std::nullopt;
+            case DemandModel::Normal:
+                to.runSingleP_Norm({figure(d.mean), figure(d.variance), a.itemName, c.item, c.holding, c.shortage});
+                return std::nullopt;
+            case DemandModel::Certain:
+                return noModel(
+                    "A single-period model needs to know how the demand varies. Please go back and give the demand "
+                    "as a range or as its mean and variance.");
+            case DemandModel::None:
+                break;
+        }
+    } else {
+        switch (a.demandModel) {
+            case DemandModel::Certain:
+                if (a.purchasing)
+                    to.runPurchaseSa(
+                        {a.itemName, figure(d.constant), c.item, c.holding, c.ordering, c.shortage, a.timeUnit});
+                else
+                    to.runManufSa({a.itemName, figure(d.constant), c.item, c.holding, c.ordering, a.manufRate,
+                                   c.shortage, a.timeUnit});
+                return std::nullopt;
+            case DemandModel::Uniform:
+                to.runSS_unif(
+                    {figure(d.lower), figure(d.upper), a.itemName, c.ordering, c.item, c.holding, c.shortage});
+                return std::nullopt;
+            case DemandModel::Normal:
+                return noModel(
+                    "There is no model for a steady demand known only by its mean and variance. Please go back and "
+                    "give the demand as certain or as a range.");
+            case DemandModel::None:
+                break;
+        }
+    }
+    return noModel("Please go back and tell how well you know the demand.");
+}
+
+}  // namespace tervalo::demand

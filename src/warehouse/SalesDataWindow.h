@@ -1,0 +1,100 @@
+#pragma once
+// frmSalesData, "Sales Data": the warehouse's item card. It shows and edits
+// the current Items row, moves through the items, adds, saves, cancels and
+// deletes them, and shows the item's yearly sales of Sales or SalesWeekly
+// (chosen by the time unit) in a grid that edits them in place. Its action
+// buttons also start the import, the analysis and the write-back; the main
+// window's Data menu drives it through actionViaMenu and is switched on while
+// the card is open.
+//
+// The boxes are bound to the current row: what the user typed goes into the
+// row before any action or move, a move writes a pending row as a recordset
+// does, and a failed write is shown ("Error Message") and keeps the card as it
+// was, adding or editing. Pending grid edits are written whenever the grid
+// loads another item's rows and dropped by Cancel.
+#include <QHash>
+#include <QWidget>
+#include <memory>
+
+#include "data/ItemCursor.h"
+#include "warehouse/FindItemWindow.h"
+#include "warehouse/SalesDataForm.h"
+#include "widgets/WindowInterfaces.h"
+
+namespace tervalo::widgets {
+struct AppContext;
+}
+
+namespace tervalo::warehouse {
+
+class SalesDataWindow : public QWidget, public widgets::SalesDataWindow, public ItemLocator {
+    Q_OBJECT
+public:
+    // Loads the card: every item, the first one shown with its sales (a new
+    // row started when there is none), the Data menu switched on.
+    explicit SalesDataWindow(widgets::AppContext& ctx, QWidget* parent = nullptr);
+    ~SalesDataWindow() override;
+
+    // Find shows the search window, import runs the import action, analyze
+    // the analysis; the first true argument decides.
+    void actionViaMenu(bool find, bool import, bool analyze) override;
+    void locateItem(const QString& id, const QString& name) override;
+
+    // The common refresh after every action: the current item's boxes, its
+    // sales (when the card stands on an item) and the position text.
+    void refresh();
+    // Saves the grid's pending edits, then loads it with the item's rows of the
+    // table the time-unit box names ("Month" when it is empty); another unit
+    // leaves the grid as it is. A failure is shown and keeps the grid's rows.
+    void showSales(const QString& key);
+    // The item set the card stands on, shared with the import, the analysis and the write-back.
+    data::ItemCursor& items() { return m_items; }
+    // The current item's key as the sales rows are asked for it: one blank when it has none.
+    QString currentItemKey() const;
+
+    // The actions that the import, the analysis and the write-back run.
+    void importData();
+    void analyze();
+    void updateTarget();
+
+    const SalesDataForm& form() const { return m_form; }
+    // Wide enough for the item's name and a year's first months.
+    QSize sizeHint() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void load();
+    void onAction(CardAction action);
+    void onNavigate(int index);
+    void onTimeUnitChosen();
+    void save();
+    void cancel();
+    void deleteItem();
+    void add();
+    void showFindWindow();
+    // The grid with the item's rows of the table the unit names; another unit leaves it as it is.
+    void loadGrid(const QString& unit, const QString& key);
+
+    // The row's values in the boxes, and the boxes' changed texts into the row.
+    void showItem();
+    void pushBoxes();
+    void showPosition();
+    void setEditColor(bool adding);
+    void setTimeUnitText(const QString& text);
+    // A missing entry: the message, then the focus in its box.
+    void warnMissing(const QString& text, const QString& title, QWidget* box);
+    bool guarded(const std::function<void()>& body);
+
+    widgets::AppContext& m_ctx;
+    data::ItemCursor m_items;
+    SalesDataForm m_form;
+    // The text each bound control showed for the current row.
+    QHash<const QWidget*, QString> m_shown;
+    bool m_placed = false;
+};
+
+}  // namespace tervalo::warehouse

@@ -1,0 +1,59 @@
+#pragma once
+// DataGrid1 of the item card: one item's yearly sales (ItemID, Year, then one
+// column per period, as the sales table has them), newest year first, edited
+// in place. A last, empty row takes a new year; it gets the key typed in the
+// card. Each typed cell is checked before it goes in (the key is not edited
+// here, the other cells take numbers only) and a year after it went in; the
+// row check runs when the focus leaves the grid and writes the row. Edits stay
+// pending in the rows until they are written or cancelled.
+#include <QTableView>
+#include <functional>
+#include <memory>
+
+#include "data/SalesRows.h"
+
+namespace tervalo::platform {
+class Notifier;
+class Clock;
+}  // namespace tervalo::platform
+
+namespace tervalo::warehouse {
+
+class SalesGridModel;
+
+class SalesGrid : public QTableView {
+    Q_OBJECT
+public:
+    SalesGrid(platform::Notifier& notifier, platform::Clock& clock, QWidget* parent = nullptr);
+    ~SalesGrid() override;
+
+    // Shows these rows; the period columns are 800 twips wide.
+    void setRows(std::unique_ptr<data::SalesRows> rows);
+    // The rows shown (the grid's source); nullptr before the first.
+    data::SalesRows* rows() const;
+    // Reads the rows again (their pending edits dropped) or drops the pending edits.
+    void requery();
+    void cancelPending();
+    // Writes every pending row that has its key. Throws RuntimeError; the rows stay pending then.
+    void writePending();
+
+    // The text of the card's key box, which a new row takes as its ItemID.
+    void setKeyBoxText(std::function<QString()> keyBoxText) { m_keyBoxText = std::move(keyBoxText); }
+
+    // A typed cell, checked as the grid commits it; true when the value went in.
+    bool commitCell(const QModelIndex& index, const QString& text);
+    // The row check of the current row: its year, then the row written.
+    void checkCurrentRow();
+
+private:
+    bool holds(const QWidget* widget) const;
+    void onFocusChanged(QWidget* old, QWidget* now);
+    void warn(const QString& text, const QString& title);
+
+    platform::Notifier& m_notifier;
+    platform::Clock& m_clock;
+    SalesGridModel* m_model;
+    std::function<QString()> m_keyBoxText;
+};
+
+}  // namespace tervalo::warehouse

@@ -1,0 +1,195 @@
+#include "warehouse/WriteBackRun.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "core/NumberText.h"
+#include "core/RuntimeError.h"
+#include "data/Connection.h"
+#include "data/ConnectionString.h"
+#include "data/TableUpdate.h"
+#include "data/Transaction.h"
+#include "platform/Notifier.h"
+
+namespace tervalo::warehouse {
+
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+
+// Whole numbers this large or larger are written as doubles.
+constexpr double kLargestWhole = 9007199254740992.0;  // 2^53
+
+core::CheckMessage message(const QString& text, const QString& title) {
+    return {text.toStdString(), title.toStdString(), core::MessageIcon::Exclamation};
+}
+
+// A field's value as text: numbers in general form ("25", "12.5"), the rest as stored.
+QString valueText(const QVariant& value) {
+    const int type = value.metaType().id();
+    if (type == QMetaType::Double || type == QMetaType::Float)
+        return QString::fromStdString(core::generalText(value.toDouble()));
+    if (type == QMetaType::Bool) return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    return value.toString();
+}
+
+bool isMissing(const QVariant& value) { return value.isNull() || valueText(value).isEmpty(); }
+
+// The value to bind: a number for the "Numeric" type (in C-locale form, or the
+// item fails), the general text for any other.
+QVariant boundValue(const QVariant& value, const QString& type, const QString& field) {
+    const QString text = valueText(value);
+    if (type != kNumericType) return text;
+    const std::string plain = text.toStdString();
+    if (!core::isNumber(plain))
+        throw core::RuntimeError(core::ErrorCode::TypeMismatch,
+                                 (field + " '" + text + "' is not a number.").toStdString());
+    const double number = core::leadingNumber(plain);
+    if (std::trunc(number) == number && std::fabs(number) < kLargestWhole)
+        return QVariant::fromValue(static_cast<qlonglong>(number));
+    return number;
+}
+
+enum class ItemOutcome { Skipped, Written, NoRow, Failed };
+
+class Run {
+public:
+    Run(const WriteBackTarget& target, JobControl& job, data::Connection& cnn)
+        : m_target(target), m_job(job), m_update(cnn) {}
+
+    ItemOutcome handle(const WriteBackItem& item) {
+        if (m_logged) log(kLineEnd);
+        log(valueText(item.item) + " (ID: " + valueText(item.itemId) + ")" + kLineEnd);
+        if (isMissing(item.orderQty)) {
+            log("Order Qty is null. Run Analysis to calculate it." + kLineEnd);
+            return ItemOutcome::Skipped;
+        }
+        // Only an item marked False is an (s,S) item; NULL counts as single-period.
+        const bool ssItem = !item.singlePeriod.isNull() && !item.singlePeriod.toBool();
+        if (ssItem && isMissing(item.reorderPoint)) {
+            log("ReorderPoint is null. Run Analysis to calculate it." + kLineEnd);
+            return ItemOutcome::Skipped;
+        }
+        try {
+            data::RowUpdate row{m_target.tableName, {}, m_target.idName, {}};
+            row.values.append({m_target.orderQtyName, boundValue(item.orderQty, m_target.qtyType, "OrderQty")});
+            if (ssItem)
+                row.values.append(
+                    {m_target.reorderLevelName, boundValue(item.reorderPoint, m_target.levelType, "ReorderPoint")});
+            row.key = boundValue(item.itemId, m_target.idType, "ItemID");
+            const int changed = m_update.run(row);
+            if (changed == 0) {
+                log("No row of " + m_target.tableName + " has " + m_target.idName + " " + valueText(item.itemId) + "." +
+                    kLineEnd);
+                return ItemOutcome::NoRow;
+            }
+            m_rowsChanged += changed;
+            return ItemOutcome::Written;
+        } catch (const core::RuntimeError& error) {
+            logError(error);
+            return ItemOutcome::Failed;
+        }
+    }
+
+    void log(const QString& text) {
+        m_job.appendLog(text);
+        m_logged = true;
+    }
+    void logError(const core::RuntimeError& error) {
+        log("Error: " + QString::fromStdString(error.description()) + kLineEnd);
+    }
+    int rowsChanged() const { return m_rowsChanged; }
+
+private:
+    const WriteBackTarget& m_target;
+    JobControl& m_job;
+    data::TableUpdate m_update;
+    bool m_logged = false;
+    int m_rowsChanged = 0;
+};
+
+}  // namespace
+
+WriteBackQuestion askWithBox(platform::Notifier& notifier, QWidget* parent) {
+    return [&notifier, parent] {
+        switch (notifier.show(parent, kWriteBackQuestion, kWriteBackQuestionTitle, platform::MsgIcon::None,
+                              platform::MsgButtons::YesNoCancel)) {
+            case platform::MsgResult::Yes:
+                return WriteBackChoice::AllItems;
+            case platform::MsgResult::No:
+                return WriteBackChoice::CurrentItem;
+            default:
+                return WriteBackChoice::Cancel;
+        }
+    };
+}
+
+WriteBackResult runWriteBack(const WriteBackTarget& target, const QList<WriteBackItem>& items, int current,
+                             const WriteBackQuestion& ask, JobControl& job) {
+    WriteBackResult result;
+    data::Connection cnn;
+    try {
+        cnn.open(target.cnnString);
+    } catch (const core::RuntimeError&) {
+        // The message names the string as given; its reason is not shown.
+    }
+    if (cnn.state() != 1) {
+        job.show(message(
+            "Failed to connect to database at " + data::ConnectionString::withoutPassword(target.cnnString) + ".",
+            QStringLiteral("Connection failed")));
+        return result;
+    }
+    result.connected = true;
+    if (items.isEmpty()) {
+        job.show(message(QStringLiteral("No data in the database."), QStringLiteral("No data available")));
+        return result;
+    }
+    result.choice = ask();
+    if (result.choice == WriteBackChoice::Cancel) {
+        job.appendLog(QStringLiteral("Canceled"));
+        return result;
+    }
+
+    Run run(target, job, cnn);
+    std::optional<data::Transaction> transaction;
+    try {
+        transaction.emplace(cnn);
+    } catch (const core::RuntimeError& error) {
+        run.logError(error);
+        run.log("Nothing was updated." + kLineEnd);
+        return result;
+    }
+    const bool all = result.choice == WriteBackChoice::AllItems;
+    const int first = all ? 0 : std::clamp(current, 0, static_cast<int>(items.size()) - 1);
+    const int end = all ? static_cast<int>(items.size()) : first + 1;
+    bool failed = false, written = false;
+    for (int i = first; i < end; ++i) {
+        if (job.cancelled()) {
+            failed = true;
+            break;
+        }
+        const ItemOutcome outcome = run.handle(items[i]);
+        failed = failed || outcome == ItemOutcome::Failed;
+        written = written || outcome == ItemOutcome::Written;
+        job.setProgress(i - first + 1, end - first);
+    }
+    // One item that was skipped or matched no row ends the log with its own line.
+    if (!all && !written && !failed) return result;
+    if (!failed) {
+        try {
+            transaction->commit();
+            result.committed = true;
+            result.rowsChanged = run.rowsChanged();
+            run.log("Update completed." + kLineEnd);
+            return result;
+        } catch (const core::RuntimeError& error) {
+            run.logError(error);
+        }
+    }
+    transaction.reset();  // rolls back
+    run.log("Nothing was updated." + kLineEnd);
+    return result;
+}
+
+}  // namespace tervalo::warehouse

@@ -1,0 +1,223 @@
+// The write-back run into a copy of NWRetail.mdb and into a throwaway
+// PostgreSQL server: what it writes, what it logs, what it leaves alone.
+#include <gtest/gtest.h>
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
+
+#include "data/Connection.h"
+#include "support/PostgresCluster.h"
+#include "support/RecordingNotifier.h"
+#include "support/TestEnvironment.h"
+#include "warehouse/WriteBackRun.h"
+
+using namespace tervalo;
+using warehouse::WriteBackChoice;
+using warehouse::WriteBackItem;
+using warehouse::WriteBackTarget;
+using Choice = WriteBackChoice;
+
+namespace {
+
+class RecordingJob : public warehouse::JobControl {
+public:
+    bool cancelled() const override { return stopAfter >= 0 && done >= stopAfter; }
+    void appendLog(const QString& text) override { log += text; }
+    void setProgress(int d, int) override { done = d; }
+    void show(const core::CheckMessage& m) override { messages << QString::fromStdString(m.title + ": " + m.text); }
+    QString log;
+    QStringList messages;
+    int done = 0, stopAfter = -1;  // the user stops the run once stopAfter items are done
+};
+
+// The sample target (all values numbers) and the window's defaults (all text).
+const WriteBackTarget kDemo{"",          "Products", "ReorderLevel", "UnitsOnOrder",
+                            "ProductID", "Numeric",  "Numeric",      "Numeric"};
+const WriteBackTarget kDefault{"", "TableName", "Reorder Level", "UnitsToOrder", "ItemID", "Text", "Text", "Text"};
+WriteBackTarget with(WriteBackTarget t, QString WriteBackTarget::*field, const QString& value) {
+    t.*field = value;
+    return t;
+}
+WriteBackItem ss(const QString& name, const QVariant& id, const QVariant& qty, const QVariant& rp) {
+    return {name, id, qty, rp, false};
+}
+WriteBackItem single(const QString& name, const QVariant& id, const QVariant& qty) {
+    return {name, id, qty, 10.0, true};
+}
+const QVariant kNull;
+
+// A table under the window's default names, and Products as NWRetail.mdb ships
+// the rows the runs touch, made unquoted on the server.
+const QStringList kTableNameSetup{
+    "CREATE TABLE TableName (ItemID TEXT PRIMARY KEY, \"Reorder Level\" INTEGER, UnitsToOrder TEXT)",
+    "INSERT INTO TableName VALUES ('A1', 3, '0'), ('B2', 4, '0'), ('O''Neil', 5, '0')"};
+const QStringList kServerProducts{
+    "CREATE TABLE Products (ProductID INTEGER PRIMARY KEY, UnitsOnOrder INTEGER, ReorderLevel INTEGER)",
+    "INSERT INTO Products VALUES (1, 0, 100), (5, 0, 25), (7, 50, 20)"};
+const QString kRow7 = "SELECT UnitsOnOrder, ReorderLevel FROM Products WHERE ProductID = 7";
+const QString kRow5 = "SELECT UnitsOnOrder, ReorderLevel FROM Products WHERE ProductID = 5";
+const QString kRowA1 = "SELECT \"Reorder Level\", UnitsToOrder FROM TableName WHERE ItemID = 'A1'";
+const QString kOthers = "SELECT count(*) FROM TableName WHERE UnitsToOrder <> '0'";
+
+struct RunCase {
+    const char* name;
+    WriteBackTarget target;
+    QList<WriteBackItem> items;
+    Choice choice;
+    QString log;                              // '|' stands for CR LF
+    QList<std::pair<QString, QString>> rows;  // query -> its first row, columns joined by '|'
+    bool onServerToo = true;
+    int stopAfter = -1;
+};
+void PrintTo(const RunCase& c, std::ostream* os) { *os << c.name; }
+RunCase c(const char* name, const WriteBackTarget& target, const QList<WriteBackItem>& items, Choice choice,
+          const QString& log, const QList<std::pair<QString, QString>>& rows, bool onServerToo = true,
+          int stopAfter = -1) {
+    return {name, target, items, choice, log, rows, onServerToo, stopAfter};
+}
+
+const QList<RunCase> kRunCases{
+    c("SsItemWritesBothValues", kDemo, {ss("Coffee", "7", 25.0, 10.0)}, Choice::CurrentItem,
+      "Coffee (ID: 7)|Update completed.|", {{kRow7, "25|10"}}),
+    c("SinglePeriodItemWritesOnlyTheOrderQuantityAsText", kDefault, {single("Tree", "A1", 25.0)}, Choice::CurrentItem,
+      "Tree (ID: A1)|Update completed.|", {{kRowA1, "3|25"}}),
+    c("FailedItemRollsEveryItemBack", kDemo,
+      {ss("A", "1", kNull, 4.0), ss("B", "5", 30.0, 12.0), ss("C", "C3", 8.0, 2.0)}, Choice::AllItems,
+      "A (ID: 1)|Order Qty is null. Run Analysis to calculate it.||B (ID: 5)||C (ID: C3)|"
+      "Error: ItemID 'C3' is not a number.|Nothing was updated.|",
+      {{kRow5, "0|25"}}),
+    c("AllItemsSkipTheIncompleteAndKeepTheRest", kDemo,
+      {ss("B", "5", 30.0, 12.0), ss("N", "1", 9.0, ""), ss("Coffee", 7, 60.0, 15.0)}, Choice::AllItems,
+      "B (ID: 5)||N (ID: 1)|ReorderPoint is null. Run Analysis to calculate it.||Coffee (ID: 7)|Update completed.|",
+      {{kRow5, "30|12"}, {kRow7, "60|15"}, {"SELECT UnitsOnOrder FROM Products WHERE ProductID = 1", "0"}}),
+    c("KeyMatchingNoRowIsLogged", kDemo, {ss("Ghost", "99", 1.0, 1.0)}, Choice::CurrentItem,
+      "Ghost (ID: 99)|No row of Products has ProductID 99.|", {}),
+    c("SkippedCurrentItemIsNotCompleted", kDemo, {ss("Coffee", "7", "", 1.0)}, Choice::CurrentItem,
+      "Coffee (ID: 7)|Order Qty is null. Run Analysis to calculate it.|", {{kRow7, "50|20"}}),
+    c("NamesMatchInAnyCase",
+      {"", "products", "REORDERLEVEL", "unitsOnOrder", "productid", "Numeric", "Numeric", "Numeric"},
+      {ss("Coffee", "7", 25.0, 10.0)}, Choice::CurrentItem, "Coffee (ID: 7)|Update completed.|", {{kRow7, "25|10"}}),
+    c("QuotedKeyUnderTextChangesNoOtherRow", kDefault, {single("X", "x' OR 'a'='a", 25.0)}, Choice::CurrentItem,
+      "X (ID: x' OR 'a'='a)|No row of TableName has ItemID x' OR 'a'='a.|", {{kOthers, "0"}}),
+    c("ExpressionKeyUnderNumericIsRefused", kDemo, {ss("X", "1 OR 1=1", 25.0, 1.0)}, Choice::CurrentItem,
+      "X (ID: 1 OR 1=1)|Error: ItemID '1 OR 1=1' is not a number.|Nothing was updated.|",
+      {{"SELECT count(*) FROM Products WHERE UnitsOnOrder = 25", "0"}}),
+    c("QuoteInTextIsWrittenIntact", kDefault, {single("O'Neil's", "O'Neil", 7.0)}, Choice::CurrentItem,
+      "O'Neil's (ID: O'Neil)|Update completed.|",
+      {{"SELECT UnitsToOrder FROM TableName WHERE ItemID = 'O''Neil'", "7"}, {kOthers, "1"}}),
+    c("TypeInAnotherCaseIsText", with(kDemo, &WriteBackTarget::qtyType, "numeric"), {ss("Coffee", "7", 25.0, 10.0)},
+      Choice::CurrentItem, "Coffee (ID: 7)|Update completed.|", {{kRow7, "25|10"}}),
+    c("MissingColumnFailsTheItem", with(kDemo, &WriteBackTarget::reorderLevelName, "Reorder Lvl"),
+      {ss("Coffee", "7", 25.0, 10.0)}, Choice::CurrentItem,
+      "Coffee (ID: 7)|Error: The table 'Products' has no column named 'Reorder Lvl'.|Nothing was updated.|",
+      {{kRow7, "50|20"}}, false),
+    c("FractionUnderNumeric", kDemo, {ss("Coffee", "7", 12.5, 0.25)}, Choice::CurrentItem,
+      "Coffee (ID: 7)|Update completed.|", {{kRow7, "12.5|0.25"}}, false),
+    c("CancelWritesNothing", kDemo, {ss("Coffee", "7", 25.0, 10.0)}, Choice::Cancel, "Canceled", {{kRow7, "50|20"}}),
+    c("StoppedRunRollsBack", kDemo, {ss("Coffee", "7", 25.0, 10.0), ss("B", "5", 30.0, 12.0)}, Choice::AllItems,
+      "Coffee (ID: 7)|Nothing was updated.|", {{kRow7, "50|20"}}, true, 1)};
+
+QString firstRow(data::Connection& cnn, const QString& sql) {
+    QSqlQuery query = cnn.run(sql);
+    QStringList values;
+    const int columns = query.next() ? query.record().count() : 0;
+    for (int i = 0; i < columns; ++i)
+        values << query.value(i).toString();
+    return values.join('|');
+}
+
+// Runs one case against the database at cnnString and checks log and rows.
+void check(const RunCase& c, const QString& cnnString, data::Connection& reader) {
+    SCOPED_TRACE(c.name);
+    WriteBackTarget target = c.target;
+    target.cnnString = cnnString;
+    RecordingJob job;
+    job.stopAfter = c.stopAfter;
+    int asked = 0;
+    const auto ask = [&] { return ++asked, c.choice; };
+    const auto result = warehouse::runWriteBack(target, c.items, 0, ask, job);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(result.connected);
+    EXPECT_EQ(job.log.toStdString(), QString(c.log).replace('|', "\r\n").toStdString());
+    EXPECT_EQ(job.messages, QStringList());
+    for (const auto& [sql, expected] : c.rows)
+        EXPECT_EQ(firstRow(reader, sql).toStdString(), expected.toStdString()) << sql.toStdString();
+}
+
+class WriteBackIntoFile : public ::testing::TestWithParam<RunCase> {};
+
+TEST_P(WriteBackIntoFile, LogsAndWrites) {
+    const QString cnnString = test::connectionToCopyOf("NWRetail.mdb");
+    data::Connection reader;
+    reader.open(cnnString);
+    for (const QString& sql : kTableNameSetup)
+        reader.execute(sql);
+    check(GetParam(), cnnString, reader);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, WriteBackIntoFile, ::testing::ValuesIn(kRunCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WriteBackIntoServer, LogsAndWrites) {
+    test::PostgresCluster server;
+    if (!server.missing().isEmpty()) GTEST_SKIP() << "PostgreSQL is not installed: " << server.missing().toStdString();
+    ASSERT_TRUE(server.running()) << server.failure().toStdString();
+    data::Connection reader;
+    reader.open(server.connectionString());
+    for (const RunCase& c : kRunCases) {
+        if (!c.onServerToo) continue;
+        reader.execute("DROP TABLE IF EXISTS Products, TableName");
+        for (const QString& sql : kServerProducts + kTableNameSetup)
+            reader.execute(sql);
+        check(c, server.connectionString(), reader);
+    }
+}
+
+// Runs that stop before asking: the message shown, nothing logged.
+TEST(WriteBackStops, BeforeAskingWithItsMessage) {
+    const QString port = QString::number(test::freeLocalPort());
+    const QString server = "Driver=QPSQL;Host=127.0.0.1;Port=" + port + ";Database=shop;User=clerk;Password=";
+    const struct {
+        QString cnnString;
+        QList<WriteBackItem> items;
+        QString message;
+    } cases[] = {
+        {"", {ss("C", "7", 1.0, 1.0)}, "Connection failed: Failed to connect to database at ."},
+        {server + "\"top;secret\"",
+         {ss("C", "7", 1.0, 1.0)},
+         "Connection failed: Failed to connect to database at " + server + "*****."},
+        {test::connectionToCopyOf("NWRetail.mdb"), {}, "No data available: No data in the database."},
+    };
+    for (const auto& c : cases) {
+        RecordingJob job;
+        int asked = 0;
+        warehouse::runWriteBack(
+            with(kDemo, &WriteBackTarget::cnnString, c.cnnString), c.items, 0,
+            [&] { return ++asked, Choice::AllItems; }, job);
+        EXPECT_EQ(asked, 0);
+        EXPECT_EQ(job.log, "");
+        EXPECT_EQ(job.messages, QStringList{c.message});
+    }
+}
+
+// The confirmation as a box: its text and buttons, and what each answer picks.
+TEST(WriteBackQuestion, AnswersPickTheItems) {
+    const std::pair<platform::MsgResult, Choice> answers[] = {{platform::MsgResult::Yes, Choice::AllItems},
+                                                              {platform::MsgResult::No, Choice::CurrentItem},
+                                                              {platform::MsgResult::Cancel, Choice::Cancel}};
+    for (const auto& [answer, choice] : answers) {
+        test::RecordingNotifier notifier;
+        notifier.answers.enqueue(answer);
+        EXPECT_EQ(warehouse::askWithBox(notifier, nullptr)(), choice);
+        ASSERT_EQ(notifier.messages.size(), 1);
+        EXPECT_EQ(notifier.last().title, "Confirmation");
+        EXPECT_EQ(notifier.last().text,
+                  "Update all the items in this database?\r\n\r\nClick Yes to proceed.\r\nClick No to analyze just "
+                  "the current item.\r\nClick Cancel to do nothing.");
+        EXPECT_EQ(notifier.last().buttons, platform::MsgButtons::YesNoCancel);
+        EXPECT_EQ(notifier.last().icon, platform::MsgIcon::None);
+    }
+}
+
+}  // namespace
