@@ -150,6 +150,7 @@ struct Token {
 
 std::vector<Token> tokenize(std::string_view pattern) {
     std::vector<Token> tokens;
+    tokens.reserve(pattern.size());  // at most one token a character
     auto addLiteral = [&tokens](std::string_view text) {
         if (!tokens.empty() && tokens.back().kind == Token::Literal) {
             tokens.back().text += text;

@@ -2,17 +2,23 @@
 
 #include <QMainWindow>
 
+#include "demand/DemandHistoryWindow.h"
+#include "demand/RegressionWindow.h"
 #include "demand/WizardCostsWindow.h"
 #include "demand/WizardDemandDataWindow.h"
 #include "demand/WizardDemandKindWindow.h"
 #include "demand/WizardItemWindow.h"
 #include "widgets/AppContext.h"
+#include "widgets/FileNameDialogs.h"
 #include "widgets/WindowRegistry.h"
 
 namespace tervalo::demand {
 
 void registerDemandWindows(widgets::AppContext& ctx) {
     // ---- demand estimation ----------------------------------------------------------
+    ctx.registry.registerWindow(QStringLiteral("frmD1"),
+                                [&ctx] { return new DemandHistoryWindow(ctx, widgets::QtFileNameDialogs::shared()); });
+    ctx.registry.registerWindow(QStringLiteral("frmD2"), [&ctx] { return new RegressionWindow(ctx); });
 
     // ---- model wizard ---------------------------------------------------------------
     // Top-level windows owned by the main window (read when a step is made), so

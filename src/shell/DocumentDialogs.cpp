@@ -1,23 +1,10 @@
 #include "shell/DocumentDialogs.h"
 
-#include <QFileDialog>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace tervalo::shell {
-
-namespace {
-const QString kFilter = QStringLiteral("All Files (*)");
-}
-
-QString QtDocumentDialogs::openFileName(QWidget* parent, const QString& title) {
-    return QFileDialog::getOpenFileName(parent, title, QString(), kFilter);
-}
-
-QString QtDocumentDialogs::saveFileName(QWidget* parent, const QString& title) {
-    return QFileDialog::getSaveFileName(parent, title, QString(), kFilter);
-}
 
 bool QtDocumentDialogs::choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOffered) {
     QPrintDialog dialog(&printer, parent);

@@ -4,18 +4,16 @@
 // tests hand the document actions a stand-in that answers at once.
 #include <QString>
 
+#include "widgets/FileNameDialogs.h"
+
 class QPrinter;
 class QWidget;
 
 namespace tervalo::shell {
 
-class DocumentDialogs {
+// The file names to open or save under come from widgets::FileNameDialogs.
+class DocumentDialogs : public widgets::FileNameDialogs {
 public:
-    virtual ~DocumentDialogs() = default;
-    // The file chosen in an open dialog titled `title`; empty when cancelled.
-    virtual QString openFileName(QWidget* parent, const QString& title) = 0;
-    // The file chosen in a save dialog titled `title`; empty when cancelled.
-    virtual QString saveFileName(QWidget* parent, const QString& title) = 0;
     // Lets the user set up `printer` (its print range already says whether the
     // selection is offered); false when cancelled.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOffered) = 0;
@@ -26,8 +24,12 @@ public:
 // Qt's file, print and page setup dialogs, filter "All Files (*)".
 class QtDocumentDialogs : public DocumentDialogs {
 public:
-    QString openFileName(QWidget* parent, const QString& title) override;
-    QString saveFileName(QWidget* parent, const QString& title) override;
+    QString openFileName(QWidget* parent, const QString& title) override {
+        return widgets::qtOpenFileName(parent, title);
+    }
+    QString saveFileName(QWidget* parent, const QString& title) override {
+        return widgets::qtSaveFileName(parent, title);
+    }
     bool choosePrinter(QWidget* parent, QPrinter& printer, bool selectionOffered) override;
     void pageSetup(QWidget* parent) override;
 };

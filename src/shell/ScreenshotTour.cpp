@@ -1,6 +1,7 @@
 #include "shell/ScreenshotTour.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -120,14 +121,30 @@ void ScreenshotTour::answer(QWidget* modal) {
     m_answering = false;
 }
 
+void ScreenshotTour::fillGrid(QAbstractItemView* grid, const QString& values) {
+    // Row by row, as a user types them; the grid's model adds a row when the
+    // one after its last is typed into.
+    QAbstractItemModel* model = grid->model();
+    const int columns = model->columnCount();
+    const QStringList cells = values.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int i = 0; i < cells.size() && columns > 0; ++i) {
+        const QModelIndex cell = model->index(i / columns, i % columns);
+        if (!cell.isValid() || !model->setData(cell, cells.at(i), Qt::EditRole))
+            return say(QStringLiteral("%1 takes no value at row %2").arg(grid->objectName()).arg(i / columns + 1));
+    }
+}
+
 void ScreenshotTour::act(QWidget* window, const QString& action) {
     QWidget* main = m_ctx.mainWindow;
     if (const qsizetype eq = action.indexOf('='); eq > 0) {
         const QString name = action.left(eq);
         QLineEdit* box = window ? window->findChild<QLineEdit*>(name) : nullptr;
         if (!box && main) box = main->findChild<QLineEdit*>(name);
+        auto* grid = !box && window ? window->findChild<QAbstractItemView*>(name) : nullptr;
         if (box)
             box->setText(action.mid(eq + 1));
+        else if (grid)
+            fillGrid(grid, action.mid(eq + 1));
         else
             say(QStringLiteral("no box %1").arg(name));
         settle(100);

@@ -12,7 +12,9 @@
 //                       main window's action (a menu item: mnuWindowTileVertical);
 //             box=text  sets the text of the window's (or else the main
 //                       window's) text box of that name; the text may be empty
-//                       and cannot hold ',' or '+'.
+//                       and cannot hold ',' or '+'. For a grid of that name
+//                       (DataGrid1=1 10 2 12) the blank-separated values fill
+//                       its cells row by row.
 //   After its actions the main window is grabbed again to <name>_pressed.png.
 //   <name> is the form's name, with _2, _3... for its second and later steps.
 //   A window of its own (the wizard's steps) is grabbed in place of the main
@@ -45,6 +47,7 @@
 #include <QStringList>
 #include <functional>
 
+class QAbstractItemView;
 class QTimer;
 class QWidget;
 
@@ -73,6 +76,7 @@ private slots:
 private:
     void runStep(const QString& step);
     void act(QWidget* window, const QString& action);
+    void fillGrid(QAbstractItemView* grid, const QString& values);
     void settle(int ms);
     void grab(QWidget* w, const QString& suffix);
     void answer(QWidget* modal);

@@ -31,6 +31,11 @@ void ShowChildForm(QWidget* frm, double screenHeightTwips) {
     }
 }
 
+void HideChildForm(QWidget* frm) {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(frm->parentWidget())) sub->hide();
+    frm->hide();
+}
+
 void UnloadWizardForms(WindowRegistry& registry) {
     for (const char* name : {"frmWizard", "frmW1", "frmW2", "frmW3"})
         registry.unload(QString::fromLatin1(name));

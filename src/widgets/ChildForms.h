@@ -32,6 +32,10 @@ void ShowChildForm(QWidget* frm);
 // The same for a given screen height in twips.
 void ShowChildForm(QWidget* frm, double screenHeightTwips);
 
+// Hides the window (its MDI sub-window when it has one); the registry's show()
+// brings it back as it was.
+void HideChildForm(QWidget* frm);
+
 // Closes the wizard's windows frmWizard, frmW1, frmW2 and frmW3, in this order,
 // and releases their slots so that the next use creates each afresh.
 void UnloadWizardForms(WindowRegistry& registry);

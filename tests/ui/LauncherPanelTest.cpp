@@ -26,7 +26,6 @@ using widgets::SinglePeriodOption;
 
 namespace {
 
-const QString kNotAvailable = "This window is not available in this version of Tervalo.";
 const QString kDummyIntro =
     "\n\nBy \"Dummy\" we mean those who do not have knowledge in the theory of Inventory Control.";
 
@@ -266,18 +265,18 @@ private slots:
         QCOMPARE(children(form).first()->parentWidget()->x(), 0);
     }
 
-    // Windows of a later version keep the main window's message.
-    void windowsNotInThisVersion_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("forecasting") << "Command1_10";
-    }
-    void windowsNotInThisVersion() {
-        QFETCH(QString, name);
+    // Demand forecasting opens a new entry window each time, at the left edge.
+    void forecastingOpensANewEntryWindow() {
         load(false);
-        button(name)->click();
-        QCOMPARE(m_t->notifier.texts(), QStringList{kNotAvailable});
-        QCOMPARE(m_w->mdiArea()->subWindowList().size(), 1);  // the guidance only
-        QVERIFY(!QApplication::overrideCursor());
+        tabs()->setCurrentIndex(1);
+        button("Command1_10")->click();
+        button("Command1_10")->click();
+        const QList<QWidget*> open = children("frmD1");
+        QCOMPARE(open.size(), 2);
+        QCOMPARE(open.last()->windowTitle(), QString("Analyzing Demand - Get Data"));
+        QCOMPARE(open.last()->parentWidget()->x(), 0);
+        QCOMPARE(m_t->registry.existing("frmD1"), open.last());
+        QVERIFY(m_t->notifier.messages.isEmpty());
     }
 
     void purchasingTwiceOpensTwoWindowsTheSecondEmpty() {
