@@ -2,7 +2,7 @@
 // (0 text, 1 Excel workbook, 2 dBase table), the rest is the file. A reader
 // must end with pairs or a problem, never crash, hang or read out of bounds.
 // Built by fuzz/CMakeLists.txt (clang-14, ASan, UBSan); run with
-// FUZZ_TARGET=import fuzz/run.
+// fuzz/run import.
 #include <unistd.h>
 
 #include <QByteArray>
