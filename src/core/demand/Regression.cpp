@@ -59,13 +59,19 @@ Regression LinearRegression(const std::vector<double>& X, const std::vector<doub
     const std::size_t count = X.size();
     const double n = static_cast<double>(count);
 
+    // The sums run unchecked and are checked once: an overflow on the way
+    // leaves an infinity or a NaN in the sum, which the check reports.
     double Sx = 0, Sy = 0, Sxy = 0, Sxx = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        Sx = add(Sx, X[i]);
-        Sy = add(Sy, Y[i]);
-        Sxy = add(Sxy, mul(X[i], Y[i]));
-        Sxx = add(Sxx, mul(X[i], X[i]));
+        Sx += X[i];
+        Sy += Y[i];
+        Sxy += X[i] * Y[i];
+        Sxx += X[i] * X[i];
     }
+    check(Sx);
+    check(Sy);
+    check(Sxy);
+    check(Sxx);
 
     Regression r;
     r.X0 = X0;
@@ -74,10 +80,11 @@ Regression LinearRegression(const std::vector<double>& X, const std::vector<doub
     r.YHat.resize(count);
     double sse = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        r.YHat[i] = add(mul(X[i], r.B), r.A);
-        const double residual = sub(Y[i], r.YHat[i]);
-        sse = add(sse, mul(residual, residual));
+        r.YHat[i] = X[i] * r.B + r.A;
+        const double residual = Y[i] - r.YHat[i];
+        sse += residual * residual;
     }
+    check(sse);
     r.SE = sqrt(div(sse, n - 2));
     const double spreadX = sub(Sxx, div(mul(Sx, Sx), n));
     if (r.SE == 0) {
