@@ -162,7 +162,7 @@ TEST_F(ReportPageTest, RulesOfEachLayout) {
         const ReportDocument doc = document(LayoutId(id), {});
         const ReportPage& page = doc.pages.first();
         EXPECT_EQ(page.rules.size(), expected.at(id)) << id;
-        const PlacedText& caption = page.named("lblCaption").first();
+        const PlacedText caption = page.named("lblCaption").first();  // a copy: named() returns a new list
         const QLineF& underCaption = page.rules.first();
         EXPECT_GT(underCaption.y1(), caption.box.bottom()) << id;
         EXPECT_DOUBLE_EQ(underCaption.x1(), 1.0);
