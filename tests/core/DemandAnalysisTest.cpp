@@ -201,127 +201,54 @@ TEST_P(AnalyzeDemandTest, WritesTheTextsAndHandsOnTheBounds) {
 const std::vector<double> kSix = {1, 2, 3, 4, 5, 6};
 const std::vector<double> kRising = {10, 12, 15, 15, 18, 20};
 
-INSTANTIATE_TEST_SUITE_P(
-    Series, AnalyzeDemandTest,
-    ::testing::Values(
-        AnalysisCase{"Rising",
-                     kSix,
-                     kRising,
-                     {},
-                     true,
-                     "6.00",
-                     "Y = 8.2000 + 1.9429 x ",
-                     "19.8571",
-                     "with error + or - 2.3882",
-                     kRisingReg,
-                     kRisingSuggestion,
-                     10,
-                     20},
-        AnalysisCase{
-            "Falling",
-            kSix,
-            {20, 18, 15, 15, 12, 10},
-            {},
-            true,
-            "6.00",
-            "Y = 21.8000 - 1.9429 x ",
-            "10.1429",
-            "with error + or - 2.3882",
-            "Reagression equation: Y = 21.8000+ -1.9429X, where Y is demand, and X is time.\r\n"
-            "Linear relationship is not significant, with t<2.78 at (1-0.05) confidence interval.",
-            "Inventory Model: Single Period/s-S Policy\r\nDemand Model: Uniform Distribution between 10 and 20",
-            10,
-            20},
-        AnalysisCase{
-            "NotSignificantAt005",
-            kSix,
-            {10, 13, 11, 12, 16, 14},
-            {},
-            true,
-            "6.00",
-            "Y = 9.6667 + 0.8571 x ",
-            "14.8095",
-            "with error + or - 5.5457",
-            "Reagression equation: Y = 9.6667+ 0.8571X, where Y is demand, and X is time.\r\n"
-            "Linear relationship is not significant, with t<2.78 at (1-0.05) confidence interval.",
-            "Inventory Model: Single Period/s-S Policy\r\nDemand Model: Uniform Distribution between 10 and 16",
-            10,
-            16},
-        AnalysisCase{
-            "ConstantHistory",
-            kSix,
-            {15, 15, 15, 15, 15, 15},
-            {},
-            true,
-            "6.00",
-            "Y = 15.0000 + 0.0000 x ",
-            "15.0000",
-            "with error + or - 0.0000",
-            "Reagression equation: Y = 15.0000+ 0.0000X, where Y is demand, and X is time.\r\n"
-            "Linear relationship is not significant, with t<2.78 at (1-0.05) confidence interval.",
-            "Inventory Model: Single Period/s-S Policy\r\nDemand Model: Uniform Distribution between 15 and 15",
-            15,
-            15},
-        AnalysisCase{"WeekRulePredictsAtZero",
-                     kSix,
-                     kRising,
-                     {"0.05", true, "Week", 6},
-                     true,
-                     "0.00",
-                     "Y = 8.2000 + 1.9429 x ",
-                     "8.2000",
-                     "with error + or - 2.3882",
-                     kRisingReg,
-                     "Inventory Model: Single Period/s-S Policy\r\n"
-                     "Demand Model: Normal Distribution with Mean=8.2000, and Variance=0.4857",
-                     10,
-                     20},
-        AnalysisCase{"MonthRulePredictsAtTheMonth",
-                     kSix,
-                     kRising,
-                     {"0.05", true, "Month", 6},
-                     true,
-                     "6.00",
-                     "Y = 8.2000 + 1.9429 x ",
-                     "19.8571",
-                     "with error + or - 2.3882",
-                     kRisingReg,
-                     kRisingSuggestion,
-                     10,
-                     20},
-        AnalysisCase{"PeriodsSortAsNumbers",
-                     {10, 11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9},
-                     {19, 20, 21, 10, 11, 12, 13, 14, 15, 16, 17, 18},
-                     {},
-                     true,
-                     "12.00",
-                     "Y = 9.0000 + 1.0000 x ",
-                     "21.0000",
-                     "with error + or - 0.0000",
-                     "Reagression equation: Y = 9.0000+ 1.0000X, where Y is demand, and X is time.\r\n"
-                     "Linear relationship is significant, with t>2.23 at (1-0.05) confidence interval.",
-                     "Inventory Model: Single Period/s-S Policy\r\n"
-                     "Demand Model: Normal Distribution with Mean=21.0000, and Variance=0.0000",
-                     10,
-                     21},
-        AnalysisCase{"FivePointsOnlyBounds", {1, 2, 3, 4, 5}, {7, 3, 9, 4, 5}, {}, false, "", "", "", "", "", "", 3, 9},
-        AnalysisCase{
-            "EqualPeriodsOnlyBounds", {2, 2, 2, 2, 2, 2}, {7, 3, 9, 4, 5, 6}, {}, false, "", "", "", "", "", "", 3, 9},
-        AnalysisCase{"AllZeroDemands",
-                     kSix,
-                     {0, 0, 0, 0, 0, 0},
-                     {},
-                     true,
-                     "6.00",
-                     "Y = 0.0000 + 0.0000 x ",
-                     "0.0000",
-                     "with error + or - 0.0000",
-                     "Reagression equation: Y = 0.0000+ 0.0000X, where Y is demand, and X is time.\r\n"
-                     "Linear relationship is not significant, with t<2.78 at (1-0.05) confidence interval.",
-                     "Inventory Model: Single Period/s-S Policy\r\nDemand Model: Uniform Distribution between 0 and 0",
-                     0,
-                     0}),
+const char* const kNotSignificant =
+    "Linear relationship is not significant, with t<2.78 at (1-0.05) confidence interval.";
+const char* const kUniform = "Inventory Model: Single Period/s-S Policy\r\nDemand Model: Uniform Distribution between ";
+
+std::string reg(const char* equation, const char* sentence = kNotSignificant) {
+    return std::string("Reagression equation: Y = ") + equation + "X, where Y is demand, and X is time.\r\n" + sentence;
+}
+
+const std::string kFallingReg = reg("21.8000+ -1.9429");
+const std::string k13Reg = reg("9.6667+ 0.8571");
+const std::string kConstantReg = reg("15.0000+ 0.0000");
+const std::string kSortedReg =
+    reg("9.0000+ 1.0000", "Linear relationship is significant, with t>2.23 at (1-0.05) confidence interval.");
+const std::string kZeroReg = reg("0.0000+ 0.0000");
+const std::string kU1020 = std::string(kUniform) + "10 and 20";
+const std::string kU1016 = std::string(kUniform) + "10 and 16";
+const std::string kU1515 = std::string(kUniform) + "15 and 15";
+const std::string kU00 = std::string(kUniform) + "0 and 0";
+const char* const kNormalAt8 =
+    "Inventory Model: Single Period/s-S Policy\r\nDemand Model: Normal Distribution with Mean=8.2000, and "
+    "Variance=0.4857";
+const char* const kNormalAt21 =
+    "Inventory Model: Single Period/s-S Policy\r\nDemand Model: Normal Distribution with Mean=21.0000, and "
+    "Variance=0.0000";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Series, AnalyzeDemandTest, ::testing::Values(
+    AnalysisCase{"Rising", kSix, kRising, {}, true, "6.00", "Y = 8.2000 + 1.9429 x ", "19.8571",
+                 "with error + or - 2.3882", kRisingReg, kRisingSuggestion, 10, 20},
+    AnalysisCase{"Falling", kSix, {20, 18, 15, 15, 12, 10}, {}, true, "6.00", "Y = 21.8000 - 1.9429 x ", "10.1429",
+                 "with error + or - 2.3882", kFallingReg.c_str(), kU1020.c_str(), 10, 20},
+    AnalysisCase{"NotSignificantAt005", kSix, {10, 13, 11, 12, 16, 14}, {}, true, "6.00", "Y = 9.6667 + 0.8571 x ",
+                 "14.8095", "with error + or - 5.5457", k13Reg.c_str(), kU1016.c_str(), 10, 16},
+    AnalysisCase{"ConstantHistory", kSix, {15, 15, 15, 15, 15, 15}, {}, true, "6.00", "Y = 15.0000 + 0.0000 x ",
+                 "15.0000", "with error + or - 0.0000", kConstantReg.c_str(), kU1515.c_str(), 15, 15},
+    AnalysisCase{"WeekRulePredictsAtZero", kSix, kRising, {"0.05", true, "Week", 6}, true, "0.00",
+                 "Y = 8.2000 + 1.9429 x ", "8.2000", "with error + or - 2.3882", kRisingReg, kNormalAt8, 10, 20},
+    AnalysisCase{"MonthRulePredictsAtTheMonth", kSix, kRising, {"0.05", true, "Month", 6}, true, "6.00",
+                 "Y = 8.2000 + 1.9429 x ", "19.8571", "with error + or - 2.3882", kRisingReg, kRisingSuggestion, 10, 20},
+    AnalysisCase{"PeriodsSortAsNumbers", {10, 11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9},
+                 {19, 20, 21, 10, 11, 12, 13, 14, 15, 16, 17, 18}, {}, true, "12.00", "Y = 9.0000 + 1.0000 x ",
+                 "21.0000", "with error + or - 0.0000", kSortedReg.c_str(), kNormalAt21, 10, 21},
+    AnalysisCase{"FivePointsOnlyBounds", {1, 2, 3, 4, 5}, {7, 3, 9, 4, 5}, {}, false, "", "", "", "", "", "", 3, 9},
+    AnalysisCase{"EqualPeriodsOnlyBounds", {2, 2, 2, 2, 2, 2}, {7, 3, 9, 4, 5, 6}, {}, false, "", "", "", "", "", "", 3, 9},
+    AnalysisCase{"AllZeroDemands", kSix, {0, 0, 0, 0, 0, 0}, {}, true, "6.00", "Y = 0.0000 + 0.0000 x ", "0.0000",
+                 "with error + or - 0.0000", kZeroReg.c_str(), kU00.c_str(), 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(AnalyzeDemandTest, AnEmptySeriesHandsOnNothing) { EXPECT_FALSE(analyzeDemand({}, {}).has_value()); }
 
