@@ -16,48 +16,13 @@
 namespace {
 
 // Pieces the mutations insert: the control words and destinations the reader knows.
-const std::vector<QByteArray> kTokens = {"{",
-                                         "}",
-                                         "\\",
-                                         "\\par",
-                                         "\\pard",
-                                         "\\line",
-                                         "\\tab",
-                                         "\\b",
-                                         "\\b0",
-                                         "\\i",
-                                         "\\ul",
-                                         "\\ulnone",
-                                         "\\v",
-                                         "\\plain",
-                                         "\\f1",
-                                         "\\fs",
-                                         "\\cf2",
-                                         "\\qc",
-                                         "\\qr",
-                                         "\\qj",
-                                         "\\uc0",
-                                         "\\uc3",
-                                         "\\u8364?",
-                                         "\\u-10179?",
-                                         "\\u-8704?",
-                                         "\\'e4",
-                                         "\\'8",
-                                         "\\bin2 ",
-                                         "{\\*",
-                                         "{\\fonttbl{\\f1 X;}}",
-                                         "{\\colortbl;\\red9;}",
-                                         "\\deff1",
-                                         "\\~",
-                                         "\\{",
-                                         "\\}",
-                                         "\\\\",
-                                         ";",
-                                         "-",
-                                         "99999999999",
-                                         "\\\n",
-                                         "\xff",
-                                         QByteArray(1, '\0')};
+// clang-format off
+const std::vector<QByteArray> kTokens = {
+    "{", "}", "\\", "\\par", "\\pard", "\\line", "\\tab", "\\b", "\\b0", "\\i", "\\ul", "\\ulnone", "\\v",
+    "\\plain", "\\f1", "\\fs", "\\cf2", "\\qc", "\\qr", "\\qj", "\\uc0", "\\uc3", "\\u8364?", "\\u-10179?",
+    "\\u-8704?", "\\'e4", "\\'8", "\\bin2 ", "{\\*", "{\\fonttbl{\\f1 X;}}", "{\\colortbl;\\red9;}", "\\deff1",
+    "\\~", "\\{", "\\}", "\\\\", ";", "-", "99999999999", "\\\n", "\xff", QByteArray(1, '\0')};
+// clang-format on
 
 QByteArray mutate(QByteArray data, std::mt19937& rng) {
     const int steps = 1 + static_cast<int>(rng() % 4);
