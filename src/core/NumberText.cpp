@@ -519,12 +519,19 @@ std::string generalText(double value) {
 
 std::string plainDecimalText(double value) {
     std::string text = generalText(value);
-    if (text.rfind(".", 0) == 0) return "0" + text;
+    if (text.rfind(".", 0) == 0) {
+        text.insert(text.begin(), '0');
+        return text;
+    }
     if (text.rfind("-.", 0) == 0) return "-0" + text.substr(1);
     return text;
 }
 
-std::string textWithLeadingBlank(double value) { return value >= 0.0 ? " " + generalText(value) : generalText(value); }
+std::string textWithLeadingBlank(double value) {
+    std::string text = generalText(value);
+    if (value >= 0.0) text.insert(text.begin(), ' ');
+    return text;
+}
 
 std::string formatNumber(double value, std::string_view pattern) {
     if (pattern.empty()) {

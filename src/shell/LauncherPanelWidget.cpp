@@ -45,8 +45,8 @@ enum class Opening {
 struct Launch {
     const char* form;
     Opening opening = Opening::Fresh;
-    std::vector<SinglePeriodOption> before;
-    std::optional<DiscreteProblemOption> after;
+    std::vector<SinglePeriodOption> before{};
+    std::optional<DiscreteProblemOption> after{};
 };
 
 // Uniform demand first, then the problem: the order the user would click them.

@@ -139,9 +139,10 @@ private slots:
                               text(*m_w, "lblCount")}),
                  (QStringList{"11/7/2026", "12/7/2026", "", ""}));
         QCOMPARE(listOf(*m_w).rowCount(), 0);
-        for (const QString& c : {"Frame2=Change criterion", "Command1_2=&Delete", "Command1_0=P&rint",
+        for (const char* cs : {"Frame2=Change criterion", "Command1_2=&Delete", "Command1_0=P&rint",
                                  "Command1_1=&Preview", "Label1=From=DTPicker1", "Label2=To=DTPicker2",
                                  "Label3=Search by Item Name:=txtItem", "Label4=Report type=ComboReportType"}) {
+            const QString c = QString::fromLatin1(cs);
             QCOMPARE(text(*m_w, c.section('=', 0, 0)), c.section('=', 1, 1));
             if (c.startsWith("Label"))
                 QCOMPARE(m_w->findChild<QLabel*>(c.section('=', 0, 0))->buddy(),

@@ -42,10 +42,14 @@ public:
             cells.push_back({top + r, left, n.toStdString()});
             bool isNumber = false;
             const double number = v.toDouble(&isNumber);
+            if (!isNumber && v.isEmpty()) continue;
+            tools::XlsCell& value = cells.emplace_back();
+            value.row = top + r;
+            value.column = left + 1;
             if (isNumber)
-                cells.push_back({top + r, left + 1, number});
-            else if (!v.isEmpty())
-                cells.push_back({top + r, left + 1, v.toStdString()});
+                value.value.emplace<double>(number);
+            else
+                value.value.emplace<std::string>(v.toStdString());
         }
         tools::writeXlsWorkbook(file(name).toStdString(), cells);
     }

@@ -95,7 +95,9 @@ TEST(TextRecordReader, LinesBecomePairs) {
         const ReadResult read = readTextRecord(c.bytes);
         EXPECT_EQ(read.problem, QString::fromLatin1(c.problem)) << c.name;
         EXPECT_EQ(read.problemPlace, c.problemLine) << c.name;
-        if (read.ok()) EXPECT_EQ(pairsText(read), QString::fromUtf8(c.pairs)) << c.name;
+        if (read.ok()) {
+            EXPECT_EQ(pairsText(read), QString::fromUtf8(c.pairs)) << c.name;
+        }
     }
 }
 
