@@ -28,10 +28,12 @@ struct Range {
 
 }  // namespace
 
-RegressionPlot::RegressionPlot(QWidget* parent) : QChartView(parent) {
+// The view is made with its chart: a chart given later by setChart() would
+// leave the view's own first chart to no one.
+RegressionPlot::RegressionPlot(QWidget* parent) : QChartView(new QChart, parent) {
     setObjectName(QStringLiteral("Picture2"));
     setRenderHint(QPainter::Antialiasing);
-    auto* chart = new QChart;
+    QChart* chart = this->chart();
     chart->legend()->hide();
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->setBackgroundRoundness(0);
@@ -58,7 +60,6 @@ RegressionPlot::RegressionPlot(QWidget* parent) : QChartView(parent) {
         s->attachAxis(m_timeAxis);
         s->attachAxis(m_demandAxis);
     }
-    setChart(chart);
     setAccessibleName(QStringLiteral("Demand and fitted line"));
 }
 

@@ -210,7 +210,8 @@ private slots:
         const QStringList boxes = {"txtUnitCost", "txtOrderCost", "txtHoldingCost", "txtShortageCost"};
         const QStringList fields = {"Unit Cost", "Order Cost", "Holding Cost", "Shortage Cost"};
         for (int i = 0; i < boxes.size(); ++i) {
-            const char* b = qPrintable(boxes[i]);
+            const QByteArray name = boxes[i].toUtf8();  // outlives the rows' names
+            const char* b = name.constData();
             QTest::addRow("%s 12.5", b) << boxes[i] << "12.5"
                                         << "12.50"
                                         << "";
