@@ -42,6 +42,7 @@ struct LimitCase {
     std::optional<std::size_t> marked;
     std::string text;
 };
+void PrintTo(const LimitCase& c, std::ostream* os) { *os << c.name; }
 
 class AspirationLimitTest : public ::testing::TestWithParam<LimitCase> {};
 

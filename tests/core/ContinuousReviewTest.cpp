@@ -52,6 +52,7 @@ struct ExampleCase {
     const char* name;
     ReviewTexts texts;
 };
+void PrintTo(const ExampleCase& c, std::ostream* os) { *os << c.name; }
 
 class ReviewExampleTest : public ::testing::TestWithParam<ExampleCase> {};
 
@@ -84,6 +85,7 @@ struct UnitCase {
     LeadTimeUnit unit;
     double demand;
 };
+void PrintTo(const UnitCase& c, std::ostream* os) { *os << c.name; }
 
 class ReviewUnitTest : public ::testing::TestWithParam<UnitCase> {};
 
@@ -140,6 +142,7 @@ struct FaultCase {
     ReviewTexts texts;
     ErrorCode code;
 };
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
 
 ReviewTexts with(ReviewTexts t, F f, const char* text) {
     t[f] = text;
@@ -178,6 +181,7 @@ struct CheckCase {
     std::optional<CheckMessage> expected;
     Beep beep;
 };
+void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.name; }
 
 CheckMessage missing(F f, const char* text) {
     return CheckMessage{text, "Error Message", MessageIcon::Exclamation, field(f)};

@@ -50,6 +50,7 @@ struct ExampleCase {
     bool costNote;
     SsRowCodes codes;
 };
+void PrintTo(const ExampleCase& c, std::ostream* os) { *os << c.name; }
 
 class ContinuousExampleTest : public ::testing::TestWithParam<ExampleCase> {};
 
@@ -132,6 +133,7 @@ struct NormalLevelCase {
     const char* shortage;
     const char* s2;
 };
+void PrintTo(const NormalLevelCase& c, std::ostream* os) { *os << c.name; }
 
 class ContinuousNormalLevelTest : public ::testing::TestWithParam<NormalLevelCase> {};
 
@@ -166,6 +168,7 @@ struct CheckCase {
     ContinuousTexts texts;
     std::optional<CheckMessage> expected;
 };
+void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.name; }
 
 const CheckMessage kCheckingInput{"One of required input is either misssing or invalid. Check your data.",
                                   "Checking Input", MessageIcon::Exclamation, -1};

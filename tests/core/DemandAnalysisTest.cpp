@@ -2,6 +2,7 @@
 // test and prediction interval, and the texts and suggestion of one series.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@ struct CritCase {
     int mode;
     double expected;
 };
+void PrintTo(const CritCase& c, std::ostream* os) { *os << "df " << c.df << ", alpha " << c.alpha << ", mode " << c.mode; }
 
 class TCriticalValueTest : public ::testing::TestWithParam<CritCase> {};
 
@@ -43,7 +45,12 @@ INSTANTIATE_TEST_SUITE_P(
                       CritCase{40, 0.1, 0, 1.684}, CritCase{90, 0.1, 0, 1.6645}, CritCase{120, 0.1, 0, 1.658},
                       CritCase{500, 0.1, 0, 1.658},
                       // another level, another mode or no degrees of freedom: no critical value
-                      CritCase{10, 0.01, 0, 0}, CritCase{10, 0.05, 1, 0}, CritCase{0, 0.05, 0, 0}));
+                      CritCase{10, 0.01, 0, 0}, CritCase{10, 0.05, 1, 0}, CritCase{0, 0.05, 0, 0}),
+    [](const auto& info) {
+        const CritCase& c = info.param;
+        return "Df" + std::to_string(c.df) + "Alpha" + std::to_string(std::lround(c.alpha * 100)) + "Mode" +
+               std::to_string(c.mode);
+    });
 
 TEST(TCriticalValueTest, NegativeDegreesAreOutsideTheTable) { EXPECT_THROW(TCriticalValue(-1, 0.05), RuntimeError); }
 
@@ -58,6 +65,7 @@ struct LineCase {
     double alpha;
     double a, b, se, t, tcrit, y0, err;
 };
+void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
 
 class LinearRegressionTest : public ::testing::TestWithParam<LineCase> {};
 
@@ -172,6 +180,7 @@ struct AnalysisCase {
     const char *x, *abx, *y, *error, *reg, *suggestion;
     double low, high;
 };
+void PrintTo(const AnalysisCase& c, std::ostream* os) { *os << c.name; }
 
 class AnalyzeDemandTest : public ::testing::TestWithParam<AnalysisCase> {};
 

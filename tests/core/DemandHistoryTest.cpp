@@ -22,6 +22,7 @@ struct ReadCase {
     Rows rows;
     ReadStop stop;
 };
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
 
 class ReadDemandHistoryTest : public ::testing::TestWithParam<ReadCase> {};
 

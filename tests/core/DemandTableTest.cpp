@@ -48,6 +48,7 @@ struct SumMessageCase {
     std::optional<CheckMessage> expected;
     Beep beep;
 };
+void PrintTo(const SumMessageCase& c, std::ostream* os) { *os << c.name; }
 
 const CheckMessage kRemind{
     "The cumulative probability has already reached 1. If you still have the probability data to enter, your data "

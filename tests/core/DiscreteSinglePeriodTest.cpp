@@ -57,6 +57,7 @@ struct DiscreteCase {
     std::optional<std::string> s1;
     bool noSolution;
 };
+void PrintTo(const DiscreteCase& c, std::ostream* os) { *os << c.name; }
 
 const Strings kBoatAmounts{"60000.00", "54000.00", "4000.00", "118000.00"};
 const Strings kBoatShares{"50.85", "45.76", "3.39", "100.00"};
@@ -167,6 +168,7 @@ struct DiscreteCheckCase {
     const char* text;
     std::optional<CheckMessage> expected;
 };
+void PrintTo(const DiscreteCheckCase& c, std::ostream* os) { *os << c.name; }
 
 CheckMessage boxMessage(F f, const char* text) {
     return CheckMessage{text, "Error Message", MessageIcon::Exclamation, field(f)};

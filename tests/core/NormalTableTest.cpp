@@ -47,6 +47,7 @@ struct InverseCase {
     std::optional<double> z;  // nullopt: the table does not cover the ratio
     double tolerance;         // 0: exactly
 };
+void PrintTo(const InverseCase& c, std::ostream* os) { *os << c.name; }
 
 class NormInverseTest : public ::testing::TestWithParam<InverseCase> {};
 
@@ -159,6 +160,7 @@ struct RombergCase {
     double value;  // NaN: not compared
     int passes;
 };
+void PrintTo(const RombergCase& c, std::ostream* os) { *os << c.name; }
 
 class RombergTest : public ::testing::TestWithParam<RombergCase> {};
 

@@ -67,6 +67,7 @@ struct UniformCase {
     const char* holding;
     const char* shortage;
 };
+void PrintTo(const UniformCase& c, std::ostream* os) { *os << c.name; }
 
 class UniformModelTest : public ::testing::TestWithParam<UniformCase> {};
 
@@ -164,6 +165,7 @@ struct UniformFaultCase {
     CheckMessage message;
     SinglePeriodOutputs expected;  // kMarker where the run leaves an output alone
 };
+void PrintTo(const UniformFaultCase& c, std::ostream* os) { *os << c.name; }
 
 class UniformFaultTest : public ::testing::TestWithParam<UniformFaultCase> {};
 
@@ -248,6 +250,7 @@ struct NormalCase {
     SinglePeriodInputs in;
     double z;  // NaN: the table does not cover the ratio
 };
+void PrintTo(const NormalCase& c, std::ostream* os) { *os << c.name; }
 
 class NormalRatioTest : public ::testing::TestWithParam<NormalCase> {};
 
@@ -299,6 +302,7 @@ struct NormalFaultCase {
     ErrorCode code;
     SinglePeriodOutputs expected;
 };
+void PrintTo(const NormalFaultCase& c, std::ostream* os) { *os << c.name; }
 
 class NormalFaultTest : public ::testing::TestWithParam<NormalFaultCase> {};
 
@@ -395,6 +399,7 @@ struct ExponentialFaultCase {
     SinglePeriodInputs in;
     CheckMessage message;
 };
+void PrintTo(const ExponentialFaultCase& c, std::ostream* os) { *os << c.name; }
 
 class ExponentialFaultTest : public ::testing::TestWithParam<ExponentialFaultCase> {};
 

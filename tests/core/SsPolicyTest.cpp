@@ -26,6 +26,7 @@ struct PolintCase {
     double y;   // expected value
     double dy;  // expected last correction; kUntouched: left alone
 };
+void PrintTo(const PolintCase& c, std::ostream* os) { *os << c.name; }
 
 class PolintTest : public ::testing::TestWithParam<PolintCase> {};
 

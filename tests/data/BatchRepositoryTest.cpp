@@ -10,8 +10,13 @@ using namespace tervalo::data::test;
 
 namespace {
 
-class BatchRepositoryTest : public DemoDatabaseTest,
-                            public ::testing::WithParamInterface<std::pair<SalesTable, const char*>> {};
+struct TableCase {
+    SalesTable table;
+    const char* name;
+};
+void PrintTo(const TableCase& c, std::ostream* os) { *os << c.name; }
+
+class BatchRepositoryTest : public DemoDatabaseTest, public ::testing::WithParamInterface<TableCase> {};
 
 // A sixth year for item 1, an item of the same key in another case in the
 // sales rows, and one more year of a weekly item, so that the pass has rows
@@ -34,9 +39,9 @@ TEST_P(BatchRepositoryTest, OnePassGivesEachItemWhatItsOwnQueryGives) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, BatchRepositoryTest,
-                         ::testing::Values(std::pair{SalesTable::Monthly, "Sales"},
-                                           std::pair{SalesTable::Weekly, "SalesWeekly"}),
-                         [](const auto& info) { return std::string(info.param.second); });
+                         ::testing::Values(TableCase{SalesTable::Monthly, "Sales"},
+                                           TableCase{SalesTable::Weekly, "SalesWeekly"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DemoDatabaseTest, ItemsComeInKeyOrderNullKeysFirst) {
     cnn().execute("INSERT INTO Items (ItemID, Item) VALUES (NULL, 'unfinished')");

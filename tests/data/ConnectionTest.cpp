@@ -156,7 +156,13 @@ TEST(Connection, TransactionKeepsChangesOnlyWhenCommitted) {
 
 // Each save tries again an open that failed (Demo.mdb was away), unless the
 // connection was closed on purpose.
-class ConnectionReopen : public ::testing::TestWithParam<std::function<void(Connection&)>> {
+struct SaveCase {
+    const char* name;
+    std::function<void(Connection&)> save;
+};
+void PrintTo(const SaveCase& c, std::ostream* os) { *os << c.name; }
+
+class ConnectionReopen : public ::testing::TestWithParam<SaveCase> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(QFile::rename(m_path, m_path + ".away"));
@@ -164,7 +170,7 @@ protected:
     }
     bool putBack() { return QFile::rename(m_path + ".away", m_path); }
     QString saveError() {
-        return databaseErrorOf([&] { GetParam()(m_cnn); });
+        return databaseErrorOf([&] { GetParam().save(m_cnn); });
     }
 
     const QString m_path = tervalo::test::tempCopyOfDatabase("Demo.mdb");
@@ -174,7 +180,7 @@ protected:
 TEST_P(ConnectionReopen, SaveFailsNamingTheFileUntilItIsBack) {
     EXPECT_EQ(saveError(), "Could not find file '" + m_path + "'.");
     ASSERT_TRUE(putBack());
-    GetParam()(m_cnn);
+    GetParam().save(m_cnn);
     EXPECT_TRUE(m_cnn.isOpen());
 }
 
@@ -186,6 +192,8 @@ TEST_P(ConnectionReopen, ClosedOnPurposeStaysClosed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Saves, ConnectionReopen,
-    ::testing::Values([](Connection& c) { Eoq1Repository(c).insert(tervalo::test::paperRow(QDate(2030, 1, 15))); },
-                      [](Connection& c) { tervalo::data::SsRepository(c).insert({}); },
-                      [](Connection& c) { Eoq1Repository(c).updateDiscount(1, "1", "offer", "decision"); }));
+    ::testing::Values(
+        SaveCase{"Eoq1Row", [](Connection& c) { Eoq1Repository(c).insert(tervalo::test::paperRow(QDate(2030, 1, 15))); }},
+        SaveCase{"SsRow", [](Connection& c) { tervalo::data::SsRepository(c).insert({}); }},
+        SaveCase{"DiscountDecision", [](Connection& c) { Eoq1Repository(c).updateDiscount(1, "1", "offer", "decision"); }}),
+    [](const auto& info) { return std::string(info.param.name); });

@@ -81,6 +81,7 @@ struct RefusedWrite {
     const char* name;
     std::function<void(Connection&, ItemCursor&)> step;
 };
+void PrintTo(const RefusedWrite& c, std::ostream* os) { *os << c.name; }
 
 class RefusedWriteTest : public WarehouseTest, public ::testing::WithParamInterface<RefusedWrite> {};
 
@@ -191,6 +192,12 @@ struct Moves {
     const char* position;
     const char* key;
 };
+void PrintTo(const Moves& m, std::ostream* os) {
+    static const char* const kNames[] = {"First", "Previous", "Next", "Last"};
+    *os << (m.steps.empty() ? "no step" : "");
+    for (std::size_t i = 0; i < m.steps.size(); ++i)
+        *os << (i ? ", " : "") << kNames[static_cast<int>(m.steps[i])];
+}
 
 class CursorSteps : public WarehouseTest, public ::testing::WithParamInterface<Moves> {};
 
@@ -216,6 +223,7 @@ struct Search {
     const char* found;
     const char* position;
 };
+void PrintTo(const Search& c, std::ostream* os) { *os << "id '" << c.id << "', name '" << c.name << "'"; }
 
 class LocateTest : public ::testing::TestWithParam<Search> {};
 

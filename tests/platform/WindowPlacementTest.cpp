@@ -23,6 +23,10 @@ struct FitCase {
     AppSettings::MainPlacement twips;
     QRect available, expected;
 };
+void PrintTo(const FitCase& c, std::ostream* os) {
+    *os << "twips " << c.twips.left << "," << c.twips.top << " " << c.twips.width << "x" << c.twips.height << " on ";
+    ::PrintTo(c.available, os);
+}
 
 class WindowPlacementFit : public ::testing::TestWithParam<FitCase> {};
 

@@ -36,6 +36,7 @@ const QString kNoResult =
     QStringLiteral("Error occured during calculation, so no result was obtained. Revisit this data later.\r\n");
 
 enum class Way { AllItems, CurrentItem };
+void PrintTo(Way w, std::ostream* os) { *os << (w == Way::AllItems ? "all items" : "the current item"); }
 
 // ---- worked examples, both ways ------------------------------------------------------
 
@@ -48,6 +49,7 @@ struct ExampleCase {
     QString figures;  // OrderQty/ReorderPoint
     QString ssRow;
 };
+void PrintTo(const ExampleCase& c, std::ostream* os) { *os << c.name; }
 
 class WorkedExampleTest : public ::testing::TestWithParam<std::tuple<ExampleCase, Way>> {};
 
@@ -148,6 +150,7 @@ struct CommandCase {
     QString log;           // "(no log window)" when none opened
     bool ran;              // the command's end was told
 };
+void PrintTo(const CommandCase& c, std::ostream* os) { *os << c.name; }
 
 class CommandTest : public ::testing::TestWithParam<CommandCase> {};
 
@@ -197,6 +200,7 @@ struct FailureCase {
     bool closeDatabase;
     QString log;  // the log's end
 };
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 
 class NothingSavedTest : public ::testing::TestWithParam<FailureCase> {};
 

@@ -34,6 +34,7 @@ struct SeriesCase {
     QString last;
     int perTime = 0;  // how often every Time value occurs; 0: not asked
 };
+void PrintTo(const SeriesCase& c, std::ostream* os) { *os << c.name; }
 
 QString point(const core::demand::DemandPoint& p) { return QString("%1:%2").arg(p.time).arg(p.demand); }
 
@@ -115,6 +116,7 @@ struct ItemCase {
     std::optional<double> reorderPoint;
     bool currentItem = false;
 };
+void PrintTo(const ItemCase& c, std::ostream* os) { *os << c.name; }
 
 QString requestText(const ModelRequest& r) {
     if (r.singlePeriod) {
