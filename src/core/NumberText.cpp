@@ -49,17 +49,14 @@ double toDouble(const DecimalText& number) {
     (void)end;
     if (ec == std::errc::result_out_of_range) {
         // Position of the first significant digit relative to the point decides
-        // between a value too large and one too small.
+        // between a value too large and one too small (a zero is never out of
+        // range, so there is a non-zero digit).
         long magnitude = 0;
         const auto firstInt = number.intDigits.find_first_not_of('0');
         if (firstInt != std::string::npos) {
             magnitude = static_cast<long>(number.intDigits.size() - firstInt);
         } else {
-            const auto firstFrac = number.fracDigits.find_first_not_of('0');
-            if (firstFrac == std::string::npos) {
-                return 0.0;
-            }
-            magnitude = -static_cast<long>(firstFrac);
+            magnitude = -static_cast<long>(number.fracDigits.find_first_not_of('0'));
         }
         if (magnitude + number.exponent > 0) {
             throw RuntimeError(ErrorCode::Overflow);
@@ -421,8 +418,8 @@ bool isNumber(std::string_view text) {
     }
     DecimalText number;
     std::size_t i = begin;
+    // The sign does not decide whether the text is a number.
     if (i < end && (text[i] == '+' || text[i] == '-')) {
-        number.negative = text[i] == '-';
         ++i;
     }
     while (i < end && isDigit(text[i])) {

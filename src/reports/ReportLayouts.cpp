@@ -103,11 +103,6 @@ public:
         m_top += kRowPitch * (1 + blankRows);
         return *this;
     }
-    // Moves down by a height of its own (a box taller than one row).
-    DetailBuilder& down(double height) {
-        m_top += height;
-        return *this;
-    }
     DetailBuilder& ruleAt(double top) {
         m_controls << rule(QStringLiteral("Line1"), 0, top, kReportWidth);
         return *this;
