@@ -129,6 +129,18 @@ TEST_F(ReportPrintServiceTest, EachModelHasItsLayout) {
         EXPECT_FALSE(ReportPrintService::layoutOfModel(model)) << model;
 }
 
+// Each lot-size model prints its saved row with the model's own layout.
+TEST_F(ReportPrintServiceTest, EachLotSizeModelPrintsItsRow) {
+    for (int model = 1; model <= 4; ++model) {
+        data::Eoq1Row row = tervalo::test::paperRow(kToday);
+        row.modelId = model;
+        data::Eoq1Repository(cnn).insert(row);
+        service.previewEoq(&owner, model, "Paper", kToday);
+        EXPECT_EQ(shown(*ReportPrintService::layoutOfModel(model)).pages.size(), 1) << model;
+    }
+    EXPECT_TRUE(notifier.messages.isEmpty());
+}
+
 TEST_F(ReportPrintServiceTest, LotSizePrintOfAnotherModelIsRefused) {
     EXPECT_EQ(errorOf([&] { service.previewEoq(&owner, 7, "Paper", kToday); }).description(),
               "Invalid procedure call or argument");

@@ -156,6 +156,7 @@ void AllUnitDiscountWindowTest::checksRunInTheirOwnOrder() {
         click("cmdCalculate");
         QCOMPARE(m_env->notifier.texts(), QStringList{step.message});
         QCOMPARE(m_env->notifier.last().icon, step.icon);
+        QCOMPARE(m_env->beeper.beeps, 0);  // shown without a beep
         QCOMPARE(m_env->notifier.last().title,
                  step.icon == MsgIcon::Information ? QStringLiteral("Tervalo") : QStringLiteral("Missing Input"));
         box(step.fill)->setText(step.value);

@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QProcess>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -440,6 +441,8 @@ private slots:
                                             << "[bold]" << true;
         QTest::newRow("text not rtf") << QByteArray() << " {\\rtf1 x}"
                                       << "[ {\\rtf1 x}]" << false;
+        // An image alone: nothing to paste; the selection and the view stay.
+        QTest::newRow("neither rtf nor text") << QByteArray() << QString() << "[selected]" << false;
     }
     void pasteTakesTheRtfElseTheText() {
         QFETCH(QByteArray, rtf);
@@ -449,17 +452,23 @@ private slots:
         auto w = makeWindow();
         click(*w, "New");
         QTextEdit* box = activeBox(*w);
-        box->setPlainText("[selected]");
+        box->setPlainText("[selected]" + QString(100, '\n'));  // scrolled to its end before the paste
         QTextCursor c(box->document());
         c.setPosition(1);
         c.setPosition(9, QTextCursor::KeepAnchor);
         box->setTextCursor(c);
+        QScrollBar* bar = box->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        const int scrolled = bar->value();
         auto* data = new QMimeData;
-        data->setText(text);
+        if (!text.isNull()) data->setText(text);
         if (!rtf.isEmpty()) data->setData("text/rtf", rtf);
+        if (text.isNull() && rtf.isEmpty()) data->setData("image/png", QByteArray("\x89PNG\r\n\x1a\n", 8));
         QGuiApplication::clipboard()->setMimeData(data);
         click(*w, "mnuEditPaste");
-        QCOMPARE(box->toPlainText(), result);
+        QCOMPARE(box->document()->firstBlock().text(), result);
+        // Only a paste that brought something moves the view to it.
+        QCOMPARE(bar->value() == scrolled, result == "[selected]");
         QTextCursor at(box->document());
         at.setPosition(2);
         QCOMPARE(at.charFormat().fontWeight() > QFont::Normal, bold);

@@ -255,6 +255,7 @@ private slots:
         QCOMPARE(o.t.notifier.texts(), QStringList{message});
         QCOMPARE(int(o.last().icon), icon);
         QCOMPARE(o.last().title, title);
+        QCOMPARE(o.t.beeper.beeps, 0);  // these windows show their messages without a beep
         QCOMPARE(o.w->focusWidget(), o.box(failing));
         QCOMPARE(o.rows(), before);
         QCOMPARE(o.results(), o.noResults());

@@ -250,6 +250,7 @@ void IncrementalDiscountWindowTest::checksRunInOrderWithTheirMessages() {
         QCOMPARE(shown.text, step.message);
         QCOMPARE(shown.title, step.icon == MsgIcon::Information ? QStringLiteral("Tervalo") : missing);
         QCOMPARE(shown.icon, step.icon);
+        QCOMPARE(m_env->beeper.beeps, 0);  // shown without a beep
         QCOMPARE(m_window->focusWidget(), box(step.focus));
         QCOMPARE(text("txtOrderQuantity"), QString());
         setBox(step.fill, step.value);

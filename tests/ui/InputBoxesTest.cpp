@@ -388,6 +388,21 @@ private slots:
         QCOMPARE(f.txtPrice->text(), QString());
     }
 
+    // Ctrl, Alt or Meta with Enter is a command of its own, not the Enter that moves on.
+    void enterWithACommandKeyStays_data() {
+        addContainerRows<int>("modifier",
+                              {{"Ctrl", Qt::ControlModifier}, {"Alt", Qt::AltModifier}, {"Meta", Qt::MetaModifier}});
+    }
+    void enterWithACommandKeyStays() {
+        QFETCH(bool, inMdi);
+        QFETCH(int, modifier);
+        TestForm f(inMdi);
+        QVERIFY(f.showAndType(f.txtDemand, "12"));
+        QTest::keyClick(f.txtDemand, Qt::Key_Return, Qt::KeyboardModifiers(modifier));
+        QCOMPARE(QApplication::focusWidget(), f.txtDemand);
+        QVERIFY(f.notifier.messages.isEmpty());
+    }
+
     void enterFromANonNumberIsBlocked_data() { addContainerRows(); }
     void enterFromANonNumberIsBlocked() {
         QFETCH(bool, inMdi);

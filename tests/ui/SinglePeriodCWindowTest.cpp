@@ -206,6 +206,7 @@ private slots:
             {"Invalid cost", "Check shortage cost and holding cost. Either or both may not be valid."},
             {"Checking Input", "One of required input is either misssing or invalid. Check your data."}};
         QCOMPARE(o.t.notifier.last().text, wording[title]);
+        QCOMPARE(o.t.beeper.beeps, 0);  // shown without a beep
         QCOMPARE(QApplication::focusWidget(), o.box(focus.toLatin1()));
         QCOMPARE(o.busy, QList<bool>{false});
         QVERIFY(!r.calculated());

@@ -64,6 +64,24 @@ TEST(JobRunnerTest, MessagesWaitForTheirAnswer) {
     EXPECT_EQ(r.t.notifier.messages[1].title, platform::kProgramTitle);
 }
 
+// Each analysis or write-back follows its runner again: a later run still
+// shows each line of its log once while it runs.
+TEST(JobRunnerTest, AFollowedRunAgainShowsEachLineOnce) {
+    Rig r;
+    QStringList shownLog;
+    r.t.notifier.onShow = [&](const test::RecordedMessage&) { shownLog << r.log.textBox()->toPlainText(); };
+    for (int run = 0; run < 2; ++run) {
+        r.log.follow(r.runner);
+        r.done = false;
+        r.start([](JobControl& control) {
+            control.appendLog("line\r\n");
+            control.show({"Shown over the log.", "", core::MessageIcon::None, -1});
+        });
+        ASSERT_TRUE(r.finish());
+    }
+    EXPECT_EQ(shownLog, (QStringList{"line\n", "line\n"}));
+}
+
 TEST(JobRunnerTest, CancelReachesTheJobAndOneRunAtATime) {
     Rig r;
     r.log.setText("the previous run");
