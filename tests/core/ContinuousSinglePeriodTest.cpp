@@ -128,11 +128,6 @@ const ExampleCase kExamples[] = {
     {"NormalWithASmallSpread", P::SinglePeriod, D::Normal, texts({{F::Mean, "1000"}, {F::Variance, "100"},
      {F::Item, "Milk"}, {F::Price, "0"}, {F::HoldingCost, "1"}, {F::ShortageCost, "4"}}), " 1008", " 0",
      {".00", "4.45", "9.54", "13.99"}, {".00", "31.79", "68.21", "100.00"}, {0, 32, 68}, false, {2, 2, 8}},
-    // s far below a: the linear branch (p m - K - G(S)) / (p - c) = -317680.12.
-    {"ReorderPointBelowTheLowerBound", P::SsPolicy, D::Uniform, texts({{F::LowDemand, "983.8"},
-     {F::HighDemand, "1110.6"}, {F::Item, "Ink"}, {F::OrderingCost, "3186.64"}, {F::Price, "5.8"},
-     {F::HoldingCost, "2.27"}, {F::ShortageCost, "5.81"}}), " 984", "-317680",
-     {"8893.59", "367.44", ".00", "9261.03"}, {"96.03", "3.97", ".00", "100.00"}, {96, 4, 0}, true, {1, 1, 10}},
     // clang-format on
 };
 

@@ -103,6 +103,7 @@ const UniformCase kUniformCases[] = {
     // The smaller root 74.1679 lies below a = 75, where the cost is linear.
     {"CarDealer", uniform(75, 100, 14000, 60, 16000, 5000, 1), 78.1133250311, 74.0566665, "1093586.55", "11.63",
      "153288.49"},
+    // s far below a: the linear branch (p m - K - G(S)) / (p - c).
     {"ReorderPointFarBelowA", uniform(983.8, 1110.6, 5.8, 2.27, 5.81, 3186.64, 1), 983.95693, -317680.1215, "5706.95",
      ".00", "367.44"},
     // K = 0: the discriminant is rounding noise around the double root, so s = S.
