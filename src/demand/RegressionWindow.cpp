@@ -212,7 +212,10 @@ void RegressionWindow::showRefit(const cd::Regression& r, bool withSuggestion) {
         qt(m_significant ? cd::normalSuggestion(texts.y, r.SE) : cd::uniformSuggestion(cd::demandBounds(m_series))));
 }
 
+// A series Calculate could not fit (fewer than 6 periods, or one time for all)
+// is not fitted by a change of level or time either: its results stay empty.
 void RegressionWindow::onAlphaPicked() {
+    if (!m_regression) return;
     widgets::runGuarded(this, m_ctx.notifier, [this] {
         const std::string alpha = alphaText();
         if (alpha.empty() || !core::isNumber(alpha)) return;
@@ -222,7 +225,7 @@ void RegressionWindow::onAlphaPicked() {
 }
 
 void RegressionWindow::predictAgain() {
-    if (!m_xEdited) return;
+    if (!m_xEdited || !m_regression) return;
     // Cleared first: a fit that fails is not tried again on leaving the box.
     m_xEdited = false;
     const std::string text = m_txtX->text().toStdString();

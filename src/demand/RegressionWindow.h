@@ -5,7 +5,8 @@
 // the suggested demand model, and the plot. Picking a level, or a new time in
 // txtX (Enter or leaving the box after a change), fits the line again.
 // A series of fewer than 6 periods, or one that cannot be fitted, empties the
-// results; its lowest and highest demand are still handed on.
+// results, and a change of level or time fits nothing; its lowest and highest
+// demand are still handed on.
 #include <QWidget>
 #include <optional>
 #include <vector>

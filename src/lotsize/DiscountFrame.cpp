@@ -76,6 +76,8 @@ void DiscountFrame::clearDecision() {
     m_decision.clear();
 }
 
+void DiscountFrame::calculationShown() { m_calculatedTexts = m_basis().inputTexts; }
+
 void DiscountFrame::onCmdShouldYouClicked() {
     widgets::runGuarded(
         window(), m_ctx.notifier, [this] { evaluate(); }, m_texts.errorSuffix);
@@ -94,6 +96,11 @@ void DiscountFrame::evaluate() {
     }
 
     Basis basis = m_basis();
+    // Edited inputs would give a decision that the row of the last calculation does not belong to.
+    if (basis.inputTexts != m_calculatedTexts) {
+        widgets::showFailedCheck(window(), m_ctx.notifier, lot::offerInputsChangedMessage(), nullptr);
+        return;
+    }
     basis.inputs.window = m_texts.kind;
     basis.inputs.ratePercent = core::leadingNumber(rateText);
     basis.inputs.offeredQuantity = core::leadingNumber(quantityText);

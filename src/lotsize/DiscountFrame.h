@@ -7,6 +7,8 @@
 #include <QGroupBox>
 #include <QString>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "core/lotsize/DiscountOffer.h"
 #include "lotsize/EoqWindowDescription.h"
@@ -28,6 +30,7 @@ public:
     struct Basis {
         core::lotsize::DiscountOfferInputs inputs;  // all but the rate and the quantity
         QString logId;                              // the row to update; empty: nothing is updated
+        std::vector<std::string> inputTexts;        // the boxes the offer reads and the time unit, as they are now
     };
     using BasisSource = std::function<Basis()>;
 
@@ -38,6 +41,8 @@ public:
     void clearTexts();
     // Empties the decision only (its calculation no longer stands).
     void clearDecision();
+    // A calculation has been shown: offers are priced against the inputs as they read now.
+    void calculationShown();
     // The decision as last shown, with its CRLF line breaks.
     QString decision() const { return m_decision; }
 
@@ -65,6 +70,7 @@ private:
     QPushButton* m_shouldYou = nullptr;
     QPlainTextEdit* m_decisionBox = nullptr;
     QString m_decision;
+    std::vector<std::string> m_calculatedTexts;  // the inputTexts of the last calculation
 };
 
 }  // namespace tervalo::lotsize

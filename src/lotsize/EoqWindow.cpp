@@ -292,6 +292,7 @@ void EoqWindow::showPrepared() {
     }
     m_costTable->display(m_prepared.costs);
     m_lastTotal = m_result.total;
+    if (m_discount) m_discount->calculationShown();
     if (m_discountButton) m_discountButton->setEnabled(true);
     if (m_description.calculateEnablesPrint) m_print->setEnabled(true);
 }
@@ -364,6 +365,10 @@ DiscountFrame::Basis EoqWindow::discountBasis() const {
     in.optimalTotal = m_lastTotal;
     in.timeUnit = timeUnit();
     basis.logId = m_logId;
+    // The item's name plays no part in the offer.
+    basis.inputTexts = fieldTexts();
+    basis.inputTexts[static_cast<std::size_t>(EoqField::Item)].clear();
+    basis.inputTexts.push_back(widgets::timeUnitCaption(timeUnit()).toStdString());
     return basis;
 }
 

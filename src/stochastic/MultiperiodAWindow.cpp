@@ -96,6 +96,7 @@ QGroupBox* MultiperiodAWindow::buildInputs() {
     m_txtStockoutP->setToolTip(QStringLiteral("Change this value to the one you want."));
     m_txtStockoutP->setText(kInitialStockout);
     m_txtStockoutP->installEventFilter(this);
+    connect(m_txtStockoutP, &QLineEdit::textChanged, this, [this] { m_refusalShown = false; });
     fb::addRow(
         grid, 0,
         fb::label(frame, QStringLiteral("Label4"), QStringLiteral("Probability of Stockout (change it if you want)")),
@@ -168,6 +169,7 @@ bool MultiperiodAWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_txtStockoutP && event->type() == QEvent::FocusOut &&
         leavesTheBox(static_cast<QFocusEvent*>(event))) {
         // After the focus has settled, so the message never opens inside a focus change.
+        m_refusalShown = false;
         QTimer::singleShot(0, this, &MultiperiodAWindow::checkStockoutRange);
     }
     return ModelWindow::eventFilter(watched, event);
@@ -176,17 +178,26 @@ bool MultiperiodAWindow::eventFilter(QObject* watched, QEvent* event) {
 // A number above 1 is refused once the box is left; the number check itself
 // (the input-box convention) has kept a non-number from leaving.
 void MultiperiodAWindow::checkStockoutRange() {
-    if (m_replaced) return;
-    const std::string text = m_txtStockoutP->text().toStdString();
-    if (!core::isNumber(text)) return;
-    if (const auto refusal = st::checkStockoutProbability(text)) {
-        widgets::showFailedCheck(this, context().notifier, *refusal, m_txtStockoutP);
-    }
+    if (m_replaced || !core::isNumber(m_txtStockoutP->text().toStdString())) return;
+    refuseStockout();
+}
+
+bool MultiperiodAWindow::refuseStockout() {
+    const auto refusal = st::checkStockoutProbability(m_txtStockoutP->text().toStdString());
+    if (!refusal) return false;
+    if (!m_refusalShown) widgets::showFailedCheck(this, context().notifier, *refusal, m_txtStockoutP);
+    m_refusalShown = true;
+    return true;
 }
 
 // ---------------------------------------------------------------- calculate
 
-void MultiperiodAWindow::onCmdCalculateClicked() { calculate(); }
+// A refused probability never reaches the calculation, however Calculate is
+// reached (its mnemonic clicks after the leave-time check has refused).
+void MultiperiodAWindow::onCmdCalculateClicked() {
+    if (refuseStockout()) return;
+    calculate();
+}
 
 std::optional<core::CheckMessage> MultiperiodAWindow::computeModel(const std::vector<std::string>& texts) {
     widgets::WaitCursor wait;

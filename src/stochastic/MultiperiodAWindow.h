@@ -55,10 +55,14 @@ private:
     void setDemoScript();
     void resetInPlace();
     void checkStockoutRange();
+    // Shows the refusal of the box's text unless it has been shown since the
+    // box was left or edited; true when the text is refused.
+    bool refuseStockout();
     void printReport();
 
     std::optional<core::stochastic::AspirationResult> m_result;
-    bool m_replaced = false;  // Clear has replaced this window: it checks nothing more
+    bool m_replaced = false;      // Clear has replaced this window: it checks nothing more
+    bool m_refusalShown = false;  // the box's text has been refused since it was last left or edited
 
     QLineEdit* m_txtStockoutP = nullptr;
     QTableWidget* m_grid = nullptr;

@@ -123,6 +123,13 @@ const ExampleCase kExamples[] = {
      {90, 9, 1},
      true,
      {1, 1, 10}},
+    // clang-format off
+    // A spread of 1 % of the mean: the leftover integral starts where the density is;
+    // 9.54 is the closed form sd (z Phi(z) + phi(z)) at the table's z.
+    {"NormalWithASmallSpread", P::SinglePeriod, D::Normal, texts({{F::Mean, "1000"}, {F::Variance, "100"},
+     {F::Item, "Milk"}, {F::Price, "0"}, {F::HoldingCost, "1"}, {F::ShortageCost, "4"}}), " 1008", " 0",
+     {".00", "4.45", "9.54", "13.99"}, {".00", "31.79", "68.21", "100.00"}, {0, 32, 68}, false, {2, 2, 8}},
+    // clang-format on
 };
 
 INSTANTIATE_TEST_SUITE_P(Examples, ContinuousExampleTest, ::testing::ValuesIn(kExamples),

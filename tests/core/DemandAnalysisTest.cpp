@@ -275,6 +275,10 @@ TEST(AnalyzeDemandTest, ALevelChangeRewritesTheSentenceInGeneralForm) {
               "Demand Model: Normal Distribution with Mean=14.8095, and Variance=2.6190");
 }
 
+TEST(AnalyzeDemandTest, UniformSuggestionWritesTheZeroBeforeThePoint) {
+    EXPECT_EQ(uniformSuggestion({0.25, 0.75}), std::string(kUniform) + "0.25 and 0.75");
+}
+
 TEST(PlainDecimalTextTest, WritesTheZeroBeforeThePoint) {
     const std::vector<std::pair<double, const char*>> cases = {
         {0.5, "0.5"}, {-0.5, "-0.5"}, {12, "12"}, {87.5, "87.5"}, {0, "0"}, {1e-5, "1E-05"}, {-1234.25, "-1234.25"}};

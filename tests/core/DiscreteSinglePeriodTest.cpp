@@ -75,6 +75,19 @@ TEST_P(DiscreteExampleTest, BoatDemonstration) {
     EXPECT_EQ(r.costs.shareTexts(), kBoatShares);
     EXPECT_EQ(pieSlices(r.costs.shareTexts()), (std::vector<int>{51, 46, 3}));
     EXPECT_EQ(r.reorderPointText, c.s1);
+    if (c.problem == DiscreteProblem::SsPolicy && !c.noSolution) {
+        // By enumeration: the smallest demand up to S whose G is within K of G(S).
+        auto g = [](double y) {
+            double cost = 30000 * y;
+            for (const DemandRow& row : kBoats)
+                cost += row.probability * (row.demand <= y ? 10000 * (y - row.demand) : 60000 * (row.demand - y));
+            return cost;
+        };
+        double s = 2;
+        for (double y = 1; y >= 0; --y)
+            if (g(y) <= tervalo::core::leadingNumber(c.setup) + g(2)) s = y;
+        EXPECT_EQ(r.reorderPointText, tervalo::core::textWithLeadingBlank(s));
+    }
     if (c.noSolution) {
         EXPECT_EQ(r.reorderNotice,
                   (CheckMessage{"No solution in this case.", "No Solution", MessageIcon::Exclamation, -1}));
@@ -86,11 +99,14 @@ TEST_P(DiscreteExampleTest, BoatDemonstration) {
 
 const DiscreteCase kDiscreteCases[] = {
     {"ChristmasTree", DiscreteProblem::SinglePeriod, kBoats, "", " 2", std::nullopt, false},
-    // The target is the single-period total; G(1) and G(0) both lie above it.
-    {"SsPolicyWithoutSetupCost", DiscreteProblem::SsPolicy, kBoats, "", " 2", "no solution", true},
-    {"SsPolicyWithSetupCost", DiscreteProblem::SsPolicy, kBoats, "50000", " 2", " 1", false},
+    // s is the smallest demand with G(s) <= K + G(S): S itself without an order cost.
+    {"SsPolicyWithoutSetupCost", DiscreteProblem::SsPolicy, kBoats, "", " 2", " 2", false},
+    {"SsPolicyWithSetupCost", DiscreteProblem::SsPolicy, kBoats, "50000", " 2", " 0", false},
+    {"SsPolicyWithSetupCostAMillion", DiscreteProblem::SsPolicy, kBoats, "1000000", " 2", " 0", false},
+    {"SsPolicyWithSetupCost20000", DiscreteProblem::SsPolicy, kBoats, "20000", " 2", " 1", false},
+    {"SsPolicyWithNegativeSetupCost", DiscreteProblem::SsPolicy, kBoats, "-1", " 2", "no solution", true},
     {"TypedFromFiveDownToZero", DiscreteProblem::SinglePeriod, reversed(kBoats), "", " 2", std::nullopt, false},
-    {"SsPolicyTypedFromFiveDownToZero", DiscreteProblem::SsPolicy, reversed(kBoats), "50000", " 2", " 1", false},
+    {"SsPolicyTypedFromFiveDownToZero", DiscreteProblem::SsPolicy, reversed(kBoats), "50000", " 2", " 0", false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Boats, DiscreteExampleTest, ::testing::ValuesIn(kDiscreteCases),
@@ -122,16 +138,15 @@ TEST(DiscreteResult, AscendingTableGivesBitIdenticalCosts) {
     EXPECT_EQ(r.rows, rows);
 }
 
-TEST(DiscreteResult, SInTheFirstRowHasNoReorderPoint) {
+TEST(DiscreteResult, SInTheFirstRowIsTheReorderPoint) {
     // A ratio below the first row's probability puts S on the smallest demand.
     DiscreteTexts t = boatTexts("100000");
     t[F::HoldingCost] = "300000";
     const DiscreteResult r = resultOf(computeDiscrete(DiscreteProblem::SsPolicy, kBoats, t));
     EXPECT_EQ(r.sRow, 1u);
     EXPECT_EQ(r.orderUpToText, " 0");
-    EXPECT_EQ(r.reorderPointText, "no solution");
-    EXPECT_EQ(r.reorderNotice,
-              (CheckMessage{"No solution in this case.", "No Solution", MessageIcon::Exclamation, -1}));
+    EXPECT_EQ(r.reorderPointText, " 0");
+    EXPECT_EQ(r.reorderNotice, std::nullopt);
 }
 
 TEST(DiscreteResult, TableEndingBelowTheRatioHasNoS) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 
 #include "ExactNormalQuantile.h"
@@ -89,21 +90,30 @@ TEST_P(UniformModelTest, ComputesSAndTheCostsInOrder) {
     EXPECT_REL(out.holdingCost, c.in.holding * (out.s2 - a) * (out.s2 - a) / (2 * (b - a)));
     EXPECT_REL(out.shortageCost, c.in.shortage * (b - out.s2) * (b - out.s2) / (2 * (b - a)));
     EXPECT_REL(out.purchaseCost, c.in.price * out.s2);
+    // Below a every unit is short: G(y) = p (a + b) / 2 - (p - c) y, and G(s) = K + G(S).
+    if (out.s1 < a && out.s1 != kMarker) {
+        EXPECT_REL(c.in.shortage * (a + b) / 2 - (c.in.shortage - c.in.price) * out.s1,
+                   c.in.orderCost + out.purchaseCost + out.holdingCost + out.shortageCost);
+    }
 }
 
 const UniformCase kUniformCases[] = {
     {"ChristmasTree", uniform(500, 1000, 6, 0.5, 20, 0, 2), 500 + 500 * 14 / 20.5, kNone, "5048.78", "58.30", "502.68"},
     {"ChristmasTreeBoundsHighToLow", uniform(1000, 500, 6, 0.5, 20, 0, 2), 500 + 500 * 14 / 20.5, kNone, "5048.78",
      "58.30", "502.68"},
-    {"CarDealer", uniform(75, 100, 14000, 60, 16000, 5000, 1), 78.1133250311, 74.1678690, "1093586.55", "11.63",
+    // The smaller root 74.1679 lies below a = 75, where the cost is linear.
+    {"CarDealer", uniform(75, 100, 14000, 60, 16000, 5000, 1), 78.1133250311, 74.0566665, "1093586.55", "11.63",
      "153288.49"},
+    // s far below a: the linear branch (p m - K - G(S)) / (p - c).
+    {"ReorderPointFarBelowA", uniform(983.8, 1110.6, 5.8, 2.27, 5.81, 3186.64, 1), 983.95693, -317680.1215, "5706.95",
+     ".00", "367.44"},
     // K = 0: the discriminant is rounding noise around the double root, so s = S.
     {"ChristmasTreeAsSsPolicyWithoutOrderCost", uniform(500, 1000, 6, 0.5, 20, 0, 1), 500 + 500 * 14 / 20.5,
      500 + 500 * 14 / 20.5, "5048.78", "58.30", "502.68"},
     {"CarDealerWithoutOrderCost", uniform(75, 100, 14000, 60, 16000, 0, 1), 78.1133250311, 78.1133250311, "1093586.55",
      "11.63", "153288.49"},
     // Problems never set (0) is the (s,S) policy.
-    {"ProblemsZeroIsTheSsPolicy", uniform(75, 100, 14000, 60, 16000, 5000, 0), 78.1133250311, 74.1678690, "1093586.55",
+    {"ProblemsZeroIsTheSsPolicy", uniform(75, 100, 14000, 60, 16000, 5000, 0), 78.1133250311, 74.0566665, "1093586.55",
      "11.63", "153288.49"},
     // A ratio below 0 puts S under a, one above 1 over b; both stand as computed.
     {"PriceAboveShortageCostPutsSBelowA", uniform(500, 1000, 20, 0.5, 6, 0, 2), 500 - 500 * 14 / 6.5, kNone,
@@ -124,7 +134,7 @@ TEST(UniformReorderPoint, CarDealerRootsAre74And82) {
     EXPECT_REL(roots->a, 321.2);
     EXPECT_EQ(formatNumber(roots->smaller, "0.0000"), "74.1679");
     EXPECT_EQ(formatNumber(roots->larger, "0.0000"), "82.0588");
-    EXPECT_EQ(out.s1, roots->smaller);
+    EXPECT_EQ(formatNumber(out.s1, "0.0000"), "74.0567");                   // below a: the linear branch
     EXPECT_EQ(formatNumber(std::fabs(65.0 / 85), "0.000000"), "0.764706");  // the skis ratio, for the record below
 }
 
@@ -243,6 +253,23 @@ TEST(NormalModel, IntegralsAgreeWithTheClosedForms) {
     const double shortage = 5 * (pdf - t * (1 - tervalo::test::normalCdf(t))) * scale;
     EXPECT_NEAR(steps->expectedLeftover, leftover, 1e-3);
     EXPECT_NEAR(steps->expectedShortage, shortage * (1 - 0.0023), 1e-4);
+}
+
+// Random spreads from 0.5 % to 100 % of the mean: the expected leftover is
+// the integral from 0 to S of (S - x) phi(x) in closed form, to 1 %.
+TEST(NormalModel, LeftoverSweepOverSpreads) {
+    using tervalo::test::normalCdf;
+    std::mt19937 random(16);
+    auto draw = [&random](double low, double high) { return std::uniform_real_distribution<>(low, high)(random); };
+    for (int i = 0; i < 300; ++i) {
+        const double mean = std::pow(10, draw(1, 4)), sd = mean * std::pow(10, draw(std::log10(0.005), 0));
+        const auto steps = normalOrderUpTo(normal(mean, sd * sd, draw(0, 5), draw(0.1, 10), draw(10, 100), 0, 2));
+        ASSERT_TRUE(steps);
+        const double s = (steps->s2 - mean) / sd, l = -mean / sd;
+        auto pdf = [](double t) { return std::exp(-t * t / 2) / std::sqrt(2 * M_PI); };
+        const double exact = sd * (s * (normalCdf(s) - normalCdf(l)) + pdf(s) - pdf(l));
+        EXPECT_NEAR(steps->expectedLeftover, exact, 0.01 * exact) << mean << " " << sd;
+    }
 }
 
 struct NormalCase {
@@ -456,7 +483,7 @@ TEST(SinglePeriodC, EveryFieldStartsAtZero) {
 TEST(SinglePeriodC, CarDealerThroughTheProperties) {
     SinglePeriodC object = carDealerObject();
     EXPECT_EQ(object.run(), std::nullopt);
-    EXPECT_EQ(formatNumber(object.s1(), "0.0000"), "74.1679");
+    EXPECT_EQ(formatNumber(object.s1(), "0.0000"), "74.0567");
     EXPECT_EQ(formatNumber(object.s2(), "0.0000"), "78.1133");
     EXPECT_EQ(amount(object.periodPurchaseCost()), "1093586.55");
 }

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
 #include <QSqlQuery>
 #include <QtTest>
 
@@ -41,6 +43,16 @@ void offer(QWidget& w, const QString& rate, const QString& quantity) {
     box(w, "txtDiscRate")->setText(rate);
     box(w, "txtDiscQ")->setText(quantity);
     button(w, "cmdShouldYou")->click();
+}
+
+std::unique_ptr<EoqWindow> shownWindow(WindowTestContext& t, bool shortages) {
+    std::unique_ptr<EoqWindow> w;
+    if (shortages)
+        w = std::make_unique<PurchaseSaWindow>(t.ctx);
+    else
+        w = std::make_unique<PurchaseNsWindow>(t.ctx);
+    w->show();
+    return w;
 }
 
 void exampleWithOfferFrame(QWidget& w) {
@@ -153,12 +165,7 @@ private slots:
         QFETCH(int, icon);
         QFETCH(QString, focus);
         WindowTestContext t;
-        std::unique_ptr<EoqWindow> w;
-        if (shortages)
-            w = std::make_unique<PurchaseSaWindow>(t.ctx);
-        else
-            w = std::make_unique<PurchaseNsWindow>(t.ctx);
-        w->show();
+        const std::unique_ptr<EoqWindow> w = shownWindow(t, shortages);
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         exampleWithOfferFrame(*w);
         QCOMPARE(w->focusWidget(), box(*w, "txtDiscRate"));
@@ -171,6 +178,53 @@ private slots:
         QVERIFY(discountColumns(t, w->logId()).first.isEmpty());
     }
 
+    // A box the offer reads, edited after Calculate: the offer waits for
+    // Calculate and nothing is saved. A box typed back as it was, or a new
+    // item name, leaves the row's figures as they are.
+    void editedInputsWaitForCalculate_data() {
+        QTest::addColumn<bool>("shortages");
+        QTest::addColumn<QString>("edited");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("demand 8 to 2") << false << "txtDemand"
+                                       << "2" << true;
+        QTest::newRow("shortage cost") << true << "txtShortageCost"
+                                       << "16" << true;
+        QTest::newRow("demand typed as it was") << false << "txtDemand"
+                                                << "8" << false;
+        QTest::newRow("item renamed") << true << "txtItem"
+                                      << "Ink" << false;
+        QTest::newRow("time unit Month") << false << "optTime_1"
+                                         << "" << true;
+    }
+    void editedInputsWaitForCalculate() {
+        QFETCH(bool, shortages);
+        QFETCH(bool, refused);
+        WindowTestContext t;
+        const std::unique_ptr<EoqWindow> w = shownWindow(t, shortages);
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        exampleWithOfferFrame(*w);
+        auto click = [&w](QWidget* target) {
+            w->findChild<QScrollArea*>()->ensureWidgetVisible(target);
+            QTest::mouseClick(target, Qt::LeftButton);
+        };
+        QFETCH(QString, edited);
+        QFETCH(QString, typed);
+        for (const auto& [name, text] :
+             {std::pair<QString, QString>{"txtDiscRate", "5"}, {"txtDiscQ", "100"}, {edited, typed}}) {
+            click(w->findChild<QWidget*>(name));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(QApplication::focusWidget(), text);
+        }
+        click(button(*w, "cmdShouldYou"));
+        QCOMPARE(t.notifier.texts(),
+                 refused ? QStringList{"The inputs have changed since the last calculation. Please click Calculate "
+                                       "first."}
+                         : QStringList());
+        QCOMPARE(frame(*w)->decision().isEmpty(), refused);
+        QCOMPARE(discountColumns(t, w->logId()).second, frame(*w)->decision());
+    }
+
     void afterClearTheDecisionIsShownButNoRowIsUpdated() {
         WindowTestContext t;
         PurchaseNsWindow w(t.ctx);
@@ -180,6 +234,7 @@ private slots:
         for (const auto& [name, text] :
              {std::pair{"txtDemand", "8"}, {"txtPrice", "25"}, {"txtHoldingCost", "1.173"}, {"txtOrderingCost", "130"}})
             box(w, name)->setText(text);
+        w.findChild<QRadioButton*>("optTime_2")->click();  // Clear chose Year; the example's unit is Week
         offer(w, "5", "100");
         QCOMPARE(t.notifier.messages.size(), 0);
         QVERIFY(frame(w)->decision().startsWith("No, do not accept this offer"));

@@ -108,6 +108,8 @@ private slots:
 
     void stockoutLeaveCheck_data();
     void stockoutLeaveCheck();
+    void refusedStockoutIsNeverComputed_data();
+    void refusedStockoutIsNeverComputed();
     void clearReplacesTheWindow();
     void formHasItsNamesAndCaptions();
 
@@ -293,6 +295,31 @@ void MultiperiodAWindowTest::stockoutLeaveCheck() {
         QCOMPARE(QApplication::focusWidget(), box);
     }
     QCOMPARE(box->text(), text);
+}
+
+// Calculate's mnemonic pressed in the box: a refused probability shows its
+// message once and never reaches the calculation.
+void MultiperiodAWindowTest::refusedStockoutIsNeverComputed_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("messages");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("AboveOne") << "2" << 1 << QString();
+    QTest::newRow("PastedHuge") << "1e308" << 1 << QString();
+    QTest::newRow("OnePasses") << "1" << 0 << resultText(" 0", "1", "-2.5");
+}
+
+void MultiperiodAWindowTest::refusedStockoutIsNeverComputed() {
+    QFETCH(QString, text);
+    Fixture f(kForm);
+    f.rows(test::exampleRows());
+    QVERIFY(f.showActive());
+    QLineEdit* box = f.box("txtStockoutP");
+    box->setFocus();
+    box->setText(text);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+    QTest::qWait(250);
+    QTEST(int(f.messages().size()), "messages");
+    QTEST(f.w->resultLabel()->text(), "result");
 }
 
 // Clear puts a fresh window in this one's place; the main window reaches it by name.

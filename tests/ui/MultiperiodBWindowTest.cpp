@@ -91,6 +91,11 @@ private slots:
         QTest::newRow("days") << QString("Day") << kUniform << QStringList{" 59", " 1351"}
                               << QStringList{"675.43", "45625.00", "685.20", ".15", "46985.78"}
                               << QStringList{"1.44", "97.10", "1.46", ".00", "100.00"} << QList<int>{1, 97, 1, 0};
+        // Normal lead-time demand: the shortage is the normal loss at r, never below 0.
+        QTest::newRow("normal, variance 36")
+            << QString("Week") << kNormal + QStringList{"txtVariance=36"} << QStringList{" 60", " 507"}
+            << QStringList{"250.89", "6360.00", "264.03", "2.41", "6877.32"}
+            << QStringList{"3.65", "92.48", "3.84", ".03", "100.00"} << QList<int>{4, 92, 4, 0};
     }
     void showsThePolicyAndItsCosts() {
         QFETCH(QString, unit);
@@ -98,7 +103,7 @@ private slots:
         Opened o;
         o.click("opt" + unit);
         QCOMPARE(o.find<QLabel>("lblTimeUnit")->text(), unit + "s");
-        o.fill(0, entries);
+        o.fill(entries.filter("txtMean").isEmpty() ? 0 : 1, entries);
         o.click("cmdCalculate");
         QCOMPARE(o.t.notifier.texts(), QStringList());
         QCOMPARE(o.t.beeper.beeps, 0);
@@ -110,7 +115,7 @@ private slots:
     }
 
     // Each failure shows one message with its beep and focus, and writes
-    // nothing: the previous calculation (normal demand: " 67", " 504") stays whole.
+    // nothing: the previous calculation (normal demand: " 67", " 508") stays whole.
     void refusesWithoutWriting_data() {
         QTest::addColumn<int>("model");
         QTest::addColumn<QStringList>("entries");
@@ -167,7 +172,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(o.w.get()));
         o.fill(model, model == 0 ? kUniform : kNormal);
         o.click("cmdCalculate");
-        QCOMPARE(o.results(), (model == 0 ? QStringList{" 59", " 505"} : QStringList{" 67", " 504"}));
+        QCOMPARE(o.results(), (model == 0 ? QStringList{" 59", " 505"} : QStringList{" 67", " 508"}));
         const QStringList shown = o.results() + costColumn(*o.w, 1) + costColumn(*o.w, 2);
         o.box("txtItem")->setFocus();
         o.fill(model, entries);

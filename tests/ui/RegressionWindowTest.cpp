@@ -233,12 +233,13 @@ private slots:
                                     << QStringList{"",         "Y = 8.2000 + 1.9429 x ",
                                                    "19.8571",  "with error + or - 2.3882",
                                                    kRisingReg, risingSuggestion};
-        // No fitted line to refit: the time box is empty.
+        // Fewer than 6 periods, or one time for all: no line to refit, nothing is fitted or said.
+        const QStringList unfitted{"", "Y= a + b x", "", "Error", "", ""};
         QTest::newRow("level after five")
-            << Values{3, 9, 4, 7, 5} << QStringList{"alpha=1"} << QStringList{"Type mismatch|Error Message"}
-            << QStringList{"", "Y= a + b x", "", "Error", "", ""};
-        QTest::newRow("time with two") << Values{3, 9} << QStringList{"x=4", "enter"}
-                                       << QStringList{"Invalid procedure call or argument|Error Message"}
+            << Values{3, 9, 4, 7, 5} << QStringList{"alpha=1"} << QStringList() << unfitted;
+        QTest::newRow("time with five") << Values{3, 9, 4, 7, 5} << QStringList{"x=6", "enter"} << QStringList()
+                                        << QStringList{"6", "Y= a + b x", "", "Error", "", ""};
+        QTest::newRow("time with two") << Values{3, 9} << QStringList{"x=4", "enter"} << QStringList()
                                        << QStringList{"4", "Y= a + b x", "", "Error", "", ""};
     }
     void refitsForALevelOrATime() {

@@ -340,6 +340,8 @@ private slots:
             QTest::newRow(name) << int(kind) << texts << QString(s2) << QString(s1);
         };
         row("runSS_unif car dealer", Ss, kCars, " 78", " 74");
+        row("runSS_unif s far below a", Ss, {"983.8", "1110.6", "Ink", "3186.64", "5.8", "2.27", "5.81"}, " 984",
+            "-317680");
         row("runSingleP_unif Christmas tree", Unif, kTrees, " 841", "");
         row("runSingleP_Norm skis", Norm, kSkis, " 24", "");
         // Mean 100, variance 2500, c 50, h 50: the ratio 1/2 orders the mean, 1/3 below it.

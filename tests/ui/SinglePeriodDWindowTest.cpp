@@ -98,7 +98,7 @@ private slots:
 
     void ssPolicySearch_data();
     void ssPolicySearch();
-    void orderUpToLevelInTheFirstRowHasNoReorderPoint();
+    void orderUpToLevelInTheFirstRowIsTheReorderPoint();
     void descendingTableGivesTheAscendingAnswer();
     void checks_data();
     void checks();
@@ -231,12 +231,14 @@ void SinglePeriodDWindowTest::ssPolicySearch_data() {
     QTest::addColumn<QString>("setup");
     QTest::addColumn<QString>("s1");
     QTest::addColumn<QStringList>("messages");
-    // G(1) and G(0) both exceed the single-period total.
-    QTest::newRow("EmptySetupCostHasNoReorderPoint") << ""
-                                                     << "no solution" << QStringList{"No solution in this case."};
-    // G(1) lies below the total plus 50000; the row of demand 0 is not tried.
-    QTest::newRow("SetupCost50000ReordersBelowOne") << "50000"
-                                                    << " 1" << QStringList{};
+    // s is the smallest demand whose G is within the setup cost of G(S): S itself without one.
+    QTest::newRow("EmptySetupCostReordersAtS") << ""
+                                               << " 2" << QStringList{};
+    QTest::newRow("SetupCost50000ReordersAtZero") << "50000"
+                                                  << " 0" << QStringList{};
+    // Only a negative setup cost leaves no level within it.
+    QTest::newRow("NegativeSetupCostHasNoReorderPoint") << "-1"
+                                                        << "no solution" << QStringList{"No solution in this case."};
 }
 
 void SinglePeriodDWindowTest::ssPolicySearch() {
@@ -261,8 +263,8 @@ void SinglePeriodDWindowTest::ssPolicySearch() {
     QCOMPARE(costs(f, 1), kBoatAmounts);
 }
 
-// S is the demand of the first row: no row lies before it.
-void SinglePeriodDWindowTest::orderUpToLevelInTheFirstRowHasNoReorderPoint() {
+// S is the demand of the first row, and so is s.
+void SinglePeriodDWindowTest::orderUpToLevelInTheFirstRowIsTheReorderPoint() {
     Fixture f("frmSinglePeriodD");
     enterBoat(f);
     f.set("txtPrice", "10");
@@ -272,10 +274,9 @@ void SinglePeriodDWindowTest::orderUpToLevelInTheFirstRowHasNoReorderPoint() {
     f.w->selectProblem(SsProblem::SsPolicy);
     f.click("cmdCalculate");
 
-    QCOMPARE(f.messages(), QStringList{"No solution in this case."});
-    QCOMPARE(f.last().title, QStringLiteral("No Solution"));
+    QCOMPARE(f.messages(), QStringList{});
     QCOMPARE(f.box("txtS2")->text(), QStringLiteral(" 0"));
-    QCOMPARE(f.box("txtS1")->text(), QStringLiteral("no solution"));
+    QCOMPARE(f.box("txtS1")->text(), QStringLiteral(" 0"));
     QCOMPARE(costs(f, 1).first(), QStringLiteral(".00"));
 }
 
@@ -287,7 +288,7 @@ void SinglePeriodDWindowTest::descendingTableGivesTheAscendingAnswer() {
     f.click("cmdCalculate");
     QVERIFY(f.messages().isEmpty());
     QCOMPARE(f.box("txtS2")->text(), QStringLiteral(" 2"));
-    QCOMPARE(f.box("txtS1")->text(), QStringLiteral(" 1"));
+    QCOMPARE(f.box("txtS1")->text(), QStringLiteral(" 0"));
     QCOMPARE(costs(f, 1), kBoatAmounts);
     QCOMPARE(costs(f, 2), kBoatShares);
 }
@@ -516,7 +517,7 @@ void SinglePeriodDWindowTest::reportOfTheSsPolicy() {
                       "\n"
                       "whenever it falls below\n"
                       "\n"
-                      "\t 1 units.\n"
+                      "\t 0 units.\n"
                       "Total Cost:\t\t118000.00\t$"));
 }
 

@@ -14,7 +14,7 @@ constexpr const char* kCrLf = "\r\n";
 constexpr const char* kModelLine = "Inventory Model: Single Period/s-S Policy";
 
 std::string critText(double tcrit, CritFormat format) {
-    return format == CritFormat::TwoDecimals ? formatNumber(tcrit, "##0.00") : generalText(tcrit);
+    return format == CritFormat::TwoDecimals ? formatNumber(tcrit, "##0.00") : plainDecimalText(tcrit);
 }
 
 }  // namespace
@@ -49,12 +49,12 @@ std::string normalSuggestion(std::string_view yText, double se) {
 }
 
 std::string uniformSuggestion(const DemandBounds& bounds) {
-    return std::string(kModelLine) + kCrLf + "Demand Model: Uniform Distribution between " + generalText(bounds.low) +
-           " and " + generalText(bounds.high);
+    return std::string(kModelLine) + kCrLf + "Demand Model: Uniform Distribution between " +
+           plainDecimalText(bounds.low) + " and " + plainDecimalText(bounds.high);
 }
 
 std::string significanceNotice(double t, double tcrit) {
-    return "Significant linear relationship. " + generalText(t) + " > " + generalText(tcrit);
+    return "Significant linear relationship. " + plainDecimalText(t) + " > " + plainDecimalText(tcrit);
 }
 
 Regression regressionAt(const std::vector<DemandPoint>& series, double x0, std::string_view alphaText) {

@@ -44,7 +44,8 @@ RegressionTexts regressionTexts(const Regression& r, std::string_view xText, std
                                 bool significant, CritFormat format);
 
 // lblSuggestion: the normal model (mean from txtY, variance SE squared) or the
-// uniform model between the lowest and highest demand.
+// uniform model between the lowest and highest demand. Numbers in general form
+// here keep the zero before the point ("between 0.25 and 0.75").
 std::string normalSuggestion(std::string_view yText, double se);
 std::string uniformSuggestion(const DemandBounds& bounds);
 

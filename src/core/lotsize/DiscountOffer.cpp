@@ -98,6 +98,11 @@ DiscountOfferResult evaluateDiscountOffer(const DiscountOfferInputs& in) {
     return out;
 }
 
+CheckMessage offerInputsChangedMessage() {
+    return CheckMessage{"The inputs have changed since the last calculation. Please click Calculate first.", "",
+                        MessageIcon::Information, -1};
+}
+
 std::string discountOfferSentence(std::string_view rateText, std::string_view quantityText) {
     return "The supplier will give a " + std::string(rateText) + "% discount if you order " +
            std::string(quantityText) + ".";

@@ -54,6 +54,12 @@ struct DiscountOfferResult {
 // of 0 or a demand of 0.
 DiscountOfferResult evaluateDiscountOffer(const DiscountOfferInputs& inputs);
 
+// The offer is priced against the last calculation and saved into its row, so
+// it waits for Calculate when a box it reads (or the time unit) has changed
+// since: "The inputs have changed since the last calculation..." (the
+// program's title, information icon).
+CheckMessage offerInputsChangedMessage();
+
 // "The supplier will give a 5% discount if you order 100.", from the boxes as typed.
 std::string discountOfferSentence(std::string_view rateText, std::string_view quantityText);
 

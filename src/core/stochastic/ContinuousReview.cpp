@@ -5,7 +5,6 @@
 #include "core/CheckedMath.h"
 #include "core/NumberText.h"
 #include "core/stochastic/NormalTable.h"
-#include "core/stochastic/Romberg.h"
 
 namespace tervalo::core::stochastic {
 
@@ -44,7 +43,6 @@ constexpr InputCheck kNormalMissing[] = {
     missing(F::ShortageCost, "Please enter the Shortage Cost."),
 };
 
-constexpr double kIntegralTolerance = 0.0001;
 constexpr double kSettled = 1.0;
 
 // Annual demand from the mean lead-time demand; a year of weeks is 12 x 4.24.
@@ -70,10 +68,11 @@ double uniformShortage(double a, double b, double r, double alpha) {
     return ck::sub(ck::div(ck::sub(ck::mul(b, b), ck::mul(r, r)), ck::mul(2.0, ck::sub(b, a))), ck::mul(alpha, r));
 }
 
-// The integral of x phi(x) from r to r + sd.
-double meanIntegral(double r, double m, double sd) {
-    auto integrand = [=](double x) { return ck::mul(x, normalDensity(x, m, sd)); };
-    return rombergIntegral(integrand, r, ck::add(r, sd), kIntegralTolerance, RombergLimit::OverflowAfterLastPass).value;
+// The expected demand above r in a cycle for normal lead-time demand: the
+// normal loss sd (phi(z) - z (1 - Phi(z))) at z = (r - m) / sd, which is never
+// negative and counts the whole upper tail.
+double normalShortage(double r, double m, double sd) {
+    return ck::mul(sd, standardNormalLoss(ck::div(ck::sub(r, m), sd)));
 }
 
 }  // namespace
@@ -151,7 +150,6 @@ Outcome<ReviewResult> computeReview(const ReviewInputs& in) {
 
     double q = ck::sqrt(ck::div(ck::mul(ck::mul(2.0, d), k), h));
     double previous = 0;
-    double lastIntegral = 0;  // of the last completed pass; 0 when r settles in the first
     double alpha = 0, r = 0;
     bool settled = false;
     for (int pass = 1; pass <= kMostReviewPasses && !settled; ++pass) {
@@ -172,13 +170,7 @@ Outcome<ReviewResult> computeReview(const ReviewInputs& in) {
             break;
         }
         previous = r;
-        double n = 0;
-        if (uniform) {
-            n = uniformShortage(a, b, r, alpha);
-        } else {
-            lastIntegral = meanIntegral(r, m, sd);
-            n = ck::sub(lastIntegral, ck::mul(alpha, r));
-        }
+        double n = uniform ? uniformShortage(a, b, r, alpha) : normalShortage(r, m, sd);
         if (n < 0) n = 0;
         q = ck::sqrt(ck::div(ck::mul(ck::mul(2.0, d), ck::add(k, ck::mul(p, n))), h));
     }
@@ -189,7 +181,7 @@ Outcome<ReviewResult> computeReview(const ReviewInputs& in) {
     result.quantity = q;
     result.reorderPoint = r;
     result.shortageRisk = alpha;
-    result.expectedShortage = uniform ? uniformShortage(a, b, r, alpha) : ck::sub(lastIntegral, ck::mul(alpha, r));
+    result.expectedShortage = uniform ? uniformShortage(a, b, r, alpha) : normalShortage(r, m, sd);
     const double rounded = roundHalfDown(q);
     result.roundedQuantity = rounded;
 

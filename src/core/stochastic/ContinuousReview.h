@@ -70,7 +70,7 @@ struct ReviewResult {
     double roundedQuantity = 0;   // Q to a whole number, a fraction of exactly .5 down
     double reorderPoint = 0;      // r
     double shortageRisk = 0;      // alpha of the last pass
-    double expectedShortage = 0;  // n for the final r and alpha, unfloored
+    double expectedShortage = 0;  // n at the final r: uniform unfloored, normal the loss (never below 0)
     int passes = 0;               // the pass in which r settled
     std::string quantityText;     // txtOrderQuantity: the rounded Q with a leading blank (" 505")
     std::string reorderText;      // txtReOrderPoint: r toward minus infinity (" 59")
@@ -84,7 +84,7 @@ struct ReviewResult {
 // does not cover 1 - alpha; focus on the price box) or "The reorder point does
 // not settle. Please check your data." after kMostReviewPasses passes. Raises
 // RuntimeError at a fault: a lead time of 0 (empty) divides by zero, a
-// negative variance, a rounded Q of 0, a Romberg pass count that overflows.
+// negative variance, a rounded Q of 0.
 Outcome<ReviewResult> computeReview(const ReviewInputs& in);
 
 }  // namespace tervalo::core::stochastic

@@ -102,9 +102,11 @@ Outcome<DiscreteResult> computeDiscrete(DiscreteProblem problem, std::span<const
         // S as the window reads it back from its box.
         const double shownS = leadingNumber(result.orderUpToText);
         const double target = ck::add(setup, discreteExpectedCost(table, c, h, p, shownS));
-        // From the row before S's row downwards; S in the first row leaves no candidate.
-        for (std::size_t m = k; m-- > 0;) {
-            const double y = table[m].demand;
+        // The smallest table value up to S whose cost is within the order cost
+        // of S's. S itself qualifies for any order cost of 0 or more, so only
+        // a negative one can leave no solution.
+        for (std::size_t m = 0; m <= k; ++m) {
+            const double y = m == k ? shownS : table[m].demand;
             if (discreteExpectedCost(table, c, h, p, y) <= target) {
                 result.reorderPointText = textWithLeadingBlank(y);
                 break;

@@ -39,9 +39,12 @@ struct DiscreteResult {
     double orderUpTo = 0;         // S, the demand of row k
     std::string orderUpToText;    // txtS2: S with a leading blank (" 2")
     // (s,S) policy only: txtS1, s with a leading blank, or "no solution".
+    // s is the smallest table value y up to S with G(y) <= K + G(S) (S with
+    // K = 0 or an empty K).
     std::optional<std::string> reorderPointText;
-    // (s,S) policy without a reorder point: "No solution in this case." titled
-    // "No Solution"; the window shows it and the calculation goes on.
+    // (s,S) policy without a reorder point (only a negative K leaves none): "No
+    // solution in this case." titled "No Solution"; the window shows it and the
+    // calculation goes on.
     std::optional<CheckMessage> reorderNotice;
     // Purchase c S, Shortage, Holding, Total (purchase + shortage + holding), with shares.
     CostSplit costs;

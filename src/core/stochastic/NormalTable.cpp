@@ -43,4 +43,11 @@ double normalDensity(double x, double mean, double sd) {
     return ck::div(std::exp(ck::mul(-0.5, ck::mul(t, t))), ck::mul(std::sqrt(6.2832), sd));
 }
 
+double standardNormalLoss(double z) {
+    const double density = std::exp(ck::mul(-0.5, ck::mul(z, z))) / std::sqrt(2.0 * M_PI);
+    const double above = 0.5 * std::erfc(z / std::sqrt(2.0));  // 1 - Phi(z), exact in both tails
+    // Rounding may leave a hair below 0 far in the upper tail, where the loss vanishes.
+    return std::fmax(0.0, ck::sub(density, ck::mul(z, above)));
+}
+
 }  // namespace tervalo::core::stochastic

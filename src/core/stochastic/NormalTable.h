@@ -39,4 +39,10 @@ std::optional<double> normInverse(double ratio);
 // always computed it. Every step checked: sd = 0 raises RuntimeError.
 double normalDensity(double x, double mean, double sd);
 
+// The expected demand above a level per unit of deviation, for the standard
+// normal distribution: phi(z) - z (1 - Phi(z)), with the exact density and
+// Phi from erfc. Never negative; sd times it is E(D - r)+ for normal demand
+// with z = (r - mean) / sd.
+double standardNormalLoss(double z);
+
 }  // namespace tervalo::core::stochastic

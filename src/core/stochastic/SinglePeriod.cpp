@@ -51,10 +51,10 @@ CheckMessage noSsSolutionMessage() {
         "", MessageIcon::Information, -1};
 }
 
-std::optional<CheckMessage> uniformReorderPoint(const SinglePeriodInputs& in, SinglePeriodOutputs& out) {
-    const std::optional<UniformReorderRoots> roots = uniformReorderRoots(in, out);
-    if (!roots) return noSsSolutionMessage();
-    out.s1 = roots->smaller;
+std::optional<CheckMessage> uniformReorderStep(const SinglePeriodInputs& in, SinglePeriodOutputs& out) {
+    const std::optional<double> s = uniformReorderPoint(in, out);
+    if (!s) return noSsSolutionMessage();
+    out.s1 = *s;
     return std::nullopt;
 }
 
@@ -73,7 +73,7 @@ std::optional<CheckMessage> uniformModel(const SinglePeriodInputs& in, SinglePer
     }
     if (in.singlePeriodOnly()) return std::nullopt;
     try {
-        return uniformReorderPoint(in, out);
+        return uniformReorderStep(in, out);
     } catch (const RuntimeError& fault) {
         return faultMessage(fault);
     }
@@ -81,9 +81,16 @@ std::optional<CheckMessage> uniformModel(const SinglePeriodInputs& in, SinglePer
 
 // --- normal demand ---
 
+// Demand more than this many deviations below the mean does not count: the
+// leftover integral starts there (or at 0), where the density is, so its grid
+// meets the density even when the spread is small against the mean.
+constexpr double kLowerTail = 8.0;
+
 double leftoverIntegral(double s2, double mean, double sd, int* passes) {
     auto integrand = [=](double x) { return ck::mul(ck::sub(s2, x), normalDensity(x, mean, sd)); };
-    const RombergResult r = rombergIntegral(integrand, 0.0, s2, kIntegralTolerance, RombergLimit::StopAtLastPass);
+    // A deviation of 0 has no density to integrate: its division fault comes at 0, as ever.
+    const double lower = sd > 0 ? std::fmax(0.0, ck::sub(mean, ck::mul(kLowerTail, sd))) : 0.0;
+    const RombergResult r = rombergIntegral(integrand, lower, s2, kIntegralTolerance, RombergLimit::StopAtLastPass);
     if (passes) *passes = r.passes;
     return r.value;
 }
@@ -216,6 +223,18 @@ std::optional<UniformReorderRoots> uniformReorderRoots(const SinglePeriodInputs&
     q.smaller = std::fmin(first, second);
     q.larger = std::fmax(first, second);
     return q;
+}
+
+std::optional<double> uniformReorderPoint(const SinglePeriodInputs& in, const SinglePeriodOutputs& out) {
+    const std::optional<UniformReorderRoots> roots = uniformReorderRoots(in, out);
+    if (!roots) return std::nullopt;
+    const double a = std::fmin(in.low, in.high);
+    if (roots->smaller >= a) return roots->smaller;
+    const double p = in.shortage, c = in.price;
+    if (!(p > c)) return std::nullopt;
+    const double mean = ck::div(ck::add(a, std::fmax(in.low, in.high)), 2.0);
+    const double atS = ck::add(ck::add(out.purchaseCost, out.holdingCost), out.shortageCost);
+    return ck::div(ck::sub(ck::sub(ck::mul(p, mean), in.orderCost), atS), ck::sub(p, c));
 }
 
 CheckMessage unreasonableCostsMessage() {

@@ -85,6 +85,13 @@ struct UniformReorderRoots {
 // nullopt: a negative discriminant. Raises RuntimeError at a fault (a = b).
 std::optional<UniformReorderRoots> uniformReorderRoots(const SinglePeriodInputs& in, const SinglePeriodOutputs& out);
 
+// The reorder point s: the smaller root while it lies at or above a. Below a
+// no demand is left over and every unit of demand is short, so the cost is
+// linear, G(y) = p m - (p - c) y with m = (a + b) / 2, and s = (p m - K - G(S))
+// / (p - c). nullopt: no solution (a negative discriminant, or a root below a
+// with p <= c, where G never reaches K + G(S)). Raises RuntimeError at a fault.
+std::optional<double> uniformReorderPoint(const SinglePeriodInputs& in, const SinglePeriodOutputs& out);
+
 // --- the normal model's steps, for the class's private state and for tests ---
 
 struct NormalOrderUpTo {
@@ -92,7 +99,7 @@ struct NormalOrderUpTo {
     double sd = 0;
     double z = 0;
     double s2 = 0;                // mean + z sd
-    double expectedLeftover = 0;  // integral from 0 to S of (S - x) phi(x)
+    double expectedLeftover = 0;  // integral from max(0, mean - 8 sd) to S of (S - x) phi(x)
     double expectedShortage = 0;  // integral from S to max(S, mean) + 3 sd of (x - S) phi(x)
     int leftoverPasses = 0;       // n of the Romberg pass each integral stopped in
     int shortagePasses = 0;
@@ -107,8 +114,8 @@ struct NormalOrderUpTo {
 std::optional<NormalOrderUpTo> normalOrderUpTo(const SinglePeriodInputs& in);
 
 // G(y) = c y + h E(y - D)+ + p E(D - y)+ for normal demand, with the model's
-// density and integration: the leftover integral from 0 to y (demand below 0
-// does not count) and the shortage integral from y to max(y, mean) + 6 sd, far
+// density and integration: the leftover integral from max(0, mean - 8 sd) to y
+// (demand below 0 does not count) and the shortage integral from y to max(y, mean) + 6 sd, far
 // enough that the cut-off tail is negligible for every y the search tries.
 double normalExpectedCost(const SinglePeriodInputs& in, double sd, double y);
 
