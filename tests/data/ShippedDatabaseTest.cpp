@@ -138,7 +138,7 @@ TEST(ShippedDatabases, AreMadeDeterministically) {
     // The maker uses no clock and no random source: two runs on the same
     // scripts give the very same bytes. (The built files in the program's
     // folder are not compared: running the program adds rows to them.)
-    const QString maker = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../resources/db/make_db.sh";
+    const QString maker = tervalo::test::fixturesDir() + "/../../resources/db/make_db.sh";
     ASSERT_TRUE(QFile::exists(maker)) << maker.toStdString();
     QTemporaryDir dir;
     for (const QString name : {"Demo", "dbWHouse", "NWRetail"}) {
