@@ -19,10 +19,10 @@
 #include "shell/MainWindow.h"
 #include "shell/SplashWindow.h"
 #include "shell/StartingWindow.h"
-#include "warehouse/SampleFileViewer.h"
 #include "support/QtTestMain.h"
 #include "support/WindowProbe.h"
 #include "support/WindowTestContext.h"
+#include "warehouse/SampleFileViewer.h"
 
 using tervalo::shell::HelpWindow;
 using tervalo::test::costColumn;
