@@ -2,36 +2,39 @@
 -- five years of sales and a few saved calculations. Sales quantities are made
 -- by make_db.sh from the plan below (base level, yearly growth, seasonal swing,
 -- peak period, noise seed), so the file is the same on every build.
+-- Every shortage cost is at least the unit cost (the models refuse less), and
+-- ReorderPoint and OrderQty are what the program's own analysis of all items
+-- gives for these rows; the batch tests run it again and compare.
 
 INSERT INTO Items (ItemID, Item, UnitCost, TimeUnit, LeadTime, HoldingCost, ShortageCost,
                    ReorderPoint, OrderQty, SinglePeriod, OrderCost) VALUES
-  ('1',  'Copier Paper A4 (box)',    24.50, 'Month', 1, 0.45, 6.00,  120,  300,  0, 40),
-  ('2',  'Ballpoint Pens (dozen)',    3.20, 'Month', 1, 0.06, 1.00,   80,  400,  0, 25),
-  ('3',  'Printer Toner Cartridge',  68.00, 'Month', 2, 1.40, 15.00,  15,   40,  0, 35),
-  ('4',  'Desk Calendar 2027',        7.90, 'Month', 2, 0.80, 3.00, NULL,  650,  1, NULL),
-  ('5',  'Greeting Cards (pack)',     4.10, 'Week',  1, 0.05, 1.20,   30,   90,  0, 15),
-  ('6',  'Daily Newspaper',           0.35, 'Week',  0, 0.05, 0.60, NULL,  114,  1, NULL),
-  ('7',  'Coffee Beans 1 kg',        14.30, 'Week',  1, 0.12, 4.00,   25,   60,  0, 20),
-  ('8',  'Whiteboard Markers (set)',  5.60, 'Month', 1, 0.10, 1.50, NULL, NULL,  0, 18),
-  ('9',  'Christmas Trees',           6.00, 'Week',  3, 0.50, 20.00, NULL,  841,  1, NULL),
-  ('10', 'Sunscreen Lotion',          8.75, 'Month', 1, 0.20, 2.50, NULL, NULL,  0, 30),
-  ('11', 'Fresh Bread Loaf',          2.40, 'Week',  0, 0.05, 0.80, NULL, NULL,  1, NULL),
-  ('12', 'Umbrellas',                11.00, 'Month', 2, 0.25, 3.50,   20,   80,  0, 22);
+  ('1',  'Copier Paper A4 (box)',    24.50, 'Month', 1, 0.45, 31.90,  277,   24, 0, 40),
+  ('2',  'Ballpoint Pens (dozen)',    3.20, 'Month', 1, 0.06,  4.95,  149,   42, 0, 25),
+  ('3',  'Printer Toner Cartridge',  68.00, 'Month', 2, 1.40, 89.00,   33,    5, 0, 35),
+  ('4',  'Desk Calendar 2027',        7.90, 'Month', 2, 0.80, 12.50, NULL,   46, 1, NULL),
+  ('5',  'Greeting Cards (pack)',     4.10, 'Week',  1, 0.05,  6.40,   26,   20, 0, 15),
+  ('6',  'Daily Newspaper',           0.35, 'Week',  0, 0.05,  0.60, NULL,  100, 1, NULL),
+  ('7',  'Coffee Beans 1 kg',        14.30, 'Week',  1, 0.12, 19.90,   40,    9, 0, 20),
+  ('8',  'Whiteboard Markers (set)',  5.60, 'Month', 1, 0.10,  8.20,  118,   21, 0, 18),
+  ('9',  'Christmas Trees',           6.00, 'Week',  3, 0.50, 20.00, NULL,   71, 1, NULL),
+  ('10', 'Sunscreen Lotion',          8.75, 'Month', 1, 0.20, 12.90,   96,   40, 0, 30),
+  ('11', 'Fresh Bread Loaf',          2.40, 'Week',  0, 0.05,  3.50, NULL,  208, 1, NULL),
+  ('12', 'Umbrellas',                11.00, 'Month', 2, 0.25, 16.50,   33,   15, 0, 22);
 
 CREATE TEMP TABLE SalesPlan (ItemID TEXT, Base REAL, Growth REAL, Amp REAL, Peak INTEGER, Seed INTEGER);
 INSERT INTO SalesPlan VALUES
-  ('1',  300, 0.04, 0.15,  9,  1),
-  ('2',  200, 0.02, 0.25,  9,  2),
-  ('3',   38, 0.05, 0.10,  3,  3),
-  ('4',   60, -0.03, 0.90, 12, 4),
-  ('5',   45, 0.01, 0.60,  7,  5),
-  ('6',  118, -0.05, 0.05, 1,  6),
-  ('7',   50, 0.06, 0.20, 48,  7),
-  ('8',  140, 0.03, 0.20,  9,  8),
-  ('9',   40, 0.02, 0.95, 50,  9),
-  ('10', 160, 0.05, 0.85,  7, 10),
-  ('11', 210, 0.00, 0.05, 26, 11),
-  ('12',  55, 0.01, 0.60, 11, 12);
+  ('1',  300, 0.06, 0.15,  9,  1),
+  ('2',  200, 0.04, 0.25,  9,  2),
+  ('3',   38, 0.08, 0.10,  3,  3),
+  ('4',   60, -0.05, 0.90, 12, 4),
+  ('5',   45, 0.05, 0.60,  7,  5),
+  ('6',  118, -0.06, 0.10, 1,  6),
+  ('7',   50, 0.08, 0.20, 48,  7),
+  ('8',  140, 0.05, 0.20,  9,  8),
+  ('9',   40, 0.05, 0.95, 50,  9),
+  ('10', 160, 0.07, 0.85,  7, 10),
+  ('11', 210, 0.04, 0.10, 26, 11),
+  ('12',  55, 0.05, 0.60, 11, 12);
 
 -- Saved calculations of the lot-size windows (the worked examples among them).
 INSERT INTO EOQ1 (Date, TimeUnit, ItemName, Demand, ItemCost, HoldingCost, ShortageCost, SetupCost,

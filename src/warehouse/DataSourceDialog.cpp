@@ -49,7 +49,7 @@ const FileTabText kFileTabTexts[kFileTabs] = {
      "optTextFile",
      {"For table Items, the file name starts with ITS, e.g., ITSCarHonda.txt",
       "For table Sales, the file name starts with SM, e.g.,SMCarHonda.txt",
-      "For table SalesWeekly, the file name starts with SW, e.g., SWCarToyota.txt"},
+      "For table SalesWeekly, the file name starts with SW, e.g., SWCarHonda.txt"},
      "&See a sample file"},
     {"The DBF files to be imported must meet the following requirements:",
      "OptDBF",
@@ -60,10 +60,12 @@ const FileTabText kFileTabTexts[kFileTabs] = {
      "optExcelFile",
      {"For table Items, the file name starts with ITS, e.g., ITSCarHonda",
       "For table Sales, the file name starts with SM, e.g.,SMCarHonda",
-      "For table SalesWeekly, the file name starts with SW, e.g., SWCarToyota"},
+      "For table SalesWeekly, the file name starts with SW, e.g., SWCarHonda"},
      "&See a sample file"},
 };
 
+// The weekly rule names SWCarHonda as its example; the weekly sample shipped is
+// the Toyota's, which sells by the week.
 const char* const kTextSamples[] = {"ITSCarHonda.txt", "SMCarHonda.txt", "SWCarToyota.txt"};
 const char* const kExcelSamples[] = {"ITSCarHonda.xcl", "SMCarHonda.xcl", "SWCarToyota.xcl"};
 const char* const kStructureTables[] = {"Items", "Sales", "SalesWeekly"};

@@ -43,6 +43,16 @@ private:
     QString m_text;
 };
 
+// The log's line for a file that passed its checks, so the log names every file it looked at.
+QString readLine(const TakenFile& file) {
+    const qsizetype records = file.rows.size();
+    return QStringLiteral("Read %1: %2 record%3 for %4.")
+        .arg(file.name)
+        .arg(records)
+        .arg(records == 1 ? "" : "s")
+        .arg(tableName(file.table));
+}
+
 QString rejectionLine(const TakenFile& file) {
     QString line = "Rejected " + file.name;
     if (file.rejectionPlace > 0) line += ", " + placeText(file.placeWord, file.rejectionPlace);
@@ -212,6 +222,7 @@ private:
 
     ImportOutcome finish() {
         for (const TakenFile& file : m_files) {
+            if (file.rejection.isEmpty()) m_log.line(readLine(file));
             for (const QString& note : file.notes)
                 m_log.line(note);
             if (!file.rejection.isEmpty()) {

@@ -198,6 +198,23 @@ private slots:
         QCOMPARE(gridColumn(2), positions);
     }
 
+    void namingRules_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("text, weekly") << "optTextFile_2"
+                                      << "For table SalesWeekly, the file name starts with SW, e.g., SWCarHonda.txt";
+        QTest::newRow("Excel, weekly") << "optExcelFile_2"
+                                       << "For table SalesWeekly, the file name starts with SW, e.g., SWCarHonda";
+        QTest::newRow("text, Sales") << "optTextFile_1"
+                                     << "For table Sales, the file name starts with SM, e.g.,SMCarHonda.txt";
+    }
+    void namingRules() {
+        QFETCH(QString, option);
+        QFETCH(QString, caption);
+        open();
+        QCOMPARE(child<QRadioButton>(option)->text(), caption);
+    }
+
     void samples_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("message");  // "" for none

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "core/NumberText.h"
+#include "warehouse/ImportService.h"
 #include "warehouse/JobRunner.h"
 #include "warehouse/WarehouseTestSupport.h"
 
@@ -122,6 +123,47 @@ TEST(BatchRunTest, AllItemsLogEveryItemAndEndOnTheLast) {
     EXPECT_EQ(progress.last(), (QList<QVariant>{3, 3}));
     EXPECT_FALSE(w.log()->showsProgress());
 }
+
+// ---- the shipped data ----------------------------------------------------------------
+
+struct ShippedCase {
+    const char* name;
+    const char* file;
+    const char* samples;  // the kind of the shipped samples imported first, "" for none
+    int items;
+    bool figuresAsShipped;  // the items' OrderQty and ReorderPoint are the ones the run computes
+};
+
+class ShippedDataTest : public ::testing::TestWithParam<ShippedCase> {};
+
+// Every item of the shipped databases, with and without the imported samples,
+// gets a policy with no message box: the costs pass the model's checks.
+TEST_P(ShippedDataTest, EveryItemGetsAResultWithoutABox) {
+    const ShippedCase& c = GetParam();
+    Warehouse w(c.file);
+    if (*c.samples) {
+        const auto imported =
+            warehouse::ImportService::importFolder(w.t.cnn, c.samples, test::databaseDir(), QDate(2026, 12, 7));
+        ASSERT_EQ(imported.status, warehouse::ImportStatus::Stored) << imported.log.toStdString();
+    }
+    const QString shipped = w.itemsTable();
+    ASSERT_EQ(w.column("SELECT count(*) FROM Items"), QStringList{QString::number(c.items)});
+    EXPECT_TRUE(w.runAll().saved);
+    EXPECT_EQ(w.t.notifier.texts(), QStringList());
+    EXPECT_EQ(w.logText().count("Result:\r\n\tOrder "), c.items) << w.logText().toStdString();
+    EXPECT_EQ(w.ssRows().size(), c.items);
+    EXPECT_EQ(w.column("SELECT ItemID FROM Items WHERE NOT OrderQty > 0 OR ReorderPoint < 0"), QStringList());
+    if (c.figuresAsShipped) {
+        EXPECT_EQ(w.itemsTable(), shipped);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ShippedDataTest,
+                         ::testing::Values(ShippedCase{"Demo", "Demo.mdb", "", 12, true},
+                                           ShippedCase{"dbWHouse", "dbWHouse.mdb", "", 3, false},
+                                           ShippedCase{"DemoWithTextSamples", "Demo.mdb", "TextFile", 14, false},
+                                           ShippedCase{"dbWHouseWithWorkbooks", "dbWHouse.mdb", "ExcelFile", 5, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A calculation's own message is shown once, over the log, and the item gets
 // the failure line; the run goes on.

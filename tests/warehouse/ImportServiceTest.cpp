@@ -64,7 +64,8 @@ TEST_F(ImportTest, TextImportStoresTheItemFileOnly) {
     folder.sheet("SMH100.xls", monthly("H100", 2025, 1));
     const ImportOutcome out = run();
     EXPECT_EQ(out.status, ImportStatus::Stored);
-    EXPECT_EQ(out.log.toStdString(), (header() + "ITSH100.txt, line 5: Items has no column \"Color\"; ignored.\r\n"
+    EXPECT_EQ(out.log.toStdString(), (header() + "Read ITSH100.txt: 1 record for Items.\r\n"
+                                                 "ITSH100.txt, line 5: Items has no column \"Color\"; ignored.\r\n"
                                                  "Files read: 1\r\n"
                                                  "Records stored: 1 (Items 1, Sales 0, SalesWeekly 0)\r\n")
                                          .toStdString());
@@ -163,7 +164,9 @@ TEST_F(ImportTest, SheetStartingAtB3) {
     folder.sheet("SMH100.xls", monthly("H100", 2025, 7), 2, 1);
     const ImportOutcome out = run("ExcelFile");
     EXPECT_EQ(out.log.toStdString(),
-              (header("Excel workbooks") + "ITSH100.xcl, row 7: Items has no column \"Color\"; ignored.\r\n"
+              (header("Excel workbooks") + "Read ITSH100.xcl: 1 record for Items.\r\n"
+                                           "ITSH100.xcl, row 7: Items has no column \"Color\"; ignored.\r\n"
+                                           "Read SMH100.xls: 1 record for Sales.\r\n"
                                            "Files read: 2\r\n"
                                            "Records stored: 2 (Items 1, Sales 1, SalesWeekly 0)\r\n")
                   .toStdString());
@@ -188,8 +191,10 @@ TEST_F(ImportTest, DbaseRowsAreRecords) {
                 {"H100", "2025", "21", "", "", "", "", "", "", "", "", "", "", "32"}});
     const ImportOutcome out = run("dBaseFile");
     EXPECT_EQ(out.log.toStdString(),
-              (header("dBase files") + "ITSCars.dbf, record 1: Items has no column \"Colour\"; ignored.\r\n"
+              (header("dBase files") + "Read ITSCars.dbf: 2 records for Items.\r\n"
+                                       "ITSCars.dbf, record 1: Items has no column \"Colour\"; ignored.\r\n"
                                        "ITSCars.dbf, record 2: Items has no column \"Colour\"; ignored.\r\n"
+                                       "Read SMCars.dbf: 2 records for Sales.\r\n"
                                        "Files read: 2\r\n"
                                        "Records stored: 4 (Items 2, Sales 2, SalesWeekly 0)\r\n")
                   .toStdString());

@@ -1,6 +1,6 @@
 #pragma once
 // A warehouse for the batch tests: a copy of Demo.mdb whose items and sales
-// are replaced by the ones a test makes, the windows registered as the
+// are replaced by the ones a test makes (or a shipped file as it is), the windows registered as the
 // program registers them, and the batch analysis over them with the
 // single-period calculation the program uses.
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include "data/RowInsert.h"
 #include "stochastic/SinglePeriodCalculator.h"
 #include "stochastic/StochasticWindows.h"
+#include "support/TestEnvironment.h"
 #include "support/WindowTestContext.h"
 #include "warehouse/BatchAnalysis.h"
 #include "warehouse/LogWindow.h"
@@ -41,11 +42,18 @@ inline const QList<QVariant> kCarSales{75, 80, 85, 90, 95, 100, 98, 92, 88, 84, 
 
 class Warehouse {
 public:
-    Warehouse() {
+    // Empty item and sales tables, or, given a shipped file's name, a copy of
+    // that file with its own rows.
+    explicit Warehouse(const QString& shippedFile = QString()) {
         stochastic::registerStochasticWindows(t.ctx);
         warehouse::registerWarehouseWindows(t.ctx, calculator);
-        for (const char* table : {"Items", "Sales", "SalesWeekly"})
-            t.cnn.execute(QString("DELETE FROM \"%1\"").arg(table));
+        if (!shippedFile.isEmpty()) {
+            t.cnn.close();
+            t.cnn.open(connectionToCopyOf(shippedFile));
+        } else {
+            for (const char* table : {"Items", "Sales", "SalesWeekly"})
+                t.cnn.execute(QString("DELETE FROM \"%1\"").arg(table));
+        }
         QSqlQuery q = t.cnn.run("SELECT ifnull(max(LogID), 0) FROM s_S");
         if (q.next()) m_lastShippedLogId = q.value(0).toLongLong();
     }
