@@ -17,8 +17,9 @@
 namespace tervalo::fuzz {
 
 // The values of the text, counted apart from the reader: runs of blanks, tabs,
-// commas and line ends part them.
+// commas and line ends part them; a UTF-8 byte-order mark may lead.
 inline std::size_t demandHistoryValueCount(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     std::size_t count = 0;
     bool inValue = false;
     for (const char c : text) {

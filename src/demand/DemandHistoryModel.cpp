@@ -19,7 +19,7 @@ QString DemandHistoryModel::cell(int row, int column) const {
 }
 
 void DemandHistoryModel::appendRows(const std::vector<core::demand::DemandTextRow>& rows) {
-    if (rows.empty()) return;
+    if (rows.empty() || rows.size() > room()) return;
     beginInsertRows(QModelIndex(), periodCount(), periodCount() + static_cast<int>(rows.size()) - 1);
     m_rows.insert(m_rows.end(), rows.begin(), rows.end());
     endInsertRows();
@@ -51,6 +51,10 @@ bool DemandHistoryModel::setData(const QModelIndex& index, const QVariant& value
     const QString text = value.toString().left(maxLength(index.column()));
     if (isNewRow(index.row())) {
         if (text.isEmpty()) return false;  // leaving the new row empty adds nothing
+        if (room() == 0) {
+            emit periodRefused();
+            return false;
+        }
         // The new row becomes a period and a new empty row follows it.
         beginInsertRows(QModelIndex(), periodCount() + 1, periodCount() + 1);
         m_rows.emplace_back();

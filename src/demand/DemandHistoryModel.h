@@ -1,7 +1,9 @@
 #pragma once
 // The demand history of the entry window as the grid shows it: one row per
 // period (the period and its demand, as texts) and, after them, an empty row
-// marked "*" that becomes a new period when a cell of it is typed into.
+// marked "*" that becomes a new period when a cell of it is typed into. A
+// history holds at most 32,767 periods: the new row of a full one refuses what
+// is typed into it, and says so.
 #include <QAbstractTableModel>
 #include <vector>
 
@@ -24,7 +26,9 @@ public:
     bool isNewRow(int row) const { return row == periodCount(); }
     QString cell(int row, int column) const;
 
-    // Appends rows after the last period, in one step.
+    // How many more periods the history can take.
+    std::size_t room() const { return core::demand::kMaxDemandRows - m_rows.size(); }
+    // Appends rows after the last period, in one step (no more than the room).
     void appendRows(const std::vector<core::demand::DemandTextRow>& rows);
     // Puts the periods in the order of their numbers (the cells must be numbers).
     void sortByTime();
@@ -38,6 +42,10 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+signals:
+    // A new period was typed into a full history and refused.
+    void periodRefused();
 
 private:
     std::vector<core::demand::DemandTextRow> m_rows;

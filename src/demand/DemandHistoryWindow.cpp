@@ -70,6 +70,10 @@ DemandHistoryWindow::DemandHistoryWindow(widgets::AppContext& ctx, widgets::File
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { showPosition(); });
     connect(m_model, &QAbstractItemModel::rowsInserted, this, [this] { showPosition(); });
     connect(m_model, &QAbstractItemModel::layoutChanged, this, [this] { showPosition(); });
+    // After the refused cell's editor has closed.
+    connect(
+        m_model, &DemandHistoryModel::periodRefused, this, [this] { message(cd::historyFullMessage()); },
+        Qt::QueuedConnection);
     connect(m_cmdGetData, &QPushButton::clicked, this, [this] { getData(); });
     connect(m_cmdSave, &QPushButton::clicked, this, [this] { saveData(); });
     connect(m_cmdNextForm, &QPushButton::clicked, this, [this] { next(); });
@@ -176,12 +180,22 @@ void DemandHistoryWindow::getData() {
         m_ctx.notifier.show(this, file.errorString());
         return;
     }
-    const QByteArray bytes = file.readAll();
-    const cd::DemandHistoryRead read = cd::readDemandHistory(std::string_view(bytes.constData(), bytes.size()));
-    // The rows read before a stop are kept.
+    // Piece by piece: a file too big for the history is read no further than its room.
+    cd::DemandHistoryReader reader(m_model->room());
+    QByteArray piece(1 << 16, Qt::Uninitialized);
+    qint64 got = 0;
+    while ((got = file.read(piece.data(), piece.size())) > 0 &&
+           reader.read(std::string_view(piece.constData(), std::size_t(got)))) {
+    }
+    // A failed read keeps the pairs read before it.
+    const cd::DemandHistoryRead read = got < 0 ? reader.pairsSoFar() : reader.finish();
     m_model->appendRows(read.rows);
     onUnitPicked(m_unit);
-    if (const std::optional<CheckMessage> stop = cd::readStopMessage(read.stop)) message(*stop);
+    if (got < 0) {
+        m_ctx.notifier.show(this, file.errorString());
+    } else if (const std::optional<CheckMessage> stop = cd::readStopMessage(read.stop)) {
+        message(*stop);
+    }
 }
 
 void DemandHistoryWindow::saveData() {

@@ -1,8 +1,10 @@
 #include "demand/RegressionPlot.h"
 
 #include <QChart>
+#include <QGraphicsItem>
 #include <QLineSeries>
-#include <QScatterSeries>
+#include <QPainter>
+#include <QSet>
 #include <QValueAxis>
 #include <algorithm>
 
@@ -26,7 +28,59 @@ struct Range {
     }
 };
 
+constexpr double kMarkerSize = 7;
+
 }  // namespace
+
+// The series' points as white circles ringed in black, over the fitted line,
+// within the chart's plot area and the ranges of its two axes.
+class PointCloud : public QGraphicsItem {
+public:
+    PointCloud(QChart* chart, const QValueAxis* x, const QValueAxis* y) : QGraphicsItem(chart), m_x(x), m_y(y) {
+        setZValue(100);  // above the chart's own series items
+    }
+
+    const QList<QPointF>& points() const { return m_points; }
+    void setPoints(QList<QPointF> points) {
+        m_points = std::move(points);
+        update();
+    }
+    void setPlotArea(const QRectF& area) {
+        prepareGeometryChange();
+        m_area = area;
+    }
+
+    QRectF boundingRect() const override {
+        const double reach = kMarkerSize / 2 + 1;
+        return m_area.adjusted(-reach, -reach, reach, reach);
+    }
+
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
+        const double xSpan = m_x->max() - m_x->min();
+        const double ySpan = m_y->max() - m_y->min();
+        if (m_area.isEmpty() || xSpan <= 0 || ySpan <= 0) return;
+        painter->setPen(QPen(Qt::black, 1));
+        painter->setBrush(Qt::white);
+        const double radius = kMarkerSize / 2;
+        QSet<quint64> drawn;
+        for (const QPointF& p : m_points) {
+            const QPointF at(m_area.left() + (p.x() - m_x->min()) / xSpan * m_area.width(),
+                             m_area.bottom() - (p.y() - m_y->min()) / ySpan * m_area.height());
+            if (!m_area.contains(at)) continue;  // also a point of no finite place
+            const QPoint pixel = at.toPoint();
+            const quint64 key = quint64(quint32(pixel.x())) << 32 | quint32(pixel.y());
+            if (drawn.contains(key)) continue;
+            drawn.insert(key);
+            painter->drawEllipse(QPointF(pixel), radius, radius);
+        }
+    }
+
+private:
+    const QValueAxis* m_x;
+    const QValueAxis* m_y;
+    QList<QPointF> m_points;
+    QRectF m_area;
+};
 
 // The view is made with its chart: a chart given later by setChart() would
 // leave the view's own first chart to no one.
@@ -37,17 +91,10 @@ RegressionPlot::RegressionPlot(QWidget* parent) : QChartView(new QChart, parent)
     chart->legend()->hide();
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->setBackgroundRoundness(0);
-    m_points = new QScatterSeries;
-    m_points->setName(QStringLiteral("Demand"));
-    m_points->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-    m_points->setMarkerSize(7);
-    m_points->setColor(Qt::white);
-    m_points->setBorderColor(Qt::black);
     m_line = new QLineSeries;
     m_line->setName(QStringLiteral("Fitted line"));
     m_line->setPen(QPen(Qt::black, 1.5));
     chart->addSeries(m_line);
-    chart->addSeries(m_points);
     m_timeAxis = new QValueAxis;
     m_demandAxis = new QValueAxis;
     for (QValueAxis* axis : {m_timeAxis, m_demandAxis}) {
@@ -56,10 +103,10 @@ RegressionPlot::RegressionPlot(QWidget* parent) : QChartView(new QChart, parent)
     }
     chart->addAxis(m_timeAxis, Qt::AlignBottom);
     chart->addAxis(m_demandAxis, Qt::AlignLeft);
-    for (QAbstractSeries* s : {static_cast<QAbstractSeries*>(m_line), static_cast<QAbstractSeries*>(m_points)}) {
-        s->attachAxis(m_timeAxis);
-        s->attachAxis(m_demandAxis);
-    }
+    m_line->attachAxis(m_timeAxis);
+    m_line->attachAxis(m_demandAxis);
+    m_points = new PointCloud(chart, m_timeAxis, m_demandAxis);
+    connect(chart, &QChart::plotAreaChanged, this, [this](const QRectF& area) { m_points->setPlotArea(area); });
     setAccessibleName(QStringLiteral("Demand and fitted line"));
 }
 
@@ -82,10 +129,12 @@ void RegressionPlot::plot(const std::vector<core::demand::DemandPoint>& series,
             demands.include(line.back().y());
         }
     }
-    m_points->replace(points);
     m_line->replace(line);
     times.apply(m_timeAxis);
     demands.apply(m_demandAxis);
+    m_points->setPoints(std::move(points));
 }
+
+const QList<QPointF>& RegressionPlot::points() const { return m_points->points(); }
 
 }  // namespace tervalo::demand

@@ -16,7 +16,11 @@ namespace tervalo::reports {
 PaintedReportOutput::PaintedReportOutput(platform::Notifier& notifier, const platform::Clock& clock)
     : m_notifier(notifier), m_clock(clock) {}
 
-PaintedReportOutput::~PaintedReportOutput() = default;
+PaintedReportOutput::~PaintedReportOutput() {
+    // The previews are windows of their own that print through this output.
+    for (const QPointer<ReportPreviewDialog>& open : m_previews)
+        delete open.data();
+}
 
 ReportDocument PaintedReportOutput::document(LayoutId layout, const QList<QSqlRecord>& rows) const {
     // The binding convention: every label named lblCaption in the page header
@@ -38,7 +42,9 @@ ReportPreviewDialog* PaintedReportOutput::openPreview(LayoutId layout) const {
 void PaintedReportOutput::preview(QWidget* parent, LayoutId layout, const QList<QSqlRecord>& rows) {
     std::optional<ReportDocument> doc = build(parent, layout, rows);
     if (!doc) return;
-    auto* dialog = new ReportPreviewDialog(layout, std::move(*doc), parent);
+    auto* dialog = new ReportPreviewDialog(
+        layout, std::move(*doc), [this](QWidget* preview, const ReportDocument& d) { printDocument(preview, d); },
+        parent);
     QPointer<ReportPreviewDialog>& current = m_previews.at(std::size_t(layout));
     if (current) {
         dialog->setGeometry(current->geometry());
@@ -51,13 +57,15 @@ void PaintedReportOutput::preview(QWidget* parent, LayoutId layout, const QList<
 }
 
 void PaintedReportOutput::print(QWidget* parent, LayoutId layout, const QList<QSqlRecord>& rows) {
-    std::optional<ReportDocument> doc = build(parent, layout, rows);
-    if (!doc) return;
+    if (const std::optional<ReportDocument> doc = build(parent, layout, rows)) printDocument(parent, *doc);
+}
+
+void PaintedReportOutput::printDocument(QWidget* parent, const ReportDocument& doc) {
     QPrinter printer(QPrinter::HighResolution);
-    ReportPainter::preparePrinter(printer, *doc);
+    ReportPainter::preparePrinter(printer, doc);
     if (!choosePrinter(parent, printer)) return;
     try {
-        ReportPainter(*doc).print(printer);
+        ReportPainter(doc).print(printer);
     } catch (const core::RuntimeError& error) {
         reportFailure(parent, error);
     }

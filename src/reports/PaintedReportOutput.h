@@ -1,8 +1,9 @@
 #pragma once
 // The program's report output: binds a layout to the rows ("Prepared on" and
-// today in its page header), lays it out once into pages, and paints them in a
+// today in its page header), lays it out into pages, and paints them in a
 // modeless preview or on the printer chosen in the print dialog. Each layout
-// has one preview window: binding it again replaces the open one in place.
+// has one preview window: binding it again replaces the open one in place. A
+// preview outlives the window that asked for it, not this output.
 // A report that cannot be made shows one box with the description and the
 // program's title, and nothing else.
 #include <QList>
@@ -48,6 +49,7 @@ protected:
 
 private:
     std::optional<ReportDocument> build(QWidget* parent, LayoutId layout, const QList<QSqlRecord>& rows);
+    void printDocument(QWidget* parent, const ReportDocument& doc);
     void reportFailure(QWidget* parent, const core::RuntimeError& error);
 
     platform::Notifier& m_notifier;

@@ -2,6 +2,11 @@
 
 namespace tervalo::reports {
 
+ReportPage ReportPages::at(qsizetype page) const {
+    Q_ASSERT(page >= 0 && page < m_count);
+    return m_layOut(int(page));
+}
+
 QStringList ReportPage::textList() const {
     QStringList out;
     for (const PlacedText& t : texts)

@@ -1,6 +1,7 @@
 #pragma once
-// A report laid out once: pages of placed texts and rules, in inches from the
-// paper's top-left corner. Painting reads it as it is; no layout work is left.
+// A laid-out report: pages of placed texts and rules, in inches from the
+// paper's top-left corner. A page is laid out when it is read, from the row it
+// shows: a report of 100,000 rows holds its rows, not 100,000 pages of texts.
 #include <QLineF>
 #include <QList>
 #include <QPointF>
@@ -8,6 +9,7 @@
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "reports/ReportLayout.h"
 
@@ -36,11 +38,50 @@ struct ReportPage {
     QList<PlacedText> named(const QString& name) const;
 };
 
+// The pages of a report, each laid out when it is read (a page read twice is
+// laid out twice). Copies share what they lay out from.
+class ReportPages {
+public:
+    using LayOut = std::function<ReportPage(int page)>;
+
+    ReportPages() = default;
+    ReportPages(int count, LayOut layOut) : m_count(count), m_layOut(std::move(layOut)) {}
+
+    qsizetype size() const { return m_count; }
+    bool isEmpty() const { return m_count == 0; }
+    ReportPage at(qsizetype page) const;
+    ReportPage operator[](qsizetype page) const { return at(page); }
+    ReportPage first() const { return at(0); }
+    ReportPage last() const { return at(m_count - 1); }
+
+    // Reads the pages in order, one at a time.
+    class const_iterator {
+    public:
+        const_iterator(const ReportPages* pages, qsizetype page) : m_pages(pages), m_page(page) {}
+        ReportPage operator*() const { return m_pages->at(m_page); }
+        const_iterator& operator++() {
+            ++m_page;
+            return *this;
+        }
+        bool operator==(const const_iterator&) const = default;
+
+    private:
+        const ReportPages* m_pages;
+        qsizetype m_page;
+    };
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, m_count}; }
+
+private:
+    int m_count = 0;
+    LayOut m_layOut;
+};
+
 struct ReportDocument {
     QString windowCaption;
     QSizeF paperSize;  // inches
     QList<ReportFont> fonts;
-    QList<ReportPage> pages;
+    ReportPages pages;
 };
 
 }  // namespace tervalo::reports

@@ -1,6 +1,7 @@
 #include "reports/ReportPaginator.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "core/RuntimeError.h"
@@ -27,35 +28,35 @@ struct BandPlan {
 
 class Paginator {
 public:
-    explicit Paginator(const ReportLayout& layout) : m_layout(layout) {
-        for (const ReportBand& band : layout.bands)
+    // Checks every row against the layout's fields before any page is laid out.
+    Paginator(ReportLayout layout, QList<QSqlRecord> rows) : m_layout(std::move(layout)), m_rows(std::move(rows)) {
+        for (const ReportBand& band : m_layout.bands)
             m_plans << makePlan(band);
+        for (const QSqlRecord& row : std::as_const(m_rows))
+            columnsOf(row);
     }
+    Paginator(const Paginator&) = delete;
+    Paginator& operator=(const Paginator&) = delete;
 
-    ReportDocument run(const QList<QSqlRecord>& rows) {
-        ReportDocument doc;
-        doc.windowCaption = m_layout.windowCaption;
-        doc.paperSize = kLetter;
-        const int pageCount = std::max<int>(1, int(rows.size()));
-        doc.pages.reserve(pageCount);
-        for (int page = 0; page < pageCount; ++page) {
-            ReportPage out;
-            double top = m_layout.margin;
-            if (page == 0) top = place(out, BandKind::ReportHeader, top);
-            top = place(out, BandKind::PageHeader, top);
-            if (page < rows.size()) top = placeDetail(out, rows.at(page), top);
-            if (page == pageCount - 1) place(out, BandKind::ReportFooter, top);
-            const BandPlan& footer = plan(BandKind::PageFooter);
-            place(out, BandKind::PageFooter, kLetter.height() - m_layout.margin - footer.band->height);
-            if (footer.pageNumber) {
-                placeText(out, *footer.pageNumber, BandKind::PageFooter, footer.pageNumberFont,
-                          QStringLiteral("Page %1 of %2").arg(page + 1).arg(pageCount),
-                          kLetter.height() - m_layout.margin - footer.band->height);
-            }
-            doc.pages << out;
+    int pageCount() const { return std::max<int>(1, int(m_rows.size())); }
+    const QList<ReportFont>& fonts() const { return m_fitter.fonts(); }
+
+    ReportPage page(int page) {
+        const int count = pageCount();
+        ReportPage out;
+        double top = m_layout.margin;
+        if (page == 0) top = place(out, BandKind::ReportHeader, top);
+        top = place(out, BandKind::PageHeader, top);
+        if (page < m_rows.size()) top = placeDetail(out, m_rows.at(page), top);
+        if (page == count - 1) place(out, BandKind::ReportFooter, top);
+        const BandPlan& footer = plan(BandKind::PageFooter);
+        place(out, BandKind::PageFooter, kLetter.height() - m_layout.margin - footer.band->height);
+        if (footer.pageNumber) {
+            placeText(out, *footer.pageNumber, BandKind::PageFooter, footer.pageNumberFont,
+                      QStringLiteral("Page %1 of %2").arg(page + 1).arg(count),
+                      kLetter.height() - m_layout.margin - footer.band->height);
         }
-        doc.fonts = m_fitter.fonts();
-        return doc;
+        return out;
     }
 
 private:
@@ -103,8 +104,8 @@ private:
         return top + p.band->height;
     }
 
-    double placeDetail(ReportPage& out, const QSqlRecord& row, double top) {
-        const double bottom = place(out, BandKind::Detail, top);
+    // The row's column of each detail field. Throws when the row lacks one.
+    const std::vector<int>& columnsOf(const QSqlRecord& row) {
         const BandPlan& p = plan(BandKind::Detail);
         m_columns.resize(p.fields.size(), -1);
         for (int i = 0; i < p.fields.size(); ++i) {
@@ -116,7 +117,17 @@ private:
                 throw core::RuntimeError(core::ErrorCode::Other, "Data field not found: " + c.field.toStdString() +
                                                                      " (" + m_layout.name.toStdString() + ", " +
                                                                      p.band->name.toStdString() + ").");
-            placeText(out, c, BandKind::Detail, p.fieldFonts.at(i), fieldText(row.value(column), c.format), top);
+        }
+        return m_columns;
+    }
+
+    double placeDetail(ReportPage& out, const QSqlRecord& row, double top) {
+        const double bottom = place(out, BandKind::Detail, top);
+        const BandPlan& p = plan(BandKind::Detail);
+        const std::vector<int>& columns = columnsOf(row);
+        for (int i = 0; i < p.fields.size(); ++i) {
+            const ReportControl& c = *p.fields.at(i);
+            placeText(out, c, BandKind::Detail, p.fieldFonts.at(i), fieldText(row.value(columns[i]), c.format), top);
         }
         return bottom;
     }
@@ -147,7 +158,8 @@ private:
         }
     }
 
-    const ReportLayout& m_layout;
+    const ReportLayout m_layout;  // the plans point into its bands
+    const QList<QSqlRecord> m_rows;
     TextFitter m_fitter;
     QList<BandPlan> m_plans;
     std::vector<int> m_columns;  // of the detail's fields in the rows
@@ -156,7 +168,13 @@ private:
 }  // namespace
 
 ReportDocument layOutReport(const ReportLayout& layout, const QList<QSqlRecord>& rows) {
-    return Paginator(layout).run(rows);
+    auto paginator = std::make_shared<Paginator>(layout, rows);
+    ReportDocument doc;
+    doc.windowCaption = layout.windowCaption;
+    doc.paperSize = kLetter;
+    doc.fonts = paginator->fonts();  // every font of the layout, known from its plans
+    doc.pages = ReportPages(paginator->pageCount(), [paginator](int page) { return paginator->page(page); });
+    return doc;
 }
 
 }  // namespace tervalo::reports

@@ -20,7 +20,7 @@ ReportPainter::ReportPainter(const ReportDocument& document) : m_document(docume
 }
 
 void ReportPainter::paintPage(QPainter& painter, int page, double dotsPerInchX, double dotsPerInchY) const {
-    const ReportPage& p = m_document.pages.at(page);
+    const ReportPage p = m_document.pages.at(page);
     painter.setPen(QPen(Qt::black, kRuleWidth * dotsPerInchY, Qt::SolidLine, Qt::FlatCap));
     for (const QLineF& rule : p.rules) {
         painter.drawLine(QPointF(rule.x1() * dotsPerInchX, rule.y1() * dotsPerInchY),

@@ -21,18 +21,40 @@ struct ReadCase {
     std::string text;
     Rows rows;
     ReadStop stop;
+    std::size_t room = kMaxDemandRows;
 };
 void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
 
 class ReadDemandHistoryTest : public ::testing::TestWithParam<ReadCase> {};
 
+// Whole, and as a file arrives: one byte at a time.
 TEST_P(ReadDemandHistoryTest, TakesPairsInOrder) {
-    const DemandHistoryRead read = readDemandHistory(GetParam().text);
+    const DemandHistoryRead read = readDemandHistory(GetParam().text, GetParam().room);
     EXPECT_EQ(read.rows, GetParam().rows);
     EXPECT_EQ(read.stop, GetParam().stop);
+    DemandHistoryReader reader(GetParam().room);
+    for (std::size_t i = 0; i < GetParam().text.size() && reader.read(GetParam().text.substr(i, 1)); ++i) {
+    }
+    const DemandHistoryRead pieces = reader.finish();
+    EXPECT_EQ(pieces.rows, GetParam().rows);
+    EXPECT_EQ(pieces.stop, GetParam().stop);
 }
 
 const Rows kTwo{{"1", "1000"}, {"2", "240"}};
+
+// Periods 1 to n with demands 101 on.
+std::string pairs(std::size_t n) {
+    std::string text;
+    for (std::size_t p = 1; p <= n; ++p)
+        text += std::to_string(p) + " " + std::to_string(100 + p) + "\n";
+    return text;
+}
+Rows rows(std::size_t n) {
+    Rows out;
+    for (std::size_t p = 1; p <= n; ++p)
+        out.push_back({std::to_string(p), std::to_string(100 + p)});
+    return out;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ReadDemandHistoryTest,
@@ -50,6 +72,23 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"LastValueAlone", "1 1000 2", {{"1", "1000"}}, ReadStop::MissingDemand},
                       ReadCase{"PeriodBeyondSingle", "1 5\n1e39 5", {{"1", "5"}}, ReadStop::Overflow},
                       ReadCase{"DemandRoundsBeyondDouble", "1 1.7976931348623157e308", {}, ReadStop::Overflow},
+                      ReadCase{"ByteOrderMark",
+                               "\xEF\xBB\xBF"
+                               "1 1000\r\n2 240",
+                               kTwo, ReadStop::EndOfText},
+                      ReadCase{"ByteOrderMarkAlone", "\xEF\xBB\xBF\r\n1 1000 2 240", kTwo, ReadStop::EndOfText},
+                      ReadCase{"ByteOrderMarkLater",
+                               "1 1000 \xEF\xBB\xBF"
+                               "2 240",
+                               {{"1", "1000"}},
+                               ReadStop::BadValue},
+                      ReadCase{
+                          "ValueTooLongToBeANumber", "1 5 " + std::string(5000, '1'), {{"1", "5"}}, ReadStop::BadValue},
+                      ReadCase{"FullHistory", pairs(32767), rows(32767), ReadStop::EndOfText},
+                      ReadCase{"OnePastTheFullHistory", pairs(32768), {}, ReadStop::TooManyRows},
+                      ReadCase{"PastTheRoomLeft", "1 5 2 6 3 7", {}, ReadStop::TooManyRows, 2},
+                      ReadCase{"AValueAloneInNoRoom", "1", {}, ReadStop::TooManyRows, 0},
+                      ReadCase{"NothingInNoRoom", " \r\n", {}, ReadStop::EndOfText, 0},
                       // numbers come back as their plain texts: the period in single precision
                       ReadCase{"NumberTexts",
                                "1.23456789 0.1\n.5 -2.5e3\n+7 1E+16\n0.1 007",
@@ -63,7 +102,9 @@ TEST(ReadStopMessageTest, SaysWhyReadingStopped) {
     const std::tuple<ReadStop, const char*, const char*, MessageIcon> table[] = {
         {ReadStop::BadValue, "The data format is not correct.", "Data format error", MessageIcon::Exclamation},
         {ReadStop::MissingDemand, "Input past end of file", "", MessageIcon::None},
-        {ReadStop::Overflow, "Overflow", "", MessageIcon::None}};
+        {ReadStop::Overflow, "Overflow", "", MessageIcon::None},
+        {ReadStop::TooManyRows, "The demand history holds at most 32767 periods; nothing was read from the file.",
+         "Too many periods", MessageIcon::Exclamation}};
     for (const auto& [stop, text, title, icon] : table) {
         const auto m = readStopMessage(stop);
         ASSERT_TRUE(m);
@@ -71,6 +112,16 @@ TEST(ReadStopMessageTest, SaysWhyReadingStopped) {
         EXPECT_EQ(m->title, title);
         EXPECT_EQ(m->icon, icon);
     }
+}
+
+// A file far past the room is read no further than the first value beyond it.
+TEST(DemandHistoryReaderTest, StopsAtTheFirstValuePastItsRoom) {
+    DemandHistoryReader reader(2);
+    EXPECT_TRUE(reader.read("1 5 2 6"));
+    EXPECT_FALSE(reader.read(" 3 7 4 8"));
+    EXPECT_EQ(reader.finish().stop, ReadStop::TooManyRows);
+    DemandHistoryReader endless;
+    EXPECT_FALSE(endless.read(std::string(5000, '1')));
 }
 
 TEST(WriteDemandHistoryTest, OneLinePerRowInPrintZones) {

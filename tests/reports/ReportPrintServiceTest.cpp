@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QPrintDialog>
 #include <QSqlField>
+#include <QTest>
 
 #include "core/RuntimeError.h"
 #include "reports/ReportPreviewDialog.h"
@@ -79,7 +80,7 @@ TEST_F(ReportPrintServiceTest, PreviewIsModelessTitledAndPainted) {
     EXPECT_TRUE(preview->isVisible());
     EXPECT_FALSE(preview->isModal());
     EXPECT_EQ(preview->windowTitle(), "Inventory Analysis Report - EOQ (Purchasing without shortage)");
-    EXPECT_EQ(preview->pagesPainted(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([preview] { return preview->pagesPainted() == 1; }));
     EXPECT_TRUE(notifier.messages.isEmpty());
 }
 

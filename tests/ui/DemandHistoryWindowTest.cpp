@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -104,6 +106,12 @@ QStringList periods(int from, int to) {
     return rows;
 }
 
+// The file of periods(1, n).
+QByteArray periodsFile(int n) { return periods(1, n).join("\r\n").replace('|', ' ').toLatin1(); }
+
+const QString kFileTooBig = QStringLiteral(
+    "The demand history holds at most 32767 periods; nothing was read from the file.|Too many periods|!");
+
 }  // namespace
 
 class DemandHistoryWindowTest : public QObject {
@@ -150,6 +158,17 @@ private slots:
             << QStringList{"1|5"} << name << QByteArray("2 6") << 1 << 0 << QStringList{"1|5", "2|6"} << QStringList();
         QTest::newRow("cancelled") << QStringList{"1|5"} << "" << QByteArray() << 1 << 0 << QStringList{"1|5"}
                                    << QStringList{"Please select a file.|Select a file|!"};
+        QTest::newRow("byte-order mark") << QStringList() << name
+                                         << QByteArray(
+                                                "\xEF\xBB\xBF"
+                                                "1 1000\r\n2 240")
+                                         << 1 << 0 << two << QStringList();
+        QTest::newRow("32,767 pairs") << QStringList() << name << periodsFile(32767) << 1 << 0 << periods(1, 32767)
+                                      << QStringList();
+        QTest::newRow("32,768 pairs") << QStringList() << name << periodsFile(32768) << 1 << 0 << QStringList()
+                                      << QStringList{kFileTooBig};
+        QTest::newRow("32,767 pairs after a typed row") << QStringList{"1|5"} << name << periodsFile(32767) << 1 << 0
+                                                        << QStringList{"1|5"} << QStringList{kFileTooBig};
         QTest::newRow("missing file") << QStringList() << "missing/none.txt" << QByteArray() << 1 << 0 << QStringList()
                                       << QStringList{"No such file or directory|Tervalo"};
     }
@@ -239,6 +258,8 @@ private slots:
                                       << QStringList{"1|10", "|12", "3|15"} << QPoint(1, 0) << "-" << QPointF(0, 0);
         QTest::newRow("demand not a number") << QStringList{"2|10", "1|1.2.3"} << QStringList{kFormat}
                                              << QStringList{"2|10", "1|1.2.3"} << QPoint(1, 1) << "-" << QPointF(0, 0);
+        QTest::newRow("32,767 rows") << periods(1, 32767) << QStringList() << periods(1, 32767) << QPoint(0, 0)
+                                     << "32767.00" << QPointF(101, 32867);
     }
     void nextHandsOverTheSeriesInPeriodOrder() {
         QFETCH(QStringList, typed);
@@ -262,6 +283,8 @@ private slots:
         QVERIFY(o.regression() && o.regression()->isVisible());
         QVERIFY(!o.w->isVisible());
         QCOMPARE(o.regression()->findChild<QLineEdit*>("txtX")->text(), txtX);
+        // The plot is not an item per point.
+        QVERIFY(o.regression()->findChild<QGraphicsView*>()->scene()->items().size() < 200);
         // Back shows this window again with its rows, now in period order.
         o.click("cmdBack", o.regression());
         QVERIFY(o.w->isVisible());
@@ -302,24 +325,31 @@ private slots:
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QPoint>("current");
         QTest::addColumn<QString>("position");
+        QTest::addColumn<QStringList>("messages");
 
         QTest::newRow("period") << QStringList() << QStringList{"1", "Enter"} << QStringList{"1|"} << QPoint(0, 1)
-                                << "1 of 1";
+                                << "1 of 1" << QStringList();
         QTest::newRow("period and demand") << QStringList() << QStringList{"1", "Enter", "1000", "Enter"}
-                                           << QStringList{"1|1000"} << QPoint(1, 0) << "";
+                                           << QStringList{"1|1000"} << QPoint(1, 0) << "" << QStringList();
         QTest::newRow("two rows") << QStringList()
                                   << QStringList{"1", "Enter", "1000", "Enter", "2", "Enter", "240", "Up"}
-                                  << QStringList{"1|1000", "2|240"} << QPoint(0, 1) << "1 of 2";
-        QTest::newRow("nothing typed") << QStringList() << QStringList{"Enter"} << QStringList() << QPoint(0, 0) << "";
-        QTest::newRow("letters and minus")
-            << QStringList() << QStringList{"a-1b,5", "Enter", "x"} << QStringList{"15|"} << QPoint(0, 1) << "1 of 1";
+                                  << QStringList{"1|1000", "2|240"} << QPoint(0, 1) << "1 of 2" << QStringList();
+        QTest::newRow("nothing typed") << QStringList() << QStringList{"Enter"} << QStringList() << QPoint(0, 0) << ""
+                                       << QStringList();
+        QTest::newRow("letters and minus") << QStringList() << QStringList{"a-1b,5", "Enter", "x"} << QStringList{"15|"}
+                                           << QPoint(0, 1) << "1 of 1" << QStringList();
         QTest::newRow("field length") << QStringList() << QStringList{"1234567890123456", "Enter"}
-                                      << QStringList{"123456789012|"} << QPoint(0, 1) << "1 of 1";
+                                      << QStringList{"123456789012|"} << QPoint(0, 1) << "1 of 1" << QStringList();
         QTest::newRow("third of ten") << periods(1, 10) << QStringList{"Down", "Down"} << periods(1, 10) << QPoint(2, 0)
-                                      << "3 of 10";
+                                      << "3 of 10" << QStringList();
         // A filled row moves on to the next, and its filled period on to its demand.
         QTest::newRow("filled row") << periods(1, 3) << QStringList{"Down", "Enter"} << periods(1, 3) << QPoint(2, 1)
-                                    << "3 of 3";
+                                    << "3 of 3" << QStringList();
+        // The new row of a full history refuses a period typed into it.
+        QTest::newRow("past the full history")
+            << periods(1, 32767) << QStringList{"Ctrl+End", "Home", "5", "Enter"} << periods(1, 32767)
+            << QPoint(32767, 0) << ""
+            << QStringList{"The demand history holds at most 32767 periods.|Too many periods|!"};
     }
     void enterMovesOn() {
         QFETCH(QStringList, typed);
@@ -330,10 +360,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(o.w));
         o.w->grid()->setFocus();
         o.w->grid()->goTo(0, 0);
-        const QHash<QString, Qt::Key> named{{"Enter", Qt::Key_Return}, {"Down", Qt::Key_Down}, {"Up", Qt::Key_Up}};
+        const QHash<QString, QKeyCombination> named{{"Enter", Qt::Key_Return},
+                                                    {"Down", Qt::Key_Down},
+                                                    {"Up", Qt::Key_Up},
+                                                    {"Home", Qt::Key_Home},
+                                                    {"Ctrl+End", Qt::ControlModifier | Qt::Key_End}};
         for (const QString& key : keys) {
             if (named.contains(key)) {
-                QTest::keyClick(QApplication::focusWidget(), named[key]);
+                QTest::keyClick(QApplication::focusWidget(), named[key].key(), named[key].keyboardModifiers());
                 continue;
             }
             for (const QChar c : key)
@@ -342,6 +376,8 @@ private slots:
         QTEST(o.rows(), "rows");
         QTEST(o.current(), "current");
         QTEST(o.position(), "position");
+        QCoreApplication::processEvents();
+        QTEST(o.messages(), "messages");
     }
 
     void unitsCaptionThePeriodColumn_data() {

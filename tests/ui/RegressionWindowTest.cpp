@@ -301,9 +301,9 @@ private slots:
         o.w->calculate(series(demands));
         o.w->plotData();
         const demand::RegressionPlot* plot = o.w->plot();
-        QCOMPARE(plot->points()->count(), demands.size());
+        QCOMPARE(plot->points().size(), demands.size());
         for (int i = 0; i < demands.size(); ++i)
-            QCOMPARE(plot->points()->at(i), QPointF(i + 1, demands.at(i)));
+            QCOMPARE(plot->points().at(i), QPointF(i + 1, demands.at(i)));
         QCOMPARE(plot->line()->count(), line.size() / 2);
         for (int i = 0; i < line.size() / 2; ++i) {
             QVERIFY(qAbs(plot->line()->at(i).x() - line.at(2 * i)) < 1e-6);

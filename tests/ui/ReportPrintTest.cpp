@@ -1,19 +1,36 @@
 // Print from the purchasing windows through the real report output: the
 // preview of the worked example with each value at its caption, the offer of
 // the what-if in the next print, the shortage example, a second Print while the
-// first preview is open, and a query that fails.
+// first preview is open, and a query that fails; the preview of many saved
+// rows, which paints the pages in sight and prints them all, fits the screen
+// and stays open when the window that asked for it closes.
 #include <QApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStyleOptionTitleBar>
+#include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
 
 #include "data/Connection.h"
+#include "data/Transaction.h"
+#include "lotsize/LotSizeWindows.h"
 #include "lotsize/PurchaseNsWindow.h"
 #include "lotsize/PurchaseSaWindow.h"
 #include "platform/AppSettings.h"
 #include "platform/SettingsStore.h"
 #include "reports/PaintedReportOutput.h"
+#include "reports/ReportBrowserWindow.h"
+#include "reports/ReportPageView.h"
 #include "reports/ReportPreviewDialog.h"
 #include "reports/ReportPrintService.h"
+#include "support/PaperRows.h"
 #include "support/QtTestMain.h"
 #include "support/ReportPageProbe.h"
 #include "support/TestEnvironment.h"
@@ -34,6 +51,23 @@ using tervalo::test::valueBeside;
 
 namespace {
 
+// The program's report output, printing into a PDF file instead of asking for a printer.
+class PdfReportOutput : public tervalo::reports::PaintedReportOutput {
+public:
+    using PaintedReportOutput::PaintedReportOutput;
+    QString file() const { return m_dir.filePath("printed.pdf"); }
+
+protected:
+    bool choosePrinter(QWidget*, QPrinter& printer) override {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file());
+        return true;
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
 // A window context whose Print runs the program's own print service over a
 // copy of Demo.mdb, on 7 December 2026.
 struct PrintingContext {
@@ -43,7 +77,8 @@ struct PrintingContext {
     }
     ~PrintingContext() {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<ReportPreviewDialog*>(w)) delete w;
+            if (qobject_cast<ReportPreviewDialog*>(w)) w->deleteLater();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     tervalo::data::Connection cnn;
@@ -52,7 +87,7 @@ struct PrintingContext {
     tervalo::test::FakeClock clock;
     tervalo::platform::SettingsStore settings;
     tervalo::platform::AppSettings appSettings{settings};
-    tervalo::reports::PaintedReportOutput output{notifier, clock};
+    PdfReportOutput output{notifier, clock};
     tervalo::reports::ReportPrintService prints{cnn, output};
     tervalo::test::RecordingTextReportService textReports;
     tervalo::widgets::WindowRegistry registry;
@@ -66,10 +101,36 @@ QList<ReportPreviewDialog*> openPreviews() {
     return out;
 }
 
-const ReportPage& firstPage(PrintingContext& t, LayoutId layout) {
-    static const ReportPage none;
+ReportPage firstPage(PrintingContext& t, LayoutId layout) {
     ReportPreviewDialog* preview = t.output.openPreview(layout);
-    return preview && !preview->document().pages.isEmpty() ? preview->document().pages.first() : none;
+    return preview && !preview->document().pages.isEmpty() ? preview->document().pages.first() : ReportPage();
+}
+
+// The pages of a PDF file, as pdfinfo counts them.
+int pdfPages(const QString& file) {
+    QProcess tool;
+    tool.start("pdfinfo", {file});
+    tool.waitForFinished(30000);
+    const QString info = QString::fromUtf8(tool.readAllStandardOutput());
+    return info.section("Pages:", 1).section('\n', 0, 0).trimmed().toInt();
+}
+
+// A click on the preview's tool button of the action.
+void clickAction(ReportPreviewDialog* preview, const char* action) {
+    auto* bar = preview->findChild<QToolBar*>();
+    QTest::mouseClick(bar->widgetForAction(preview->findChild<QAction*>(action)), Qt::LeftButton);
+}
+
+// A click on the close button of the sub-window's title bar.
+void clickClose(QMdiSubWindow* sub) {
+    QStyleOptionTitleBar bar;
+    bar.initFrom(sub);
+    bar.rect = QRect(0, 0, sub->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, sub));
+    bar.titleBarFlags = sub->windowFlags();
+    bar.titleBarState = int(sub->windowState());
+    bar.subControls = QStyle::SC_All;
+    const QRect button = sub->style()->subControlRect(QStyle::CC_TitleBar, &bar, QStyle::SC_TitleBarCloseButton, sub);
+    QTest::mouseClick(sub, Qt::LeftButton, {}, button.center());
 }
 
 void addRow(const char* caption, int nth, const char* value) {
@@ -208,6 +269,98 @@ private slots:
         QCOMPARE(t.notifier.last().title, QString("Error Message"));
         QCOMPARE(t.notifier.last().icon, MsgIcon::Exclamation);
         QVERIFY(openPreviews().isEmpty());
+    }
+
+    // Fifty saved calculations of the item: the preview shows the first page
+    // at once and lays out and paints only the pages brought into sight by the
+    // keys and buttons (the last ones shown again come from what it keeps);
+    // Print prints all fifty.
+    void previewPaintsThePagesInSight_data() {
+        QTest::addColumn<QStringList>("steps");  // keys to the focused page view, or tool buttons
+        QTest::addColumn<int>("page");           // shown, from 1
+        QTest::addColumn<int>("painted");
+        QTest::newRow("opened") << QStringList() << 1 << 1;
+        QTest::newRow("End") << QStringList{"End"} << 50 << 2;
+        QTest::newRow("End, Home") << QStringList{"End", "Home"} << 1 << 2;
+        QTest::newRow("End, Home, End") << QStringList{"End", "Home", "End"} << 50 << 2;
+        QTest::newRow("next page") << QStringList{"actNextPage"} << 2 << 2;
+        QTest::newRow("last, previous") << QStringList{"actLastPage", "actPreviousPage"} << 49 << 3;
+        QTest::newRow("fit width, zoom in") << QStringList{"actFitWidth", "actZoomIn"} << 1 << 3;
+    }
+    void previewPaintsThePagesInSight() {
+        QFETCH(QStringList, steps);
+        QFETCH(int, page);
+        QFETCH(int, painted);
+        PrintingContext t;
+        {
+            tervalo::data::Transaction saving(t.cnn);
+            for (int i = 1; i < 50; ++i)
+                tervalo::data::Eoq1Repository(t.cnn).insert(tervalo::test::paperRow(t.clock.today()));
+            saving.commit();
+        }
+        PurchaseNsWindow w(t.ctx);
+        button(w, "cmdExample")->click();
+        button(w, "cmdPrint")->click();
+        ReportPreviewDialog* preview = t.output.openPreview(LayoutId::Eoq1);
+        QVERIFY(QTest::qWaitForWindowActive(preview));
+        QTRY_COMPARE(preview->pagesPainted(), 1);
+        QCOMPARE(preview->pageView()->pageCount(), 50);
+        for (const QString& step : steps) {
+            if (step.startsWith("act")) {
+                clickAction(preview, qPrintable(step));
+            } else {
+                QTest::keyClick(QApplication::focusWidget(), step == "End" ? Qt::Key_End : Qt::Key_Home);
+            }
+            QApplication::processEvents();  // the view repaints, as a user sees it
+        }
+        QTRY_COMPARE(preview->pagesPainted(), painted);
+        QCOMPARE(preview->findChild<QSpinBox*>("spnPage")->value(), page);
+        clickAction(preview, "actPrint");
+        QCOMPARE(pdfPages(t.output.file()), 50);
+        QCOMPARE(t.notifier.messages.size(), 0);
+    }
+
+    // The preview fits the screen, and closing the window that asked for it
+    // (its sub-window's close button) leaves the preview open and whole.
+    void previewOutlivesTheWindowThatAskedForIt_data() {
+        QTest::addColumn<QString>("form");
+        QTest::newRow("model window") << "frmPurchaseNS";
+        QTest::newRow("report browser") << "frmReport";
+    }
+    void previewOutlivesTheWindowThatAskedForIt() {
+        QFETCH(QString, form);
+        PrintingContext t;
+        tervalo::lotsize::registerLotSizeWindows(t.ctx);
+        t.registry.registerWindow("frmReport",
+                                  [&t] { return new tervalo::reports::ReportBrowserWindow(t.ctx, t.output); });
+        QMdiArea area;
+        t.registry.setMdiArea(&area);
+        area.resize(800, 500);
+        area.show();
+        QPointer<QWidget> w = t.registry.show(form);
+        QVERIFY(QTest::qWaitForWindowActive(&area));
+        if (form == "frmReport") {
+            tervalo::data::Eoq1Repository(t.cnn).insert(tervalo::test::paperRow(t.clock.today()));
+            static_cast<tervalo::reports::ReportBrowserWindow*>(w.data())->showList(1);
+            w->findChild<QLineEdit*>("txtItem")->setText("Paper");
+            QTest::keyClick(w->findChild<QLineEdit*>("txtItem"), Qt::Key_Return);
+            button(*w, "Command1_1")->click();
+        } else {
+            button(*w, "cmdExample")->click();
+            button(*w, "cmdPrint")->click();
+        }
+        QPointer<ReportPreviewDialog> preview = t.output.openPreview(LayoutId::Eoq1);
+        QVERIFY(preview && QTest::qWaitForWindowExposed(preview));
+        QVERIFY2(preview->screen()->availableGeometry().contains(preview->frameGeometry()),
+                 qPrintable(QString("%1x%2").arg(preview->width()).arg(preview->height())));
+        clickClose(qobject_cast<QMdiSubWindow*>(w->parentWidget()));
+        QTRY_VERIFY(!w);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(preview && preview->isVisible());
+        QCOMPARE(valueBeside(firstPage(t, LayoutId::Eoq1), "Item:", 0), QString("Paper"));
+        clickAction(preview, "actLastPage");
+        QTRY_VERIFY(preview->pagesPainted() >= 1);
+        QCOMPARE(t.notifier.messages.size(), 0);
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <string>
 #include <system_error>
 
 #include "core/NumberText.h"
@@ -15,27 +16,10 @@ constexpr std::size_t kPrintZone = 14;
 
 bool isSeparator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n'; }
 
-// The values of the text in order: runs of separators part them.
-class ValueReader {
-public:
-    explicit ValueReader(std::string_view text) : m_text(text) {}
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-    std::optional<std::string_view> next() {
-        while (m_pos < m_text.size() && isSeparator(m_text[m_pos])) {
-            ++m_pos;
-        }
-        if (m_pos == m_text.size()) return std::nullopt;
-        const std::size_t begin = m_pos;
-        while (m_pos < m_text.size() && !isSeparator(m_text[m_pos])) {
-            ++m_pos;
-        }
-        return m_text.substr(begin, m_pos - begin);
-    }
-
-private:
-    std::string_view m_text;
-    std::size_t m_pos = 0;
-};
+// No number is written this long: a longer value is not read whole.
+constexpr std::size_t kLongestValue = 4096;
 
 // A period is kept in single precision and written with the 7 significant
 // digits of a single (0.1 stays "0.1", 1.23456789 becomes "1.234568").
@@ -52,40 +36,68 @@ bool isNumberCell(const std::string& text) { return !text.empty() && isNumber(te
 
 }  // namespace
 
-DemandHistoryRead readDemandHistory(std::string_view text) {
-    DemandHistoryRead read;
-    ValueReader values(text);
-    while (const std::optional<std::string_view> period = values.next()) {
-        if (!isNumber(*period)) {
-            read.stop = ReadStop::BadValue;
-            return read;
+bool DemandHistoryReader::read(std::string_view piece) {
+    for (const char c : piece) {
+        if (m_stopped) return false;
+        if (isSeparator(c)) {
+            endValue();
+        } else if (m_value.size() < kLongestValue) {
+            m_value += c;
+        } else {
+            stop(ReadStop::BadValue);
         }
-        const std::optional<std::string_view> demand = values.next();
-        if (!demand) {
-            read.stop = ReadStop::MissingDemand;
-            return read;
-        }
-        if (!isNumber(*demand)) {
-            read.stop = ReadStop::BadValue;
-            return read;
-        }
-        DemandTextRow row;
-        try {
-            row.time = periodText(leadingNumber(*period));
-        } catch (const RuntimeError&) {
-            read.stop = ReadStop::Overflow;
-            return read;
-        }
-        row.demand = plainDecimalText(leadingNumber(*demand));
-        // A demand at the very top of the range whose 15 digits round beyond it
-        // would not read back.
-        if (!isNumber(row.demand)) {
-            read.stop = ReadStop::Overflow;
-            return read;
-        }
-        read.rows.push_back(std::move(row));
     }
-    return read;
+    return !m_stopped;
+}
+
+DemandHistoryRead DemandHistoryReader::finish() {
+    endValue();
+    if (!m_stopped && m_period) stop(ReadStop::MissingDemand);
+    m_stopped = true;
+    return std::move(m_read);
+}
+
+void DemandHistoryReader::endValue() {
+    std::string_view value = m_value;
+    if (m_first && value.starts_with(kByteOrderMark)) value.remove_prefix(kByteOrderMark.size());
+    if (!value.empty() && !m_stopped) {
+        m_first = false;
+        take(value);
+    }
+    m_value.clear();
+}
+
+void DemandHistoryReader::take(std::string_view value) {
+    if (m_read.rows.size() == m_room) return stop(ReadStop::TooManyRows);
+    if (!isNumber(value)) return stop(ReadStop::BadValue);
+    if (!m_period) {
+        m_period = std::string(value);
+        return;
+    }
+    DemandTextRow row;
+    try {
+        row.time = periodText(leadingNumber(*m_period));
+    } catch (const RuntimeError&) {
+        return stop(ReadStop::Overflow);
+    }
+    m_period.reset();
+    row.demand = plainDecimalText(leadingNumber(value));
+    // A demand at the very top of the range whose 15 digits round beyond it
+    // would not read back.
+    if (!isNumber(row.demand)) return stop(ReadStop::Overflow);
+    m_read.rows.push_back(std::move(row));
+}
+
+void DemandHistoryReader::stop(ReadStop why) {
+    m_stopped = true;
+    m_read.stop = why;
+    if (why == ReadStop::TooManyRows) m_read.rows.clear();
+}
+
+DemandHistoryRead readDemandHistory(std::string_view text, std::size_t room) {
+    DemandHistoryReader reader(room);
+    reader.read(text);
+    return reader.finish();
 }
 
 std::optional<CheckMessage> readStopMessage(ReadStop stop) {
@@ -98,6 +110,10 @@ std::optional<CheckMessage> readStopMessage(ReadStop stop) {
             return CheckMessage{"Input past end of file", "", MessageIcon::None};
         case ReadStop::Overflow:
             return CheckMessage{RuntimeError::standardDescription(ErrorCode::Overflow), "", MessageIcon::None};
+        case ReadStop::TooManyRows:
+            return CheckMessage{"The demand history holds at most " + std::to_string(kMaxDemandRows) +
+                                    " periods; nothing was read from the file.",
+                                "Too many periods", MessageIcon::Exclamation};
     }
     return std::nullopt;
 }
@@ -123,6 +139,11 @@ std::optional<BadCell> firstBadCell(const std::vector<DemandTextRow>& rows) {
 
 CheckMessage dataFormatMessage() {
     return {"The data format is not correct.", "Data format error", MessageIcon::Exclamation};
+}
+
+CheckMessage historyFullMessage() {
+    return {"The demand history holds at most " + std::to_string(kMaxDemandRows) + " periods.", "Too many periods",
+            MessageIcon::Exclamation};
 }
 
 void sortByTime(std::vector<DemandTextRow>& rows) {
