@@ -22,6 +22,7 @@
 #include "platform/RtfWriter.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainWindow.h"
+#include "support/FullDisk.h"
 #include "support/QtTestMain.h"
 #include "support/WindowTestContext.h"
 
@@ -204,15 +205,20 @@ private slots:
         QTest::newRow("open folder") << "Open"
                                      << "folder"
                                      << "Path/File access error";
-        QTest::newRow("save into missing folder") << "Save"
-                                                  << "nowhere/x.rtf"
-                                                  << "Path not found";
+        QTest::newRow("save into missing folder")
+            << "Save"
+            << "nowhere/x.rtf"
+            << "The file <dir>/nowhere/x.rtf could not be saved: the folder does not exist.";
         QTest::newRow("save onto folder") << "Save"
                                           << "folder"
-                                          << "Path/File access error";
-        QTest::newRow("save as into missing folder") << "mnuFileSaveAs"
-                                                     << "nowhere/x.rtf"
-                                                     << "Path not found";
+                                          << "The file <dir>/folder could not be saved: it is a folder.";
+        QTest::newRow("save as into missing folder")
+            << "mnuFileSaveAs"
+            << "nowhere/x.rtf"
+            << "The file <dir>/nowhere/x.rtf could not be saved: the folder does not exist.";
+        QTest::newRow("save onto a full disk") << "Save"
+                                               << "<full>"
+                                               << "The file <full> could not be saved: the disk is full.";
     }
     void unreadableOrUnwritableFileIsReportedOnce() {
         QFETCH(QString, action);
@@ -222,8 +228,10 @@ private slots:
         auto w = makeWindow();
         click(*w, "New");
         activeBox(*w)->insertPlainText("kept");  // changed, yet a file that cannot be read asks nothing
-        m_dialogs.fileNames << path(file);
+        const QString target = file == "<full>" ? test::fullDiskFile(m_dir->path()) : path(file);
+        m_dialogs.fileNames << target;
         click(*w, action);
+        message.replace("<dir>", m_dir->path()).replace("<full>", target);
         QCOMPARE(m_t->notifier.texts(), QStringList{message});
         QCOMPARE(m_t->notifier.last().icon, MsgIcon::None);
         QCOMPARE(m_t->notifier.last().title, QString("Tervalo"));
@@ -253,6 +261,24 @@ private slots:
         QCOMPARE(m_dialogs.asked, (QStringList{"Save", "Save", "Save As"}));
         QCOMPARE(rtfText(fileBytes(path("three.rtf"))), QString("third"));
         QVERIFY(m_t->notifier.messages.isEmpty());
+    }
+
+    // A 2 MB disk with 100 KB free holds a 100 KB letter: 300 KB saved over it keep the letter.
+    void saveOnAFullDiskKeepsTheOldFile() {
+        const test::SmallDisk disk(m_dir->path(), 2048);
+        if (!disk.whyNot().isEmpty()) QSKIP(qPrintable(disk.whyNot()));
+        const QByteArray letter(100 * 1024, 'o');
+        writeFile(path("letter.rtf"), letter);
+        writeFile(path("filler"), QByteArray(1848 * 1024, 'f'));
+        auto w = makeWindow();
+        m_dialogs.fileNames << path("letter.rtf");
+        click(*w, "mnuFileOpen");
+        activeBox(*w)->setPlainText(QString(QString(79, 'n') + "\n").repeated(3840));
+        click(*w, "Save");
+        QCOMPARE(m_t->notifier.texts(),
+                 QStringList{"The file " + path("letter.rtf") + " could not be saved: the disk is full."});
+        QCOMPARE(fileBytes(path("letter.rtf")).size(), letter.size());
+        QVERIFY(fileBytes(path("letter.rtf")) == letter);
     }
 
     void saveWithNoWindowReportsIt() {
