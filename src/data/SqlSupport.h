@@ -14,6 +14,12 @@ namespace tervalo::data {
 
 // A run-time error with the database's description.
 core::RuntimeError databaseError(const QString& description);
+// A row that another writer changed or removed after it was read: nothing was written.
+class ChangedRowError : public core::RuntimeError {
+public:
+    explicit ChangedRowError(const QString& description)
+        : core::RuntimeError(core::ErrorCode::Database, description.toStdString()) {}
+};
 // Using a closed connection or recordset.
 core::RuntimeError objectClosedError();
 // The driver's own text when it has one ("no such table: Foo"), else Qt's.

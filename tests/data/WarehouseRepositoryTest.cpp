@@ -5,6 +5,7 @@
 
 #include "DataTestSupport.h"
 #include "data/ItemCursor.h"
+#include "data/RecordSnapshot.h"
 #include "data/SalesRows.h"
 #include "data/WarehouseRepository.h"
 
@@ -137,10 +138,12 @@ INSTANTIATE_TEST_SUITE_P(Writes, RefusedWriteTest,
                                                         }},
                                            RefusedWrite{"RekeyOntoATakenKey",
                                                         [](Connection& cnn, ItemCursor&) {
+                                                            RecordSnapshot items;
+                                                            WarehouseRepository(cnn).openItems(items);
                                                             QSqlRecord row;
                                                             row.append(QSqlField("ItemID"));
                                                             row.setValue(0, "2");
-                                                            WarehouseRepository(cnn).updateItem("1", row);
+                                                            WarehouseRepository(cnn).updateItem(items.record(), row);
                                                         }}),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -148,7 +151,8 @@ TEST_F(WarehouseTest, FailedSaveKeepsTheRowPendingUntilItIsMended) {
     items->addNew();
     items->setField("ItemID", "12");
     items->setField("Item", "More umbrellas");
-    EXPECT_EQ(databaseErrorOf([&] { items->update(); }), "UNIQUE constraint failed: Items.ItemID");
+    EXPECT_EQ(databaseErrorOf([&] { items->update(); }),
+              "Item ID 12 is already used by another item. Please enter another Item ID.");
     EXPECT_TRUE(items->isNewRow());
     EXPECT_EQ(items->field("Item").toString(), "More umbrellas");
     items->setField("ItemID", "99");
@@ -183,6 +187,144 @@ TEST_F(WarehouseTest, DeleteRemovesTheItemAndItsRowsOfBothTables) {
     EXPECT_EQ(items->positionText(), "1 of 11");
     EXPECT_EQ(count(cnn(), "Sales"), 5 * 6);
 }
+
+// ---- two copies of the program on one file: a save writes what it changed,
+// only into the row as it read it, and never undoes the other copy's writes
+
+struct SecondCopy {
+    const char* name;
+    QStringList before;  // run before this copy reads item 12 and its monthly rows
+    QStringList other;   // what the other copy writes meanwhile
+    int year;            // 0: this copy saves item 12 with `column` = `value`; else that year's sales cell
+    const char* column;
+    QVariant value;
+    const char* error;  // "" when it is written
+    const char* probe;  // SQL of what is stored afterwards
+    const char* stored;
+};
+
+void PrintTo(const SecondCopy& c, std::ostream* os) { *os << c.name; }
+
+class SecondCopyTest : public WarehouseTest, public ::testing::WithParamInterface<SecondCopy> {};
+
+TEST_P(SecondCopyTest, KeepsWhatTheOtherCopyWrote) {
+    const SecondCopy& c = GetParam();
+    for (const QString& sql : c.before)
+        cnn().execute(sql);
+    items->requery();
+    items->locate("12", "");
+    SalesRows rows;
+    rows.open(cnn(), SalesTable::Monthly, "12");
+    Connection other;
+    other.open(cnn().connectionString());
+    for (const QString& sql : c.other)
+        other.execute(sql);
+    const auto save = [&] {
+        if (c.year == 0) {
+            items->setField(c.column, c.value);
+            items->update();
+            return;
+        }
+        int row = 0;
+        while (rows.value(row, 1).toInt() != c.year)
+            ++row;
+        rows.setValue(row, int(rows.columnNames().indexOf(c.column)), c.value);
+        rows.writePending();
+    };
+    if (QString(c.error).isEmpty())
+        save();
+    else
+        EXPECT_EQ(databaseErrorOf(save), c.error);
+    EXPECT_EQ(scalar(other, c.probe).toString(), c.stored);
+}
+
+const char* const kItem12 = "SELECT Item || '/' || UnitCost FROM Items WHERE ItemID = '12'";
+const char* const kItemChanged =
+    "Item 12 was changed elsewhere after it was shown here, so your changes were not saved. It is now shown as "
+    "stored.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Saves, SecondCopyTest,
+    ::testing::Values(
+        SecondCopy{"ItemRenamedThere",
+                   {},
+                   {"UPDATE Items SET Item = 'Rain gear' WHERE ItemID = '12'"},
+                   0,
+                   "UnitCost",
+                   9.5,
+                   kItemChanged,
+                   kItem12,
+                   "Rain gear/11.0"},
+        SecondCopy{"ItemNameOnlyInCapitalsThere",
+                   {},
+                   {"UPDATE Items SET Item = 'UMBRELLAS' WHERE ItemID = '12'"},
+                   0,
+                   "UnitCost",
+                   9.5,
+                   kItemChanged,
+                   kItem12,
+                   "UMBRELLAS/11.0"},
+        SecondCopy{"ItemDeletedThere",
+                   {},
+                   {"DELETE FROM Items WHERE ItemID = '12'"},
+                   0,
+                   "UnitCost",
+                   9.5,
+                   "Item 12 was deleted elsewhere after it was shown here, so your changes were not saved. It is "
+                   "now shown as stored.",
+                   "SELECT count(*) FROM Items",
+                   "11"},
+        SecondCopy{"AnotherItemChangedThere",
+                   {},
+                   {"UPDATE Items SET Item = 'Paper' WHERE ItemID = '1'"},
+                   0,
+                   "UnitCost",
+                   9.5,
+                   "",
+                   kItem12,
+                   "Umbrellas/9.5"},
+        SecondCopy{"OnlyTheChangedFieldIsWritten",
+                   {},
+                   {"CREATE TRIGGER whole BEFORE UPDATE OF ItemID, Item, TimeUnit, LeadTime, HoldingCost, "
+                    "ShortageCost, ReorderPoint, OrderQty, SinglePeriod, OrderCost ON Items "
+                    "BEGIN SELECT RAISE(ABORT, 'another field written'); END"},
+                   0,
+                   "UnitCost",
+                   9.5,
+                   "",
+                   kItem12,
+                   "Umbrellas/9.5"},
+        SecondCopy{"SalesRowNumberTakenByAnotherItem",
+                   {"INSERT INTO Sales (ItemID, Year) VALUES ('12', 2021)"},
+                   {"DELETE FROM Sales WHERE ItemID = '12' AND Year = 2021",
+                    "INSERT INTO Sales (ItemID, Year) VALUES ('A100', 1999)"},
+                   2021,
+                   "Jan",
+                   7,
+                   "The sales of item 12 for 2021 were changed or deleted elsewhere after they were shown here, so "
+                   "your changes were not saved. They are now shown as stored.",
+                   "SELECT ItemID || '/' || Year || '/' || ifnull(Jan, '-') FROM Sales WHERE Year = 1999",
+                   "A100/1999/-"},
+        SecondCopy{"SalesOfTheYearChangedThere",
+                   {},
+                   {"UPDATE Sales SET Feb = 1 WHERE ItemID = '12' AND Year = 2026"},
+                   2026,
+                   "Jan",
+                   7,
+                   "The sales of item 12 for 2026 were changed or deleted elsewhere after they were shown here, so "
+                   "your changes were not saved. They are now shown as stored.",
+                   "SELECT Jan || '/' || Feb FROM Sales WHERE ItemID = '12' AND Year = 2026",
+                   "76/1"},
+        SecondCopy{"SalesOfAnotherYearChangedThere",
+                   {},
+                   {"UPDATE Sales SET Feb = 1 WHERE ItemID = '12' AND Year = 2025"},
+                   2026,
+                   "Jan",
+                   7,
+                   "",
+                   "SELECT Jan || '/' || Feb FROM Sales WHERE ItemID = '12' AND Year = 2026",
+                   "7/60"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- the cursor's moves
 
