@@ -24,6 +24,9 @@ public:
 core::RuntimeError objectClosedError();
 // The driver's own text when it has one ("no such table: Foo"), else Qt's.
 QString describe(const QSqlError& error);
+// SQLite's text for a failure, or what happened in the user's words where
+// SQLite's text misleads. `code` is SQLite's extended result code.
+QString describeSqlite(int code, const QString& text);
 // A table or column name in double quotes, inner quotes doubled.
 QString quotedName(const QString& name);
 
