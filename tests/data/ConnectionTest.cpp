@@ -213,15 +213,11 @@ TEST_P(FileTakenAwayTest, WriteSaysTheFileWasMovedOrDeleted) {
               "Close the program and start it again.");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, FileTakenAwayTest,
-    ::testing::Values(FileTakenAway{"Deleted", [](const QString& p) { QFile::remove(p); }, false},
-                      FileTakenAway{"Moved", [](const QString& p) { QFile::rename(p, p + ".old"); }, false},
-                      FileTakenAway{"ReplacedByAnother",
-                                    [](const QString& p) {
-                                        QFile::copy(p, p + ".new");
-                                        ::rename(QFile::encodeName(p + ".new"), QFile::encodeName(p));
-                                    },
-                                    false},
-                      FileTakenAway{"DeletedUnderAQuery", [](const QString& p) { QFile::remove(p); }, true}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Ways, FileTakenAwayTest, ::testing::Values(
+    FileTakenAway{"Deleted", [](const QString& p) { QFile::remove(p); }, false},
+    FileTakenAway{"Moved", [](const QString& p) { QFile::rename(p, p + ".old"); }, false},
+    FileTakenAway{"ReplacedByAnother", [](const QString& p) { QFile::copy(p, p + ".new"); ::rename(QFile::encodeName(p + ".new"), QFile::encodeName(p)); }, false},
+    FileTakenAway{"DeletedUnderAQuery", [](const QString& p) { QFile::remove(p); }, true}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on

@@ -199,26 +199,16 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("message");
-        QTest::newRow("open missing") << "Open"
-                                      << "missing.rtf"
-                                      << "File not found";
-        QTest::newRow("open folder") << "Open"
-                                     << "folder"
-                                     << "Path/File access error";
-        QTest::newRow("save into missing folder")
-            << "Save"
-            << "nowhere/x.rtf"
-            << "The file <dir>/nowhere/x.rtf could not be saved: the folder does not exist.";
-        QTest::newRow("save onto folder") << "Save"
-                                          << "folder"
-                                          << "The file <dir>/folder could not be saved: it is a folder.";
-        QTest::newRow("save as into missing folder")
-            << "mnuFileSaveAs"
-            << "nowhere/x.rtf"
-            << "The file <dir>/nowhere/x.rtf could not be saved: the folder does not exist.";
-        QTest::newRow("save onto a full disk") << "Save"
-                                               << "<full>"
-                                               << "The file <full> could not be saved: the disk is full.";
+        const QString notSaved = "The file <dir>/%1 could not be saved: %2.";
+        // clang-format off
+        QTest::newRow("open missing") << "Open" << "missing.rtf" << "File not found";
+        QTest::newRow("open folder") << "Open" << "folder" << "Path/File access error";
+        QTest::newRow("save into missing folder") << "Save" << "nowhere/x.rtf" << notSaved.arg("nowhere/x.rtf", "the folder does not exist");
+        QTest::newRow("save onto folder") << "Save" << "folder" << notSaved.arg("folder", "it is a folder");
+        QTest::newRow("save as into missing folder") << "mnuFileSaveAs" << "nowhere/x.rtf" << notSaved.arg("nowhere/x.rtf", "the folder does not exist");
+        QTest::newRow("save onto a full disk") << "Save" << "<full>" << "The file <full> could not be saved: the disk is full.";
+        QTest::newRow("save into a folder not the user's") << "Save" << "locked/x.rtf" << notSaved.arg("locked/x.rtf", "you have no permission to write there");
+        // clang-format on
     }
     void unreadableOrUnwritableFileIsReportedOnce() {
         QFETCH(QString, action);
@@ -230,13 +220,24 @@ private slots:
         activeBox(*w)->insertPlainText("kept");  // changed, yet a file that cannot be read asks nothing
         const QString target = file == "<full>" ? test::fullDiskFile(m_dir->path()) : path(file);
         m_dialogs.fileNames << target;
-        click(*w, action);
-        message.replace("<dir>", m_dir->path()).replace("<full>", target);
-        QCOMPARE(m_t->notifier.texts(), QStringList{message});
+        const bool locked = file.startsWith("locked");
+        if (locked) {  // a folder of root's, or one its owner may not write: the old file stays
+            QVERIFY(QDir(m_dir->path()).mkpath("locked"));
+            writeFile(path(file), "old");
+            QVERIFY(QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner));
+        }
+        {
+            std::optional<test::AsAnotherUser> other;
+            if (locked) other.emplace();
+            click(*w, action);
+        }
+        QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(m_t->notifier.texts(), QStringList{message.replace("<dir>", m_dir->path()).replace("<full>", target)});
         QCOMPARE(m_t->notifier.last().icon, MsgIcon::None);
         QCOMPARE(m_t->notifier.last().title, QString("Tervalo"));
         QCOMPARE(captions(*w), QStringList{"Document 1"});
         QCOMPARE(activeBox(*w)->toPlainText(), QString("kept"));
+        if (locked) QCOMPARE(fileBytes(path(file)), QByteArray("old"));
     }
 
     // --- Save and Save As

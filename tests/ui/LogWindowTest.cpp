@@ -130,16 +130,11 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("name");  // the file name given to Save
         QTest::addColumn<QString>("message");
-        QTest::newRow("save into a missing folder")
-            << "Command1_1"
-            << "missing/folder/log.rtf"
-            << "The file <dir>/missing/folder/log.rtf could not be saved: the folder does not exist.";
-        QTest::newRow("save onto a full disk") << "Command1_1"
-                                               << "<full>"
-                                               << "The file <full> could not be saved: the disk is full.";
-        QTest::newRow("print without a printer") << "Command1_0"
-                                                 << ""
-                                                 << "No printer is installed.";
+        // clang-format off
+        QTest::newRow("save into a missing folder") << "Command1_1" << "missing/folder/log.rtf" << "The file <dir>/missing/folder/log.rtf could not be saved: the folder does not exist.";
+        QTest::newRow("save onto a full disk") << "Command1_1" << "<full>" << "The file <full> could not be saved: the disk is full.";
+        QTest::newRow("print without a printer") << "Command1_0" << "" << "No printer is installed.";
+        // clang-format on
     }
     void failuresShowTheirDescriptionAlone() {
         QFETCH(QString, button);

@@ -247,11 +247,10 @@ private slots:
     void failedSaveIsReported_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing folder")
-            << "missing/report.txt"
-            << "The report could not be saved as <dir>/missing/report.txt: the folder does not exist.";
-        QTest::newRow("full disk") << "<full>"
-                                   << "The report could not be saved as <full>: the disk is full.";
+        // clang-format off
+        QTest::newRow("missing folder") << "missing/report.txt" << "The report could not be saved as <dir>/missing/report.txt: the folder does not exist.";
+        QTest::newRow("full disk") << "<full>" << "The report could not be saved as <full>: the disk is full.";
+        // clang-format on
     }
     void failedSaveIsReported() {
         QFETCH(QString, file);
