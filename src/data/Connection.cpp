@@ -197,8 +197,10 @@ Connection::KeptRun Connection::runKept(const QString& sql, const QVariantList& 
             if (m_keptSqlite.size() >= kKeptStatements) dropKept();
             const QByteArray text = sql.toUtf8();
             if (sqlite3_prepare_v2(db, text.constData(), int(text.size()), &statement, nullptr) != SQLITE_OK) {
+                const QString error =
+                    describeSqlite(sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)));
                 sqlite3_finalize(statement);
-                throw databaseError(QString::fromUtf8(sqlite3_errmsg(db)));
+                throw databaseError(error);
             }
             m_keptSqlite.insert(sql, statement);
         }
@@ -209,7 +211,9 @@ Connection::KeptRun Connection::runKept(const QString& sql, const QVariantList& 
             while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
             }
         }
-        const QString error = rc == SQLITE_DONE ? QString() : QString::fromUtf8(sqlite3_errmsg(db));
+        const QString error = rc == SQLITE_DONE
+                                  ? QString()
+                                  : describeSqlite(sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)));
         sqlite3_reset(statement);
         sqlite3_clear_bindings(statement);
         if (!error.isNull()) throw databaseError(error);

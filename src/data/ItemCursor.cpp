@@ -127,6 +127,7 @@ void ItemCursor::setField(const QString& name, const QVariant& value) {
     }
     if (!m_pending.contains(name)) m_items.field(name);  // raises the unknown-field error
     m_pending.setValue(name, value);
+    if (!m_changed.contains(name)) m_changed << name;
 }
 
 bool ItemCursor::isUnfinished() const {
@@ -149,14 +150,28 @@ void ItemCursor::addNew() {
 void ItemCursor::cancelUpdate() {
     m_new = m_editing = false;
     m_pending = QSqlRecord();
+    m_changed.clear();
 }
 
 void ItemCursor::update() {
     if (!m_editing) return;
-    if (m_new)
+    if (m_new) {
         m_repo.insertItem(m_pending);
-    else
-        m_repo.updateItem(m_items.field(kItemId), m_pending);
+    } else {
+        QSqlRecord changes;
+        for (const QString& name : std::as_const(m_changed))
+            changes.append(m_pending.field(name));
+        try {
+            m_repo.updateItem(m_items.record(), changes);
+        } catch (const ChangedRowError&) {
+            // The row as another writer left it replaces what this cursor read and the changes made to that.
+            const QVariant stored = m_items.field(kItemId);
+            cancelUpdate();
+            m_items.requery();
+            seek(stored);
+            throw;
+        }
+    }
     const QVariant key = m_pending.value(kItemId);
     cancelUpdate();
     m_items.requery();

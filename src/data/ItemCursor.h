@@ -62,8 +62,10 @@ public:
     void addNew();
     // Drops the pending changes (and a row being added).
     void cancelUpdate();
-    // Writes the pending row and stands on it again. Throws RuntimeError; the
-    // changes then stay pending.
+    // Writes the pending row (of a stored row, the fields changed) and stands
+    // on it again. Throws RuntimeError; the changes then stay pending. When
+    // another writer changed or removed the row since it was read, the items
+    // are read again, the changes dropped and ChangedRowError raised.
     void update();
     // Removes the current item and its sales rows, reads the items again and
     // stands on the first. A row being added is only dropped.
@@ -86,6 +88,7 @@ private:
     WarehouseRepository m_repo;
     RecordSnapshot m_items;
     QSqlRecord m_pending;
+    QStringList m_changed;  // the fields set since the row was read, in order
     bool m_editing = false;
     bool m_new = false;
     bool m_adding = false;

@@ -5,23 +5,24 @@
 
 #include "data/Connection.h"
 #include "data/RowInsert.h"
+#include "data/RowUpdate.h"
 #include "data/SqlSupport.h"
 #include "data/Transaction.h"
 
 namespace tervalo::data {
 
 void SalesRows::open(Connection& cnn, SalesTable table, const QString& key) {
-    QSqlQuery query = cnn.run(
-        "SELECT rowid, * FROM " + quotedName(salesTableName(table)) + " WHERE ItemID = ? ORDER BY [Year] DESC", {key});
+    QSqlQuery query =
+        cnn.run("SELECT * FROM " + quotedName(salesTableName(table)) + " WHERE ItemID = ? ORDER BY [Year] DESC", {key});
     QStringList columns;
     const QSqlRecord fields = query.record();
-    for (int i = 1; i < fields.count(); ++i)
+    for (int i = 0; i < fields.count(); ++i)
         columns << fields.fieldName(i);
     QList<Row> rows;
     while (query.next()) {
         Row row;
-        row.rowId = query.value(0).toLongLong();
-        for (int i = 1; i < fields.count(); ++i)
+        row.stored = true;
+        for (int i = 0; i < fields.count(); ++i)
             row.values << query.value(i);
         row.read = row.values;
         rows << row;
@@ -43,6 +44,7 @@ QVariant SalesRows::value(int row, int column) const { return m_rows.at(row).val
 void SalesRows::setValue(int row, int column, const QVariant& value) {
     Row& r = m_rows[row];
     r.values[column] = value;
+    r.changed.insert(column);
     r.pending = true;
 }
 
@@ -74,32 +76,39 @@ void SalesRows::writeRow(int row) { write({row}); }
 
 void SalesRows::write(const QList<int>& rows) {
     if (!isOpen()) throw objectClosedError();
-    QList<QPair<int, qint64>> written;
+    const QString table = salesTableName(m_table);
+    QList<int> written;
     Transaction transaction(*m_cnn);
     for (int i : rows) {
         const Row& row = m_rows.at(i);
         // A row without its item's key would belong to no item.
         if (!row.pending || row.values.value(0).isNull()) continue;
-        if (row.rowId < 0) {
-            RowInsert insert(salesTableName(m_table));
+        if (!row.stored) {
+            RowInsert insert(table);
             for (int c = 0; c < m_columns.size(); ++c)
                 insert.set(m_columns[c], row.values[c]);
-            written.append({i, insert.run(*m_cnn).toLongLong()});
+            insert.run(*m_cnn);
         } else {
-            QStringList sets;
-            for (const QString& column : m_columns)
-                sets << quotedName(column) + " = ?";
-            m_cnn->execute(
-                "UPDATE " + quotedName(salesTableName(m_table)) + " SET " + sets.join(", ") + " WHERE rowid = ?",
-                QVariantList(row.values) << row.rowId);
-            written.append({i, row.rowId});
+            // Found by what was read (its key, ItemID and Year, among it), never by SQLite's row number,
+            // which a row added elsewhere may have taken over.
+            RowUpdate update(table);
+            for (int c : row.changed)
+                update.set(m_columns[c], row.values[c]);
+            for (int c = 0; c < m_columns.size(); ++c)
+                update.where(m_columns[c], row.read[c]);
+            if (update.hasChanges() && update.run(*m_cnn) == 0)
+                throw ChangedRowError("The sales of item " + row.read[0].toString() + " for " + row.read[1].toString() +
+                                      " were changed or deleted elsewhere after they were shown here, so your "
+                                      "changes were not saved. They are now shown as stored.");
         }
+        written << i;
     }
     transaction.commit();
-    for (const auto& [i, rowId] : written) {
+    for (int i : written) {
         Row& row = m_rows[i];
-        row.rowId = rowId;
+        row.stored = true;
         row.read = row.values;
+        row.changed.clear();
         row.pending = false;
     }
 }
@@ -111,11 +120,12 @@ void SalesRows::cancelPending() {
 
 void SalesRows::cancelRow(int row) {
     Row& r = m_rows[row];
-    if (r.rowId < 0) {
+    if (!r.stored) {
         m_rows.removeAt(row);
         return;
     }
     r.values = r.read;
+    r.changed.clear();
     r.pending = false;
 }
 

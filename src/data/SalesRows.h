@@ -4,6 +4,7 @@
 // they are written or cancelled. Columns are read by position: 0 ItemID,
 // 1 Year, then the periods, as many as the table has.
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -37,9 +38,10 @@ public:
 
     bool hasPending() const;
     bool isPending(int row) const;
-    // Writes every pending row that has an ItemID (new rows are added, changed
-    // ones rewritten) in one transaction. On failure nothing is written, the
-    // rows stay pending and the database's error is raised.
+    // Writes every pending row that has an ItemID (new rows are added, the
+    // changed values of stored ones written) in one transaction. On failure
+    // nothing is written, the rows stay pending and the database's error is
+    // raised: ChangedRowError when a stored row no longer holds what was read.
     void writePending();
     // The same for one row.
     void writeRow(int row);
@@ -50,9 +52,10 @@ public:
 
 private:
     struct Row {
-        qint64 rowId = -1;  // -1: not yet in the table
+        bool stored = false;  // in the table, as `read`
         QVariantList values;
         QVariantList read;  // as last read or written
+        QSet<int> changed;  // the columns set since
         bool pending = false;
     };
     void write(const QList<int>& rows);

@@ -1,5 +1,7 @@
 #include "data/SqlSupport.h"
 
+#include <sqlite3.h>
+
 #include <QSqlError>
 
 namespace tervalo::data {
@@ -14,7 +16,20 @@ core::RuntimeError objectClosedError() {
 
 QString describe(const QSqlError& error) {
     const QString text = error.databaseText().trimmed();
-    return text.isEmpty() ? error.text().trimmed() : text;
+    if (text.isEmpty()) return error.text().trimmed();
+    // Qt's SQLite driver gives SQLite's extended result code as the native
+    // code; PostgreSQL's are five-character states.
+    const QString code = error.nativeErrorCode();
+    return code.size() < 5 ? describeSqlite(code.toInt(), text) : text;
+}
+
+QString describeSqlite(int code, const QString& text) {
+    // SQLite finds the file it opened gone from its place and calls itself read-only.
+    if (code == SQLITE_READONLY_DBMOVED)
+        return QStringLiteral(
+            "The database file was moved or deleted while the program had it open, so nothing was written to it. "
+            "Close the program and start it again.");
+    return text;
 }
 
 QString quotedName(const QString& name) {

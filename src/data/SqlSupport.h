@@ -14,10 +14,19 @@ namespace tervalo::data {
 
 // A run-time error with the database's description.
 core::RuntimeError databaseError(const QString& description);
+// A row that another writer changed or removed after it was read: nothing was written.
+class ChangedRowError : public core::RuntimeError {
+public:
+    explicit ChangedRowError(const QString& description)
+        : core::RuntimeError(core::ErrorCode::Database, description.toStdString()) {}
+};
 // Using a closed connection or recordset.
 core::RuntimeError objectClosedError();
 // The driver's own text when it has one ("no such table: Foo"), else Qt's.
 QString describe(const QSqlError& error);
+// SQLite's text for a failure, or what happened in the user's words where
+// SQLite's text misleads. `code` is SQLite's extended result code.
+QString describeSqlite(int code, const QString& text);
 // A table or column name in double quotes, inner quotes doubled.
 QString quotedName(const QString& name);
 

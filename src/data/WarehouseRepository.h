@@ -29,10 +29,12 @@ public:
     // Adds an Items row from the record's fields (named as the table's). A row
     // without a key is refused, as is one whose key is taken (any letter case).
     void insertItem(const QSqlRecord& row) const;
-    // Rewrites the row stored under `storedKey` with the record's fields. When
-    // the key changes, the item's rows of both sales tables take the new key in
-    // the same transaction; a failure leaves every table as it was.
-    void updateItem(const QVariant& storedKey, const QSqlRecord& row) const;
+    // Writes the fields of `changes` into the item row that still holds every
+    // value of `read`, the row as it was read. When the key changes, the item's
+    // rows of both sales tables take the new key in the same transaction; a
+    // failure leaves every table as it was. A row that another writer changed
+    // or removed since it was read is left as that writer left it: ChangedRowError.
+    void updateItem(const QSqlRecord& read, const QSqlRecord& changes) const;
     // Removes the item and its rows of both sales tables in one transaction.
     void deleteItem(const QVariant& key) const;
 

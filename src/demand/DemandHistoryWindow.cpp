@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 #include <stdexcept>
 
@@ -17,6 +16,7 @@
 #include "demand/DemandGrid.h"
 #include "demand/DemandHistoryModel.h"
 #include "demand/DemandSteps.h"
+#include "platform/FileWriter.h"
 #include "platform/Notifier.h"
 #include "platform/Twips.h"
 #include "widgets/AppContext.h"
@@ -204,13 +204,10 @@ void DemandHistoryWindow::saveData() {
     // Nothing to write, or a row that would not read back: the file stays as it was.
     if (m_model->periodCount() == 0) return message(kNoDataToSave);
     if (!rowsAreNumbers()) return;
-    QSaveFile file(name);
     const std::string text = cd::writeDemandHistory(m_model->rows());
-    const bool written =
-        file.open(QIODevice::WriteOnly) &&
-        file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) && file.commit();
-    if (!written) {
-        m_ctx.notifier.show(this, file.errorString(), kErrorTitle, platform::MsgIcon::Exclamation);
+    if (const std::optional<QString> reason = platform::FileWriter::write(name, QByteArray::fromStdString(text))) {
+        m_ctx.notifier.show(this, platform::FileWriter::failureMessage(name, *reason), kErrorTitle,
+                            platform::MsgIcon::Exclamation);
         return;
     }
     m_grid->goTo(0, 0);

@@ -8,10 +8,10 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QToolBar>
 
+#include "platform/FileWriter.h"
 #include "platform/MessageBoxNotifier.h"
 
 namespace tervalo::platform {
@@ -58,15 +58,12 @@ void TextReportWindow::type(const QString& piece) {
 QString TextReportWindow::text() const { return m_editor->toPlainText(); }
 
 bool TextReportWindow::saveTo(const QString& path) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(text().toUtf8());
-        if (file.commit()) {
-            m_editor->document()->setModified(false);
-            return true;
-        }
+    const std::optional<QString> reason = FileWriter::write(path, text().toUtf8());
+    if (!reason) {
+        m_editor->document()->setModified(false);
+        return true;
     }
-    const QString message = tr("The report could not be saved as %1: %2").arg(path, file.errorString());
+    const QString message = tr("The report could not be saved as %1: %2.").arg(path, *reason);
     notifier().show(this, message, QString(), MsgIcon::Exclamation);
     return false;
 }

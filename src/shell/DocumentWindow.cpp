@@ -1,13 +1,13 @@
 #include "shell/DocumentWindow.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextEdit>
 #include <algorithm>
 
 #include "core/RuntimeError.h"
+#include "platform/FileWriter.h"
 #include "platform/RtfReader.h"
 #include "platform/RtfWriter.h"
 #include "platform/Twips.h"
@@ -24,14 +24,11 @@ constexpr int kWrapInset = 400;  // twips between the box's right edge and its r
 constexpr int kInitialWidth = 7200;
 constexpr int kInitialHeight = 4800;
 
-// The description of a file that could not be opened, as the user reads it.
-[[noreturn]] void raiseFileError(const QFile& file, bool writing) {
-    const QFileInfo info(file.fileName());
+// The description of a file that could not be read, as the user reads it.
+[[noreturn]] void raiseReadError(const QFile& file) {
     std::string description = "Path/File access error";
-    if (!writing && !info.exists())
+    if (!QFileInfo::exists(file.fileName()))
         description = "File not found";
-    else if (writing && !info.dir().exists())
-        description = "Path not found";
     else if (file.error() == QFileDevice::PermissionsError)
         description = "Permission denied";
     throw core::RuntimeError(core::ErrorCode::Other, description);
@@ -89,9 +86,9 @@ void DocumentWindow::load(QTextEdit* box, const QString& path) { showText(box, r
 
 QByteArray DocumentWindow::readFile(const QString& path) {
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) raiseFileError(file, false);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) raiseReadError(file);
     const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) raiseFileError(file, false);
+    if (file.error() != QFileDevice::NoError) raiseReadError(file);
     return data;
 }
 
@@ -102,10 +99,9 @@ void DocumentWindow::showText(QTextEdit* box, const QByteArray& data) {
 
 void DocumentWindow::save(QTextEdit* box, const QString& path) {
     const QByteArray data = platform::RtfWriter::write(*box->document());
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) raiseFileError(file, true);
-    if (file.write(data) != data.size() || !file.flush()) raiseFileError(file, true);
-    file.close();
+    if (const std::optional<QString> reason = platform::FileWriter::write(path, data))
+        throw core::RuntimeError(core::ErrorCode::Other,
+                                 platform::FileWriter::failureMessage(path, *reason).toStdString());
     box->document()->setModified(false);
 }
 

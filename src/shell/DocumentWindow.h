@@ -38,8 +38,8 @@ public:
     // the box showing them.
     static QByteArray readFile(const QString& path);
     static void showText(QTextEdit* box, const QByteArray& data);
-    // Writes `box` to `path` as RTF and marks it unchanged; an unwritable file
-    // raises a run-time error.
+    // Writes `box` to `path` as RTF and marks it unchanged. A file that cannot
+    // be written raises a run-time error saying why, and keeps what it held.
     static void save(QTextEdit* box, const QString& path);
 
 signals:

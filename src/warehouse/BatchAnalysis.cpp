@@ -49,8 +49,9 @@ void BatchAnalysis::command(const std::optional<data::WarehouseItem>& current, i
         if (done) done(unchanged);
         return;
     }
-    const MsgResult answer = m_ctx.notifier.show(m_ctx.mainWindow, kConfirm, QStringLiteral("Confirmation"),
-                                                 MsgIcon::None, MsgButtons::YesNoCancel);
+    // Cancel is the default: Enter alone must not rewrite every item.
+    const MsgResult answer = m_ctx.notifier.ask(m_ctx.mainWindow, kConfirm, QStringLiteral("Confirmation"),
+                                                MsgIcon::None, MsgButtons::YesNoCancel, MsgResult::Cancel);
     if (LogWindow* log = openLog()) log->setText(QString());
     if (answer == MsgResult::Yes) return startAll(std::move(done));
     if (answer == MsgResult::No) return runCurrent(*current, std::move(done));

@@ -292,9 +292,9 @@ void DataSourceDialog::unload() {
     }
     const QString dataType = m_ctx.settings.dataSourceType();
     const QString dataPath = m_ctx.settings.dataSourcePath();
-    const platform::MsgResult answer = m_ctx.notifier.show(
+    const platform::MsgResult answer = m_ctx.notifier.ask(
         this, "You are importing data from " + dataType + " in the directory " + dataPath + ". Continue?", QString(),
-        platform::MsgIcon::Question, platform::MsgButtons::YesNo);
+        platform::MsgIcon::Question, platform::MsgButtons::YesNo, platform::MsgResult::No);
     if (answer == platform::MsgResult::Yes && m_importHook) m_importHook(dataType, dataPath);
 }
 

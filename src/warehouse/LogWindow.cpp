@@ -7,11 +7,11 @@
 #include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "core/RuntimeError.h"
+#include "platform/FileWriter.h"
 #include "platform/Notifier.h"
 #include "platform/RtfWriter.h"
 #include "platform/TextPrinting.h"
@@ -128,12 +128,9 @@ void LogWindow::save() {
     const QString name = askSaveFileName(m_savedName);
     if (name.isEmpty()) return;
     m_savedName = name;
-    QSaveFile file(name);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(platform::RtfWriter::write(*m_box->document()));
-        if (file.commit()) return;
-    }
-    reportFailure(file.errorString());
+    if (const std::optional<QString> reason =
+            platform::FileWriter::write(name, platform::RtfWriter::write(*m_box->document())))
+        reportFailure(platform::FileWriter::failureMessage(name, *reason));
 }
 
 // The window's own error box: the description, OK, no title of its own.

@@ -12,6 +12,7 @@
 
 #include "core/NumberText.h"
 #include "data/BatchRepository.h"
+#include "data/SqlSupport.h"
 #include "platform/Notifier.h"
 #include "warehouse/BatchAnalysis.h"
 #include "warehouse/DataSourceDialog.h"
@@ -144,7 +145,16 @@ SalesDataWindow::~SalesDataWindow() = default;
 QSize SalesDataWindow::sizeHint() const { return QSize(900, 560).expandedTo(QWidget::sizeHint()); }
 
 bool SalesDataWindow::guarded(const std::function<void()>& body) {
-    return widgets::runGuarded(this, m_ctx.notifier, body);
+    return widgets::runGuarded(this, m_ctx.notifier, [&] {
+        try {
+            body();
+        } catch (const data::ChangedRowError&) {
+            // The items were read again as another copy of the program left
+            // them: the card shows them so, then says why.
+            refresh();
+            throw;
+        }
+    });
 }
 
 void SalesDataWindow::load() {
@@ -152,8 +162,7 @@ void SalesDataWindow::load() {
         m_items.open();
         const bool empty = m_items.bof() && m_items.eof();
         if (empty) {
-            m_items.addNew();
-            m_items.setField(QStringLiteral("TimeUnit"), kMonth);
+            startNewRow();
             m_items.setAdding(true);
         }
         setEditColor(empty);
@@ -243,9 +252,17 @@ void SalesDataWindow::showSales(const QString& key) {
     widgets::runGuarded(
         this, m_ctx.notifier,
         [&] {
-            m_form.grid->writePending();
+            // Rows that another copy of the program changed meanwhile were read
+            // again and hold no edits: the item asked for is shown, then the refusal.
+            std::exception_ptr refused;
+            try {
+                m_form.grid->writePending();
+            } catch (const data::ChangedRowError&) {
+                refused = std::current_exception();
+            }
             const QString unit = m_form.comboTimeUnit->currentText();
             loadGrid(unit.isEmpty() ? kMonth : unit, key);
+            if (refused) std::rethrow_exception(refused);
         },
         QString(), QString(), MsgIcon::None);
 }
@@ -311,7 +328,7 @@ void SalesDataWindow::onAction(CardAction action) {
             add();
             return;
         case CardAction::Import:
-            if (!guarded([this] { pushBoxes(); })) return;
+            if (!savePendingRow()) return;
             importData();
             refresh();
             return;
@@ -350,6 +367,28 @@ void SalesDataWindow::save() {
     refresh();
 }
 
+// A new row holds what its boxes show: the first time unit, and an unticked
+// Single-Period box, which the analysis reads as an (s,S) item.
+void SalesDataWindow::startNewRow() {
+    m_items.addNew();
+    m_items.setField(QStringLiteral("TimeUnit"), kMonth);
+    m_items.setField(QStringLiteral("SinglePeriod"), false);
+}
+
+bool SalesDataWindow::savePendingRow() {
+    const bool adding = m_items.isNewRow();
+    if (!guarded([this] {
+            pushBoxes();
+            m_items.writePending();
+        }))
+        return false;
+    if (adding) {
+        m_items.setAdding(false);
+        setEditColor(false);
+    }
+    return true;
+}
+
 void SalesDataWindow::cancel() {
     if (!m_items.isOpen() || !m_items.onRow()) return;
     m_items.cancelUpdate();
@@ -383,8 +422,7 @@ void SalesDataWindow::add() {
     if (!guarded([this] {
             pushBoxes();
             if (!m_items.eof()) m_items.moveLast();
-            m_items.addNew();
-            m_items.setField(QStringLiteral("TimeUnit"), kMonth);
+            startNewRow();
         }))
         return;
     m_items.setAdding(true);
@@ -416,6 +454,10 @@ void SalesDataWindow::importData() {
 }
 
 void SalesDataWindow::importFolder(const QString& dataType, const QString& dataPath) {
+    // The import reads the items again: what the card holds unsaved (typed
+    // while the data source dialog was open, too) is saved first, or nothing
+    // is imported.
+    if (!savePendingRow()) return;
     const ImportOutcome outcome = warehouse::importData(m_ctx, this, dataType, dataPath);
     showImportLog(outcome);
     guarded([this] { m_items.requery(); });

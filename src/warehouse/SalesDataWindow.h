@@ -88,6 +88,11 @@ private:
     void onNavigate(int index);
     void onTimeUnitChosen();
     void save();
+    // Starts a new row after the last, holding what the empty boxes show.
+    void startNewRow();
+    // What Import, like Analysis and Update, does first: the row being edited
+    // or added is saved (the card then browses). A failure is shown: false.
+    bool savePendingRow();
     void cancel();
     void deleteItem();
     void add();

@@ -7,6 +7,7 @@
 #include <QStyledItemDelegate>
 
 #include "core/NumberText.h"
+#include "data/SqlSupport.h"
 #include "platform/Clock.h"
 #include "platform/Notifier.h"
 #include "platform/Twips.h"
@@ -148,7 +149,18 @@ void SalesGrid::cancelPending() {
 }
 
 void SalesGrid::writePending() {
-    if (rows() && rows()->hasPending()) rows()->writePending();
+    if (rows() && rows()->hasPending()) writeOrReread([this] { rows()->writePending(); });
+}
+
+// A row that another copy of the program changed since it was read refuses the
+// write: the rows are read again, as stored, before the refusal is shown.
+void SalesGrid::writeOrReread(const std::function<void()>& write) {
+    try {
+        write();
+    } catch (const data::ChangedRowError&) {
+        m_model->reset([](data::SalesRows& r) { r.requery(); });
+        throw;
+    }
 }
 
 void SalesGrid::warn(const QString& text, const QString& title) {
@@ -202,7 +214,7 @@ void SalesGrid::checkCurrentRow() {
         if (rows()->value(row, kKeyColumn).isNull())
             m_model->reset([row](data::SalesRows& r) { r.cancelRow(row); });
         else
-            rows()->writeRow(row);
+            writeOrReread([this, row] { rows()->writeRow(row); });
     });
 }
 

@@ -34,7 +34,9 @@ public:
     // Reads the rows again (their pending edits dropped) or drops the pending edits.
     void requery();
     void cancelPending();
-    // Writes every pending row that has its key. Throws RuntimeError; the rows stay pending then.
+    // Writes every pending row that has its key. Throws RuntimeError; the rows
+    // stay pending then, unless another copy of the program changed one of
+    // them since: then they are read again and ChangedRowError is raised.
     void writePending();
 
     // The text of the card's key box, which a new row takes as its ItemID.
@@ -46,6 +48,7 @@ public:
     void checkCurrentRow();
 
 private:
+    void writeOrReread(const std::function<void()>& write);
     bool holds(const QWidget* widget) const;
     void onFocusChanged(QWidget* old, QWidget* now);
     void warn(const QString& text, const QString& title);

@@ -113,8 +113,9 @@ private:
 
 WriteBackQuestion askWithBox(platform::Notifier& notifier, QWidget* parent) {
     return [&notifier, parent] {
-        switch (notifier.show(parent, kWriteBackQuestion, kWriteBackQuestionTitle, platform::MsgIcon::None,
-                              platform::MsgButtons::YesNoCancel)) {
+        // Cancel is the default: Enter alone must not rewrite every item.
+        switch (notifier.ask(parent, kWriteBackQuestion, kWriteBackQuestionTitle, platform::MsgIcon::None,
+                             platform::MsgButtons::YesNoCancel, platform::MsgResult::Cancel)) {
             case platform::MsgResult::Yes:
                 return WriteBackChoice::AllItems;
             case platform::MsgResult::No:

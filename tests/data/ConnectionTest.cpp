@@ -197,3 +197,35 @@ INSTANTIATE_TEST_SUITE_P(
         SaveCase{"SsRow", [](Connection& c) { tervalo::data::SsRepository(c).insert({}); }},
         SaveCase{"DiscountDecision", [](Connection& c) { Eoq1Repository(c).updateDiscount(1, "1", "offer", "decision"); }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The open file taken away under the program: a write says what happened
+// rather than "attempt to write a readonly database".
+struct FileTakenAway {
+    const char* name;
+    std::function<void(const QString& path)> takeAway;
+    bool throughQuery;  // the write run as a query, else as a kept statement
+};
+
+void PrintTo(const FileTakenAway& c, std::ostream* os) { *os << c.name; }
+
+class FileTakenAwayTest : public ::testing::TestWithParam<FileTakenAway> {};
+
+TEST_P(FileTakenAwayTest, WriteSaysTheFileWasMovedOrDeleted) {
+    const QString path = tervalo::test::tempCopyOfDatabase("Demo.mdb");
+    Connection cnn;
+    cnn.open(jetFor(path));
+    GetParam().takeAway(path);
+    const QString sql = "UPDATE Items SET Item = 'Paper' WHERE ItemID = '1'";
+    EXPECT_EQ(databaseErrorOf([&] { GetParam().throughQuery ? void(cnn.run(sql, {})) : void(cnn.execute(sql)); }),
+              "The database file was moved or deleted while the program had it open, so nothing was written to it. "
+              "Close the program and start it again.");
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Ways, FileTakenAwayTest, ::testing::Values(
+    FileTakenAway{"Deleted", [](const QString& p) { QFile::remove(p); }, false},
+    FileTakenAway{"Moved", [](const QString& p) { QFile::rename(p, p + ".old"); }, false},
+    FileTakenAway{"ReplacedByAnother", [](const QString& p) { QFile::copy(p, p + ".new"); ::rename(QFile::encodeName(p + ".new"), QFile::encodeName(p)); }, false},
+    FileTakenAway{"DeletedUnderAQuery", [](const QString& p) { QFile::remove(p); }, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on

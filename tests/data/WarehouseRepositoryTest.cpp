@@ -5,6 +5,7 @@
 
 #include "DataTestSupport.h"
 #include "data/ItemCursor.h"
+#include "data/RecordSnapshot.h"
 #include "data/SalesRows.h"
 #include "data/WarehouseRepository.h"
 
@@ -138,10 +139,12 @@ INSTANTIATE_TEST_SUITE_P(Writes, RefusedWriteTest,
                                                         }},
                                            RefusedWrite{"RekeyOntoATakenKey",
                                                         [](Connection& cnn, ItemCursor&) {
+                                                            RecordSnapshot items;
+                                                            WarehouseRepository(cnn).openItems(items);
                                                             QSqlRecord row;
                                                             row.append(QSqlField("ItemID"));
                                                             row.setValue(0, "2");
-                                                            WarehouseRepository(cnn).updateItem("1", row);
+                                                            WarehouseRepository(cnn).updateItem(items.record(), row);
                                                         }}),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -149,7 +152,8 @@ TEST_F(WarehouseTest, FailedSaveKeepsTheRowPendingUntilItIsMended) {
     items->addNew();
     items->setField("ItemID", "12");
     items->setField("Item", "More umbrellas");
-    EXPECT_EQ(databaseErrorOf([&] { items->update(); }), "UNIQUE constraint failed: Items.ItemID");
+    EXPECT_EQ(databaseErrorOf([&] { items->update(); }),
+              "Item ID 12 is already used by another item. Please enter another Item ID.");
     EXPECT_TRUE(items->isNewRow());
     EXPECT_EQ(items->field("Item").toString(), "More umbrellas");
     items->setField("ItemID", "99");
@@ -184,6 +188,81 @@ TEST_F(WarehouseTest, DeleteRemovesTheItemAndItsRowsOfBothTables) {
     EXPECT_EQ(items->positionText(), "1 of 11");
     EXPECT_EQ(count(cnn(), "Sales"), 5 * 6);
 }
+
+// ---- two copies of the program on one file: a save writes what it changed,
+// only into the row as it read it, and never undoes the other copy's writes
+
+struct SecondCopy {
+    const char* name;
+    const char* before;   // run before this copy reads item 12 and its monthly rows
+    const char* other;    // what the other copy writes meanwhile, statements split by "|"
+    int year;             // 0: this copy saves item 12's UnitCost as 9.5; else Jan of that year as 7
+    const char* refused;  // "changed", "deleted" or "sales": what the message says; "" when written
+    const char* probe;
+    const char* stored;
+};
+
+void PrintTo(const SecondCopy& c, std::ostream* os) { *os << c.name; }
+
+class SecondCopyTest : public WarehouseTest, public ::testing::WithParamInterface<SecondCopy> {};
+
+TEST_P(SecondCopyTest, KeepsWhatTheOtherCopyWrote) {
+    const SecondCopy& c = GetParam();
+    for (const QString& sql : QString(c.before).split('|', Qt::SkipEmptyParts))
+        cnn().execute(sql);
+    items->requery();
+    items->locate("12", "");
+    SalesRows rows;
+    rows.open(cnn(), SalesTable::Monthly, "12");
+    Connection other;
+    other.open(cnn().connectionString());
+    for (const QString& sql : QString(c.other).split('|', Qt::SkipEmptyParts))
+        other.execute(sql);
+    const QString refused = c.refused;
+    const QString message =
+        refused == "sales"
+            ? "The sales of item 12 for " + QString::number(c.year) +
+                  " were changed or deleted elsewhere after they were shown here, so your changes were not saved. They "
+                  "are now shown as stored."
+            : "Item 12 was " + refused +
+                  " elsewhere after it was shown here, so your changes were not saved. It is now shown as stored.";
+    const auto save = [&] {
+        if (c.year == 0) {
+            items->setField("UnitCost", 9.5);
+            items->update();
+            return;
+        }
+        for (int row = 0; row < rows.rowCount(); ++row)
+            if (rows.value(row, 1).toInt() == c.year) rows.setValue(row, 2, 7);
+        rows.writePending();
+    };
+    if (refused.isEmpty())
+        save();
+    else
+        EXPECT_EQ(databaseErrorOf(save), message);
+    EXPECT_EQ(scalar(other, c.probe).toString(), c.stored);
+}
+
+const char* const kItem12 = "SELECT Item || '/' || UnitCost FROM Items WHERE ItemID = '12'";
+const char* const kSales12 = "SELECT Jan || '/' || Feb FROM Sales WHERE ItemID = '12' AND Year = 2026";
+const char* const kAllButUnitCost =
+    "CREATE TRIGGER whole BEFORE UPDATE OF ItemID, Item, TimeUnit, LeadTime, HoldingCost, ShortageCost, ReorderPoint, "
+    "OrderQty, SinglePeriod, OrderCost ON Items BEGIN SELECT RAISE(ABORT, 'another field written'); END";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Saves, SecondCopyTest, ::testing::Values(
+    SecondCopy{"ItemRenamedThere", "", "UPDATE Items SET Item = 'Rain gear' WHERE ItemID = '12'", 0, "changed", kItem12, "Rain gear/11.0"},
+    SecondCopy{"ItemNameOnlyInCapitalsThere", "", "UPDATE Items SET Item = 'UMBRELLAS' WHERE ItemID = '12'", 0, "changed", kItem12, "UMBRELLAS/11.0"},
+    SecondCopy{"ItemDeletedThere", "", "DELETE FROM Items WHERE ItemID = '12'", 0, "deleted", "SELECT count(*) FROM Items", "11"},
+    SecondCopy{"AnotherItemChangedThere", "", "UPDATE Items SET Item = 'Paper' WHERE ItemID = '1'", 0, "", kItem12, "Umbrellas/9.5"},
+    SecondCopy{"OnlyTheChangedFieldIsWritten", "", kAllButUnitCost, 0, "", kItem12, "Umbrellas/9.5"},
+    SecondCopy{"SalesRowNumberTakenByAnotherItem", "INSERT INTO Sales (ItemID, Year) VALUES ('12', 2021)",
+               "DELETE FROM Sales WHERE ItemID = '12' AND Year = 2021 | INSERT INTO Sales (ItemID, Year) VALUES ('A100', 1999)", 2021, "sales",
+               "SELECT ItemID || '/' || Year || '/' || ifnull(Jan, '-') FROM Sales WHERE Year = 1999", "A100/1999/-"},
+    SecondCopy{"SalesOfTheYearChangedThere", "", "UPDATE Sales SET Feb = 1 WHERE ItemID = '12' AND Year = 2026", 2026, "sales", kSales12, "76/1"},
+    SecondCopy{"SalesOfAnotherYearChangedThere", "", "UPDATE Sales SET Feb = 1 WHERE ItemID = '12' AND Year = 2025", 2026, "", kSales12, "7/60"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---- the cursor's moves
 

@@ -9,6 +9,7 @@
 #include "core/RuntimeError.h"
 #include "platform/AppSettings.h"
 #include "platform/SettingsStore.h"
+#include "support/FullDisk.h"
 
 using tervalo::platform::AppSettings;
 using Placement = AppSettings::MainPlacement;
@@ -39,6 +40,22 @@ TEST_F(AppSettingsTest, WriteBelowARegularFileRaisesNamingTheSettingsFile) {
                 testing::ThrowsMessage<tervalo::core::RuntimeError>(
                     "The setting DataSource/Name was not saved: the settings file '" + home.toStdString() +
                     "/Tervalo/Tervalo.ini' cannot be written."));
+}
+
+// Qt writes the settings through a temporary file renamed over the old one:
+// on a full disk the file keeps the settings saved before.
+TEST_F(AppSettingsTest, FullDiskKeepsTheSettingsFile) {
+    const tervalo::test::SmallDisk disk(m_dir.path(), 64);
+    if (!disk.whyNot().isEmpty()) GTEST_SKIP() << disk.whyNot().toStdString();
+    m_settings.setDataSourceName("dbWHouse.mdb");
+    QFile filler(m_dir.filePath("filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(4096, 'f')) == 4096 && filler.flush()) {
+    }
+    EXPECT_THROW(m_settings.setDataSourceName("Demo.mdb"), tervalo::core::RuntimeError);
+    QFile file(tervalo::platform::SettingsStore::fileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), "[DataSource]\nName=dbWHouse.mdb\n");
 }
 
 TEST_F(AppSettingsTest, DefaultsAndRoundTrips) {

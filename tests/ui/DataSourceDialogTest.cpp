@@ -96,6 +96,7 @@ private slots:
         QCOMPARE(m.title, platform::kProgramTitle);
         QCOMPARE(m.icon, MsgIcon::Question);
         QCOMPARE(m.buttons, platform::MsgButtons::YesNo);
+        QCOMPARE(m.defaultButton, MsgResult::No);
         QCOMPARE(m_imports, QStringList{"|"});
         QTRY_VERIFY(!m_dlg);  // the window is gone
     }

@@ -23,6 +23,7 @@
 #include "platform/RtfWriter.h"
 #include "shell/DocumentWindow.h"
 #include "shell/MainWindow.h"
+#include "support/FullDisk.h"
 #include "support/QtTestMain.h"
 #include "support/WindowTestContext.h"
 
@@ -199,21 +200,16 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("message");
-        QTest::newRow("open missing") << "Open"
-                                      << "missing.rtf"
-                                      << "File not found";
-        QTest::newRow("open folder") << "Open"
-                                     << "folder"
-                                     << "Path/File access error";
-        QTest::newRow("save into missing folder") << "Save"
-                                                  << "nowhere/x.rtf"
-                                                  << "Path not found";
-        QTest::newRow("save onto folder") << "Save"
-                                          << "folder"
-                                          << "Path/File access error";
-        QTest::newRow("save as into missing folder") << "mnuFileSaveAs"
-                                                     << "nowhere/x.rtf"
-                                                     << "Path not found";
+        const QString notSaved = "The file <dir>/%1 could not be saved: %2.";
+        // clang-format off
+        QTest::newRow("open missing") << "Open" << "missing.rtf" << "File not found";
+        QTest::newRow("open folder") << "Open" << "folder" << "Path/File access error";
+        QTest::newRow("save into missing folder") << "Save" << "nowhere/x.rtf" << notSaved.arg("nowhere/x.rtf", "the folder does not exist");
+        QTest::newRow("save onto folder") << "Save" << "folder" << notSaved.arg("folder", "it is a folder");
+        QTest::newRow("save as into missing folder") << "mnuFileSaveAs" << "nowhere/x.rtf" << notSaved.arg("nowhere/x.rtf", "the folder does not exist");
+        QTest::newRow("save onto a full disk") << "Save" << "<full>" << "The file <full> could not be saved: the disk is full.";
+        QTest::newRow("save into a folder not the user's") << "Save" << "locked/x.rtf" << notSaved.arg("locked/x.rtf", "you have no permission to write there");
+        // clang-format on
     }
     void unreadableOrUnwritableFileIsReportedOnce() {
         QFETCH(QString, action);
@@ -223,13 +219,26 @@ private slots:
         auto w = makeWindow();
         click(*w, "New");
         activeBox(*w)->insertPlainText("kept");  // changed, yet a file that cannot be read asks nothing
-        m_dialogs.fileNames << path(file);
-        click(*w, action);
-        QCOMPARE(m_t->notifier.texts(), QStringList{message});
+        const QString target = file == "<full>" ? test::fullDiskFile(m_dir->path()) : path(file);
+        m_dialogs.fileNames << target;
+        const bool locked = file.startsWith("locked");
+        if (locked) {  // a folder of root's, or one its owner may not write: the old file stays
+            QVERIFY(QDir(m_dir->path()).mkpath("locked"));
+            writeFile(path(file), "old");
+            QVERIFY(QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner));
+        }
+        {
+            std::optional<test::AsAnotherUser> other;
+            if (locked) other.emplace();
+            click(*w, action);
+        }
+        QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(m_t->notifier.texts(), QStringList{message.replace("<dir>", m_dir->path()).replace("<full>", target)});
         QCOMPARE(m_t->notifier.last().icon, MsgIcon::None);
         QCOMPARE(m_t->notifier.last().title, QString("Tervalo"));
         QCOMPARE(captions(*w), QStringList{"Document 1"});
         QCOMPARE(activeBox(*w)->toPlainText(), QString("kept"));
+        if (locked) QCOMPARE(fileBytes(path(file)), QByteArray("old"));
     }
 
     // --- Save and Save As
@@ -254,6 +263,24 @@ private slots:
         QCOMPARE(m_dialogs.asked, (QStringList{"Save", "Save", "Save As"}));
         QCOMPARE(rtfText(fileBytes(path("three.rtf"))), QString("third"));
         QVERIFY(m_t->notifier.messages.isEmpty());
+    }
+
+    // A 2 MB disk with 100 KB free holds a 100 KB letter: 300 KB saved over it keep the letter.
+    void saveOnAFullDiskKeepsTheOldFile() {
+        const test::SmallDisk disk(m_dir->path(), 2048);
+        if (!disk.whyNot().isEmpty()) QSKIP(qPrintable(disk.whyNot()));
+        const QByteArray letter(100 * 1024, 'o');
+        writeFile(path("letter.rtf"), letter);
+        writeFile(path("filler"), QByteArray(1848 * 1024, 'f'));
+        auto w = makeWindow();
+        m_dialogs.fileNames << path("letter.rtf");
+        click(*w, "mnuFileOpen");
+        activeBox(*w)->setPlainText(QString(QString(79, 'n') + "\n").repeated(3840));
+        click(*w, "Save");
+        QCOMPARE(m_t->notifier.texts(),
+                 QStringList{"The file " + path("letter.rtf") + " could not be saved: the disk is full."});
+        QCOMPARE(fileBytes(path("letter.rtf")).size(), letter.size());
+        QVERIFY(fileBytes(path("letter.rtf")) == letter);
     }
 
     void saveWithNoWindowReportsIt() {

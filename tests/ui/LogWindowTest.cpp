@@ -15,6 +15,7 @@
 #include <QTextDocument>
 
 #include "platform/RtfReader.h"
+#include "support/FullDisk.h"
 #include "support/QtTestMain.h"
 #include "support/WindowTestContext.h"
 #include "warehouse/LogWindow.h"
@@ -127,17 +128,25 @@ private slots:
 
     void failuresShowTheirDescriptionAlone_data() {
         QTest::addColumn<QString>("button");
-        QTest::newRow("save into a missing folder") << "Command1_1";
-        QTest::newRow("print without a printer") << "Command1_0";
+        QTest::addColumn<QString>("name");  // the file name given to Save
+        QTest::addColumn<QString>("message");
+        // clang-format off
+        QTest::newRow("save into a missing folder") << "Command1_1" << "missing/folder/log.rtf" << "The file <dir>/missing/folder/log.rtf could not be saved: the folder does not exist.";
+        QTest::newRow("save onto a full disk") << "Command1_1" << "<full>" << "The file <full> could not be saved: the disk is full.";
+        QTest::newRow("print without a printer") << "Command1_0" << "" << "No printer is installed.";
+        // clang-format on
     }
     void failuresShowTheirDescriptionAlone() {
         QFETCH(QString, button);
-        m_w->names = QStringList{path("missing/folder/log.rtf")};
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        const QString target = name == "<full>" ? test::fullDiskFile(m_dir->path()) : path(name);
+        m_w->names = QStringList{target};
         m_w->noPrinter = true;
         if (button == "Command1_0" && !QPrinterInfo::defaultPrinter().isNull()) QSKIP("a printer is installed");
         click(button.toLatin1().constData());
-        QCOMPARE(m_t->notifier.messages.size(), 1);
-        QVERIFY(!m_t->notifier.last().text.isEmpty());
+        message.replace("<dir>", m_dir->path()).replace("<full>", target);
+        QCOMPARE(m_t->notifier.texts(), QStringList{message});
         QCOMPARE(m_t->notifier.last().title, platform::kProgramTitle);
         QCOMPARE(m_t->notifier.last().icon, platform::MsgIcon::None);
         QVERIFY(!QFile::exists(path("log.pdf")));

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "data/Connection.h"
 #include "support/QtTestMain.h"
 #include "support/TestEnvironment.h"
 #include "support/WarehouseRegistration.h"
@@ -107,6 +108,13 @@ struct Card {
         QApplication::processEvents();  // the grid commits Enter's edit from its event loop
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // and lets the editor go
     }
+    // Typed into a box as the user does: the box takes the focus, then the keys.
+    void typeInto(QLineEdit* box, const QString& text) const {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+    void clickOn(QWidget* control) const { QTest::mouseClick(control, Qt::LeftButton); }
     void chooseTimeUnit(const QString& unit) const {
         QComboBox* list = f().comboTimeUnit;
         list->setCurrentIndex(list->findText(unit));
@@ -471,7 +479,8 @@ private slots:
         c.f().txtItemID->setText("12");
         c.f().txtItem->setText("More umbrellas");
         c.act(CardAction::Save);
-        QCOMPARE(c.t.notifier.texts(), QStringList{"UNIQUE constraint failed: Items.ItemID"});
+        QCOMPARE(c.t.notifier.texts(),
+                 QStringList{"Item ID 12 is already used by another item. Please enter another Item ID."});
         QCOMPARE(c.t.notifier.last().title, "Error Message");
         QCOMPARE(c.position(), "13 of 13");
         QCOMPARE(c.colour(c.f().txtItemID), kYellow);
@@ -503,6 +512,77 @@ private slots:
         QCOMPARE(c.t.rowCount("Items"), 12);
         QCOMPARE(c.t.rowCount("Sales"), 35);
         QVERIFY(c.t.notifier.texts() == QStringList{"You are deleting Item Quoted. Continue?"});
+    }
+
+    // A new row stores the box as shown; a ticked box reads back ticked.
+    void singlePeriodIsStoredAsTheBoxShowsIt_data() {
+        QTest::addColumn<QString>("steps");  // "add", or the moves to a stored item
+        QTest::addColumn<bool>("tick");      // the box clicked
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("new item, box left alone") << "add" << false << "0";
+        QTest::newRow("new item, box ticked") << "add" << true << "1";
+        QTest::newRow("(s,S) item ticked") << "" << true << "1";
+        QTest::newRow("single-period item unticked") << "next,next" << true << "0";
+    }
+    void singlePeriodIsStoredAsTheBoxShowsIt() {
+        QFETCH(QString, steps);
+        QFETCH(bool, tick);
+        Card c;
+        QVERIFY(c.showActive());
+        if (steps == "add") {
+            c.act(CardAction::Add);
+            c.typeInto(c.f().txtItemID, "N1");
+            c.typeInto(c.f().txtItem, "Nails");
+        } else {
+            c.go(steps);
+        }
+        const QString key = c.f().txtItemID->text();
+        if (tick) c.clickOn(c.f().chkSinglePeriod);
+        c.clickOn(c.f().command1[int(CardAction::Save)]);
+        QVERIFY(c.t.notifier.messages.isEmpty());
+        QTEST(c.value("SELECT quote(SinglePeriod) FROM Items WHERE ItemID = ?", {key}).toString(), "stored");
+        c.go("first");
+        c.w->locateItem(key, "");
+        QTEST(QString::number(int(c.f().chkSinglePeriod->isChecked())), "stored");
+    }
+
+    // Another copy of the program changed what the card shows: the card's save
+    // is refused, the other copy's change stays and the card shows it.
+    void secondCopyOfTheProgram_data() {
+        QTest::addColumn<QString>("otherWrote");
+        QTest::addColumn<QString>("edit");  // the card's unsaved change: a box, or "grid"
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("stored");  // item 1's name and unit cost, January and February 2026
+        // clang-format off
+        QTest::newRow("item renamed there") << "UPDATE Items SET Item = 'Paper' WHERE ItemID = '1'" << "txtUnitCost"
+            << "Item 1 was changed elsewhere after it was shown here, so your changes were not saved. It is now shown as stored."
+            << "Paper/24.5/360/323";
+        QTest::newRow("sales of the year changed there") << "UPDATE Sales SET Feb = 1 WHERE ItemID = '1' AND Year = 2026" << "grid"
+            << "The sales of item 1 for 2026 were changed or deleted elsewhere after they were shown here, so your changes were not saved. They are now shown as stored."
+            << "Copier Paper A4 (box)/24.5/360/1";
+        // clang-format on
+    }
+    void secondCopyOfTheProgram() {
+        QFETCH(QString, edit);
+        QFETCH(QString, message);
+        QFETCH(QString, stored);
+        Card c;
+        QVERIFY(c.showActive());
+        if (edit == "grid")
+            c.type(0, 2, "5");
+        else
+            c.typeInto(c.w->findChild<QLineEdit*>(edit), "30");
+        data::Connection other;
+        other.open(c.t.cnn.connectionString());
+        QFETCH(QString, otherWrote);
+        other.execute(otherWrote);
+        c.clickOn(c.f().command1[int(CardAction::Save)]);
+        QCOMPARE(c.t.notifier.texts(), QStringList{message});
+        QCOMPARE(c.value("SELECT Item || '/' || UnitCost || '/' || Jan || '/' || Feb FROM Items JOIN Sales USING "
+                         "(ItemID) WHERE ItemID = '1' AND Year = 2026")
+                     .toString(),
+                 stored);
+        QCOMPARE(c.f().txtItem->text() + "/" + c.cell(0, 2), stored.section('/', 0, 0) + "/360");
     }
 
     void pendingGridEditsAreKept_data() {
@@ -656,7 +736,9 @@ private slots:
         QFETCH(QString, position);
         QFETCH(QString, question);
         QTRY_COMPARE(c.position(), position);
-        QVERIFY(c.t.notifier.texts().contains(question));
+        const int asked = int(c.t.notifier.texts().indexOf(question));
+        QVERIFY(asked >= 0);
+        QCOMPARE(c.t.notifier.messages[asked].defaultButton, MsgResult::Cancel);
         auto* log = qobject_cast<warehouse::LogWindow*>(c.t.registry.existing("frmLog"));
         QVERIFY(log);
         QFETCH(QString, logEnd);
@@ -666,18 +748,42 @@ private slots:
     }
 
     // The import runs when the data source dialog closes with Yes; the card
-    // then reads its items again and stands on the first.
+    // saves what it holds unsaved, then reads its items again and stands on
+    // the first.
+    void importFromTheCard_data() {
+        QTest::addColumn<bool>("adding");    // a new item N1 being added, else the last item
+        QTest::addColumn<QString>("typed");  // into the name box, unsaved
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("position");
+        // clang-format off
+        QTest::newRow("nothing unsaved") << false << "" << "9" << "1 of 13";
+        QTest::newRow("a name typed") << false << "Skis, long" << "9" << "1 of 13";
+        QTest::newRow("a new item") << true << "Nails" << "N1" << "1 of 14";
+        // clang-format on
+    }
     void importFromTheCard() {
+        QFETCH(bool, adding);
+        QFETCH(QString, typed);
+        QFETCH(QString, key);
         Card c;
+        QVERIFY(c.showActive());
         QTemporaryDir folder;
         QFile file(folder.filePath("ITSH100.txt"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("ItemID,H100\r\nItem,Honda\r\nUnitCost,15000\r\nTimeUnit,Month\r\n");
         file.close();
         c.go("last");
+        const QString name = c.f().txtItem->text();
+        if (adding) {
+            c.act(CardAction::Add);
+            c.typeInto(c.f().txtItemID, key);
+        }
+        if (!typed.isEmpty()) c.typeInto(c.f().txtItem, typed);
         c.w->importFolder("TextFile", folder.path());
-        QCOMPARE(c.position(), "1 of 13");
+        QTEST(c.position(), "position");
         QCOMPARE(c.value("SELECT Item FROM Items WHERE ItemID = 'H100'").toString(), "Honda");
+        QCOMPARE(c.value("SELECT Item FROM Items WHERE ItemID = ?", {key}).toString(), typed.isEmpty() ? name : typed);
+        QCOMPARE(c.colour(c.f().txtItemID), kWhite);
         auto* log = qobject_cast<warehouse::LogWindow*>(c.t.registry.existing("frmLog"));
         QVERIFY(log && log->isVisible());
         QVERIFY2(log->text().contains("Records stored: 1 (Items 1, Sales 0, SalesWeekly 0)"), qPrintable(log->text()));

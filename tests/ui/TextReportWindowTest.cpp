@@ -8,6 +8,7 @@
 
 #include "platform/PlainTextReportService.h"
 #include "platform/TextReportWindow.h"
+#include "support/FullDisk.h"
 #include "support/QtTestMain.h"
 #include "support/RecordingNotifier.h"
 
@@ -243,14 +244,24 @@ private slots:
         QVERIFY(notifier.messages.isEmpty());
     }
 
+    void failedSaveIsReported_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message");
+        // clang-format off
+        QTest::newRow("missing folder") << "missing/report.txt" << "The report could not be saved as <dir>/missing/report.txt: the folder does not exist.";
+        QTest::newRow("full disk") << "<full>" << "The report could not be saved as <full>: the disk is full.";
+        // clang-format on
+    }
     void failedSaveIsReported() {
+        QFETCH(QString, file);
+        QFETCH(QString, message);
         QTemporaryDir dir;
+        const QString target = file == "<full>" ? tervalo::test::fullDiskFile(dir.path()) : dir.filePath(file);
         RecordingNotifier notifier;
         TextReportWindow window("Report - Tervalo", &notifier);
         window.type("x");
-        QVERIFY(!window.saveTo(dir.filePath("missing/report.txt")));
-        QCOMPARE(notifier.messages.size(), 1);
-        QVERIFY(notifier.last().text.startsWith("The report could not be saved as "));
+        QVERIFY(!window.saveTo(target));
+        QCOMPARE(notifier.texts(), QStringList{message.replace("<dir>", dir.path()).replace("<full>", target)});
         QCOMPARE(notifier.last().icon, MsgIcon::Exclamation);
     }
 };

@@ -1,0 +1,40 @@
+#include "data/RowUpdate.h"
+
+#include <QStringList>
+
+#include "data/Connection.h"
+#include "data/SqlSupport.h"
+
+namespace tervalo::data {
+
+RowUpdate& RowUpdate::set(const QString& column, const QVariant& value) {
+    m_sets.append({column, value});
+    return *this;
+}
+
+RowUpdate& RowUpdate::where(const QString& column, const QVariant& read) {
+    m_wheres.append({column, read});
+    return *this;
+}
+
+QString RowUpdate::sql() const {
+    QStringList sets;
+    for (const auto& column : m_sets)
+        sets << quotedName(column.first) + QLatin1String(" = ?");
+    // BINARY: a text column that ignores letter case would take another writer's "UMBRELLAS" for "Umbrellas".
+    QStringList tests;
+    for (const auto& column : m_wheres)
+        tests << quotedName(column.first) + QLatin1String(" IS ? COLLATE BINARY");
+    return "UPDATE " + quotedName(m_table) + " SET " + sets.join(", ") + " WHERE " + tests.join(" AND ");
+}
+
+int RowUpdate::run(Connection& cnn) const {
+    QVariantList values;
+    for (const auto& column : m_sets)
+        values.append(column.second);
+    for (const auto& column : m_wheres)
+        values.append(column.second);
+    return cnn.execute(sql(), values);
+}
+
+}  // namespace tervalo::data
