@@ -313,6 +313,41 @@ private slots:
         QCOMPARE(box->document()->begin().begin().fragment().charFormat().fontWeight(), int(QFont::Normal));
     }
 
+    // Ctrl+B, Ctrl+I and Ctrl+U typed into the document act as the toolbar's
+    // buttons on the selection, and again undo it; the text stays.
+    void formatKeysActOnTheSelection_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Ctrl+B") << int(Qt::Key_B) << "Bold";
+        QTest::newRow("Ctrl+I") << int(Qt::Key_I) << "Italic";
+        QTest::newRow("Ctrl+U") << int(Qt::Key_U) << "Underline";
+    }
+    void formatKeysActOnTheSelection() {
+        QFETCH(int, key);
+        QFETCH(QString, button);
+        auto w = makeWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        click(*w, "New");
+        QTest::keyClicks(QApplication::focusWidget(), "Hello");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        auto formats = [&] {
+            const QTextCharFormat f = activeBox(*w)->textCursor().charFormat();
+            QStringList on;
+            if (f.fontWeight() > QFont::Normal) on << "Bold";
+            if (f.fontItalic()) on << "Italic";
+            if (f.fontUnderline()) on << "Underline";
+            for (const char* b : {"Bold", "Italic", "Underline"})
+                if (w->menuAction(b)->isChecked()) on << QString("%1 pressed").arg(b);
+            return on;
+        };
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(formats(), (QStringList{button, button + " pressed"}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(formats(), QStringList());
+        QCOMPARE(activeBox(*w)->toPlainText(), QString("Hello"));
+        QVERIFY(m_t->notifier.messages.isEmpty());
+    }
+
     void alignmentButtonFollowsTheParagraph_data() {
         QTest::addColumn<int>("alignment");
         QTest::addColumn<QString>("pressed");

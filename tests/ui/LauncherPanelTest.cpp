@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -409,6 +410,32 @@ private slots:
         QVERIFY(help().startsWith(
             "By professional, we mean that you are proficient in the  theory of Operations Research."));
         QCOMPARE(back("Command1_2"), face());
+    }
+
+    // The window opens with the focus on the panel's tabs; Tab goes through the
+    // shown tab's buttons in order (Right on the tabs shows the second tab).
+    void tabReachesTheShownTabsButtons_data() {
+        QTest::addColumn<bool>("professional");
+        QTest::addColumn<QString>("array");
+        QTest::addColumn<int>("count");
+        QTest::newRow("For Dummy") << false << "Command2" << 11;
+        QTest::newRow("For Professional") << true << "Command1" << 12;
+    }
+    void tabReachesTheShownTabsButtons() {
+        QFETCH(bool, professional);
+        QFETCH(QString, array);
+        QFETCH(int, count);
+        load(false);
+        QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(tabs()->tabBar()));
+        if (professional) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QStringList expected, seen;
+        for (int i = 0; i < count; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            seen << QApplication::focusWidget()->objectName();
+            expected << QString("%1_%2").arg(array).arg(i);
+        }
+        QCOMPARE(seen, expected);
     }
 
     void leavingADummyButtonByFocusShowsTheIntroductionKeepingColours() {
