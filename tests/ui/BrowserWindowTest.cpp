@@ -24,6 +24,7 @@
 #include "shell/MainWindow.h"
 #include "support/TestEnvironment.h"
 #include "support/WindowTestContext.h"
+#include "widgets/AccessibleNames.h"
 
 using namespace tervalo;
 using shell::BrowserWindow;
@@ -338,6 +339,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
+    tervalo::widgets::AccessibleNames::install();
     BrowserWindowTest tc;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&tc, argc, argv);
