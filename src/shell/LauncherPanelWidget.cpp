@@ -248,12 +248,16 @@ void LauncherPanelWidget::showGuidance(QMdiArea* area) {
 }
 
 // The main window opens with the focus on the panel's tabs, from where Tab
-// reaches the buttons one by one; the workspace, which gave it to the
-// guidance board as the window became active, has had its turn by now.
+// reaches the buttons one by one. The workspace, which gave the focus to the
+// guidance board as the window became active, has had its turn by now; a
+// window opened before then keeps the focus.
 bool LauncherPanelWidget::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate && !m_focusTaken) {
         m_focusTaken = true;
-        m_tabs->tabBar()->setFocus(Qt::ActiveWindowFocusReason);
+        const QWidget* focus = window()->focusWidget();
+        const QWidget* boardFrame = m_board ? m_board->parentWidget() : nullptr;
+        if (!focus || (boardFrame && (focus == boardFrame || boardFrame->isAncestorOf(focus))))
+            m_tabs->tabBar()->setFocus(Qt::ActiveWindowFocusReason);
     }
     return QWidget::event(event);
 }
