@@ -21,6 +21,7 @@
 #include "shell/StartUp.h"
 #include "shell/ToolbarIcons.h"
 #include "warehouse/BatchAnalysis.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
     shell::BrowserWindow::prepareProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tervalo"));
+    widgets::AccessibleNames::install();
     // Numbers are read and written with "." whatever the user's locale.
     QLocale::setDefault(QLocale::c());
     std::setlocale(LC_NUMERIC, "C");

@@ -77,6 +77,8 @@ WizardCostsWindow::WizardCostsWindow(widgets::AppContext& ctx, std::unique_ptr<M
     body()->addWidget(m_tabs);
 
     setTabChain({m_tabs->tabBar(), box(C::Ordering), box(C::Item), box(C::Holding), box(C::Shortage)});
+    // The costs lead to Finish, so Enter through them never reaches Cancel.
+    setTabOrder(box(C::Shortage), m_cmdFinish);
     connect(m_tabs, &QTabWidget::currentChanged, this, &WizardCostsWindow::onTabSelected);
     connect(m_cmdFinish, &QPushButton::clicked, this, &WizardCostsWindow::onCmdFinishClicked);
     connect(m_cmdBack, &QPushButton::clicked, this, &WizardCostsWindow::onCmdBackClicked);
@@ -133,6 +135,31 @@ void WizardCostsWindow::showTab() {
 void WizardCostsWindow::selectCost(CostField field) {
     m_tabs->setCurrentIndex(static_cast<int>(field));
     box(field)->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* WizardCostsWindow::firstAnswer() const {
+    const int index = m_tabs->currentIndex();
+    return index >= 0 && index < static_cast<int>(C::Count) ? box(static_cast<C>(index)) : nullptr;
+}
+
+// Each cost box sits on a tab of its own, where Qt's focus chain would skip
+// the hidden ones: Tab, and Enter in a box, which takes Tab's path, goes from
+// the tab bar through the boxes of the tabs that can be selected, in the
+// order ordering, item, holding, shortage, selecting each box's tab, and on
+// to Finish; Shift+Tab goes the same way back.
+bool WizardCostsWindow::focusNextPrevChild(bool next) {
+    QList<QWidget*> sequence{m_tabs->tabBar()};
+    for (int tab = 0; tab < static_cast<int>(C::Count); ++tab)
+        if (m_tabs->isTabEnabled(tab)) sequence << box(static_cast<C>(tab));
+    sequence << m_cmdFinish;
+    const int at = sequence.indexOf(focusWidget());
+    const int to = next ? at + 1 : at - 1;
+    if (at < 0 || to < 0 || to >= sequence.size()) return WizardStepWindow::focusNextPrevChild(next);
+    QWidget* target = sequence.at(to);
+    for (int tab = 0; tab < static_cast<int>(C::Count); ++tab)
+        if (target == box(static_cast<C>(tab))) m_tabs->setCurrentIndex(tab);
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 // The selected tab's box takes the focus.

@@ -42,6 +42,11 @@ public:
     // ordering cost, so tab 0 is off and the item cost comes first.
     void showTab();
 
+protected:
+    // The box of the selected tab.
+    QWidget* firstAnswer() const override;
+    bool focusNextPrevChild(bool next) override;
+
 private slots:
     void onTabSelected(int index);
     void onCmdFinishClicked();

@@ -113,19 +113,33 @@ void WizardDemandDataWindow::showForm(DemandModel model) {
     switch (model) {
         case DemandModel::Uniform:
             m_frameUniform->show();
-            box(D::Lower)->setFocus(Qt::OtherFocusReason);
             break;
         case DemandModel::Normal:
             m_frameNormal->show();
-            box(D::Mean)->setFocus(Qt::OtherFocusReason);
             break;
         case DemandModel::Certain:
             m_frameCertain->show();
-            box(D::Constant)->setFocus(Qt::OtherFocusReason);
             break;
         case DemandModel::None:
             break;
     }
+    firstAnswer()->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* WizardDemandDataWindow::firstAnswer() const {
+    switch (m_shownFrame) {
+        case DemandModel::Uniform:
+            return box(D::Lower);
+        case DemandModel::Normal:
+            return box(D::Mean);
+        case DemandModel::Certain:
+            return box(D::Constant);
+        case DemandModel::None:
+            break;
+    }
+    for (QRadioButton* option : m_optionTime)
+        if (option->isChecked()) return option;
+    return m_optionTime.at(0);
 }
 
 // Every unit label follows, the hidden production-rate one too.

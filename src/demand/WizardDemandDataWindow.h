@@ -32,6 +32,10 @@ public:
     // puts the focus in its first box.
     void showForm(DemandModel model);
 
+protected:
+    // The first box of the shown frame; without one, the selected time unit.
+    QWidget* firstAnswer() const override;
+
 private slots:
     void onOptionTimeClicked(int index);
     void onCmdNextClicked();

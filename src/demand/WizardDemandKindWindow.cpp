@@ -60,6 +60,11 @@ WizardDemandKindWindow::WizardDemandKindWindow(widgets::AppContext& ctx, QWidget
     m_optionDest.at(1)->setChecked(true);
 }
 
+// The selected type of demand.
+QWidget* WizardDemandKindWindow::firstAnswer() const {
+    return m_optionDType.at(0)->isChecked() ? m_optionDType.at(0) : m_optionDType.at(1);
+}
+
 // A single-period item cannot have a certain demand; the selection itself
 // stays where it is, and Finish explains when it is the certain one.
 void WizardDemandKindWindow::onOptionDTypeClicked(int index) { m_optionDest.at(0)->setEnabled(index != 0); }

@@ -19,6 +19,9 @@ public:
     void setPurchasing(bool purchasing) { m_purchasing = purchasing; }
     void setItemName(const QString& name) { m_itemName = name; }
 
+protected:
+    QWidget* firstAnswer() const override;
+
 private slots:
     void onOptionDTypeClicked(int index);
     void onCmdNextClicked();

@@ -58,8 +58,9 @@ WizardItemWindow::WizardItemWindow(widgets::AppContext& ctx, QWidget* parent)
     // Load: purchasing, and the window at the screen's left edge.
     m_optionPurchasing.at(0)->setChecked(true);
     move(0, y());
-    m_txtItemName->setFocus(Qt::OtherFocusReason);
 }
+
+QWidget* WizardItemWindow::firstAnswer() const { return m_txtItemName; }
 
 void WizardItemWindow::onCmdNextClicked() {
     guarded([this] {

@@ -15,6 +15,9 @@ class WizardItemWindow : public WizardStepWindow {
 public:
     WizardItemWindow(widgets::AppContext& ctx, QWidget* parent = nullptr);
 
+protected:
+    QWidget* firstAnswer() const override;
+
 private slots:
     void onCmdNextClicked();
 

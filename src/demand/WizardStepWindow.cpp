@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -43,6 +44,8 @@ WizardStepWindow::WizardStepWindow(widgets::AppContext& ctx, const QString& form
     m_cmdBack->setEnabled(enabled.back);
     m_cmdNext->setEnabled(enabled.next);
     m_cmdFinish->setEnabled(enabled.finish);
+    m_defaultButton = enabled.finish ? m_cmdFinish : m_cmdNext;
+    m_defaultButton->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (QPushButton* button : {m_cmdCancel, m_cmdBack, m_cmdNext, m_cmdFinish})
@@ -124,7 +127,19 @@ void WizardStepWindow::showEvent(QShowEvent* event) {
         if (area.isValid()) move(area.center() - rect().center());
     }
     m_shownOnce = true;
+    if (QWidget* first = firstAnswer()) first->setFocus(Qt::OtherFocusReason);
     QWidget::showEvent(event);
+}
+
+// Enter that no control used (the boxes of numbers move on, a focused button
+// presses itself) goes on with the interview, never back or out of it.
+void WizardStepWindow::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        if (m_defaultButton->isEnabled()) m_defaultButton->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void WizardStepWindow::onCmdCancelClicked() {

@@ -4,6 +4,9 @@
 // illustration along the left edge, the step's own form beside it and the row
 // Cancel, Back, Next, Finish along the bottom; Cancel closes all four steps.
 // A step reaches another through the window registry as its window class.
+// Next (Finish on the last step) is the default button: Enter on a control
+// that has no use for it (an option, the item's name) presses it. Each step
+// opens with the focus on its first answer.
 #include <QList>
 #include <QWidget>
 #include <functional>
@@ -67,9 +70,13 @@ protected:
     QPushButton* m_cmdNext = nullptr;
     QPushButton* m_cmdFinish = nullptr;
 
+    // The control that holds the focus when the step opens.
+    virtual QWidget* firstAnswer() const = 0;
+
     // Steps that place themselves open where they were put; the others open
     // centred on the main window (or the screen) the first time they show.
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private slots:
     void onCmdCancelClicked();
@@ -81,6 +88,7 @@ private:
 
     widgets::AppContext& m_ctx;
     QVBoxLayout* m_body = nullptr;
+    QPushButton* m_defaultButton = nullptr;
     bool m_shownOnce = false;
 };
 

@@ -108,11 +108,16 @@ QGroupBox* DiscountWindow::buildInputs() {
     auto number = [this, frame](F field, const char* name) {
         return numberBox(frame, static_cast<int>(field), QString::fromLatin1(name));
     };
-    // A row whose caption is several labels; the first one names the box.
-    auto compositeRow = [grid](int row, QLabel* caption, const QList<QWidget*>& rest, QWidget* box) {
-        grid->addLayout(captionRow(QList<QWidget*>{caption} + rest), row, 0);
+    // A row whose caption is several labels, a unit among them: the first one
+    // is the box's buddy, all of them read together name it.
+    auto compositeRow = [this, grid](int row, QLabel* caption, const QList<QLabel*>& rest, QWidget* box) {
+        QList<QWidget*> parts{caption};
+        for (QLabel* part : rest)
+            parts << part;
+        grid->addLayout(captionRow(parts), row, 0);
         grid->addWidget(box, row, 1);
         caption->setBuddy(box);
+        m_timeScale->nameByCaption(box, QList<QLabel*>{caption} + rest);
     };
 
     m_timeScale = new widgets::TimeScaleFrame(frame, Qt::Horizontal, frame, 4);
@@ -198,6 +203,7 @@ QTableWidget* DiscountWindow::buildComparisonGrid(QWidget* parent) {
     grid->verticalHeader()->hide();
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setTabKeyNavigation(false);  // Tab leaves the table, as from the cost table
     const QBrush fixed = grid->palette().button();
     for (int row = 0; row < grid->rowCount(); ++row) {
         for (int col = 0; col < grid->columnCount(); ++col) {

@@ -97,6 +97,7 @@ void EoqWindow::addBoxRow(QGroupBox* frame, QGridLayout* grid, int row, const Bo
         pair->addWidget(m_timeScale->unitLabel(boxRow.unitLabel));
         pair->addStretch(1);
         grid->addLayout(pair, row, 0);
+        m_timeScale->nameByCaption(box, {caption, m_timeScale->unitLabel(boxRow.unitLabel)});
     } else {
         grid->addWidget(caption, row, 0);
     }

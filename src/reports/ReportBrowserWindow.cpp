@@ -162,6 +162,7 @@ void ReportBrowserWindow::buildForm() {
     m_model = new ReportListModel(this);
     m_list = new QTreeView(listFrame);
     m_list->setObjectName(QStringLiteral("ListView1"));
+    m_list->setAccessibleName(listFrame->title());
     m_list->setRootIsDecorated(false);
     m_list->setItemsExpandable(false);
     m_list->setUniformRowHeights(true);  // keeps long lists quick to lay out

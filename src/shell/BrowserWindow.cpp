@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QWebEngineView>
@@ -44,7 +43,9 @@ BrowserWindow::BrowserWindow(widgets::AppContext&, QWidget* parent) : QWidget(pa
     m_cboAddress->setInsertPolicy(QComboBox::NoInsert);
     m_cboAddress->setEditText(kDesignedAddress);
     m_lblAddress->setBuddy(m_cboAddress);
-    m_cboAddress->lineEdit()->installEventFilter(this);
+    // The combo box has the focus (its line edit hands the focus on to it), so
+    // the keys a user types arrive there first.
+    m_cboAddress->installEventFilter(this);
 
     m_timTimer = new QTimer(this);
     m_timTimer->setObjectName(QStringLiteral("timTimer"));
@@ -129,9 +130,10 @@ void BrowserWindow::layOut() {
 // ---- navigation --------------------------------------------------------------------
 
 bool BrowserWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_cboAddress->lineEdit() && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (watched == m_cboAddress && event->type() == QEvent::KeyPress) {
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const bool enter = press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter;
+        if (enter && !(press->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
             // Enter navigates to the typed address and nothing else (no list
             // entry, no second navigation through the list's activation).
             navigateTo(m_cboAddress->currentText());

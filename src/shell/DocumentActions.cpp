@@ -49,6 +49,7 @@ DocumentWindow* DocumentActions::newDocument() {
     doc->setAttribute(Qt::WA_DeleteOnClose);
     doc->setCloseGuard([this](DocumentWindow* w) { return confirmClosingDocument(w); });
     connect(doc, &DocumentWindow::selectionFormatChanged, this, &DocumentActions::selectionFormatChanged);
+    doc->addActions(m_documentActions);
     QMdiSubWindow* sub = m_mdi->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->adjustSize();

@@ -6,6 +6,7 @@
 // Unlike the designed behaviour, nothing typed is lost unasked: closing a
 // changed document, opening a file into one and leaving the program ask
 // whether to save the changes first.
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <cstdint>
@@ -13,6 +14,7 @@
 
 #include "shell/DocumentWindow.h"
 
+class QAction;
 class QMdiArea;
 class QTextEdit;
 
@@ -33,6 +35,9 @@ public:
 
     // The dialogs to show (not owned); nullptr: Qt's dialogs.
     void setDialogs(DocumentDialogs* dialogs) { m_dialogs = dialogs; }
+    // Actions every new document window carries, so that their shortcuts act
+    // while the focus is in a document (the toolbar's Bold, Italic, Underline).
+    void setDocumentActions(const QList<QAction*>& actions) { m_documentActions = actions; }
 
     // A new document window captioned "Document N", shown and active.
     DocumentWindow* newDocument();
@@ -76,6 +81,7 @@ private:
     std::int32_t m_documentCount = 0;  // numbers the new documents of this run
     std::unique_ptr<DocumentDialogs> m_ownDialogs;
     DocumentDialogs* m_dialogs = nullptr;
+    QList<QAction*> m_documentActions;
     bool m_exitConfirmed = false;
 };
 

@@ -218,6 +218,9 @@ QWidget* LauncherPanelWidget::buildTab(int tab, const QStringList& captions) {
     auto* scroll = new QScrollArea;
     scroll->setObjectName(page->objectName() + QStringLiteral("_Scroll"));
     scroll->setFrameShape(QFrame::NoFrame);
+    // No stop of its own for Tab: the focus goes from the tab to its buttons,
+    // and the area scrolls to show the focused one.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(page);
@@ -242,6 +245,21 @@ void LauncherPanelWidget::showGuidance(QMdiArea* area) {
     shown->show();
     shown->setHelp(m_texts.strHelpDummy()[0]);
     m_tabs->setCurrentIndex(0);
+}
+
+// The main window opens with the focus on the panel's tabs, from where Tab
+// reaches the buttons one by one. The workspace, which gave the focus to the
+// guidance board as the window became active, has had its turn by now; a
+// window opened before then keeps the focus.
+bool LauncherPanelWidget::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && !m_focusTaken) {
+        m_focusTaken = true;
+        const QWidget* focus = window()->focusWidget();
+        const QWidget* boardFrame = m_board ? m_board->parentWidget() : nullptr;
+        if (!focus || (boardFrame && (focus == boardFrame || boardFrame->isAncestorOf(focus))))
+            m_tabs->tabBar()->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    return QWidget::event(event);
 }
 
 StartingWindow* LauncherPanelWidget::board() {

@@ -55,6 +55,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void onCommand1Clicked(int index);
@@ -80,6 +81,7 @@ private:
     QList<QPushButton*> m_command2;  // tab 0
     QList<QPushButton*> m_command1;  // tab 1
     QPointer<StartingWindow> m_board;
+    bool m_focusTaken = false;
     QPointer<QMdiArea> m_area;
 };
 

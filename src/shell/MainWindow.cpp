@@ -239,6 +239,9 @@ DocumentActions& MainWindow::documents() {
     if (!m_documents) {
         m_documents = new DocumentActions(m_mdi, m_ctx.notifier, this);
         m_documents->setDialogs(m_documentDialogs);
+        m_documents->setDocumentActions(
+            {menuAction(QStringLiteral("Bold")), menuAction(QStringLiteral("Italic")),
+             menuAction(QStringLiteral("Underline"))});
         connect(m_documents, &DocumentActions::selectionFormatChanged, this,
                 &MainWindow::onDocumentSelectionFormatChanged);
     }

@@ -233,7 +233,15 @@ void MainWindow::buildToolBar() {
         a->setObjectName(key);
         m_actions.insert(key, a);
         a->setToolTip(QString::fromLatin1(b.tip));
-        if (key == "Bold" || key == "Italic" || key == "Underline") a->setCheckable(true);
+        if (key == "Bold" || key == "Italic" || key == "Underline") {
+            a->setCheckable(true);
+            // The platform's keys (Ctrl+B, Ctrl+I, Ctrl+U), acting where the
+            // focus is in a document window, which carries these actions.
+            a->setShortcut(key == "Bold" ? QKeySequence::Bold
+                           : key == "Italic" ? QKeySequence::Italic
+                                             : QKeySequence::Underline);
+            a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        }
         if (key.startsWith("Align") || key == "Center") {
             a->setCheckable(true);
             m_alignGroup->addAction(a);

@@ -16,6 +16,7 @@
 #include "data/ConnectionString.h"
 #include "platform/AppSettings.h"
 #include "platform/Notifier.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/AppContext.h"
 #include "widgets/ChildForms.h"
 #include "widgets/FormBuilder.h"
@@ -41,6 +42,8 @@ void setBackground(QWidget* box, const QColor& colour) {
 }
 
 QString labelText(const QString& column) { return QStringLiteral(" of ") + column; }
+
+const QString kTypeCaption = QStringLiteral("Data Type");
 
 }  // namespace
 
@@ -80,18 +83,28 @@ void DataConfigDialog::buildForm() {
     m_txtField = FB::inputBox(sqlFrame, QStringLiteral("txtField"));
     m_txtField1 = FB::inputBox(sqlFrame, QStringLiteral("txtField1"));
     m_txtID = FB::inputBox(sqlFrame, QStringLiteral("txtID"));
+    QLabel* update = FB::label(sqlFrame, QStringLiteral("Label3"), QStringLiteral("Update"));
+    QLabel* set = FB::label(sqlFrame, QStringLiteral("Label4"), QStringLiteral("Set"));
+    QLabel* level = FB::label(sqlFrame, QStringLiteral("Label5"), QStringLiteral("=[The estimated level ],"));
+    QLabel* units = FB::label(sqlFrame, QStringLiteral("Label6"), QStringLiteral("=[The estimated Units]"));
+    QLabel* where = FB::label(sqlFrame, QStringLiteral("Label7"), QStringLiteral("Where"));
+    QLabel* itemId = FB::label(sqlFrame, QStringLiteral("Label8"), QStringLiteral("=[The value of ItemID]"));
     auto* statement = new QGridLayout;
-    statement->addWidget(FB::label(sqlFrame, QStringLiteral("Label3"), QStringLiteral("Update")), 0, 0);
+    statement->addWidget(update, 0, 0);
     statement->addWidget(m_txtTable, 0, 1);
-    statement->addWidget(FB::label(sqlFrame, QStringLiteral("Label4"), QStringLiteral("Set")), 0, 2);
+    statement->addWidget(set, 0, 2);
     statement->addWidget(m_txtField, 1, 1);
-    statement->addWidget(FB::label(sqlFrame, QStringLiteral("Label5"), QStringLiteral("=[The estimated level ],")), 1,
-                         2);
+    statement->addWidget(level, 1, 2);
     statement->addWidget(m_txtField1, 2, 1);
-    statement->addWidget(FB::label(sqlFrame, QStringLiteral("Label6"), QStringLiteral("=[The estimated Units]")), 2, 2);
-    statement->addWidget(FB::label(sqlFrame, QStringLiteral("Label7"), QStringLiteral("Where")), 3, 0);
+    statement->addWidget(units, 2, 2);
+    statement->addWidget(where, 3, 0);
     statement->addWidget(m_txtID, 3, 1);
-    statement->addWidget(FB::label(sqlFrame, QStringLiteral("Label8"), QStringLiteral("=[The value of ItemID]")), 3, 2);
+    statement->addWidget(itemId, 3, 2);
+    // Each box is named as the statement reads around it.
+    widgets::AccessibleNames::nameBy(m_txtTable, {update});
+    widgets::AccessibleNames::nameBy(m_txtField, {set, level}, QStringLiteral(" "));
+    widgets::AccessibleNames::nameBy(m_txtField1, {units});
+    widgets::AccessibleNames::nameBy(m_txtID, {where, itemId}, QStringLiteral(" "));
     QLabel* explain = FB::label(sqlFrame, QStringLiteral("Label9"),
                                 QStringLiteral("The table is the one in your database that holds the reorder level "
                                                "and the units to order of each item, under whatever column names "
@@ -103,7 +116,7 @@ void DataConfigDialog::buildForm() {
     statementColumn->addWidget(explain);
     statementColumn->addStretch();
 
-    QGroupBox* typeFrame = FB::frame(sqlFrame, QStringLiteral("Frame3"), QStringLiteral("Data Type"));
+    QGroupBox* typeFrame = FB::frame(sqlFrame, QStringLiteral("Frame3"), kTypeCaption);
     auto* typeGrid = new QGridLayout(typeFrame);
     m_lblFieldName = FB::labelArray(typeFrame, QStringLiteral("lblFieldName"), 3, QString());
     for (int i = 0; i < 3; ++i) {
@@ -112,6 +125,7 @@ void DataConfigDialog::buildForm() {
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setMinimumContentsLength(8);
+        combo->setAccessibleName(kTypeCaption);
         m_comboDataType.append(combo);
         m_lblFieldName[i]->setMinimumWidth(150);
         typeGrid->addWidget(combo, i, 0);
@@ -189,9 +203,9 @@ void DataConfigDialog::formLoad() {
         combo->setCurrentText(demo ? kNumericType : savedTypes[i].isEmpty() ? kText : savedTypes[i]);
     }
 
-    m_lblFieldName[0]->setText(labelText(m_txtField->text()));
-    m_lblFieldName[1]->setText(labelText(m_txtField1->text()));
-    m_lblFieldName[2]->setText(labelText(m_txtID->text()));
+    showFieldName(0, m_txtField->text());
+    showFieldName(1, m_txtField1->text());
+    showFieldName(2, m_txtID->text());
 }
 
 bool DataConfigDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -203,9 +217,15 @@ bool DataConfigDialog::eventFilter(QObject* watched, QEvent* event) {
         const QLineEdit* columns[] = {m_txtField, m_txtField1, m_txtID};
         for (int i = 0; i < 3; ++i)
             if (watched == columns[i] && !columns[i]->text().isEmpty())
-                m_lblFieldName[i]->setText(labelText(columns[i]->text()));
+                showFieldName(i, columns[i]->text());
     }
     return QDialog::eventFilter(watched, event);
+}
+
+// The column's type phrase (" of ReorderLevel") also names its type box: "Data Type of ReorderLevel".
+void DataConfigDialog::showFieldName(int index, const QString& column) {
+    m_lblFieldName[index]->setText(labelText(column));
+    m_comboDataType[index]->setAccessibleName(kTypeCaption + m_lblFieldName[index]->text());
 }
 
 void DataConfigDialog::onCommand1Clicked() { testConnection(); }

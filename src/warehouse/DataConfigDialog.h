@@ -51,6 +51,7 @@ private:
     void saveSettings();
     WriteBackTarget target() const;
     void showError(const QString& description);
+    void showFieldName(int index, const QString& column);
 
     widgets::AppContext& m_ctx;
     WriteBackTargetHook m_handOver;

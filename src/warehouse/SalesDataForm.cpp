@@ -37,6 +37,8 @@ constexpr ActionButton kActions[] = {
 };
 
 constexpr const char* kNavigation[] = {"|<", "<", ">", ">|"};
+// What the arrows are announced as.
+constexpr const char* kNavigationNames[] = {"First", "Previous", "Next", "Last"};
 
 // A box of the card: no focus colouring (the card colours them itself), no
 // Enter moving on; the key filter and the leave-time check as given.
@@ -133,6 +135,7 @@ SalesDataForm::SalesDataForm(QWidget* window, platform::Notifier& notifier, plat
     auto* salesLayout = new QVBoxLayout(salesFrame);
     grid = new SalesGrid(notifier, clock, salesFrame);
     grid->setObjectName(QStringLiteral("DataGrid1"));
+    grid->setAccessibleName(salesFrame->title());
     salesLayout->addWidget(grid);
     outer->addWidget(salesFrame, 1);
 
@@ -140,10 +143,12 @@ SalesDataForm::SalesDataForm(QWidget* window, platform::Notifier& notifier, plat
     for (int i = 0; i < 4; ++i) {
         command2 << FB::button(window, QStringLiteral("Command2_%1").arg(i), QLatin1String(kNavigation[i]));
         command2.last()->setMaximumWidth(40);
+        command2.last()->setAccessibleName(QLatin1String(kNavigationNames[i]));
         navigation->addWidget(command2.last());
         if (i == 1) {
             txtPosition = FB::inputBox(window, QStringLiteral("txtPosition"));
             txtPosition->setAlignment(Qt::AlignCenter);
+            txtPosition->setAccessibleName(QStringLiteral("Record"));  // "3 of 12"
             txtPosition->setMaximumWidth(110);
             navigation->addWidget(txtPosition);
         }

@@ -124,6 +124,9 @@ SalesGrid::SalesGrid(platform::Notifier& notifier, platform::Clock& clock, QWidg
     setModel(m_model);
     setItemDelegate(new SalesGridDelegate(this, notifier));
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the grid for the next control (in a cell being edited it moves
+    // on to the next cell); the arrows move between cells.
+    setTabKeyNavigation(false);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     connect(qApp, &QApplication::focusChanged, this, &SalesGrid::onFocusChanged);
 }

@@ -51,6 +51,8 @@ CostTable::CostTable(const QStringList& partNames, bool withChart, platform::Not
     m_grid->setAccessibleName(QStringLiteral("Cost table"));
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the table for the next control; the arrows move between cells.
+    m_grid->setTabKeyNavigation(false);
     m_grid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     // Real headers, so assistive tools announce each cell by its part and column.
     m_grid->setHorizontalHeaderLabels({QStringLiteral("Cost"), QStringLiteral("%")});

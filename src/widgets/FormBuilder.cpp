@@ -24,7 +24,10 @@ QString elementName(const QString& array, int index) { return array + QLatin1Cha
 }  // namespace
 
 QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption) {
-    return named(new QGroupBox(caption, parent), name);
+    auto* frame = named(new QGroupBox(caption, parent), name);
+    // Named by its own caption: Qt names a frame inside another by the outer one's.
+    if (!caption.isEmpty()) frame->setAccessibleName(caption);
+    return frame;
 }
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text, bool wrap) {

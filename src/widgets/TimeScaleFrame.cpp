@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "widgets/AccessibleNames.h"
 #include "widgets/FormBuilder.h"
 #include "widgets/TimeUnitOptions.h"
 
@@ -14,6 +15,8 @@ namespace tervalo::widgets {
 TimeScaleFrame::TimeScaleFrame(QWidget* parent, Qt::Orientation orientation, QWidget* labelParent, int labelCount)
     : QGroupBox(QStringLiteral("Time scale"), parent) {
     setObjectName(QStringLiteral("Frame6"));
+    // Named for itself, not by the frame it sits in.
+    setAccessibleName(title());
     if (orientation == Qt::Horizontal)
         new QHBoxLayout(this);
     else
@@ -39,7 +42,14 @@ void TimeScaleFrame::onToggled(int index, bool checked) {
     m_unit = kTimeUnitOptions[index];
     for (QLabel* label : std::as_const(m_labels))
         label->setText(timeUnitCaption(m_unit));
+    for (const auto& [box, caption] : std::as_const(m_captioned))
+        AccessibleNames::nameBy(box, caption);
     emit unitChanged(m_unit);
+}
+
+void TimeScaleFrame::nameByCaption(QWidget* box, const QList<QLabel*>& caption) {
+    m_captioned.append({box, caption});
+    AccessibleNames::nameBy(box, caption);
 }
 
 }  // namespace tervalo::widgets

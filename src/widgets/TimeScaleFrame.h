@@ -6,6 +6,7 @@
 // toggle, code), so what is shown is always what is computed and saved.
 #include <QGroupBox>
 #include <QList>
+#include <QPair>
 
 #include "core/lotsize/TimeUnit.h"
 
@@ -26,6 +27,10 @@ public:
     void select(core::lotsize::TimeUnit unit);
     QLabel* unitLabel(int index) const { return m_labels.at(index); }
     const QList<QRadioButton*>& options() const { return m_options; }
+    // Names `box` for assistive tools by its caption labels read together,
+    // one of them a unit label ("Demand, units/" "Week"), now and whenever the
+    // unit changes.
+    void nameByCaption(QWidget* box, const QList<QLabel*>& caption);
 
 signals:
     // The selected unit changed; the unit labels already show it.
@@ -39,6 +44,7 @@ private:
     core::lotsize::TimeUnit m_unit = core::lotsize::TimeUnit::Year;
     QList<QRadioButton*> m_options;
     QList<QLabel*> m_labels;
+    QList<QPair<QWidget*, QList<QLabel*>>> m_captioned;
     QButtonGroup* m_group = nullptr;
 };
 

@@ -1,10 +1,9 @@
 // frmBrowser: the address bar, the load with and without a starting address,
-// Enter on a local page, the margins after resizing, Help > Support twice;
+// Enter typed into the focused address box, the margins after resizing, Help > Support twice;
 // the address rules and the Chromium flags as tables. Pages are local files:
 // an interceptor refuses every request that would leave the machine.
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -59,6 +58,16 @@ class BrowserWindowTest : public QObject {
         return m_w;
     }
     QComboBox* box() const { return m_w->findChild<QComboBox*>("cboAddress"); }
+    // As a user types: Alt+A (the label's key) to the address box, Ctrl+A and Delete, the address, Enter.
+    void typeAddress(const QString& address, Qt::Key enter = Qt::Key_Return) const {
+        QVERIFY(QTest::qWaitForWindowActive(m_w));
+        QTest::keyClick(m_w, Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), box());
+        QTest::keyClick(box(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box(), Qt::Key_Delete);
+        QTest::keyClicks(box(), address);
+        QTest::keyClick(box(), enter, enter == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    }
 
 private slots:
     void initTestCase() {
@@ -96,6 +105,8 @@ private slots:
                               << "http://example.org";
         QTest::newRow("host and port") << "localhost:8080"
                                        << "http://localhost:8080";
+        QTest::newRow("local address") << "127.0.0.1:8080/a"
+                                       << "http://127.0.0.1:8080/a";
         QTest::newRow("https kept") << "https://tervalo.example.org/support"
                                     << "https://tervalo.example.org/support";
         QTest::newRow("about") << "about:blank"
@@ -182,18 +193,18 @@ private slots:
 
     void enterOnALocalPageShowsWorkingThenItsTitle_data() {
         QTest::addColumn<bool>("asUrl");
-        QTest::newRow("file URL") << true;
-        QTest::newRow("path, no scheme") << false;
+        QTest::addColumn<int>("enter");
+        QTest::newRow("file URL") << true << int(Qt::Key_Return);
+        QTest::newRow("path, no scheme") << false << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << true << int(Qt::Key_Enter);
     }
     void enterOnALocalPageShowsWorkingThenItsTitle() {
         QFETCH(bool, asUrl);
+        QFETCH(int, enter);
         openWindow("");
         QSignalSpy navigations(m_w.data(), &BrowserWindow::navigating);
         QSignalSpy captions(m_w.data(), &QWidget::windowTitleChanged);
-        QLineEdit* edit = box()->lineEdit();
-        edit->clear();
-        QTest::keyClicks(edit, asUrl ? QUrl::fromLocalFile(m_page).toString() : m_page);
-        QTest::keyClick(edit, Qt::Key_Return);
+        typeAddress(asUrl ? QUrl::fromLocalFile(m_page).toString() : m_page, Qt::Key(enter));
         QTRY_COMPARE_WITH_TIMEOUT(m_w->windowTitle(), kPageTitle, kLoadMs);
         QStringList seen;
         for (const QList<QVariant>& c : captions)
@@ -210,8 +221,7 @@ private slots:
     void enterOnAnEmptyAddressGoesNowhere() {
         openWindow("");
         QSignalSpy navigations(m_w.data(), &BrowserWindow::navigating);
-        box()->lineEdit()->clear();
-        QTest::keyClick(box()->lineEdit(), Qt::Key_Return);
+        typeAddress("");
         QTest::qWait(50);
         QCOMPARE(navigations.count(), 0);
         QCOMPARE(m_w->windowTitle(), BrowserWindow::kCaption);

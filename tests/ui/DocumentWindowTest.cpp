@@ -341,6 +341,32 @@ private slots:
         QCOMPARE(box->document()->begin().begin().fragment().charFormat().fontWeight(), int(QFont::Normal));
     }
 
+    // Ctrl+B, Ctrl+I, Ctrl+U typed into a document act as the toolbar's buttons on the selection; again, undo it.
+    void formatKeysActOnTheSelection_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Ctrl+B") << int(Qt::Key_B) << "Bold";
+        QTest::newRow("Ctrl+I") << int(Qt::Key_I) << "Italic";
+        QTest::newRow("Ctrl+U") << int(Qt::Key_U) << "Underline";
+    }
+    void formatKeysActOnTheSelection() {
+        QFETCH(int, key);
+        QFETCH(QString, button);
+        auto w = makeWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        click(*w, "New");
+        QTest::keyClicks(QApplication::focusWidget(), "Hello");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        for (const bool on : {true, false}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier);
+            const QTextCharFormat f = activeBox(*w)->textCursor().charFormat();
+            const QList<bool> formats{f.fontWeight() > QFont::Normal, f.fontItalic(), f.fontUnderline()};
+            QCOMPARE(formats, (QList<bool>{on && key == Qt::Key_B, on && key == Qt::Key_I, on && key == Qt::Key_U}));
+            QCOMPARE(w->menuAction(button)->isChecked(), on);
+        }
+        QCOMPARE(activeBox(*w)->toPlainText(), QString("Hello"));
+    }
+
     void alignmentButtonFollowsTheParagraph_data() {
         QTest::addColumn<int>("alignment");
         QTest::addColumn<QString>("pressed");

@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -409,6 +410,25 @@ private slots:
         QVERIFY(help().startsWith(
             "By professional, we mean that you are proficient in the  theory of Operations Research."));
         QCOMPARE(back("Command1_2"), face());
+    }
+
+    // The window opens with the focus on the panel's tabs; Tab goes through the
+    // shown tab's buttons in order (Right on the tabs shows the second tab).
+    void tabReachesTheShownTabsButtons_data() {
+        QTest::addColumn<int>("tab");
+        QTest::newRow("For Dummy") << 0;
+        QTest::newRow("For Professional") << 1;
+    }
+    void tabReachesTheShownTabsButtons() {
+        QFETCH(int, tab);
+        load(false);
+        QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(tabs()->tabBar()));
+        if (tab == 1) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        for (int i = 0; i < 11 + tab; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), m_w->button(tab == 0 ? "Command2" : "Command1", i));
+        }
     }
 
     void leavingADummyButtonByFocusShowsTheIntroductionKeepingColours() {

@@ -487,6 +487,50 @@ private slots:
             QCOMPARE(openSteps(), (QStringList{"frmWizard hidden", "frmW1 hidden", "frmW2 hidden", "frmW3"}));
     }
 
+    // The interview from the keyboard alone: each step opens on its first answer,
+    // Enter in a box moves on as Tab does (through step 4's tabs, on to Finish),
+    // Enter anywhere else goes Next, then Finish. An entry is what is typed at the
+    // focus ("#" Enter, "~" Tab, "`" Shift+Tab, "^" Up, "_" Down), then ">" and
+    // the step and control holding the focus afterwards.
+    void keyboardOnly_data() {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QStringList>("call");
+        QTest::newRow("purchasing, steady, uniform")
+            << QStringList{"Widget#>frmW1:OptionDType_1", "#>frmW2:txtLowererD", "5#>frmW2:txtUpperD",
+                           "12#>frmW2:OptionTime_0", "#>frmW3:txtOrderingCost", "100#>frmW3:txtItemCost",
+                           "5#2#>frmW3:txtShortageCost", "``~~>frmW3:txtShortageCost", "7#>frmW3:cmdFinish", "#>"}
+            << QStringList{"runSS_unif", "5", "12", "Widget", "100", "5", "2", "7"};
+        QTest::newRow("single period, normal")
+            << QStringList{"Chair#>frmW1:OptionDType_1", "^~_#>frmW2:txtMean", "40#2.25#>frmW2:OptionTime_0",
+                           "#>frmW3:txtItemCost", "5#2#7#>frmW3:cmdFinish", "#>"}
+            << QStringList{"runSingleP_Norm", "40", "2.25", "Chair", "5", "2", "7"};
+    }
+    void keyboardOnly() {
+        QFETCH(QStringList, keys);
+        QFETCH(QStringList, call);
+        load();
+        open();
+        activate("frmWizard");
+        const QHash<QChar, Qt::Key> named{
+            {'#', Qt::Key_Return}, {'~', Qt::Key_Tab}, {'`', Qt::Key_Backtab}, {'^', Qt::Key_Up}, {'_', Qt::Key_Down}};
+        QStringList expected, seen;
+        for (const QString& entry : keys) {
+            for (const QChar c : entry.section('>', 0, 0)) {
+                if (named.contains(c))
+                    QTest::keyClick(QApplication::focusWidget(), named.value(c));
+                else
+                    QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+                QTRY_VERIFY(QApplication::focusWidget() ? QApplication::focusWidget()->isActiveWindow()
+                                                        : openSteps().isEmpty());
+            }
+            const QWidget* focus = QApplication::focusWidget();
+            seen << (focus ? focus->window()->objectName() + ":" + focus->objectName() : "");
+            expected << entry.section('>', 1);
+        }
+        QCOMPARE(seen, expected);
+        QCOMPARE(m_calls.value(0), call);
+    }
+
     // With the program's own windows: the purchasing window computes with step 3's
     // unit and saves the item's name as typed.
     void endToEnd_data() {
