@@ -1,4 +1,4 @@
-#include "shell/ScreenshotTour.h"
+#include "ScreenshotTour.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -22,7 +22,7 @@
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 
-namespace tervalo::shell {
+namespace tervalo::screenshot {
 
 namespace {
 
@@ -254,7 +254,6 @@ void ScreenshotTour::start() {
     m_stepClock.start();
     m_watchdog->start();
     if (QWidget* main = m_ctx.mainWindow) {
-        main->setGeometry(0, 0, 1400, 940);
         main->raise();
         main->activateWindow();
     }
@@ -277,4 +276,4 @@ void ScreenshotTour::start() {
     end(0);
 }
 
-}  // namespace tervalo::shell
+}  // namespace tervalo::screenshot
