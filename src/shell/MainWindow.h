@@ -111,6 +111,7 @@ private:
     void connectHandlers();
 
     void loadPlacement();
+    QSize firstStartSize();
     void savePlacement();
     QRect availableScreenArea() const;
     void fitFrameToScreen();

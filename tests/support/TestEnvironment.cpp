@@ -36,6 +36,20 @@ void prepareEnvironment() {
     }
 }
 
+void useOffscreenScreen(int width, int height) {
+    if (qgetenv("QT_QPA_PLATFORM") != "offscreen") return;
+    const QString config = newTempDir() + QStringLiteral("/screen.json");
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly)) return;
+    file.write(QStringLiteral(R"({"screens": [{"name": "OffscreenScreen", "x": 0, "y": 0, "width": %1, "height": %2,
+                                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                   .arg(width)
+                   .arg(height)
+                   .toUtf8());
+    file.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
+}
+
 QString databaseDir() {
     if (const char* d = std::getenv("TERVALO_DB_DIR")) return QString::fromLocal8Bit(d);
     return QStringLiteral(TERVALO_DEFAULT_DB_DIR);
