@@ -34,6 +34,7 @@
 #include "shell/LauncherPanelWidget.h"
 #include "shell/MdiArrangement.h"
 #include "shell/SharedRoutines.h"
+#include "shell/StartingWindow.h"
 #include "widgets/AppContext.h"
 #include "widgets/ChildForms.h"
 #include "widgets/GuardedHandler.h"
@@ -427,16 +428,22 @@ void MainWindow::onMnuReportTriggered(QAction* item) {
     guarded([this, item] { showReportList(item->data().toInt()); });
 }
 
+// The guidance board keeps its size and place under every arrangement.
+QMdiSubWindow* MainWindow::guidanceFrame() const {
+    StartingWindow* board = m_panel->guidance();
+    return board ? qobject_cast<QMdiSubWindow*>(board->parentWidget()) : nullptr;
+}
+
 void MainWindow::onMnuWindowCascadeTriggered() {
-    guarded([this] { m_mdi->cascadeSubWindows(); });
+    guarded([this] { MdiArrangement::cascade(m_mdi, guidanceFrame()); });
 }
 
 void MainWindow::onMnuWindowTileHorizontalTriggered() {
-    guarded([this] { MdiArrangement::tileHorizontally(m_mdi); });
+    guarded([this] { MdiArrangement::tileHorizontally(m_mdi, guidanceFrame()); });
 }
 
 void MainWindow::onMnuWindowTileVerticalTriggered() {
-    guarded([this] { MdiArrangement::tileVertically(m_mdi); });
+    guarded([this] { MdiArrangement::tileVertically(m_mdi, guidanceFrame()); });
 }
 
 void MainWindow::onMnuWindowArrangeIconsTriggered() {

@@ -83,8 +83,32 @@ QMdiSubWindow* StartingWindow::addTo(QMdiArea* area) {
     sub->setObjectName(QStringLiteral("frmStartingFrame"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setSystemMenu(nullptr);
+    sub->setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::NoFocus);
     sub->move(0, 0);
+    // The board stays at the back: it never becomes the active child window,
+    // so it neither comes to the front when another closes, nor is maximised
+    // along with a maximised child, nor holds the focus (and Tab).
+    // Once the area has finished activating (and raising) a window.
+    connect(
+        area, &QMdiArea::subWindowActivated, sub,
+        [area, sub] {
+            if (area->activeSubWindow() == sub) area->setActiveSubWindow(topmostOther(area, sub));
+            if (sub->hasFocus()) sub->clearFocus();
+            sub->lower();
+        },
+        Qt::QueuedConnection);
+    connect(sub, &QMdiSubWindow::windowStateChanged, sub, [sub](Qt::WindowStates, Qt::WindowStates now) {
+        if (now & (Qt::WindowMaximized | Qt::WindowMinimized)) sub->showNormal();
+    });
     return sub;
+}
+
+QMdiSubWindow* StartingWindow::topmostOther(const QMdiArea* area, const QMdiSubWindow* board) {
+    const QList<QMdiSubWindow*> stack = area->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = stack.crbegin(); it != stack.crend(); ++it)
+        if (*it != board && (*it)->isVisible() && !(*it)->isMinimized()) return *it;
+    return nullptr;
 }
 
 }  // namespace tervalo::shell

@@ -30,10 +30,14 @@ public:
     void reserveFor(const QStringList& texts);
 
     // Puts the window into `area` as a borderless sub-window without a close
-    // button, at the area's top left; it is not shown.
+    // button, at the area's top left; it is not shown. It stays behind the
+    // other child windows and is never their active one.
     QMdiSubWindow* addTo(QMdiArea* area);
 
 private:
+    // The child window highest in the stack other than the board, not minimised; nullptr when none.
+    static QMdiSubWindow* topmostOther(const QMdiArea* area, const QMdiSubWindow* board);
+
     QLabel* m_label1;
     QLabel* m_lblHelp;
     QLabel* m_label3;
