@@ -67,11 +67,16 @@ void StartingWindow::setHelp(const QString& text) { m_lblHelp->setText(text); }
 QString StartingWindow::title() const { return m_label1->text(); }
 QString StartingWindow::help() const { return m_lblHelp->text(); }
 
-void StartingWindow::reserveFor(const QStringList& texts) {
+void StartingWindow::reserveFor(const QStringList& texts, const QStringList& titles) {
+    // Wide enough for the longest title on one line; the texts wrap at that width.
+    int width = kTextWidth;
+    for (const QString& title : titles)
+        width = std::max(width, m_label1->fontMetrics().horizontalAdvance(title));
+    m_label1->setMinimumWidth(width);
     int height = 0;
     for (const QString& text : texts)
         height = std::max(
-            height, m_lblHelp->fontMetrics().boundingRect(QRect(0, 0, kTextWidth, 0), Qt::TextWordWrap, text).height());
+            height, m_lblHelp->fontMetrics().boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap, text).height());
     m_lblHelp->setMinimumHeight(height);
     adjustSize();
     if (QWidget* frame = parentWidget()) frame->adjustSize();

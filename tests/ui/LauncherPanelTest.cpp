@@ -445,15 +445,19 @@ private slots:
         QVERIFY(!m_w->button("Command3", 0));
     }
 
-    // The guidance window is tall enough for every text: none is cut off.
+    // The guidance window is tall enough for every text and wide enough for
+    // every title: none is cut off.
     void everyGuidanceFitsTheWindow() {
         load(false);
         auto* label = m_w->findChild<QLabel*>("lblHelp");
+        auto* titleLabel = m_w->findChild<QLabel*>("Label1");
         const shell::GuidanceTexts& texts = panel()->texts();
         for (int tab : {0, 1})
             for (int entry = 0; entry < 20; ++entry) {
                 label->setText(texts.help(tab, entry));
                 QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(texts.title(tab, entry)));
+                titleLabel->setText(" " + texts.title(tab, entry));
+                QVERIFY2(titleLabel->width() >= titleLabel->sizeHint().width(), qPrintable(texts.title(tab, entry)));
             }
     }
 
