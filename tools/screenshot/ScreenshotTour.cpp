@@ -185,6 +185,8 @@ void ScreenshotTour::closeModelWindows() {
     auto* area = m_ctx.mainWindow ? m_ctx.mainWindow->findChild<QMdiArea*>() : nullptr;
     if (!area) return;
     for (const QPointer<QMdiSubWindow> sub : area->subWindowList()) {
+        // The guidance board stays, behind the next step's window, as a user sees it.
+        if (sub && sub->widget() && sub->widget()->objectName() == QLatin1String("frmStarting")) continue;
         if (sub && !m_ended) closeQuietly(sub);
     }
     settle(200);

@@ -30,7 +30,8 @@
 //   ends on step 4, grabbed to frmWizard_pressed.png.
 //
 // Every other window then open (a preview, a report, the help) is grabbed to
-// <name>_win<N>.png and closed, and so are the model windows, unless the word
+// <name>_win<N>.png and closed, and so are the child windows other than the
+// guidance board, unless the word
 // --keep is among the steps: then the model windows stay open to the end, so
 //     --keep frmPurchaseNS frmPurchaseSA frmManufNS frmManufSA frmMain+mnuWindowTileVertical
 // shows four windows side by side in frmMain_pressed.png.
