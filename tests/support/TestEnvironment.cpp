@@ -40,12 +40,8 @@ void useOffscreenScreen(int width, int height) {
     if (qgetenv("QT_QPA_PLATFORM") != "offscreen") return;
     const QString config = newTempDir() + QStringLiteral("/screen.json");
     QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)) return;
-    file.write(QStringLiteral(R"({"screens": [{"name": "OffscreenScreen", "x": 0, "y": 0, "width": %1, "height": %2,
-                                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                   .arg(width)
-                   .arg(height)
-                   .toUtf8());
+    const auto screen = QStringLiteral(R"({"screens": [{"name": "Offscreen", "width": %1, "height": %2}]})");
+    if (!file.open(QIODevice::WriteOnly) || file.write(screen.arg(width).arg(height).toUtf8()) < 0) return;
     file.close();
     qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
 }

@@ -21,7 +21,6 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
-#include <QVBoxLayout>
 #include <QtTest>
 
 #include "ScriptedDocumentDialogs.h"
@@ -655,10 +654,9 @@ private slots:
         QFETCH(QStringList, gestures);
         for (const char* form : {"frmA", "frmB"}) {
             m_t->registry.registerWindow(form, [form] {
-                auto* child = new QWidget;
+                auto* child = new QLineEdit;
                 child->setWindowTitle(form);
                 child->setMinimumSize(300, 200);
-                (new QVBoxLayout(child))->addWidget(new QLineEdit(child));
                 return child;
             });
         }

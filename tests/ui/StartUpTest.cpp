@@ -92,10 +92,11 @@ struct Rig {
 };
 
 // The boat example's boxes and demand rows as a user enters them (typed, then ">").
-const QStringList kBoatRows{
-    "txtDemand=0", "txtProbability=0.1", "cmdNext", "txtDemand=1", "txtProbability=0.2", "cmdNext",
-    "txtDemand=2", "txtProbability=0.2", "cmdNext", "txtDemand=3", "txtProbability=0.2", "cmdNext",
-    "txtDemand=4", "txtProbability=0.2", "cmdNext", "txtDemand=5", "txtProbability=0.1"};
+const QStringList kBoatRows = QString(
+                                  "txtDemand=0 txtProbability=0.1 cmdNext txtDemand=1 txtProbability=0.2 cmdNext "
+                                  "txtDemand=2 txtProbability=0.2 cmdNext txtDemand=3 txtProbability=0.2 cmdNext "
+                                  "txtDemand=4 txtProbability=0.2 cmdNext txtDemand=5 txtProbability=0.1")
+                                  .split(' ');
 const QStringList kBoatCosts{"txtItem=Boat", "txtPrice=30000", "txtHoldingCost=10000", "txtShortageCost=60000"};
 
 // Clicks a control of `w` by name; "box=text" clicks the box and types the text into it.
@@ -312,12 +313,9 @@ private slots:
             << "Command1_7" << kBoatCosts + kBoatRows + QStringList{"cmdCalculate"};
         QTest::newRow("(s,S), discrete") << "Command1_9" << QStringList{};
         QTest::newRow("aspiration level") << "Command2_10" << kBoatRows + QStringList{"cmdCalculate"};
-        QTest::newRow("offer") << "Command1_0"
-                               << QStringList{"cmdExample", "cmdDiscount", "txtDiscRate=5", "txtDiscQ=100",
-                                              "cmdShouldYou"};
-        QTest::newRow("offer, shortages")
-            << "Command1_1"
-            << QStringList{"cmdExample", "cmdDiscount", "txtDiscRate=5", "txtDiscQ=100", "cmdShouldYou"};
+        const QStringList offer{"cmdExample", "cmdDiscount", "txtDiscRate=5", "txtDiscQ=100", "cmdShouldYou"};
+        QTest::newRow("offer") << "Command1_0" << offer;
+        QTest::newRow("offer, shortages") << "Command1_1" << offer;
     }
     void firstFrameHoldsThePanelAndTheModelWindow() {
         QFETCH(QString, button);
