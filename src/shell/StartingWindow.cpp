@@ -93,8 +93,8 @@ QMdiSubWindow* StartingWindow::addTo(QMdiArea* area) {
     sub->move(0, 0);
     // The board stays at the back: it never becomes the active child window,
     // so it neither comes to the front when another closes, nor is maximised
-    // along with a maximised child, nor holds the focus (and Tab).
-    // Once the area has finished activating (and raising) a window.
+    // along with a maximised child, nor holds the focus (and Tab). Queued: the
+    // area first finishes activating (and raising) the window it chose.
     connect(
         area, &QMdiArea::subWindowActivated, sub,
         [area, sub] {
