@@ -40,6 +40,12 @@ void registerWindows(widgets::AppContext& ctx, reports::ReportOutput& reportOutp
     ctx.registry.registerWindow(QStringLiteral("frmReport"),
                                 [&ctx, &reportOutput] { return new reports::ReportBrowserWindow(ctx, reportOutput); });
 
+    // The main window's first frame holds the panel and the largest of the model
+    // windows that a menu or the panel opens.
+    ctx.registry.setWorkspaceForms({"frmPurchaseNS", "frmPurchaseSA", "frmManufNS", "frmManufSA",
+                                    "frmIncrementalDiscount", "frmAllUnitDiscount", "frmSinglePeriodC",
+                                    "frmSinglePeriodD", "frmMultiperiodA"});
+
     // ---- small windows: about, options, web browser -------------------------------
     // Dialogs owned by the main window, which is made after the registration:
     // its pointer is read when a dialog is made.

@@ -8,6 +8,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
+#include <algorithm>
+#include <cmath>
 
 #include "core/NumberText.h"
 #include "data/Eoq1Repository.h"
@@ -40,8 +43,13 @@ DiscountFrame::DiscountFrame(const DiscountFrameTexts& texts, core::lotsize::Eoq
     m_decisionBox->setObjectName(QStringLiteral("txtDecison"));
     m_decisionBox->setReadOnly(true);
     m_decisionBox->setFocusPolicy(Qt::NoFocus);
-    m_decisionBox->setMinimumHeight(150);
+    m_decisionBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_decisionBox->setAccessibleName(QStringLiteral("Decision on the offer"));
+    // Room for a decision before there is one, so that the frame keeps its size.
+    m_decisionBox->setFixedHeight(decisionHeight(QStringLiteral("\n\n\n\n\n\n\n")));
+    QSizePolicy keepPlace = m_decisionBox->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    m_decisionBox->setSizePolicy(keepPlace);
     m_decisionBox->hide();
 
     auto* offerLine = new QHBoxLayout;
@@ -119,8 +127,25 @@ void DiscountFrame::showDecision(const QString& decision) {
     m_decision = decision;
     m_decisionBox->show();
     QString shown = decision;
-    m_decisionBox->setPlainText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_decisionBox->setPlainText(shown);
+    // The whole decision in sight, none of it behind a scroll bar.
+    m_decisionBox->setFixedHeight(std::max(m_decisionBox->height(), decisionHeight(shown)));
     emit decisionShown();
+}
+
+// The height of the decision box that shows `text` whole at the box's width.
+int DiscountFrame::decisionHeight(const QString& text) const {
+    QTextDocument laidOut;
+    laidOut.setDefaultFont(m_decisionBox->font());
+    laidOut.setDocumentMargin(m_decisionBox->document()->documentMargin());
+    // Before the box is laid out, the width it asks for.
+    const int shown = m_decisionBox->viewport()->width();
+    laidOut.setTextWidth(shown > 0 ? shown : m_decisionBox->sizeHint().width() - 2 * m_decisionBox->frameWidth());
+    laidOut.setPlainText(text);
+    // Half a line spare: the box scrolls by whole lines, so it needs no scroll bar.
+    return int(std::ceil(laidOut.size().height())) + 2 * m_decisionBox->frameWidth() +
+           m_decisionBox->fontMetrics().lineSpacing() / 2;
 }
 
 }  // namespace tervalo::lotsize

@@ -60,6 +60,7 @@ private slots:
 private:
     void evaluate();
     void showDecision(const QString& decision);
+    int decisionHeight(const QString& text) const;
 
     DiscountFrameTexts m_texts;
     core::lotsize::EoqModel m_model;

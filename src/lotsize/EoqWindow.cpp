@@ -58,6 +58,11 @@ EoqWindow::EoqWindow(EoqWindowDescription description, widgets::AppContext& ctx,
     if (d.discount) {
         m_discount = new DiscountFrame(
             *d.discount, d.model, ctx, [this] { return discountBasis(); }, form());
+        // Its place is kept while it is hidden, so that showing it never
+        // makes the window larger than the main window's first frame holds.
+        QSizePolicy keepPlace = m_discount->sizePolicy();
+        keepPlace.setRetainSizeWhenHidden(true);
+        m_discount->setSizePolicy(keepPlace);
         m_discount->hide();
         right->addWidget(m_discount);
         connect(m_discount, &DiscountFrame::decisionShown, this, [this] { growToFitForm(); });

@@ -78,11 +78,11 @@ QString AppSettings::dataSourcePath() const { return m_store.get(kDataSourceSect
 
 void AppSettings::setDataSourcePath(const QString& folder) { m_store.save(kDataSourceSection, kDataPathKey, folder); }
 
-AppSettings::MainPlacement AppSettings::mainPlacement() const {
-    MainPlacement placement = kDefaultMainPlacement;
+AppSettings::MainPlacement AppSettings::mainPlacement(const MainPlacement& defaults) const {
+    MainPlacement placement = defaults;
     for (const PlacementKey& k : kPlacementKeys) {
         const QString text = m_store.get(kSettingsSection, QString::fromLatin1(k.key));
-        placement.*k.field = placementValue(text.toStdString(), kDefaultMainPlacement.*k.field);
+        placement.*k.field = placementValue(text.toStdString(), defaults.*k.field);
     }
     return placement;
 }

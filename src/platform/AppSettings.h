@@ -48,10 +48,11 @@ public:
     QString dataSourcePath() const;
     void setDataSourcePath(const QString& folder);
 
-    // "Settings"/"MainLeft", "MainTop", "MainWidth", "MainHeight". A stored value
-    // that is not a number as a whole, or whose magnitude is above 1e8 twips,
-    // gives that key's default rather than leaving the window unplaced.
-    MainPlacement mainPlacement() const;
+    // "Settings"/"MainLeft", "MainTop", "MainWidth", "MainHeight". A missing
+    // value, one that is not a number as a whole, or one whose magnitude is above
+    // 1e8 twips, gives that key's value in `defaults` rather than leaving the
+    // window unplaced.
+    MainPlacement mainPlacement(const MainPlacement& defaults = kDefaultMainPlacement) const;
     // Writes the four values in general number text ("1500", "-300", "9750.5").
     void saveMainPlacement(const MainPlacement& placement);
 

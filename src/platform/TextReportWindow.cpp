@@ -8,8 +8,13 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QStyle>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QToolBar>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/FileWriter.h"
 #include "platform/MessageBoxNotifier.h"
@@ -53,6 +58,33 @@ void TextReportWindow::type(const QString& piece) {
     QTextCursor cursor(m_editor->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(textOfPiece(piece));
+    fitWidestLine();
+}
+
+// The window grows, as far as the screen allows, so that its longest line
+// shows whole without scrolling sideways.
+void TextReportWindow::fitWidestLine() {
+    int columns = 0;
+    for (QTextBlock line = m_editor->document()->begin(); line.isValid(); line = line.next()) {
+        int column = 0;
+        for (const QChar c : line.text())
+            column = c == u'\t' ? (column / kTabStopCharacters + 1) * kTabStopCharacters : column + 1;
+        columns = std::max(columns, column);
+    }
+    // Two characters spare: the cursor after the last one, and rounding.
+    const QFontMetricsF metrics(m_editor->font());
+    const int text = int(std::ceil((columns + 2) * metrics.horizontalAdvance(u' '))) +
+                     2 * int(m_editor->document()->documentMargin());
+    // The editor fills the window's width: its frame and vertical scroll bar
+    // are all there is around the text.
+    const int around =
+        2 * m_editor->frameWidth() + m_editor->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_editor);
+    int wanted = text + around;
+    if (const QScreen* shown = screen()) {
+        const int borders = frameGeometry().width() - width();
+        wanted = std::min(wanted, shown->availableGeometry().width() - borders);
+    }
+    if (wanted > width()) resize(wanted, height());
 }
 
 QString TextReportWindow::text() const { return m_editor->toPlainText(); }

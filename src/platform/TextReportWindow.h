@@ -4,7 +4,8 @@
 // are appended as they arrive: "{TAB}" is a tab, "{ENTER}" or "{Enter}" a line
 // break, and any other piece is inserted as it stands, so an item name such as
 // "Paper (A4) +50% {x}" appears exactly as typed in its box. The text is in a
-// fixed-pitch font with a tab stop every eight characters. Closing a report
+// fixed-pitch font with a tab stop every eight characters; the window widens
+// to its longest line, as far as the screen allows. Closing a report
 // that was never saved asks first, as a text editor does.
 #include <QMainWindow>
 
@@ -44,6 +45,7 @@ protected:
 
 private:
     Notifier& notifier();
+    void fitWidestLine();
 
     QPlainTextEdit* m_editor = nullptr;
     Notifier* m_notifier = nullptr;

@@ -171,7 +171,7 @@ void ReportBrowserWindow::buildForm() {
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setModel(m_model);
-    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setStretchLastSection(true);
     for (int column = 0; column < 4; ++column)
         m_list->setColumnWidth(column, platform::Twips::toPixels(kColumnWidths[column]));
     listLayout->addWidget(m_list);
@@ -237,6 +237,19 @@ void ReportBrowserWindow::rebuildList(int list) {
     }
     m_model->setEntries(std::move(entries));
     m_count->setText(QString::number(m_model->rowCount()));
+    fitColumns();
+}
+
+// The first three columns as designed, or wider where an entry's text (a long
+// item name) needs it; "Model used" takes the rest of the list's width.
+void ReportBrowserWindow::fitColumns() {
+    for (int column = 0; column < 3; ++column) {
+        m_list->resizeColumnToContents(column);
+        const int designed = platform::Twips::toPixels(kColumnWidths[column]);
+        if (m_list->columnWidth(column) < designed) m_list->setColumnWidth(column, designed);
+    }
+    // The last column fills the rest (the header stretches it) or scrolls.
+    m_list->resizeColumnToContents(3);
 }
 
 void ReportBrowserWindow::onComboReportTypeActivated(int index) { showList(index + 1); }

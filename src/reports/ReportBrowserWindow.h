@@ -62,6 +62,7 @@ private slots:
 private:
     void buildForm();
     void fitFrame();
+    void fitColumns();
     // The position of the combo's chosen type, -1 when its text names none of the items.
     int selectedType() const;
     void rebuildList(int list);

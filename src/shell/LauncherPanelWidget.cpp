@@ -267,11 +267,14 @@ StartingWindow* LauncherPanelWidget::board() {
         // Reloaded hidden: the labels are written, the window is not shown.
         m_board = new StartingWindow;
         if (m_area) m_board->addTo(m_area)->hide();
-        QStringList all;
+        QStringList texts;
+        QStringList titles{StartingWindow::designedTitle()};
         for (int tab : {0, 1})
-            for (int entry = 0; entry < GuidanceTexts::kEntries; ++entry)
-                all << m_texts.help(tab, entry);
-        m_board->reserveFor(all);
+            for (int entry = 0; entry < GuidanceTexts::kEntries; ++entry) {
+                texts << m_texts.help(tab, entry);
+                titles << QStringLiteral(" ") + m_texts.title(tab, entry);
+            }
+        m_board->reserveFor(texts, titles);
     }
     return m_board;
 }

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -17,6 +18,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 #include "core/NumberText.h"
@@ -32,6 +34,7 @@
 #include "shell/LauncherPanelWidget.h"
 #include "shell/MdiArrangement.h"
 #include "shell/SharedRoutines.h"
+#include "shell/StartingWindow.h"
 #include "widgets/AppContext.h"
 #include "widgets/ChildForms.h"
 #include "widgets/GuardedHandler.h"
@@ -121,12 +124,36 @@ void MainWindow::setDataMenusEnabled(bool enable) {
 // ---- position and size ----------------------------------------------------
 
 // The stored frame, fitted to the screen: a stored size larger than the
-// screen, or a position far off it, still gives a whole, visible window.
+// screen, or a position far off it, still gives a whole, visible window. With
+// no size stored (the first start) the frame holds the panel and the largest
+// model window, as far as the screen allows.
 void MainWindow::loadPlacement() {
-    const QRect stored = platform::placementRect(m_ctx.settings.mainPlacement());
-    const QRect fitted = platform::fitToScreen(stored, availableScreenArea());
+    using platform::Twips::toTwips;
+    constexpr float kUnset = std::numeric_limits<float>::quiet_NaN();
+    const auto& designed = platform::AppSettings::kDefaultMainPlacement;
+    platform::AppSettings::MainPlacement placement =
+        m_ctx.settings.mainPlacement({designed.left, designed.top, kUnset, kUnset});
+    if (std::isnan(placement.width) || std::isnan(placement.height)) {
+        const QSize first = firstStartSize();
+        if (std::isnan(placement.width)) placement.width = float(toTwips(first.width()));
+        if (std::isnan(placement.height)) placement.height = float(toTwips(first.height()));
+    }
+    const QRect fitted = platform::fitToScreen(platform::placementRect(placement), availableScreenArea());
     move(fitted.topLeft());
     resize(fitted.size());
+}
+
+// The menus, toolbar, panel and status bar around a workspace that holds the
+// largest model window; the designed 6,500 twips square without model windows.
+QSize MainWindow::firstStartSize() {
+    const QSize child = m_ctx.registry.workspaceFormSize();
+    const auto& designed = platform::AppSettings::kDefaultMainPlacement;
+    if (child.isEmpty()) return {platform::Twips::toPixels(designed.width), platform::Twips::toPixels(designed.height)};
+    // Laid out wide enough that the toolbar and menus do not fold, the parts
+    // around the workspace are what the frame adds to it.
+    resize(child + QSize(800, 400));
+    layout()->activate();
+    return child + (size() - m_mdi->maximumViewportSize());
 }
 
 // The frame's position and the size as they are, maximised or not, fitted to
@@ -142,6 +169,8 @@ void MainWindow::savePlacement() {
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     fitFrameToScreen();
+    // Again once the window system has put its frame around the window.
+    QTimer::singleShot(0, this, &MainWindow::fitFrameToScreen);
 }
 
 void MainWindow::fitFrameToScreen() {
@@ -402,16 +431,22 @@ void MainWindow::onMnuReportTriggered(QAction* item) {
     guarded([this, item] { showReportList(item->data().toInt()); });
 }
 
+// The guidance board keeps its size and place under every arrangement.
+QMdiSubWindow* MainWindow::guidanceFrame() const {
+    StartingWindow* board = m_panel->guidance();
+    return board ? qobject_cast<QMdiSubWindow*>(board->parentWidget()) : nullptr;
+}
+
 void MainWindow::onMnuWindowCascadeTriggered() {
-    guarded([this] { m_mdi->cascadeSubWindows(); });
+    guarded([this] { MdiArrangement::cascade(m_mdi, guidanceFrame()); });
 }
 
 void MainWindow::onMnuWindowTileHorizontalTriggered() {
-    guarded([this] { MdiArrangement::tileHorizontally(m_mdi); });
+    guarded([this] { MdiArrangement::tileHorizontally(m_mdi, guidanceFrame()); });
 }
 
 void MainWindow::onMnuWindowTileVerticalTriggered() {
-    guarded([this] { MdiArrangement::tileVertically(m_mdi); });
+    guarded([this] { MdiArrangement::tileVertically(m_mdi, guidanceFrame()); });
 }
 
 void MainWindow::onMnuWindowArrangeIconsTriggered() {

@@ -16,6 +16,7 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QTextEdit;
 class QTimer;
@@ -111,8 +112,10 @@ private:
     void connectHandlers();
 
     void loadPlacement();
+    QSize firstStartSize();
     void savePlacement();
     QRect availableScreenArea() const;
+    QMdiSubWindow* guidanceFrame() const;
     void fitFrameToScreen();
 
     // Runs a handler; a run-time error is shown as its description, no icon.

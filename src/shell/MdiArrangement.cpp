@@ -2,22 +2,23 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QRect>
 
 namespace tervalo::shell::MdiArrangement {
 
 namespace {
 
-QList<QMdiSubWindow*> normalWindows(QMdiArea* area) {
+QList<QMdiSubWindow*> normalWindows(QMdiArea* area, const QMdiSubWindow* keep) {
     QList<QMdiSubWindow*> out;
     for (QMdiSubWindow* w : area->subWindowList(QMdiArea::CreationOrder)) {
-        if (w->isVisible() && !w->isMinimized()) out << w;
+        if (w != keep && w->isVisible() && !w->isMinimized()) out << w;
     }
     return out;
 }
 
 // Splits the area into equal bands along one direction.
-void tile(QMdiArea* area, bool bands) {
-    const QList<QMdiSubWindow*> windows = normalWindows(area);
+void tile(QMdiArea* area, const QMdiSubWindow* keep, bool bands) {
+    const QList<QMdiSubWindow*> windows = normalWindows(area, keep);
     if (windows.isEmpty()) return;
     const QRect r = area->viewport()->rect();
     const int n = static_cast<int>(windows.size());
@@ -36,9 +37,21 @@ void tile(QMdiArea* area, bool bands) {
 
 }  // namespace
 
-void tileHorizontally(QMdiArea* area) { tile(area, true); }
+void cascade(QMdiArea* area, QMdiSubWindow* keep) {
+    // The area's own cascade leaves hidden windows where they are.
+    const bool shown = keep && keep->isVisible();
+    const QRect place = shown ? keep->geometry() : QRect();
+    if (shown) keep->hide();
+    area->cascadeSubWindows();
+    if (!shown) return;
+    keep->show();
+    keep->setGeometry(place);
+    keep->lower();
+}
 
-void tileVertically(QMdiArea* area) { tile(area, false); }
+void tileHorizontally(QMdiArea* area, const QMdiSubWindow* keep) { tile(area, keep, true); }
+
+void tileVertically(QMdiArea* area, const QMdiSubWindow* keep) { tile(area, keep, false); }
 
 void arrangeIcons(QMdiArea* area) {
     const QRect r = area->viewport()->rect();

@@ -67,11 +67,16 @@ void StartingWindow::setHelp(const QString& text) { m_lblHelp->setText(text); }
 QString StartingWindow::title() const { return m_label1->text(); }
 QString StartingWindow::help() const { return m_lblHelp->text(); }
 
-void StartingWindow::reserveFor(const QStringList& texts) {
+void StartingWindow::reserveFor(const QStringList& texts, const QStringList& titles) {
+    // Wide enough for the longest title on one line; the texts wrap at that width.
+    int width = kTextWidth;
+    for (const QString& title : titles)
+        width = std::max(width, m_label1->fontMetrics().horizontalAdvance(title));
+    m_label1->setMinimumWidth(width);
     int height = 0;
     for (const QString& text : texts)
         height = std::max(
-            height, m_lblHelp->fontMetrics().boundingRect(QRect(0, 0, kTextWidth, 0), Qt::TextWordWrap, text).height());
+            height, m_lblHelp->fontMetrics().boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap, text).height());
     m_lblHelp->setMinimumHeight(height);
     adjustSize();
     if (QWidget* frame = parentWidget()) frame->adjustSize();
@@ -83,8 +88,32 @@ QMdiSubWindow* StartingWindow::addTo(QMdiArea* area) {
     sub->setObjectName(QStringLiteral("frmStartingFrame"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setSystemMenu(nullptr);
+    sub->setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::NoFocus);
     sub->move(0, 0);
+    // The board stays at the back: it never becomes the active child window,
+    // so it neither comes to the front when another closes, nor is maximised
+    // along with a maximised child, nor holds the focus (and Tab). Queued: the
+    // area first finishes activating (and raising) the window it chose.
+    connect(
+        area, &QMdiArea::subWindowActivated, sub,
+        [area, sub] {
+            if (area->activeSubWindow() == sub) area->setActiveSubWindow(topmostOther(area, sub));
+            if (sub->hasFocus()) sub->clearFocus();
+            sub->lower();
+        },
+        Qt::QueuedConnection);
+    connect(sub, &QMdiSubWindow::windowStateChanged, sub, [sub](Qt::WindowStates, Qt::WindowStates now) {
+        if (now & (Qt::WindowMaximized | Qt::WindowMinimized)) sub->showNormal();
+    });
     return sub;
+}
+
+QMdiSubWindow* StartingWindow::topmostOther(const QMdiArea* area, const QMdiSubWindow* board) {
+    const QList<QMdiSubWindow*> stack = area->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = stack.crbegin(); it != stack.crend(); ++it)
+        if (*it != board && (*it)->isVisible() && !(*it)->isMinimized()) return *it;
+    return nullptr;
 }
 
 }  // namespace tervalo::shell

@@ -25,15 +25,20 @@ public:
     QString title() const;
     QString help() const;
 
-    // Makes the text area tall enough for the longest of `texts`, so that no
-    // guidance is cut off; the window takes its new size.
-    void reserveFor(const QStringList& texts);
+    // Makes the text area tall enough for the longest of `texts`, and the
+    // window wide enough for the longest of `titles`, so that no guidance is
+    // cut off; the window takes its new size.
+    void reserveFor(const QStringList& texts, const QStringList& titles);
 
     // Puts the window into `area` as a borderless sub-window without a close
-    // button, at the area's top left; it is not shown.
+    // button, at the area's top left; it is not shown. It stays behind the
+    // other child windows and is never their active one.
     QMdiSubWindow* addTo(QMdiArea* area);
 
 private:
+    // The child window highest in the stack other than the board, not minimised; nullptr when none.
+    static QMdiSubWindow* topmostOther(const QMdiArea* area, const QMdiSubWindow* board);
+
     QLabel* m_label1;
     QLabel* m_lblHelp;
     QLabel* m_label3;

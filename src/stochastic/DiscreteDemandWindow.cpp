@@ -45,18 +45,20 @@ void DiscreteDemandWindow::layOutForm(const FormParts& parts) {
     static_cast<QVBoxLayout*>(example->layout())->insertWidget(2, m_txtDemo);
     left->addWidget(example);
     left->addWidget(parts.inputs);
+    left->addStretch(1);
+
+    // The table's rows and the buttons head the right side, above the results,
+    // so that the form fits a screen 900 pixels high.
+    auto* right = new QVBoxLayout;
     QGroupBox* editorFrame = fb::frame(form(), parts.editorFrameName, parts.editorCaption);
     (new QVBoxLayout(editorFrame))->addWidget(m_editor);
-    left->addWidget(editorFrame);
+    right->addWidget(editorFrame);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_cmdCalculate);
     buttons->addWidget(m_cmdPrint);
     buttons->addWidget(m_cmdClear);
     buttons->addStretch(1);
-    left->addLayout(buttons);
-    left->addStretch(1);
-
-    auto* right = new QVBoxLayout;
+    right->addLayout(buttons);
     right->addWidget(parts.results);
     right->addStretch(1);
 

@@ -135,16 +135,13 @@ QGroupBox* MultiperiodAWindow::buildResults() {
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     column->addWidget(m_grid, 0, Qt::AlignLeft);
 
-    // Wide enough for the result's first line at the initial limit; a longer
-    // limit text wraps.
+    // As wide as the grid above it: the result's first line wraps, so the
+    // form fits beside the main window's panel on a screen 1280 pixels wide.
     m_label5 = fb::label(frame, QStringLiteral("Label5"), QString(), true);
     m_label5->setTextInteractionFlags(Qt::TextSelectableByMouse);
     const QFontMetrics labelMetrics = m_label5->fontMetrics();
-    m_label5->setFixedWidth(labelMetrics.horizontalAdvance(
-                                QStringLiteral("When inventory level reaches  0000, place an order to ensure stockout "
-                                               "probability <0.05")) +
-                            8);
-    m_label5->setMinimumHeight(4 * labelMetrics.lineSpacing() + 4);
+    m_label5->setFixedWidth(m_grid->width());
+    m_label5->setMinimumHeight(5 * labelMetrics.lineSpacing() + 4);
     m_label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     column->addWidget(m_label5);
     column->addStretch(1);

@@ -133,11 +133,13 @@ SinglePeriodCWindow::SinglePeriodCWindow(widgets::AppContext& ctx, QWidget* pare
                 metrics.boundingRect(QRect(0, 0, m_label2->minimumWidth(), 0), Qt::TextWordWrap, text).height());
         m_label2->setMinimumHeight(height);
     }
-    left->addWidget(exampleFrame);
     left->addWidget(buildInputFrame());
     left->addStretch(1);
 
+    // The example heads the right side, its button above the results it
+    // shows, so that the form fits a screen 900 pixels high.
     auto* right = new QVBoxLayout;
+    right->addWidget(exampleFrame);
     right->addWidget(buildResultFrame());
     right->addStretch(1);
 

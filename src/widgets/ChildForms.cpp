@@ -14,6 +14,14 @@
 namespace tervalo::widgets {
 
 void ShowChildForm(QWidget* frm) {
+    // A child window is centred in the main window's workspace, not on the
+    // screen, whose height says nothing of where the workspace lies; its title
+    // bar stays in the workspace.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(frm->parentWidget()); sub && sub->mdiArea()) {
+        ShowChildForm(frm, platform::Twips::toTwips(sub->mdiArea()->viewport()->height()));
+        if (sub->y() < 0) sub->move(0, 0);
+        return;
+    }
     QScreen* screen = frm->screen() ? frm->screen() : QGuiApplication::primaryScreen();
     ShowChildForm(frm, platform::Twips::toTwips(screen->geometry().height()));
 }

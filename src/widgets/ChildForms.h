@@ -26,8 +26,9 @@ public:
 };
 
 // Places the window (its MDI sub-window when it has one) at the left edge,
-// vertically centred on the screen, then shows it. The top is worked out in
-// twips and may be negative when the window is taller than the screen.
+// vertically centred, then shows it: a child window in the main window's
+// workspace, its top at the workspace's top when it is taller; another window
+// on the screen, where the top, worked out in twips, may be negative.
 void ShowChildForm(QWidget* frm);
 // The same for a given screen height in twips.
 void ShowChildForm(QWidget* frm, double screenHeightTwips);

@@ -3,11 +3,11 @@
 #include <QChart>
 #include <QChartView>
 #include <QFontMetrics>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 #include "core/CheckedMath.h"
 #include "core/NumberText.h"
@@ -70,9 +70,11 @@ CostTable::CostTable(const QStringList& partNames, bool withChart, platform::Not
     m_grid->setCurrentItem(nullptr);
     fitGrid();
 
-    auto* layout = new QHBoxLayout(this);
+    // The pie under the table, so that a model window's form fits beside the
+    // main window's panel on a screen 1280 pixels wide.
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_grid, 0, Qt::AlignTop);
+    layout->addWidget(m_grid, 0, Qt::AlignLeft);
 
     if (withChart) {
         auto* chart = new QChart;
@@ -85,8 +87,8 @@ CostTable::CostTable(const QStringList& partNames, bool withChart, platform::Not
         m_chartView->setAccessibleName(chart->title());
         m_chartView->setRenderHint(QPainter::Antialiasing);
         // The pie and its legend keep their size whatever else the window shows.
-        m_chartView->setFixedSize(360, 240);
-        layout->addWidget(m_chartView, 0, Qt::AlignTop);
+        m_chartView->setFixedSize(360, 220);
+        layout->addWidget(m_chartView, 0, Qt::AlignLeft);
     }
 }
 

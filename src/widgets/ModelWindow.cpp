@@ -1,5 +1,6 @@
 #include "widgets/ModelWindow.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/RuntimeError.h"
 #include "platform/Beeper.h"
@@ -110,14 +112,45 @@ QPushButton* ModelWindow::button(QWidget* parent, const QString& name, const QSt
 void ModelWindow::growToFitForm() {
     m_form->adjustSize();
     QWidget* frame = this;
-    QSize room = screen() ? screen()->availableGeometry().size() : QSize(4096, 4096);
+    QSize wanted = sizeHint().boundedTo(screen() ? screen()->availableGeometry().size() : QSize(4096, 4096));
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         frame = sub;
-        if (sub->mdiArea()) room = sub->mdiArea()->viewport()->size();
+        wanted = sizeInWorkspace(sub);
     }
-    const QSize extra = frame->size() - size();  // the sub-window's title bar and borders
-    const QSize wanted = (sizeHint() + extra).boundedTo(room).expandedTo(frame->size());
-    if (wanted != frame->size()) frame->resize(wanted);
+    wanted = wanted.expandedTo(frame->size());
+    if (wanted == frame->size()) return;
+    const bool following = frame->size() == m_workspaceFit;
+    frame->resize(wanted);
+    if (following) m_workspaceFit = frame->size();
+}
+
+// The whole form with the title bar and borders, within the workspace right and
+// below the window's corner.
+QSize ModelWindow::sizeInWorkspace(const QMdiSubWindow* sub) const {
+    QSize wanted = sub->sizeHint();
+    if (const QMdiArea* area = sub->mdiArea()) {
+        const QSize room = area->viewport()->size() - QSize(std::max(0, sub->x()), std::max(0, sub->y()));
+        wanted = wanted.boundedTo(room.expandedTo(sub->minimumSizeHint()));
+    }
+    return wanted;
+}
+
+// Sized to the workspace: the window takes the size of its form, or the
+// workspace where that is smaller, and keeps doing so as the workspace grows
+// and shrinks, until it is sized some other way (by the user, an arrangement).
+void ModelWindow::fitToWorkspace(QMdiSubWindow* sub) {
+    if (sub->isMaximized() || sub->isMinimized()) return;
+    sub->resize(sizeInWorkspace(sub));
+    m_workspaceFit = sub->size();
+}
+
+bool ModelWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+        if (sub && sub->mdiArea() && watched == sub->mdiArea()->viewport() && sub->size() == m_workspaceFit)
+            fitToWorkspace(sub);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ModelWindow::fitToNineDigits(QLineEdit* box) {
@@ -195,10 +228,13 @@ void ModelWindow::runSequence(bool& shown) {
 
 void ModelWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // The window opens at the left edge of the main window's client area.
+    // The window opens at the top left corner of the main window's client area,
+    // sized to the workspace.
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()); sub && !m_placed) {
         m_placed = true;
-        sub->move(0, sub->y());
+        sub->move(0, 0);
+        fitToWorkspace(sub);
+        if (QMdiArea* area = sub->mdiArea()) area->viewport()->installEventFilter(this);
     }
 }
 

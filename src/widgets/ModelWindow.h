@@ -2,10 +2,13 @@
 // The skeleton every model window stands on.
 //
 // Form: the window's controls live on form(), inside a scroll area, so a
-// window made smaller than its form (Window > Tile, Cascade) scrolls instead
-// of crushing its frames; it opens at its form's natural size at the left
-// edge of the main window's client area. Builders make the usual controls
-// with their names, labels as buddies and the input-box convention.
+// window made smaller than its form (Window > Tile, Cascade, a small screen)
+// scrolls instead of crushing its frames. It opens at the top left corner of
+// the main window's client area at its form's natural size, or the client
+// area's where that is smaller, and follows the client area as it grows (the
+// main window maximised) and shrinks, up to its form's size, until it is
+// sized some other way. Builders make the usual controls with their names,
+// labels as buddies and the input-box convention.
 //
 // Input boxes are registered by the model's field enum (as a number), so the
 // core's check tables and the window speak of the same fields; no box is
@@ -34,6 +37,7 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMdiSubWindow;
 class QPushButton;
 class QScrollArea;
 
@@ -137,8 +141,12 @@ protected:
     std::vector<std::string> fieldTexts() const;
 
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QSize sizeInWorkspace(const QMdiSubWindow* sub) const;
+    void fitToWorkspace(QMdiSubWindow* sub);
+
     void runSequence(bool& shown);
     // Shows a message in place of a result, with its beep; its box gets the focus.
     void showMessage(const core::CheckMessage& message, MessageSource source);
@@ -152,6 +160,7 @@ private:
     ModelFault m_modelFault = ModelFault::CalculatorBox;
     platform::MsgIcon m_errorIcon = platform::MsgIcon::Exclamation;
     bool m_placed = false;
+    QSize m_workspaceFit;  // the size the last fit to the workspace gave the sub-window
 };
 
 }  // namespace tervalo::widgets

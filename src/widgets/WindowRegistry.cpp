@@ -79,4 +79,21 @@ void WindowRegistry::unload(const QString& formName) {
     if (w) w->deleteLater();
 }
 
+QSize WindowRegistry::workspaceFormSize() const {
+    QSize largest;
+    for (const QString& form : m_workspaceForms) {
+        const auto factory = m_factories.constFind(form);
+        if (factory == m_factories.constEnd()) continue;
+        // A sub-window gives the size with the title bar and borders of this
+        // style; it has them only while it has a parent.
+        QWidget holder;
+        auto* frame = new QMdiSubWindow(&holder);
+        QWidget* w = (*factory)();
+        if (!w) continue;
+        frame->setWidget(w);
+        largest = largest.expandedTo(frame->sizeHint());
+    }
+    return largest;
+}
+
 }  // namespace tervalo::widgets

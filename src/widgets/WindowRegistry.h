@@ -6,7 +6,9 @@
 // it is closed (the window is deleted).
 #include <QHash>
 #include <QPointer>
+#include <QSize>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -47,6 +49,13 @@ public:
     // Closes the default instance, if one exists, and clears its slot.
     void unload(const QString& formName);
 
+    // The windows the main window's first frame is made to hold (the model
+    // windows), and the largest width and the largest height they ask for as
+    // child windows, title bar and borders included; each is made for the
+    // measure and deleted unshown. An empty size when none are named.
+    void setWorkspaceForms(const QStringList& formNames) { m_workspaceForms = formNames; }
+    QSize workspaceFormSize() const;
+
     WindowRegistry() = default;
     WindowRegistry(const WindowRegistry&) = delete;
     WindowRegistry& operator=(const WindowRegistry&) = delete;
@@ -57,6 +66,7 @@ private:
     QHash<QString, Factory> m_factories;
     QHash<QString, QPointer<QWidget>> m_slots;
     QMdiArea* m_mdi = nullptr;
+    QStringList m_workspaceForms;
 };
 
 }  // namespace tervalo::widgets

@@ -36,6 +36,16 @@ void prepareEnvironment() {
     }
 }
 
+void useOffscreenScreen(int width, int height) {
+    if (qgetenv("QT_QPA_PLATFORM") != "offscreen") return;
+    const QString config = newTempDir() + QStringLiteral("/screen.json");
+    QFile file(config);
+    const auto screen = QStringLiteral(R"({"screens": [{"name": "Offscreen", "width": %1, "height": %2}]})");
+    if (!file.open(QIODevice::WriteOnly) || file.write(screen.arg(width).arg(height).toUtf8()) < 0) return;
+    file.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
+}
+
 QString databaseDir() {
     if (const char* d = std::getenv("TERVALO_DB_DIR")) return QString::fromLocal8Bit(d);
     return QStringLiteral(TERVALO_DEFAULT_DB_DIR);

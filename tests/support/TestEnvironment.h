@@ -7,6 +7,10 @@ namespace tervalo::test {
 // XDG_CONFIG_HOME, XDG_RUNTIME_DIR and XDG_CACHE_HOME at fresh temporary folders.
 // Call before the QApplication is made.
 void prepareEnvironment();
+// The offscreen platform's one screen made `width` x `height` pixels (its
+// default is 800x600), when the tests run offscreen. Call after
+// prepareEnvironment(), before the QApplication is made.
+void useOffscreenScreen(int width, int height);
 
 // The folder of the built database files (the program's folder).
 QString databaseDir();

@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -625,7 +626,7 @@ private slots:
         m_t->registry.show("frmA");
         m_t->registry.show("frmB");
         trigger(*w, "mnuWindowTileHorizontal");
-        const auto subs = w->mdiArea()->subWindowList(QMdiArea::CreationOrder);
+        const auto subs = childWindows(*w);  // the guidance board keeps its place
         const int width = w->mdiArea()->viewport()->width();
         QCOMPARE(subs[0]->geometry().topLeft(), QPoint(0, 0));
         QCOMPARE(subs[0]->width(), width);
@@ -634,6 +635,64 @@ private slots:
         trigger(*w, "mnuWindowTileVertical");
         QCOMPARE(subs[1]->y(), 0);
         QCOMPARE(subs[1]->x(), subs[0]->width());
+    }
+
+    // The guidance board ("Switch Board") stays at the back with its size and
+    // place whatever the user does with the other child windows, and never
+    // holds the focus.
+    void guidanceBoardStaysAtTheBack_data() {
+        QTest::addColumn<QStringList>("gestures");
+        QTest::newRow("cascade") << QStringList{"Alt+W C"};
+        QTest::newRow("tile horizontally") << QStringList{"Alt+W H"};
+        QTest::newRow("tile vertically") << QStringList{"Alt+W V"};
+        QTest::newRow("a child maximised") << QStringList{"double-click"};
+        QTest::newRow("a child closed") << QStringList{"Ctrl+F4"};
+        QTest::newRow("a maximised child closed") << QStringList{"double-click", "Ctrl+F4"};
+        QTest::newRow("the board clicked, then Tab") << QStringList{"board Tab"};
+    }
+    void guidanceBoardStaysAtTheBack() {
+        QFETCH(QStringList, gestures);
+        for (const char* form : {"frmA", "frmB"}) {
+            m_t->registry.registerWindow(form, [form] {
+                auto* child = new QLineEdit;
+                child->setWindowTitle(form);
+                child->setMinimumSize(300, 200);
+                return child;
+            });
+        }
+        auto w = makeWindow();
+        w->resize(900, 600);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        auto* board = w->findChild<QWidget*>("frmStarting");
+        QWidget* boardFrame = board->parentWidget();
+        const QRect place = boardFrame->geometry();
+        m_t->registry.show("frmA");
+        QWidget* b = m_t->registry.show("frmB");
+        for (const QString& gesture : gestures) {
+            if (gesture.startsWith("Alt+W")) {
+                QTest::keyClick(w.get(), Qt::Key_W, Qt::AltModifier);
+                QTRY_VERIFY(QApplication::activePopupWidget());
+                QTest::keyClick(QApplication::activePopupWidget(), gesture.back().toLatin1());
+            } else if (gesture == "double-click") {
+                const QPoint titleBar(b->parentWidget()->width() / 2, 8);
+                QTest::mouseMove(b->parentWidget(), titleBar);
+                QTest::mouseDClick(b->parentWidget(), Qt::LeftButton, {}, titleBar);
+                QVERIFY(b->parentWidget()->isMaximized());
+            } else if (gesture == "Ctrl+F4") {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
+                QTRY_COMPARE(childWindows(*w).size(), 1);
+            } else {
+                QTest::mouseClick(board, Qt::LeftButton, {}, QPoint(board->width() / 2, board->height() / 2));
+                QTest::keyClick(w.get(), Qt::Key_Tab);
+                QWidget* focus = QApplication::focusWidget();
+                QVERIFY(focus && focus != boardFrame && !boardFrame->isAncestorOf(focus));
+            }
+        }
+        QTRY_VERIFY(w->mdiArea()->activeSubWindow() != boardFrame);
+        QCOMPARE(boardFrame->geometry(), place);
+        QVERIFY(!boardFrame->isMaximized());
+        QCOMPARE(w->mdiArea()->subWindowList(QMdiArea::StackingOrder).first(), boardFrame);
     }
 
     void windowMenuListsTheChildWindows() {

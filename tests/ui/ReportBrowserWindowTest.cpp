@@ -140,8 +140,8 @@ private slots:
                  (QStringList{"11/7/2026", "12/7/2026", "", ""}));
         QCOMPARE(listOf(*m_w).rowCount(), 0);
         for (const char* cs : {"Frame2=Change criterion", "Command1_2=&Delete", "Command1_0=P&rint",
-                                 "Command1_1=&Preview", "Label1=From=DTPicker1", "Label2=To=DTPicker2",
-                                 "Label3=Search by Item Name:=txtItem", "Label4=Report type=ComboReportType"}) {
+                               "Command1_1=&Preview", "Label1=From=DTPicker1", "Label2=To=DTPicker2",
+                               "Label3=Search by Item Name:=txtItem", "Label4=Report type=ComboReportType"}) {
             const QString c = QString::fromLatin1(cs);
             QCOMPARE(text(*m_w, c.section('=', 0, 0)), c.section('=', 1, 1));
             if (c.startsWith("Label"))
@@ -202,6 +202,10 @@ private slots:
         QCOMPARE(rowsIn("EOQ1"), stored);
         QCOMPARE(rowsIn("s_S"), 3);
         QCOMPARE(m_t->notifier.texts(), QStringList{});
+        // Every entry's texts show whole ("Printer Toner Cartridge"), none cut short.
+        auto* view = static_cast<QAbstractItemView*>(m_w->findChild<QTreeView*>("ListView1"));
+        for (int column = 0; column < 3; ++column)
+            QVERIFY(view->sizeHintForColumn(column) <= static_cast<QTreeView*>(view)->columnWidth(column));
     }
 
     // Each action, then what the report output was asked: print or preview, the layout, the rows.

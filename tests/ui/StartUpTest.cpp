@@ -4,8 +4,16 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QtTest>
 
 #include "app/WindowCatalog.h"
@@ -82,6 +90,54 @@ struct Rig {
     widgets::WindowRegistry registry;
     widgets::AppContext ctx;
 };
+
+// The boat example's boxes and demand rows as a user enters them (typed, then ">").
+const QStringList kBoatRows = QString(
+                                  "txtDemand=0 txtProbability=0.1 cmdNext txtDemand=1 txtProbability=0.2 cmdNext "
+                                  "txtDemand=2 txtProbability=0.2 cmdNext txtDemand=3 txtProbability=0.2 cmdNext "
+                                  "txtDemand=4 txtProbability=0.2 cmdNext txtDemand=5 txtProbability=0.1")
+                                  .split(' ');
+const QStringList kBoatCosts{"txtItem=Boat", "txtPrice=30000", "txtHoldingCost=10000", "txtShortageCost=60000"};
+
+// Clicks a control of `w` by name; "box=text" clicks the box and types the text into it.
+void act(QWidget* w, const QString& step) {
+    const QString name = step.section('=', 0, 0);
+    auto* control = w->findChild<QWidget*>(name);
+    QVERIFY2(control && control->isVisible(), qPrintable(name));
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(4, control->height() / 2));
+    if (step.contains('=')) {
+        QCOMPARE(QApplication::focusWidget(), control);
+        QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), step.section('=', 1));
+    }
+}
+
+// The main window started on a stand-in program folder with the program's windows.
+struct Started {
+    Started(platform::SettingsStore& store, platform::Notifier& notifier, platform::Clock& clock)
+        : rig(store, notifier, clock),
+          startUp(rig.ctx, test::tempProgramDir({"Demo.mdb", "dbWHouse.mdb"}),
+                  [this](widgets::AppContext& c) { app::registerWindows(c, rig.reportOutput); }),
+          main(startUp.run()) {}
+    // Clicks the panel's launcher: its tab, then the button; the window it opened.
+    QWidget* launch(const QString& button) {
+        auto* tabs = main->findChild<QTabWidget*>("SSTab1");
+        const int tab = button.startsWith("Command1") ? 1 : 0;
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(tab).center());
+        QTest::mouseClick(main->findChild<QPushButton*>(button), Qt::LeftButton);
+        QMdiSubWindow* sub = main->mdiArea()->activeSubWindow();
+        return sub ? sub->widget() : nullptr;
+    }
+    Rig rig;
+    StartUp startUp;
+    shell::MainWindow* main;
+};
+
+// Whether a window's form shows whole, with no scroll bar.
+bool formUnscrolled(const QWidget* w) {
+    const auto* scroll = w->findChild<QScrollArea*>("formScroll");
+    return scroll && !scroll->horizontalScrollBar()->isVisible() && !scroll->verticalScrollBar()->isVisible();
+}
 
 }  // namespace
 
@@ -239,6 +295,64 @@ private slots:
         QVERIFY(main->menuAction("mnuDemoDatabase")->isChecked());
     }
 
+    // --- the first frame on a 1280x900 screen
+    // With no stored size the main window opens at a size that holds the panel
+    // and every model window, after its example, whole at the workspace's top
+    // left corner: nothing scrolls, nothing is cut off.
+    void firstFrameHoldsThePanelAndTheModelWindow_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("steps");  // clicked in the window, in order
+        QTest::newRow("purchasing") << "Command1_0" << QStringList{"cmdExample"};
+        QTest::newRow("purchasing, shortages") << "Command1_1" << QStringList{"cmdExample"};
+        QTest::newRow("production") << "Command1_2" << QStringList{"cmdExample"};
+        QTest::newRow("production, shortages") << "Command1_3" << QStringList{"cmdExample"};
+        QTest::newRow("incremental discount") << "Command1_4" << QStringList{"cmdExample"};
+        QTest::newRow("all-unit discount") << "Command1_5" << QStringList{"cmdExample"};
+        QTest::newRow("single period") << "Command1_6" << QStringList{"cmdExample"};
+        QTest::newRow("single period, discrete")
+            << "Command1_7" << kBoatCosts + kBoatRows + QStringList{"cmdCalculate"};
+        QTest::newRow("(s,S), discrete") << "Command1_9" << QStringList{};
+        QTest::newRow("aspiration level") << "Command2_10" << kBoatRows + QStringList{"cmdCalculate"};
+        const QStringList offer{"cmdExample", "cmdDiscount", "txtDiscRate=5", "txtDiscQ=100", "cmdShouldYou"};
+        QTest::newRow("offer") << "Command1_0" << offer;
+        QTest::newRow("offer, shortages") << "Command1_1" << offer;
+    }
+    void firstFrameHoldsThePanelAndTheModelWindow() {
+        QFETCH(QString, button);
+        QFETCH(QStringList, steps);
+        Started s(m_settings, m_notifier, m_clock);
+        QVERIFY(QTest::qWaitForWindowExposed(s.main));
+        QWidget* w = s.launch(button);
+        QVERIFY(w);
+        for (const QString& step : steps)
+            act(w, step);
+        QVERIFY(m_notifier.messages.isEmpty());
+        QVERIFY(s.main->screen()->availableGeometry().contains(s.main->frameGeometry()));
+        auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+        QCOMPARE(sub->pos(), QPoint(0, 0));
+        QVERIFY(s.main->mdiArea()->viewport()->rect().contains(sub->geometry()));
+        QVERIFY(formUnscrolled(w));
+    }
+
+    // A model window opened in a small frame scrolls its form; maximising the
+    // frame grows the window to its form's size.
+    void maximisedFrameGrowsTheModelWindow() {
+        m_settings.save("Settings", "MainWidth", "9000");
+        m_settings.save("Settings", "MainHeight", "7500");
+        Started s(m_settings, m_notifier, m_clock);
+        QVERIFY(QTest::qWaitForWindowExposed(s.main));
+        QWidget* w = s.launch("Command1_7");
+        auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+        QCOMPARE(sub->pos(), QPoint(0, 0));
+        QVERIFY(s.main->mdiArea()->viewport()->rect().contains(sub->geometry()));
+        QVERIFY(!formUnscrolled(w));
+        s.main->showMaximized();
+        QTRY_COMPARE(sub->size(), sub->sizeHint());
+        QTRY_VERIFY(formUnscrolled(w));
+        s.main->showNormal();
+        QTRY_VERIFY(s.main->mdiArea()->viewport()->rect().contains(sub->geometry()));
+    }
+
     void programFolderDefaultsToTheExecutables() {
         Rig r(m_settings, m_notifier, m_clock);
         StartUp s(r.ctx);
@@ -246,5 +360,5 @@ private slots:
     }
 };
 
-TERVALO_QTEST_MAIN(StartUpTest)
+TERVALO_QTEST_MAIN_ON_SCREEN(StartUpTest, 1280, 900)
 #include "StartUpTest.moc"

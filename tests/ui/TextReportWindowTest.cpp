@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -106,6 +108,26 @@ private slots:
             return window.editor()->cursorRect(cursor).left();
         };
         QCOMPARE(xAt(beforeTab.size() + 1), xAt(beforeTab.size() + 3 + column));
+    }
+
+    // The window widens to its longest line, as far as the screen allows.
+    void longestLineShowsWhole_data() {
+        QTest::addColumn<QString>("line");
+        QTest::newRow("a long sentence") << "Single-Period Stochastic Model is used. This model assumes a random "
+                                            "demandand a descrete demand distribution ";
+        QTest::newRow("tabs") << "Demand:\t\t\t\t\t\t\t\t\t\t\t\t100\t\tunits/Week";
+        QTest::newRow("past the screen") << QString(400, u'x');
+    }
+    void longestLineShowsWhole() {
+        QFETCH(QString, line);
+        TextReportWindow window("Report - Tervalo");
+        window.show();  // as the report service shows it, before the first piece
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const QString& piece : {QString("Method"), QString("{ENTER}"), line, QString("{ENTER}")})
+            window.type(piece);
+        const int screen = window.screen()->availableGeometry().width();
+        QVERIFY(window.frameGeometry().width() <= screen);
+        if (window.frameGeometry().width() < screen) QCOMPARE(window.editor()->horizontalScrollBar()->maximum(), 0);
     }
 
     void userMayEditTheText() {
@@ -266,5 +288,5 @@ private slots:
     }
 };
 
-TERVALO_QTEST_MAIN(TextReportWindowTest)
+TERVALO_QTEST_MAIN_ON_SCREEN(TextReportWindowTest, 1280, 900)
 #include "TextReportWindowTest.moc"

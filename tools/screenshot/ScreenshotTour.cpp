@@ -1,4 +1,4 @@
-#include "shell/ScreenshotTour.h"
+#include "ScreenshotTour.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -22,7 +22,7 @@
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 
-namespace tervalo::shell {
+namespace tervalo::screenshot {
 
 namespace {
 
@@ -185,6 +185,8 @@ void ScreenshotTour::closeModelWindows() {
     auto* area = m_ctx.mainWindow ? m_ctx.mainWindow->findChild<QMdiArea*>() : nullptr;
     if (!area) return;
     for (const QPointer<QMdiSubWindow> sub : area->subWindowList()) {
+        // The guidance board stays, behind the next step's window, as a user sees it.
+        if (sub && sub->widget() && sub->widget()->objectName() == QLatin1String("frmStarting")) continue;
         if (sub && !m_ended) closeQuietly(sub);
     }
     settle(200);
@@ -254,7 +256,6 @@ void ScreenshotTour::start() {
     m_stepClock.start();
     m_watchdog->start();
     if (QWidget* main = m_ctx.mainWindow) {
-        main->setGeometry(0, 0, 1400, 940);
         main->raise();
         main->activateWindow();
     }
@@ -277,4 +278,4 @@ void ScreenshotTour::start() {
     end(0);
 }
 
-}  // namespace tervalo::shell
+}  // namespace tervalo::screenshot

@@ -1,7 +1,13 @@
 #pragma once
-// For looking at the program without a person at the screen (scripts/screenshot).
-// After start-up the tour grabs the main window to <outDir>/frmMain.png, runs its
-// steps in order and ends the program. A step is
+// For looking at the program without a person at the screen: the executable
+// tervalo-screenshot (scripts/screenshot runs it) starts the program as it
+// starts for a user, then runs the tour:
+//
+//     tervalo-screenshot OUT_DIR [STEP]...
+//
+// After start-up the tour grabs the main window, at the frame the program
+// chose, to <outDir>/frmMain.png, runs its steps in order and ends the
+// program. A step is
 //
 //     form[+action]...     e.g. frmPurchaseNS+cmdDiscount+txtDiscRate=5+txtDiscQ=100+cmdShouldYou
 //
@@ -12,7 +18,7 @@
 //                       main window's action (a menu item: mnuWindowTileVertical);
 //             box=text  sets the text of the window's (or else the main
 //                       window's) text box of that name; the text may be empty
-//                       and cannot hold ',' or '+'. For a grid of that name
+//                       and cannot hold '+'. For a grid of that name
 //                       (DataGrid1=1 10 2 12) the blank-separated values fill
 //                       its cells row by row.
 //   After its actions the main window is grabbed again to <name>_pressed.png.
@@ -24,7 +30,8 @@
 //   ends on step 4, grabbed to frmWizard_pressed.png.
 //
 // Every other window then open (a preview, a report, the help) is grabbed to
-// <name>_win<N>.png and closed, and so are the model windows, unless the word
+// <name>_win<N>.png and closed, and so are the child windows other than the
+// guidance board, unless the word
 // --keep is among the steps: then the model windows stay open to the end, so
 //     --keep frmPurchaseNS frmPurchaseSA frmManufNS frmManufSA frmMain+mnuWindowTileVertical
 // shows four windows side by side in frmMain_pressed.png.
@@ -55,7 +62,7 @@ namespace tervalo::widgets {
 struct AppContext;
 }
 
-namespace tervalo::shell {
+namespace tervalo::screenshot {
 
 class ScreenshotTour : public QObject {
     Q_OBJECT
@@ -103,4 +110,4 @@ private:
     QTimer* m_watchdog = nullptr;
 };
 
-}  // namespace tervalo::shell
+}  // namespace tervalo::screenshot
