@@ -134,6 +134,10 @@ TEST_F(ImportTest, KeysAndEmptyValues) {
          {"ItemID,3", "SinglePeriod,Yes", "OrderCost, 1e2 "},
          "SELECT SinglePeriod || '/' || OrderCost FROM Items WHERE ItemID = '3'",
          "1/100.0"},
+        {"SinglePeriod words in any case", "", {"ItemID,H9", "SinglePeriod,yes"},
+         "SELECT SinglePeriod FROM Items WHERE ItemID = 'H9'", "1"},
+        {"the last of two values wins", "", {"ItemID,H9", "Item,First", "SinglePeriod,TRUE", "Item,Second",
+         "SinglePeriod,no"}, "SELECT Item || SinglePeriod FROM Items WHERE ItemID = 'H9'", "Second0"},
         {"the key matches without case",
          "INSERT INTO Items (ItemID, Item) VALUES ('H100', 'Lower')",
          {"ItemID,h100", "Item,Other"},
@@ -179,7 +183,9 @@ TEST_F(ImportTest, DbaseRowsAreRecords) {
                 {"HOLDINGCOS", 'N', 10, 2},
                 {"SINGLEPERI", 'L', 1},
                 {"Colour", 'C', 8}},
-               {{"H100", "Honda", "15000.50", "12.5", "F", "Red"}, {"T200", "Toyota", "9000", "", "T", ""}});
+               {{"H100", "Honda", "15000.50", "12.5", "F", "Red"},
+                {"T200", "Toyota", "9000", "", "T", ""},
+                {"V300", "Volvo", "8000", "", "t", ""}});
     QList<DbfField> sales{{"ItemID", 'C', 10}, {"Year", 'N', 4}};
     for (const QString& m : kMonths.split(' '))
         sales.append({m, 'N', 6});
@@ -190,12 +196,13 @@ TEST_F(ImportTest, DbaseRowsAreRecords) {
     EXPECT_EQ(out.log.toStdString(),
               (header("dBase files") + "ITSCars.dbf, record 1: Items has no column \"Colour\"; ignored.\r\n"
                                        "ITSCars.dbf, record 2: Items has no column \"Colour\"; ignored.\r\n"
+                                       "ITSCars.dbf, record 3: Items has no column \"Colour\"; ignored.\r\n"
                                        "Files read: 2\r\n"
-                                       "Records stored: 4 (Items 2, Sales 2, SalesWeekly 0)\r\n")
+                                       "Records stored: 5 (Items 3, Sales 2, SalesWeekly 0)\r\n")
                   .toStdString());
     EXPECT_EQ(value("SELECT GROUP_CONCAT(ItemID || ':' || UnitCost || ':' || IFNULL(HoldingCost, '-') || ':' || "
-                    "SinglePeriod) FROM (SELECT * FROM Items WHERE ItemID IN ('H100', 'T200') ORDER BY ItemID)"),
-              "H100:15000.5:12.5:0,T200:9000.0:-:1");
+                    "SinglePeriod) FROM (SELECT * FROM Items WHERE ItemID IN ('H100', 'T200', 'V300') ORDER BY ItemID)"),
+              "H100:15000.5:12.5:0,T200:9000.0:-:1,V300:8000.0:-:1");
     EXPECT_EQ(value("SELECT GROUP_CONCAT(Year || ':' || Jan || ':' || IFNULL(Feb, '-') || ':' || Dec) FROM (SELECT * "
                     "FROM Sales WHERE ItemID = 'H100' ORDER BY Year)"),
               "2024:1:2:12,2025:21:-:32");
