@@ -5,6 +5,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
+#include <functional>
 
 #include "data/Connection.h"
 #include "support/PostgresCluster.h"
@@ -24,11 +25,15 @@ class RecordingJob : public warehouse::JobControl {
 public:
     bool cancelled() const override { return stopAfter >= 0 && done >= stopAfter; }
     void appendLog(const QString& text) override { log += text; }
-    void setProgress(int d, int) override { done = d; }
+    void setProgress(int d, int) override {
+        done = d;
+        if (onProgress) onProgress(d);
+    }
     void show(const core::CheckMessage& m) override { messages << QString::fromStdString(m.title + ": " + m.text); }
     QString log;
     QStringList messages;
     int done = 0, stopAfter = -1;  // the user stops the run once stopAfter items are done
+    std::function<void(int)> onProgress;
 };
 
 // The sample target (all values numbers) and the window's defaults (all text).
@@ -87,10 +92,14 @@ const QList<RunCase> kRunCases{
       "A (ID: 1)|Order Qty is null. Run Analysis to calculate it.||B (ID: 5)||C (ID: C3)|"
       "Error: ItemID 'C3' is not a number.|Nothing was updated.|",
       {{kRow5, "0|25"}}),
+    c("FailedItemBeforeAGoodOneRollsBack", kDemo, {ss("C", "C3", 8.0, 2.0), ss("B", "5", 30.0, 12.0)},
+      Choice::AllItems, "C (ID: C3)|Error: ItemID 'C3' is not a number.|Nothing was updated.|", {{kRow5, "0|25"}}),
     c("AllItemsSkipTheIncompleteAndKeepTheRest", kDemo,
       {ss("B", "5", 30.0, 12.0), ss("N", "1", 9.0, ""), ss("Coffee", 7, 60.0, 15.0)}, Choice::AllItems,
       "B (ID: 5)||N (ID: 1)|ReorderPoint is null. Run Analysis to calculate it.||Coffee (ID: 7)|Update completed.|",
       {{kRow5, "30|12"}, {kRow7, "60|15"}, {"SELECT UnitsOnOrder FROM Products WHERE ProductID = 1", "0"}}),
+    c("ReorderLevelIntoAColumnWithABlank", kDefault, {ss("Tree", "A1", 25.0, 7.0)}, Choice::CurrentItem,
+      "Tree (ID: A1)|Update completed.|", {{kRowA1, "7|25"}}),
     c("KeyMatchingNoRowIsLogged", kDemo, {ss("Ghost", "99", 1.0, 1.0)}, Choice::CurrentItem,
       "Ghost (ID: 99)|No row of Products has ProductID 99.|", {}),
     c("SkippedCurrentItemIsNotCompleted", kDemo, {ss("Coffee", "7", "", 1.0)}, Choice::CurrentItem,
@@ -172,6 +181,31 @@ TEST(WriteBackIntoServer, LogsAndWrites) {
             reader.execute(sql);
         check(c, server.connectionString(), reader);
     }
+}
+
+// The server drops the run's connection after its first item: one "Error:"
+// line, not one for each of the items left, and nothing is kept.
+TEST(WriteBackIntoServer, LostConnectionEndsTheRun) {
+    test::PostgresCluster server;
+    if (!server.missing().isEmpty()) GTEST_SKIP() << "PostgreSQL is not installed: " << server.missing().toStdString();
+    ASSERT_TRUE(server.running()) << server.failure().toStdString();
+    data::Connection reader;
+    reader.open(server.connectionString());
+    for (const QString& sql : kServerProducts)
+        reader.execute(sql);
+    RecordingJob job;
+    job.onProgress = [&](int done) {
+        if (done == 1)
+            reader.run("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> pg_backend_pid() AND "
+                       "datname = current_database()");
+    };
+    const QList<WriteBackItem> items(50, ss("Coffee", "7", 25.0, 10.0));
+    warehouse::runWriteBack(
+        with(kDemo, &WriteBackTarget::cnnString, server.connectionString()), items, 0,
+        [] { return Choice::AllItems; }, job);
+    EXPECT_EQ(job.log.count("Error: "), 1) << job.log.toStdString();
+    EXPECT_TRUE(job.log.endsWith("\r\nNothing was updated.\r\n")) << job.log.toStdString();
+    EXPECT_EQ(firstRow(reader, kRow7), "50|20");
 }
 
 // Runs that stop before asking: the message shown, nothing logged.
