@@ -18,7 +18,8 @@ core::RuntimeError databaseError(const QString& description);
 core::RuntimeError objectClosedError();
 // The driver's own text when it has one ("no such table: Foo"), else Qt's.
 QString describe(const QSqlError& error);
-// A table or column name in double quotes, inner quotes doubled.
+// A table or column name in double quotes, inner quotes doubled: the one
+// way every statement quotes a name, whatever the name already holds.
 QString quotedName(const QString& name);
 
 // Dates are stored as ISO "YYYY-MM-DD" text; an invalid date is stored as NULL.

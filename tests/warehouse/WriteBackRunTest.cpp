@@ -52,11 +52,19 @@ WriteBackItem single(const QString& name, const QVariant& id, const QVariant& qt
 }
 const QVariant kNull;
 
-// A table under the window's default names, and Products as NWRetail.mdb ships
-// the rows the runs touch, made unquoted on the server.
+// A table under the window's default names, one whose names hold a dot,
+// quotes and SQL, and Products as NWRetail.mdb ships the rows the runs touch,
+// made unquoted on the server.
 const QStringList kTableNameSetup{
     "CREATE TABLE TableName (ItemID TEXT PRIMARY KEY, \"Reorder Level\" INTEGER, UnitsToOrder TEXT)",
-    "INSERT INTO TableName VALUES ('A1', 3, '0'), ('B2', 4, '0'), ('O''Neil', 5, '0')"};
+    "INSERT INTO TableName VALUES ('A1', 3, '0'), ('B2', 4, '0'), ('O''Neil', 5, '0')",
+    R"(CREATE TABLE "T.4" ("ID" TEXT PRIMARY KEY, "Qty.x" INTEGER))",
+    R"(INSERT INTO "T.4" VALUES ('A1', 0), ('B2', 0))",
+    R"(CREATE TABLE Odd (ID TEXT PRIMARY KEY, Qty INTEGER, """Qty""" INTEGER, """Qty"" = ? WHERE 1 = 1 OR ? /*""" INTEGER))",
+    R"(INSERT INTO Odd VALUES ('A1', 0, 0, 0), ('B2', 0, 0, 0))"};
+const WriteBackTarget kT4{"", "T.4", "x", "Qty.x", "ID", "Text", "Numeric", "Text"};
+const WriteBackTarget kOdd{"", "Odd", "x", "Qty", "ID", "Text", "Numeric", "Text"};
+const QString kOddRow = R"(SELECT Qty, """Qty""", """Qty"" = ? WHERE 1 = 1 OR ? /*""" FROM Odd WHERE ID = )";
 const QStringList kServerProducts{
     "CREATE TABLE Products (ProductID INTEGER PRIMARY KEY, UnitsOnOrder INTEGER, ReorderLevel INTEGER)",
     "INSERT INTO Products VALUES (1, 0, 100), (5, 0, 25), (7, 50, 20)"};
@@ -100,6 +108,14 @@ const QList<RunCase> kRunCases{
       {{kRow5, "30|12"}, {kRow7, "60|15"}, {"SELECT UnitsOnOrder FROM Products WHERE ProductID = 1", "0"}}),
     c("ReorderLevelIntoAColumnWithABlank", kDefault, {ss("Tree", "A1", 25.0, 7.0)}, Choice::CurrentItem,
       "Tree (ID: A1)|Update completed.|", {{kRowA1, "7|25"}}),
+    c("DottedTableAndColumn", kT4, {single("A", "A1", 25.0)}, Choice::CurrentItem, "A (ID: A1)|Update completed.|",
+      {{R"(SELECT (SELECT "Qty.x" FROM "T.4" WHERE "ID" = 'A1'), (SELECT "Qty.x" FROM "T.4" WHERE "ID" = 'B2'))",
+        "25|0"}}),
+    c("ColumnNamedInQuotesBesideTheBareName", with(kOdd, &WriteBackTarget::orderQtyName, R"("Qty")"),
+      {single("A", "A1", 25.0)}, Choice::CurrentItem, "A (ID: A1)|Update completed.|", {{kOddRow + "'A1'", "0|25|0"}}),
+    c("ColumnNamedLikeSqlIsOnlyAName", with(kOdd, &WriteBackTarget::orderQtyName, R"("Qty" = ? WHERE 1 = 1 OR ? /*")"),
+      {single("A", "A1", 25.0)}, Choice::CurrentItem, "A (ID: A1)|Update completed.|",
+      {{kOddRow + "'A1'", "0|0|25"}, {kOddRow + "'B2'", "0|0|0"}}),
     c("KeyMatchingNoRowIsLogged", kDemo, {ss("Ghost", "99", 1.0, 1.0)}, Choice::CurrentItem,
       "Ghost (ID: 99)|No row of Products has ProductID 99.|", {}),
     c("SkippedCurrentItemIsNotCompleted", kDemo, {ss("Coffee", "7", "", 1.0)}, Choice::CurrentItem,
@@ -176,11 +192,18 @@ TEST(WriteBackIntoServer, LogsAndWrites) {
     reader.open(server.connectionString());
     for (const RunCase& c : kRunCases) {
         if (!c.onServerToo) continue;
-        reader.execute("DROP TABLE IF EXISTS Products, TableName");
+        reader.execute(R"(DROP TABLE IF EXISTS Products, TableName, "T.4", Odd)");
         for (const QString& sql : kServerProducts + kTableNameSetup)
             reader.execute(sql);
         check(c, server.connectionString(), reader);
     }
+    // A table of another schema is named with it, as before.
+    reader.execute("CREATE SCHEMA shop");
+    reader.execute("CREATE TABLE shop.\"Products\" AS SELECT * FROM Products");
+    check(c("SchemaTable", with(kDemo, &WriteBackTarget::tableName, "shop.Products"), {ss("Coffee", "7", 25.0, 10.0)},
+            Choice::CurrentItem, "Coffee (ID: 7)|Update completed.|",
+            {{R"(SELECT UnitsOnOrder, ReorderLevel FROM shop."Products" WHERE ProductID = 7)", "25|10"}}),
+          server.connectionString(), reader);
 }
 
 // The server drops the run's connection after its first item: one "Error:"
