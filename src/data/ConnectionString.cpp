@@ -53,8 +53,7 @@ QString visibleText(const QString& text) {
 
 }  // namespace
 
-std::optional<QList<ConnectionString::Segment>> ConnectionString::segments(const QString& text,
-                                                                             qsizetype* badIndex) {
+std::optional<QList<ConnectionString::Segment>> ConnectionString::segments(const QString& text, qsizetype* badIndex) {
     QList<Segment> segments;
     const auto bad = [badIndex](qsizetype index) {
         if (badIndex) *badIndex = index;

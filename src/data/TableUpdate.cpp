@@ -93,8 +93,7 @@ QString TableUpdate::sql(const RowUpdate& row) {
     QStringList sets;
     for (const auto& [name, value] : row.values)
         sets.append(quotedName(column(t, name)) + " = ?");
-    return "UPDATE " + t.sql + " SET " + sets.join(", ") + " WHERE " +
-           quotedName(column(t, row.keyColumn)) + " = ?";
+    return "UPDATE " + t.sql + " SET " + sets.join(", ") + " WHERE " + quotedName(column(t, row.keyColumn)) + " = ?";
 }
 
 int TableUpdate::run(const RowUpdate& row) {

@@ -1,7 +1,9 @@
 // The import of a folder into a copy of Demo.mdb: what is stored, what is
 // refused (and that a refusal stores nothing), and the log.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QSqlRecord>
 #include <functional>
@@ -10,6 +12,7 @@
 #include "support/TestEnvironment.h"
 #include "warehouse/ImportFolder.h"
 #include "warehouse/ImportService.h"
+#include "warehouse/XlsSheetFraming.h"
 
 namespace tervalo::warehouse {
 namespace {
@@ -134,10 +137,16 @@ TEST_F(ImportTest, KeysAndEmptyValues) {
          {"ItemID,3", "SinglePeriod,Yes", "OrderCost, 1e2 "},
          "SELECT SinglePeriod || '/' || OrderCost FROM Items WHERE ItemID = '3'",
          "1/100.0"},
-        {"SinglePeriod words in any case", "", {"ItemID,H9", "SinglePeriod,yes"},
-         "SELECT SinglePeriod FROM Items WHERE ItemID = 'H9'", "1"},
-        {"the last of two values wins", "", {"ItemID,H9", "Item,First", "SinglePeriod,TRUE", "Item,Second",
-         "SinglePeriod,no"}, "SELECT Item || SinglePeriod FROM Items WHERE ItemID = 'H9'", "Second0"},
+        {"SinglePeriod words in any case",
+         "",
+         {"ItemID,H9", "SinglePeriod,yes"},
+         "SELECT SinglePeriod FROM Items WHERE ItemID = 'H9'",
+         "1"},
+        {"the last of two values wins",
+         "",
+         {"ItemID,H9", "Item,First", "SinglePeriod,TRUE", "Item,Second", "SinglePeriod,no"},
+         "SELECT Item || SinglePeriod FROM Items WHERE ItemID = 'H9'",
+         "Second0"},
         {"the key matches without case",
          "INSERT INTO Items (ItemID, Item) VALUES ('H100', 'Lower')",
          {"ItemID,h100", "Item,Other"},
@@ -200,9 +209,10 @@ TEST_F(ImportTest, DbaseRowsAreRecords) {
                                        "Files read: 2\r\n"
                                        "Records stored: 5 (Items 3, Sales 2, SalesWeekly 0)\r\n")
                   .toStdString());
-    EXPECT_EQ(value("SELECT GROUP_CONCAT(ItemID || ':' || UnitCost || ':' || IFNULL(HoldingCost, '-') || ':' || "
-                    "SinglePeriod) FROM (SELECT * FROM Items WHERE ItemID IN ('H100', 'T200', 'V300') ORDER BY ItemID)"),
-              "H100:15000.5:12.5:0,T200:9000.0:-:1,V300:8000.0:-:1");
+    EXPECT_EQ(
+        value("SELECT GROUP_CONCAT(ItemID || ':' || UnitCost || ':' || IFNULL(HoldingCost, '-') || ':' || "
+              "SinglePeriod) FROM (SELECT * FROM Items WHERE ItemID IN ('H100', 'T200', 'V300') ORDER BY ItemID)"),
+        "H100:15000.5:12.5:0,T200:9000.0:-:1,V300:8000.0:-:1");
     EXPECT_EQ(value("SELECT GROUP_CONCAT(Year || ':' || Jan || ':' || IFNULL(Feb, '-') || ':' || Dec) FROM (SELECT * "
                     "FROM Sales WHERE ItemID = 'H100' ORDER BY Year)"),
               "2024:1:2:12,2025:21:-:32");
@@ -319,6 +329,20 @@ TEST_F(ImportTest, OneRefusedFileStoresNothing) {
              f.text("SMb.txt", {"Year,2020", "ItemID,1"});
          },
          "Rejected SMb.txt: item \"1\", year 2020 is also in SMa.txt."},
+        {"another Items file's item", "TextFile",
+         [](auto& f) {
+             f.text("ITSa.txt", {"ItemID,D1"});
+             f.text("ITSb.txt", {"ItemID,d1", "Item,Other"});
+         },
+         "Rejected ITSb.txt: item \"d1\" is also in ITSa.txt."},
+        {"a folder", "TextFile", [](auto& f) { QDir(f.path()).mkdir("ITSdir.txt"); },
+         "Rejected ITSdir.txt: it is a folder."},
+        {"a link to nothing", "TextFile", [](auto& f) { QFile::link("/no/such/file", f.file("ITSlink.txt")); },
+         "Rejected ITSlink.txt: it is a link to a file that does not exist."},
+        {"a link to itself", "TextFile", [](auto& f) { QFile::link(f.file("ITSloop.txt"), f.file("ITSloop.txt")); },
+         "Rejected ITSloop.txt: it is a link in a loop of links."},
+        {"a FIFO", "TextFile", [](auto& f) { ::mkfifo(QFile::encodeName(f.file("ITSfifo.txt")), 0600); },
+         "Rejected ITSfifo.txt: it is not a regular file."},
         {"a dBase row repeats a year", "dBaseFile",
          [](auto& f) {
              f.dbf("SMd.dbf", {{"ItemID", 'C', 5}, {"Year", 'N', 4}}, {{"1", "2020"}, {"2", "2020"}, {"1", "2020"}});
@@ -344,6 +368,54 @@ TEST_F(ImportTest, OneRefusedFileStoresNothing) {
         EXPECT_TRUE(out.log.split("\r\n").contains(QString::fromLatin1(c.line))) << out.log.toStdString();
         EXPECT_TRUE(out.log.endsWith("Files rejected: 1\r\nNothing was stored.\r\n")) << out.log.toStdString();
         EXPECT_EQ(out.counts.recordsStored(), 0);
+        EXPECT_EQ(everything(), before);
+    }
+}
+
+struct ReaderCase {
+    const char* name;
+    XlsReaderProcess reader;
+    const char* line;     // the log's line about the workbook
+    bool crafted = true;  // the workbook libfreexl reads out of bounds, else a good one
+};
+
+XlsReaderProcess shell(const char* script, int timeoutMs = 10000) { return {"/bin/sh", {"-c", script}, timeoutMs}; }
+
+// Workbooks are read by a process of their own: whatever becomes of it, the
+// workbook is refused with a line and the database stays as it was.
+TEST_F(ImportTest, WorkbookReaderFaultsRefuseTheFile) {
+    const char* const unreadable = "Rejected ITSfreexl-oob.xls: it cannot be read as an Excel workbook.";
+    const ReaderCase cases[] = {
+        {"the reader on the crafted workbook", {}, unreadable},
+        {"a crash", shell("kill -SEGV $$"), unreadable},
+        {"a hang", shell("exec sleep 30", 300), unreadable},
+        {"garbage", shell("echo garbage"), unreadable},
+        {"an answer cut off", shell("printf 'tervalo-xls 1\\nproblem 0\\npairs 1\\n1 2 2\\nItem'"), unreadable},
+        {"a whole answer and a failing exit", shell("printf 'tervalo-xls 1\\nproblem 0\\npairs 0\\nend\\n'; exit 3"),
+         unreadable},
+        {"no reader",
+         {"/no/such/reader", {}},
+         "Rejected ITSfreexl-oob.xls: the workbook reader tervalo-xls-reader cannot be started."},
+        {"out of memory",
+         {{}, {}, 10000, 1024 * 1024},
+         "Rejected ITSGood.xls: it cannot be read as an Excel workbook.",
+         false},
+    };
+    QFile crafted(test::fixturesDir() + "/import/ITSfreexl-oob.xls");
+    ASSERT_TRUE(crafted.open(QIODevice::ReadOnly));
+    const QByteArray craftedBytes = crafted.readAll();
+    const QString before = everything();
+    for (const ReaderCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.crafted && !kReaderLimitsAddressSpace) continue;
+        ImportFolder files;
+        if (c.crafted)
+            files.bytes("ITSfreexl-oob.xls", craftedBytes);
+        else
+            files.sheet("ITSGood.xls", {"ItemID,G1", "Item,Good"});
+        const ImportOutcome out = ImportService::importFolder(cnn(), "ExcelFile", files.path(), kToday, c.reader);
+        EXPECT_EQ(out.status, ImportStatus::Rejected);
+        EXPECT_TRUE(out.log.split("\r\n").contains(QString::fromLatin1(c.line))) << out.log.toStdString();
         EXPECT_EQ(everything(), before);
     }
 }

@@ -100,8 +100,8 @@ const QList<RunCase> kRunCases{
       "A (ID: 1)|Order Qty is null. Run Analysis to calculate it.||B (ID: 5)||C (ID: C3)|"
       "Error: ItemID 'C3' is not a number.|Nothing was updated.|",
       {{kRow5, "0|25"}}),
-    c("FailedItemBeforeAGoodOneRollsBack", kDemo, {ss("C", "C3", 8.0, 2.0), ss("B", "5", 30.0, 12.0)},
-      Choice::AllItems, "C (ID: C3)|Error: ItemID 'C3' is not a number.|Nothing was updated.|", {{kRow5, "0|25"}}),
+    c("FailedItemBeforeAGoodOneRollsBack", kDemo, {ss("C", "C3", 8.0, 2.0), ss("B", "5", 30.0, 12.0)}, Choice::AllItems,
+      "C (ID: C3)|Error: ItemID 'C3' is not a number.|Nothing was updated.|", {{kRow5, "0|25"}}),
     c("AllItemsSkipTheIncompleteAndKeepTheRest", kDemo,
       {ss("B", "5", 30.0, 12.0), ss("N", "1", 9.0, ""), ss("Coffee", 7, 60.0, 15.0)}, Choice::AllItems,
       "B (ID: 5)||N (ID: 1)|ReorderPoint is null. Run Analysis to calculate it.||Coffee (ID: 7)|Update completed.|",
@@ -219,13 +219,14 @@ TEST(WriteBackIntoServer, LostConnectionEndsTheRun) {
     RecordingJob job;
     job.onProgress = [&](int done) {
         if (done == 1)
-            reader.run("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> pg_backend_pid() AND "
-                       "datname = current_database()");
+            reader.run(
+                "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> pg_backend_pid() AND "
+                "datname = current_database()");
     };
     const QList<WriteBackItem> items(50, ss("Coffee", "7", 25.0, 10.0));
     warehouse::runWriteBack(
-        with(kDemo, &WriteBackTarget::cnnString, server.connectionString()), items, 0,
-        [] { return Choice::AllItems; }, job);
+        with(kDemo, &WriteBackTarget::cnnString, server.connectionString()), items, 0, [] { return Choice::AllItems; },
+        job);
     EXPECT_EQ(job.log.count("Error: "), 1) << job.log.toStdString();
     EXPECT_TRUE(job.log.endsWith("\r\nNothing was updated.\r\n")) << job.log.toStdString();
     EXPECT_EQ(firstRow(reader, kRow7), "50|20");
