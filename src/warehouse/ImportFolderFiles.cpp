@@ -45,18 +45,16 @@ QString notAFile(int dirFd, const QByteArray& name) {
     return QStringLiteral("it cannot be opened");
 }
 
-// Opens a regular file of the folder for reading; -1 and the reason when it
-// is none. Never blocks, as opening a FIFO would.
-int openFile(int dirFd, const QString& name, QString& why) {
+// Opens a file of the folder for reading, without blocking as a FIFO would;
+// -1 and the reason when it cannot be. An entry the listing did not see as a
+// regular file is looked at first.
+int openFile(int dirFd, const QString& name, bool listedAsFile, QString& why) {
     const QByteArray encoded = QFile::encodeName(name);
-    why = notAFile(dirFd, encoded);
+    if (!listedAsFile) why = notAFile(dirFd, encoded);
     if (!why.isEmpty()) return -1;
     const int fd = ::openat(dirFd, encoded.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    struct stat st {};
-    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) return fd;
-    if (fd >= 0) ::close(fd);  // replaced since it was looked at
-    why = QStringLiteral("it cannot be opened");
-    return -1;
+    if (fd < 0) why = QStringLiteral("it cannot be opened");
+    return fd;
 }
 
 QString tooLarge() { return QStringLiteral("it is larger than %1 MB").arg(kMaxFileBytes / (1024 * 1024)); }
@@ -100,7 +98,9 @@ bool ImportFolderFiles::open(const QString& folder, ImportKind kind, const XlsRe
     while (const dirent* entry = ::readdir(dir)) {
         const QString name = QFile::decodeName(entry->d_name);
         // Whatever passes the name tests: read() says why a folder or a link to nothing is not read.
-        if (passesExtension(kind, name) && targetTable(name)) names.push_back(name);
+        if (!passesExtension(kind, name) || !targetTable(name)) continue;
+        names.push_back(name);
+        if (entry->d_type != DT_REG) m_notListedAsFiles.insert(name);
     }
     ::closedir(dir);
     std::sort(names.begin(), names.end());
@@ -110,15 +110,18 @@ bool ImportFolderFiles::open(const QString& folder, ImportKind kind, const XlsRe
 
 ReadResult ImportFolderFiles::read(const QString& name) const {
     QString why;
-    const int fd = openFile(m_dirFd, name, why);
+    const int fd = openFile(m_dirFd, name, !m_notListedAsFiles.contains(name), why);
     if (fd < 0) return unreadable(why);
     ReadResult result;
     if (m_kind == ImportKind::Excel) {
         // The workbook reader reads the file itself, from this descriptor.
         struct stat st {};
-        result = ::fstat(fd, &st) == 0 && st.st_size > kMaxFileBytes ? unreadable(tooLarge())
-                                                                     : readXlsRecord(fd, m_xlsReader);
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+            result = unreadable(QStringLiteral("it is not a regular file"));
+        else
+            result = st.st_size > kMaxFileBytes ? unreadable(tooLarge()) : readXlsRecord(fd, m_xlsReader);
     } else {
+        // A FIFO or folder put in a file's place since the listing fails to read.
         QByteArray bytes;
         result = readBytes(fd, bytes);
         if (result.ok()) result = m_kind == ImportKind::DBase ? readDbfRecords(bytes) : readTextRecord(bytes);

@@ -5,6 +5,7 @@
 // and read with plain system calls, a file is named relative to the open
 // folder, and the files are read side by side (readInParallel): no file
 // depends on another.
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -36,6 +37,7 @@ private:
     XlsReaderProcess m_xlsReader;
     int m_dirFd = -1;
     QStringList m_names;
+    QSet<QString> m_notListedAsFiles;  // names whose entry is no plain regular file
 };
 
 // Runs work(0) ... work(count - 1), spread over the machine's cores; returns
