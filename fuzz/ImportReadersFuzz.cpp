@@ -52,6 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::fwrite(bytes, 1, size, f);
     std::fclose(f);
     const XlsSheet sheet = tervalo::xlsreader::readWorkbook(path.c_str());
+    std::remove(path.c_str());
     const auto back = decodeSheet(encodeSheet(sheet));
     if (!back || back->problem != sheet.problem || back->pairs.size() != sheet.pairs.size()) __builtin_trap();
     for (std::size_t i = 0; i < sheet.pairs.size(); ++i)
