@@ -391,6 +391,7 @@ TEST_F(ImportTest, WorkbookReaderFaultsRefuseTheFile) {
         {"a crash", oob, shell("kill -SEGV $$")},
         {"a hang", oob, shell("exec sleep 30", 300)},
         {"garbage", oob, shell("echo garbage")},
+        {"an endless answer", oob, shell("exec yes"), "its first worksheet is too large"},
         {"an answer cut off", oob, shell("printf 'tervalo-xls 1\\nproblem 0\\npairs 1\\n1 2 2\\nItem'")},
         {"a whole answer and a failing exit", oob,
          shell("printf 'tervalo-xls 1\\nproblem 0\\npairs 0\\nend\\n'; exit 3")},
