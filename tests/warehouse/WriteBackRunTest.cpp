@@ -184,12 +184,20 @@ TEST_P(WriteBackIntoFile, LogsAndWrites) {
 INSTANTIATE_TEST_SUITE_P(Cases, WriteBackIntoFile, ::testing::ValuesIn(kRunCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(WriteBackIntoServer, LogsAndWrites) {
+// A throwaway server, and a connection of the test's own to it.
+class WriteBackIntoServer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!server.missing().isEmpty())
+            GTEST_SKIP() << "PostgreSQL is not installed: " << server.missing().toStdString();
+        ASSERT_TRUE(server.running()) << server.failure().toStdString();
+        reader.open(server.connectionString());
+    }
     test::PostgresCluster server;
-    if (!server.missing().isEmpty()) GTEST_SKIP() << "PostgreSQL is not installed: " << server.missing().toStdString();
-    ASSERT_TRUE(server.running()) << server.failure().toStdString();
     data::Connection reader;
-    reader.open(server.connectionString());
+};
+
+TEST_F(WriteBackIntoServer, LogsAndWrites) {
     for (const RunCase& c : kRunCases) {
         if (!c.onServerToo) continue;
         reader.execute(R"(DROP TABLE IF EXISTS Products, TableName, "T.4", Odd)");
@@ -208,12 +216,7 @@ TEST(WriteBackIntoServer, LogsAndWrites) {
 
 // The server drops the run's connection after its first item: one "Error:"
 // line, not one for each of the items left, and nothing is kept.
-TEST(WriteBackIntoServer, LostConnectionEndsTheRun) {
-    test::PostgresCluster server;
-    if (!server.missing().isEmpty()) GTEST_SKIP() << "PostgreSQL is not installed: " << server.missing().toStdString();
-    ASSERT_TRUE(server.running()) << server.failure().toStdString();
-    data::Connection reader;
-    reader.open(server.connectionString());
+TEST_F(WriteBackIntoServer, LostConnectionEndsTheRun) {
     for (const QString& sql : kServerProducts)
         reader.execute(sql);
     RecordingJob job;
