@@ -1,6 +1,11 @@
-// libFuzzer target for the import readers: the first byte picks the reader
-// (0 text, 1 Excel workbook, 2 dBase table), the rest is the file. A reader
-// must end with pairs or a problem, never crash, hang or read out of bounds.
+// libFuzzer targets for the import readers, one per reader, picked when the
+// target is built (IMPORT_READER): the text reader, the dBase reader
+// (shapelib, in the program's process) and the workbook reader
+// (libfreexl, in tervalo-xls-reader's process). A reader must end with pairs
+// or a problem, never crash, hang or read out of bounds; the workbook
+// reader's answer must come back whole through its framing. An input that
+// begins with the framing's header goes to the import's decoder of answers
+// instead, which must refuse garbage without fault.
 // Built by fuzz/CMakeLists.txt (clang-14, ASan, UBSan); run with
 // fuzz/run import.
 #include <unistd.h>
@@ -9,35 +14,55 @@
 #include <QString>
 #include <cstdint>
 #include <cstdio>
+#include <string_view>
 
+#if IMPORT_READER == 1
+#include "XlsWorkbookParser.h"
+#include "warehouse/ImportRecord.h"
+#elif IMPORT_READER == 2
 #include "warehouse/DbfRecordReader.h"
+#else
 #include "warehouse/TextRecordReader.h"
-#include "warehouse/XlsRecordReader.h"
+#endif
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 1) return 0;
-    const QByteArray bytes(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1));
-    tervalo::warehouse::ReadResult result;
-    switch (data[0] % 3) {
-        case 0:
-            result = tervalo::warehouse::readTextRecord(bytes);
-            break;
-        case 1: {
-            // libfreexl reads only from a file.
-            static const QString path = QStringLiteral("/dev/shm/import_fuzz_%1.xls").arg(getpid());
-            FILE* f = std::fopen(path.toLocal8Bit().constData(), "wb");
-            if (!f) return 0;
-            std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f);
-            std::fclose(f);
-            result = tervalo::warehouse::readXlsRecord(path);
-            break;
-        }
-        default:
-            result = tervalo::warehouse::readDbfRecords(bytes);
-    }
+namespace {
+
+[[maybe_unused]] void checkRecords(const tervalo::warehouse::ReadResult& result) {
     // Either pairs or a reason, and never more pairs than a record holds.
     if (!result.ok() && result.problem.isEmpty()) __builtin_trap();
     for (const auto& record : result.records)
         if (record.pairs.size() > tervalo::warehouse::kMaxPairs) __builtin_trap();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const char* bytes = reinterpret_cast<const char*>(data);
+#if IMPORT_READER == 1
+    using namespace tervalo::warehouse;
+    if (std::string_view(bytes, size).starts_with("tervalo-xls")) {
+        if (const auto answer = decodeSheet(std::string_view(bytes, size)))
+            if (answer->pairs.size() > kMaxSheetPairs) __builtin_trap();
+        return 0;
+    }
+    // libfreexl reads only from a file.
+    static const std::string path = "/dev/shm/import_xls_fuzz_" + std::to_string(getpid()) + ".xls";
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return 0;
+    std::fwrite(bytes, 1, size, f);
+    std::fclose(f);
+    const XlsSheet sheet = tervalo::xlsreader::readWorkbook(path.c_str());
+    std::remove(path.c_str());
+    const auto back = decodeSheet(encodeSheet(sheet));
+    if (!back || back->problem != sheet.problem || back->pairs.size() != sheet.pairs.size()) __builtin_trap();
+    for (std::size_t i = 0; i < sheet.pairs.size(); ++i)
+        if (back->pairs[i].name != sheet.pairs[i].name || back->pairs[i].value != sheet.pairs[i].value ||
+            back->pairs[i].row != sheet.pairs[i].row)
+            __builtin_trap();
+#elif IMPORT_READER == 2
+    checkRecords(tervalo::warehouse::readDbfRecords(QByteArray(bytes, qsizetype(size))));
+#else
+    checkRecords(tervalo::warehouse::readTextRecord(QByteArray(bytes, qsizetype(size))));
+#endif
     return 0;
 }

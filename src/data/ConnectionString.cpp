@@ -53,8 +53,12 @@ QString visibleText(const QString& text) {
 
 }  // namespace
 
-ConnectionString ConnectionString::parse(const QString& text) {
-    ConnectionString result;
+std::optional<QList<ConnectionString::Segment>> ConnectionString::segments(const QString& text, qsizetype* badIndex) {
+    QList<Segment> segments;
+    const auto bad = [badIndex](qsizetype index) {
+        if (badIndex) *badIndex = index;
+        return std::nullopt;
+    };
     qsizetype i = 0;
     while (i < text.size()) {
         const qsizetype segmentStart = i;
@@ -63,31 +67,44 @@ ConnectionString ConnectionString::parse(const QString& text) {
         if (eq < 0 || (semi >= 0 && semi < eq)) {
             // A segment without '=': only blanks between separators are allowed.
             const qsizetype end = semi < 0 ? text.size() : semi;
-            if (!text.mid(i, end - i).trimmed().isEmpty()) badFormat(segmentStart);
+            if (!text.mid(i, end - i).trimmed().isEmpty()) return bad(segmentStart);
             i = end + 1;
             continue;
         }
-        const QString key = text.mid(i, eq - i).trimmed();
-        if (key.isEmpty()) badFormat(segmentStart);
+        Segment segment;
+        segment.key = text.mid(i, eq - i).trimmed();
+        if (segment.key.isEmpty()) return bad(segmentStart);
         i = eq + 1;
         while (i < text.size() && text[i].isSpace())
             ++i;
-        QString value;
+        segment.valueStart = i;
         if (i < text.size() && (text[i] == u'"' || text[i] == u'\'' || text[i] == u'{')) {
             const auto enclosed = readEnclosed(text, i);
-            if (!enclosed) badFormat(segmentStart);
-            value = *enclosed;
+            if (!enclosed) return bad(segmentStart);
+            segment.value = *enclosed;
+            segment.valueEnd = i;
             while (i < text.size() && text[i].isSpace())
                 ++i;
-            if (i < text.size() && text[i] != u';') badFormat(segmentStart);
+            if (i < text.size() && text[i] != u';') return bad(segmentStart);
         } else {
             const qsizetype end = text.indexOf(u';', i);
-            value = text.mid(i, (end < 0 ? text.size() : end) - i).trimmed();
             i = end < 0 ? text.size() : end;
+            segment.valueEnd = i;
+            segment.value = text.mid(segment.valueStart, i - segment.valueStart).trimmed();
         }
         ++i;  // past the ';'
-        result.m_pairs.append({key, value});
+        segments.append(segment);
     }
+    return segments;
+}
+
+ConnectionString ConnectionString::parse(const QString& text) {
+    qsizetype badIndex = 0;
+    const auto parsed = segments(text, &badIndex);
+    if (!parsed) badFormat(badIndex);
+    ConnectionString result;
+    for (const Segment& segment : *parsed)
+        result.m_pairs.append({segment.key, segment.value});
     return result;
 }
 
@@ -116,13 +133,24 @@ QString ConnectionString::forFile(const QString& folder, const QString& fileName
 }
 
 QString ConnectionString::withoutPassword(const QString& text) {
-    // A key begins the text or follows a ';'. Its value is quoted ("..." or
-    // '...', doubled marks inside), braced, or runs to the next ';'.
-    static const QRegularExpression password(
-        QStringLiteral(R"((^|;)(\s*(?:password|pwd)\s*=\s*)("(?:[^"]|"")*"?|'(?:[^']|'')*'?|\{[^}]*\}?|[^;]*))"),
-        QRegularExpression::CaseInsensitiveOption);
+    const auto isPassword = [](const QString& key) {
+        return key.compare(QLatin1String("Password"), Qt::CaseInsensitive) == 0 ||
+               key.compare(QLatin1String("Pwd"), Qt::CaseInsensitive) == 0;
+    };
     QString masked = text;
-    masked.replace(password, QStringLiteral("\\1\\2*****"));
+    if (const auto parsed = segments(text)) {
+        // From the last value back, so the earlier places stay valid.
+        for (auto segment = parsed->crbegin(); segment != parsed->crend(); ++segment)
+            if (isPassword(segment->key))
+                masked.replace(segment->valueStart, segment->valueEnd - segment->valueStart, QStringLiteral("*****"));
+        return masked;
+    }
+    // Text that does not parse cannot say where a password ends (an unquoted
+    // ';' in it): everything after the first password key is hidden.
+    static const QRegularExpression key(QStringLiteral(R"((?:^|;)\s*(?:password|pwd)\s*=\s*)"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch found = key.match(text);
+    if (found.hasMatch()) masked = text.left(found.capturedEnd()) + QStringLiteral("*****");
     return masked;
 }
 

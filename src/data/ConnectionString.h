@@ -6,6 +6,7 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace tervalo::data {
 
@@ -33,8 +34,9 @@ public:
     static QString checkedFileName(const QString& fileName);
 
     // The text with the value of every "Password" or "Pwd" key written as
-    // "*****", for messages and logs. Works on malformed text too: an unclosed
-    // quote hides everything after it.
+    // "*****", for messages and logs: a value runs to the next key the text
+    // really has. Text that does not parse hides everything after its first
+    // password key.
     static QString withoutPassword(const QString& text);
 
     bool contains(const QString& key) const;
@@ -43,6 +45,15 @@ public:
     QStringList keys() const;
 
 private:
+    struct Segment {
+        QString key;
+        QString value;
+        qsizetype valueStart = 0, valueEnd = 0;  // the value as written, quotes included
+    };
+    // The key=value segments of the text; nullopt when it does not parse, with
+    // the index of the faulty segment in *badIndex.
+    static std::optional<QList<Segment>> segments(const QString& text, qsizetype* badIndex = nullptr);
+
     QList<QPair<QString, QString>> m_pairs;
 };
 

@@ -14,15 +14,10 @@ namespace tervalo::data {
 
 namespace {
 
-QString quoted(const QString& name) {
-    QString inner = name;
-    return '"' + inner.replace('"', "\"\"") + '"';
-}
-
 QString setList(const ColumnValues& values) {
     QStringList parts;
     for (const auto& column : values)
-        parts.append(quoted(column.first) + " = ?");
+        parts.append(quotedName(column.first) + " = ?");
     return parts.join(", ");
 }
 
@@ -139,7 +134,7 @@ QSet<QString> ImportRepository::itemKeys() {
 
 QSet<QPair<QString, int>> ImportRepository::salesYears(const QString& table) {
     QSet<QPair<QString, int>> years;
-    QSqlQuery query = m_cnn.run("SELECT ItemID, \"Year\" FROM " + quoted(table) +
+    QSqlQuery query = m_cnn.run("SELECT ItemID, \"Year\" FROM " + quotedName(table) +
                                 " WHERE ItemID IS NOT NULL AND \"Year\" IS NOT NULL");
     while (query.next())
         years.insert({foldedKey(query.value(0).toString()), query.value(1).toInt()});
@@ -150,10 +145,10 @@ void ImportRepository::insertRow(const QString& table, const ColumnValues& value
     QStringList names;
     QStringList marks;
     for (const auto& column : values) {
-        names.append(quoted(column.first));
+        names.append(quotedName(column.first));
         marks.append(QStringLiteral("?"));
     }
-    runPrepared("INSERT INTO " + quoted(table) + " (" + names.join(", ") + ") VALUES (" + marks.join(", ") + ")",
+    runPrepared("INSERT INTO " + quotedName(table) + " (" + names.join(", ") + ") VALUES (" + marks.join(", ") + ")",
                 valuesOf(values));
 }
 
@@ -163,8 +158,8 @@ void ImportRepository::insertRows(const QString& table, const QStringList& colum
     const int perStatement = std::max(1, 999 / int(columns.size()));
     QStringList names;
     for (const QString& c : columns)
-        names.append(quoted(c));
-    const QString head = "INSERT INTO " + quoted(table) + " (" + names.join(", ") + ") VALUES ";
+        names.append(quotedName(c));
+    const QString head = "INSERT INTO " + quotedName(table) + " (" + names.join(", ") + ") VALUES ";
     const QString marks = "(" + QStringList(columns.size(), QStringLiteral("?")).join(", ") + ")";
     for (qsizetype first = 0; first < rows.size(); first += perStatement) {
         const int count = int(std::min<qsizetype>(perStatement, rows.size() - first));
@@ -195,7 +190,7 @@ void ImportRepository::updateSalesYear(const QString& table, const QString& item
     QVariantList bound = valuesOf(values);
     bound.append(itemId);
     bound.append(year);
-    runPrepared("UPDATE " + quoted(table) + " SET " + setList(values) + " WHERE ItemID = ? AND \"Year\" = ?", bound);
+    runPrepared("UPDATE " + quotedName(table) + " SET " + setList(values) + " WHERE ItemID = ? AND \"Year\" = ?", bound);
 }
 
 QSqlQuery& ImportRepository::prepared(const QString& sql) {

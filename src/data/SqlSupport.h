@@ -27,7 +27,8 @@ QString describe(const QSqlError& error);
 // SQLite's text for a failure, or what happened in the user's words where
 // SQLite's text misleads. `code` is SQLite's extended result code.
 QString describeSqlite(int code, const QString& text);
-// A table or column name in double quotes, inner quotes doubled.
+// A table or column name in double quotes, inner quotes doubled: the one
+// way every statement quotes a name, whatever the name already holds.
 QString quotedName(const QString& name);
 
 // Dates are stored as ISO "YYYY-MM-DD" text; an invalid date is stored as NULL.

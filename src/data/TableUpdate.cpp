@@ -29,14 +29,57 @@ const TableUpdate::Table& TableUpdate::table(const QString& name) {
     if (cached != m_tables.constEnd()) return *cached;
 
     if (!m_cnn.isOpen()) throw objectClosedError();
-    const QSqlDatabase db = m_cnn.database();
-    Table t;
-    t.name = ownSpelling(db.tables(static_cast<QSql::TableType>(QSql::Tables | QSql::Views)), name);
-    if (t.name.isEmpty()) throw databaseError("The database has no table named '" + name + "'.");
-    const QSqlRecord record = db.record(t.name);
-    for (int i = 0; i < record.count(); ++i)
-        t.columns.append(record.fieldName(i));
+    const QList<Table> tables = tableNames();
+    QStringList names;
+    for (const Table& t : tables)
+        names.append(t.name);
+    const qsizetype found = names.indexOf(ownSpelling(names, name));
+    if (found < 0) throw databaseError("The database has no table named '" + name + "'.");
+    Table t = tables[found];
+    t.columns = columnNames(t);
     return *m_tables.insert(name, t);
+}
+
+bool TableUpdate::onSqlite() const { return m_cnn.database().driver()->dbmsType() == QSqlDriver::SQLite; }
+
+QList<TableUpdate::Table> TableUpdate::tableNames() const {
+    QList<Table> tables;
+    if (onSqlite()) {
+        for (const QString& name : m_cnn.database().tables(static_cast<QSql::TableType>(QSql::Tables | QSql::Views)))
+            tables.append({name, quotedName(name), {}});
+        return tables;
+    }
+    // PostgreSQL: a table of another schema than public is named
+    // "schema.table", as Qt names it; the schema is quoted apart.
+    QSqlQuery query = m_cnn.run(QStringLiteral(
+        "SELECT n.nspname, c.relname FROM pg_class AS c JOIN pg_namespace AS n ON n.oid = c.relnamespace "
+        "WHERE c.relkind IN ('r', 'v', 'p', 'm', 'f') AND n.nspname NOT IN ('pg_catalog', 'information_schema') "
+        "AND n.nspname NOT LIKE 'pg\\_%'"));
+    while (query.next()) {
+        const QString schema = query.value(0).toString(), name = query.value(1).toString();
+        if (schema == QLatin1String("public"))
+            tables.append({name, quotedName(name), {}});
+        else
+            tables.append({schema + '.' + name, quotedName(schema) + '.' + quotedName(name), {}});
+    }
+    return tables;
+}
+
+QStringList TableUpdate::columnNames(const Table& table) {
+    // Not the drivers' record(): it takes a dot in a name for a schema's and
+    // strips quotes, as SQLite's driver does with the names a query reports,
+    // so there the catalogue is asked.
+    QStringList names;
+    if (onSqlite()) {
+        QSqlQuery query = m_cnn.run(QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table.name});
+        while (query.next())
+            names.append(query.value(0).toString());
+        return names;
+    }
+    const QSqlRecord record = m_cnn.run("SELECT * FROM " + table.sql + " WHERE 1 = 0").record();
+    for (int i = 0; i < record.count(); ++i)
+        names.append(record.fieldName(i));
+    return names;
 }
 
 QString TableUpdate::column(const Table& table, const QString& name) const {
@@ -45,20 +88,12 @@ QString TableUpdate::column(const Table& table, const QString& name) const {
     return own;
 }
 
-QString TableUpdate::quoted(const QString& name, bool isTable) const {
-    const QSqlDriver* driver = m_cnn.database().driver();
-    const auto kind = isTable ? QSqlDriver::TableName : QSqlDriver::FieldName;
-    if (driver->isIdentifierEscaped(name, kind)) return name;
-    return driver->escapeIdentifier(name, kind);
-}
-
 QString TableUpdate::sql(const RowUpdate& row) {
     const Table& t = table(row.table);
     QStringList sets;
     for (const auto& [name, value] : row.values)
-        sets.append(quoted(column(t, name), false) + " = ?");
-    return "UPDATE " + quoted(t.name, true) + " SET " + sets.join(", ") + " WHERE " +
-           quoted(column(t, row.keyColumn), false) + " = ?";
+        sets.append(quotedName(column(t, name)) + " = ?");
+    return "UPDATE " + t.sql + " SET " + sets.join(", ") + " WHERE " + quotedName(column(t, row.keyColumn)) + " = ?";
 }
 
 int TableUpdate::run(const RowUpdate& row) {

@@ -2,8 +2,9 @@
 // UPDATEs of a table in a database the program does not own (the write-back
 // target): the user names the table and columns as they think of them, so the
 // names are matched to the database's own tables and views without regard to
-// case, then quoted; every value is bound. Statements are prepared once per
-// shape and reused.
+// case, then always quoted as the database spells them (quotedName: a name
+// that already holds quotes is still only a name); every value is bound.
+// Statements are prepared once per shape and reused.
 #include <QHash>
 #include <QList>
 #include <QPair>
@@ -39,11 +40,14 @@ public:
 private:
     struct Table {
         QString name;         // as the database spells it
-        QStringList columns;  // likewise
+        QString sql;          // as a statement names it, quoted
+        QStringList columns;  // as the database spells them
     };
     const Table& table(const QString& name);
+    bool onSqlite() const;
+    QList<Table> tableNames() const;
+    QStringList columnNames(const Table& table);
     QString column(const Table& table, const QString& name) const;
-    QString quoted(const QString& name, bool isTable) const;
 
     Connection& m_cnn;
     QHash<QString, Table> m_tables;          // by the name as given

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <thread>
 #include <vector>
 
@@ -30,17 +31,36 @@ ReadResult unreadable(const QString& why) {
     return result;
 }
 
-bool isRegularFile(int dirFd, const dirent* entry) {
-    if (entry->d_type == DT_REG) return true;
-    if (entry->d_type != DT_UNKNOWN && entry->d_type != DT_LNK) return false;
+// Why a listed name is not a file the import can read: a folder, a FIFO or
+// device, a link to nothing or a loop of links; "" when it is a regular file.
+QString notAFile(int dirFd, const QByteArray& name) {
     struct stat st {};
-    return ::fstatat(dirFd, entry->d_name, &st, 0) == 0 && S_ISREG(st.st_mode);
+    if (::fstatat(dirFd, name.constData(), &st, 0) == 0) {
+        if (S_ISREG(st.st_mode)) return QString();
+        return S_ISDIR(st.st_mode) ? QStringLiteral("it is a folder") : QStringLiteral("it is not a regular file");
+    }
+    if (errno == ELOOP) return QStringLiteral("it is a link in a loop of links");
+    if (errno == ENOENT && ::fstatat(dirFd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode))
+        return QStringLiteral("it is a link to a file that does not exist");
+    return QStringLiteral("it cannot be opened");
 }
 
+// Opens a file of the folder for reading, without blocking as a FIFO would;
+// -1 and the reason when it cannot be. An entry the listing did not see as a
+// regular file is looked at first.
+int openFile(int dirFd, const QString& name, bool listedAsFile, QString& why) {
+    const QByteArray encoded = QFile::encodeName(name);
+    if (!listedAsFile) why = notAFile(dirFd, encoded);
+    if (!why.isEmpty()) return -1;
+    const int fd = ::openat(dirFd, encoded.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) why = QStringLiteral("it cannot be opened");
+    return fd;
+}
+
+QString tooLarge() { return QStringLiteral("it is larger than %1 MB").arg(kMaxFileBytes / (1024 * 1024)); }
+
 // The whole file; on failure the reason, and `bytes` stays empty.
-ReadResult readBytes(int dirFd, const QString& name, QByteArray& bytes) {
-    const int fd = ::openat(dirFd, QFile::encodeName(name).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return unreadable(QStringLiteral("it cannot be opened"));
+ReadResult readBytes(int fd, QByteArray& bytes) {
     ReadResult result;
     char chunk[16384];
     for (;;) {
@@ -51,12 +71,11 @@ ReadResult readBytes(int dirFd, const QString& name, QByteArray& bytes) {
         }
         if (n == 0) break;
         if (bytes.size() + n > kMaxFileBytes) {
-            result = unreadable(QStringLiteral("it is larger than %1 MB").arg(kMaxFileBytes / (1024 * 1024)));
+            result = unreadable(tooLarge());
             break;
         }
         bytes.append(chunk, n);
     }
-    ::close(fd);
     if (!result.ok()) bytes.clear();
     return result;
 }
@@ -67,9 +86,9 @@ ImportFolderFiles::~ImportFolderFiles() {
     if (m_dirFd >= 0) ::close(m_dirFd);
 }
 
-bool ImportFolderFiles::open(const QString& folder, ImportKind kind) {
-    m_folder = folder;
+bool ImportFolderFiles::open(const QString& folder, ImportKind kind, const XlsReaderProcess& xlsReader) {
     m_kind = kind;
+    m_xlsReader = xlsReader;
     if (folder.isEmpty()) return false;
     m_dirFd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_dirFd < 0) return false;
@@ -78,8 +97,10 @@ bool ImportFolderFiles::open(const QString& folder, ImportKind kind) {
     std::vector<QString> names;
     while (const dirent* entry = ::readdir(dir)) {
         const QString name = QFile::decodeName(entry->d_name);
+        // Whatever passes the name tests: read() says why a folder or a link to nothing is not read.
         if (!passesExtension(kind, name) || !targetTable(name)) continue;
-        if (isRegularFile(m_dirFd, entry)) names.push_back(name);
+        names.push_back(name);
+        if (entry->d_type != DT_REG) m_notListedAsFiles.insert(name);
     }
     ::closedir(dir);
     std::sort(names.begin(), names.end());
@@ -88,12 +109,25 @@ bool ImportFolderFiles::open(const QString& folder, ImportKind kind) {
 }
 
 ReadResult ImportFolderFiles::read(const QString& name) const {
-    // libfreexl opens the workbook itself.
-    if (m_kind == ImportKind::Excel) return readXlsRecord(m_folder + '/' + name);
-    QByteArray bytes;
-    ReadResult failed = readBytes(m_dirFd, name, bytes);
-    if (!failed.ok()) return failed;
-    return m_kind == ImportKind::DBase ? readDbfRecords(bytes) : readTextRecord(bytes);
+    QString why;
+    const int fd = openFile(m_dirFd, name, !m_notListedAsFiles.contains(name), why);
+    if (fd < 0) return unreadable(why);
+    ReadResult result;
+    if (m_kind == ImportKind::Excel) {
+        // The workbook reader reads the file itself, from this descriptor.
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+            result = unreadable(QStringLiteral("it is not a regular file"));
+        else
+            result = st.st_size > kMaxFileBytes ? unreadable(tooLarge()) : readXlsRecord(fd, m_xlsReader);
+    } else {
+        // A FIFO or folder put in a file's place since the listing fails to read.
+        QByteArray bytes;
+        result = readBytes(fd, bytes);
+        if (result.ok()) result = m_kind == ImportKind::DBase ? readDbfRecords(bytes) : readTextRecord(bytes);
+    }
+    ::close(fd);
+    return result;
 }
 
 void runInParallel(int count, const std::function<void(int)>& work) {

@@ -93,13 +93,14 @@ private:
 
 class FolderImport {
 public:
-    FolderImport(data::Connection& cnn, ImportKind kind, QString folder, const QDate& today)
-        : m_cnn(cnn), m_repo(cnn), m_kind(kind), m_folder(std::move(folder)), m_today(today) {}
+    FolderImport(data::Connection& cnn, ImportKind kind, QString folder, const QDate& today,
+                 const XlsReaderProcess& xlsReader)
+        : m_cnn(cnn), m_repo(cnn), m_kind(kind), m_folder(std::move(folder)), m_today(today), m_xlsReader(xlsReader) {}
 
     ImportOutcome run() {
         m_log.line("Import of " + kindFilesText(m_kind) + " from " + m_folder);
         ImportFolderFiles folder;
-        if (!folder.open(m_folder, m_kind)) return folderUnreadable();
+        if (!folder.open(m_folder, m_kind, m_xlsReader)) return folderUnreadable();
         try {
             const QStringList& names = folder.names();
             for (const QString& name : names)
@@ -185,17 +186,36 @@ private:
         return file;
     }
 
-    // Sales records need their item, and one file per item and year.
+    // One file per item (Items) and per item and year (sales), and sales
+    // records need their item.
     void crossCheck() {
         struct Place {
             std::size_t file;
             int record;
         };
+        const auto where = [this](const Place& place) {
+            const TakenFile& other = m_files[place.file];
+            return place.record ? other.name + ", " + placeText(other.placeWord, place.record) : other.name;
+        };
+        QHash<QString, Place> items;
         QHash<QPair<QString, int>, Place> seen[2];  // Sales, SalesWeekly
         std::optional<QSet<QString>> stored;
         for (std::size_t f = 0; f < m_files.size(); ++f) {
             TakenFile& file = m_files[f];
-            if (file.table == ImportTable::Items || !file.rejection.isEmpty()) continue;
+            if (!file.rejection.isEmpty()) continue;
+            if (file.table == ImportTable::Items) {
+                for (const ConvertedRecord& row : file.rows) {
+                    const QString key = data::ImportRepository::foldedKey(row.itemId);
+                    const auto earlier = items.constFind(key);
+                    if (earlier != items.constEnd()) {
+                        file.rejection = "item \"" + row.itemId + "\" is also in " + where(*earlier);
+                        file.rejectionPlace = row.record;
+                        break;
+                    }
+                    items.insert(key, {f, row.record});
+                }
+                continue;
+            }
             if (!stored) stored = m_repo.itemKeys();
             auto& years = seen[file.table == ImportTable::Sales ? 0 : 1];
             for (const ConvertedRecord& row : file.rows) {
@@ -207,11 +227,10 @@ private:
                 }
                 const auto earlier = years.constFind({key, row.year});
                 if (earlier != years.constEnd()) {
-                    const TakenFile& other = m_files[earlier->file];
-                    QString where = other.name;
-                    if (earlier->record) where += ", " + placeText(other.placeWord, earlier->record);
-                    file.rejection =
-                        QStringLiteral("item \"%1\", year %2 is also in %3").arg(row.itemId).arg(row.year).arg(where);
+                    file.rejection = QStringLiteral("item \"%1\", year %2 is also in %3")
+                                         .arg(row.itemId)
+                                         .arg(row.year)
+                                         .arg(where(*earlier));
                     file.rejectionPlace = row.record;
                     break;
                 }
@@ -297,6 +316,7 @@ private:
     ImportKind m_kind;
     QString m_folder;
     QDate m_today;
+    const XlsReaderProcess& m_xlsReader;
     Log m_log;
     ImportCounts m_counts;
     std::vector<TakenFile> m_files;
@@ -314,7 +334,7 @@ core::CheckMessage ImportService::accessNote() {
 }
 
 ImportOutcome ImportService::importFolder(data::Connection& cnn, const QString& dataType, const QString& folder,
-                                          const QDate& today) {
+                                          const QDate& today, const XlsReaderProcess& xlsReader) {
     const std::optional<ImportKind> kind = importKindOf(dataType);
     ImportOutcome out;
     if (!kind) {
@@ -326,7 +346,7 @@ ImportOutcome ImportService::importFolder(data::Connection& cnn, const QString& 
         out.notice = accessNote();
         return out;
     }
-    return FolderImport(cnn, *kind, folder, today).run();
+    return FolderImport(cnn, *kind, folder, today, xlsReader).run();
 }
 
 }  // namespace tervalo::warehouse

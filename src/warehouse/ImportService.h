@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "core/CheckMessage.h"
+#include "warehouse/XlsRecordReader.h"
 
 namespace tervalo::data {
 class Connection;
@@ -56,9 +57,10 @@ struct ImportOutcome {
 class ImportService {
 public:
     // `dataType` as the settings hold it ("TextFile", "dBaseFile", "ExcelFile",
-    // "OtherFile"); `today` bounds the sales years.
+    // "OtherFile"); `today` bounds the sales years; `xlsReader` starts the
+    // workbook reader of each workbook.
     static ImportOutcome importFolder(data::Connection& cnn, const QString& dataType, const QString& folder,
-                                      const QDate& today);
+                                      const QDate& today, const XlsReaderProcess& xlsReader = {});
 
     // The note of "OtherFile".
     static core::CheckMessage accessNote();

@@ -1,22 +1,19 @@
 #include "warehouse/TextRecordReader.h"
 
-#include <QStringDecoder>
+#include "platform/RtfCodePage.h"
 
 namespace tervalo::warehouse {
 
 namespace {
 
-QString decoded(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError()) return QString::fromLatin1(bytes);
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-    return text;
-}
-
 // Adds the pair of one line, or sets the problem.
 bool takeLine(QStringView line, int number, ReadResult& result) {
     if (line.isEmpty()) return true;
+    if (line.contains(QChar(0))) {
+        result.problem = QStringLiteral("the line has a NUL byte");
+        result.problemPlace = number;
+        return false;
+    }
     const qsizetype commas = line.count(u',');
     if (commas != 1) {
         result.problem = commas == 0 ? QStringLiteral("the line has no comma")
@@ -41,7 +38,7 @@ ReadResult readTextRecord(const QByteArray& bytes) {
     ReadResult result;
     result.placeWord = PlaceWord::Line;
     result.records.append(ImportRecord{});
-    const QString text = decoded(bytes);
+    const QString text = platform::rtf::decodePlainText(bytes);
     const QStringView view(text);
     int number = 1;
     qsizetype start = 0;

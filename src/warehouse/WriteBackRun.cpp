@@ -174,6 +174,9 @@ WriteBackResult runWriteBack(const WriteBackTarget& target, const QList<WriteBac
         failed = failed || outcome == ItemOutcome::Failed;
         written = written || outcome == ItemOutcome::Written;
         job.setProgress(i - first + 1, end - first);
+        // Everything is rolled back anyway, and after a lost connection every
+        // later item would only repeat the same error.
+        if (failed) break;
     }
     // One item that was skipped or matched no row ends the log with its own line.
     if (!all && !written && !failed) return result;

@@ -64,8 +64,8 @@ public:
                 const QString v = rows[r].value(c);
                 if (v.isEmpty())
                     DBFWriteNULLAttribute(h, r, c);
-                else if (fields[c].type == 'L')
-                    DBFWriteLogicalAttribute(h, r, c, v.at(0).toLatin1());
+                else if (fields[c].type == 'L')  // the letter as given, lower case too
+                    DBFWriteAttributeDirectly(h, r, c, QByteArray(1, v.at(0).toLatin1()).data());
                 else if (fields[c].type == 'N')
                     DBFWriteDoubleAttribute(h, r, c, v.toDouble());
                 else

@@ -75,10 +75,12 @@ const TextCase kTexts[] = {
     {"blanks stay", "ItemID, H100\r\n Item ,Honda ", "1:ItemID= H100|2: Item =Honda ", "", 0},
     {"comma last gives an empty value", "ItemID,H1\r\nItem,", "1:ItemID=H1|2:Item=", "", 0},
     {"a UTF-8 byte order mark is not text", "\xEF\xBB\xBFItemID,H1", "1:ItemID=H1", "", 0},
-    {"Latin-1 when not UTF-8", "ItemID,H1\r\nItem,Caf\xE9", "1:ItemID=H1|2:Item=Caf\u00e9", "", 0},
+    {"Windows-1252 when not UTF-8", "ItemID,H1\r\nItem,Caf\xE9 \x80\x96", "1:ItemID=H1|2:Item=Caf\u00e9 \u20ac\u2013",
+     "", 0},
     {"no comma", "ItemID,H100\r\nItem Honda\r\n", "", "the line has no comma", 2},
     {"two commas", "ItemID,H100\nYear,2004\nItem,Honda,Civic", "", "the line has 2 commas, not one", 3},
     {"a blank line is not empty", "ItemID,H100\r\n \r\n", "", "the line has no comma", 2},
+    {"a NUL byte", QByteArray("ItemID,H1\nItem,A\0B", 18), "", "the line has a NUL byte", 2},
     {"empty file", "", "", "", 0},
 };
 

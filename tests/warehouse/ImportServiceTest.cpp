@@ -1,7 +1,9 @@
 // The import of a folder into a copy of Demo.mdb: what is stored, what is
 // refused (and that a refusal stores nothing), and the log.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QSqlRecord>
 #include <functional>
@@ -10,6 +12,7 @@
 #include "support/TestEnvironment.h"
 #include "warehouse/ImportFolder.h"
 #include "warehouse/ImportService.h"
+#include "warehouse/XlsSheetFraming.h"
 
 namespace tervalo::warehouse {
 namespace {
@@ -135,6 +138,16 @@ TEST_F(ImportTest, KeysAndEmptyValues) {
          {"ItemID,3", "SinglePeriod,Yes", "OrderCost, 1e2 "},
          "SELECT SinglePeriod || '/' || OrderCost FROM Items WHERE ItemID = '3'",
          "1/100.0"},
+        {"SinglePeriod words in any case",
+         "",
+         {"ItemID,H9", "SinglePeriod,yes"},
+         "SELECT SinglePeriod FROM Items WHERE ItemID = 'H9'",
+         "1"},
+        {"the last of two values wins",
+         "",
+         {"ItemID,H9", "Item,First", "SinglePeriod,TRUE", "Item,Second", "SinglePeriod,no"},
+         "SELECT Item || SinglePeriod FROM Items WHERE ItemID = 'H9'",
+         "Second0"},
         {"the key matches without case",
          "INSERT INTO Items (ItemID, Item) VALUES ('H100', 'Lower')",
          {"ItemID,h100", "Item,Other"},
@@ -182,7 +195,9 @@ TEST_F(ImportTest, DbaseRowsAreRecords) {
                 {"HOLDINGCOS", 'N', 10, 2},
                 {"SINGLEPERI", 'L', 1},
                 {"Colour", 'C', 8}},
-               {{"H100", "Honda", "15000.50", "12.5", "F", "Red"}, {"T200", "Toyota", "9000", "", "T", ""}});
+               {{"H100", "Honda", "15000.50", "12.5", "F", "Red"},
+                {"T200", "Toyota", "9000", "", "T", ""},
+                {"V300", "Volvo", "8000", "", "t", ""}});
     QList<DbfField> sales{{"ItemID", 'C', 10}, {"Year", 'N', 4}};
     for (const QString& m : kMonths.split(' '))
         sales.append({m, 'N', 6});
@@ -191,16 +206,18 @@ TEST_F(ImportTest, DbaseRowsAreRecords) {
                 {"H100", "2025", "21", "", "", "", "", "", "", "", "", "", "", "32"}});
     const ImportOutcome out = run("dBaseFile");
     EXPECT_EQ(out.log.toStdString(),
-              (header("dBase files") + "Read ITSCars.dbf: 2 records for Items.\r\n"
+              (header("dBase files") + "Read ITSCars.dbf: 3 records for Items.\r\n"
                                        "ITSCars.dbf, record 1: Items has no column \"Colour\"; ignored.\r\n"
                                        "ITSCars.dbf, record 2: Items has no column \"Colour\"; ignored.\r\n"
+                                       "ITSCars.dbf, record 3: Items has no column \"Colour\"; ignored.\r\n"
                                        "Read SMCars.dbf: 2 records for Sales.\r\n"
                                        "Files read: 2\r\n"
-                                       "Records stored: 4 (Items 2, Sales 2, SalesWeekly 0)\r\n")
+                                       "Records stored: 5 (Items 3, Sales 2, SalesWeekly 0)\r\n")
                   .toStdString());
-    EXPECT_EQ(value("SELECT GROUP_CONCAT(ItemID || ':' || UnitCost || ':' || IFNULL(HoldingCost, '-') || ':' || "
-                    "SinglePeriod) FROM (SELECT * FROM Items WHERE ItemID IN ('H100', 'T200') ORDER BY ItemID)"),
-              "H100:15000.5:12.5:0,T200:9000.0:-:1");
+    EXPECT_EQ(
+        value("SELECT GROUP_CONCAT(ItemID || ':' || UnitCost || ':' || IFNULL(HoldingCost, '-') || ':' || "
+              "SinglePeriod) FROM (SELECT * FROM Items WHERE ItemID IN ('H100', 'T200', 'V300') ORDER BY ItemID)"),
+        "H100:15000.5:12.5:0,T200:9000.0:-:1,V300:8000.0:-:1");
     EXPECT_EQ(value("SELECT GROUP_CONCAT(Year || ':' || Jan || ':' || IFNULL(Feb, '-') || ':' || Dec) FROM (SELECT * "
                     "FROM Sales WHERE ItemID = 'H100' ORDER BY Year)"),
               "2024:1:2:12,2025:21:-:32");
@@ -317,6 +334,20 @@ TEST_F(ImportTest, OneRefusedFileStoresNothing) {
              f.text("SMb.txt", {"Year,2020", "ItemID,1"});
          },
          "Rejected SMb.txt: item \"1\", year 2020 is also in SMa.txt."},
+        {"another Items file's item", "TextFile",
+         [](auto& f) {
+             f.text("ITSa.txt", {"ItemID,D1"});
+             f.text("ITSb.txt", {"ItemID,d1", "Item,Other"});
+         },
+         "Rejected ITSb.txt: item \"d1\" is also in ITSa.txt."},
+        {"a folder", "TextFile", [](auto& f) { QDir(f.path()).mkdir("ITSdir.txt"); },
+         "Rejected ITSdir.txt: it is a folder."},
+        {"a link to nothing", "TextFile", [](auto& f) { QFile::link("/no/such/file", f.file("ITSlink.txt")); },
+         "Rejected ITSlink.txt: it is a link to a file that does not exist."},
+        {"a link to itself", "TextFile", [](auto& f) { QFile::link(f.file("ITSloop.txt"), f.file("ITSloop.txt")); },
+         "Rejected ITSloop.txt: it is a link in a loop of links."},
+        {"a FIFO", "TextFile", [](auto& f) { ::mkfifo(QFile::encodeName(f.file("ITSfifo.txt")), 0600); },
+         "Rejected ITSfifo.txt: it is not a regular file."},
         {"a dBase row repeats a year", "dBaseFile",
          [](auto& f) {
              f.dbf("SMd.dbf", {{"ItemID", 'C', 5}, {"Year", 'N', 4}}, {{"1", "2020"}, {"2", "2020"}, {"1", "2020"}});
@@ -342,6 +373,50 @@ TEST_F(ImportTest, OneRefusedFileStoresNothing) {
         EXPECT_TRUE(out.log.split("\r\n").contains(QString::fromLatin1(c.line))) << out.log.toStdString();
         EXPECT_TRUE(out.log.endsWith("Files rejected: 1\r\nNothing was stored.\r\n")) << out.log.toStdString();
         EXPECT_EQ(out.counts.recordsStored(), 0);
+        EXPECT_EQ(everything(), before);
+    }
+}
+
+struct ReaderCase {
+    const char* name;
+    const char* workbook;  // a fixture; "" for a good workbook, ITSGood.xls
+    XlsReaderProcess reader;
+    const char* why = "it cannot be read as an Excel workbook";
+};
+
+XlsReaderProcess shell(const char* script, int timeoutMs = 10000) { return {"/bin/sh", {"-c", script}, timeoutMs}; }
+
+// Workbooks are read by a process of their own: whatever becomes of it, the
+// workbook is refused with a line and the database stays as it was.
+TEST_F(ImportTest, WorkbookReaderFaultsRefuseTheFile) {
+    const char* const oob = "ITSfreexl-oob.xls";
+    const ReaderCase cases[] = {
+        {"libfreexl reading out of bounds", oob, {}},
+        {"libfreexl crashing", "ITSfreexl-segv.xls", {}},
+        {"a crash", oob, shell("kill -SEGV $$")},
+        {"a hang", oob, shell("exec sleep 30", 300)},
+        {"garbage", oob, shell("echo garbage")},
+        {"an endless answer", oob, shell("exec yes"), "its first worksheet is too large"},
+        {"an answer cut off", oob, shell("printf 'tervalo-xls 1\\nproblem 0\\npairs 1\\n1 2 2\\nItem'")},
+        {"a whole answer and a failing exit", oob,
+         shell("printf 'tervalo-xls 1\\nproblem 0\\npairs 0\\nend\\n'; exit 3")},
+        {"no reader", oob, {"/no/such/reader", {}}, "the workbook reader tervalo-xls-reader cannot be started"},
+        {"out of memory", "", {{}, {}, 10000, 1024 * 1024}},
+    };
+    const QString before = everything();
+    for (const ReaderCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!*c.workbook && !kReaderLimitsAddressSpace) continue;
+        ImportFolder files;
+        const QString name = *c.workbook ? QString::fromLatin1(c.workbook) : QStringLiteral("ITSGood.xls");
+        QFile fixture(test::fixturesDir() + "/import/" + name);
+        if (fixture.open(QIODevice::ReadOnly))
+            files.bytes(name, fixture.readAll());
+        else
+            files.sheet(name, {"ItemID,G1", "Item,Good"});
+        const ImportOutcome out = ImportService::importFolder(cnn(), "ExcelFile", files.path(), kToday, c.reader);
+        EXPECT_EQ(out.status, ImportStatus::Rejected);
+        EXPECT_TRUE(out.log.split("\r\n").contains("Rejected " + name + ": " + c.why + ".")) << out.log.toStdString();
         EXPECT_EQ(everything(), before);
     }
 }

@@ -5,6 +5,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
+#include <functional>
 
 #include "data/Connection.h"
 #include "support/PostgresCluster.h"
@@ -24,11 +25,15 @@ class RecordingJob : public warehouse::JobControl {
 public:
     bool cancelled() const override { return stopAfter >= 0 && done >= stopAfter; }
     void appendLog(const QString& text) override { log += text; }
-    void setProgress(int d, int) override { done = d; }
+    void setProgress(int d, int) override {
+        done = d;
+        if (onProgress) onProgress(d);
+    }
     void show(const core::CheckMessage& m) override { messages << QString::fromStdString(m.title + ": " + m.text); }
     QString log;
     QStringList messages;
     int done = 0, stopAfter = -1;  // the user stops the run once stopAfter items are done
+    std::function<void(int)> onProgress;
 };
 
 // The sample target (all values numbers) and the window's defaults (all text).
@@ -47,11 +52,19 @@ WriteBackItem single(const QString& name, const QVariant& id, const QVariant& qt
 }
 const QVariant kNull;
 
-// A table under the window's default names, and Products as NWRetail.mdb ships
-// the rows the runs touch, made unquoted on the server.
+// A table under the window's default names, one whose names hold a dot,
+// quotes and SQL, and Products as NWRetail.mdb ships the rows the runs touch,
+// made unquoted on the server.
 const QStringList kTableNameSetup{
     "CREATE TABLE TableName (ItemID TEXT PRIMARY KEY, \"Reorder Level\" INTEGER, UnitsToOrder TEXT)",
-    "INSERT INTO TableName VALUES ('A1', 3, '0'), ('B2', 4, '0'), ('O''Neil', 5, '0')"};
+    "INSERT INTO TableName VALUES ('A1', 3, '0'), ('B2', 4, '0'), ('O''Neil', 5, '0')",
+    R"(CREATE TABLE "T.4" ("ID" TEXT PRIMARY KEY, "Qty.x" INTEGER))",
+    R"(INSERT INTO "T.4" VALUES ('A1', 0), ('B2', 0))",
+    R"(CREATE TABLE Odd (ID TEXT PRIMARY KEY, Qty INTEGER, """Qty""" INTEGER, """Qty"" = ? WHERE 1 = 1 OR ? /*""" INTEGER))",
+    R"(INSERT INTO Odd VALUES ('A1', 0, 0, 0), ('B2', 0, 0, 0))"};
+const WriteBackTarget kT4{"", "T.4", "x", "Qty.x", "ID", "Text", "Numeric", "Text"};
+const WriteBackTarget kOdd{"", "Odd", "x", "Qty", "ID", "Text", "Numeric", "Text"};
+const QString kOddRow = R"(SELECT Qty, """Qty""", """Qty"" = ? WHERE 1 = 1 OR ? /*""" FROM Odd WHERE ID = )";
 const QStringList kServerProducts{
     "CREATE TABLE Products (ProductID INTEGER PRIMARY KEY, UnitsOnOrder INTEGER, ReorderLevel INTEGER)",
     "INSERT INTO Products VALUES (1, 0, 100), (5, 0, 25), (7, 50, 20)"};
@@ -87,10 +100,22 @@ const QList<RunCase> kRunCases{
       "A (ID: 1)|Order Qty is null. Run Analysis to calculate it.||B (ID: 5)||C (ID: C3)|"
       "Error: ItemID 'C3' is not a number.|Nothing was updated.|",
       {{kRow5, "0|25"}}),
+    c("FailedItemBeforeAGoodOneRollsBack", kDemo, {ss("C", "C3", 8.0, 2.0), ss("B", "5", 30.0, 12.0)}, Choice::AllItems,
+      "C (ID: C3)|Error: ItemID 'C3' is not a number.|Nothing was updated.|", {{kRow5, "0|25"}}),
     c("AllItemsSkipTheIncompleteAndKeepTheRest", kDemo,
       {ss("B", "5", 30.0, 12.0), ss("N", "1", 9.0, ""), ss("Coffee", 7, 60.0, 15.0)}, Choice::AllItems,
       "B (ID: 5)||N (ID: 1)|ReorderPoint is null. Run Analysis to calculate it.||Coffee (ID: 7)|Update completed.|",
       {{kRow5, "30|12"}, {kRow7, "60|15"}, {"SELECT UnitsOnOrder FROM Products WHERE ProductID = 1", "0"}}),
+    c("ReorderLevelIntoAColumnWithABlank", kDefault, {ss("Tree", "A1", 25.0, 7.0)}, Choice::CurrentItem,
+      "Tree (ID: A1)|Update completed.|", {{kRowA1, "7|25"}}),
+    c("DottedTableAndColumn", kT4, {single("A", "A1", 25.0)}, Choice::CurrentItem, "A (ID: A1)|Update completed.|",
+      {{R"(SELECT (SELECT "Qty.x" FROM "T.4" WHERE "ID" = 'A1'), (SELECT "Qty.x" FROM "T.4" WHERE "ID" = 'B2'))",
+        "25|0"}}),
+    c("ColumnNamedInQuotesBesideTheBareName", with(kOdd, &WriteBackTarget::orderQtyName, R"("Qty")"),
+      {single("A", "A1", 25.0)}, Choice::CurrentItem, "A (ID: A1)|Update completed.|", {{kOddRow + "'A1'", "0|25|0"}}),
+    c("ColumnNamedLikeSqlIsOnlyAName", with(kOdd, &WriteBackTarget::orderQtyName, R"("Qty" = ? WHERE 1 = 1 OR ? /*")"),
+      {single("A", "A1", 25.0)}, Choice::CurrentItem, "A (ID: A1)|Update completed.|",
+      {{kOddRow + "'A1'", "0|0|25"}, {kOddRow + "'B2'", "0|0|0"}}),
     c("KeyMatchingNoRowIsLogged", kDemo, {ss("Ghost", "99", 1.0, 1.0)}, Choice::CurrentItem,
       "Ghost (ID: 99)|No row of Products has ProductID 99.|", {}),
     c("SkippedCurrentItemIsNotCompleted", kDemo, {ss("Coffee", "7", "", 1.0)}, Choice::CurrentItem,
@@ -159,19 +184,55 @@ TEST_P(WriteBackIntoFile, LogsAndWrites) {
 INSTANTIATE_TEST_SUITE_P(Cases, WriteBackIntoFile, ::testing::ValuesIn(kRunCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(WriteBackIntoServer, LogsAndWrites) {
+// A throwaway server, and a connection of the test's own to it.
+class WriteBackIntoServer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!server.missing().isEmpty())
+            GTEST_SKIP() << "PostgreSQL is not installed: " << server.missing().toStdString();
+        ASSERT_TRUE(server.running()) << server.failure().toStdString();
+        reader.open(server.connectionString());
+    }
     test::PostgresCluster server;
-    if (!server.missing().isEmpty()) GTEST_SKIP() << "PostgreSQL is not installed: " << server.missing().toStdString();
-    ASSERT_TRUE(server.running()) << server.failure().toStdString();
     data::Connection reader;
-    reader.open(server.connectionString());
+};
+
+TEST_F(WriteBackIntoServer, LogsAndWrites) {
     for (const RunCase& c : kRunCases) {
         if (!c.onServerToo) continue;
-        reader.execute("DROP TABLE IF EXISTS Products, TableName");
+        reader.execute(R"(DROP TABLE IF EXISTS Products, TableName, "T.4", Odd)");
         for (const QString& sql : kServerProducts + kTableNameSetup)
             reader.execute(sql);
         check(c, server.connectionString(), reader);
     }
+    // A table of another schema is named with it, as before.
+    reader.execute("CREATE SCHEMA shop");
+    reader.execute("CREATE TABLE shop.\"Products\" AS SELECT * FROM Products");
+    check(c("SchemaTable", with(kDemo, &WriteBackTarget::tableName, "shop.Products"), {ss("Coffee", "7", 25.0, 10.0)},
+            Choice::CurrentItem, "Coffee (ID: 7)|Update completed.|",
+            {{R"(SELECT UnitsOnOrder, ReorderLevel FROM shop."Products" WHERE ProductID = 7)", "25|10"}}),
+          server.connectionString(), reader);
+}
+
+// The server drops the run's connection after its first item: one "Error:"
+// line, not one for each of the items left, and nothing is kept.
+TEST_F(WriteBackIntoServer, LostConnectionEndsTheRun) {
+    for (const QString& sql : kServerProducts)
+        reader.execute(sql);
+    RecordingJob job;
+    job.onProgress = [&](int done) {
+        if (done == 1)
+            reader.run(
+                "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> pg_backend_pid() AND "
+                "datname = current_database()");
+    };
+    const QList<WriteBackItem> items(50, ss("Coffee", "7", 25.0, 10.0));
+    warehouse::runWriteBack(
+        with(kDemo, &WriteBackTarget::cnnString, server.connectionString()), items, 0, [] { return Choice::AllItems; },
+        job);
+    EXPECT_EQ(job.log.count("Error: "), 1) << job.log.toStdString();
+    EXPECT_TRUE(job.log.endsWith("\r\nNothing was updated.\r\n")) << job.log.toStdString();
+    EXPECT_EQ(firstRow(reader, kRow7), "50|20");
 }
 
 // Runs that stop before asking: the message shown, nothing logged.
