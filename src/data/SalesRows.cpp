@@ -5,7 +5,7 @@
 
 #include "data/Connection.h"
 #include "data/RowInsert.h"
-#include "data/RowUpdate.h"
+#include "data/CheckedRowUpdate.h"
 #include "data/SqlSupport.h"
 #include "data/Transaction.h"
 
@@ -91,7 +91,7 @@ void SalesRows::write(const QList<int>& rows) {
         } else {
             // Found by what was read (its key, ItemID and Year, among it), never by SQLite's row number,
             // which a row added elsewhere may have taken over.
-            RowUpdate update(table);
+            CheckedRowUpdate update(table);
             for (int c : row.changed)
                 update.set(m_columns[c], row.values[c]);
             for (int c = 0; c < m_columns.size(); ++c)

@@ -6,7 +6,7 @@
 #include "data/Connection.h"
 #include "data/RecordSnapshot.h"
 #include "data/RowInsert.h"
-#include "data/RowUpdate.h"
+#include "data/CheckedRowUpdate.h"
 #include "data/SqlSupport.h"
 #include "data/Transaction.h"
 
@@ -58,7 +58,7 @@ void WarehouseRepository::updateItem(const QSqlRecord& read, const QSqlRecord& c
     const QVariant newKey = changes.contains(kItemId) ? changes.value(kItemId) : storedKey;
     requireKey(newKey);
     if (changes.isEmpty()) return;
-    RowUpdate update(QStringLiteral("Items"));
+    CheckedRowUpdate update(QStringLiteral("Items"));
     for (int i = 0; i < changes.count(); ++i)
         update.set(changes.fieldName(i), changes.value(i));
     for (int i = 0; i < read.count(); ++i)

@@ -181,7 +181,8 @@ TEST_F(ReportPageTest, RuleAtTheFootOfTheDetail) {
 
 TEST_F(ReportPageTest, TitleIsCentredOverTheReport) {
     const ReportDocument doc = document(LayoutId::SS, {});
-    const PlacedText& title = doc.pages.first().texts.first();
+    const ReportPage page = doc.pages.first();
+    const PlacedText& title = page.texts.first();
     TextFitter fitter;
     const int font = fitter.fontIndex(doc.fonts.at(title.font));
     const double width = fitter.advance(font, title.text);

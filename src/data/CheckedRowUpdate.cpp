@@ -1,4 +1,4 @@
-#include "data/RowUpdate.h"
+#include "data/CheckedRowUpdate.h"
 
 #include <QStringList>
 
@@ -7,17 +7,17 @@
 
 namespace tervalo::data {
 
-RowUpdate& RowUpdate::set(const QString& column, const QVariant& value) {
+CheckedRowUpdate& CheckedRowUpdate::set(const QString& column, const QVariant& value) {
     m_sets.append({column, value});
     return *this;
 }
 
-RowUpdate& RowUpdate::where(const QString& column, const QVariant& read) {
+CheckedRowUpdate& CheckedRowUpdate::where(const QString& column, const QVariant& read) {
     m_wheres.append({column, read});
     return *this;
 }
 
-QString RowUpdate::sql() const {
+QString CheckedRowUpdate::sql() const {
     QStringList sets;
     for (const auto& column : m_sets)
         sets << quotedName(column.first) + QLatin1String(" = ?");
@@ -28,7 +28,7 @@ QString RowUpdate::sql() const {
     return "UPDATE " + quotedName(m_table) + " SET " + sets.join(", ") + " WHERE " + tests.join(" AND ");
 }
 
-int RowUpdate::run(Connection& cnn) const {
+int CheckedRowUpdate::run(Connection& cnn) const {
     QVariantList values;
     for (const auto& column : m_sets)
         values.append(column.second);

@@ -14,12 +14,12 @@ namespace tervalo::data {
 
 class Connection;
 
-class RowUpdate {
+class CheckedRowUpdate {
 public:
-    explicit RowUpdate(QString table) : m_table(std::move(table)) {}
+    explicit CheckedRowUpdate(QString table) : m_table(std::move(table)) {}
 
-    RowUpdate& set(const QString& column, const QVariant& value);
-    RowUpdate& where(const QString& column, const QVariant& read);
+    CheckedRowUpdate& set(const QString& column, const QVariant& value);
+    CheckedRowUpdate& where(const QString& column, const QVariant& read);
     bool hasChanges() const { return !m_sets.isEmpty(); }
 
     QString sql() const;
