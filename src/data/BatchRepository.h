@@ -1,16 +1,20 @@
 #pragma once
-// What the batch analysis reads and writes in the warehouse: the items as a
-// snapshot in key order, their yearly sales read in one ordered pass over a
-// sales table (newest year first, the period cells by position), and the
-// order quantity and reorder point written back into an item's row. Every
-// value is bound.
+// What the batch analysis reads and writes in the warehouse: the items in key
+// order (as a snapshot, or one at a time for a run over many), their yearly
+// sales read in one ordered pass over a sales table (newest year first, the
+// period cells by position), and the order quantity and reorder point written
+// back into an item's row. Every value is bound; the statements of the passes
+// and of the writes are prepared once.
+#include <QByteArray>
 #include <QString>
 #include <QVariant>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "data/Connection.h"
 #include "data/SalesTable.h"
+#include "data/Statement.h"
 
 namespace tervalo::data {
 
@@ -42,10 +46,23 @@ public:
 
 private:
     void advance();
+    bool onItem(const QVariant& itemId, const QByteArray& key) const;
 
-    QSqlQuery m_query;
+    Statement m_query;
     int m_cells = 0;
     bool m_onRow = false;
+};
+
+// Every item in key order, one at a time, as BatchRepository::items() gives
+// them, so a run over a million items holds one of them at a time.
+class ItemPass {
+public:
+    explicit ItemPass(Connection& cnn);  // throws RuntimeError
+    // The next item; nullopt after the last.
+    std::optional<WarehouseItem> next();
+
+private:
+    Statement m_query;
 };
 
 class BatchRepository {
@@ -54,6 +71,8 @@ public:
 
     // Every item, ordered by ItemID.
     std::vector<WarehouseItem> items();
+    // How many items there are.
+    int itemCount();
     // One item by its key, or nullopt.
     std::optional<WarehouseItem> item(const QString& itemId);
     // An item's years of one table, newest first, at most `maxYears` of them.
@@ -63,6 +82,9 @@ public:
 
 private:
     Connection& m_cnn;
+    // OrderQty alone, and OrderQty with ReorderPoint; prepared at their first use.
+    std::unique_ptr<Statement> m_orderQty;
+    std::unique_ptr<Statement> m_orderQtyAndReorderPoint;
 };
 
 }  // namespace tervalo::data

@@ -1,0 +1,137 @@
+#include "data/Statement.h"
+
+#include <sqlite3.h>
+
+#include <QSqlError>
+#include <QSqlRecord>
+#include <cstring>
+
+#include "data/Connection.h"
+#include "data/SqlSupport.h"
+
+namespace tervalo::data {
+
+Statement::Statement(Connection& cnn, const QString& sql) {
+    if (!cnn.isOpen()) throw objectClosedError();
+    m_db = cnn.sqliteHandle();
+    if (!m_db) {
+        m_query = QSqlQuery(cnn.database());
+        m_query.setForwardOnly(true);
+        if (!m_query.prepare(sql)) throw databaseError(describe(m_query.lastError()));
+        return;
+    }
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(m_statement);
+        m_statement = nullptr;
+        fail();
+    }
+}
+
+Statement::~Statement() { sqlite3_finalize(m_statement); }
+
+void Statement::fail() const {
+    throw databaseError(describeSqlite(sqlite3_extended_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db))));
+}
+
+void Statement::bind(int index, const QVariant& value) {
+    if (!m_statement) return m_query.bindValue(index, value);
+    if (bindSqliteValue(m_statement, index + 1, value) != SQLITE_OK) fail();
+}
+
+void Statement::bind(int index, double value) {
+    if (!m_statement) return m_query.bindValue(index, value);
+    if (sqlite3_bind_double(m_statement, index + 1, value) != SQLITE_OK) fail();
+}
+
+// Ready for the next run: no lock held, no value left bound.
+void Statement::done() {
+    sqlite3_reset(m_statement);
+    sqlite3_clear_bindings(m_statement);
+    m_running = false;
+}
+
+int Statement::execute() {
+    if (!m_statement) {
+        if (!m_query.exec()) throw databaseError(describe(m_query.lastError()));
+        const int changed = m_query.numRowsAffected();
+        m_query.finish();
+        return changed;
+    }
+    int rc;
+    while ((rc = sqlite3_step(m_statement)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE) {
+        const int code = sqlite3_extended_errcode(m_db);
+        const QString text = QString::fromUtf8(sqlite3_errmsg(m_db));
+        done();
+        throw databaseError(describeSqlite(code, text));
+    }
+    done();
+    return sqlite3_changes(m_db);
+}
+
+bool Statement::next() {
+    if (!m_statement) {
+        if (!m_running) {
+            if (!m_query.exec()) throw databaseError(describe(m_query.lastError()));
+            m_running = true;
+        }
+        if (m_query.next()) return true;
+        const QSqlError error = m_query.lastError();
+        m_query.finish();
+        m_running = false;
+        if (error.isValid()) throw databaseError(describe(error));
+        return false;
+    }
+    m_running = true;
+    const int rc = sqlite3_step(m_statement);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) {
+        done();
+        return false;
+    }
+    const int code = sqlite3_extended_errcode(m_db);
+    const QString text = QString::fromUtf8(sqlite3_errmsg(m_db));
+    done();
+    throw databaseError(describeSqlite(code, text));
+}
+
+int Statement::columnCount() const {
+    if (!m_statement) return m_query.record().count();
+    return sqlite3_column_count(m_statement);
+}
+
+QVariant Statement::value(int column) const {
+    if (!m_statement) return m_query.value(column);
+    switch (sqlite3_column_type(m_statement, column)) {
+        case SQLITE_INTEGER:
+            return qlonglong(sqlite3_column_int64(m_statement, column));
+        case SQLITE_FLOAT:
+            return sqlite3_column_double(m_statement, column);
+        case SQLITE_NULL:
+            return QVariant(QMetaType::fromType<QString>());
+        case SQLITE_BLOB:
+            return QByteArray(static_cast<const char*>(sqlite3_column_blob(m_statement, column)),
+                              sqlite3_column_bytes(m_statement, column));
+        default: {
+            const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(m_statement, column));
+            return QString(reinterpret_cast<const QChar*>(text),
+                           sqlite3_column_bytes16(m_statement, column) / qsizetype(sizeof(QChar)));
+        }
+    }
+}
+
+bool Statement::isText(int column) const {
+    if (!m_statement) return m_query.value(column).typeId() == QMetaType::QString;
+    return sqlite3_column_type(m_statement, column) == SQLITE_TEXT;
+}
+
+bool Statement::textEquals(int column, const QByteArray& utf8) const {
+    if (!m_statement) return m_query.value(column).toString().toUtf8() == utf8;
+    const auto* text = sqlite3_column_text(m_statement, column);
+    const int size = sqlite3_column_bytes(m_statement, column);
+    return text && size == utf8.size() && std::memcmp(text, utf8.constData(), std::size_t(size)) == 0;
+}
+
+}  // namespace tervalo::data
