@@ -15,7 +15,8 @@ namespace tervalo::warehouse {
 struct JobRunner::Shared {
     std::mutex mutex;
     std::condition_variable answered;
-    QString pendingLog;
+    std::shared_ptr<LogFile> log;
+    bool logGrown = false;
     std::optional<std::pair<int, int>> pendingProgress;
     bool publishPosted = false;
     std::optional<core::CheckMessage> question;
@@ -32,8 +33,9 @@ public:
     bool cancelled() const override { return m_shared->cancelled; }
 
     void appendLog(const QString& text) override {
+        m_shared->log->append(text);
         std::lock_guard lock(m_shared->mutex);
-        m_shared->pendingLog += text;
+        m_shared->logGrown = true;
         postPublish();
     }
 
@@ -83,8 +85,9 @@ JobRunner::~JobRunner() {
 bool JobRunner::start(Job job, std::function<void()> done) {
     if (m_thread) return false;
     m_shared = std::make_shared<Shared>();
+    m_log = std::make_shared<LogFile>();
+    m_shared->log = m_log;
     m_done = std::move(done);
-    m_log.clear();
     m_thread =
         QThread::create([job = std::move(job), control = std::make_shared<Control>(this, m_shared)] { job(*control); });
     connect(m_thread, &QThread::finished, this, &JobRunner::onThreadFinished, Qt::QueuedConnection);
@@ -99,18 +102,15 @@ void JobRunner::cancel() {
 }
 
 void JobRunner::publish() {
-    QString text;
+    bool grown = false;
     std::optional<std::pair<int, int>> progress;
     {
         std::lock_guard lock(m_shared->mutex);
-        text.swap(m_shared->pendingLog);
+        std::swap(grown, m_shared->logGrown);
         progress.swap(m_shared->pendingProgress);
         m_shared->publishPosted = false;
     }
-    if (!text.isEmpty()) {
-        m_log += text;
-        emit logAppended(text);
-    }
+    if (grown) emit logAppended();
     if (progress) emit progressChanged(progress->first, progress->second);
 }
 
@@ -138,7 +138,7 @@ void JobRunner::onThreadFinished() {
     publish();
     std::function<void()> done = std::move(m_done);
     m_done = nullptr;
-    emit finished(m_log);
+    emit finished();
     emit runningChanged(false);
     if (done) done();
 }
