@@ -55,23 +55,59 @@ bool SalesPass::onItem(const QVariant& itemId, const QByteArray& key) const {
     return m_query.value(0).toString() == itemId.toString();
 }
 
-std::vector<SalesYear> SalesPass::take(const QVariant& itemId, int maxYears) {
-    std::vector<std::pair<QVariant, SalesYear>> rows;  // Year, cells
-    if (itemId.isNull()) return {};
+// Newest first, a Null year last, as ORDER BY [Year] DESC gives them; rows of
+// the same year keep their order. An item has a few years: they are sorted in place.
+template <class Kept, class Keep>
+void SalesPass::takeYears(const QVariant& itemId, std::vector<Year<Kept>>& years, Keep keep) {
+    years.clear();
+    if (itemId.isNull()) return;
     const QByteArray key = itemId.typeId() == QMetaType::QString ? itemId.toString().toUtf8() : QByteArray();
     while (onItem(itemId, key)) {
-        rows.emplace_back(m_query.value(2), cellsFrom(m_query, 3, m_cells));
+        years.push_back({m_query.value(2), keep()});
         advance();
     }
-    // Newest first, a Null year last, as ORDER BY [Year] DESC gives them.
-    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
-        if (a.first.isNull() || b.first.isNull()) return !a.first.isNull() && b.first.isNull();
-        return a.first.toDouble() > b.first.toDouble();
-    });
+    auto newer = [](const QVariant& a, const QVariant& b) {
+        if (a.isNull() || b.isNull()) return !a.isNull() && b.isNull();
+        return a.toDouble() > b.toDouble();
+    };
+    for (std::size_t i = 1; i < years.size(); ++i) {
+        for (std::size_t j = i; j > 0 && newer(years[j].year, years[j - 1].year); --j)
+            std::swap(years[j], years[j - 1]);
+    }
+}
+
+std::vector<SalesYear> SalesPass::take(const QVariant& itemId, int maxYears) {
+    std::vector<Year<SalesYear>> rows;
+    takeYears(itemId, rows, [this] { return cellsFrom(m_query, 3, m_cells); });
     std::vector<SalesYear> years;
     for (std::size_t i = 0; i < rows.size() && int(i) < maxYears; ++i)
-        years.push_back(std::move(rows[i].second));
+        years.push_back(std::move(rows[i].kept));
     return years;
+}
+
+std::optional<core::demand::DemandBounds> SalesPass::takeRange(const QVariant& itemId, int maxYears,
+                                                               const CellNumber& otherCell) {
+    takeYears(itemId, m_ranges, [this, &otherCell] {
+        std::optional<core::demand::DemandBounds> range;
+        for (int column = 3; column < 3 + m_cells; ++column) {
+            std::optional<double> cell = m_query.number(column);
+            if (!cell && !m_query.isNull(column)) cell = otherCell(m_query.value(column));
+            if (!cell) continue;
+            if (!range) range = core::demand::DemandBounds{*cell, *cell};
+            range->low = std::min(range->low, *cell);
+            range->high = std::max(range->high, *cell);
+        }
+        return range;
+    });
+    std::optional<core::demand::DemandBounds> range;
+    for (std::size_t i = 0; i < m_ranges.size() && int(i) < maxYears; ++i) {
+        const std::optional<core::demand::DemandBounds>& year = m_ranges[i].kept;
+        if (!year) continue;
+        if (!range) range = year;
+        range->low = std::min(range->low, year->low);
+        range->high = std::max(range->high, year->high);
+    }
+    return range;
 }
 
 ItemPass::ItemPass(Connection& cnn)

@@ -8,9 +8,12 @@
 #include <QByteArray>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
+
+#include "core/demand/DemandAnalysis.h"
 
 #include "data/Connection.h"
 #include "data/SalesTable.h"
@@ -44,13 +47,31 @@ public:
     // The item's years, newest first, at most `maxYears` of them.
     std::vector<SalesYear> take(const QVariant& itemId, int maxYears);
 
+    // What a cell that is neither Null nor a number (text, bytes) counts as.
+    using CellNumber = std::function<std::optional<double>(const QVariant& cell)>;
+    // The lowest and highest cell of the same years, read as numbers without a
+    // value made for each: every number, and every other cell that is not
+    // Null as `otherCell` reads it; nullopt when no cell counts.
+    std::optional<core::demand::DemandBounds> takeRange(const QVariant& itemId, int maxYears,
+                                                        const CellNumber& otherCell);
+
 private:
+    // A year of the item: its [Year] and what is kept of its cells.
+    template <class Kept>
+    struct Year {
+        QVariant year;
+        Kept kept;
+    };
+    // The item's rows, each kept as `keep` makes it from the current row, newest year first.
+    template <class Kept, class Keep>
+    void takeYears(const QVariant& itemId, std::vector<Year<Kept>>& years, Keep keep);
     void advance();
     bool onItem(const QVariant& itemId, const QByteArray& key) const;
 
     Statement m_query;
     int m_cells = 0;
     bool m_onRow = false;
+    std::vector<Year<std::optional<core::demand::DemandBounds>>> m_ranges;  // kept between items
 };
 
 // Every item in key order, one at a time, as BatchRepository::items() gives

@@ -36,7 +36,19 @@ void Statement::fail() const {
 
 void Statement::bind(int index, const QVariant& value) {
     if (!m_statement) return m_query.bindValue(index, value);
-    if (bindSqliteValue(m_statement, index + 1, value) != SQLITE_OK) fail();
+    int rc;
+    if (value.typeId() == QMetaType::QString && !value.isNull() &&
+        !static_cast<const QString*>(value.constData())->isNull()) {
+        const QString& text = *static_cast<const QString*>(value.constData());
+        if (std::size_t(index) >= m_texts.size()) m_texts.resize(std::size_t(index) + 1);
+        QByteArray& buffer = m_texts[std::size_t(index)];
+        buffer.resize(m_utf8.requiredSpace(text.size()));
+        const char* end = m_utf8.appendToBuffer(buffer.data(), text);
+        rc = sqlite3_bind_text(m_statement, index + 1, buffer.constData(), int(end - buffer.constData()), SQLITE_STATIC);
+    } else {
+        rc = bindSqliteValue(m_statement, index + 1, value);
+    }
+    if (rc != SQLITE_OK) fail();
 }
 
 void Statement::bind(int index, double value) {
@@ -119,6 +131,28 @@ QVariant Statement::value(int column) const {
             return QString(reinterpret_cast<const QChar*>(text),
                            sqlite3_column_bytes16(m_statement, column) / qsizetype(sizeof(QChar)));
         }
+    }
+}
+
+bool Statement::isNull(int column) const {
+    if (!m_statement) return m_query.isNull(column);
+    return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
+}
+
+std::optional<double> Statement::number(int column) const {
+    if (!m_statement) {
+        const QVariant value = m_query.value(column);
+        const int type = value.typeId();
+        if (value.isNull() || type == QMetaType::QString || type == QMetaType::QByteArray) return std::nullopt;
+        return value.toDouble();
+    }
+    switch (sqlite3_column_type(m_statement, column)) {
+        case SQLITE_INTEGER:
+            return double(sqlite3_column_int64(m_statement, column));
+        case SQLITE_FLOAT:
+            return sqlite3_column_double(m_statement, column);
+        default:
+            return std::nullopt;
     }
 }
 

@@ -11,7 +11,10 @@
 #include <QByteArray>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringEncoder>
 #include <QVariant>
+#include <optional>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -28,6 +31,8 @@ public:
     Statement& operator=(const Statement&) = delete;
 
     // The value at a position (from 0), bound as Connection::execute binds it.
+    // Text is bound from a buffer the statement keeps for its position, so a
+    // run binds it without making a copy of its own.
     void bind(int index, const QVariant& value);
     void bind(int index, double value);
 
@@ -42,6 +47,10 @@ public:
     // A column of the current row: a whole number as qlonglong, a real as
     // double, text as QString, bytes as QByteArray, Null as a null QString.
     QVariant value(int column) const;
+    bool isNull(int column) const;
+    // A whole number or a real as a double, read without a QVariant; nullopt
+    // for Null, text and bytes.
+    std::optional<double> number(int column) const;
     // Whether the column holds text equal to these UTF-8 bytes (compared
     // without making a QString).
     bool textEquals(int column, const QByteArray& utf8) const;
@@ -55,6 +64,8 @@ private:
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_statement = nullptr;
     bool m_running = false;
+    QStringEncoder m_utf8{QStringEncoder::Utf8, QStringConverter::Flag::Stateless};
+    std::vector<QByteArray> m_texts;  // the text bound at each position
     QSqlQuery m_query;  // another database's statement
 };
 

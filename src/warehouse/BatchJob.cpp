@@ -6,6 +6,7 @@
 #include <deque>
 #include <future>
 #include <memory>
+#include <utility>
 
 #include "data/BatchRepository.h"
 #include "data/Connection.h"
@@ -20,7 +21,7 @@ namespace {
 
 // Items are analysed in chunks of this many; so many chunks may be on their
 // way at once, which bounds what the run holds whatever the number of items.
-constexpr int kChunkItems = 64;
+constexpr int kChunkItems = 256;
 constexpr int kChunksPerWorker = 4;
 
 QString description(const core::RuntimeError& fault) { return QString::fromStdString(fault.description()); }
@@ -46,10 +47,12 @@ struct ItemFailed {};
 // One item: what is read for it, then what its analysis gives.
 struct ItemWork {
     data::WarehouseItem item;
-    std::vector<data::SalesYear> months;
-    std::vector<data::SalesYear> weeks;
+    // The lowest and highest demand of its monthly and weekly series.
+    std::optional<core::demand::DemandBounds> months;
+    std::optional<core::demand::DemandBounds> weeks;
 
-    QString lines;              // the item's lines of the log
+    bool first = false;         // the run's first item, whose lines begin the log
+    QString lines;              // the item's block of the log, after a blank line but for the first item
     qsizetype resultAt = -1;    // where the lines of the model's result begin; -1: the model did not run
     std::vector<core::CheckMessage> messages;  // the boxes its model run shows
     std::optional<data::SsRow> row;            // the s_S row of its calculation
@@ -61,8 +64,9 @@ using Chunk = std::vector<ItemWork>;
 // The analysis of an item, on a worker thread: the same procedure as the
 // card's item, with the model's row kept for the writer instead of saved.
 void analyze(ItemWork& work, const widgets::SinglePeriodCalculator& calculator, const QDate& day) {
+    if (!work.first) work.lines = kCrLf;
     ItemAnalysisContext context;
-    context.sales = [&work](data::SalesTable table) -> const std::vector<data::SalesYear>& {
+    context.bounds = [&work](data::SalesTable table) {
         return table == data::SalesTable::Monthly ? work.months : work.weeks;
     };
     context.runModel = [&](const ModelRequest& request) {
@@ -79,8 +83,6 @@ void analyze(ItemWork& work, const widgets::SinglePeriodCalculator& calculator, 
     } catch (const core::RuntimeError& fault) {
         work.fault = fault;
     }
-    work.months = {};
-    work.weeks = {};
 }
 
 // The items, read in key order with their sales, handed to the workers in
@@ -96,6 +98,11 @@ public:
         m_pool.setMaxThreadCount(std::clamp(QThread::idealThreadCount() - 1, 1, 8));
     }
     ~ChunkedItems() { m_pool.waitForDone(); }
+
+    // A chunk written: it goes on a worker, where most of what it holds was made.
+    void drop(Chunk&& chunk) {
+        m_pool.start([gone = std::make_shared<Chunk>(std::move(chunk))] {});
+    }
 
     // The next chunk, analysed; empty after the last item.
     Chunk next() {
@@ -118,10 +125,11 @@ private:
                 break;
             }
             ItemWork& work = chunk->emplace_back();
+            work.first = std::exchange(m_first, false);
             work.item = std::move(*item);
             // Every item takes its rows, so the passes stay on the items' order.
-            work.months = m_monthly.take(work.item.itemId, kYearsAnalysed);
-            work.weeks = m_weekly.take(work.item.itemId, kYearsAnalysed);
+            work.months = m_monthly.takeRange(work.item.itemId, kYearsAnalysed, demandOfCell);
+            work.weeks = m_weekly.takeRange(work.item.itemId, kYearsAnalysed, demandOfCell);
         }
         if (chunk->empty()) return;
         auto task = std::make_shared<std::packaged_task<Chunk()>>(
@@ -142,6 +150,7 @@ private:
     QThreadPool m_pool;
     std::deque<std::future<Chunk>> m_pending;
     bool m_read = false;
+    bool m_first = true;
 };
 
 // Shows the item's boxes, saves its row and its figures and logs its lines;
@@ -150,19 +159,23 @@ void write(const ItemWork& work, BlockLog& log, JobControl& control, data::SsRow
            data::BatchRepository& repository) {
     for (const core::CheckMessage& message : work.messages)
         control.show(message);
-    // A failed save of the row ends the item before its result lines.
-    const qsizetype resultAt = work.resultAt < 0 ? work.lines.size() : work.resultAt;
-    QString text = log.start() + work.lines.left(resultAt);
+    auto failed = [&log](const QString& lines, const core::RuntimeError& fault) {
+        log.add(lines + "Error: " + description(fault) + kCrLf);
+        return ItemFailed{};
+    };
     try {
         if (work.row) rows.insert(*work.row);
-        text += work.lines.mid(resultAt);
+    } catch (const core::RuntimeError& fault) {
+        // A failed save of the row ends the item before its result lines.
+        throw failed(work.lines.left(work.resultAt), fault);
+    }
+    try {
         if (work.fault) throw *work.fault;
         if (work.figures) repository.updateItem(work.item.itemId, work.figures->orderQty, work.figures->reorderPoint);
     } catch (const core::RuntimeError& fault) {
-        log.add(text + "Error: " + description(fault) + kCrLf);
-        throw ItemFailed{};
+        throw failed(work.lines, fault);
     }
-    log.add(text);
+    log.add(work.lines);
 }
 
 }  // namespace
@@ -196,6 +209,7 @@ BatchJobResult runAllItems(const BatchJobSettings& settings, const widgets::Sing
                     lastItem = work.item.itemId;
                     control.setProgress(++done, total);
                 }
+                items.drop(std::move(chunk));
             }
         }
         if (control.cancelled()) {

@@ -1,7 +1,9 @@
 #include "warehouse/JobRunner.h"
 
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
@@ -10,6 +12,13 @@
 #include "widgets/InputCheckMessage.h"
 
 namespace tervalo::warehouse {
+
+namespace {
+
+// The shortest time between two publications of a running job.
+constexpr int kPublishEveryMs = 50;
+
+}  // namespace
 
 // What the worker hands over and the runner takes, under one lock.
 struct JobRunner::Shared {
@@ -61,14 +70,19 @@ private:
         if (m_shared->publishPosted) return;
         m_shared->publishPosted = true;
         QMetaObject::invokeMethod(
-            m_runner, [runner = m_runner] { runner->publish(); }, Qt::QueuedConnection);
+            m_runner, [runner = m_runner] { runner->publishSoon(); }, Qt::QueuedConnection);
     }
 
     JobRunner* m_runner;
     std::shared_ptr<Shared> m_shared;
 };
 
-JobRunner::JobRunner(platform::Notifier& notifier, QObject* parent) : QObject(parent), m_notifier(notifier) {}
+JobRunner::JobRunner(platform::Notifier& notifier, QObject* parent)
+    : QObject(parent), m_notifier(notifier), m_publishTimer(new QTimer(this)) {
+    m_publishTimer->setSingleShot(true);
+    connect(m_publishTimer, &QTimer::timeout, this, &JobRunner::publish);
+    m_sincePublished.start();
+}
 
 JobRunner::~JobRunner() {
     if (!m_thread) return;
@@ -101,7 +115,14 @@ void JobRunner::cancel() {
     if (m_shared) m_shared->cancelled = true;
 }
 
+void JobRunner::publishSoon() {
+    if (m_publishTimer->isActive()) return;
+    m_publishTimer->start(int(std::max<qint64>(0, kPublishEveryMs - m_sincePublished.elapsed())));
+}
+
 void JobRunner::publish() {
+    m_publishTimer->stop();
+    m_sincePublished.restart();
     bool grown = false;
     std::optional<std::pair<int, int>> progress;
     {

@@ -2,10 +2,12 @@
 // Runs one long job over the warehouse's items on a worker thread while the
 // windows stay responsive: the job's log goes into a LogFile as it grows, and
 // that it grew and the progress reach this object's thread as signals
-// (coalesced, so many small pieces cost one update); its messages are shown
+// (coalesced, so many small pieces cost one update, and at most some twenty a
+// second, so a fast job is not held up by the window); its messages are shown
 // there through the notifier while the job waits for the answer, and Cancel
 // is a flag the job reads between items. The job opens its own database
 // connection: a connection belongs to the thread that opened it.
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -16,6 +18,7 @@
 #include "warehouse/LogFile.h"
 
 class QThread;
+class QTimer;
 class QWidget;
 
 namespace tervalo::platform {
@@ -58,6 +61,7 @@ private:
     struct Shared;
     class Control;
 
+    void publishSoon();
     void publish();
     void answer();
     void onThreadFinished();
@@ -68,6 +72,8 @@ private:
     QThread* m_thread = nullptr;
     std::function<void()> m_done;
     std::shared_ptr<LogFile> m_log;
+    QTimer* m_publishTimer = nullptr;  // holds a publication back until its time
+    QElapsedTimer m_sincePublished;
 };
 
 }  // namespace tervalo::warehouse

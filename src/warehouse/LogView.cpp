@@ -119,24 +119,20 @@ void LogView::refresh() {
     const qint64 total = m_log->lineCount();
     const bool following = topLine() + visibleLines() >= m_total;
     const qint64 added = total - m_total;
-    // A window that reaches the end takes the new lines, and its last line
-    // again, which may have grown; a view kept elsewhere leaves the window as it is.
-    if (m_first + m_held == m_total && (following || m_held + added <= kWindowLines * 3 / 2)) {
+    const bool reachesEnd = m_first + m_held == m_total;
+    if (following && m_held + added > kWindowLines * 3 / 2) {
+        // More has come than the window holds: it holds the last lines.
+        hold(total);
+    } else if (reachesEnd && m_held + added <= kWindowLines * 3 / 2) {
+        // The window takes the new lines, and its last line again, which may
+        // have grown. A view kept elsewhere in a long log leaves the window as it is.
         QTextCursor last(m_box->document());
         last.movePosition(QTextCursor::End);
         last.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
         m_syncing = true;
         last.insertText(shown(m_log->lines(m_total - 1, added + 1)));
-        m_held += added;
-        if (m_held > kWindowLines * 3 / 2) {
-            const qint64 gone = m_held - kWindowLines;
-            QTextCursor front(m_box->document());
-            front.setPosition(m_box->document()->findBlockByNumber(int(gone)).position(), QTextCursor::KeepAnchor);
-            front.removeSelectedText();
-            m_first += gone;
-            m_held -= gone;
-        }
         m_syncing = false;
+        m_held += added;
     }
     m_total = total;
     if (following) atEnd();

@@ -24,7 +24,7 @@ class LogView : public QWidget {
     Q_OBJECT
 public:
     // Lines the box holds at most of a long log (more for a while as it grows).
-    static constexpr qint64 kWindowLines = 4000;
+    static constexpr qint64 kWindowLines = 2000;
 
     explicit LogView(QWidget* parent = nullptr);
 
