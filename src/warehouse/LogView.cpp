@@ -37,7 +37,10 @@ LogView::LogView(QWidget* parent) : QWidget(parent), m_log(std::make_shared<LogF
     setFocusProxy(m_box);
     m_box->installEventFilter(this);
     m_box->viewport()->installEventFilter(this);
-    connect(m_box->verticalScrollBar(), &QScrollBar::valueChanged, this, &LogView::onBoxScrolled);
+    // The box scrolls its view without a word from its scroll bar.
+    connect(m_box, &QPlainTextEdit::updateRequest, this, [this](const QRect&, int dy) {
+        if (dy != 0) onBoxScrolled();
+    });
     connect(m_scroll, &QScrollBar::valueChanged, this, &LogView::onLogScrolled);
 }
 
