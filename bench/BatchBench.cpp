@@ -114,8 +114,8 @@ public:
 void checkEveryItemWritten(benchmark::State& state, const QString& file, int items) {
     data::Connection cnn;
     cnn.open(connectionTo(file));
-    QSqlQuery q = cnn.run(QStringLiteral(
-        "SELECT (SELECT count(*) FROM s_S), (SELECT count(*) FROM Items WHERE OrderQty IS NOT NULL)"));
+    QSqlQuery q = cnn.run(
+        QStringLiteral("SELECT (SELECT count(*) FROM s_S), (SELECT count(*) FROM Items WHERE OrderQty IS NOT NULL)"));
     if (!q.next() || q.value(0).toInt() != items || q.value(1).toInt() != items)
         state.SkipWithError("an item without its row or its figures");
 }

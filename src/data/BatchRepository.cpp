@@ -110,8 +110,7 @@ std::optional<core::demand::DemandBounds> SalesPass::takeRange(const QVariant& i
     return range;
 }
 
-ItemPass::ItemPass(Connection& cnn)
-    : m_query(cnn, "SELECT " + kItemColumns + " FROM \"Items\" ORDER BY \"ItemID\"") {}
+ItemPass::ItemPass(Connection& cnn) : m_query(cnn, "SELECT " + kItemColumns + " FROM \"Items\" ORDER BY \"ItemID\"") {}
 
 std::optional<WarehouseItem> ItemPass::next() {
     if (!m_query.next()) return std::nullopt;

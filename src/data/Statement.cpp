@@ -44,7 +44,8 @@ void Statement::bind(int index, const QVariant& value) {
         QByteArray& buffer = m_texts[std::size_t(index)];
         buffer.resize(m_utf8.requiredSpace(text.size()));
         const char* end = m_utf8.appendToBuffer(buffer.data(), text);
-        rc = sqlite3_bind_text(m_statement, index + 1, buffer.constData(), int(end - buffer.constData()), SQLITE_STATIC);
+        rc =
+            sqlite3_bind_text(m_statement, index + 1, buffer.constData(), int(end - buffer.constData()), SQLITE_STATIC);
     } else {
         rc = bindSqliteValue(m_statement, index + 1, value);
     }

@@ -66,7 +66,7 @@ private:
     bool m_running = false;
     QStringEncoder m_utf8{QStringEncoder::Utf8, QStringConverter::Flag::Stateless};
     std::vector<QByteArray> m_texts;  // the text bound at each position
-    QSqlQuery m_query;  // another database's statement
+    QSqlQuery m_query;                // another database's statement
 };
 
 }  // namespace tervalo::data

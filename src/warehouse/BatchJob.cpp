@@ -51,9 +51,9 @@ struct ItemWork {
     std::optional<core::demand::DemandBounds> months;
     std::optional<core::demand::DemandBounds> weeks;
 
-    bool first = false;         // the run's first item, whose lines begin the log
-    QString lines;              // the item's block of the log, after a blank line but for the first item
-    qsizetype resultAt = -1;    // where the lines of the model's result begin; -1: the model did not run
+    bool first = false;                        // the run's first item, whose lines begin the log
+    QString lines;                             // the item's block of the log, after a blank line but for the first item
+    qsizetype resultAt = -1;                   // where the lines of the model's result begin; -1: the model did not run
     std::vector<core::CheckMessage> messages;  // the boxes its model run shows
     std::optional<data::SsRow> row;            // the s_S row of its calculation
     std::optional<ItemFigures> figures;        // what its Items row receives
@@ -132,12 +132,11 @@ private:
             work.weeks = m_weekly.takeRange(work.item.itemId, kYearsAnalysed, demandOfCell);
         }
         if (chunk->empty()) return;
-        auto task = std::make_shared<std::packaged_task<Chunk()>>(
-            [chunk, &calculator = m_calculator, day = m_day] {
-                for (ItemWork& work : *chunk)
-                    analyze(work, calculator, day);
-                return std::move(*chunk);
-            });
+        auto task = std::make_shared<std::packaged_task<Chunk()>>([chunk, &calculator = m_calculator, day = m_day] {
+            for (ItemWork& work : *chunk)
+                analyze(work, calculator, day);
+            return std::move(*chunk);
+        });
         m_pending.push_back(task->get_future());
         m_pool.start([task] { (*task)(); });
     }

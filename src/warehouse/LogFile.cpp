@@ -97,7 +97,8 @@ QByteArray LogFile::bytes(qint64 first, qint64 count) const {
                 return out;
             }
         }
-        if (start >= 0) out.append(data + std::max<qint64>(0, start - at), block.size() - std::max<qint64>(0, start - at));
+        if (start >= 0)
+            out.append(data + std::max<qint64>(0, start - at), block.size() - std::max<qint64>(0, start - at));
         at += block.size();
     }
     return out;

@@ -105,7 +105,8 @@ int LogView::visibleLines() const {
 }
 
 void LogView::scrollTo(qint64 line) {
-    const QTextBlock block = m_box->document()->findBlockByNumber(int(std::clamp<qint64>(line - m_first, 0, m_held - 1)));
+    const QTextBlock block =
+        m_box->document()->findBlockByNumber(int(std::clamp<qint64>(line - m_first, 0, m_held - 1)));
     m_syncing = true;
     m_box->verticalScrollBar()->setValue(block.firstLineNumber());
     m_syncing = false;

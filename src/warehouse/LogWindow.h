@@ -12,7 +12,6 @@
 #include <QMetaObject>
 #include <QString>
 #include <QWidget>
-#include <memory>
 
 class QPlainTextEdit;
 class QPrinter;
@@ -26,7 +25,6 @@ struct AppContext;
 namespace tervalo::warehouse {
 
 class JobRunner;
-class LogFile;
 class LogView;
 
 class LogWindow : public QWidget {

@@ -164,8 +164,7 @@ struct SinglePeriodCalculation {
 class SinglePeriodCalculator {
 public:
     virtual ~SinglePeriodCalculator() = default;
-    virtual SinglePeriodCalculation runSingleP_unif(const SinglePeriodUniformTexts& texts,
-                                                    const QDate& day) const = 0;
+    virtual SinglePeriodCalculation runSingleP_unif(const SinglePeriodUniformTexts& texts, const QDate& day) const = 0;
     virtual SinglePeriodCalculation runSS_unif(const SsUniformTexts& texts, const QDate& day) const = 0;
 };
 

@@ -357,9 +357,13 @@ OneAfterAnother oneAfterAnother(Warehouse& w) {
             for (const core::CheckMessage& m : run.messages)
                 out.boxes << QString::fromStdString(m.text);
             if (const auto& row = run.row) {
-                out.rows << QStringList{row->itemName,         QString::number(row->modelId), row->orderQty,
-                                        row->reorderPoint.value_or(""), row->lDemand.value_or(""),
-                                        row->uDemand.value_or(""),      row->setupCost.value_or("")}
+                out.rows << QStringList{row->itemName,
+                                        QString::number(row->modelId),
+                                        row->orderQty,
+                                        row->reorderPoint.value_or(""),
+                                        row->lDemand.value_or(""),
+                                        row->uDemand.value_or(""),
+                                        row->setupCost.value_or("")}
                                 .join('|');
             }
             return run.result;
@@ -385,7 +389,8 @@ TEST(BatchRunTest, ManyItemsGiveWhatTheyGiveOneAfterAnother) {
         "SELECT printf('K%04d', i), CASE WHEN i % 101 = 0 THEN NULL ELSE 'Item ' || i END, 10 + i % 50, "
         "CASE WHEN i % 5 = 0 THEN 'Week' ELSE 'Month' END, 0.5 + i % 3, CASE WHEN i % 97 = 0 THEN 5 ELSE 60 + i % 40 "
         "END, i % 3 = 0, CASE WHEN i % 7 = 0 THEN NULL ELSE 25 + i % 10 END FROM n");
-    for (const char* table : {"Sales (ItemID, Year, Jan, Feb, Mar, Dec)", "SalesWeekly (ItemID, Year, W1, W2, W3, W52)"}) {
+    for (const char* table :
+         {"Sales (ItemID, Year, Jan, Feb, Mar, Dec)", "SalesWeekly (ItemID, Year, W1, W2, W3, W52)"}) {
         w.t.cnn.execute(QString("INSERT INTO %1 WITH RECURSIVE y(k) AS (SELECT 0 UNION ALL SELECT k + 1 FROM y WHERE k "
                                 "< 6) SELECT ItemID, CASE WHEN rowid % 19 = 0 AND k = 0 THEN NULL ELSE 2020 + k END, "
                                 "50 + (rowid * 7 + k * 13) % 40, CASE WHEN rowid % 11 = 0 THEN 'abc' ELSE 40 + (rowid "
@@ -397,13 +402,15 @@ TEST(BatchRunTest, ManyItemsGiveWhatTheyGiveOneAfterAnother) {
     ASSERT_TRUE(w.runAll().saved);
     EXPECT_EQ(w.logText(), expected.log);
     EXPECT_EQ(w.t.notifier.texts(), expected.boxes);
-    EXPECT_EQ(w.column("SELECT ItemName || '|' || ModelID || '|' || OrderQty || '|' || ifnull(ReorderPoint, '') || "
-                       "'|' || LDemand || '|' || UDemand || '|' || ifnull(SetupCost, '') FROM s_S WHERE LogID > (SELECT "
-                       "max(LogID) FROM s_S) - ? ORDER BY LogID",
-                       {expected.rows.size()}),
-              expected.rows);
+    EXPECT_EQ(
+        w.column("SELECT ItemName || '|' || ModelID || '|' || OrderQty || '|' || ifnull(ReorderPoint, '') || "
+                 "'|' || LDemand || '|' || UDemand || '|' || ifnull(SetupCost, '') FROM s_S WHERE LogID > (SELECT "
+                 "max(LogID) FROM s_S) - ? ORDER BY LogID",
+                 {expected.rows.size()}),
+        expected.rows);
     QStringList figures;
-    QSqlQuery q = w.t.cnn.run("SELECT ItemID, OrderQty, ReorderPoint FROM Items WHERE OrderQty IS NOT NULL ORDER BY ItemID");
+    QSqlQuery q =
+        w.t.cnn.run("SELECT ItemID, OrderQty, ReorderPoint FROM Items WHERE OrderQty IS NOT NULL ORDER BY ItemID");
     while (q.next())
         figures << q.value(0).toString() + "=" + QString::number(q.value(1).toDouble(), 'g', 15) + "/" +
                        (q.value(2).isNull() ? "null" : QString::number(q.value(2).toDouble(), 'g', 15));
