@@ -41,17 +41,18 @@ SsRow rowFrom(const QSqlRecord& r) {
 }
 
 // The columns a row writes, in the order the window writes them, each with its
-// value; a case leaves its unused columns out. `column(position, name, value)`
-// is called for each, `position` counting every column of the table's order.
+// value (the date given as it is stored); a case leaves its unused columns
+// out. `column(position, name, value)` is called for each, `position`
+// counting every column of the table's order.
 template <class Column>
-void forEachWritten(const SsRow& row, Column&& column) {
+void forEachWritten(const SsRow& row, const QVariant& date, Column&& column) {
     int position = 0;
     auto set = [&](const char* name, const QVariant& value) { column(position++, name, value); };
     auto setIf = [&](const char* name, const std::optional<QString>& value) {
         if (value) column(position, name, QVariant(*value));
         ++position;
     };
-    set("Date", isoDate(row.date));
+    set("Date", date);
     set("ItemName", row.itemName);
     set("ProblemID", row.problemId);
     set("DemandID", row.demandId);
@@ -80,7 +81,7 @@ constexpr int kSsColumns = 20;
 QString SsRepository::insert(const SsRow& row) {
     m_cnn.ensureOpen();
     RowInsert insert(QStringLiteral("s_S"));
-    forEachWritten(row,
+    forEachWritten(row, isoDate(row.date),
                    [&insert](int, const char* name, const QVariant& value) { insert.set(QLatin1String(name), value); });
     return insert.run(m_cnn).toString();
 }
@@ -102,7 +103,11 @@ void SsRowWriter::insert(const SsRow& row) {
     const char* names[kSsColumns];
     int count = 0;
     std::uint32_t written = 0;  // a bit for each column written
-    forEachWritten(row, [&](int position, const char* name, const QVariant& value) {
+    if (m_dayText.isNull() || row.date != m_day) {
+        m_day = row.date;
+        m_dayText = isoDate(row.date);
+    }
+    forEachWritten(row, m_dayText, [&](int position, const char* name, const QVariant& value) {
         written |= 1u << position;
         names[count] = name;
         values[count++] = value;

@@ -69,6 +69,8 @@ public:
 private:
     Connection& m_cnn;
     std::vector<std::pair<std::uint32_t, std::unique_ptr<Statement>>> m_statements;  // by the columns written
+    QDate m_day;  // the date of the last row, and its text
+    QVariant m_dayText;
 };
 
 }  // namespace tervalo::data

@@ -128,9 +128,10 @@ QVariant Statement::value(int column) const {
             return QByteArray(static_cast<const char*>(sqlite3_column_blob(m_statement, column)),
                               sqlite3_column_bytes(m_statement, column));
         default: {
-            const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(m_statement, column));
-            return QString(reinterpret_cast<const QChar*>(text),
-                           sqlite3_column_bytes16(m_statement, column) / qsizetype(sizeof(QChar)));
+            // Read as stored (UTF-8), which spares SQLite a conversion of its own.
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+            const int size = sqlite3_column_bytes(m_statement, column);
+            return size == 0 ? QStringLiteral("") : QString::fromUtf8(text, size);
         }
     }
 }

@@ -3,6 +3,7 @@
 #include <QThread>
 #include <QThreadPool>
 #include <algorithm>
+#include <atomic>
 #include <deque>
 #include <future>
 #include <memory>
@@ -85,6 +86,20 @@ void analyze(ItemWork& work, const widgets::SinglePeriodCalculator& calculator, 
     }
 }
 
+// A chunk of items on its way: analysed by whoever takes it first, a worker
+// or, when none has come to it yet, the run's own thread, which would
+// otherwise wait (a busy machine gives the workers little time).
+struct PendingChunk {
+    Chunk items;
+    std::atomic<bool> taken{false};
+    std::promise<void> analysed;
+
+    void analyze(const widgets::SinglePeriodCalculator& calculator, const QDate& day) {
+        for (ItemWork& work : items)
+            warehouse::analyze(work, calculator, day);
+    }
+};
+
 // The items, read in key order with their sales, handed to the workers in
 // chunks and taken back in the order they were read.
 class ChunkedItems {
@@ -109,36 +124,44 @@ public:
         while (!m_read && int(m_pending.size()) < m_pool.maxThreadCount() * kChunksPerWorker)
             readChunk();
         if (m_pending.empty()) return {};
-        Chunk chunk = m_pending.front().get();
+        const std::shared_ptr<PendingChunk> front = std::move(m_pending.front());
         m_pending.pop_front();
-        return chunk;
+        if (!front->taken.exchange(true)) {
+            front->analyze(m_calculator, m_day);
+        } else {
+            front->analysed.get_future().get();
+        }
+        return std::move(front->items);
     }
 
 private:
     void readChunk() {
-        auto chunk = std::make_shared<Chunk>();
-        chunk->reserve(kChunkItems);
-        while (int(chunk->size()) < kChunkItems) {
+        auto chunk = std::make_shared<PendingChunk>();
+        chunk->items.reserve(kChunkItems);
+        while (int(chunk->items.size()) < kChunkItems) {
             std::optional<data::WarehouseItem> item = m_items.next();
             if (!item) {
                 m_read = true;
                 break;
             }
-            ItemWork& work = chunk->emplace_back();
+            ItemWork& work = chunk->items.emplace_back();
             work.first = std::exchange(m_first, false);
             work.item = std::move(*item);
             // Every item takes its rows, so the passes stay on the items' order.
             work.months = m_monthly.takeRange(work.item.itemId, kYearsAnalysed, demandOfCell);
             work.weeks = m_weekly.takeRange(work.item.itemId, kYearsAnalysed, demandOfCell);
         }
-        if (chunk->empty()) return;
-        auto task = std::make_shared<std::packaged_task<Chunk()>>([chunk, &calculator = m_calculator, day = m_day] {
-            for (ItemWork& work : *chunk)
-                analyze(work, calculator, day);
-            return std::move(*chunk);
+        if (chunk->items.empty()) return;
+        m_pending.push_back(chunk);
+        m_pool.start([chunk, &calculator = m_calculator, day = m_day] {
+            if (chunk->taken.exchange(true)) return;
+            try {
+                chunk->analyze(calculator, day);
+                chunk->analysed.set_value();
+            } catch (...) {
+                chunk->analysed.set_exception(std::current_exception());
+            }
         });
-        m_pending.push_back(task->get_future());
-        m_pool.start([task] { (*task)(); });
     }
 
     data::ItemPass m_items;
@@ -147,7 +170,7 @@ private:
     const widgets::SinglePeriodCalculator& m_calculator;
     const QDate m_day;
     QThreadPool m_pool;
-    std::deque<std::future<Chunk>> m_pending;
+    std::deque<std::shared_ptr<PendingChunk>> m_pending;
     bool m_read = false;
     bool m_first = true;
 };
