@@ -16,13 +16,15 @@ const QString kItemColumns = QStringLiteral(
 
 QString tableName(SalesTable table) { return quotedName(salesTableName(table)); }
 
-WarehouseItem itemFrom(const QSqlQuery& q) {
+template <class Row>
+WarehouseItem itemFrom(const Row& q) {
     return {q.value(0), q.value(1), q.value(2), q.value(3), q.value(4),
             q.value(5), q.value(6), q.value(7), q.value(8), q.value(9)};
 }
 
 // The cells of the current row from `first` on.
-SalesYear cellsFrom(const QSqlQuery& q, int first, int count) {
+template <class Row>
+SalesYear cellsFrom(const Row& q, int first, int count) {
     SalesYear cells;
     cells.reserve(std::size_t(count));
     for (int i = 0; i < count; ++i)
@@ -37,43 +39,95 @@ SalesYear cellsFrom(const QSqlQuery& q, int first, int count) {
 // rows come in the order of items(). An item's few years are put in order
 // here, which spares the database a sort of the whole table.
 SalesPass::SalesPass(Connection& cnn, SalesTable table)
-    : m_query(cnn.run("SELECT i.\"ItemID\", s.* FROM \"Items\" AS i JOIN " + tableName(table) +
-                      " AS s ON s.\"ItemID\" = i.\"ItemID\" ORDER BY i.\"ItemID\"")) {
-    m_cells = std::max(0, m_query.record().count() - 3);
+    : m_query(cnn, "SELECT i.\"ItemID\", s.* FROM \"Items\" AS i JOIN " + tableName(table) +
+                       " AS s ON s.\"ItemID\" = i.\"ItemID\" ORDER BY i.\"ItemID\"") {
     advance();
+    m_cells = std::max(0, m_query.columnCount() - 3);
 }
 
-void SalesPass::advance() {
-    m_onRow = m_query.next();
-    if (!m_onRow && m_query.lastError().isValid()) throw databaseError(describe(m_query.lastError()));
+void SalesPass::advance() { m_onRow = m_query.next(); }
+
+// The row's key as text equals the item's: text keys are compared as they
+// are stored, without a QString made for every row.
+bool SalesPass::onItem(const QVariant& itemId, const QByteArray& key) const {
+    if (!m_onRow) return false;
+    if (!key.isNull() && m_query.isText(0)) return m_query.textEquals(0, key);
+    return m_query.value(0).toString() == itemId.toString();
+}
+
+// Newest first, a Null year last, as ORDER BY [Year] DESC gives them; rows of
+// the same year keep their order. An item has a few years: they are sorted in place.
+template <class Kept, class Keep>
+void SalesPass::takeYears(const QVariant& itemId, std::vector<Year<Kept>>& years, Keep keep) {
+    years.clear();
+    if (itemId.isNull()) return;
+    const QByteArray key = itemId.typeId() == QMetaType::QString ? itemId.toString().toUtf8() : QByteArray();
+    while (onItem(itemId, key)) {
+        years.push_back({m_query.value(2), keep()});
+        advance();
+    }
+    auto newer = [](const QVariant& a, const QVariant& b) {
+        if (a.isNull() || b.isNull()) return !a.isNull() && b.isNull();
+        return a.toDouble() > b.toDouble();
+    };
+    for (std::size_t i = 1; i < years.size(); ++i) {
+        for (std::size_t j = i; j > 0 && newer(years[j].year, years[j - 1].year); --j)
+            std::swap(years[j], years[j - 1]);
+    }
 }
 
 std::vector<SalesYear> SalesPass::take(const QVariant& itemId, int maxYears) {
-    std::vector<std::pair<QVariant, SalesYear>> rows;  // Year, cells
-    if (itemId.isNull()) return {};
-    const QString key = itemId.toString();
-    while (m_onRow && m_query.value(0).toString() == key) {
-        rows.emplace_back(m_query.value(2), cellsFrom(m_query, 3, m_cells));
-        advance();
-    }
-    // Newest first, a Null year last, as ORDER BY [Year] DESC gives them.
-    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
-        if (a.first.isNull() || b.first.isNull()) return !a.first.isNull() && b.first.isNull();
-        return a.first.toDouble() > b.first.toDouble();
-    });
+    std::vector<Year<SalesYear>> rows;
+    takeYears(itemId, rows, [this] { return cellsFrom(m_query, 3, m_cells); });
     std::vector<SalesYear> years;
     for (std::size_t i = 0; i < rows.size() && int(i) < maxYears; ++i)
-        years.push_back(std::move(rows[i].second));
+        years.push_back(std::move(rows[i].kept));
     return years;
 }
 
+std::optional<core::demand::DemandBounds> SalesPass::takeRange(const QVariant& itemId, int maxYears,
+                                                               const CellNumber& otherCell) {
+    takeYears(itemId, m_ranges, [this, &otherCell] {
+        std::optional<core::demand::DemandBounds> range;
+        for (int column = 3; column < 3 + m_cells; ++column) {
+            std::optional<double> cell = m_query.number(column);
+            if (!cell && !m_query.isNull(column)) cell = otherCell(m_query.value(column));
+            if (!cell) continue;
+            if (!range) range = core::demand::DemandBounds{*cell, *cell};
+            range->low = std::min(range->low, *cell);
+            range->high = std::max(range->high, *cell);
+        }
+        return range;
+    });
+    std::optional<core::demand::DemandBounds> range;
+    for (std::size_t i = 0; i < m_ranges.size() && int(i) < maxYears; ++i) {
+        const std::optional<core::demand::DemandBounds>& year = m_ranges[i].kept;
+        if (!year) continue;
+        if (!range) range = year;
+        range->low = std::min(range->low, year->low);
+        range->high = std::max(range->high, year->high);
+    }
+    return range;
+}
+
+ItemPass::ItemPass(Connection& cnn) : m_query(cnn, "SELECT " + kItemColumns + " FROM \"Items\" ORDER BY \"ItemID\"") {}
+
+std::optional<WarehouseItem> ItemPass::next() {
+    if (!m_query.next()) return std::nullopt;
+    return itemFrom(m_query);
+}
+
 std::vector<WarehouseItem> BatchRepository::items() {
-    QSqlQuery q = m_cnn.run("SELECT " + kItemColumns + " FROM \"Items\" ORDER BY \"ItemID\"");
+    ItemPass pass(m_cnn);
     std::vector<WarehouseItem> items;
-    while (q.next())
-        items.push_back(itemFrom(q));
-    if (q.lastError().isValid()) throw databaseError(describe(q.lastError()));
+    while (std::optional<WarehouseItem> item = pass.next())
+        items.push_back(std::move(*item));
     return items;
+}
+
+int BatchRepository::itemCount() {
+    QSqlQuery q = m_cnn.run(QStringLiteral("SELECT count(*) FROM \"Items\""));
+    return q.next() ? q.value(0).toInt() : 0;
 }
 
 std::optional<WarehouseItem> BatchRepository::item(const QString& itemId) {
@@ -93,11 +147,18 @@ std::vector<SalesYear> BatchRepository::salesOf(const QString& itemId, SalesTabl
 }
 
 void BatchRepository::updateItem(const QVariant& itemId, double orderQty, std::optional<double> reorderPoint) {
-    if (reorderPoint)
-        m_cnn.execute("UPDATE \"Items\" SET \"OrderQty\" = ?, \"ReorderPoint\" = ? WHERE \"ItemID\" = ?",
-                      {orderQty, *reorderPoint, itemId});
-    else
-        m_cnn.execute("UPDATE \"Items\" SET \"OrderQty\" = ? WHERE \"ItemID\" = ?", {orderQty, itemId});
+    std::unique_ptr<Statement>& statement = reorderPoint ? m_orderQtyAndReorderPoint : m_orderQty;
+    if (!statement) {
+        statement = std::make_unique<Statement>(
+            m_cnn, reorderPoint ? QStringLiteral("UPDATE \"Items\" SET \"OrderQty\" = ?, \"ReorderPoint\" = ? "
+                                                 "WHERE \"ItemID\" = ?")
+                                : QStringLiteral("UPDATE \"Items\" SET \"OrderQty\" = ? WHERE \"ItemID\" = ?"));
+    }
+    int next = 0;
+    statement->bind(next++, orderQty);
+    if (reorderPoint) statement->bind(next++, *reorderPoint);
+    statement->bind(next, itemId);
+    statement->execute();
 }
 
 }  // namespace tervalo::data

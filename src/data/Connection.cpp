@@ -72,7 +72,7 @@ void openPostgres(const QString& name, const ConnectionString& cs) {
                             "': " + describe(db.lastError()));
 }
 
-sqlite3* sqliteHandle(const QSqlDatabase& db) {
+sqlite3* sqliteHandleOf(const QSqlDatabase& db) {
     const QVariant handle = db.driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return nullptr;
     return *static_cast<sqlite3* const*>(handle.data());
@@ -86,7 +86,9 @@ bool isNullValue(const QVariant& value) {
     return false;
 }
 
-int bindValue(sqlite3_stmt* statement, int index, const QVariant& value) {
+}  // namespace
+
+int bindSqliteValue(sqlite3_stmt* statement, int index, const QVariant& value) {
     if (isNullValue(value)) return sqlite3_bind_null(statement, index);
     switch (value.typeId()) {
         case QMetaType::Bool:
@@ -110,8 +112,6 @@ int bindValue(sqlite3_stmt* statement, int index, const QVariant& value) {
         }
     }
 }
-
-}  // namespace
 
 Connection::Connection() : m_name(nextConnectionName()) {}
 
@@ -172,6 +172,8 @@ bool Connection::isOpen() const { return QSqlDatabase::contains(m_name) && datab
 
 QSqlDatabase Connection::database() const { return QSqlDatabase::database(m_name, false); }
 
+sqlite3* Connection::sqliteHandle() const { return isOpen() ? sqliteHandleOf(database()) : nullptr; }
+
 QSqlQuery Connection::run(const QString& sql, const QVariantList& values) {
     if (!isOpen()) throw objectClosedError();
     QSqlQuery query(database());
@@ -191,7 +193,7 @@ QSqlQuery Connection::run(const QString& sql, const QVariantList& values) {
 
 Connection::KeptRun Connection::runKept(const QString& sql, const QVariantList& values) {
     if (!isOpen()) throw objectClosedError();
-    if (sqlite3* db = sqliteHandle(database())) {
+    if (sqlite3* db = sqliteHandleOf(database())) {
         sqlite3_stmt* statement = m_keptSqlite.value(sql);
         if (!statement) {
             if (m_keptSqlite.size() >= kKeptStatements) dropKept();
@@ -206,7 +208,7 @@ Connection::KeptRun Connection::runKept(const QString& sql, const QVariantList& 
         }
         int rc = SQLITE_OK;
         for (int i = 0; i < values.size() && rc == SQLITE_OK; ++i)
-            rc = bindValue(statement, i + 1, values.at(i));
+            rc = bindSqliteValue(statement, i + 1, values.at(i));
         if (rc == SQLITE_OK) {
             while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
             }

@@ -10,6 +10,7 @@
 #include <QVariant>
 #include <QVariantList>
 
+struct sqlite3;
 struct sqlite3_stmt;
 
 namespace tervalo::data {
@@ -34,6 +35,9 @@ public:
 
     // The Qt handle, for repositories. Valid while open.
     QSqlDatabase database() const;
+    // SQLite's own handle, for statements bound and read without Qt; null
+    // when the connection is closed or reaches another database.
+    sqlite3* sqliteHandle() const;
 
     // Runs one statement with bound values (positional '?' placeholders).
     // Throws RuntimeError on failure. Returns the number of rows affected.
@@ -68,6 +72,12 @@ private:
     QString m_connectionString;
     bool m_openFailed = false;
 };
+
+// Binds a value to an SQLite statement as every statement of the program
+// binds it: Null (a null variant, text or bytes) as NULL, whole numbers and
+// Booleans as integers, reals as reals, bytes as a blob, the rest as text.
+// Returns SQLite's result code.
+int bindSqliteValue(sqlite3_stmt* statement, int index, const QVariant& value);
 
 // Runs one SQL command on the shared connection (the shared routine of the same
 // name). Values are always bound. Throws RuntimeError when the connection is

@@ -1,6 +1,7 @@
 #include "data/SsRepository.h"
 
 #include <QSqlRecord>
+#include <algorithm>
 
 #include "data/RowInsert.h"
 #include "data/SqlSupport.h"
@@ -39,31 +40,49 @@ SsRow rowFrom(const QSqlRecord& r) {
     return row;
 }
 
+// The columns a row writes, in the order the window writes them, each with its
+// value (the date given as it is stored); a case leaves its unused columns
+// out. `column(position, name, value)` is called for each, `position`
+// counting every column of the table's order.
+template <class Column>
+void forEachWritten(const SsRow& row, const QVariant& date, Column&& column) {
+    int position = 0;
+    auto set = [&](const char* name, const QVariant& value) { column(position++, name, value); };
+    auto setIf = [&](const char* name, const std::optional<QString>& value) {
+        if (value) column(position, name, QVariant(*value));
+        ++position;
+    };
+    set("Date", date);
+    set("ItemName", row.itemName);
+    set("ProblemID", row.problemId);
+    set("DemandID", row.demandId);
+    setIf("LDemand", row.lDemand);
+    setIf("UDemand", row.uDemand);
+    setIf("MeanDemand", row.meanDemand);
+    setIf("VDemand", row.vDemand);
+    set("ItemCost", row.itemCost);
+    set("HoldingCost", row.holdingCost);
+    set("ShortageCost", row.shortageCost);
+    setIf("SetupCost", row.setupCost);
+    set("OrderQty", row.orderQty);
+    setIf("ReorderPoint", row.reorderPoint);
+    set("TItemCost", row.tItemCost);
+    set("THoldingCost", row.tHoldingCost);
+    set("TShortageCost", row.tShortageCost);
+    setIf("TSetupCost", row.tSetupCost);
+    set("TotalCost", row.totalCost);
+    set("ModelID", row.modelId);
+}
+
+constexpr int kSsColumns = 20;
+
 }  // namespace
 
 QString SsRepository::insert(const SsRow& row) {
     m_cnn.ensureOpen();
     RowInsert insert(QStringLiteral("s_S"));
-    insert.set("Date", isoDate(row.date))
-        .set("ItemName", row.itemName)
-        .set("ProblemID", row.problemId)
-        .set("DemandID", row.demandId)
-        .setIf("LDemand", row.lDemand)
-        .setIf("UDemand", row.uDemand)
-        .setIf("MeanDemand", row.meanDemand)
-        .setIf("VDemand", row.vDemand)
-        .set("ItemCost", row.itemCost)
-        .set("HoldingCost", row.holdingCost)
-        .set("ShortageCost", row.shortageCost)
-        .setIf("SetupCost", row.setupCost)
-        .set("OrderQty", row.orderQty)
-        .setIf("ReorderPoint", row.reorderPoint)
-        .set("TItemCost", row.tItemCost)
-        .set("THoldingCost", row.tHoldingCost)
-        .set("TShortageCost", row.tShortageCost)
-        .setIf("TSetupCost", row.tSetupCost)
-        .set("TotalCost", row.totalCost)
-        .set("ModelID", row.modelId);
+    forEachWritten(row, isoDate(row.date),
+                   [&insert](int, const char* name, const QVariant& value) { insert.set(QLatin1String(name), value); });
     return insert.run(m_cnn).toString();
 }
 
@@ -77,6 +96,35 @@ std::optional<SsRow> SsRepository::rowByLogId(const QString& logId) {
                                 {*id});
     if (!query.next()) return std::nullopt;
     return rowFrom(query.record());
+}
+
+void SsRowWriter::insert(const SsRow& row) {
+    QVariant values[kSsColumns];
+    const char* names[kSsColumns];
+    int count = 0;
+    std::uint32_t written = 0;  // a bit for each column written
+    if (m_dayText.isNull() || row.date != m_day) {
+        m_day = row.date;
+        m_dayText = isoDate(row.date);
+    }
+    forEachWritten(row, m_dayText, [&](int position, const char* name, const QVariant& value) {
+        written |= 1u << position;
+        names[count] = name;
+        values[count++] = value;
+    });
+    auto kept = std::find_if(m_statements.begin(), m_statements.end(),
+                             [written](const auto& statement) { return statement.first == written; });
+    if (kept == m_statements.end()) {
+        RowInsert columns(QStringLiteral("s_S"));
+        for (int i = 0; i < count; ++i)
+            columns.set(QLatin1String(names[i]), QVariant());
+        m_statements.emplace_back(written, std::make_unique<Statement>(m_cnn, columns.sql()));
+        kept = std::prev(m_statements.end());
+    }
+    Statement& statement = *kept->second;
+    for (int i = 0; i < count; ++i)
+        statement.bind(i, values[i]);
+    statement.execute();
 }
 
 }  // namespace tervalo::data

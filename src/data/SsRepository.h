@@ -3,9 +3,14 @@
 // Box texts are stored as typed; the amounts unrounded.
 #include <QDate>
 #include <QString>
+#include <cstdint>
+#include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "data/Connection.h"
+#include "data/Statement.h"
 
 namespace tervalo::data {
 
@@ -51,6 +56,21 @@ public:
 
 private:
     Connection& m_cnn;
+};
+
+// The rows of a run that saves one for every item, appended as insert() of
+// SsRepository appends them, each with a statement prepared once for the set
+// of columns it writes.
+class SsRowWriter {
+public:
+    explicit SsRowWriter(Connection& cnn) : m_cnn(cnn) {}
+    void insert(const SsRow& row);  // throws RuntimeError
+
+private:
+    Connection& m_cnn;
+    std::vector<std::pair<std::uint32_t, std::unique_ptr<Statement>>> m_statements;  // by the columns written
+    QDate m_day;  // the date of the last row, and its text
+    QVariant m_dayText;
 };
 
 }  // namespace tervalo::data

@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace tervalo::platform {
 
@@ -39,12 +40,20 @@ QString failureOf(const QFileDevice& file, int errorNumber) {
     return file.errorString();
 }
 
-std::optional<QString> writeInPlace(const QString& path, const QByteArray& data) {
+// Every piece in turn: 0 when all are written, else the error number.
+int writePieces(int fd, const std::function<QByteArray()>& nextPiece) {
+    for (QByteArray piece = nextPiece(); !piece.isEmpty(); piece = nextPiece()) {
+        if (const int error = writeAll(fd, piece)) return error;
+    }
+    return 0;
+}
+
+std::optional<QString> writeInPlace(const QString& path, const std::function<QByteArray()>& nextPiece) {
     // Opened without waiting: a pipe that nobody reads is refused at once.
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return FileWriter::reason(errno);
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    int error = writeAll(fd, data);
+    int error = writePieces(fd, nextPiece);
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error != 0) return FileWriter::reason(error);
     return std::nullopt;
@@ -53,15 +62,20 @@ std::optional<QString> writeInPlace(const QString& path, const QByteArray& data)
 }  // namespace
 
 std::optional<QString> FileWriter::write(const QString& path, const QByteArray& data) {
+    bool given = false;
+    return write(path, [&data, &given] { return std::exchange(given, true) ? QByteArray() : data; });
+}
+
+std::optional<QString> FileWriter::write(const QString& path, const std::function<QByteArray()>& nextPiece) {
     const QFileInfo target(path);
     if (target.isDir()) return reason(EISDIR);
-    if (target.exists() && !target.isFile()) return writeInPlace(path, data);
+    if (target.exists() && !target.isFile()) return writeInPlace(path, nextPiece);
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly)) return failureOf(file, errno);
     // Written below QSaveFile's own write(), which takes a block that reached
     // the disk only in part for a whole one and would commit a cut file.
-    int error = writeAll(int(file.handle()), data);
+    int error = writePieces(int(file.handle()), nextPiece);
     // A disk that finds itself full only when the data reaches it says so here.
     if (error == 0 && ::fsync(int(file.handle())) != 0 && errno != EINVAL) error = errno;
     if (error != 0) {

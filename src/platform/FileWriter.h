@@ -7,6 +7,7 @@
 // replace the device itself. A failure is said in the user's words.
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace tervalo::platform {
@@ -16,6 +17,9 @@ public:
     // Makes `data` the whole of `path`. Nothing when it was written, else why
     // not ("the disk is full").
     static std::optional<QString> write(const QString& path, const QByteArray& data);
+    // The same for data too large to hold at once: `nextPiece` gives it a
+    // piece at a time, and an empty piece after the last.
+    static std::optional<QString> write(const QString& path, const std::function<QByteArray()>& nextPiece);
     // "The file /home/ann/letter.rtf could not be saved: the disk is full."
     static QString failureMessage(const QString& path, const QString& reason);
     // A system error number in the user's words.

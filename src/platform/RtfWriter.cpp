@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "platform/RtfCodePage.h"
 
@@ -40,17 +41,34 @@ int halfPointsOf(qreal points) {
 
 class Writer {
 public:
-    explicit Writer(const QTextDocument& doc) : m_doc(doc) {
-        const QFont font = doc.defaultFont();
+    explicit Writer(const QFont& font) {
         m_defaultFamily = font.family();
         m_defaultHalfPoints = halfPointsOf(font.pointSizeF());
         m_fonts.append(m_defaultFamily);
         m_fontIndex.insert(m_defaultFamily, 0);
     }
 
-    QByteArray write() {
-        collectTables();
-        m_out.reserve(m_doc.characterCount() * 2 + 256);
+    QByteArray write(const QTextDocument& doc) {
+        collectTables(doc);
+        m_out.reserve(doc.characterCount() * 2 + 256);
+        header();
+        for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+            paragraph(block.blockFormat().alignment());
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                if (!fragment.isValid()) continue;
+                run(fragment.charFormat());
+                text(fragment.text(), false);
+            }
+        }
+        m_out += "}\n";
+        return m_out;
+    }
+
+    // What is written so far, taken away.
+    QByteArray take() { return std::exchange(m_out, QByteArray()); }
+
+    void header() {
         m_out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
         for (int i = 0; i < m_fonts.size(); ++i) {
             m_out += "{\\f";
@@ -72,29 +90,27 @@ public:
         // font before the first \'hh).
         m_out += "\\f0\\fs" + QByteArray::number(m_defaultHalfPoints) + '\n';
         m_state.halfPoints = m_defaultHalfPoints;
-        bool first = true;
-        for (QTextBlock block = m_doc.begin(); block.isValid(); block = block.next()) {
-            if (!first) m_out += "\\par\n";
-            first = false;
-            m_out += "\\pard";
-            const Qt::Alignment align = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
-            if (align & Qt::AlignHCenter) {
-                m_out += "\\qc";
-            } else if (align & Qt::AlignJustify) {
-                m_out += "\\qj";
-            } else if (align & Qt::AlignRight) {
-                m_out += "\\qr";
-            }
-            m_delimit = true;
-            for (auto it = block.begin(); !it.atEnd(); ++it) {
-                const QTextFragment fragment = it.fragment();
-                if (!fragment.isValid()) continue;
-                run(fragment.charFormat());
-                text(fragment.text(), false);
-            }
+    }
+
+    // A paragraph begins: \par ends the one before.
+    void paragraph(Qt::Alignment alignment) {
+        if (!m_firstParagraph) m_out += "\\par\n";
+        m_firstParagraph = false;
+        m_out += "\\pard";
+        const Qt::Alignment align = alignment & Qt::AlignHorizontal_Mask;
+        if (align & Qt::AlignHCenter) {
+            m_out += "\\qc";
+        } else if (align & Qt::AlignJustify) {
+            m_out += "\\qj";
+        } else if (align & Qt::AlignRight) {
+            m_out += "\\qr";
         }
-        m_out += "}\n";
-        return m_out;
+        m_delimit = true;
+    }
+
+    void plainText(QStringView s) {
+        run(QTextCharFormat());
+        text(s, false);
     }
 
 private:
@@ -108,8 +124,8 @@ private:
         return f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush;
     }
 
-    void collectTables() {
-        for (QTextBlock block = m_doc.begin(); block.isValid(); block = block.next()) {
+    void collectTables(const QTextDocument& doc) {
+        for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 const QTextCharFormat f = it.fragment().charFormat();
                 const QString family = familyOf(f);
@@ -169,7 +185,7 @@ private:
         m_delimit = false;
     }
 
-    void text(const QString& s, bool fontName) {
+    void text(QStringView s, bool fontName) {
         static const char kHex[] = "0123456789abcdef";
         for (const QChar qc : s) {
             const char16_t c = qc.unicode();
@@ -202,7 +218,6 @@ private:
         }
     }
 
-    const QTextDocument& m_doc;
     QString m_defaultFamily;
     int m_defaultHalfPoints = 24;
     QList<QString> m_fonts;
@@ -211,12 +226,41 @@ private:
     QHash<QRgb, int> m_colourIndex;
     RunState m_state;
     bool m_delimit = false;  // a control word was written last: text needs a space first
+    bool m_firstParagraph = true;
     QByteArray m_out;
 };
 
 }  // namespace
 
-QByteArray RtfWriter::write(const QTextDocument& doc) { return Writer(doc).write(); }
+QByteArray RtfWriter::write(const QTextDocument& doc) { return Writer(doc.defaultFont()).write(doc); }
+
+struct RtfWriter::PlainText::State {
+    explicit State(const QFont& font) : writer(font) {}
+    Writer writer;
+};
+
+RtfWriter::PlainText::PlainText(const QFont& defaultFont) : m_state(std::make_unique<State>(defaultFont)) {}
+
+RtfWriter::PlainText::~PlainText() = default;
+
+QByteArray RtfWriter::PlainText::begin() {
+    m_state->writer.header();
+    return m_state->writer.take();
+}
+
+QByteArray RtfWriter::PlainText::paragraphs(const QString& piece) {
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype end = piece.indexOf(u'\n', from);
+        m_state->writer.paragraph(Qt::AlignLeft);
+        m_state->writer.plainText(QStringView(piece).mid(from, end < 0 ? -1 : end - from));
+        if (end < 0) break;
+        from = end + 1;
+    }
+    return m_state->writer.take();
+}
+
+QByteArray RtfWriter::PlainText::end() { return "}\n"; }
 
 QByteArray RtfWriter::write(const QTextDocumentFragment& fragment) {
     QTextDocument doc;

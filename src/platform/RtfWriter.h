@@ -25,7 +25,10 @@
 // (a run without a family or size of its own reads back with the default
 // font's, stated).
 #include <QByteArray>
+#include <QString>
+#include <memory>
 
+class QFont;
 class QTextCursor;
 class QTextDocument;
 class QTextDocumentFragment;
@@ -45,6 +48,24 @@ public:
     // The selection of `cursor`, with the default font of the cursor's document;
     // an empty selection gives an empty RTF document.
     static QByteArray writeSelection(const QTextCursor& cursor);
+
+    // Plain text too long to hold whole, written a piece at a time: begin(),
+    // then paragraphs() for each piece, then end() give together the bytes
+    // write() gives for a document with `defaultFont` holding the whole text.
+    // A piece is whole paragraphs separated by '\n'; each piece begins a new
+    // paragraph.
+    class PlainText {
+    public:
+        explicit PlainText(const QFont& defaultFont);
+        ~PlainText();
+        QByteArray begin();
+        QByteArray paragraphs(const QString& piece);
+        QByteArray end();
+
+    private:
+        struct State;
+        std::unique_ptr<State> m_state;
+    };
 };
 
 }  // namespace tervalo::platform

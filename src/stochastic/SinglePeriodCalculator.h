@@ -1,7 +1,7 @@
 #pragma once
 // The single-period calculation without a window, for the batch analysis: the
-// window's typed runs made with runSinglePeriod on the connection given, the
-// failed save of the s_S row told apart from the boxes.
+// window's typed runs computed as computeSinglePeriodRow computes them, the
+// s_S row handed back for the batch to save.
 #include "widgets/WindowInterfaces.h"
 
 namespace tervalo::stochastic {
@@ -9,9 +9,8 @@ namespace tervalo::stochastic {
 class WindowlessSinglePeriod : public widgets::SinglePeriodCalculator {
 public:
     widgets::SinglePeriodCalculation runSingleP_unif(const widgets::SinglePeriodUniformTexts& texts,
-                                                     data::Connection& cnn, const QDate& day) const override;
-    widgets::SinglePeriodCalculation runSS_unif(const widgets::SsUniformTexts& texts, data::Connection& cnn,
-                                                const QDate& day) const override;
+                                                     const QDate& day) const override;
+    widgets::SinglePeriodCalculation runSS_unif(const widgets::SsUniformTexts& texts, const QDate& day) const override;
 };
 
 }  // namespace tervalo::stochastic

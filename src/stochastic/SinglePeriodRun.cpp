@@ -112,15 +112,14 @@ core::CheckMessage calculateErrorMessage(const core::RuntimeError& fault) {
     return {fault.description(), "Error Message", core::MessageIcon::Exclamation, -1};
 }
 
-SinglePeriodRunOutput runSinglePeriod(const SinglePeriodCase& run, data::Connection& cnn, const QDate& day) {
-    SinglePeriodRunOutput out;
+widgets::SinglePeriodCalculation computeSinglePeriodRow(const SinglePeriodCase& run, const QDate& day) {
+    widgets::SinglePeriodCalculation out;
     const cs::ContinuousTexts texts = run.texts();
     if (auto failed = cs::checkContinuous(run.problem, run.demand, texts)) {
         out.messages.push_back(*failed);
         return out;
     }
     cs::ContinuousResult result;
-    SinglePeriodDisplay shown;
     try {
         auto outcome = cs::computeContinuous(run.problem, run.demand, texts);
         if (const auto* message = std::get_if<core::CheckMessage>(&outcome)) {
@@ -128,18 +127,25 @@ SinglePeriodRunOutput runSinglePeriod(const SinglePeriodCase& run, data::Connect
             return out;
         }
         result = std::get<cs::ContinuousResult>(std::move(outcome));
-        shown = singlePeriodDisplay(result);
     } catch (const core::RuntimeError& fault) {
         out.messages.push_back(calculateErrorMessage(fault));
         return out;
     }
     // The pie's own message, which does not stop the calculation.
-    if (!shown.costs.chartFault.isEmpty())
-        out.messages.push_back({shown.costs.chartFault.toStdString(), "", core::MessageIcon::None, -1});
-    out.result.orderUpTo = shown.orderUpTo;
-    if (run.problem == P::SsPolicy) out.result.reorderPoint = shown.reorderPoint;
+    if (auto fault = cs::pieFault(result.costs, result.costs.amounts.size() - 1))
+        out.messages.push_back({*fault, "", core::MessageIcon::None, -1});
+    out.result.orderUpTo = qt(result.orderUpToText);
+    if (run.problem == P::SsPolicy) out.result.reorderPoint = qt(result.reorderPointText);
+    out.row = ssRow(run.problem, run.demand, texts, result, day);
+    return out;
+}
+
+SinglePeriodRunOutput runSinglePeriod(const SinglePeriodCase& run, data::Connection& cnn, const QDate& day) {
+    widgets::SinglePeriodCalculation computed = computeSinglePeriodRow(run, day);
+    SinglePeriodRunOutput out{std::move(computed.result), std::move(computed.messages)};
+    if (!computed.row) return out;
     try {
-        out.result.logId = data::SsRepository(cnn).insert(ssRow(run.problem, run.demand, texts, result, day));
+        out.result.logId = data::SsRepository(cnn).insert(*computed.row);
     } catch (const core::RuntimeError& fault) {
         out.messages.push_back(calculateErrorMessage(fault));
     }

@@ -68,6 +68,14 @@ struct SinglePeriodRunOutput {
     std::vector<core::CheckMessage> messages;  // the boxes a typed calculation shows, in order
 };
 
+// Checks and computes one run as the window's Calculate does, showing nothing
+// and saving nothing: S and s (no LogID), the boxes a typed calculation shows
+// (a failed check, a message of the calculation or a run-time fault gives its
+// one message and no row; the pie's own message does not stop it) and the
+// s_S row the window would save. Of the cost table only what its pie's
+// message needs is worked out.
+widgets::SinglePeriodCalculation computeSinglePeriodRow(const SinglePeriodCase& run, const QDate& day);
+
 // Checks, computes and saves one run as the window's Calculate does, showing
 // nothing. A failed check, a message of the calculation or a run-time fault
 // gives its one message and no result, and saves nothing; a failed save keeps

@@ -1,10 +1,12 @@
 #pragma once
 // The analysis of every item as one job: on a connection of its own, inside
-// one transaction, it walks a snapshot of the items in key order, reads their
-// sales in one ordered pass per sales table, analyses each item, writes its
-// figures and the s_S row of its calculation, and commits after the last
-// item. A failed write ("Error: " under the item) or Cancel rolls everything
-// back and says "Nothing was saved.".
+// one transaction, it reads the items in key order with their sales (one
+// ordered pass per sales table), analyses them on worker threads, writes each
+// item's figures and the s_S row of its calculation in key order, and commits
+// after the last item. The log, the rows and the boxes shown are those of one
+// item after the other, whatever the number of threads. A failed write
+// ("Error: " under the item) or Cancel rolls everything back and says
+// "Nothing was saved.".
 #include <QDate>
 #include <QString>
 #include <QVariant>

@@ -17,8 +17,9 @@ QString missing(const QString& cost) { return cost + " is null. Enter this cost 
 
 double numberOf(const QString& text) { return core::leadingNumber(text.toStdString()); }
 
-// A sales cell as a demand: numbers as they are, text only when it is a number.
-std::optional<double> demandOf(const QVariant& cell) {
+}  // namespace
+
+std::optional<double> demandOfCell(const QVariant& cell) {
     if (cell.isNull()) return std::nullopt;
     if (cell.typeId() == QMetaType::LongLong) return double(cell.toLongLong());
     if (cell.typeId() == QMetaType::QString) {
@@ -30,6 +31,8 @@ std::optional<double> demandOf(const QVariant& cell) {
     const double value = cell.toDouble(&ok);
     return ok ? std::optional<double>(value) : std::nullopt;
 }
+
+namespace {
 
 struct Line {
     QString& log;
@@ -113,7 +116,7 @@ std::vector<core::demand::DemandPoint> demandSeries(const std::vector<data::Sale
     for (std::size_t y = 0; y < used; ++y) {
         const data::SalesYear& cells = years[y];
         for (std::size_t i = 0; i < cells.size(); ++i) {
-            if (auto demand = demandOf(cells[i])) series.push_back({double(i + 1), *demand});
+            if (auto demand = demandOfCell(cells[i])) series.push_back({double(i + 1), *demand});
         }
     }
     return series;
@@ -128,18 +131,22 @@ std::optional<ItemFigures> analyzeItem(const data::WarehouseItem& item, const It
         line(context.currentItem ? kInvalidItem : kNoSales);
         return std::nullopt;
     }
-    const std::optional<data::SalesTable> table = salesTableOf(item);
-    std::vector<core::demand::DemandPoint> series;
-    if (table) series = demandSeries(context.sales(*table));
-    if (series.empty()) {
+    // Of the regression only the lowest and highest demand go on to the model.
+    std::optional<core::demand::DemandBounds> bounds;
+    if (const std::optional<data::SalesTable> table = salesTableOf(item)) {
+        if (context.bounds) {
+            bounds = context.bounds(*table);
+        } else if (const auto series = demandSeries(context.sales(*table)); !series.empty()) {
+            bounds = core::demand::demandBounds(series);
+        }
+    }
+    if (!bounds) {
         line(kNoSales);
         return std::nullopt;
     }
-    // Of the regression only the lowest and highest demand go on to the model.
-    const core::demand::DemandBounds bounds = core::demand::demandBounds(series);
 
     widgets::SinglePeriodRunResult result;
-    if (const std::optional<ModelRequest> request = modelRequest(item, bounds)) result = context.runModel(*request);
+    if (const std::optional<ModelRequest> request = modelRequest(item, *bounds)) result = context.runModel(*request);
     return resultLines(result, isSinglePeriod(item), line);
 }
 

@@ -33,6 +33,10 @@ std::optional<data::SalesTable> salesTableOf(const data::WarehouseItem& item);
 // first period column gives 1). A cell that is not a number is left out.
 std::vector<core::demand::DemandPoint> demandSeries(const std::vector<data::SalesYear>& years);
 
+// A sales cell as a demand: a number as it is, text only when it is a number
+// as a whole; nullopt for a cell that gives no point.
+std::optional<double> demandOfCell(const QVariant& cell);
+
 // The run the model is called with: the single-period problem or the (s,S)
 // policy, uniform demand between the two bounds.
 struct ModelRequest {
@@ -51,6 +55,9 @@ struct ItemAnalysisContext {
     bool currentItem = false;  // the card's item alone: a missing key is "Item data is not valid."
     // The item's years of a table, newest first.
     std::function<const std::vector<data::SalesYear>&(data::SalesTable)> sales;
+    // Or, in place of the years: the lowest and highest demand of the item's
+    // series from a table, as demandSeries gives it; nullopt: no point.
+    std::function<std::optional<core::demand::DemandBounds>(data::SalesTable)> bounds;
     // Runs the model; may raise core::RuntimeError, which ends the item.
     std::function<widgets::SinglePeriodRunResult(const ModelRequest&)> runModel;
 };

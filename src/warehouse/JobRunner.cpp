@@ -1,7 +1,9 @@
 #include "warehouse/JobRunner.h"
 
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
@@ -11,11 +13,19 @@
 
 namespace tervalo::warehouse {
 
+namespace {
+
+// The shortest time between two publications of a running job.
+constexpr int kPublishEveryMs = 50;
+
+}  // namespace
+
 // What the worker hands over and the runner takes, under one lock.
 struct JobRunner::Shared {
     std::mutex mutex;
     std::condition_variable answered;
-    QString pendingLog;
+    std::shared_ptr<LogFile> log;
+    bool logGrown = false;
     std::optional<std::pair<int, int>> pendingProgress;
     bool publishPosted = false;
     std::optional<core::CheckMessage> question;
@@ -32,8 +42,9 @@ public:
     bool cancelled() const override { return m_shared->cancelled; }
 
     void appendLog(const QString& text) override {
+        m_shared->log->append(text);
         std::lock_guard lock(m_shared->mutex);
-        m_shared->pendingLog += text;
+        m_shared->logGrown = true;
         postPublish();
     }
 
@@ -59,14 +70,19 @@ private:
         if (m_shared->publishPosted) return;
         m_shared->publishPosted = true;
         QMetaObject::invokeMethod(
-            m_runner, [runner = m_runner] { runner->publish(); }, Qt::QueuedConnection);
+            m_runner, [runner = m_runner] { runner->publishSoon(); }, Qt::QueuedConnection);
     }
 
     JobRunner* m_runner;
     std::shared_ptr<Shared> m_shared;
 };
 
-JobRunner::JobRunner(platform::Notifier& notifier, QObject* parent) : QObject(parent), m_notifier(notifier) {}
+JobRunner::JobRunner(platform::Notifier& notifier, QObject* parent)
+    : QObject(parent), m_notifier(notifier), m_publishTimer(new QTimer(this)) {
+    m_publishTimer->setSingleShot(true);
+    connect(m_publishTimer, &QTimer::timeout, this, &JobRunner::publish);
+    m_sincePublished.start();
+}
 
 JobRunner::~JobRunner() {
     if (!m_thread) return;
@@ -83,8 +99,9 @@ JobRunner::~JobRunner() {
 bool JobRunner::start(Job job, std::function<void()> done) {
     if (m_thread) return false;
     m_shared = std::make_shared<Shared>();
+    m_log = std::make_shared<LogFile>();
+    m_shared->log = m_log;
     m_done = std::move(done);
-    m_log.clear();
     m_thread =
         QThread::create([job = std::move(job), control = std::make_shared<Control>(this, m_shared)] { job(*control); });
     connect(m_thread, &QThread::finished, this, &JobRunner::onThreadFinished, Qt::QueuedConnection);
@@ -98,19 +115,23 @@ void JobRunner::cancel() {
     if (m_shared) m_shared->cancelled = true;
 }
 
+void JobRunner::publishSoon() {
+    if (m_publishTimer->isActive()) return;
+    m_publishTimer->start(int(std::max<qint64>(0, kPublishEveryMs - m_sincePublished.elapsed())));
+}
+
 void JobRunner::publish() {
-    QString text;
+    m_publishTimer->stop();
+    m_sincePublished.restart();
+    bool grown = false;
     std::optional<std::pair<int, int>> progress;
     {
         std::lock_guard lock(m_shared->mutex);
-        text.swap(m_shared->pendingLog);
+        std::swap(grown, m_shared->logGrown);
         progress.swap(m_shared->pendingProgress);
         m_shared->publishPosted = false;
     }
-    if (!text.isEmpty()) {
-        m_log += text;
-        emit logAppended(text);
-    }
+    if (grown) emit logAppended();
     if (progress) emit progressChanged(progress->first, progress->second);
 }
 
@@ -138,7 +159,7 @@ void JobRunner::onThreadFinished() {
     publish();
     std::function<void()> done = std::move(m_done);
     m_done = nullptr;
-    emit finished(m_log);
+    emit finished();
     emit runningChanged(false);
     if (done) done();
 }

@@ -1,11 +1,13 @@
 #pragma once
 // Runs one long job over the warehouse's items on a worker thread while the
-// windows stay responsive: the job's log and progress reach this object's
-// thread as signals (coalesced, so many small pieces cost one update), its
-// messages are shown there through the notifier while the job waits for the
-// answer, and Cancel is a flag the job reads between items. The job opens
-// its own database connection: a connection belongs to the thread that
-// opened it.
+// windows stay responsive: the job's log goes into a LogFile as it grows, and
+// that it grew and the progress reach this object's thread as signals
+// (coalesced, so many small pieces cost one update, and at most some twenty a
+// second, so a fast job is not held up by the window); its messages are shown
+// there through the notifier while the job waits for the answer, and Cancel
+// is a flag the job reads between items. The job opens its own database
+// connection: a connection belongs to the thread that opened it.
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -13,8 +15,10 @@
 #include <memory>
 
 #include "warehouse/JobControl.h"
+#include "warehouse/LogFile.h"
 
 class QThread;
+class QTimer;
 class QWidget;
 
 namespace tervalo::platform {
@@ -41,21 +45,23 @@ public:
     void cancel();
     // The window the job's messages are shown over.
     void setMessageParent(QWidget* parent) { m_messageParent = parent; }
-    // The whole log of the current or last run.
-    QString log() const { return m_log; }
+    // The log of the current or last run (none before the first).
+    std::shared_ptr<LogFile> log() const { return m_log; }
 
 signals:
+    // A run has begun, with an empty log().
     void started();
-    void logAppended(const QString& text);
+    void logAppended();
     void progressChanged(int done, int total);
-    // The job has ended; `log` is its whole log.
-    void finished(const QString& log);
+    // The job has ended; log() holds its whole log.
+    void finished();
     void runningChanged(bool running);
 
 private:
     struct Shared;
     class Control;
 
+    void publishSoon();
     void publish();
     void answer();
     void onThreadFinished();
@@ -65,7 +71,9 @@ private:
     std::shared_ptr<Shared> m_shared;
     QThread* m_thread = nullptr;
     std::function<void()> m_done;
-    QString m_log;
+    std::shared_ptr<LogFile> m_log;
+    QTimer* m_publishTimer = nullptr;  // holds a publication back until its time
+    QElapsedTimer m_sincePublished;
 };
 
 }  // namespace tervalo::warehouse

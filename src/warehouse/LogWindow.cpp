@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 #include "core/RuntimeError.h"
 #include "platform/FileWriter.h"
@@ -17,6 +19,7 @@
 #include "platform/TextPrinting.h"
 #include "platform/Twips.h"
 #include "warehouse/JobRunner.h"
+#include "warehouse/LogView.h"
 #include "widgets/AppContext.h"
 #include "widgets/FormBuilder.h"
 
@@ -26,8 +29,27 @@ namespace FB = widgets::FormBuilder;
 
 namespace {
 
-// The box shows a line end as its own paragraph break.
-QString shown(QString text) { return text.replace(QLatin1String("\r\n"), QLatin1String("\n")); }
+// Print and Save read the log in pieces of this many lines.
+constexpr qint64 kPieceLines = 2000;
+
+// The log's lines a piece at a time, as the box shows them; nullopt after the last.
+class Pieces {
+public:
+    explicit Pieces(const LogFile& log) : m_log(log), m_lines(log.lineCount()) {}
+    std::optional<QString> next() {
+        if (m_next >= m_lines) return std::nullopt;
+        const qint64 count = std::min(kPieceLines, m_lines - m_next);
+        QString piece = LogView::shown(m_log.lines(m_next, count));
+        m_next += count;
+        if (m_next < m_lines) piece.chop(1);  // the piece's last line end: the next piece begins a paragraph
+        return piece;
+    }
+
+private:
+    const LogFile& m_log;
+    const qint64 m_lines;
+    qint64 m_next = 0;
+};
 
 }  // namespace
 
@@ -35,12 +57,13 @@ LogWindow::LogWindow(widgets::AppContext& ctx, QWidget* parent) : QWidget(parent
     setObjectName(QStringLiteral("frmLog"));
     setWindowTitle(QStringLiteral("Log"));
     auto* outer = new QVBoxLayout(this);
-    m_box = new QPlainTextEdit(this);
-    m_box->setObjectName(QStringLiteral("RichTextBox1"));
-    m_box->setAccessibleName(QStringLiteral("Log"));
-    m_box->setReadOnly(true);
-    m_box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    outer->addWidget(m_box, 1);
+    m_view = new LogView(this);
+    QPlainTextEdit* box = m_view->box();
+    box->setObjectName(QStringLiteral("RichTextBox1"));
+    box->setAccessibleName(QStringLiteral("Log"));
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    outer->addWidget(m_view, 1);
 
     auto* buttons = new QHBoxLayout;
     m_progress = new QProgressBar(this);
@@ -62,33 +85,25 @@ LogWindow::LogWindow(widgets::AppContext& ctx, QWidget* parent) : QWidget(parent
 
 QSize LogWindow::sizeHint() const { return {platform::Twips::toPixels(9600), platform::Twips::toPixels(6600)}; }
 
-void LogWindow::setText(const QString& log) {
-    // A followed run ends with the text its pieces already show.
-    if (log == m_text && !log.isEmpty()) return;
-    m_text = log;
-    m_box->setPlainText(shown(log));
-}
+QPlainTextEdit* LogWindow::textBox() const { return m_view->box(); }
 
-void LogWindow::appendText(const QString& piece) {
-    m_text += piece;
-    QTextCursor end(m_box->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(shown(piece));
-}
+void LogWindow::setText(const QString& log) { m_view->setLog(std::make_shared<LogFile>(log)); }
+
+QString LogWindow::text() const { return m_view->log()->text(); }
 
 void LogWindow::follow(JobRunner& runner) {
     for (const QMetaObject::Connection& c : std::as_const(m_following))
         disconnect(c);
     m_following = {
-        connect(&runner, &JobRunner::started, this, [this] { setText(QString()); }),
+        connect(&runner, &JobRunner::started, this, [this, &runner] { m_view->setLog(runner.log()); }),
         connect(&runner, &JobRunner::runningChanged, this, &LogWindow::showProgress),
-        connect(&runner, &JobRunner::logAppended, this, &LogWindow::appendText),
+        connect(&runner, &JobRunner::logAppended, m_view, &LogView::refresh),
         connect(&runner, &JobRunner::progressChanged, this,
                 [this](int done, int total) {
                     m_progress->setRange(0, std::max(total, 1));
                     m_progress->setValue(done);
                 }),
-        connect(&runner, &JobRunner::finished, this, &LogWindow::setText),
+        connect(&runner, &JobRunner::finished, m_view, &LogView::refresh),
         connect(m_cancel, &QPushButton::clicked, &runner, &JobRunner::cancel),
     };
     runner.setMessageParent(this);
@@ -110,11 +125,19 @@ bool LogWindow::preparePrinter(QPrinter& printer) {
     return true;
 }
 
+// The selection is in the box; the whole log is printed from its file.
 void LogWindow::print() {
     try {
         QPrinter printer;
         if (!preparePrinter(printer)) return;
-        platform::printText(*m_box->document(), m_box->textCursor(), true, m_box, printer);
+        QPlainTextEdit* box = textBox();
+        if (box->textCursor().hasSelection()) {
+            platform::printText(*box->document(), box->textCursor(), true, box, printer);
+        } else {
+            Pieces pieces(*m_view->log());
+            platform::printTextInPieces([&pieces] { return pieces.next(); }, box->document()->defaultFont(), box,
+                                        printer);
+        }
     } catch (const core::RuntimeError& fault) {
         reportFailure(QString::fromStdString(fault.description()));
     }
@@ -128,8 +151,17 @@ void LogWindow::save() {
     const QString name = askSaveFileName(m_savedName);
     if (name.isEmpty()) return;
     m_savedName = name;
-    if (const std::optional<QString> reason =
-            platform::FileWriter::write(name, platform::RtfWriter::write(*m_box->document())))
+    // Written from the log's file a piece at a time, as the box's document would be.
+    platform::RtfWriter::PlainText rtf(textBox()->document()->defaultFont());
+    Pieces pieces(*m_view->log());
+    bool begun = false;
+    bool ended = false;
+    const auto next = [&]() -> QByteArray {
+        if (!std::exchange(begun, true)) return rtf.begin();
+        if (const std::optional<QString> piece = pieces.next()) return rtf.paragraphs(*piece);
+        return std::exchange(ended, true) ? QByteArray() : rtf.end();
+    };
+    if (const std::optional<QString> reason = platform::FileWriter::write(name, next))
         reportFailure(platform::FileWriter::failureMessage(name, *reason));
 }
 

@@ -10,10 +10,7 @@
 
 #include "core/CheckMessage.h"
 #include "core/demand/DemandAnalysis.h"
-
-namespace tervalo::data {
-class Connection;
-}
+#include "data/SsRepository.h"
 
 namespace tervalo::widgets {
 
@@ -150,25 +147,25 @@ public:
 };
 
 // A run of the single-period calculation without its window (the batch
-// analysis over all items): what the window would have shown in S and s, the
-// boxes it would have shown, in order, and the description of a failed save of
-// the s_S row (S and s are then kept, and no LogID).
+// analysis over all items): what the window would have shown in S and s (no
+// LogID: nothing is saved yet), the boxes it would have shown, in order, and
+// the s_S row it would have saved, for the caller to save; none when a check,
+// a message or a fault stopped the calculation.
 struct SinglePeriodCalculation {
     SinglePeriodRunResult result;
     std::vector<core::CheckMessage> messages;
-    std::optional<QString> saveFault;
+    std::optional<data::SsRow> row;
 };
 
 // The calculation of frmSinglePeriodC as its runs make it, checks included,
-// showing nothing and saving its s_S row on the connection it is given, so a
-// run may go on another thread with a connection of its own.
+// showing nothing and touching no database, so that runs of many items may go
+// on several threads at once; only what S, s and the row need is computed
+// (none of the texts of the cost table).
 class SinglePeriodCalculator {
 public:
     virtual ~SinglePeriodCalculator() = default;
-    virtual SinglePeriodCalculation runSingleP_unif(const SinglePeriodUniformTexts& texts, data::Connection& cnn,
-                                                    const QDate& day) const = 0;
-    virtual SinglePeriodCalculation runSS_unif(const SsUniformTexts& texts, data::Connection& cnn,
-                                               const QDate& day) const = 0;
+    virtual SinglePeriodCalculation runSingleP_unif(const SinglePeriodUniformTexts& texts, const QDate& day) const = 0;
+    virtual SinglePeriodCalculation runSS_unif(const SsUniformTexts& texts, const QDate& day) const = 0;
 };
 
 // The two problem options of frmSinglePeriodD: optType(0) "(s,S) policy" and

@@ -9,15 +9,20 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include "platform/RtfReader.h"
+#include "platform/RtfWriter.h"
 #include "support/FullDisk.h"
 #include "support/QtTestMain.h"
 #include "support/WindowTestContext.h"
+#include "warehouse/LogView.h"
 #include "warehouse/LogWindow.h"
 
 using namespace tervalo;
@@ -49,6 +54,18 @@ protected:
         return names.isEmpty() ? QString() : names.takeFirst();
     }
 };
+
+// "line 00001" to "line <count>", CR LF after each; every `wide`-th line
+// long enough to run over several printed lines.
+QString longLog(int count, int wide = 0) {
+    QString log;
+    for (int i = 1; i <= count; ++i) {
+        log += QString("line %1").arg(i, 5, 10, QChar('0'));
+        if (wide && i % wide == 0) log += QString(" and more").repeated(40);
+        log += "\r\n";
+    }
+    return log;
+}
 
 QString pdfText(const QString& file) {
     QProcess pdftotext;
@@ -123,6 +140,97 @@ private slots:
             QVERIFY(doc.toPlainText().startsWith(QString(kLog).replace("\r\n", "\n")));
         }
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
+        QVERIFY(m_t->notifier.messages.isEmpty());
+    }
+
+    // The box holds a window of a long log; keys move it, and every paragraph
+    // stays the log's line of its place.
+    void aLongLogIsHeldAroundTheView_data() {
+        QTest::addColumn<QList<QKeyCombination>>("keys");
+        QTest::addColumn<int>("times");  // each key pressed so many times in turn
+        QTest::addColumn<int>("from");   // the cursor's line (from 0) is from .. to
+        QTest::addColumn<int>("to");
+        QTest::newRow("opened") << QList<QKeyCombination>{} << 0 << 0 << 0;
+        QTest::newRow("Ctrl+End") << QList<QKeyCombination>{Qt::ControlModifier | Qt::Key_End} << 1 << 20000 << 20000;
+        QTest::newRow("Ctrl+End, Ctrl+Home")
+            << QList<QKeyCombination>{Qt::ControlModifier | Qt::Key_End, Qt::ControlModifier | Qt::Key_Home} << 1 << 0
+            << 0;
+        QTest::newRow("Down past the window") << QList<QKeyCombination>{Qt::Key_Down} << 2500 << 2500 << 2500;
+        QTest::newRow("Page Down past the window") << QList<QKeyCombination>{Qt::Key_PageDown} << 200 << 2500 << 20000;
+        QTest::newRow("Ctrl+End, Page Up past the window")
+            << QList<QKeyCombination>{Qt::ControlModifier | Qt::Key_End, Qt::Key_PageUp} << 200 << 0 << 17500;
+    }
+    void aLongLogIsHeldAroundTheView() {
+        QFETCH(QList<QKeyCombination>, keys);
+        QFETCH(int, times);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        m_w->setText(longLog(20000));
+        m_w->show();
+        m_w->textBox()->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
+        for (const QKeyCombination key : keys) {
+            for (int i = 0; i < times; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+                QCoreApplication::processEvents();
+            }
+        }
+        const QTextCursor cursor = m_w->textBox()->textCursor();
+        const qint64 at = m_w->view()->firstLine() + cursor.blockNumber();
+        QVERIFY2(at >= from && at <= to, qPrintable(QString::number(at)));
+        QCOMPARE(cursor.block().text(), at == 20000 ? QString() : QString("line %1").arg(at + 1, 5, 10, QChar('0')));
+        QVERIFY(m_w->textBox()->document()->blockCount() <= warehouse::LogView::kWindowLines);
+        QCOMPARE(m_w->text().size(), longLog(20000).size());
+    }
+
+    // Clicks below the scroll bar's handle page through the whole log; the
+    // box shows the line the bar stands on.
+    void theScrollBarPagesThroughALongLog_data() {
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("within the window") << 20;
+        QTest::newRow("past the window") << 150;
+    }
+    void theScrollBarPagesThroughALongLog() {
+        QFETCH(int, clicks);
+        m_w->setText(longLog(20000));
+        m_w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_w.get()));
+        auto* bar = m_w->findChild<QScrollBar*>("LogScrollBar");
+        QVERIFY(bar && bar->isVisible());
+        for (int i = 0; i < clicks; ++i) {
+            QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 20));
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(bar->value(), clicks * bar->pageStep());
+        const QTextBlock top = m_w->textBox()->cursorForPosition(QPoint(0, 0)).block();
+        QCOMPARE(top.text(), QString("line %1").arg(bar->value() + 1, 5, 10, QChar('0')));
+    }
+
+    // Print and Save read the whole log from its file, in pieces: every line
+    // once, in order, pages running on across the pieces; a short log is
+    // saved as the box's document would be.
+    void aWholeLongLogIsPrintedAndSaved() {
+        const QString log = longLog(5000, 700);
+        m_w->setText(log);
+        click("Command1_0");
+        int next = 1;
+        for (const QString& word : pdfText(path("log.pdf")).split(QRegularExpression("\\s+"))) {
+            if (word.size() == 5 && word.front().isDigit()) QCOMPARE(word.toInt(), next++);
+        }
+        QCOMPARE(next, 5001);
+
+        m_w->names = QStringList{path("long.rtf"), path("short.rtf")};
+        click("Command1_1");
+        QTextDocument doc;
+        QFile file(path("long.rtf"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        platform::RtfReader::read(file.readAll(), &doc);
+        QCOMPARE(doc.toPlainText(), QString(log).replace("\r\n", "\n"));
+        m_w->setText(kLog);
+        click("Command1_1");
+        QFile shortFile(path("short.rtf"));
+        QVERIFY(shortFile.open(QIODevice::ReadOnly));
+        QCOMPARE(shortFile.readAll(), platform::RtfWriter::write(*m_w->textBox()->document()));
         QVERIFY(m_t->notifier.messages.isEmpty());
     }
 

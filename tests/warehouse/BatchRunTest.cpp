@@ -11,6 +11,7 @@
 
 #include "core/NumberText.h"
 #include "warehouse/ImportService.h"
+#include "warehouse/ItemAnalysis.h"
 #include "warehouse/JobRunner.h"
 #include "warehouse/WarehouseTestSupport.h"
 
@@ -328,6 +329,96 @@ TEST(BatchRunTest, TheWindowsKeepWorkingWhileManyItemsRun) {
     EXPECT_EQ(outcome->endOnItem, QVariant("I0399"));
     EXPECT_EQ(w.ssRows().size(), kItems);
     EXPECT_EQ(w.field("I0123", "OrderQty"), "4.0");
+}
+
+// ---- many items on the worker threads ---------------------------------------------------
+
+// What the items give analysed one after the other on the card's path (the
+// cells read as values, the model run item by item): the log, the s_S rows
+// (ItemName|ModelID|OrderQty|ReorderPoint|LDemand|UDemand|SetupCost), the
+// boxes and the figures (ItemID=OrderQty/ReorderPoint).
+struct OneAfterAnother {
+    QString log;
+    QStringList rows, boxes, figures;
+};
+
+OneAfterAnother oneAfterAnother(Warehouse& w) {
+    OneAfterAnother out;
+    data::BatchRepository repository(w.t.cnn);
+    for (const data::WarehouseItem& item : repository.items()) {
+        std::vector<data::SalesYear> years;
+        warehouse::ItemAnalysisContext context;
+        context.sales = [&](data::SalesTable table) -> const std::vector<data::SalesYear>& {
+            return years = repository.salesOf(item.itemId.toString(), table, warehouse::kYearsAnalysed);
+        };
+        context.runModel = [&](const warehouse::ModelRequest& r) {
+            const auto run = r.singlePeriod ? w.calculator.runSingleP_unif(r.singlePeriodTexts, w.t.clock.today())
+                                            : w.calculator.runSS_unif(r.ssTexts, w.t.clock.today());
+            for (const core::CheckMessage& m : run.messages)
+                out.boxes << QString::fromStdString(m.text);
+            if (const auto& row = run.row) {
+                out.rows << QStringList{row->itemName,
+                                        QString::number(row->modelId),
+                                        row->orderQty,
+                                        row->reorderPoint.value_or(""),
+                                        row->lDemand.value_or(""),
+                                        row->uDemand.value_or(""),
+                                        row->setupCost.value_or("")}
+                                .join('|');
+            }
+            return run.result;
+        };
+        QString lines;
+        if (const auto figures = warehouse::analyzeItem(item, context, lines)) {
+            out.figures << item.itemId.toString() + "=" + QString::number(figures->orderQty, 'g', 15) + "/" +
+                               (figures->reorderPoint ? QString::number(*figures->reorderPoint, 'g', 15) : "null");
+        }
+        out.log += (out.log.isEmpty() ? QString() : "\r\n") + lines;
+    }
+    return out;
+}
+
+// 600 items in several chunks: weekly and monthly, one to seven years (a Null
+// year among them), text and real cells, no sales, no name, no order cost, a
+// check's box; the run gives what they give one after the other.
+TEST(BatchRunTest, ManyItemsGiveWhatTheyGiveOneAfterAnother) {
+    Warehouse w;
+    w.t.cnn.execute(
+        "INSERT INTO Items (ItemID, Item, UnitCost, TimeUnit, HoldingCost, ShortageCost, SinglePeriod, OrderCost) "
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 600) "
+        "SELECT printf('K%04d', i), CASE WHEN i % 101 = 0 THEN NULL ELSE 'Item ' || i END, 10 + i % 50, "
+        "CASE WHEN i % 5 = 0 THEN 'Week' ELSE 'Month' END, 0.5 + i % 3, CASE WHEN i % 97 = 0 THEN 5 ELSE 60 + i % 40 "
+        "END, i % 3 = 0, CASE WHEN i % 7 = 0 THEN NULL ELSE 25 + i % 10 END FROM n");
+    for (const char* table :
+         {"Sales (ItemID, Year, Jan, Feb, Mar, Dec)", "SalesWeekly (ItemID, Year, W1, W2, W3, W52)"}) {
+        w.t.cnn.execute(QString("INSERT INTO %1 WITH RECURSIVE y(k) AS (SELECT 0 UNION ALL SELECT k + 1 FROM y WHERE k "
+                                "< 6) SELECT ItemID, CASE WHEN rowid % 19 = 0 AND k = 0 THEN NULL ELSE 2020 + k END, "
+                                "50 + (rowid * 7 + k * 13) % 40, CASE WHEN rowid % 11 = 0 THEN 'abc' ELSE 40 + (rowid "
+                                "+ k) % 30 END, CASE WHEN rowid % 17 = 0 THEN 0.5 + k END, CASE WHEN rowid % 29 = 0 "
+                                "THEN '' ELSE 90 + k END FROM Items, y WHERE k <= rowid % 7 AND rowid % 23 != 0")
+                            .arg(table));
+    }
+    const OneAfterAnother expected = oneAfterAnother(w);
+    ASSERT_TRUE(w.runAll().saved);
+    EXPECT_EQ(w.logText(), expected.log);
+    EXPECT_EQ(w.t.notifier.texts(), expected.boxes);
+    EXPECT_EQ(
+        w.column("SELECT ItemName || '|' || ModelID || '|' || OrderQty || '|' || ifnull(ReorderPoint, '') || "
+                 "'|' || LDemand || '|' || UDemand || '|' || ifnull(SetupCost, '') FROM s_S WHERE LogID > (SELECT "
+                 "max(LogID) FROM s_S) - ? ORDER BY LogID",
+                 {expected.rows.size()}),
+        expected.rows);
+    QStringList figures;
+    QSqlQuery q =
+        w.t.cnn.run("SELECT ItemID, OrderQty, ReorderPoint FROM Items WHERE OrderQty IS NOT NULL ORDER BY ItemID");
+    while (q.next())
+        figures << q.value(0).toString() + "=" + QString::number(q.value(1).toDouble(), 'g', 15) + "/" +
+                       (q.value(2).isNull() ? "null" : QString::number(q.value(2).toDouble(), 'g', 15));
+    EXPECT_EQ(figures, expected.figures);
+    // Each kind of item is there.
+    EXPECT_GT(expected.boxes.size(), 3);
+    for (const QString& line : {QString("No sales data available"), QString("Order Cost is null"), kNoResult})
+        EXPECT_TRUE(expected.log.contains(line)) << line.toStdString();
 }
 
 }  // namespace

@@ -6,12 +6,15 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QThread>
 #include <atomic>
 
 #include "support/WindowTestContext.h"
 #include "warehouse/JobRunner.h"
+#include "warehouse/LogView.h"
 #include "warehouse/LogWindow.h"
 
 using namespace tervalo;
@@ -80,6 +83,25 @@ TEST(JobRunnerTest, AFollowedRunAgainShowsEachLineOnce) {
         ASSERT_TRUE(r.finish());
     }
     EXPECT_EQ(shownLog, (QStringList{"line\n", "line\n"}));
+}
+
+// A long run shows its newest lines as they come, the view at its end, the
+// box holding no more than a window of them; the log keeps every line.
+TEST(JobRunnerTest, ALongRunIsFollowedToItsLastLine) {
+    Rig r;
+    r.log.show();
+    r.start([](JobControl& control) {
+        for (int i = 1; i <= 8000; ++i) {
+            control.appendLog(QString("line %1\r\n").arg(i));
+            if (i % 1000 == 0) QThread::msleep(60);
+        }
+    });
+    ASSERT_TRUE(r.finish());
+    QPlainTextEdit* box = r.log.textBox();
+    EXPECT_EQ(box->document()->lastBlock().previous().text(), "line 8000");
+    EXPECT_LE(box->document()->blockCount(), warehouse::LogView::kWindowLines * 3 / 2);
+    EXPECT_EQ(box->verticalScrollBar()->value(), box->verticalScrollBar()->maximum());
+    EXPECT_EQ(r.log.text().count("\r\n"), 8000);
 }
 
 TEST(JobRunnerTest, CancelReachesTheJobAndOneRunAtATime) {

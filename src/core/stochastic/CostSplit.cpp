@@ -2,6 +2,7 @@
 
 #include "core/CheckedMath.h"
 #include "core/NumberText.h"
+#include "core/RuntimeError.h"
 
 namespace tervalo::core::stochastic {
 
@@ -28,6 +29,19 @@ CostSplit splitCosts(std::vector<double> partsThenTotal) {
     for (double amount : split.amounts)
         split.shares.push_back(checked::mul(checked::div(amount, total), 100.0));
     return split;
+}
+
+std::optional<std::string> pieFault(const CostSplit& split, std::size_t parts) {
+    try {
+        for (std::size_t i = 0; i < parts && i < split.shares.size(); ++i) {
+            const std::string text = formatNumber(split.shares[i], "#.00");
+            if (!isNumber(text)) throw RuntimeError(ErrorCode::TypeMismatch);
+            roundToInt16(leadingNumber(text));
+        }
+    } catch (const RuntimeError& fault) {
+        return fault.description();
+    }
+    return std::nullopt;
 }
 
 }  // namespace tervalo::core::stochastic
