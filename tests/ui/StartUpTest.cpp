@@ -1,12 +1,14 @@
 // The start-up sequence: the database chosen in the settings, both connections
 // opened on the program's folder, one box for connection failures, the splash
-// window kept up for three seconds of clock time, then the main window.
+// window kept up for three seconds of clock time, then the main window; the
+// web browser's library (Qt WebEngine) loaded only when Help > Support is first chosen.
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QOpenGLContext>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -14,6 +16,7 @@
 #include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/WindowCatalog.h"
@@ -132,6 +135,12 @@ struct Started {
     StartUp startUp;
     shell::MainWindow* main;
 };
+
+// Whether a library is loaded into this process.
+bool loaded(const QByteArray& library) {
+    QFile maps("/proc/self/maps");
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+}
 
 // Whether a window's form shows whole, with no scroll bar.
 bool formUnscrolled(const QWidget* w) {
@@ -357,6 +366,38 @@ private slots:
         Rig r(m_settings, m_notifier, m_clock);
         StartUp s(r.ctx);
         QCOMPARE(s.context().programDir, QCoreApplication::applicationDirPath());
+    }
+
+    // The program starts without Qt WebEngine and the OpenGL context it needs;
+    // Help > Support loads the browser library, and its window shows a local page.
+    void supportLoadsTheBrowserWhenFirstChosen() {
+        QTemporaryDir dir;
+        QFile page(dir.filePath("page.html"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><head><title>Local page</title></head><body>Local.</body></html>");
+        page.close();
+        // Nothing leaves the machine: every request for the web goes to a closed local port.
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--proxy-server=127.0.0.1:9");
+        Started s(m_settings, m_notifier, m_clock);
+        QVERIFY(QTest::qWaitForWindowActive(s.main));
+        QVERIFY(!loaded("libQt6WebEngineCore"));
+        QVERIFY(!QOpenGLContext::globalShareContext());
+        QTest::keyClick(s.main, Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Up);  // the last item: Support
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+        QTRY_VERIFY(s.rig.registry.existing("frmBrowser"));
+        QWidget* browser = s.rig.registry.existing("frmBrowser");
+        QVERIFY(loaded("libQt6WebEngineCore"));
+        QVERIFY(QOpenGLContext::globalShareContext());
+        QVERIFY(qobject_cast<QMdiSubWindow*>(browser->parentWidget())->isMaximized());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("cboAddress"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), page.fileName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), QString("Local page"), 30000);
+        QVERIFY(m_notifier.messages.isEmpty());
     }
 };
 

@@ -1,4 +1,4 @@
-#include "shell/BrowserWindow.h"
+#include "browser/BrowserWindow.h"
 
 #include <unistd.h>
 #include <QComboBox>
@@ -11,7 +11,7 @@
 
 #include "platform/Twips.h"
 
-namespace tervalo::shell {
+namespace tervalo::browser {
 
 namespace Twips = platform::Twips;
 
@@ -171,4 +171,4 @@ void BrowserWindow::onBrwWebBrowserLoadFinished(bool) {
 
 QString BrowserWindow::pageTitle() const { return m_browser ? m_browser->title() : QString(); }
 
-}  // namespace tervalo::shell
+}  // namespace tervalo::browser
