@@ -1,7 +1,8 @@
 // The start-up sequence: the database chosen in the settings, both connections
 // opened on the program's folder, one box for connection failures, the splash
-// window kept up for three seconds of clock time, then the main window; the
-// web browser's library (Qt WebEngine) loaded only when Help > Support is first chosen.
+// window kept up for three seconds of clock time from its appearance while the
+// main window is made behind it, then the main window; the web browser's
+// library (Qt WebEngine) loaded only when Help > Support is first chosen.
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -50,6 +51,7 @@ QWidget* visibleTopLevel(const QString& name) {
 // What the screen shows while start-up waits.
 struct SplashSeen {
     bool splashVisible = false;
+    bool mainMade = false;
     bool mainVisible = false;
     QString product, version, platform;
 };
@@ -63,6 +65,8 @@ public:
             seen.version = splash->findChild<QLabel*>("lblVersion")->text();
             seen.platform = splash->findChild<QLabel*>("lblPlatform")->text();
         }
+        for (QWidget* w : QApplication::topLevelWidgets())
+            seen.mainMade = seen.mainMade || w->objectName() == "frmMain";
         seen.mainVisible = visibleTopLevel("frmMain") != nullptr;
         FakeClock::wait(ms);
     }
@@ -275,6 +279,7 @@ private slots:
         shell::MainWindow* main = s.run();
         QCOMPARE(m_clock.waited, QList<int>{3000});
         QVERIFY(m_clock.seen.splashVisible);
+        QVERIFY(m_clock.seen.mainMade);
         QVERIFY(!m_clock.seen.mainVisible);
         QCOMPARE(m_clock.seen.version, QString("Version 1.0.8"));
         QCOMPARE(m_clock.seen.product, QString("Tervalo"));
@@ -282,6 +287,29 @@ private slots:
         QVERIFY(main->isVisible());
         QCOMPARE(main->objectName(), QString("frmMain"));
         QCOMPARE(main->windowTitle(), QString("Tervalo"));
+        QVERIFY(!visibleTopLevel("frmSplash"));
+    }
+
+    // The three seconds count from the splash's appearance: the set-up's time
+    // (here a failure box the user reads) is part of them.
+    void splashStaysThreeSecondsFromItsAppearance_data() {
+        QTest::addColumn<int>("readingMs");  // -1: no failure box
+        QTest::addColumn<QList<int>>("waited");
+        QTest::newRow("no box") << -1 << QList<int>{3000};
+        QTest::newRow("box read for 1.2 s") << 1200 << QList<int>{1800};
+        QTest::newRow("box read for 3 s") << 3000 << QList<int>{};
+        QTest::newRow("box read for 10 s") << 10000 << QList<int>{};
+    }
+    void splashStaysThreeSecondsFromItsAppearance() {
+        QFETCH(int, readingMs);
+        QFETCH(QList<int>, waited);
+        m_notifier.onShow = [&](const test::RecordedMessage&) { m_clock.advance(readingMs); };
+        Rig r(m_settings, m_notifier, m_clock);
+        StartUp s(r.ctx, test::tempProgramDir(readingMs < 0 ? QStringList{"Demo.mdb", "dbWHouse.mdb"} : QStringList{}));
+        shell::MainWindow* main = s.run();
+        m_notifier.onShow = nullptr;
+        QCOMPARE(m_clock.waited, waited);
+        QVERIFY(main->isVisible());
         QVERIFY(!visibleTopLevel("frmSplash"));
     }
 
