@@ -53,7 +53,7 @@ BrowserWindow::BrowserWindow(widgets::AppContext&, QWidget* parent) : QWidget(pa
 
     connect(m_cboAddress, qOverload<int>(&QComboBox::activated), this, &BrowserWindow::onCboAddressActivated);
     connect(m_timTimer, &QTimer::timeout, this, &BrowserWindow::onTimTimerTimeout);
-    resize(640, 480);
+    resize(kDesignedSize);
 }
 
 QUrl BrowserWindow::addressUrl(const QString& text) {

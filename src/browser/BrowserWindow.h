@@ -60,6 +60,12 @@ public:
     // browser, which fills the window's width from its left edge.
     static constexpr int kMarginTwips = 100;
 
+    // The designed size. The window lays its controls out itself, without a
+    // layout, so it says its size here: a child window that is restored from
+    // maximised, or opened without Support's maximising, takes it.
+    QSize sizeHint() const override { return kDesignedSize; }
+    static constexpr QSize kDesignedSize{640, 480};
+
 signals:
     // Every navigation the window starts, with its URL.
     void navigating(const QUrl& url);

@@ -284,6 +284,8 @@ private slots:
         auto* sub = qobject_cast<QMdiSubWindow*>(m_w->parentWidget());
         QVERIFY(sub);
         QVERIFY(sub->isMaximized());
+        sub->showNormal();  // restored: the designed height (the width as the area allows), not a title bar
+        QTRY_COMPARE(m_w->height(), BrowserWindow::kDesignedSize.height());
         // One request for the page (refused here: tests never leave the machine).
         QTRY_VERIFY_WITH_TIMEOUT(!m_interceptor.requests.isEmpty(), kLoadMs);
         QTest::qWait(300);
