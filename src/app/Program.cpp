@@ -13,7 +13,6 @@
 #include "platform/SettingsStore.h"
 #include "reports/PaintedReportOutput.h"
 #include "reports/ReportPrintService.h"
-#include "shell/BrowserWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/StartUp.h"
 #include "shell/ToolbarIcons.h"
@@ -22,13 +21,6 @@
 #include "widgets/WindowRegistry.h"
 
 namespace tervalo::app {
-
-void prepareProcess() {
-    // The web browser window: WebEngine needs shared OpenGL contexts, set before
-    // the QApplication, and, run as root, Chromium's --no-sandbox.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    shell::BrowserWindow::prepareProcess();
-}
 
 void prepareApplication(QApplication& qapp) {
     QApplication::setApplicationName(QStringLiteral("Tervalo"));

@@ -4,7 +4,6 @@
 // catalogue and the start-up sequence. The program (main.cpp) and the
 // screenshot tour (tools/screenshot) start the same way:
 //
-//     app::prepareProcess();
 //     QApplication qapp(argc, argv);
 //     app::prepareApplication(qapp);
 //     app::Program program;
@@ -25,8 +24,6 @@ struct AppContext;
 
 namespace tervalo::app {
 
-// What the process needs before the QApplication is made (the web browser window's).
-void prepareProcess();
 // The application's name, numbers read and written with "." whatever the
 // locale, and the window icon.
 void prepareApplication(QApplication& qapp);

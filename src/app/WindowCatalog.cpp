@@ -6,7 +6,7 @@
 #include "lotsize/LotSizeWindows.h"
 #include "reports/ReportBrowserWindow.h"
 #include "shell/AboutDialog.h"
-#include "shell/BrowserWindow.h"
+#include "shell/BrowserLibrary.h"
 #include "shell/LoginDialog.h"
 #include "shell/OptionsDialog.h"
 #include "stochastic/SinglePeriodCalculator.h"
@@ -53,8 +53,9 @@ void registerWindows(widgets::AppContext& ctx, reports::ReportOutput& reportOutp
     ctx.registry.registerWindow("frmOptions", [&ctx] { return new shell::OptionsDialog(ctx, ctx.mainWindow); });
     // No part of the program opens the login dialog.
     ctx.registry.registerWindow("frmLogin", [&ctx] { return new shell::LoginDialog(ctx, ctx.mainWindow); });
-    // A child window of the main window, opened by Help > Support.
-    ctx.registry.registerWindow("frmBrowser", [&ctx] { return new shell::BrowserWindow(ctx); });
+    // A child window of the main window, opened by Help > Support, from the
+    // browser library, loaded when the window is first asked for.
+    ctx.registry.registerWindow("frmBrowser", [&ctx] { return shell::makeWebBrowserWindow(ctx); });
 }
 
 }  // namespace tervalo::app

@@ -4,7 +4,6 @@
 #include "app/Program.h"
 
 int main(int argc, char** argv) {
-    tervalo::app::prepareProcess();
     QApplication qapp(argc, argv);
     tervalo::app::prepareApplication(qapp);
     tervalo::app::Program program;

@@ -2,8 +2,14 @@
 
 #include <QElapsedTimer>
 #include <QThread>
+#include <chrono>
 
 namespace tervalo::platform {
+
+qint64 Clock::steadyMs() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 void Clock::wait(int ms) {
     // Measured with a monotonic timer, so a wait that spans midnight still ends on time.

@@ -1,6 +1,8 @@
 #include "shell/StartUp.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QWindow>
 #include <exception>
 
 #include "core/RuntimeError.h"
@@ -18,6 +20,8 @@ namespace {
 
 const QString kReportDatabase = QStringLiteral("dbWHouse.mdb");
 constexpr int kSplashMilliseconds = 3000;
+// The longest wait for the window system to show the splash (it is painted then).
+constexpr int kSplashShownMilliseconds = 250;
 
 // Opens the database file of the program's folder; a failure's description goes to `lastError`.
 void openRecordingFailure(data::Connection& cnn, const QString& folder, const QString& fileName, QString& lastError) {
@@ -43,9 +47,15 @@ StartUp::~StartUp() = default;
 MainWindow* StartUp::run() {
     m_ctx.dataSource = m_ctx.settings.dataSourceName();
 
+    // The splash first; the rest of the start-up happens while it is up.
     auto splash = std::make_unique<SplashWindow>();
     splash->show();
-    QCoreApplication::processEvents();  // painted now: the wait below handles no events
+    // Painted as soon as the window system shows it: nothing below handles events.
+    const QDeadlineTimer shownInTime(kSplashShownMilliseconds);
+    do
+        QCoreApplication::processEvents();
+    while (!splash->windowHandle()->isExposed() && !shownInTime.hasExpired());
+    const qint64 splashShown = m_ctx.clock.steadyMs();
 
     // Both connections are tried; the program starts either way, and the windows
     // that need a closed connection report it in their own handlers.
@@ -55,10 +65,12 @@ MainWindow* StartUp::run() {
     if (!lastError.isEmpty())
         m_ctx.notifier.show(nullptr, lastError, QStringLiteral("Error Message"), platform::MsgIcon::Exclamation);
 
-    m_ctx.clock.wait(kSplashMilliseconds);
-
+    // The main window is made and loaded behind the splash, and shown when the
+    // splash has been up for three seconds, the set-up's time included.
     m_main = std::make_unique<MainWindow>(m_ctx);
     m_ctx.mainWindow = m_main.get();
+    const qint64 left = kSplashMilliseconds - (m_ctx.clock.steadyMs() - splashShown);
+    if (left > 0) m_ctx.clock.wait(static_cast<int>(left));
     m_main->show();
     splash->close();
     return m_main.get();

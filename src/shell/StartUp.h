@@ -1,7 +1,8 @@
 #pragma once
 // The program's start-up: reads the chosen database, shows the splash window,
-// opens the shared connection and the report layouts' connection, keeps the
-// splash up for three seconds, then creates and shows the main window.
+// then, while it is up, opens the shared connection and the report layouts'
+// connection and makes the main window; shows the main window when the splash
+// has been up for three seconds (counted from its appearance) and closes the splash.
 //
 //   widgets::AppContext ctx{cnn, reportCnn, settings, notifier, clock, reports, textReports, registry};
 //   StartUp startUp(ctx, programDir, app::registerWindows);

@@ -4,6 +4,7 @@
 // the registry as that interface (WindowRegistry::instanceAs), never by the
 // name of a method or a property.
 #include <QDate>
+#include <QObject>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -12,7 +13,11 @@
 #include "core/demand/DemandAnalysis.h"
 #include "data/SsRepository.h"
 
+class QWidget;
+
 namespace tervalo::widgets {
+
+struct AppContext;
 
 // frmReport, the list of saved results: 1 EOQ, 2 (s,S), 3 single period uniform, 4 normal.
 class ReportListWindow {
@@ -33,6 +38,15 @@ class WebBrowserWindow {
 public:
     virtual ~WebBrowserWindow() = default;
     virtual void setStartingAddress(const QString& address) = 0;
+};
+
+// What the web browser's library (a Qt plugin, loaded when frmBrowser is first
+// asked for) gives the program: a new frmBrowser, unshown and without a parent,
+// that is a WebBrowserWindow.
+class WebBrowserWindowMaker {
+public:
+    virtual ~WebBrowserWindowMaker() = default;
+    virtual QWidget* makeWindow(AppContext& ctx) = 0;
 };
 
 // What an EOQ window shows after a run: every text empty (and no row key)
@@ -209,3 +223,6 @@ public:
 };
 
 }  // namespace tervalo::widgets
+
+#define TERVALO_WEB_BROWSER_WINDOW_MAKER_IID "org.tervalo.WebBrowserWindowMaker/1.0"
+Q_DECLARE_INTERFACE(tervalo::widgets::WebBrowserWindowMaker, TERVALO_WEB_BROWSER_WINDOW_MAKER_IID)

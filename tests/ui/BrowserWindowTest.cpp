@@ -16,14 +16,14 @@
 #include <QtTest>
 
 #include "app/WindowCatalog.h"
+#include "browser/BrowserWindow.h"
 #include "platform/Twips.h"
-#include "shell/BrowserWindow.h"
 #include "shell/MainWindow.h"
 #include "support/TestEnvironment.h"
 #include "support/WindowTestContext.h"
 
 using namespace tervalo;
-using shell::BrowserWindow;
+using browser::BrowserWindow;
 
 namespace {
 
@@ -284,6 +284,8 @@ private slots:
         auto* sub = qobject_cast<QMdiSubWindow*>(m_w->parentWidget());
         QVERIFY(sub);
         QVERIFY(sub->isMaximized());
+        sub->showNormal();  // restored: the designed height (the width as the area allows), not a title bar
+        QTRY_COMPARE(m_w->height(), BrowserWindow::kDesignedSize.height());
         // One request for the page (refused here: tests never leave the machine).
         QTRY_VERIFY_WITH_TIMEOUT(!m_interceptor.requests.isEmpty(), kLoadMs);
         QTest::qWait(300);
@@ -293,10 +295,10 @@ private slots:
 };
 
 // WebEngine offscreen, as root, without a GPU: the flags go in before the QApplication.
+// WebEngine, linked here, makes its OpenGL share context with the QApplication.
 int main(int argc, char** argv) {
     tervalo::test::prepareEnvironment();
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     BrowserWindowTest tc;

@@ -1,12 +1,15 @@
 // The start-up sequence: the database chosen in the settings, both connections
 // opened on the program's folder, one box for connection failures, the splash
-// window kept up for three seconds of clock time, then the main window.
+// window kept up for three seconds of clock time from its appearance while the
+// main window is made behind it, then the main window; the web browser's
+// library (Qt WebEngine) loaded only when Help > Support is first chosen.
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QOpenGLContext>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -14,6 +17,7 @@
 #include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/WindowCatalog.h"
@@ -47,6 +51,7 @@ QWidget* visibleTopLevel(const QString& name) {
 // What the screen shows while start-up waits.
 struct SplashSeen {
     bool splashVisible = false;
+    bool mainMade = false;
     bool mainVisible = false;
     QString product, version, platform;
 };
@@ -60,6 +65,8 @@ public:
             seen.version = splash->findChild<QLabel*>("lblVersion")->text();
             seen.platform = splash->findChild<QLabel*>("lblPlatform")->text();
         }
+        for (QWidget* w : QApplication::topLevelWidgets())
+            seen.mainMade = seen.mainMade || w->objectName() == "frmMain";
         seen.mainVisible = visibleTopLevel("frmMain") != nullptr;
         FakeClock::wait(ms);
     }
@@ -132,6 +139,12 @@ struct Started {
     StartUp startUp;
     shell::MainWindow* main;
 };
+
+// Whether a library is loaded into this process.
+bool loaded(const QByteArray& library) {
+    QFile maps("/proc/self/maps");
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+}
 
 // Whether a window's form shows whole, with no scroll bar.
 bool formUnscrolled(const QWidget* w) {
@@ -266,6 +279,7 @@ private slots:
         shell::MainWindow* main = s.run();
         QCOMPARE(m_clock.waited, QList<int>{3000});
         QVERIFY(m_clock.seen.splashVisible);
+        QVERIFY(m_clock.seen.mainMade);
         QVERIFY(!m_clock.seen.mainVisible);
         QCOMPARE(m_clock.seen.version, QString("Version 1.0.8"));
         QCOMPARE(m_clock.seen.product, QString("Tervalo"));
@@ -273,6 +287,29 @@ private slots:
         QVERIFY(main->isVisible());
         QCOMPARE(main->objectName(), QString("frmMain"));
         QCOMPARE(main->windowTitle(), QString("Tervalo"));
+        QVERIFY(!visibleTopLevel("frmSplash"));
+    }
+
+    // The three seconds count from the splash's appearance: the set-up's time
+    // (here a failure box the user reads) is part of them.
+    void splashStaysThreeSecondsFromItsAppearance_data() {
+        QTest::addColumn<int>("readingMs");  // -1: no failure box
+        QTest::addColumn<QList<int>>("waited");
+        QTest::newRow("no box") << -1 << QList<int>{3000};
+        QTest::newRow("box read for 1.2 s") << 1200 << QList<int>{1800};
+        QTest::newRow("box read for 3 s") << 3000 << QList<int>{};
+        QTest::newRow("box read for 10 s") << 10000 << QList<int>{};
+    }
+    void splashStaysThreeSecondsFromItsAppearance() {
+        QFETCH(int, readingMs);
+        QFETCH(QList<int>, waited);
+        m_notifier.onShow = [&](const test::RecordedMessage&) { m_clock.advance(readingMs); };
+        Rig r(m_settings, m_notifier, m_clock);
+        StartUp s(r.ctx, test::tempProgramDir(readingMs < 0 ? QStringList{"Demo.mdb", "dbWHouse.mdb"} : QStringList{}));
+        shell::MainWindow* main = s.run();
+        m_notifier.onShow = nullptr;
+        QCOMPARE(m_clock.waited, waited);
+        QVERIFY(main->isVisible());
         QVERIFY(!visibleTopLevel("frmSplash"));
     }
 
@@ -357,6 +394,38 @@ private slots:
         Rig r(m_settings, m_notifier, m_clock);
         StartUp s(r.ctx);
         QCOMPARE(s.context().programDir, QCoreApplication::applicationDirPath());
+    }
+
+    // The program starts without Qt WebEngine and the OpenGL context it needs;
+    // Help > Support loads the browser library, and its window shows a local page.
+    void supportLoadsTheBrowserWhenFirstChosen() {
+        QTemporaryDir dir;
+        QFile page(dir.filePath("page.html"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><head><title>Local page</title></head><body>Local.</body></html>");
+        page.close();
+        // Nothing leaves the machine: every request for the web goes to a closed local port.
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--proxy-server=127.0.0.1:9");
+        Started s(m_settings, m_notifier, m_clock);
+        QVERIFY(QTest::qWaitForWindowActive(s.main));
+        QVERIFY(!loaded("libQt6WebEngineCore"));
+        QVERIFY(!QOpenGLContext::globalShareContext());
+        QTest::keyClick(s.main, Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Up);  // the last item: Support
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+        QTRY_VERIFY(s.rig.registry.existing("frmBrowser"));
+        QWidget* browser = s.rig.registry.existing("frmBrowser");
+        QVERIFY(loaded("libQt6WebEngineCore"));
+        QVERIFY(QOpenGLContext::globalShareContext());
+        QVERIFY(qobject_cast<QMdiSubWindow*>(browser->parentWidget())->isMaximized());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("cboAddress"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), page.fileName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), QString("Local page"), 30000);
+        QVERIFY(m_notifier.messages.isEmpty());
     }
 };
 

@@ -16,7 +16,6 @@
 using namespace tervalo;
 
 int main(int argc, char** argv) {
-    app::prepareProcess();
     QApplication qapp(argc, argv);
     app::prepareApplication(qapp);
     QStringList args = QApplication::arguments().mid(1);

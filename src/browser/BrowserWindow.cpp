@@ -1,4 +1,4 @@
-#include "shell/BrowserWindow.h"
+#include "browser/BrowserWindow.h"
 
 #include <unistd.h>
 #include <QComboBox>
@@ -11,7 +11,7 @@
 
 #include "platform/Twips.h"
 
-namespace tervalo::shell {
+namespace tervalo::browser {
 
 namespace Twips = platform::Twips;
 
@@ -53,7 +53,7 @@ BrowserWindow::BrowserWindow(widgets::AppContext&, QWidget* parent) : QWidget(pa
 
     connect(m_cboAddress, qOverload<int>(&QComboBox::activated), this, &BrowserWindow::onCboAddressActivated);
     connect(m_timTimer, &QTimer::timeout, this, &BrowserWindow::onTimTimerTimeout);
-    resize(640, 480);
+    resize(kDesignedSize);
 }
 
 QUrl BrowserWindow::addressUrl(const QString& text) {
@@ -171,4 +171,4 @@ void BrowserWindow::onBrwWebBrowserLoadFinished(bool) {
 
 QString BrowserWindow::pageTitle() const { return m_browser ? m_browser->title() : QString(); }
 
-}  // namespace tervalo::shell
+}  // namespace tervalo::browser

@@ -5,10 +5,11 @@
 // window and maximises it. While a page loads the caption reads "Working...";
 // once loaded, the page's title.
 //
-// The browser is made when the window is first shown, never at construction,
-// so opening the program does not start WebEngine. The first show is the
-// window's load: it goes to the starting address, if any; showing it again
-// navigates nowhere new.
+// The window lives in the browser library, which the program loads only when
+// frmBrowser is first asked for (BrowserPlugin.h). The browser is made when the
+// window is first shown, never at construction, so making the window does not
+// start WebEngine. The first show is the window's load: it goes to the starting
+// address, if any; showing it again navigates nowhere new.
 #include <QByteArray>
 #include <QString>
 #include <QUrl>
@@ -25,7 +26,7 @@ namespace tervalo::widgets {
 struct AppContext;
 }
 
-namespace tervalo::shell {
+namespace tervalo::browser {
 
 class BrowserWindow : public QWidget, public widgets::WebBrowserWindow {
     Q_OBJECT
@@ -46,7 +47,8 @@ public:
     // The Chromium flags the program runs with: run as root, Chromium refuses
     // to start inside its sandbox, so --no-sandbox is added unless present.
     static QByteArray chromiumFlags(const QByteArray& current, bool root);
-    // Sets QTWEBENGINE_CHROMIUM_FLAGS for this process; call before the QApplication.
+    // Sets QTWEBENGINE_CHROMIUM_FLAGS for this process; call before the first
+    // web view (WebEngine reads them when it starts; the library's load does).
     static void prepareProcess();
 
     // The embedded browser; nullptr until the window has been shown.
@@ -57,6 +59,12 @@ public:
     // Margin, in twips, right of the address box and right of and below the
     // browser, which fills the window's width from its left edge.
     static constexpr int kMarginTwips = 100;
+
+    // The designed size. The window lays its controls out itself, without a
+    // layout, so it says its size here: a child window that is restored from
+    // maximised, or opened without Support's maximising, takes it.
+    QSize sizeHint() const override { return kDesignedSize; }
+    static constexpr QSize kDesignedSize{640, 480};
 
 signals:
     // Every navigation the window starts, with its URL.
@@ -89,4 +97,4 @@ private:
     bool m_busy = false;
 };
 
-}  // namespace tervalo::shell
+}  // namespace tervalo::browser
