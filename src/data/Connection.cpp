@@ -189,7 +189,7 @@ QSqlQuery Connection::run(const QString& sql, const QVariantList& values) {
     return query;
 }
 
-Connection::KeptRun Connection::runKept(const QString& sql, const QVariantList& values) {
+Connection::KeptRun Connection::runKept(const QString& sql, const QVariantList& values, bool wantInsertId) {
     if (!isOpen()) throw objectClosedError();
     if (sqlite3* db = sqliteHandle(database())) {
         sqlite3_stmt* statement = m_keptSqlite.value(sql);
@@ -222,7 +222,7 @@ Connection::KeptRun Connection::runKept(const QString& sql, const QVariantList& 
     }
     if (values.isEmpty()) {  // not prepared, as run() does for the other databases
         QSqlQuery query = run(sql, values);
-        return {query.numRowsAffected(), query.lastInsertId()};
+        return {query.numRowsAffected(), wantInsertId ? query.lastInsertId() : QVariant()};
     }
     auto kept = m_kept.find(sql);
     if (kept == m_kept.end()) {
@@ -240,15 +240,17 @@ Connection::KeptRun Connection::runKept(const QString& sql, const QVariantList& 
         query.finish();
         throw databaseError(describe(error));
     }
-    const KeptRun done{query.numRowsAffected(), query.lastInsertId()};
+    const KeptRun done{query.numRowsAffected(), wantInsertId ? query.lastInsertId() : QVariant()};
     query.finish();
     return done;
 }
 
-int Connection::execute(const QString& sql, const QVariantList& values) { return runKept(sql, values).rowsAffected; }
+int Connection::execute(const QString& sql, const QVariantList& values) {
+    return runKept(sql, values, false).rowsAffected;
+}
 
 QVariant Connection::insert(const QString& sql, const QVariantList& values) {
-    return runKept(sql, values).lastInsertId;
+    return runKept(sql, values, true).lastInsertId;
 }
 
 void ExecuteSQL(Connection& cnn, const QString& sql, const QVariantList& values) { cnn.execute(sql, values); }
