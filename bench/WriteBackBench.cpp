@@ -7,8 +7,9 @@
 // Beside each, its floor, the same rows written by the database's own C
 // interface in the same run: for SQLite one prepared UPDATE stepped per row;
 // for PostgreSQL one UPDATE ... FROM (VALUES ...) per 1,000 rows through
-// libpq. Each reports "peak_MB", the process's peak resident memory so far:
-// run one size alone to read a size's own peak.
+// libpq. Each reports "peak_MB", the process's peak resident memory so far,
+// and "before_MB", that peak before its first run (the items and the table
+// made): run one size alone to read a size's own peak.
 //
 // Run: build/<dir>/bin/bench_WriteBackBench --benchmark_enable_random_interleaving=true
 // (10,000 items: the run and its floor interleaved, ten repetitions), or
@@ -51,11 +52,17 @@ public:
     qsizetype logged = 0;
 };
 
-void reportPeak(benchmark::State& state, int items) {
+double peakMegabytes() {
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+// `before`: the peak once the items were made, before the first run.
+void reportPeak(benchmark::State& state, int items, double before) {
     state.counters["items"] = items;
-    state.counters["peak_MB"] = double(usage.ru_maxrss) / 1024.0;
+    state.counters["peak_MB"] = peakMegabytes();
+    state.counters["before_MB"] = before;
 }
 
 QList<warehouse::WriteBackItem> items(int count) {
@@ -101,15 +108,17 @@ void BM_WriteBackSqlite(benchmark::State& state) {
     const int count = int(state.range(0));
     const auto to = target("Data Source=" + sqliteFile(count), "Products");
     const auto all = items(count);
+    const double before = peakMegabytes();
     for (auto _ : state)
         runAll(state, to, all);
-    reportPeak(state, count);
+    reportPeak(state, count, before);
 }
 
 // The floor: the same rows through SQLite's C interface, in one transaction.
 void BM_WriteBackSqliteFloor(benchmark::State& state) {
     const int count = int(state.range(0));
     const QByteArray file = QFile::encodeName(sqliteFile(count));
+    const double before = peakMegabytes();
     for (auto _ : state) {
         sqlite3* db = nullptr;
         sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
@@ -130,7 +139,7 @@ void BM_WriteBackSqliteFloor(benchmark::State& state) {
             state.SkipWithError("the floor did not write every row");
         sqlite3_close(db);
     }
-    reportPeak(state, count);
+    reportPeak(state, count, before);
 }
 
 // ---- PostgreSQL --------------------------------------------------------------
@@ -185,13 +194,14 @@ void BM_WriteBackPostgres(benchmark::State& state) {
     const QString table = server->table(count);
     const auto to = target(server->cnnString(), table);
     const auto all = items(count);
+    const double before = peakMegabytes();
     for (auto _ : state) {
         runAll(state, to, all);
         state.PauseTiming();
         server->vacuum(table);
         state.ResumeTiming();
     }
-    reportPeak(state, count);
+    reportPeak(state, count, before);
 }
 
 PGconn* connectWithLibpq(const QString& cnnString) {
@@ -216,6 +226,7 @@ void BM_WriteBackPostgresFloor(benchmark::State& state) {
     if (!server) return state.SkipWithError("no PostgreSQL server");
     const int count = int(state.range(0));
     const QString table = server->table(count);
+    const double before = peakMegabytes();
     for (auto _ : state) {
         PGconn* pg = connectWithLibpq(server->cnnString());
         bool ok = PQstatus(pg) == CONNECTION_OK && commandOk(pg, PQexec(pg, "BEGIN"));
@@ -249,7 +260,7 @@ void BM_WriteBackPostgresFloor(benchmark::State& state) {
         server->vacuum(table);
         state.ResumeTiming();
     }
-    reportPeak(state, count);
+    reportPeak(state, count, before);
 }
 
 // Size by size, the run beside its floor: the goal's size repeated, the

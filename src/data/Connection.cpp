@@ -135,6 +135,7 @@ void Connection::open(const QString& connectionString) {
         } else {
             throw databaseError("Data source name not found and no default driver specified.");
         }
+        m_sqlite = sqliteHandle(database());
     } catch (...) {
         release();  // the failed connection's handles are gone by now
         m_openFailed = true;
@@ -160,6 +161,7 @@ void Connection::dropKept() {
 
 void Connection::release() {
     dropKept();  // the statements go before their connection
+    m_sqlite = nullptr;
     if (!QSqlDatabase::contains(m_name)) return;
     {
         QSqlDatabase db = QSqlDatabase::database(m_name, false);
@@ -190,8 +192,8 @@ QSqlQuery Connection::run(const QString& sql, const QVariantList& values) {
 }
 
 Connection::KeptRun Connection::runKept(const QString& sql, const QVariantList& values, bool wantInsertId) {
-    if (!isOpen()) throw objectClosedError();
-    if (sqlite3* db = sqliteHandle(database())) {
+    // SQLite's handle stands for an open connection: the kept statements need no look-up of Qt's.
+    if (sqlite3* db = m_sqlite) {
         sqlite3_stmt* statement = m_keptSqlite.value(sql);
         if (!statement) {
             if (m_keptSqlite.size() >= kKeptStatements) dropKept();
@@ -220,6 +222,7 @@ Connection::KeptRun Connection::runKept(const QString& sql, const QVariantList& 
         const qint64 id = sqlite3_last_insert_rowid(db);
         return {sqlite3_changes(db), id ? QVariant(id) : QVariant()};
     }
+    if (!isOpen()) throw objectClosedError();
     if (values.isEmpty()) {  // not prepared, as run() does for the other databases
         QSqlQuery query = run(sql, values);
         return {query.numRowsAffected(), wantInsertId ? query.lastInsertId() : QVariant()};

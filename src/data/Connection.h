@@ -10,6 +10,7 @@
 #include <QVariant>
 #include <QVariantList>
 
+struct sqlite3;
 struct sqlite3_stmt;
 
 namespace tervalo::data {
@@ -65,6 +66,7 @@ private:
     // bound directly; other databases keep a prepared query.
     QHash<QString, QSqlQuery> m_kept;
     QHash<QString, sqlite3_stmt*> m_keptSqlite;
+    sqlite3* m_sqlite = nullptr;  // SQLite's handle while an SQLite file is open
 
     QString m_name;
     QString m_connectionString;

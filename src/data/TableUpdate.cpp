@@ -184,6 +184,13 @@ const TableUpdate::Shape& TableUpdate::shape(const RowUpdate& row) {
 
 QString TableUpdate::sql(const RowUpdate& row) { return shape(row).sql; }
 
+bool TableUpdate::sameShape(const RowUpdate& a, const RowUpdate& b) {
+    if (a.table != b.table || a.keyColumn != b.keyColumn || a.values.size() != b.values.size()) return false;
+    for (qsizetype i = 0; i < a.values.size(); ++i)
+        if (a.values[i].first != b.values[i].first) return false;
+    return true;
+}
+
 QSqlQuery& TableUpdate::prepared(const QString& sql) {
     auto statement = m_statements.find(sql);
     if (statement == m_statements.end()) {
@@ -225,7 +232,8 @@ UpdatesRun TableUpdate::runAll(const QList<RowUpdate>& rows) {
     QString unknownName;
     for (int i = 0; i < end; ++i) {
         try {
-            shapes.append(&shape(rows[i]));
+            // A run of rows of one shape is the usual case: it is looked up once.
+            shapes.append(i > 0 && sameShape(rows[i], rows[i - 1]) ? shapes.last() : &shape(rows[i]));
         } catch (const core::RuntimeError& error) {
             unknownName = QString::fromStdString(error.description());
             end = i;

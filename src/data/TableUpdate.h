@@ -81,6 +81,7 @@ private:
     QHash<QString, QString> columnTypes(const Table& table);
     QString column(const Table& table, const QString& name) const;
     const Shape& shape(const RowUpdate& row);
+    static bool sameShape(const RowUpdate& a, const RowUpdate& b);
     QSqlQuery& prepared(const QString& sql);
     static QVariantList boundValues(const RowUpdate& row);
 

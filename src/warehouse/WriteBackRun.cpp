@@ -20,6 +20,13 @@ const QString kLineEnd = QStringLiteral("\r\n");
 
 // Whole numbers this large or larger are written as doubles.
 constexpr double kLargestWhole = 9007199254740992.0;  // 2^53
+// Whole numbers below this one have all their digits in their general text.
+constexpr double kLargestExactWhole = 1e15;
+
+bool isFloating(const QVariant& value) {
+    const int type = value.metaType().id();
+    return type == QMetaType::Double || type == QMetaType::Float;
+}
 
 core::CheckMessage message(const QString& text, const QString& title) {
     return {text.toStdString(), title.toStdString(), core::MessageIcon::Exclamation};
@@ -34,11 +41,20 @@ QString valueText(const QVariant& value) {
     return value.toString();
 }
 
-bool isMissing(const QVariant& value) { return value.isNull() || valueText(value).isEmpty(); }
+// Null, or empty as text; a number's general text is never empty.
+bool isMissing(const QVariant& value) {
+    return value.isNull() || (!isFloating(value) && valueText(value).isEmpty());
+}
 
 // The value to bind: a number for the "Numeric" type (in C-locale form, or the
 // item fails), the general text for any other.
 QVariant boundValue(const QVariant& value, const QString& type, const QString& field) {
+    if (type == kNumericType && isFloating(value)) {
+        // The usual case, a whole quantity, without the detour through its text.
+        const double number = value.toDouble();
+        if (std::trunc(number) == number && std::fabs(number) < kLargestExactWhole)
+            return QVariant::fromValue(static_cast<qlonglong>(number));
+    }
     const QString text = valueText(value);
     if (type != kNumericType) return text;
     const std::string plain = text.toStdString();
@@ -53,7 +69,7 @@ QVariant boundValue(const QVariant& value, const QString& type, const QString& f
 
 // Items taken together at most: their rows go to the database in one call,
 // then their lines go to the log. The first takes one item, and each next
-// twice as many, so the log starts at once.
+// ten times as many, so the log starts at once.
 constexpr int kLargestWindow = 1000;
 
 // What an item logs once its row, if any, has been written.
@@ -77,7 +93,7 @@ public:
     // Writes and logs items [first, end), window by window; ends at the first failure.
     Totals writeAll(const QList<WriteBackItem>& items, int first, int end) {
         Totals totals;
-        for (int i = first, window = 1; i < end; i += window, window = std::min(2 * window, kLargestWindow)) {
+        for (int i = first, window = 1; i < end; i += window, window = std::min(10 * window, kLargestWindow)) {
             if (m_job.cancelled()) return {true, totals.written};
             QList<Step> steps;
             QList<data::RowUpdate> rows;
