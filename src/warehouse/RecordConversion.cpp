@@ -1,5 +1,6 @@
 #include "warehouse/RecordConversion.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -63,6 +64,7 @@ public:
         : m_read(read), m_target(target), m_today(today), m_slots(std::size_t(target.columns.size()), -1) {}
 
     ConvertedRecord run(const ImportRecord& record) {
+        m_out.values.reserve(std::min(record.pairs.size(), m_target.columns.size()));
         for (const ImportPair& pair : record.pairs)
             if (!take(pair)) return m_out;
         if (!m_haveKey) return refuse(0, QStringLiteral("it has no ItemID"));
@@ -169,7 +171,6 @@ private:
             m_out.values[slot].value = value;
             return;
         }
-        if (m_out.values.isEmpty()) m_out.values.reserve(m_target.columns.size());
         slot = int(m_out.values.size());
         m_out.values.append({m_column, value});
     }
