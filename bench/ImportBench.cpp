@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <memory>
+#include <optional>
 
 #include "data/Connection.h"
 #include "support/TestEnvironment.h"
@@ -97,13 +98,21 @@ const test::ImportFolder& dbaseFolder() {
     return *folder;
 }
 
+// A fresh copy of the warehouse in a new `dir`, the one before removed; call
+// with the timing paused.
+QString freshWarehouse(std::optional<QTemporaryDir>& dir) {
+    dir.reset();
+    dir.emplace();
+    const QString copy = dir->filePath(QStringLiteral("Demo.mdb"));
+    QFile::copy(warehouseWithItems(), copy);
+    return copy;
+}
+
 void runImport(benchmark::State& state, const QString& dataType, const test::ImportFolder& folder) {
-    const QString source = warehouseWithItems();
+    std::optional<QTemporaryDir> dir;
     for (auto _ : state) {
         state.PauseTiming();
-        QTemporaryDir dir;
-        const QString copy = dir.filePath(QStringLiteral("Demo.mdb"));
-        QFile::copy(source, copy);
+        const QString copy = freshWarehouse(dir);
         data::Connection cnn;
         cnn.open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + copy);
         state.ResumeTiming();
@@ -111,6 +120,7 @@ void runImport(benchmark::State& state, const QString& dataType, const test::Imp
             warehouse::ImportService::importFolder(cnn, dataType, folder.path(), kToday);
         state.PauseTiming();
         if (out.counts.sales != kItems * kYears) state.SkipWithError(qPrintable(out.log.left(2000)));
+        cnn.close();
         state.ResumeTiming();
     }
     state.counters["rows"] = kItems * kYears;
@@ -131,12 +141,10 @@ void BM_ImportCsvFloor(benchmark::State& state) {
             }
         return dir;
     }();
-    const QString source = warehouseWithItems();
+    std::optional<QTemporaryDir> dir;
     for (auto _ : state) {
         state.PauseTiming();
-        QTemporaryDir dir;
-        const QString copy = dir.filePath(QStringLiteral("Demo.mdb"));
-        QFile::copy(source, copy);
+        const QString copy = freshWarehouse(dir);
         state.ResumeTiming();
         QProcess shell;
         shell.start(QStringLiteral("sqlite3"),
