@@ -319,7 +319,14 @@ void TableUpdate::runMany(const QList<RowUpdate>& rows, const QList<const Shape*
 bool TableUpdate::runInOne(const QList<RowUpdate>& rows, const QList<const Shape*>& shapes, int first, int end,
                            QList<int>& changed) {
     const QString& tableName = shapes[first]->table;
-    if (m_tables[tableName].types.isEmpty()) m_tables[tableName].types = columnTypes(table(tableName));
+    if (m_tables[tableName].types.isEmpty()) {
+        try {
+            m_tables[tableName].types = columnTypes(table(tableName));
+        } catch (const core::RuntimeError&) {
+            m_refused.insert(tableName);  // its rows go one by one
+            throw;
+        }
+    }
     const Table& t = table(tableName);
     // The shapes of these rows, each once, and every column any of them writes.
     QList<const Shape*> distinct;

@@ -121,6 +121,7 @@ void ImportStore::commit() {
 }
 
 void ImportStore::rollback() {
+    m_added = std::make_unique<InsertBatch>(m_repo);  // what waits goes too
     m_transaction.reset();
     m_stored[0] = m_stored[1] = m_stored[2] = 0;
 }
