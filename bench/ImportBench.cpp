@@ -3,13 +3,17 @@
 // record a file, 100,000 files), from Excel workbooks (100,000 files) and from
 // dBase tables (one table a year, 20,000 rows each). The time runs from the
 // folder listing to the commit; making the files and copying the database
-// are not timed. Run: build/<dir>/bin/bench_ImportBench (reports the median
-// of five repetitions).
+// are not timed. Beside them, the floor: the same rows from one CSV file
+// through the sqlite3 shell's .import, the whole process timed. Run:
+// build/<dir>/bin/bench_ImportBench --benchmark_enable_random_interleaving=true
+// (reports the median of five repetitions).
 #include <benchmark/benchmark.h>
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <memory>
+#include <optional>
 
 #include "data/Connection.h"
 #include "support/TestEnvironment.h"
@@ -94,13 +98,21 @@ const test::ImportFolder& dbaseFolder() {
     return *folder;
 }
 
+// A fresh copy of the warehouse in a new `dir`, the one before removed; call
+// with the timing paused.
+QString freshWarehouse(std::optional<QTemporaryDir>& dir) {
+    dir.reset();
+    dir.emplace();
+    const QString copy = dir->filePath(QStringLiteral("Demo.mdb"));
+    QFile::copy(warehouseWithItems(), copy);
+    return copy;
+}
+
 void runImport(benchmark::State& state, const QString& dataType, const test::ImportFolder& folder) {
-    const QString source = warehouseWithItems();
+    std::optional<QTemporaryDir> dir;
     for (auto _ : state) {
         state.PauseTiming();
-        QTemporaryDir dir;
-        const QString copy = dir.filePath(QStringLiteral("Demo.mdb"));
-        QFile::copy(source, copy);
+        const QString copy = freshWarehouse(dir);
         data::Connection cnn;
         cnn.open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + copy);
         state.ResumeTiming();
@@ -108,7 +120,37 @@ void runImport(benchmark::State& state, const QString& dataType, const test::Imp
             warehouse::ImportService::importFolder(cnn, dataType, folder.path(), kToday);
         state.PauseTiming();
         if (out.counts.sales != kItems * kYears) state.SkipWithError(qPrintable(out.log.left(2000)));
+        cnn.close();
         state.ResumeTiming();
+    }
+    state.counters["rows"] = kItems * kYears;
+}
+
+// The floor: the same 100,000 rows as one CSV file, put into Sales by the sqlite3 shell.
+void BM_ImportCsvFloor(benchmark::State& state) {
+    static const auto csv = [] {
+        auto dir = std::make_unique<QTemporaryDir>();
+        QFile file(dir->filePath(QStringLiteral("sales.csv")));
+        file.open(QIODevice::WriteOnly);
+        for (int i = 1; i <= kItems; ++i)
+            for (int y = kFirstYear; y < kFirstYear + kYears; ++y) {
+                QStringList row{itemId(i), QString::number(y)};
+                for (int m = 0; m < 12; ++m)
+                    row << QString::number(quantity(i, y, m));
+                file.write(row.join(',').toUtf8() + '\n');
+            }
+        return dir;
+    }();
+    std::optional<QTemporaryDir> dir;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QString copy = freshWarehouse(dir);
+        state.ResumeTiming();
+        QProcess shell;
+        shell.start(QStringLiteral("sqlite3"),
+                    {copy, ".import --csv " + csv->filePath(QStringLiteral("sales.csv")) + " Sales"});
+        if (!shell.waitForFinished(60000) || shell.exitCode() != 0)
+            state.SkipWithError(qPrintable(QString::fromLocal8Bit(shell.readAllStandardError())));
     }
     state.counters["rows"] = kItems * kYears;
 }
@@ -119,6 +161,7 @@ void BM_ImportDbase(benchmark::State& state) { runImport(state, QStringLiteral("
 
 }  // namespace
 
+BENCHMARK(BM_ImportCsvFloor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(5);
 BENCHMARK(BM_ImportText)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(5);
 BENCHMARK(BM_ImportExcel)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(5);
 BENCHMARK(BM_ImportDbase)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(5);

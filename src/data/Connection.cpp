@@ -135,6 +135,7 @@ void Connection::open(const QString& connectionString) {
         } else {
             throw databaseError("Data source name not found and no default driver specified.");
         }
+        m_sqlite = sqliteHandleOf(database());
     } catch (...) {
         release();  // the failed connection's handles are gone by now
         m_openFailed = true;
@@ -160,6 +161,7 @@ void Connection::dropKept() {
 
 void Connection::release() {
     dropKept();  // the statements go before their connection
+    m_sqlite = nullptr;
     if (!QSqlDatabase::contains(m_name)) return;
     {
         QSqlDatabase db = QSqlDatabase::database(m_name, false);
@@ -172,7 +174,7 @@ bool Connection::isOpen() const { return QSqlDatabase::contains(m_name) && datab
 
 QSqlDatabase Connection::database() const { return QSqlDatabase::database(m_name, false); }
 
-sqlite3* Connection::sqliteHandle() const { return isOpen() ? sqliteHandleOf(database()) : nullptr; }
+sqlite3* Connection::sqliteHandle() const { return m_sqlite; }
 
 QSqlQuery Connection::run(const QString& sql, const QVariantList& values) {
     if (!isOpen()) throw objectClosedError();
@@ -191,9 +193,9 @@ QSqlQuery Connection::run(const QString& sql, const QVariantList& values) {
     return query;
 }
 
-Connection::KeptRun Connection::runKept(const QString& sql, const QVariantList& values) {
-    if (!isOpen()) throw objectClosedError();
-    if (sqlite3* db = sqliteHandleOf(database())) {
+Connection::KeptRun Connection::runKept(const QString& sql, const QVariantList& values, bool wantInsertId) {
+    // SQLite's handle stands for an open connection: the kept statements need no look-up of Qt's.
+    if (sqlite3* db = m_sqlite) {
         sqlite3_stmt* statement = m_keptSqlite.value(sql);
         if (!statement) {
             if (m_keptSqlite.size() >= kKeptStatements) dropKept();
@@ -222,9 +224,10 @@ Connection::KeptRun Connection::runKept(const QString& sql, const QVariantList& 
         const qint64 id = sqlite3_last_insert_rowid(db);
         return {sqlite3_changes(db), id ? QVariant(id) : QVariant()};
     }
+    if (!isOpen()) throw objectClosedError();
     if (values.isEmpty()) {  // not prepared, as run() does for the other databases
         QSqlQuery query = run(sql, values);
-        return {query.numRowsAffected(), query.lastInsertId()};
+        return {query.numRowsAffected(), wantInsertId ? query.lastInsertId() : QVariant()};
     }
     auto kept = m_kept.find(sql);
     if (kept == m_kept.end()) {
@@ -242,15 +245,17 @@ Connection::KeptRun Connection::runKept(const QString& sql, const QVariantList& 
         query.finish();
         throw databaseError(describe(error));
     }
-    const KeptRun done{query.numRowsAffected(), query.lastInsertId()};
+    const KeptRun done{query.numRowsAffected(), wantInsertId ? query.lastInsertId() : QVariant()};
     query.finish();
     return done;
 }
 
-int Connection::execute(const QString& sql, const QVariantList& values) { return runKept(sql, values).rowsAffected; }
+int Connection::execute(const QString& sql, const QVariantList& values) {
+    return runKept(sql, values, false).rowsAffected;
+}
 
 QVariant Connection::insert(const QString& sql, const QVariantList& values) {
-    return runKept(sql, values).lastInsertId;
+    return runKept(sql, values, true).lastInsertId;
 }
 
 void ExecuteSQL(Connection& cnn, const QString& sql, const QVariantList& values) { cnn.execute(sql, values); }

@@ -55,18 +55,21 @@ public:
 private:
     void release();  // drops the Qt handles
     // Runs a kept statement (prepared on its first run) and finishes it, so
-    // it holds no lock between runs.
+    // it holds no lock between runs. The new row's key is asked for only when
+    // wanted: PostgreSQL's driver asks the server for it with a statement of
+    // its own, whose failure when no key was made spoils an open transaction.
     struct KeptRun {
         int rowsAffected = 0;
         QVariant lastInsertId;
     };
-    KeptRun runKept(const QString& sql, const QVariantList& values);
+    KeptRun runKept(const QString& sql, const QVariantList& values, bool wantInsertId);
     void dropKept();
 
     // On SQLite the statements are kept on the database handle itself and
     // bound directly; other databases keep a prepared query.
     QHash<QString, QSqlQuery> m_kept;
     QHash<QString, sqlite3_stmt*> m_keptSqlite;
+    sqlite3* m_sqlite = nullptr;  // SQLite's handle while an SQLite file is open
 
     QString m_name;
     QString m_connectionString;

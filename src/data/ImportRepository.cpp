@@ -152,10 +152,14 @@ void ImportRepository::insertRow(const QString& table, const ColumnValues& value
                 valuesOf(values));
 }
 
+int ImportRepository::rowsPerStatement(qsizetype columns) {
+    // SQLite binds at most 999 values a statement in its older builds.
+    return std::max(1, 999 / int(std::max<qsizetype>(columns, 1)));
+}
+
 void ImportRepository::insertRows(const QString& table, const QStringList& columns, const QList<QVariantList>& rows) {
     if (rows.isEmpty() || columns.isEmpty()) return;
-    // SQLite binds at most 999 values a statement in its older builds.
-    const int perStatement = std::max(1, 999 / int(columns.size()));
+    const int perStatement = rowsPerStatement(columns.size());
     QStringList names;
     for (const QString& c : columns)
         names.append(quotedName(c));

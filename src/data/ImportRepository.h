@@ -40,6 +40,8 @@ public:
 
     // Adds one row. Throws RuntimeError on failure.
     void insertRow(const QString& table, const ColumnValues& values);
+    // How many rows of that many columns insertRows() writes with one statement.
+    static int rowsPerStatement(qsizetype columns);
     // Adds rows that give the same columns, each row's values in the columns'
     // order, many rows to a statement. Throws RuntimeError on failure.
     void insertRows(const QString& table, const QStringList& columns, const QList<QVariantList>& rows);

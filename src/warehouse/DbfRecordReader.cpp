@@ -155,10 +155,12 @@ ReadResult readDbfRecords(const QByteArray& bytes) {
         DBFGetFieldInfo(h, f, name, nullptr, nullptr);
         names.append(QString::fromLatin1(name));
     }
+    result.records.reserve(rows);
     for (int row = 0; row < rows; ++row) {
         if (DBFIsRecordDeleted(h, row)) continue;
         ImportRecord record;
         record.record = row + 1;
+        record.pairs.reserve(fields);
         bool readable = true;
         for (int f = 0; f < fields; ++f)
             record.pairs.append({names[f], fieldValue(h, row, f, &readable), row + 1});
@@ -168,7 +170,7 @@ ReadResult readDbfRecords(const QByteArray& bytes) {
             result.problemPlace = row + 1;
             return result;
         }
-        result.records.append(record);
+        result.records.append(std::move(record));
     }
     return result;
 }

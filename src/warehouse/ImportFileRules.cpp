@@ -27,6 +27,26 @@ constexpr Prefix kPrefixes[] = {
     {"SW", ImportTable::SalesWeekly},
 };
 
+// Whether every character is ASCII: then upper-casing is ASCII's, a letter at a
+// time, and the tests need not make an upper-cased copy (a folder may hold
+// many thousands of names).
+bool isAscii(QStringView text) {
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80) return false;
+    return true;
+}
+
+// `text` upper-cased equals `upper` (upper-case ASCII); `text` is ASCII.
+bool equalsUpper(QStringView text, QLatin1StringView upper) {
+    if (text.size() != upper.size()) return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char16_t c = text[i].unicode();
+        if (c >= u'a' && c <= u'z') c = char16_t(c - (u'a' - u'A'));
+        if (c != char16_t(upper[i].unicode())) return false;
+    }
+    return true;
+}
+
 const KindText& textOf(ImportKind kind) {
     for (const KindText& k : kKinds)
         if (k.kind == kind) return k;
@@ -58,7 +78,20 @@ QString tableName(ImportTable table) {
 }
 
 bool passesExtension(ImportKind kind, const QString& fileName) {
-    const QString last = fileName.right(3).toUpper();
+    const QStringView end = QStringView(fileName).right(3);
+    if (isAscii(end)) {
+        switch (kind) {
+            case ImportKind::Text:
+                return equalsUpper(end, QLatin1StringView("TXT"));
+            case ImportKind::DBase:
+                return equalsUpper(end, QLatin1StringView("DBF"));
+            case ImportKind::Excel:
+                return equalsUpper(end, QLatin1StringView("XLS")) || equalsUpper(end, QLatin1StringView("XCL"));
+            case ImportKind::Other:
+                return false;
+        }
+    }
+    const QString last = end.toString().toUpper();
     switch (kind) {
         case ImportKind::Text:
             return last == QLatin1String("TXT");
@@ -73,6 +106,14 @@ bool passesExtension(ImportKind kind, const QString& fileName) {
 }
 
 std::optional<ImportTable> targetTable(const QString& fileName) {
+    const QStringView start = QStringView(fileName).left(3);
+    if (isAscii(start)) {
+        for (const Prefix& p : kPrefixes) {
+            const QLatin1StringView prefix(p.start);
+            if (start.size() >= prefix.size() && equalsUpper(start.left(prefix.size()), prefix)) return p.table;
+        }
+        return std::nullopt;
+    }
     const QString upper = fileName.toUpper();
     for (const Prefix& p : kPrefixes)
         if (upper.startsWith(QLatin1String(p.start))) return p.table;

@@ -7,8 +7,12 @@
 
 #include <QFile>
 #include <algorithm>
+#include <optional>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <exception>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -24,6 +28,8 @@ namespace {
 constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
 // Files read at once, at most.
 constexpr unsigned kMaxThreads = 8;
+// How long the reader that gives memory back waits for the consumer between looks.
+constexpr std::chrono::microseconds kReleasePause{200};
 
 ReadResult unreadable(const QString& why) {
     ReadResult result;
@@ -94,17 +100,24 @@ bool ImportFolderFiles::open(const QString& folder, ImportKind kind, const XlsRe
     if (m_dirFd < 0) return false;
     DIR* dir = ::fdopendir(::dup(m_dirFd));
     if (!dir) return false;
-    std::vector<QString> names;
+    std::vector<std::pair<QString, ImportTable>> entries;
     while (const dirent* entry = ::readdir(dir)) {
         const QString name = QFile::decodeName(entry->d_name);
         // Whatever passes the name tests: read() says why a folder or a link to nothing is not read.
-        if (!passesExtension(kind, name) || !targetTable(name)) continue;
-        names.push_back(name);
+        if (!passesExtension(kind, name)) continue;
+        const std::optional<ImportTable> table = targetTable(name);
+        if (!table) continue;
+        entries.emplace_back(name, *table);
         if (entry->d_type != DT_REG) m_notListedAsFiles.insert(name);
     }
     ::closedir(dir);
-    std::sort(names.begin(), names.end());
-    m_names = QStringList(names.begin(), names.end());
+    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    m_names.reserve(qsizetype(entries.size()));
+    m_tables.reserve(entries.size());
+    for (auto& [name, table] : entries) {
+        m_names.append(std::move(name));
+        m_tables.push_back(table);
+    }
     return true;
 }
 
@@ -130,25 +143,62 @@ ReadResult ImportFolderFiles::read(const QString& name) const {
     return result;
 }
 
-void runInParallel(int count, const std::function<void(int)>& work) {
+void readInOrder(int count, const std::function<void(int)>& read, const std::function<void(int)>& consume,
+                 const std::function<void(int)>& release) {
     const unsigned threads =
-        std::min({kMaxThreads, std::max(1u, std::thread::hardware_concurrency()), unsigned(count)});
+        std::min({kMaxThreads, std::max(1u, std::thread::hardware_concurrency()), unsigned(std::max(count, 0))});
     if (threads <= 1) {
-        for (int i = 0; i < count; ++i)
-            work(i);
+        for (int i = 0; i < count; ++i) {
+            read(i);
+            consume(i);
+            release(i);
+        }
         return;
     }
-    std::atomic<int> next{0};
-    const auto worker = [&] {
-        for (int i = next++; i < count; i = next++)
-            work(i);
+    std::unique_ptr<std::atomic<bool>[]> done(new std::atomic<bool>[std::size_t(count)]{});
+    std::atomic<int> next{0}, consumed{0}, released{0};
+    std::atomic<bool> stop{false}, finished{false}, keeping{false};
+    const auto releaseConsumed = [&] {
+        for (int r = released.load(); r < consumed.load(std::memory_order_acquire);)
+            if (released.compare_exchange_weak(r, r + 1)) {
+                release(r);
+                r = released.load();
+            }
+    };
+    const auto reader = [&] {
+        for (int i = next++; i < count && !stop; i = next++) {
+            read(i);
+            done[i].store(true, std::memory_order_release);
+            done[i].notify_one();
+            releaseConsumed();
+        }
+        // The reading is done: one reader stays to give back what the consumer is through with.
+        if (keeping.exchange(true)) return;
+        while (!finished) {
+            releaseConsumed();
+            std::this_thread::sleep_for(kReleasePause);
+        }
     };
     std::vector<std::thread> pool;
-    for (unsigned t = 1; t < threads; ++t)
-        pool.emplace_back(worker);
-    worker();
+    for (unsigned t = 0; t < threads; ++t)
+        pool.emplace_back(reader);
+    std::exception_ptr failure;
+    try {
+        for (int i = 0; i < count; ++i) {
+            done[i].wait(false, std::memory_order_acquire);
+            consume(i);
+            consumed.store(i + 1, std::memory_order_release);
+        }
+    } catch (...) {
+        failure = std::current_exception();
+        stop = true;
+    }
+    finished = true;
     for (std::thread& t : pool)
         t.join();
+    for (int r = released; r < consumed; ++r)
+        release(r);
+    if (failure) std::rethrow_exception(failure);
 }
 
 }  // namespace tervalo::warehouse

@@ -5,15 +5,16 @@
 #include <QSet>
 #include <QStringList>
 #include <map>
+#include <numeric>
 #include <vector>
 
 #include "core/RuntimeError.h"
 #include "data/Connection.h"
 #include "data/ImportRepository.h"
 #include "data/SchemaRepository.h"
-#include "data/Transaction.h"
 #include "warehouse/ImportFileRules.h"
 #include "warehouse/ImportFolderFiles.h"
+#include "warehouse/ImportStore.h"
 #include "warehouse/RecordConversion.h"
 
 namespace tervalo::warehouse {
@@ -28,15 +29,28 @@ struct TakenFile {
     QString name;
     ImportTable table = ImportTable::Items;
     PlaceWord placeWord = PlaceWord::Line;
-    QList<ConvertedRecord> rows;
-    QStringList notes;  // ignored fields
+    QList<ConvertedRecord> rows;  // until they are stored
+    qsizetype records = 0;        // how many rows it gave
+    QStringList notes;            // ignored fields
+    QString log;                  // its lines, once it was taken in
     QString rejection;  // empty while the file is accepted
     int rejectionPlace = 0;
 };
 
+// Where a record was first seen: its file and its record (0 for a file of one record).
+struct Place {
+    std::size_t file;
+    int record;
+};
+
 class Log {
 public:
-    void line(const QString& text) { m_text += text + kCrLf; }
+    void line(const QString& text) {
+        m_text += text;
+        m_text += kCrLf;
+    }
+    void append(const QString& lines) { m_text += lines; }
+    void reserve(qsizetype more) { m_text.reserve(m_text.size() + more); }
     QString text() const { return m_text; }
 
 private:
@@ -45,12 +59,9 @@ private:
 
 // The log's line for a file that passed its checks, so the log names every file it looked at.
 QString readLine(const TakenFile& file) {
-    const qsizetype records = file.rows.size();
-    return QStringLiteral("Read %1: %2 record%3 for %4.")
-        .arg(file.name)
-        .arg(records)
-        .arg(records == 1 ? "" : "s")
-        .arg(tableName(file.table));
+    return "Read " + file.name + ": " + QString::number(file.records) +
+           (file.records == 1 ? QStringLiteral(" record for ") : QStringLiteral(" records for ")) +
+           tableName(file.table) + '.';
 }
 
 QString rejectionLine(const TakenFile& file) {
@@ -59,43 +70,11 @@ QString rejectionLine(const TakenFile& file) {
     return line + ": " + file.rejection + ".";
 }
 
-// New rows of one table, written many to a statement while they name the
-// same columns in the same order (the key columns first).
-class InsertBatch {
-public:
-    InsertBatch(data::ImportRepository& repo, QString table) : m_repo(repo), m_table(std::move(table)) {}
-
-    void add(const QVariantList& key, const data::ColumnValues& values) {
-        QStringList columns = key.size() == 1 ? QStringList{QStringLiteral("ItemID")}
-                                              : QStringList{QStringLiteral("ItemID"), QStringLiteral("Year")};
-        QVariantList row = key;
-        for (const auto& v : values) {
-            columns.append(v.first);
-            row.append(v.second);
-        }
-        if (columns != m_columns) {
-            flush();
-            m_columns = columns;
-        }
-        m_rows.append(row);
-    }
-    void flush() {
-        m_repo.insertRows(m_table, m_columns, m_rows);
-        m_rows.clear();
-    }
-
-private:
-    data::ImportRepository& m_repo;
-    QString m_table;
-    QStringList m_columns;
-    QList<QVariantList> m_rows;
-};
-
 class FolderImport {
 public:
     FolderImport(data::Connection& cnn, ImportKind kind, QString folder, const QDate& today,
                  const XlsReaderProcess& xlsReader)
-        : m_cnn(cnn), m_repo(cnn), m_kind(kind), m_folder(std::move(folder)), m_today(today), m_xlsReader(xlsReader) {}
+        : m_cnn(cnn), m_store(cnn), m_kind(kind), m_folder(std::move(folder)), m_today(today), m_xlsReader(xlsReader) {}
 
     ImportOutcome run() {
         m_log.line("Import of " + kindFilesText(m_kind) + " from " + m_folder);
@@ -103,16 +82,32 @@ public:
         if (!folder.open(m_folder, m_kind, m_xlsReader)) return folderUnreadable();
         try {
             const QStringList& names = folder.names();
-            for (const QString& name : names)
-                columnsOf(*targetTable(name));  // read from the database here, not in the readers
             m_files.resize(std::size_t(names.size()));
-            runInParallel(int(names.size()), [&](int i) { m_files[std::size_t(i)] = take(folder, names[i]); });
+            for (std::size_t i = 0; i < m_files.size(); ++i) {
+                m_files[i].name = names[qsizetype(i)];
+                m_files[i].table = folder.tables()[i];
+                columnsOf(m_files[i].table);  // read from the database here, not in the readers
+            }
             m_counts.filesRead = int(names.size());
+            // A record a file at the least: room for the checks' keys, not made again and again.
+            qsizetype files[3] = {0, 0, 0};
             for (const TakenFile& file : m_files)
-                if (file.table == ImportTable::Items)
-                    for (const ConvertedRecord& row : file.rows)
-                        m_runItems.insert(data::ImportRepository::foldedKey(row.itemId));
-            crossCheck();
+                ++files[int(file.table)];
+            m_runItems.reserve(files[0]);
+            m_items.reserve(files[0]);
+            m_years[0].reserve(files[1]);
+            m_years[1].reserve(files[2]);
+            // The Items files first, so that every item of the import is known
+            // when the first sales file is checked, then Sales, then SalesWeekly,
+            // each in name order. The files are read side by side and taken in
+            // (checked and stored) one by one in this order as soon as each is read.
+            std::vector<std::size_t> order(m_files.size());
+            std::iota(order.begin(), order.end(), 0);
+            std::stable_sort(order.begin(), order.end(),
+                             [this](std::size_t a, std::size_t b) { return m_files[a].table < m_files[b].table; });
+            readInOrder(
+                int(order.size()), [&](int i) { take(folder, m_files[order[std::size_t(i)]]); },
+                [&](int i) { takeIn(order[std::size_t(i)]); }, [&](int i) { release(m_files[order[std::size_t(i)]]); });
             return finish();
         } catch (const core::RuntimeError& error) {
             return databaseFailed(QString::fromStdString(error.description()));
@@ -131,6 +126,7 @@ private:
     }
 
     ImportOutcome databaseFailed(const QString& description) {
+        m_store.rollback();
         m_counts.items = m_counts.sales = m_counts.salesWeekly = 0;
         m_log.line("The database refused the import: " + description);
         m_log.line(QStringLiteral("Nothing was stored."));
@@ -155,19 +151,15 @@ private:
         return m_columns.emplace(table, std::move(target)).first->second;
     }
 
-    // Reads and checks one file; runs beside the others, so it only reads shared state.
-    TakenFile take(const ImportFolderFiles& folder, const QString& name) const {
-        const std::optional<ImportTable> table = targetTable(name);
-        TakenFile file;
-        file.name = name;
-        file.table = *table;
-        const ReadResult read = folder.read(name);
+    // Reads and checks one file; runs beside the others, so it reads no other shared state.
+    void take(const ImportFolderFiles& folder, TakenFile& file) const {
+        const ReadResult read = folder.read(file.name);
         file.placeWord = read.placeWord;
         if (!read.ok()) {
             file.rejection = read.problem;
             file.rejectionPlace = read.problemPlace;
         } else {
-            const TargetColumns& target = m_columns.at(*table);
+            const TargetColumns& target = m_columns.at(file.table);
             for (const ImportRecord& record : read.records) {
                 ConvertedRecord row = convertRecord(record, read, target, m_today);
                 row.record = record.record;
@@ -183,79 +175,101 @@ private:
             if (read.records.isEmpty() && file.rejection.isEmpty())
                 file.rejection = QStringLiteral("it holds no record");
         }
-        return file;
+        file.records = file.rows.size();
+    }
+
+    // Takes in one file that was read, in the reading order: the checks against
+    // the files before it, then its rows go to the database unless some file
+    // was refused, as nothing will be kept then.
+    void takeIn(std::size_t f) {
+        TakenFile& file = m_files[f];
+        if (file.table == ImportTable::Items)
+            for (const ConvertedRecord& row : file.rows)
+                m_runItems.insert(row.key);
+        if (file.rejection.isEmpty()) check(f);
+        if (!file.rejection.isEmpty())
+            m_refused = true;
+        else if (!m_refused)
+            m_store.store(m_columns.at(file.table), file.rows);
     }
 
     // One file per item (Items) and per item and year (sales), and sales
-    // records need their item.
-    void crossCheck() {
-        struct Place {
-            std::size_t file;
-            int record;
-        };
+    // records need their item: each file against the files of its table
+    // before it.
+    void check(std::size_t f) {
         const auto where = [this](const Place& place) {
             const TakenFile& other = m_files[place.file];
             return place.record ? other.name + ", " + placeText(other.placeWord, place.record) : other.name;
         };
-        QHash<QString, Place> items;
-        QHash<QPair<QString, int>, Place> seen[2];  // Sales, SalesWeekly
-        std::optional<QSet<QString>> stored;
-        for (std::size_t f = 0; f < m_files.size(); ++f) {
-            TakenFile& file = m_files[f];
-            if (!file.rejection.isEmpty()) continue;
-            if (file.table == ImportTable::Items) {
-                for (const ConvertedRecord& row : file.rows) {
-                    const QString key = data::ImportRepository::foldedKey(row.itemId);
-                    const auto earlier = items.constFind(key);
-                    if (earlier != items.constEnd()) {
-                        file.rejection = "item \"" + row.itemId + "\" is also in " + where(*earlier);
-                        file.rejectionPlace = row.record;
-                        break;
-                    }
-                    items.insert(key, {f, row.record});
-                }
-                continue;
-            }
-            if (!stored) stored = m_repo.itemKeys();
-            auto& years = seen[file.table == ImportTable::Sales ? 0 : 1];
+        TakenFile& file = m_files[f];
+        if (file.table == ImportTable::Items) {
             for (const ConvertedRecord& row : file.rows) {
-                const QString key = data::ImportRepository::foldedKey(row.itemId);
-                if (!stored->contains(key) && !m_runItems.contains(key)) {
-                    file.rejection = "item \"" + row.itemId + "\" has no row in Items and no Items file of this import";
+                const QString& key = row.key;
+                const auto earlier = m_items.constFind(key);
+                if (earlier != m_items.constEnd()) {
+                    file.rejection = "item \"" + row.itemId + "\" is also in " + where(*earlier);
                     file.rejectionPlace = row.record;
-                    break;
+                    return;
                 }
-                const auto earlier = years.constFind({key, row.year});
-                if (earlier != years.constEnd()) {
-                    file.rejection = QStringLiteral("item \"%1\", year %2 is also in %3")
-                                         .arg(row.itemId)
-                                         .arg(row.year)
-                                         .arg(where(*earlier));
-                    file.rejectionPlace = row.record;
-                    break;
-                }
-                years.insert({key, row.year}, {f, row.record});
+                m_items.insert(key, {f, row.record});
             }
+            return;
+        }
+        // The items of the database, read once the first sales file comes.
+        const QSet<QString>& stored = m_store.itemKeys();
+        auto& years = m_years[file.table == ImportTable::Sales ? 0 : 1];
+        for (const ConvertedRecord& row : file.rows) {
+            const QString& key = row.key;
+            if (!stored.contains(key) && !m_runItems.contains(key)) {
+                file.rejection = "item \"" + row.itemId + "\" has no row in Items and no Items file of this import";
+                file.rejectionPlace = row.record;
+                return;
+            }
+            const auto earlier = years.constFind({key, row.year});
+            if (earlier != years.constEnd()) {
+                file.rejection = QStringLiteral("item \"%1\", year %2 is also in %3")
+                                     .arg(row.itemId)
+                                     .arg(row.year)
+                                     .arg(where(*earlier));
+                file.rejectionPlace = row.record;
+                return;
+            }
+            years.insert({key, row.year}, {f, row.record});
         }
     }
 
+    // Once a file was taken in: its rows go, its lines are written (beside
+    // the taking in of the next files).
+    static void release(TakenFile& file) {
+        file.rows = {};
+        Log log;
+        if (file.rejection.isEmpty()) log.line(readLine(file));
+        for (const QString& note : file.notes)
+            log.line(note);
+        if (!file.rejection.isEmpty()) log.line(rejectionLine(file));
+        file.log = log.text();
+    }
+
     ImportOutcome finish() {
+        qsizetype size = 0;
+        for (const TakenFile& file : m_files)
+            size += file.log.size();
+        m_log.reserve(size);
         for (const TakenFile& file : m_files) {
-            if (file.rejection.isEmpty()) m_log.line(readLine(file));
-            for (const QString& note : file.notes)
-                m_log.line(note);
-            if (!file.rejection.isEmpty()) {
-                m_log.line(rejectionLine(file));
-                ++m_counts.filesRejected;
-            }
+            m_log.append(file.log);
+            if (!file.rejection.isEmpty()) ++m_counts.filesRejected;
         }
         m_log.line(QStringLiteral("Files read: %1").arg(m_counts.filesRead));
         if (m_counts.filesRejected > 0) {
+            m_store.rollback();
             m_log.line(QStringLiteral("Files rejected: %1").arg(m_counts.filesRejected));
             m_log.line(QStringLiteral("Nothing was stored."));
             return outcome(ImportStatus::Rejected);
         }
-        store();
+        m_store.commit();
+        m_counts.items = m_store.stored(ImportTable::Items);
+        m_counts.sales = m_store.stored(ImportTable::Sales);
+        m_counts.salesWeekly = m_store.stored(ImportTable::SalesWeekly);
         m_log.line(QStringLiteral("Records stored: %1 (Items %2, Sales %3, SalesWeekly %4)")
                        .arg(m_counts.recordsStored())
                        .arg(m_counts.items)
@@ -264,55 +278,8 @@ private:
         return outcome(ImportStatus::Stored);
     }
 
-    void store() {
-        if (m_files.empty()) return;
-        data::Transaction transaction(m_cnn);
-        QSet<QString> items = m_repo.itemKeys();
-        InsertBatch added(m_repo, tableName(ImportTable::Items));
-        for (const TakenFile& file : m_files) {
-            if (file.table != ImportTable::Items) continue;
-            for (const ConvertedRecord& row : file.rows) {
-                const QString key = data::ImportRepository::foldedKey(row.itemId);
-                if (items.contains(key)) {
-                    added.flush();  // the row may be one this import adds
-                    m_repo.updateItem(row.itemId, row.values);
-                } else {
-                    added.add({row.itemId}, row.values);
-                    items.insert(key);
-                }
-                ++m_counts.items;
-            }
-        }
-        added.flush();
-        for (ImportTable table : {ImportTable::Sales, ImportTable::SalesWeekly})
-            storeSales(table);
-        transaction.commit();
-    }
-
-    void storeSales(ImportTable table) {
-        const QString name = tableName(table);
-        std::optional<QSet<QPair<QString, int>>> years;
-        InsertBatch added(m_repo, name);
-        for (const TakenFile& file : m_files) {
-            if (file.table != table) continue;
-            if (!years) years = m_repo.salesYears(name);
-            for (const ConvertedRecord& row : file.rows) {
-                const QPair<QString, int> key{data::ImportRepository::foldedKey(row.itemId), row.year};
-                if (years->contains(key)) {
-                    added.flush();
-                    m_repo.updateSalesYear(name, row.itemId, row.year, row.values);
-                } else {
-                    added.add({row.itemId, row.year}, row.values);
-                    years->insert(key);
-                }
-                ++(table == ImportTable::Sales ? m_counts.sales : m_counts.salesWeekly);
-            }
-        }
-        added.flush();
-    }
-
     data::Connection& m_cnn;
-    data::ImportRepository m_repo;
+    ImportStore m_store;
     ImportKind m_kind;
     QString m_folder;
     QDate m_today;
@@ -320,7 +287,10 @@ private:
     Log m_log;
     ImportCounts m_counts;
     std::vector<TakenFile> m_files;
-    QSet<QString> m_runItems;
+    QSet<QString> m_runItems;  // the items of every Items file
+    QHash<QString, Place> m_items;             // each Items file's items, where first seen
+    QHash<QPair<QString, int>, Place> m_years[2];  // each sales file's items and years: Sales, SalesWeekly
+    bool m_refused = false;                     // some file was refused
     std::map<ImportTable, TargetColumns> m_columns;
 };
 

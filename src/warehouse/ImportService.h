@@ -2,7 +2,9 @@
 // The import of item and sales files from one folder into Items, Sales and
 // SalesWeekly, without any window: it lists the folder, reads every file that
 // passes the kind's name tests, checks every record, and stores all of them in
-// one transaction, or nothing when any file is refused. The outcome carries the
+// one transaction, or nothing when any file is refused. Each file's rows go
+// into the open transaction as soon as it is read and checked; the checks
+// against other files run before the commit, and a refusal rolls back. The outcome carries the
 // log (CR LF lines: files read, records stored, each problem) and the one
 // message box the caller shows, if any.
 //

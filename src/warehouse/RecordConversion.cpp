@@ -1,5 +1,6 @@
 #include "warehouse/RecordConversion.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -63,10 +64,12 @@ public:
         : m_read(read), m_target(target), m_today(today), m_slots(std::size_t(target.columns.size()), -1) {}
 
     ConvertedRecord run(const ImportRecord& record) {
+        m_out.values.reserve(std::min(record.pairs.size(), m_target.columns.size()));
         for (const ImportPair& pair : record.pairs)
             if (!take(pair)) return m_out;
         if (!m_haveKey) return refuse(0, QStringLiteral("it has no ItemID"));
         if (isSales() && !m_haveYear) return refuse(0, QStringLiteral("it has no Year"));
+        m_out.key = data::ImportRepository::foldedKey(m_out.itemId);
         return m_out;
     }
 
@@ -135,7 +138,7 @@ private:
     bool takeValue(const ImportPair& pair, const TargetColumn& column) {
         switch (column.kind) {
             case ColumnKind::Text:
-                setValue(column.name, pair.value);
+                setValue(pair.value);
                 return true;
             case ColumnKind::Number: {
                 if (pair.value.isEmpty()) return true;  // the column keeps what it holds
@@ -144,7 +147,7 @@ private:
                     refuse(pair.place, column.name + " \"" + pair.value + "\" is not a number");
                     return false;
                 }
-                setValue(column.name, storedNumber(*number));
+                setValue(storedNumber(*number));
                 return true;
             }
             case ColumnKind::Boolean: {
@@ -154,7 +157,7 @@ private:
                     refuse(pair.place, column.name + " \"" + pair.value + "\" is not True, False, Yes, No, -1, 1 or 0");
                     return false;
                 }
-                setValue(column.name, *flag ? 1 : 0);
+                setValue(*flag ? 1 : 0);
                 return true;
             }
         }
@@ -162,14 +165,14 @@ private:
     }
 
     // Each column once in the row, the last value given winning.
-    void setValue(const QString& column, const QVariant& value) {
+    void setValue(const QVariant& value) {
         int& slot = m_slots[std::size_t(m_column)];
         if (slot >= 0) {
-            m_out.values[slot].second = value;
+            m_out.values[slot].value = value;
             return;
         }
         slot = int(m_out.values.size());
-        m_out.values.append({column, value});
+        m_out.values.append({m_column, value});
     }
 
     const ReadResult& m_read;
@@ -198,6 +201,14 @@ ColumnKind TargetColumns::kindOf(const QString& declaredType) {
 ConvertedRecord convertRecord(const ImportRecord& record, const ReadResult& read, const TargetColumns& target,
                               const QDate& today) {
     return Converter(read, target, today).run(record);
+}
+
+data::ColumnValues ConvertedRecord::namedValues(const TargetColumns& target) const {
+    data::ColumnValues named;
+    named.reserve(values.size());
+    for (const ColumnValue& v : values)
+        named.append({target.columns[v.column].name, v.value});
+    return named;
 }
 
 QString placeText(PlaceWord word, int place) {

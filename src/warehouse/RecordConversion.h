@@ -33,16 +33,27 @@ struct TargetColumns {
     static ColumnKind kindOf(const QString& declaredType);
 };
 
+// A value for the column of that index among the target's columns. Records
+// name their columns by index: records are made on many threads at once, and
+// copies of one shared name would have them all count its references.
+struct ColumnValue {
+    int column = 0;
+    QVariant value;
+};
+
 struct ConvertedRecord {
     QString itemId;             // as the file gives it, blanks included
+    QString key;                // the ItemID as the tables compare it (ImportRepository::foldedKey)
     int year = 0;               // sales tables only
     int record = 0;             // the record number within a dBase table, else 0
-    data::ColumnValues values;  // the other columns, each once, last value wins
+    QList<ColumnValue> values;  // the other columns, each once, last value wins
     QStringList ignored;        // "line 5: Items has no column "Color""
     QString problem;            // why the record is refused; empty when it is not
     int problemPlace = 0;       // the line, row or record of the problem; 0 for the whole record
 
     bool ok() const { return problem.isEmpty(); }
+    // The values with their columns' names.
+    data::ColumnValues namedValues(const TargetColumns& target) const;
 };
 
 ConvertedRecord convertRecord(const ImportRecord& record, const ReadResult& read, const TargetColumns& target,

@@ -1,5 +1,7 @@
 #include "warehouse/TextRecordReader.h"
 
+#include <algorithm>
+
 #include "platform/RtfCodePage.h"
 
 namespace tervalo::warehouse {
@@ -40,6 +42,11 @@ ReadResult readTextRecord(const QByteArray& bytes) {
     result.records.append(ImportRecord{});
     const QString text = platform::rtf::decodePlainText(bytes);
     const QStringView view(text);
+    // A pair a line at the most.
+    qsizetype lineEnds = 0;
+    for (const char byte : bytes)
+        lineEnds += byte == '\n' || byte == '\r';
+    result.records.first().pairs.reserve(std::min<qsizetype>(lineEnds + 1, kMaxPairs));
     int number = 1;
     qsizetype start = 0;
     const qsizetype size = view.size();

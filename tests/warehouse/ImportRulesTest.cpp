@@ -30,13 +30,16 @@ const NameCase kNames[] = {
     {"dBaseFile", "SWToyota.dbf", "SalesWeekly"},
     {"dBaseFile", "itsA.DBF", "Items"},
     {"dBaseFile", "SMA.xls", ""},
+    {"TextFile", "\u0131ts.txt", "Items"},     // a dotless i upper-cases to I
+    {"ExcelFile", "SMA.xl\u017f", "Sales"},    // and a long s to S
+    {"TextFile", "SW", ""},                    // too short for an extension
 };
 
 TEST(ImportFileRules, NameTestsPickTheTable) {
     for (const NameCase& c : kNames) {
         const std::optional<ImportKind> kind = importKindOf(QString::fromLatin1(c.dataType));
         ASSERT_TRUE(kind) << c.dataType;
-        const QString name = QString::fromLatin1(c.fileName);
+        const QString name = QString::fromUtf8(c.fileName);
         const std::optional<ImportTable> table = targetTable(name);
         const bool taken = passesExtension(*kind, name) && table;
         EXPECT_EQ(taken ? tableName(*table).toStdString() : std::string(), c.table) << c.dataType << " " << c.fileName;

@@ -328,6 +328,13 @@ TEST_F(ImportTest, OneRefusedFileStoresNothing) {
              f.text("SMBad.txt", {"ItemID,NOPE", "Year,2020"});
          },
          "Rejected SMBad.txt: item \"NOPE\" has no row in Items and no Items file of this import."},
+        {"no Items row, beside a sales file named before its Items file", "TextFile",
+         [](auto& f) {
+             f.text("SMa.txt", {"ItemID,NEW1", "Year,2020"});
+             f.text("its-new.txt", {"ItemID,new1"});
+             f.text("SMb.txt", {"ItemID,NOPE", "Year,2020"});
+         },
+         "Rejected SMb.txt: item \"NOPE\" has no row in Items and no Items file of this import."},
         {"another file's year", "TextFile",
          [](auto& f) {
              f.text("SMa.txt", {"ItemID,1", "Year,2020"});
@@ -424,16 +431,28 @@ TEST_F(ImportTest, WorkbookReaderFaultsRefuseTheFile) {
 TEST_F(ImportTest, DatabaseFailureRollsBack) {
     cnn().execute("CREATE TRIGGER locked BEFORE INSERT ON Sales BEGIN SELECT RAISE(ABORT, 'sales are locked'); END");
     const QString before = everything();
-    folder.text("ITSH100.txt", kH100);
-    folder.text("SMH100.txt", monthly("H100", 2025, 1));
-    const ImportOutcome out = run();
-    EXPECT_EQ(out.status, ImportStatus::DatabaseFailed);
-    EXPECT_TRUE(
-        out.log.endsWith("Files read: 2\r\nThe database refused the import: sales are locked\r\nNothing was "
-                         "stored.\r\n"))
-        << out.log.toStdString();
-    EXPECT_EQ(out.counts.recordsStored(), 0);
-    EXPECT_EQ(everything(), before);
+    const struct {
+        QString refusedFile;  // a file that follows the refused rows, "" for none
+        ImportStatus status;
+        QString end;
+    } cases[] = {
+        {"", ImportStatus::DatabaseFailed,
+         "Files read: 2\r\nThe database refused the import: sales are locked\r\nNothing was stored.\r\n"},
+        // A file refused after the database refused a row: the refusal is what the log tells.
+        {"SMzz.txt", ImportStatus::Rejected,
+         "Rejected SMzz.txt: it has no Year.\r\nFiles read: 3\r\nFiles rejected: 1\r\nNothing was stored.\r\n"},
+    };
+    for (const auto& c : cases) {
+        ImportFolder files;
+        files.text("ITSH100.txt", kH100);
+        files.text("SMH100.txt", monthly("H100", 2025, 1));
+        if (!c.refusedFile.isEmpty()) files.text(c.refusedFile, {"ItemID,H100"});
+        const ImportOutcome out = ImportService::importFolder(cnn(), "TextFile", files.path(), kToday);
+        EXPECT_EQ(out.status, c.status);
+        EXPECT_TRUE(out.log.endsWith(c.end)) << out.log.toStdString();
+        EXPECT_EQ(out.counts.recordsStored(), 0);
+        EXPECT_EQ(everything(), before);
+    }
 }
 
 struct KindCase {
