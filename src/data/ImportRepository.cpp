@@ -2,7 +2,6 @@
 
 #include <sqlite3.h>
 
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QStringList>
 #include <algorithm>
@@ -71,48 +70,17 @@ private:
     }
 
     void bind(sqlite3_stmt* statement, int index, const QVariant& value) {
-        int status = SQLITE_OK;
-        if (value.isNull()) {
-            status = sqlite3_bind_null(statement, index);
-        } else {
-            switch (value.typeId()) {
-                case QMetaType::Int:
-                case QMetaType::LongLong:
-                case QMetaType::Bool:
-                    status = sqlite3_bind_int64(statement, index, value.toLongLong());
-                    break;
-                case QMetaType::Double:
-                    status = sqlite3_bind_double(statement, index, value.toDouble());
-                    break;
-                default: {
-                    const QString text = value.toString();
-                    status =
-                        sqlite3_bind_text16(statement, index, text.utf16(), int(text.size() * 2), SQLITE_TRANSIENT);
-                }
-            }
-        }
-        if (status != SQLITE_OK) throw databaseError(QString::fromUtf8(sqlite3_errmsg(m_db)));
+        if (bindSqliteValue(statement, index, value) != SQLITE_OK)
+            throw databaseError(QString::fromUtf8(sqlite3_errmsg(m_db)));
     }
 
     sqlite3* m_db;
     QHash<QString, sqlite3_stmt*> m_statements;
 };
 
-namespace {
-
-// The SQLite handle of a Qt connection, or null for another database.
-sqlite3* sqliteHandle(const QSqlDatabase& db) {
-    if (!db.isOpen() || db.driverName() != QLatin1String("QSQLITE")) return nullptr;
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return nullptr;
-    return *static_cast<sqlite3* const*>(handle.constData());
-}
-
-}  // namespace
-
 ImportRepository::ImportRepository(Connection& cnn) : m_cnn(cnn) {
     if (m_cnn.isOpen())
-        if (sqlite3* db = sqliteHandle(m_cnn.database())) m_native = std::make_unique<NativeStatements>(db);
+        if (sqlite3* db = m_cnn.sqliteHandle()) m_native = std::make_unique<NativeStatements>(db);
 }
 
 ImportRepository::~ImportRepository() = default;
