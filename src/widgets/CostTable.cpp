@@ -20,6 +20,9 @@ namespace {
 
 constexpr int kAmountColumn = 1;
 constexpr int kShareColumn = 2;
+const QString kChartTitle = QStringLiteral("Cost analysis");
+// The pie and its legend, under the table.
+constexpr QSize kChartSize(360, 220);
 
 QString amountText(double value) { return QString::fromStdString(core::formatNumber(value, "#.00")); }
 
@@ -77,19 +80,39 @@ CostTable::CostTable(const QStringList& partNames, bool withChart, platform::Not
     layout->addWidget(m_grid, 0, Qt::AlignLeft);
 
     if (withChart) {
-        auto* chart = new QChart;
-        chart->setTitle(QStringLiteral("Cost analysis"));
-        chart->legend()->setVisible(true);
-        chart->legend()->setAlignment(Qt::AlignRight);
-        chart->addSeries(new QPieSeries(chart));
-        m_chartView = new QChartView(chart, this);
-        m_chartView->setObjectName(QStringLiteral("MSChart1"));
-        m_chartView->setAccessibleName(chart->title());
-        m_chartView->setRenderHint(QPainter::Antialiasing);
-        // The pie and its legend keep their size whatever else the window shows.
-        m_chartView->setFixedSize(360, 220);
-        layout->addWidget(m_chartView, 0, Qt::AlignLeft);
+        m_chartStandIn = new QWidget(this);
+        m_chartStandIn->setFixedSize(kChartSize);
+        layout->addWidget(m_chartStandIn, 0, Qt::AlignLeft);
     }
+}
+
+void CostTable::showEvent(QShowEvent* event) {
+    makeChart();
+    QWidget::showEvent(event);
+}
+
+void CostTable::makeChart() {
+    if (!m_chartStandIn) return;
+    auto* chart = new QChart;
+    chart->setTitle(kChartTitle);
+    chart->legend()->setVisible(true);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->addSeries(new QPieSeries(chart));
+    m_chartView = new QChartView(chart, this);
+    m_chartView->setObjectName(QStringLiteral("MSChart1"));
+    m_chartView->setAccessibleName(chart->title());
+    m_chartView->setRenderHint(QPainter::Antialiasing);
+    // The pie and its legend keep their size whatever else the window shows.
+    m_chartView->setFixedSize(kChartSize);
+    // The view takes the stand-in's place: where it is laid out, and where it is
+    // in the tab order (a widget that takes no focus has no place to give).
+    m_chartView->setGeometry(m_chartStandIn->geometry());
+    m_chartStandIn->setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(m_chartStandIn, m_chartView);
+    delete layout()->replaceWidget(m_chartStandIn, m_chartView);
+    delete m_chartStandIn;
+    m_chartStandIn = nullptr;
+    if (isVisible()) m_chartView->show();
 }
 
 int CostTable::totalRow() const { return int(m_parts.size()) + 1; }
@@ -125,6 +148,7 @@ void CostTable::drawPie(const QVector<int>& slices) {
     m_sliceLabels = slices.isEmpty() ? QStringList() : m_parts;
     m_sliceValues = slices;
     m_rowLabel = QStringLiteral("Percentage");
+    makeChart();
     if (!m_chartView) return;
     m_chartView->setUpdatesEnabled(false);
     auto* series = qobject_cast<QPieSeries*>(m_chartView->chart()->series().value(0));
@@ -163,7 +187,10 @@ QString CostTable::cell(int row, int column) const {
     return item ? item->text() : QString();
 }
 
-QString CostTable::chartTitle() const { return m_chartView ? m_chartView->chart()->title() : QString(); }
+QString CostTable::chartTitle() const {
+    if (m_chartView) return m_chartView->chart()->title();
+    return m_chartStandIn ? kChartTitle : QString();
+}
 
 void CostTable::setValue(int row, int column, const QString& text) { m_grid->item(row - 1, column - 1)->setText(text); }
 

@@ -6,6 +6,12 @@
 // rounded half to even to whole numbers, titled "Cost analysis", one data row
 // labelled "Percentage"; the Total is not charted.
 //
+// The pie's view (and Qt Charts with it) is made when the table is first shown
+// or first draws, whichever comes first: a window made only to be measured, as
+// the main window does for its first size at start-up, never loads it. Until
+// then a stand-in of the same fixed size holds its place in the layout and in
+// the tab order.
+//
 // A calculation first computes everything the table and pie show (compute(),
 // which may raise), then shows it at once (display()), so a failure never leaves
 // one calculation's amounts beside another's shares or pie.
@@ -62,7 +68,12 @@ public:
     // cell shows without scrolling (also for the discount windows' comparison).
     static void fitToCells(QTableWidget* grid);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // Puts the pie's view in its stand-in's place, once.
+    void makeChart();
     int totalRow() const;
     void setValue(int row, int column, const QString& text);
     void drawPie(const QVector<int>& slices);
@@ -71,6 +82,7 @@ private:
     QStringList m_parts;
     QTableWidget* m_grid = nullptr;
     QChartView* m_chartView = nullptr;
+    QWidget* m_chartStandIn = nullptr;  // until the view is made
     platform::Notifier& m_notifier;
     QStringList m_sliceLabels;
     QVector<int> m_sliceValues;

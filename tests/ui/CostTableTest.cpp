@@ -92,6 +92,12 @@ private slots:
     void chartTitleAndRowLabel() {
         RecordingNotifier notifier;
         CostTable table(kPurchaseShortage, true, notifier);
+        // The pie is made when the table is first shown, in a place of the same size.
+        QVERIFY(!table.findChild<QChartView*>());
+        const QSize unshown = table.sizeHint();
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QCOMPARE(table.sizeHint(), unshown);
         QCOMPARE(table.findChild<QChartView*>()->objectName(), QString("MSChart1"));
         QCOMPARE(table.chartTitle(), QString("Cost analysis"));
         QVERIFY(table.findChild<QChartView*>()->chart()->legend()->isVisible());
