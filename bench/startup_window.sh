@@ -26,7 +26,9 @@ if [ -z "${TERVALO_BENCH_XVFB:-}" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
   fi
   cmake --build "$build" --target tervalo bench_bare_window bench_splash_alone >/dev/null
-  TERVALO_BENCH_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+  # A display number of its own to start from: two runs that both try :99 at
+  # once (xvfb-run -a) can leave one without a server.
+  TERVALO_BENCH_XVFB=1 exec xvfb-run -a -n "$((100 + $$ % 800))" -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
 work=$(mktemp -d)
