@@ -9,32 +9,31 @@
 namespace tervalo::demand {
 
 template <class Entry>
-Entry& RegistryModelHandOver::shown(const char* form) {
-    const QString name = QString::fromLatin1(form);
-    auto* entry = m_registry.instanceAs<Entry>(name);
+Entry& RegistryModelHandOver::shown(widgets::WindowId form) {
+    auto* entry = m_registry.instanceAs<Entry>(form);
     if (!entry) throw core::RuntimeError(core::ErrorCode::Other, "Object doesn't support this property or method");
-    m_registry.show(name);
+    m_registry.show(form);
     return *entry;
 }
 
 void RegistryModelHandOver::runPurchaseSa(const widgets::PurchaseSaTexts& texts) {
-    shown<widgets::PurchaseSaWindowEntry>("frmPurchaseSA").run(texts);
+    shown<widgets::PurchaseSaWindowEntry>(widgets::WindowId::PurchaseSA).run(texts);
 }
 
 void RegistryModelHandOver::runManufSa(const widgets::ManufSaTexts& texts) {
-    shown<widgets::ManufSaWindowEntry>("frmManufSA").run(texts);
+    shown<widgets::ManufSaWindowEntry>(widgets::WindowId::ManufSA).run(texts);
 }
 
 void RegistryModelHandOver::runSingleP_unif(const widgets::SinglePeriodUniformTexts& texts) {
-    shown<widgets::SinglePeriodWindowEntry>("frmSinglePeriodC").runSingleP_unif(texts);
+    shown<widgets::SinglePeriodWindowEntry>(widgets::WindowId::SinglePeriodC).runSingleP_unif(texts);
 }
 
 void RegistryModelHandOver::runSingleP_Norm(const widgets::SinglePeriodNormalTexts& texts) {
-    shown<widgets::SinglePeriodWindowEntry>("frmSinglePeriodC").runSingleP_Norm(texts);
+    shown<widgets::SinglePeriodWindowEntry>(widgets::WindowId::SinglePeriodC).runSingleP_Norm(texts);
 }
 
 void RegistryModelHandOver::runSS_unif(const widgets::SsUniformTexts& texts) {
-    shown<widgets::SinglePeriodWindowEntry>("frmSinglePeriodC").runSS_unif(texts);
+    shown<widgets::SinglePeriodWindowEntry>(widgets::WindowId::SinglePeriodC).runSS_unif(texts);
 }
 
 namespace {

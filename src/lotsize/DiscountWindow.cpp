@@ -66,7 +66,7 @@ QLabel* wrappedLabel(QWidget* parent, const QString& name, const QString& text, 
 }  // namespace
 
 DiscountWindow::DiscountWindow(widgets::AppContext& ctx, DiscountWindowDescription description, QWidget* parent)
-    : ModelWindow(ctx, description.formName, description.caption, static_cast<int>(F::Count), parent),
+    : ModelWindow(ctx, description.window, description.caption, static_cast<int>(F::Count), parent),
       m_description(std::move(description)) {
     setCalculateErrorWording(QString(), m_description.calculateErrorIcon);
 

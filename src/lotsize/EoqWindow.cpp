@@ -34,7 +34,7 @@ QString rounded(double value) { return QString::fromStdString(lot::roundedText(v
 }  // namespace
 
 EoqWindow::EoqWindow(EoqWindowDescription description, widgets::AppContext& ctx, QWidget* parent)
-    : ModelWindow(ctx, description.formName, description.caption, static_cast<int>(EoqField::Count), parent),
+    : ModelWindow(ctx, description.window, description.caption, static_cast<int>(EoqField::Count), parent),
       m_description(std::move(description)) {
     const EoqWindowDescription& d = m_description;
     setCalculateErrorWording(d.calculateErrorSuffix, d.calculateErrorIcon);

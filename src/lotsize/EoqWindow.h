@@ -15,7 +15,7 @@
 #include "lotsize/EoqWindowDescription.h"
 #include "widgets/CostTable.h"
 #include "widgets/ModelWindow.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/EoqWindowEntry.h"
 
 class QGridLayout;
 class QGroupBox;

@@ -24,8 +24,9 @@
 #include "widgets/ChildForms.h"
 #include "widgets/GuardedHandler.h"
 #include "widgets/WaitCursor.h"
-#include "widgets/WindowInterfaces.h"
 #include "widgets/WindowRegistry.h"
+#include "widgets/windows/DiscreteSinglePeriodWindowEntry.h"
+#include "widgets/windows/SinglePeriodWindowEntry.h"
 
 namespace tervalo::shell {
 
@@ -43,7 +44,7 @@ enum class Opening {
 // What a button opens. frmSinglePeriodC takes its options before it is shown,
 // frmSinglePeriodD once it has loaded and shown.
 struct Launch {
-    const char* form;
+    widgets::WindowId form;
     Opening opening = Opening::Fresh;
     std::vector<SinglePeriodOption> before{};
     std::optional<DiscreteProblemOption> after{};
@@ -56,35 +57,35 @@ const std::vector<SinglePeriodOption> kUniformSsPolicy{SinglePeriodOption::Unifo
 
 const std::vector<Launch>& professionalLaunches() {  // Command1, tab 1
     static const std::vector<Launch> table{
-        {"frmPurchaseNS"},
-        {"frmPurchaseSA"},
-        {"frmManufNS"},
-        {"frmManufSA"},
-        {"frmIncrementalDiscount"},
-        {"frmAllUnitDiscount"},
-        {"frmSinglePeriodC", Opening::Fresh, kUniformSinglePeriod},
-        {"frmSinglePeriodD", Opening::Fresh, {}, DiscreteProblemOption::SinglePeriod},
-        {"frmSinglePeriodC", Opening::Fresh, kUniformSsPolicy},
-        {"frmSinglePeriodD", Opening::Fresh, {}, DiscreteProblemOption::SsPolicy},
-        {"frmD1", Opening::FreshPlaced},
-        {"frmSalesData", Opening::Existing},
+        {widgets::WindowId::PurchaseNS},
+        {widgets::WindowId::PurchaseSA},
+        {widgets::WindowId::ManufNS},
+        {widgets::WindowId::ManufSA},
+        {widgets::WindowId::IncrementalDiscount},
+        {widgets::WindowId::AllUnitDiscount},
+        {widgets::WindowId::SinglePeriodC, Opening::Fresh, kUniformSinglePeriod},
+        {widgets::WindowId::SinglePeriodD, Opening::Fresh, {}, DiscreteProblemOption::SinglePeriod},
+        {widgets::WindowId::SinglePeriodC, Opening::Fresh, kUniformSsPolicy},
+        {widgets::WindowId::SinglePeriodD, Opening::Fresh, {}, DiscreteProblemOption::SsPolicy},
+        {widgets::WindowId::D1, Opening::FreshPlaced},
+        {widgets::WindowId::SalesData, Opening::Existing},
     };
     return table;
 }
 
 const std::vector<Launch>& dummyLaunches() {  // Command2, tab 0
     static const std::vector<Launch> table{
-        {"frmWizard", Opening::FreshPlaced},
-        {"frmPurchaseNS"},
-        {"frmPurchaseSA"},
-        {"frmManufNS"},
-        {"frmManufSA"},
-        {"frmSinglePeriodC", Opening::Fresh, kUniformSinglePeriod},
-        {"frmSinglePeriodC", Opening::Fresh, kUniformSsPolicy},
-        {"frmIncrementalDiscount"},
-        {"frmAllUnitDiscount"},
-        {"frmSinglePeriodD", Opening::Fresh, {}, DiscreteProblemOption::SinglePeriod},
-        {"frmMultiperiodA"},
+        {widgets::WindowId::Wizard, Opening::FreshPlaced},
+        {widgets::WindowId::PurchaseNS},
+        {widgets::WindowId::PurchaseSA},
+        {widgets::WindowId::ManufNS},
+        {widgets::WindowId::ManufSA},
+        {widgets::WindowId::SinglePeriodC, Opening::Fresh, kUniformSinglePeriod},
+        {widgets::WindowId::SinglePeriodC, Opening::Fresh, kUniformSsPolicy},
+        {widgets::WindowId::IncrementalDiscount},
+        {widgets::WindowId::AllUnitDiscount},
+        {widgets::WindowId::SinglePeriodD, Opening::Fresh, {}, DiscreteProblemOption::SinglePeriod},
+        {widgets::WindowId::MultiperiodA},
     };
     return table;
 }
@@ -123,7 +124,7 @@ const QStringList kProfessionalCaptions{
 }
 
 void open(widgets::WindowRegistry& registry, const Launch& launch) {
-    const QString form = QString::fromLatin1(launch.form);
+    const widgets::WindowId form = launch.form;
     switch (launch.opening) {
         case Opening::Existing:
             registry.show(form);
@@ -299,7 +300,7 @@ void LauncherPanelWidget::onCommand1Clicked(int index) {
         [this, index] {
             widgets::WaitCursor hourglass;
             const Launch& launch = professionalLaunches().at(index);
-            if (m_available(QString::fromLatin1(launch.form))) open(m_ctx.registry, launch);
+            if (m_available(launch.form)) open(m_ctx.registry, launch);
         },
         QString(), QString(), platform::MsgIcon::None);
 }
@@ -309,7 +310,7 @@ void LauncherPanelWidget::onCommand2Clicked(int index) {
         window(), m_ctx.notifier,
         [this, index] {
             const Launch& launch = dummyLaunches().at(index);
-            if (m_available(QString::fromLatin1(launch.form))) open(m_ctx.registry, launch);
+            if (m_available(launch.form)) open(m_ctx.registry, launch);
         },
         QString(), QString(), platform::MsgIcon::None);
 }

@@ -15,6 +15,7 @@
 #include "platform/Notifier.h"
 #include "widgets/AppContext.h"
 #include "widgets/FormBuilder.h"
+#include "widgets/WindowId.h"
 
 namespace tervalo::stochastic {
 
@@ -81,7 +82,7 @@ cs::ReviewTexts reviewTexts(const std::vector<std::string>& texts) {
 }  // namespace
 
 MultiperiodBWindow::MultiperiodBWindow(widgets::AppContext& ctx, QWidget* parent)
-    : ModelWindow(ctx, QStringLiteral("frmMultiperiodB"),
+    : ModelWindow(ctx, widgets::WindowId::MultiperiodB,
                   QStringLiteral("Multi-Period Continuous Model: Minimizing cost"), static_cast<int>(F::Count),
                   parent) {
     // The window's run-time error handler: the description alone, no icon, no title of its own.

@@ -24,6 +24,7 @@
 #include "widgets/InputBoxes.h"
 #include "widgets/InputCheckMessage.h"
 #include "widgets/WaitCursor.h"
+#include "widgets/WindowId.h"
 
 namespace tervalo::stochastic {
 
@@ -110,7 +111,7 @@ bool movesWithinForm(Qt::FocusReason reason) {
 }  // namespace
 
 SinglePeriodCWindow::SinglePeriodCWindow(widgets::AppContext& ctx, QWidget* parent)
-    : ModelWindow(ctx, QStringLiteral("frmSinglePeriodC"), kCaption, static_cast<int>(F::Count), parent) {
+    : ModelWindow(ctx, widgets::WindowId::SinglePeriodC, kCaption, static_cast<int>(F::Count), parent) {
     // A fault in the calculation goes to the window's handler ("Error Message", exclamation).
     setCalculateErrorWording(QString(), MsgIcon::Exclamation);
     setModelFaultShown(ModelFault::Handler);

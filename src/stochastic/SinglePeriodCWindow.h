@@ -20,7 +20,7 @@
 #include "stochastic/SinglePeriodRun.h"
 #include "widgets/CostTable.h"
 #include "widgets/ModelWindow.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/SinglePeriodWindowEntry.h"
 
 class QGroupBox;
 class QLabel;

@@ -21,6 +21,7 @@
 #include "widgets/GuardedHandler.h"
 #include "widgets/InputBoxes.h"
 #include "widgets/InputCheckMessage.h"
+#include "widgets/WindowId.h"
 
 namespace tervalo::stochastic {
 
@@ -58,7 +59,7 @@ st::DiscreteTexts discreteTexts(const std::vector<std::string>& texts) {
 }  // namespace
 
 SinglePeriodDWindow::SinglePeriodDWindow(widgets::AppContext& ctx, QWidget* parent)
-    : DiscreteDemandWindow(ctx, QStringLiteral("frmSinglePeriodD"),
+    : DiscreteDemandWindow(ctx, widgets::WindowId::SinglePeriodD,
                            QStringLiteral("Single-Period Model: Discrete Demand"), static_cast<int>(F::Count),
                            EditorStyle::SinglePeriod, parent) {
     auto* inputs = new QWidget(form());

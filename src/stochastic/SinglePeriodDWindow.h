@@ -15,7 +15,7 @@
 #include "stochastic/DiscreteDemandWindow.h"
 #include "widgets/CostTable.h"
 #include "widgets/WaitCursor.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/DiscreteSinglePeriodWindowEntry.h"
 
 class QGroupBox;
 class QLabel;

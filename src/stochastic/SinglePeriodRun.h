@@ -17,7 +17,7 @@
 #include "core/stochastic/ContinuousSinglePeriod.h"
 #include "data/SsRepository.h"
 #include "widgets/CostTable.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/SinglePeriodWindowEntry.h"
 
 namespace tervalo::data {
 class Connection;

@@ -26,10 +26,9 @@ namespace tervalo::widgets {
 
 namespace fb = FormBuilder;
 
-ModelWindow::ModelWindow(AppContext& ctx, const QString& formName, const QString& caption, int fieldCount,
-                         QWidget* parent)
+ModelWindow::ModelWindow(AppContext& ctx, WindowId window, const QString& caption, int fieldCount, QWidget* parent)
     : QWidget(parent), m_ctx(ctx), m_inputs(static_cast<std::size_t>(fieldCount), nullptr) {
-    setObjectName(formName);
+    setObjectName(formName(window));
     setWindowTitle(caption);
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("formScroll"));

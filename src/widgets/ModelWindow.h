@@ -33,6 +33,7 @@
 #include "core/CheckMessage.h"
 #include "core/InputCheck.h"
 #include "platform/Notifier.h"
+#include "widgets/WindowId.h"
 
 class QGroupBox;
 class QLabel;
@@ -61,8 +62,7 @@ public:
     }
 
 protected:
-    ModelWindow(AppContext& ctx, const QString& formName, const QString& caption, int fieldCount,
-                QWidget* parent = nullptr);
+    ModelWindow(AppContext& ctx, WindowId window, const QString& caption, int fieldCount, QWidget* parent = nullptr);
 
     AppContext& context() const { return m_ctx; }
     // The widget the window builds its controls on.

@@ -20,7 +20,7 @@ template <class Window>
 struct DiscreteWindowFixture {
     explicit DiscreteWindowFixture(const QString& form) : t(false), formName(form) {
         stochastic::registerStochasticWindows(t.ctx);
-        w = t.registry.instanceAs<Window>(form);
+        w = t.registry.instanceAs<Window>(windowId(form));
     }
 
     QLineEdit* box(const QString& name) const { return w->template findChild<QLineEdit*>(name); }

@@ -18,7 +18,8 @@
 #include "shell/StartingWindow.h"
 #include "support/QtTestMain.h"
 #include "support/WindowTestContext.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/DiscreteSinglePeriodWindowEntry.h"
+#include "widgets/windows/SinglePeriodWindowEntry.h"
 
 using namespace tervalo;
 using shell::MainWindow;
@@ -103,7 +104,7 @@ private:
         app::registerWindows(m_t->ctx, m_t->reportOutput);
         if (standIns)
             for (const QString& form : kAllForms)
-                m_t->registry.registerWindow(form, [this, form] { return new StandIn(form, m_log); });
+                m_t->registry.registerWindow(test::windowId(form), [this, form] { return new StandIn(form, m_log); });
         m_t->ctx.dataSource = "Demo.mdb";
         m_w = std::make_unique<MainWindow>(m_t->ctx);
         m_t->ctx.mainWindow = m_w.get();
@@ -283,7 +284,7 @@ private slots:
         QCOMPARE(open.size(), 2);
         QCOMPARE(open.last()->windowTitle(), QString("Analyzing Demand - Get Data"));
         QCOMPARE(open.last()->parentWidget()->x(), 0);
-        QCOMPARE(m_t->registry.existing("frmD1"), open.last());
+        QCOMPARE(m_t->registry.existing(widgets::WindowId::D1), open.last());
         QVERIFY(m_t->notifier.messages.isEmpty());
     }
 

@@ -173,7 +173,7 @@ void MultiperiodAWindowTest::demoResetsTheWindowInPlace() {
     QCOMPARE(markedRows(f), QList<int>{5});
 
     f.click("cmdDemo");
-    QCOMPARE(f.t.registry.existing(kForm), f.w.data());
+    QCOMPARE(f.t.registry.existing(test::windowId(kForm)), f.w.data());
     QCOMPARE(f.w->grid()->rowCount(), 0);
     QCOMPARE(f.w->resultLabel()->text(), QString());
     QCOMPARE(f.box("txtStockoutP")->text(), QStringLiteral("0.05"));
@@ -333,7 +333,7 @@ void MultiperiodAWindowTest::clearReplacesTheWindow() {
     f.click("cmdClear");
     QTRY_VERIFY(old.isNull());
 
-    auto* fresh = qobject_cast<MultiperiodAWindow*>(f.t.registry.existing(kForm));
+    auto* fresh = qobject_cast<MultiperiodAWindow*>(f.t.registry.existing(test::windowId(kForm)));
     QVERIFY(fresh);
     QVERIFY(fresh->isVisible());
     QCOMPARE(fresh->grid()->rowCount(), 0);
@@ -348,7 +348,7 @@ void MultiperiodAWindowTest::formHasItsNamesAndCaptions() {
     Fixture f(kForm);
     QCOMPARE(f.w->objectName(), kForm);
     QCOMPARE(f.w->windowTitle(), QStringLiteral("Aspiration Level Approach"));
-    QVERIFY(f.t.registry.isRegistered("frmSinglePeriodD"));
+    QVERIFY(f.t.registry.isRegistered(widgets::WindowId::SinglePeriodD));
     const QList<QPair<QString, QString>> captions{
         {"Label1",
          "To ensure the probability of stockout in a given cycle will not exceed some level set by managers, this "

@@ -53,7 +53,7 @@ stochastic::SinglePeriodCase caseOf(int run, const QStringList& t) {
 struct Opened {
     Opened() {
         stochastic::registerStochasticWindows(t.ctx);
-        w.reset(t.registry.instanceAs<SinglePeriodCWindow>("frmSinglePeriodC"));
+        w.reset(t.registry.instanceAs<SinglePeriodCWindow>(widgets::WindowId::SinglePeriodC));
         // Whether the hourglass was up while each box was open.
         t.notifier.onShow = [this](const test::RecordedMessage&) { busy << bool(QApplication::overrideCursor()); };
     }
@@ -101,7 +101,7 @@ private slots:
                                  "lblM=txtMean", "Label3=txtItem", "lblK=txtOrderingCost", "Label6=txtHoldingCost"})
             QCOMPARE(o.label(QString(pair).section('=', 0, 0).toLatin1())->buddy(),
                      o.box(QString(pair).section('=', 1).toLatin1()));
-        QVERIFY(o.t.registry.instanceAs<widgets::SinglePeriodWindowEntry>("frmSinglePeriodC"));
+        QVERIFY(o.t.registry.instanceAs<widgets::SinglePeriodWindowEntry>(widgets::WindowId::SinglePeriodC));
     }
 
     void workedExample_data() {
