@@ -19,7 +19,7 @@ namespace {
 
 using Fixture = test::DiscreteWindowFixture<MultiperiodAWindow>;
 
-const QString kForm = QStringLiteral("frmMultiperiodA");
+constexpr widgets::WindowId kForm = widgets::WindowId::MultiperiodA;
 
 QString resultText(const QString& level, const QString& limit, const QString& safety) {
     return "When inventory level reaches " + level + ", place an order to ensure stockout probability <" + limit +
@@ -173,7 +173,7 @@ void MultiperiodAWindowTest::demoResetsTheWindowInPlace() {
     QCOMPARE(markedRows(f), QList<int>{5});
 
     f.click("cmdDemo");
-    QCOMPARE(f.t.registry.existing(test::windowId(kForm)), f.w.data());
+    QCOMPARE(f.t.registry.existing(kForm), f.w.data());
     QCOMPARE(f.w->grid()->rowCount(), 0);
     QCOMPARE(f.w->resultLabel()->text(), QString());
     QCOMPARE(f.box("txtStockoutP")->text(), QStringLiteral("0.05"));
@@ -333,7 +333,7 @@ void MultiperiodAWindowTest::clearReplacesTheWindow() {
     f.click("cmdClear");
     QTRY_VERIFY(old.isNull());
 
-    auto* fresh = qobject_cast<MultiperiodAWindow*>(f.t.registry.existing(test::windowId(kForm)));
+    auto* fresh = qobject_cast<MultiperiodAWindow*>(f.t.registry.existing(kForm));
     QVERIFY(fresh);
     QVERIFY(fresh->isVisible());
     QCOMPARE(fresh->grid()->rowCount(), 0);
@@ -346,7 +346,7 @@ void MultiperiodAWindowTest::clearReplacesTheWindow() {
 
 void MultiperiodAWindowTest::formHasItsNamesAndCaptions() {
     Fixture f(kForm);
-    QCOMPARE(f.w->objectName(), kForm);
+    QCOMPARE(f.w->objectName(), QStringLiteral("frmMultiperiodA"));
     QCOMPARE(f.w->windowTitle(), QStringLiteral("Aspiration Level Approach"));
     QVERIFY(f.t.registry.isRegistered(widgets::WindowId::SinglePeriodD));
     const QList<QPair<QString, QString>> captions{
