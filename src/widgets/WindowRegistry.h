@@ -33,8 +33,8 @@ public:
     // The default instance if one exists, else nullptr.
     QWidget* existing(WindowId window) const;
     // The default instance as the window class or interface `W` (a window
-    // driven from outside implements one of widgets/windows/); nullptr when
-    // the form is not registered or is no `W`.
+    // driven from outside implements an interface of widgets/windows/);
+    // nullptr when the window is not registered or is no `W`.
     template <class W>
     W* instanceAs(WindowId window) {
         return dynamic_cast<W*>(instance(window));
