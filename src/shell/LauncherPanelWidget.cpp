@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/RuntimeError.h"
+#include "core/stochastic/Problem.h"
 #include "shell/SharedRoutines.h"
 #include "shell/StartingWindow.h"
 #include "widgets/AppContext.h"
@@ -31,8 +32,7 @@ namespace tervalo::shell {
 
 namespace {
 
-using widgets::DiscreteProblemOption;
-using widgets::SinglePeriodOption;
+using core::stochastic::Problem;
 
 enum class Opening {
     Fresh,        // a new instance, shown
@@ -40,19 +40,17 @@ enum class Opening {
     Existing,     // the default instance shown
 };
 
-// What a button opens. frmSinglePeriodC takes its options before it is shown,
-// frmSinglePeriodD once it has loaded and shown.
+// What a button opens. frmSinglePeriodC takes uniform demand and its problem
+// before it is shown, frmSinglePeriodD its problem once it has loaded and shown.
 struct Launch {
     const char* form;
     Opening opening = Opening::Fresh;
-    std::vector<SinglePeriodOption> before{};
-    std::optional<DiscreteProblemOption> after{};
+    std::optional<Problem> before{};
+    std::optional<Problem> after{};
 };
 
-// Uniform demand first, then the problem: the order the user would click them.
-const std::vector<SinglePeriodOption> kUniformSinglePeriod{SinglePeriodOption::Uniform,
-                                                           SinglePeriodOption::SinglePeriod};
-const std::vector<SinglePeriodOption> kUniformSsPolicy{SinglePeriodOption::Uniform, SinglePeriodOption::SsPolicy};
+const std::optional<Problem> kUniformSinglePeriod{Problem::SinglePeriod};
+const std::optional<Problem> kUniformSsPolicy{Problem::SsPolicy};
 
 const std::vector<Launch>& professionalLaunches() {  // Command1, tab 1
     static const std::vector<Launch> table{
@@ -63,9 +61,9 @@ const std::vector<Launch>& professionalLaunches() {  // Command1, tab 1
         {"frmIncrementalDiscount"},
         {"frmAllUnitDiscount"},
         {"frmSinglePeriodC", Opening::Fresh, kUniformSinglePeriod},
-        {"frmSinglePeriodD", Opening::Fresh, {}, DiscreteProblemOption::SinglePeriod},
+        {"frmSinglePeriodD", Opening::Fresh, {}, Problem::SinglePeriod},
         {"frmSinglePeriodC", Opening::Fresh, kUniformSsPolicy},
-        {"frmSinglePeriodD", Opening::Fresh, {}, DiscreteProblemOption::SsPolicy},
+        {"frmSinglePeriodD", Opening::Fresh, {}, Problem::SsPolicy},
         {"frmD1", Opening::FreshPlaced},
         {"frmSalesData", Opening::Existing},
     };
@@ -83,7 +81,7 @@ const std::vector<Launch>& dummyLaunches() {  // Command2, tab 0
         {"frmSinglePeriodC", Opening::Fresh, kUniformSsPolicy},
         {"frmIncrementalDiscount"},
         {"frmAllUnitDiscount"},
-        {"frmSinglePeriodD", Opening::Fresh, {}, DiscreteProblemOption::SinglePeriod},
+        {"frmSinglePeriodD", Opening::Fresh, {}, Problem::SinglePeriod},
         {"frmMultiperiodA"},
     };
     return table;
@@ -135,14 +133,15 @@ void open(widgets::WindowRegistry& registry, const Launch& launch) {
             break;
     }
     QWidget* window = nullptr;
-    if (launch.before.empty()) {
+    if (!launch.before) {
         window = registry.openFresh(form);
     } else {
         registry.release(form);
         auto* entry = registry.instanceAs<widgets::SinglePeriodWindowEntry>(form);
         if (!entry) raiseNoSupport();
-        for (SinglePeriodOption option : launch.before)
-            entry->select(option);
+        // Uniform demand first, then the problem: the order the user would click them.
+        entry->select(core::stochastic::ContinuousDemand::Uniform);
+        entry->select(*launch.before);
         window = registry.show(form);
     }
     if (launch.after) {

@@ -194,22 +194,19 @@ void SinglePeriodDWindow::setDemoScript() {
 
 // ---------------------------------------------------------------- problem type
 
-void SinglePeriodDWindow::selectProblem(st::DiscreteProblem p) {
-    m_optType.at(p == st::DiscreteProblem::SsPolicy ? 0 : 1)->setChecked(true);
+void SinglePeriodDWindow::selectProblem(st::Problem p) {
+    m_optType.at(p == st::Problem::SsPolicy ? 0 : 1)->setChecked(true);
     onOptTypeToggled();
 }
 
-void SinglePeriodDWindow::select(widgets::DiscreteProblemOption option) {
-    selectProblem(option == widgets::DiscreteProblemOption::SsPolicy ? st::DiscreteProblem::SsPolicy
-                                                                     : st::DiscreteProblem::SinglePeriod);
-}
+void SinglePeriodDWindow::select(st::Problem p) { selectProblem(p); }
 
-st::DiscreteProblem SinglePeriodDWindow::problem() const {
-    return m_optType.at(0)->isChecked() ? st::DiscreteProblem::SsPolicy : st::DiscreteProblem::SinglePeriod;
+st::Problem SinglePeriodDWindow::problem() const {
+    return m_optType.at(0)->isChecked() ? st::Problem::SsPolicy : st::Problem::SinglePeriod;
 }
 
 void SinglePeriodDWindow::onOptTypeToggled() {
-    const bool ss = problem() == st::DiscreteProblem::SsPolicy;
+    const bool ss = problem() == st::Problem::SsPolicy;
     for (QWidget* w : m_ssOnly)
         w->setVisible(ss);
 }
@@ -307,7 +304,7 @@ void SinglePeriodDWindow::printReport() {
     if (!sink) return;
     auto text = [this](F field) { return inputBox(field)->text(); };
     DiscreteReport::SinglePeriodValues v;
-    v.ssPolicy = problem() == st::DiscreteProblem::SsPolicy;
+    v.ssPolicy = problem() == st::Problem::SsPolicy;
     v.item = text(F::Item);
     v.price = text(F::Price);
     v.setupCost = text(F::SetupCost);

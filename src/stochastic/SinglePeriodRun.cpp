@@ -8,7 +8,7 @@ namespace tervalo::stochastic {
 
 namespace cs = core::stochastic;
 using F = cs::ContinuousField;
-using P = cs::ContinuousProblem;
+using P = cs::Problem;
 using D = cs::ContinuousDemand;
 
 namespace {

@@ -27,7 +27,7 @@ namespace tervalo::stochastic {
 
 // One run: the options it selects and the boxes it fills, in the order it fills them.
 struct SinglePeriodCase {
-    core::stochastic::ContinuousProblem problem = core::stochastic::ContinuousProblem::SsPolicy;
+    core::stochastic::Problem problem = core::stochastic::Problem::SsPolicy;
     core::stochastic::ContinuousDemand demand = core::stochastic::ContinuousDemand::Uniform;
     std::vector<std::pair<core::stochastic::ContinuousField, QString>> boxes;
 
@@ -56,7 +56,7 @@ SinglePeriodDisplay singlePeriodDisplay(const core::stochastic::ContinuousResult
 
 // The s_S row of a result: the boxes' texts as typed (S and s with their
 // leading blanks), the four amounts, the codes of the options.
-data::SsRow ssRow(core::stochastic::ContinuousProblem problem, core::stochastic::ContinuousDemand demand,
+data::SsRow ssRow(core::stochastic::Problem problem, core::stochastic::ContinuousDemand demand,
                   const core::stochastic::ContinuousTexts& texts, const core::stochastic::ContinuousResult& result,
                   const QDate& day);
 

@@ -11,6 +11,7 @@
 
 #include "core/CheckMessage.h"
 #include "core/demand/DemandAnalysis.h"
+#include "core/stochastic/Problem.h"
 #include "data/SsRepository.h"
 
 class QWidget;
@@ -99,11 +100,6 @@ public:
     virtual EoqRunResult run(const ManufSaTexts& texts) = 0;
 };
 
-// The four option buttons of frmSinglePeriodC: optType(0) "(s,S) policy",
-// optType(1) "Christmas Tree" (the single-period problem), optModel(0)
-// "Uniform" and optModel(1) "Normal".
-enum class SinglePeriodOption { SsPolicy, SinglePeriod, Uniform, Normal };
-
 // The texts frmSinglePeriodC is run with, in the order the wizard and the
 // batch analysis pass them; each goes unchanged into its box.
 struct SinglePeriodUniformTexts {  // runSingleP_unif
@@ -154,7 +150,8 @@ class SinglePeriodWindowEntry {
 public:
     virtual ~SinglePeriodWindowEntry() = default;
     // Selects an option as a click does: its handler runs only when it changes the selection.
-    virtual void select(SinglePeriodOption option) = 0;
+    virtual void select(core::stochastic::Problem problem) = 0;          // optType
+    virtual void select(core::stochastic::ContinuousDemand demand) = 0;  // optModel
     virtual SinglePeriodRunResult runSingleP_unif(const SinglePeriodUniformTexts& texts) = 0;
     virtual SinglePeriodRunResult runSingleP_Norm(const SinglePeriodNormalTexts& texts) = 0;
     virtual SinglePeriodRunResult runSS_unif(const SsUniformTexts& texts) = 0;
@@ -182,17 +179,13 @@ public:
     virtual SinglePeriodCalculation runSS_unif(const SsUniformTexts& texts, const QDate& day) const = 0;
 };
 
-// The two problem options of frmSinglePeriodD: optType(0) "(s,S) policy" and
-// optType(1) the single-period problem.
-enum class DiscreteProblemOption { SsPolicy, SinglePeriod };
-
 // frmSinglePeriodD as the left panel drives it: it opens the window, then
 // chooses the problem.
 class DiscreteSinglePeriodWindowEntry {
 public:
     virtual ~DiscreteSinglePeriodWindowEntry() = default;
-    // Selects the option as a click on it does.
-    virtual void select(DiscreteProblemOption option) = 0;
+    // Selects the option (optType) as a click on it does.
+    virtual void select(core::stochastic::Problem problem) = 0;
 };
 
 // What the regression window made of a series: the lowest and highest demand
