@@ -254,9 +254,8 @@ void SinglePeriodDWindow::prepareDisplay() {
     p.orderUpTo = QString::fromStdString(r.orderUpToText);
     if (r.reorderPointText) p.reorderPoint = QString::fromStdString(*r.reorderPointText);
     p.reorderNotice = r.reorderNotice;
-    const std::vector<double>& a = r.costs.amounts;  // Purchase, Shortage, Holding, Total
-    p.costs = widgets::CostTable::compute({a.at(0), a.at(1), a.at(2)}, a.at(3));
-    p.costTotal = a.at(3);
+    p.costs = r.costs;  // Purchase, Shortage, Holding, Total
+    p.costTotal = r.costs.amounts.at(3);
     m_prepared = std::move(p);
 }
 

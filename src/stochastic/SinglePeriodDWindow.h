@@ -72,7 +72,7 @@ private:
         QString orderUpTo;
         std::optional<QString> reorderPoint;
         std::optional<core::CheckMessage> reorderNotice;
-        widgets::CostTable::View costs;
+        core::CostSplit costs;
         double costTotal = 0;
     };
 

@@ -67,11 +67,7 @@ SinglePeriodDisplay singlePeriodDisplay(const cs::ContinuousResult& result) {
     SinglePeriodDisplay shown;
     shown.orderUpTo = qt(result.orderUpToText);
     shown.reorderPoint = qt(result.reorderPointText);
-    // The core's amounts, the Total last; the cost table makes the texts, the
-    // shares and the pie's slices from them as it does for every window.
-    const std::vector<double>& amounts = result.costs.amounts;
-    const QVector<double> parts(amounts.begin(), amounts.end() - 1);
-    shown.costs = widgets::CostTable::compute(parts, amounts.back());
+    shown.costs = result.costs;
     if (result.costNote) shown.costNote = qt(*result.costNote);
     return shown;
 }
@@ -132,7 +128,7 @@ widgets::SinglePeriodCalculation computeSinglePeriodRow(const SinglePeriodCase& 
         return out;
     }
     // The pie's own message, which does not stop the calculation.
-    if (auto fault = cs::pieFault(result.costs, result.costs.amounts.size() - 1))
+    if (auto fault = core::pieFault(result.costs, result.costs.amounts.size() - 1))
         out.messages.push_back({*fault, "", core::MessageIcon::None, -1});
     out.result.orderUpTo = qt(result.orderUpToText);
     if (run.problem == P::SsPolicy) out.result.reorderPoint = qt(result.reorderPointText);

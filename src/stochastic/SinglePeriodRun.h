@@ -16,7 +16,6 @@
 #include "core/RuntimeError.h"
 #include "core/stochastic/ContinuousSinglePeriod.h"
 #include "data/SsRepository.h"
-#include "widgets/CostTable.h"
 #include "widgets/WindowInterfaces.h"
 
 namespace tervalo::data {
@@ -44,7 +43,7 @@ SinglePeriodCase singlePeriodCase(const widgets::SsUniformTexts& texts);        
 struct SinglePeriodDisplay {
     QString orderUpTo;
     QString reorderPoint;
-    widgets::CostTable::View costs;
+    core::CostSplit costs;
     std::optional<QString> costNote;  // nullopt: lblCost stays as it is
 };
 

@@ -8,8 +8,8 @@
 #include <span>
 #include <string>
 
+#include "core/CostSplit.h"
 #include "core/InputCheck.h"
-#include "core/stochastic/CostSplit.h"
 #include "core/stochastic/Outcome.h"
 #include "core/stochastic/SinglePeriod.h"
 
