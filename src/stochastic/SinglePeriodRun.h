@@ -59,9 +59,6 @@ data::SsRow ssRow(core::stochastic::Problem problem, core::stochastic::Continuou
                   const core::stochastic::ContinuousTexts& texts, const core::stochastic::ContinuousResult& result,
                   const QDate& day);
 
-// A run-time error of Calculate as its handler shows it: the description, "Error Message", exclamation.
-core::CheckMessage calculateErrorMessage(const core::RuntimeError& fault);
-
 struct SinglePeriodRunOutput {
     widgets::SinglePeriodRunResult result;     // empty S: no result
     std::vector<core::CheckMessage> messages;  // the boxes a typed calculation shows, in order

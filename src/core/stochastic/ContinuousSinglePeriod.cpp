@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "core/CalculationSequence.h"
 #include "core/CheckedMath.h"
 #include "core/NumberText.h"
 
@@ -129,6 +130,36 @@ Outcome<ContinuousResult> computeContinuous(Problem problem, ContinuousDemand de
     if (problem == P::SsPolicy) result.costNote = "Order/setup cost included in Purchase.";
     result.codes = ssRowCodes(problem, demand);
     return result;
+}
+
+CheckMessage calculateErrorMessage(const RuntimeError& fault) {
+    return {fault.description(), "Error Message", MessageIcon::Exclamation, -1};
+}
+
+ContinuousRun calculateContinuous(Problem problem, ContinuousDemand demand, const ContinuousTexts& texts) {
+    ContinuousRun run;
+    ContinuousResult computed;
+    CalculationSteps steps;
+    steps.check = [&] { return checkContinuous(problem, demand, texts); };
+    steps.compute = [&]() -> std::optional<CheckMessage> {
+        auto outcome = computeContinuous(problem, demand, texts);
+        if (auto* message = std::get_if<CheckMessage>(&outcome)) return std::move(*message);
+        computed = std::get<ContinuousResult>(std::move(outcome));
+        return std::nullopt;
+    };
+    // The pie's own message, which does not stop the calculation.
+    steps.prepare = [&] {
+        if (auto fault = pieFault(computed.costs, computed.costs.amounts.size() - 1))
+            run.messages.push_back({*fault, "", MessageIcon::None, -1});
+    };
+    steps.show = [&] { run.result = std::move(computed); };
+    steps.stopped = [&](const CheckMessage& message, MessageSource) { run.messages.push_back(message); };
+    steps.faulted = [&](CalculationStep, const RuntimeError* fault) {
+        if (fault) run.messages.push_back(calculateErrorMessage(*fault));
+        return fault != nullptr;
+    };
+    runCalculation(steps);
+    return run;
 }
 
 ContinuousTexts continuousExample(Problem problem, ContinuousDemand demand) {

@@ -7,9 +7,11 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/CostSplit.h"
 #include "core/InputCheck.h"
+#include "core/RuntimeError.h"
 #include "core/stochastic/Outcome.h"
 #include "core/stochastic/SinglePeriod.h"
 
@@ -77,6 +79,20 @@ struct ContinuousResult {
 // Raises RuntimeError at a fault of the normal model, of the rounding of S or
 // s, or of the shares (a Total of 0).
 Outcome<ContinuousResult> computeContinuous(Problem problem, ContinuousDemand demand, const ContinuousTexts& texts);
+
+// A run-time error of Calculate as its handler shows it: the description, "Error Message", exclamation.
+CheckMessage calculateErrorMessage(const RuntimeError& fault);
+
+// A calculation without the window (the batch analysis), through the window's
+// own sequence: the result, none when a failed check, a message of the
+// calculation or a run-time fault stopped it, and the boxes the window would
+// have shown, in order (the stopping one, or the pie's own message, no icon,
+// which does not stop it). Nothing is shown or saved.
+struct ContinuousRun {
+    std::optional<ContinuousResult> result;
+    std::vector<CheckMessage> messages;
+};
+ContinuousRun calculateContinuous(Problem problem, ContinuousDemand demand, const ContinuousTexts& texts);
 
 // The worked example of the option pair (Example button): the car dealer for
 // the (s,S) policy, the Christmas tree for a single period with uniform demand,
