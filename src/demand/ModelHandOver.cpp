@@ -47,23 +47,23 @@ core::CheckMessage noModel(const char* text) { return {text, "No Model", core::M
 std::optional<core::CheckMessage> handOverToModel(const WizardInterview& a, const WizardCosts& c, ModelHandOver& to) {
     const DemandFigures& d = a.demand;
     if (a.demandType == DemandType::SinglePeriod) {
-        switch (a.demandModel) {
-            case DemandModel::Uniform:
+        switch (a.demandKnowledge) {
+            case DemandKnowledge::Uniform:
                 to.runSingleP_unif({figure(d.lower), figure(d.upper), a.itemName, c.item, c.holding, c.shortage});
                 return std::nullopt;
-            case DemandModel::Normal:
+            case DemandKnowledge::Normal:
                 to.runSingleP_Norm({figure(d.mean), figure(d.variance), a.itemName, c.item, c.holding, c.shortage});
                 return std::nullopt;
-            case DemandModel::Certain:
+            case DemandKnowledge::Certain:
                 return noModel(
                     "A single-period model needs to know how the demand varies. Please go back and give the demand "
                     "as a range or as its mean and variance.");
-            case DemandModel::None:
+            case DemandKnowledge::None:
                 break;
         }
     } else {
-        switch (a.demandModel) {
-            case DemandModel::Certain:
+        switch (a.demandKnowledge) {
+            case DemandKnowledge::Certain:
                 if (a.purchasing)
                     to.runPurchaseSa(
                         {a.itemName, figure(d.constant), c.item, c.holding, c.ordering, c.shortage, a.timeUnit});
@@ -71,15 +71,15 @@ std::optional<core::CheckMessage> handOverToModel(const WizardInterview& a, cons
                     to.runManufSa({a.itemName, figure(d.constant), c.item, c.holding, c.ordering, a.manufRate,
                                    c.shortage, a.timeUnit});
                 return std::nullopt;
-            case DemandModel::Uniform:
+            case DemandKnowledge::Uniform:
                 to.runSS_unif(
                     {figure(d.lower), figure(d.upper), a.itemName, c.ordering, c.item, c.holding, c.shortage});
                 return std::nullopt;
-            case DemandModel::Normal:
+            case DemandKnowledge::Normal:
                 return noModel(
                     "There is no model for a steady demand known only by its mean and variance. Please go back and "
                     "give the demand as certain or as a range.");
-            case DemandModel::None:
+            case DemandKnowledge::None:
                 break;
         }
     }

@@ -10,6 +10,7 @@
 #include <array>
 #include <optional>
 
+#include "core/CostSplit.h"
 #include "core/lotsize/Eoq.h"
 #include "lotsize/DiscountFrame.h"
 #include "lotsize/EoqWindowDescription.h"
@@ -74,7 +75,7 @@ private:
     // What one calculation shows, made before any of it is shown.
     struct Prepared {
         std::array<QString, static_cast<std::size_t>(EoqResultBox::Count)> results;
-        widgets::CostTable::View costs;
+        core::CostSplit costs;
     };
 
     EoqWindowDescription m_description;

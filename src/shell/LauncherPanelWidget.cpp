@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/RuntimeError.h"
+#include "core/stochastic/Problem.h"
 #include "shell/SharedRoutines.h"
 #include "shell/StartingWindow.h"
 #include "widgets/AppContext.h"
@@ -32,8 +33,7 @@ namespace tervalo::shell {
 
 namespace {
 
-using widgets::DiscreteProblemOption;
-using widgets::SinglePeriodOption;
+using core::stochastic::Problem;
 
 enum class Opening {
     Fresh,        // a new instance, shown
@@ -41,19 +41,17 @@ enum class Opening {
     Existing,     // the default instance shown
 };
 
-// What a button opens. frmSinglePeriodC takes its options before it is shown,
-// frmSinglePeriodD once it has loaded and shown.
+// What a button opens. frmSinglePeriodC takes uniform demand and its problem
+// before it is shown, frmSinglePeriodD its problem once it has loaded and shown.
 struct Launch {
     widgets::WindowId form;
     Opening opening = Opening::Fresh;
-    std::vector<SinglePeriodOption> before{};
-    std::optional<DiscreteProblemOption> after{};
+    std::optional<Problem> before{};
+    std::optional<Problem> after{};
 };
 
-// Uniform demand first, then the problem: the order the user would click them.
-const std::vector<SinglePeriodOption> kUniformSinglePeriod{SinglePeriodOption::Uniform,
-                                                           SinglePeriodOption::SinglePeriod};
-const std::vector<SinglePeriodOption> kUniformSsPolicy{SinglePeriodOption::Uniform, SinglePeriodOption::SsPolicy};
+const std::optional<Problem> kUniformSinglePeriod{Problem::SinglePeriod};
+const std::optional<Problem> kUniformSsPolicy{Problem::SsPolicy};
 
 const std::vector<Launch>& professionalLaunches() {  // Command1, tab 1
     static const std::vector<Launch> table{
@@ -64,9 +62,9 @@ const std::vector<Launch>& professionalLaunches() {  // Command1, tab 1
         {widgets::WindowId::IncrementalDiscount},
         {widgets::WindowId::AllUnitDiscount},
         {widgets::WindowId::SinglePeriodC, Opening::Fresh, kUniformSinglePeriod},
-        {widgets::WindowId::SinglePeriodD, Opening::Fresh, {}, DiscreteProblemOption::SinglePeriod},
+        {widgets::WindowId::SinglePeriodD, Opening::Fresh, {}, Problem::SinglePeriod},
         {widgets::WindowId::SinglePeriodC, Opening::Fresh, kUniformSsPolicy},
-        {widgets::WindowId::SinglePeriodD, Opening::Fresh, {}, DiscreteProblemOption::SsPolicy},
+        {widgets::WindowId::SinglePeriodD, Opening::Fresh, {}, Problem::SsPolicy},
         {widgets::WindowId::D1, Opening::FreshPlaced},
         {widgets::WindowId::SalesData, Opening::Existing},
     };
@@ -84,7 +82,7 @@ const std::vector<Launch>& dummyLaunches() {  // Command2, tab 0
         {widgets::WindowId::SinglePeriodC, Opening::Fresh, kUniformSsPolicy},
         {widgets::WindowId::IncrementalDiscount},
         {widgets::WindowId::AllUnitDiscount},
-        {widgets::WindowId::SinglePeriodD, Opening::Fresh, {}, DiscreteProblemOption::SinglePeriod},
+        {widgets::WindowId::SinglePeriodD, Opening::Fresh, {}, Problem::SinglePeriod},
         {widgets::WindowId::MultiperiodA},
     };
     return table;
@@ -136,14 +134,15 @@ void open(widgets::WindowRegistry& registry, const Launch& launch) {
             break;
     }
     QWidget* window = nullptr;
-    if (launch.before.empty()) {
+    if (!launch.before) {
         window = registry.openFresh(form);
     } else {
         registry.release(form);
         auto* entry = registry.instanceAs<widgets::SinglePeriodWindowEntry>(form);
         if (!entry) raiseNoSupport();
-        for (SinglePeriodOption option : launch.before)
-            entry->select(option);
+        // Uniform demand first, then the problem: the order the user would click them.
+        entry->select(core::stochastic::ContinuousDemand::Uniform);
+        entry->select(*launch.before);
         window = registry.show(form);
     }
     if (launch.after) {

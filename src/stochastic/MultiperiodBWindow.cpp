@@ -309,11 +309,10 @@ std::optional<core::CheckMessage> MultiperiodBWindow::computeModel(const std::ve
 }
 
 void MultiperiodBWindow::prepareDisplay() {
-    const std::vector<double>& amounts = m_result->costs.amounts;  // the four parts, then the Total
     Prepared p;
     p.quantity = QString::fromStdString(m_result->quantityText);
     p.reorderPoint = QString::fromStdString(m_result->reorderText);
-    p.costs = widgets::CostTable::compute(QVector<double>(amounts.begin(), amounts.end() - 1), amounts.back());
+    p.costs = m_result->costs;  // the four parts, then the Total
     m_prepared = std::move(p);
 }
 

@@ -31,7 +31,7 @@ namespace tervalo::stochastic {
 namespace fb = widgets::FormBuilder;
 namespace cs = core::stochastic;
 using F = cs::ContinuousField;
-using P = cs::ContinuousProblem;
+using P = cs::Problem;
 using D = cs::ContinuousDemand;
 using platform::MsgButtons;
 using platform::MsgIcon;
@@ -310,18 +310,8 @@ void SinglePeriodCWindow::applyTabOrder() {
 P SinglePeriodCWindow::problem() const { return m_problem.value_or(P::SsPolicy); }
 D SinglePeriodCWindow::demand() const { return m_demand.value_or(D::Uniform); }
 
-void SinglePeriodCWindow::select(widgets::SinglePeriodOption option) {
-    switch (option) {
-        case widgets::SinglePeriodOption::SsPolicy:
-            return selectProblem(P::SsPolicy);
-        case widgets::SinglePeriodOption::SinglePeriod:
-            return selectProblem(P::SinglePeriod);
-        case widgets::SinglePeriodOption::Uniform:
-            return selectDemand(D::Uniform);
-        case widgets::SinglePeriodOption::Normal:
-            return selectDemand(D::Normal);
-    }
-}
+void SinglePeriodCWindow::select(P problem) { selectProblem(problem); }
+void SinglePeriodCWindow::select(D demand) { selectDemand(demand); }
 
 // An option already selected runs nothing; a change checks the button (whose
 // toggle comes back here and stops) and runs the handler, which may select

@@ -15,7 +15,7 @@
 using namespace tervalo;
 using platform::MsgIcon;
 using stochastic::SinglePeriodDWindow;
-using SsProblem = core::stochastic::DiscreteProblem;
+using SsProblem = core::stochastic::Problem;
 
 namespace {
 

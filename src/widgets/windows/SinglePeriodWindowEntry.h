@@ -9,14 +9,10 @@
 #include <vector>
 
 #include "core/CheckMessage.h"
+#include "core/stochastic/Problem.h"
 #include "data/SsRepository.h"
 
 namespace tervalo::widgets {
-
-// The four option buttons of frmSinglePeriodC: optType(0) "(s,S) policy",
-// optType(1) "Christmas Tree" (the single-period problem), optModel(0)
-// "Uniform" and optModel(1) "Normal".
-enum class SinglePeriodOption { SsPolicy, SinglePeriod, Uniform, Normal };
 
 // The texts frmSinglePeriodC is run with, in the order the wizard and the
 // batch analysis pass them; each goes unchanged into its box.
@@ -68,7 +64,8 @@ class SinglePeriodWindowEntry {
 public:
     virtual ~SinglePeriodWindowEntry() = default;
     // Selects an option as a click does: its handler runs only when it changes the selection.
-    virtual void select(SinglePeriodOption option) = 0;
+    virtual void select(core::stochastic::Problem problem) = 0;          // optType
+    virtual void select(core::stochastic::ContinuousDemand demand) = 0;  // optModel
     virtual SinglePeriodRunResult runSingleP_unif(const SinglePeriodUniformTexts& texts) = 0;
     virtual SinglePeriodRunResult runSingleP_Norm(const SinglePeriodNormalTexts& texts) = 0;
     virtual SinglePeriodRunResult runSS_unif(const SsUniformTexts& texts) = 0;
