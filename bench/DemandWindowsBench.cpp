@@ -19,6 +19,7 @@
 #include "demand/DemandWindows.h"
 #include "support/WindowTestContext.h"
 #include "widgets/FileNameDialogs.h"
+#include "widgets/WindowId.h"
 
 using namespace tervalo;
 
@@ -35,9 +36,12 @@ public:
 struct Rig {
     Rig() {
         demand::registerDemandWindows(t.ctx);
-        t.registry.registerWindow("frmD1", [this] { return new demand::DemandHistoryWindow(t.ctx, dialogs); });
+        t.registry.registerWindow(widgets::WindowId::D1,
+                                  [this] { return new demand::DemandHistoryWindow(t.ctx, dialogs); });
     }
-    demand::DemandHistoryWindow* entry() { return t.registry.instanceAs<demand::DemandHistoryWindow>("frmD1"); }
+    demand::DemandHistoryWindow* entry() {
+        return t.registry.instanceAs<demand::DemandHistoryWindow>(widgets::WindowId::D1);
+    }
     static void click(QWidget* w, const char* name) { w->findChild<QPushButton*>(name)->click(); }
 
     test::WindowTestContext t;
@@ -56,13 +60,13 @@ void BM_NextWithWeeks(benchmark::State& state) {
     }
     for (auto _ : state) {
         state.PauseTiming();
-        rig.t.registry.show("frmD1");
+        rig.t.registry.show(widgets::WindowId::D1);
         QApplication::processEvents();
         state.ResumeTiming();
         Rig::click(rig.entry(), "cmdNextForm");
         QApplication::processEvents();  // lays out and paints the regression window
     }
-    QWidget* regression = rig.t.registry.existing("frmD2");
+    QWidget* regression = rig.t.registry.existing(widgets::WindowId::D2);
     if (!regression || regression->findChild<QLineEdit*>("txtX")->text() != QString::number(weeks) + ".00")
         state.SkipWithError("the regression window was not filled");
     if (!rig.t.notifier.messages.isEmpty()) state.SkipWithError(qPrintable(rig.t.notifier.last().text));
@@ -80,10 +84,10 @@ void BM_GetData10000Pairs(benchmark::State& state) {
     int rows = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        rig.t.registry.unload("frmD1");
+        rig.t.registry.unload(widgets::WindowId::D1);
         QApplication::processEvents();
         demand::DemandHistoryWindow* entry = rig.entry();
-        rig.t.registry.show("frmD1");
+        rig.t.registry.show(widgets::WindowId::D1);
         QApplication::processEvents();
         state.ResumeTiming();
         Rig::click(entry, "cmdGetData");

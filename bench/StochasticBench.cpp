@@ -44,9 +44,9 @@ private:
     std::uint64_t m_state;
 };
 
-std::vector<ContinuousTexts> continuousItems(ContinuousProblem problem, ContinuousDemand demand) {
+std::vector<ContinuousTexts> continuousItems(Problem problem, ContinuousDemand demand) {
     using F = ContinuousField;
-    Items gen(problem == ContinuousProblem::SsPolicy ? 7 : demand == ContinuousDemand::Normal ? 11 : 3);
+    Items gen(problem == Problem::SsPolicy ? 7 : demand == ContinuousDemand::Normal ? 11 : 3);
     std::vector<ContinuousTexts> items(kItems);
     for (ContinuousTexts& t : items) {
         const double price = gen.uniform(1, 50);
@@ -63,12 +63,12 @@ std::vector<ContinuousTexts> continuousItems(ContinuousProblem problem, Continuo
             t[F::Mean] = generalText(mean);
             t[F::Variance] = generalText(std::pow(mean * gen.uniform(0.05, 0.3), 2));
         }
-        if (problem == ContinuousProblem::SsPolicy) t[F::OrderingCost] = gen.text(0, 5000);
+        if (problem == Problem::SsPolicy) t[F::OrderingCost] = gen.text(0, 5000);
     }
     return items;
 }
 
-void runContinuous(benchmark::State& state, ContinuousProblem problem, ContinuousDemand demand) {
+void runContinuous(benchmark::State& state, Problem problem, ContinuousDemand demand) {
     const std::vector<ContinuousTexts> items = continuousItems(problem, demand);
     std::size_t i = 0, results = 0;
     for (auto _ : state) {
@@ -87,13 +87,13 @@ void runContinuous(benchmark::State& state, ContinuousProblem problem, Continuou
 }
 
 void BM_ContinuousUniform(benchmark::State& state) {
-    runContinuous(state, ContinuousProblem::SinglePeriod, ContinuousDemand::Uniform);
+    runContinuous(state, Problem::SinglePeriod, ContinuousDemand::Uniform);
 }
 void BM_ContinuousUniformSs(benchmark::State& state) {
-    runContinuous(state, ContinuousProblem::SsPolicy, ContinuousDemand::Uniform);
+    runContinuous(state, Problem::SsPolicy, ContinuousDemand::Uniform);
 }
 void BM_ContinuousNormal(benchmark::State& state) {
-    runContinuous(state, ContinuousProblem::SinglePeriod, ContinuousDemand::Normal);
+    runContinuous(state, Problem::SinglePeriod, ContinuousDemand::Normal);
 }
 
 std::vector<ReviewTexts> reviewItems(ReviewDemand demand) {

@@ -14,32 +14,33 @@
 #include "app/WindowCatalog.h"
 #include "support/WindowTestContext.h"
 #include "widgets/ChildForms.h"
+#include "widgets/WindowId.h"
 
 using namespace tervalo;
 
 namespace {
 
-void set(widgets::WindowRegistry& registry, const char* form, const char* box, const char* text) {
+void set(widgets::WindowRegistry& registry, widgets::WindowId form, const char* box, const char* text) {
     registry.existing(form)->findChild<QLineEdit*>(box)->setText(text);
 }
 
-void press(widgets::WindowRegistry& registry, const char* form, const char* control) {
+void press(widgets::WindowRegistry& registry, widgets::WindowId form, const char* control) {
     registry.existing(form)->findChild<QAbstractButton*>(control)->click();
 }
 
 void typePaperInterview(widgets::WindowRegistry& registry) {
-    widgets::ShowChildForm(registry.openFresh("frmWizard"));
-    set(registry, "frmWizard", "txtItemName", "Paper");
-    press(registry, "frmWizard", "cmdNext");
-    registry.existing("frmW1")->findChild<QAbstractButton*>("OptionDest_0")->setChecked(true);
-    press(registry, "frmW1", "cmdNext");
-    registry.existing("frmW2")->findChild<QAbstractButton*>("OptionTime_0")->setChecked(true);
-    set(registry, "frmW2", "txtConstD", "8");
-    press(registry, "frmW2", "cmdNext");
-    set(registry, "frmW3", "txtOrderingCost", "130");
-    set(registry, "frmW3", "txtItemCost", "25");
-    set(registry, "frmW3", "txtHoldingCost", "1.173");
-    set(registry, "frmW3", "txtShortageCost", "15");
+    widgets::ShowChildForm(registry.openFresh(widgets::WindowId::Wizard));
+    set(registry, widgets::WindowId::Wizard, "txtItemName", "Paper");
+    press(registry, widgets::WindowId::Wizard, "cmdNext");
+    registry.existing(widgets::WindowId::W1)->findChild<QAbstractButton*>("OptionDest_0")->setChecked(true);
+    press(registry, widgets::WindowId::W1, "cmdNext");
+    registry.existing(widgets::WindowId::W2)->findChild<QAbstractButton*>("OptionTime_0")->setChecked(true);
+    set(registry, widgets::WindowId::W2, "txtConstD", "8");
+    press(registry, widgets::WindowId::W2, "cmdNext");
+    set(registry, widgets::WindowId::W3, "txtOrderingCost", "130");
+    set(registry, widgets::WindowId::W3, "txtItemCost", "25");
+    set(registry, widgets::WindowId::W3, "txtHoldingCost", "1.173");
+    set(registry, widgets::WindowId::W3, "txtShortageCost", "15");
 }
 
 void BM_WizardFinish(benchmark::State& state) {
@@ -50,11 +51,11 @@ void BM_WizardFinish(benchmark::State& state) {
         typePaperInterview(t.registry);
         QApplication::processEvents();
         state.ResumeTiming();
-        press(t.registry, "frmW3", "cmdFinish");
+        press(t.registry, widgets::WindowId::W3, "cmdFinish");
         QApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    QWidget* model = t.registry.existing("frmPurchaseSA");
+    QWidget* model = t.registry.existing(widgets::WindowId::PurchaseSA);
     if (!t.notifier.messages.isEmpty())
         state.SkipWithError(qPrintable(t.notifier.last().text));
     else if (!model || model->findChild<QLineEdit*>("txtOrderQuantity")->text() != " 44")

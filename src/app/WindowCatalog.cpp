@@ -37,25 +37,29 @@ void registerWindows(widgets::AppContext& ctx, reports::ReportOutput& reportOutp
     warehouse::registerWarehouseWindows(ctx, singlePeriodCalculator());
 
     // ---- reports ------------------------------------------------------------------
-    ctx.registry.registerWindow(QStringLiteral("frmReport"),
+    ctx.registry.registerWindow(widgets::WindowId::Report,
                                 [&ctx, &reportOutput] { return new reports::ReportBrowserWindow(ctx, reportOutput); });
 
     // The main window's first frame holds the panel and the largest of the model
     // windows that a menu or the panel opens.
-    ctx.registry.setWorkspaceForms({"frmPurchaseNS", "frmPurchaseSA", "frmManufNS", "frmManufSA",
-                                    "frmIncrementalDiscount", "frmAllUnitDiscount", "frmSinglePeriodC",
-                                    "frmSinglePeriodD", "frmMultiperiodA"});
+    ctx.registry.setWorkspaceForms(
+        {widgets::WindowId::PurchaseNS, widgets::WindowId::PurchaseSA, widgets::WindowId::ManufNS,
+         widgets::WindowId::ManufSA, widgets::WindowId::IncrementalDiscount, widgets::WindowId::AllUnitDiscount,
+         widgets::WindowId::SinglePeriodC, widgets::WindowId::SinglePeriodD, widgets::WindowId::MultiperiodA});
 
     // ---- small windows: about, options, web browser -------------------------------
     // Dialogs owned by the main window, which is made after the registration:
     // its pointer is read when a dialog is made.
-    ctx.registry.registerWindow("frmAbout", [&ctx] { return new shell::AboutDialog(ctx, ctx.mainWindow); });
-    ctx.registry.registerWindow("frmOptions", [&ctx] { return new shell::OptionsDialog(ctx, ctx.mainWindow); });
+    ctx.registry.registerWindow(widgets::WindowId::About,
+                                [&ctx] { return new shell::AboutDialog(ctx, ctx.mainWindow); });
+    ctx.registry.registerWindow(widgets::WindowId::Options,
+                                [&ctx] { return new shell::OptionsDialog(ctx, ctx.mainWindow); });
     // No part of the program opens the login dialog.
-    ctx.registry.registerWindow("frmLogin", [&ctx] { return new shell::LoginDialog(ctx, ctx.mainWindow); });
+    ctx.registry.registerWindow(widgets::WindowId::Login,
+                                [&ctx] { return new shell::LoginDialog(ctx, ctx.mainWindow); });
     // A child window of the main window, opened by Help > Support, from the
     // browser library, loaded when the window is first asked for.
-    ctx.registry.registerWindow("frmBrowser", [&ctx] { return shell::makeWebBrowserWindow(ctx); });
+    ctx.registry.registerWindow(widgets::WindowId::Browser, [&ctx] { return shell::makeWebBrowserWindow(ctx); });
 }
 
 }  // namespace tervalo::app

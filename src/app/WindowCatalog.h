@@ -1,11 +1,11 @@
 #pragma once
 // The one place that knows every subsystem: it tells the window registry how
-// to make every window, by its form name. A model window is made as
+// to make every window, by its WindowId. A model window is made as
 // `new XWindow(ctx, nullptr)`: without a parent, the registry shows it as a
 // child window of the main window.
 //
 // A window that other parts of the program drive implements one of the typed
-// interfaces of widgets/WindowInterfaces.h (frmReport: ReportListWindow,
+// interfaces of widgets/windows/ (frmReport: ReportListWindow,
 // frmSalesData: SalesDataWindow, frmBrowser: WebBrowserWindow, frmPurchaseSA
 // and frmManufSA: their run entries); callers reach it as that interface.
 // frmAbout and frmOptions are modal: make them QDialogs owned by ctx.mainWindow.

@@ -6,7 +6,7 @@
 // the first web view starts it.
 #include <QObject>
 
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/WebBrowserWindow.h"
 
 namespace tervalo::browser {
 

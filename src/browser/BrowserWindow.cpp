@@ -10,6 +10,7 @@
 #include <QWebEngineView>
 
 #include "platform/Twips.h"
+#include "widgets/WindowId.h"
 
 namespace tervalo::browser {
 
@@ -28,7 +29,7 @@ constexpr int kTimerMs = 5;
 }  // namespace
 
 BrowserWindow::BrowserWindow(widgets::AppContext&, QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("frmBrowser"));
+    setObjectName(widgets::formName(widgets::WindowId::Browser));
     setWindowTitle(kCaption);
 
     // Controls at fixed places, as the window lays them out on every resize.

@@ -15,7 +15,7 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/WebBrowserWindow.h"
 
 class QComboBox;
 class QLabel;

@@ -530,6 +530,8 @@ std::string textWithLeadingBlank(double value) {
     return text;
 }
 
+std::string amountText(double value) { return formatNumber(value, "#.00"); }
+
 std::string formatNumber(double value, std::string_view pattern) {
     if (pattern.empty()) {
         return generalText(value);

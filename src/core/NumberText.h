@@ -41,6 +41,10 @@ std::string textWithLeadingBlank(double value);
 // integer placeholder divide by 1000 each. An empty pattern gives generalText.
 std::string formatNumber(double value, std::string_view pattern);
 
+// An amount as the cost tables, comparisons and reports show it, "#.00":
+// 5609.76, .50, -12.92.
+std::string amountText(double value);
+
 // Rounds half to even; raises RuntimeError(Overflow) outside the integer's range.
 std::int16_t roundToInt16(double value);
 std::int32_t roundToInt32(double value);

@@ -26,8 +26,8 @@
 #include "widgets/GuardedHandler.h"
 #include "widgets/InputCheckMessage.h"
 #include "widgets/WaitCursor.h"
-#include "widgets/WindowInterfaces.h"
 #include "widgets/WindowRegistry.h"
+#include "widgets/windows/RegressionAnalysisWindow.h"
 
 namespace tervalo::demand {
 
@@ -60,7 +60,7 @@ QString sampleFileText() {
 
 DemandHistoryWindow::DemandHistoryWindow(widgets::AppContext& ctx, widgets::FileNameDialogs& dialogs, QWidget* parent)
     : QWidget(parent), m_ctx(ctx), m_dialogs(dialogs) {
-    setObjectName(QStringLiteral("frmD1"));
+    setObjectName(widgets::formName(widgets::WindowId::D1));
     setWindowTitle(QStringLiteral("Analyzing Demand - Get Data"));
     m_model = new DemandHistoryModel(this);
     m_grid = new DemandGrid(m_model, this);
@@ -221,7 +221,7 @@ void DemandHistoryWindow::next() {
         // The periods as numbers: 1 to 12, not 1, 10, 11, 12, 2 ...
         m_model->sortByTime();
         m_grid->goTo(0, 0);
-        const QString form = QStringLiteral("frmD2");
+        const widgets::WindowId form = widgets::WindowId::D2;
         auto* regression = m_ctx.registry.instanceAs<widgets::RegressionAnalysisWindow>(form);
         if (!regression) throw std::runtime_error("The regression window is not available.");
         widgets::ShowChildForm(m_ctx.registry.show(form));

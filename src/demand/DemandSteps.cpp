@@ -7,9 +7,9 @@
 namespace tervalo::demand {
 
 void unloadDemandWindows(widgets::WindowRegistry& registry, QWidget* caller) {
-    const QString forms[] = {QStringLiteral("frmD1"), QStringLiteral("frmD2")};
+    const widgets::WindowId forms[] = {widgets::WindowId::D1, widgets::WindowId::D2};
     bool released = false;
-    for (const QString& form : forms) {
+    for (widgets::WindowId form : forms) {
         released = released || registry.existing(form) == caller;
         registry.unload(form);
     }

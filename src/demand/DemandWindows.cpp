@@ -16,9 +16,9 @@ namespace tervalo::demand {
 
 void registerDemandWindows(widgets::AppContext& ctx) {
     // ---- demand estimation ----------------------------------------------------------
-    ctx.registry.registerWindow(QStringLiteral("frmD1"),
+    ctx.registry.registerWindow(widgets::WindowId::D1,
                                 [&ctx] { return new DemandHistoryWindow(ctx, widgets::QtFileNameDialogs::shared()); });
-    ctx.registry.registerWindow(QStringLiteral("frmD2"), [&ctx] { return new RegressionWindow(ctx); });
+    ctx.registry.registerWindow(widgets::WindowId::D2, [&ctx] { return new RegressionWindow(ctx); });
 
     // ---- model wizard ---------------------------------------------------------------
     // Top-level windows owned by the main window (read when a step is made), so

@@ -1,6 +1,6 @@
 #pragma once
 // Registers the demand-estimation windows and the model wizard with the
-// window registry under their form names.
+// window registry under their WindowIds.
 namespace tervalo::widgets {
 struct AppContext;
 }

@@ -9,32 +9,31 @@
 namespace tervalo::demand {
 
 template <class Entry>
-Entry& RegistryModelHandOver::shown(const char* form) {
-    const QString name = QString::fromLatin1(form);
-    auto* entry = m_registry.instanceAs<Entry>(name);
+Entry& RegistryModelHandOver::shown(widgets::WindowId form) {
+    auto* entry = m_registry.instanceAs<Entry>(form);
     if (!entry) throw core::RuntimeError(core::ErrorCode::Other, "Object doesn't support this property or method");
-    m_registry.show(name);
+    m_registry.show(form);
     return *entry;
 }
 
 void RegistryModelHandOver::runPurchaseSa(const widgets::PurchaseSaTexts& texts) {
-    shown<widgets::PurchaseSaWindowEntry>("frmPurchaseSA").run(texts);
+    shown<widgets::PurchaseSaWindowEntry>(widgets::WindowId::PurchaseSA).run(texts);
 }
 
 void RegistryModelHandOver::runManufSa(const widgets::ManufSaTexts& texts) {
-    shown<widgets::ManufSaWindowEntry>("frmManufSA").run(texts);
+    shown<widgets::ManufSaWindowEntry>(widgets::WindowId::ManufSA).run(texts);
 }
 
 void RegistryModelHandOver::runSingleP_unif(const widgets::SinglePeriodUniformTexts& texts) {
-    shown<widgets::SinglePeriodWindowEntry>("frmSinglePeriodC").runSingleP_unif(texts);
+    shown<widgets::SinglePeriodWindowEntry>(widgets::WindowId::SinglePeriodC).runSingleP_unif(texts);
 }
 
 void RegistryModelHandOver::runSingleP_Norm(const widgets::SinglePeriodNormalTexts& texts) {
-    shown<widgets::SinglePeriodWindowEntry>("frmSinglePeriodC").runSingleP_Norm(texts);
+    shown<widgets::SinglePeriodWindowEntry>(widgets::WindowId::SinglePeriodC).runSingleP_Norm(texts);
 }
 
 void RegistryModelHandOver::runSS_unif(const widgets::SsUniformTexts& texts) {
-    shown<widgets::SinglePeriodWindowEntry>("frmSinglePeriodC").runSS_unif(texts);
+    shown<widgets::SinglePeriodWindowEntry>(widgets::WindowId::SinglePeriodC).runSS_unif(texts);
 }
 
 namespace {
@@ -48,23 +47,23 @@ core::CheckMessage noModel(const char* text) { return {text, "No Model", core::M
 std::optional<core::CheckMessage> handOverToModel(const WizardInterview& a, const WizardCosts& c, ModelHandOver& to) {
     const DemandFigures& d = a.demand;
     if (a.demandType == DemandType::SinglePeriod) {
-        switch (a.demandModel) {
-            case DemandModel::Uniform:
+        switch (a.demandKnowledge) {
+            case DemandKnowledge::Uniform:
                 to.runSingleP_unif({figure(d.lower), figure(d.upper), a.itemName, c.item, c.holding, c.shortage});
                 return std::nullopt;
-            case DemandModel::Normal:
+            case DemandKnowledge::Normal:
                 to.runSingleP_Norm({figure(d.mean), figure(d.variance), a.itemName, c.item, c.holding, c.shortage});
                 return std::nullopt;
-            case DemandModel::Certain:
+            case DemandKnowledge::Certain:
                 return noModel(
                     "A single-period model needs to know how the demand varies. Please go back and give the demand "
                     "as a range or as its mean and variance.");
-            case DemandModel::None:
+            case DemandKnowledge::None:
                 break;
         }
     } else {
-        switch (a.demandModel) {
-            case DemandModel::Certain:
+        switch (a.demandKnowledge) {
+            case DemandKnowledge::Certain:
                 if (a.purchasing)
                     to.runPurchaseSa(
                         {a.itemName, figure(d.constant), c.item, c.holding, c.ordering, c.shortage, a.timeUnit});
@@ -72,15 +71,15 @@ std::optional<core::CheckMessage> handOverToModel(const WizardInterview& a, cons
                     to.runManufSa({a.itemName, figure(d.constant), c.item, c.holding, c.ordering, a.manufRate,
                                    c.shortage, a.timeUnit});
                 return std::nullopt;
-            case DemandModel::Uniform:
+            case DemandKnowledge::Uniform:
                 to.runSS_unif(
                     {figure(d.lower), figure(d.upper), a.itemName, c.ordering, c.item, c.holding, c.shortage});
                 return std::nullopt;
-            case DemandModel::Normal:
+            case DemandKnowledge::Normal:
                 return noModel(
                     "There is no model for a steady demand known only by its mean and variance. Please go back and "
                     "give the demand as certain or as a range.");
-            case DemandModel::None:
+            case DemandKnowledge::None:
                 break;
         }
     }

@@ -7,7 +7,9 @@
 
 #include "core/CheckMessage.h"
 #include "demand/WizardInterview.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/WindowId.h"
+#include "widgets/windows/EoqWindowEntry.h"
+#include "widgets/windows/SinglePeriodWindowEntry.h"
 
 namespace tervalo::widgets {
 class WindowRegistry;
@@ -39,7 +41,7 @@ public:
 
 private:
     template <class Entry>
-    Entry& shown(const char* form);
+    Entry& shown(widgets::WindowId form);
 
     widgets::WindowRegistry& m_registry;
 };

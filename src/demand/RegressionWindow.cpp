@@ -53,7 +53,7 @@ double strictNumber(const QString& text) {
 }  // namespace
 
 RegressionWindow::RegressionWindow(widgets::AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(ctx) {
-    setObjectName(QStringLiteral("frmD2"));
+    setObjectName(widgets::formName(widgets::WindowId::D2));
     setWindowTitle(QStringLiteral("Analyzing Demand - Regression Analysis"));
     buildForm();
     resize(platform::Twips::toPixels(11700), platform::Twips::toPixels(7200));
@@ -251,7 +251,7 @@ bool RegressionWindow::eventFilter(QObject* watched, QEvent* event) {
 void RegressionWindow::back() {
     widgets::runGuarded(this, m_ctx.notifier, [this] {
         widgets::HideChildForm(this);
-        m_ctx.registry.show(QStringLiteral("frmD1"));
+        m_ctx.registry.show(widgets::WindowId::D1);
     });
 }
 

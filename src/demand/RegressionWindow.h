@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core/demand/DemandAnalysis.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/RegressionAnalysisWindow.h"
 
 class QComboBox;
 class QLabel;

@@ -43,15 +43,15 @@ constexpr InputCheck kSteadyCosts[] = {
 
 }  // namespace
 
-std::span<const InputCheck> demandDataChecks(DemandModel shown, bool manufacturing) {
+std::span<const InputCheck> demandDataChecks(DemandKnowledge shown, bool manufacturing) {
     switch (shown) {
-        case DemandModel::Uniform:
+        case DemandKnowledge::Uniform:
             return kUniform;
-        case DemandModel::Normal:
+        case DemandKnowledge::Normal:
             return kNormal;
-        case DemandModel::Certain:
+        case DemandKnowledge::Certain:
             return std::span<const InputCheck>(kCertainManufactured).first(manufacturing ? 2 : 1);
-        case DemandModel::None:
+        case DemandKnowledge::None:
             break;
     }
     return {};

@@ -17,7 +17,7 @@ enum class CostField { Ordering, Item, Holding, Shortage, Count };
 
 // The checks of the frame shown for `shown` (none when no frame is shown); the
 // production rate is required only of a manufactured item.
-std::span<const core::InputCheck> demandDataChecks(DemandModel shown, bool manufacturing);
+std::span<const core::InputCheck> demandDataChecks(DemandKnowledge shown, bool manufacturing);
 
 // The cost checks; a single-period item has no ordering cost to enter.
 std::span<const core::InputCheck> costChecks(DemandType type);

@@ -28,7 +28,7 @@ public:
     // The answers of steps 1 to 3.
     void setPurchasing(bool purchasing) { m_interview.purchasing = purchasing; }
     void setDemandType(DemandType type) { m_interview.demandType = type; }
-    void setDemandModel(DemandModel model) { m_interview.demandModel = model; }
+    void setDemandKnowledge(DemandKnowledge model) { m_interview.demandKnowledge = model; }
     void setDemandFigures(const DemandFigures& figures) { m_interview.demand = figures; }
     void setItemName(const QString& name) { m_interview.itemName = name; }
     void setManufRate(const QString& rate) { m_interview.manufRate = rate; }

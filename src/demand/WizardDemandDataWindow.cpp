@@ -106,21 +106,21 @@ void WizardDemandDataWindow::setPurchasing(bool purchasing) {
         w->setVisible(!purchasing);
 }
 
-void WizardDemandDataWindow::showForm(DemandModel model) {
+void WizardDemandDataWindow::showForm(DemandKnowledge model) {
     for (QGroupBox* frame : {m_frameUniform, m_frameNormal, m_frameCertain})
         frame->hide();
     m_shownFrame = model;
     switch (model) {
-        case DemandModel::Uniform:
+        case DemandKnowledge::Uniform:
             m_frameUniform->show();
             break;
-        case DemandModel::Normal:
+        case DemandKnowledge::Normal:
             m_frameNormal->show();
             break;
-        case DemandModel::Certain:
+        case DemandKnowledge::Certain:
             m_frameCertain->show();
             break;
-        case DemandModel::None:
+        case DemandKnowledge::None:
             break;
     }
     firstAnswer()->setFocus(Qt::OtherFocusReason);
@@ -128,13 +128,13 @@ void WizardDemandDataWindow::showForm(DemandModel model) {
 
 QWidget* WizardDemandDataWindow::firstAnswer() const {
     switch (m_shownFrame) {
-        case DemandModel::Uniform:
+        case DemandKnowledge::Uniform:
             return box(D::Lower);
-        case DemandModel::Normal:
+        case DemandKnowledge::Normal:
             return box(D::Mean);
-        case DemandModel::Certain:
+        case DemandKnowledge::Certain:
             return box(D::Constant);
-        case DemandModel::None:
+        case DemandKnowledge::None:
             break;
     }
     for (QRadioButton* option : m_optionTime)
@@ -166,7 +166,7 @@ void WizardDemandDataWindow::onCmdNextClicked() {
                                     texts.number(D::Variance), texts.number(D::Constant)};
         hide();
         auto& next = showStep<WizardCostsWindow>(WizardForms::kStep4);
-        next.setDemandModel(m_demandModel);
+        next.setDemandKnowledge(m_demandKnowledge);
         next.setDemandType(m_demandType);
         next.setTimeUnit(m_wizTimeUnit);
         next.setPurchase(m_purchasing ? QStringLiteral("Yes") : QStringLiteral("No"));

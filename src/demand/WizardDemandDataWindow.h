@@ -24,13 +24,13 @@ public:
 
     // The answers of steps 1 and 2.
     void setDemandType(DemandType type) { m_demandType = type; }
-    void setDemandModel(DemandModel model) { m_demandModel = model; }
+    void setDemandKnowledge(DemandKnowledge model) { m_demandKnowledge = model; }
     // A purchased item has no production rate: its box and labels are hidden.
     void setPurchasing(bool purchasing);
     void setItemName(const QString& name) { m_itemName = name; }
-    // Shows the frame of the demand model (none for DemandModel::None) and
+    // Shows the frame of the demand model (none for DemandKnowledge::None) and
     // puts the focus in its first box.
-    void showForm(DemandModel model);
+    void showForm(DemandKnowledge model);
 
 protected:
     // The first box of the shown frame; without one, the selected time unit.
@@ -54,8 +54,8 @@ private:
     QList<QRadioButton*> m_optionTime;
 
     DemandType m_demandType = DemandType::Steady;
-    DemandModel m_demandModel = DemandModel::None;
-    DemandModel m_shownFrame = DemandModel::None;
+    DemandKnowledge m_demandKnowledge = DemandKnowledge::None;
+    DemandKnowledge m_shownFrame = DemandKnowledge::None;
     bool m_purchasing = false;
     QString m_itemName;
     QString m_wizTimeUnit;

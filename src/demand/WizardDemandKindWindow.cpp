@@ -74,14 +74,14 @@ void WizardDemandKindWindow::onCmdNextClicked() {
         hide();
         auto& next = showStep<WizardDemandDataWindow>(WizardForms::kStep3);
         next.setDemandType(m_optionDType.at(0)->isChecked() ? DemandType::SinglePeriod : DemandType::Steady);
-        DemandModel model = DemandModel::None;
+        DemandKnowledge model = DemandKnowledge::None;
         if (m_optionDest.at(0)->isChecked())
-            model = DemandModel::Certain;
+            model = DemandKnowledge::Certain;
         else if (m_optionDest.at(1)->isChecked())
-            model = DemandModel::Uniform;
+            model = DemandKnowledge::Uniform;
         else if (m_optionDest.at(2)->isChecked())
-            model = DemandModel::Normal;
-        next.setDemandModel(model);
+            model = DemandKnowledge::Normal;
+        next.setDemandKnowledge(model);
         next.showForm(model);
         next.setPurchasing(m_purchasing);
         next.setItemName(m_itemName);

@@ -11,7 +11,7 @@ namespace tervalo::demand {
 enum class DemandType { SinglePeriod, Steady };
 
 // How well the demand is known; None until step 2 has handed a model on.
-enum class DemandModel { None, Certain, Uniform, Normal };
+enum class DemandKnowledge { None, Certain, Uniform, Normal };
 
 // The five demand figures of step 3; an empty box gives 0.
 struct DemandFigures {
@@ -25,7 +25,7 @@ struct DemandFigures {
 struct WizardInterview {
     bool purchasing = false;
     DemandType demandType = DemandType::Steady;
-    DemandModel demandModel = DemandModel::None;
+    DemandKnowledge demandKnowledge = DemandKnowledge::None;
     DemandFigures demand;
     QString itemName;
     QString timeUnit;   // "week", "month" or "year", as step 3 wrote it

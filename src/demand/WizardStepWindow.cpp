@@ -25,11 +25,11 @@ namespace tervalo::demand {
 
 namespace fb = widgets::FormBuilder;
 
-WizardStepWindow::WizardStepWindow(widgets::AppContext& ctx, const QString& form, const QString& title,
+WizardStepWindow::WizardStepWindow(widgets::AppContext& ctx, widgets::WindowId form, const QString& title,
                                    EnabledButtons enabled, QWidget* parent)
     : QWidget(parent, Qt::Window), m_ctx(ctx) {
     initWizardResources();
-    setObjectName(form);
+    setObjectName(widgets::formName(form));
     setWindowTitle(title);
 
     auto* top = new QHBoxLayout;
@@ -106,7 +106,7 @@ void WizardStepWindow::setTabChain(std::initializer_list<QWidget*> controls) {
         chain(button);
 }
 
-QWidget* WizardStepWindow::showWindow(const QString& form) { return m_ctx.registry.show(form); }
+QWidget* WizardStepWindow::showWindow(widgets::WindowId form) { return m_ctx.registry.show(form); }
 
 void WizardStepWindow::raiseNotAStep() {
     throw core::RuntimeError(core::ErrorCode::Other, "Object doesn't support this property or method");

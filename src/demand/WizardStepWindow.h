@@ -12,6 +12,8 @@
 #include <functional>
 #include <initializer_list>
 
+#include "widgets/WindowId.h"
+
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -25,10 +27,10 @@ namespace tervalo::demand {
 
 // The wizard's steps as the registry knows them.
 namespace WizardForms {
-inline const QString kStep1 = QStringLiteral("frmWizard");
-inline const QString kStep2 = QStringLiteral("frmW1");
-inline const QString kStep3 = QStringLiteral("frmW2");
-inline const QString kStep4 = QStringLiteral("frmW3");
+inline constexpr widgets::WindowId kStep1 = widgets::WindowId::Wizard;
+inline constexpr widgets::WindowId kStep2 = widgets::WindowId::W1;
+inline constexpr widgets::WindowId kStep3 = widgets::WindowId::W2;
+inline constexpr widgets::WindowId kStep4 = widgets::WindowId::W3;
 }  // namespace WizardForms
 
 class WizardStepWindow : public QWidget {
@@ -44,7 +46,7 @@ protected:
         bool finish = false;
     };
 
-    WizardStepWindow(widgets::AppContext& ctx, const QString& form, const QString& title, EnabledButtons enabled,
+    WizardStepWindow(widgets::AppContext& ctx, widgets::WindowId form, const QString& title, EnabledButtons enabled,
                      QWidget* parent);
 
     widgets::AppContext& context() const { return m_ctx; }
@@ -61,7 +63,7 @@ protected:
     // Shows the step `form` in front (loading it on first use) and returns it
     // as its window class.
     template <class Step>
-    Step& showStep(const QString& form);
+    Step& showStep(widgets::WindowId form);
     // Runs a handler; a run-time error shows its description titled `title`.
     void guarded(const std::function<void()>& body, const QString& title = QStringLiteral("Error Message"));
 
@@ -83,7 +85,7 @@ private slots:
 
 private:
     QWidget* buildPicture();
-    QWidget* showWindow(const QString& form);
+    QWidget* showWindow(widgets::WindowId form);
     [[noreturn]] static void raiseNotAStep();
 
     widgets::AppContext& m_ctx;
@@ -93,7 +95,7 @@ private:
 };
 
 template <class Step>
-Step& WizardStepWindow::showStep(const QString& form) {
+Step& WizardStepWindow::showStep(widgets::WindowId form) {
     auto* step = dynamic_cast<Step*>(showWindow(form));
     if (!step) raiseNotAStep();
     return *step;

@@ -30,7 +30,7 @@ public:
 }  // namespace
 
 QStringList DiscountReport::pieces(const DiscountWindowDescription& d, const Values& v) {
-    const QString total = QString::fromStdString(core::formatNumber(v.chosenTotal, "#.00"));
+    const QString total = QString::fromStdString(core::amountText(v.chosenTotal));
     PieceList r;
     r.line(QStringLiteral("Inventory Management Report")).line(QStringLiteral("===========================")).end();
 

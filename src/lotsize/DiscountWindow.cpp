@@ -35,7 +35,7 @@ const QString kErrorTitle = QStringLiteral("Error Message");
 // Quantities and intervals: rounded half to even to a 32-bit integer, written
 // with a leading blank (554.7 -> " 555").
 QString wholeText(double value) { return QString::fromStdString(lot::roundedText(value)); }
-QString amountText(double value) { return QString::fromStdString(core::formatNumber(value, "#.00")); }
+QString amountText(double value) { return QString::fromStdString(core::amountText(value)); }
 
 // A caption made of several labels side by side, read as one text:
 // "Demand, units/" "Week" shows as "Demand, units/Week". The labels stay
@@ -66,7 +66,7 @@ QLabel* wrappedLabel(QWidget* parent, const QString& name, const QString& text, 
 }  // namespace
 
 DiscountWindow::DiscountWindow(widgets::AppContext& ctx, DiscountWindowDescription description, QWidget* parent)
-    : ModelWindow(ctx, description.formName, description.caption, static_cast<int>(F::Count), parent),
+    : ModelWindow(ctx, description.window, description.caption, static_cast<int>(F::Count), parent),
       m_description(std::move(description)) {
     setCalculateErrorWording(QString(), m_description.calculateErrorIcon);
 
@@ -277,7 +277,7 @@ void DiscountWindow::prepareDisplay() {
     p.interval = wholeText(r.intervalDays);
     p.comparison = {wholeText(r.noDiscountQuantity), wholeText(r.discountQuantity), amountText(r.noDiscountTotal),
                     amountText(r.discountTotal)};
-    p.costs = widgets::CostTable::compute({r.purchaseCost, r.orderingCost, r.holdingCost}, r.totalCost);
+    p.costs = core::splitCosts({r.purchaseCost, r.orderingCost, r.holdingCost, r.totalCost});
     p.conclusion = QString::fromStdString(r.conclusion);
     p.chosenTotal = r.totalCost;
     m_prepared = std::move(p);

@@ -8,6 +8,7 @@
 #include <QString>
 #include <array>
 
+#include "core/CostSplit.h"
 #include "core/lotsize/QuantityDiscount.h"
 #include "lotsize/DiscountWindowDescription.h"
 #include "widgets/CostTable.h"
@@ -59,7 +60,7 @@ private:
         QString quantity;
         QString interval;
         std::array<QString, 4> comparison;  // quantities (no discount, discount), then totals
-        widgets::CostTable::View costs;
+        core::CostSplit costs;
         QString conclusion;
         double chosenTotal = 0;
     };

@@ -16,7 +16,7 @@ const QString kExampleEnd =
 DiscountWindowDescription DiscountWindowDescription::incremental() {
     DiscountWindowDescription d;
     d.kind = core::lotsize::DiscountKind::Incremental;
-    d.formName = QStringLiteral("frmIncrementalDiscount");
+    d.window = widgets::WindowId::IncrementalDiscount;
     d.caption = QStringLiteral("Purchasing Model: Incremental Discounts");
     d.discountPriceCaption = QStringLiteral("additional amount over this break point incurs the discount price:");
     d.exampleText = kExampleStart +
@@ -36,7 +36,7 @@ DiscountWindowDescription DiscountWindowDescription::incremental() {
 DiscountWindowDescription DiscountWindowDescription::allUnits() {
     DiscountWindowDescription d;
     d.kind = core::lotsize::DiscountKind::AllUnits;
-    d.formName = QStringLiteral("frmAllUnitDiscount");
+    d.window = widgets::WindowId::AllUnitDiscount;
     d.caption = QStringLiteral("Purchasing Model: All-Units Discounts");
     d.discountPriceCaption = QStringLiteral("over this break point, the entire order is priced at the lower price:");
     d.exampleText = kExampleStart +

@@ -6,12 +6,13 @@
 
 #include "core/lotsize/QuantityDiscount.h"
 #include "platform/Notifier.h"
+#include "widgets/WindowId.h"
 
 namespace tervalo::lotsize {
 
 struct DiscountWindowDescription {
     core::lotsize::DiscountKind kind = core::lotsize::DiscountKind::Incremental;
-    QString formName;
+    widgets::WindowId window = widgets::WindowId::IncrementalDiscount;
     QString caption;
     QString discountPriceCaption;  // beside txtPrice1
     QString exampleText;           // the worked example, in "An example"

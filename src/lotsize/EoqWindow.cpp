@@ -34,7 +34,7 @@ QString rounded(double value) { return QString::fromStdString(lot::roundedText(v
 }  // namespace
 
 EoqWindow::EoqWindow(EoqWindowDescription description, widgets::AppContext& ctx, QWidget* parent)
-    : ModelWindow(ctx, description.formName, description.caption, static_cast<int>(EoqField::Count), parent),
+    : ModelWindow(ctx, description.window, description.caption, static_cast<int>(EoqField::Count), parent),
       m_description(std::move(description)) {
     const EoqWindowDescription& d = m_description;
     setCalculateErrorWording(d.calculateErrorSuffix, d.calculateErrorIcon);
@@ -286,9 +286,10 @@ void EoqWindow::prepareDisplay() {
     set(EoqResultBox::Interval, rounded(lot::intervalDays(m_result.cycle, timeUnit())));
     if (m_description.production()) set(EoqResultBox::MaxInventory, rounded(m_result.maxInventory));
     if (m_description.shortages()) set(EoqResultBox::AllowedShortage, rounded(m_result.allowedShortage));
-    QVector<double> parts{m_result.purchaseCost, m_result.orderingCost, m_result.holdingCost};
-    if (m_description.shortages()) parts.append(m_result.shortageCost);
-    p.costs = widgets::CostTable::compute(parts, m_result.total, m_description.constantTotalShare);
+    std::vector<double> amounts{m_result.purchaseCost, m_result.orderingCost, m_result.holdingCost};
+    if (m_description.shortages()) amounts.push_back(m_result.shortageCost);
+    amounts.push_back(m_result.total);
+    p.costs = core::splitCosts(std::move(amounts), m_description.constantTotalShare);
     m_prepared = std::move(p);
 }
 

@@ -10,12 +10,13 @@
 #include <array>
 #include <optional>
 
+#include "core/CostSplit.h"
 #include "core/lotsize/Eoq.h"
 #include "lotsize/DiscountFrame.h"
 #include "lotsize/EoqWindowDescription.h"
 #include "widgets/CostTable.h"
 #include "widgets/ModelWindow.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/EoqWindowEntry.h"
 
 class QGridLayout;
 class QGroupBox;
@@ -74,7 +75,7 @@ private:
     // What one calculation shows, made before any of it is shown.
     struct Prepared {
         std::array<QString, static_cast<std::size_t>(EoqResultBox::Count)> results;
-        widgets::CostTable::View costs;
+        core::CostSplit costs;
     };
 
     EoqWindowDescription m_description;

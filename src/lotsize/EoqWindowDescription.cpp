@@ -109,8 +109,8 @@ EoqWindowDescription modelDescription(EoqModel model) {
     d.model = model;
     const bool production = d.production();
     const bool shortages = d.shortages();
-    d.formName = (production ? QStringLiteral("frmManuf") : QStringLiteral("frmPurchase")) +
-                 (shortages ? QStringLiteral("SA") : QStringLiteral("NS"));
+    d.window = production ? (shortages ? widgets::WindowId::ManufSA : widgets::WindowId::ManufNS)
+                          : (shortages ? widgets::WindowId::PurchaseSA : widgets::WindowId::PurchaseNS);
     d.caption = (production ? QStringLiteral("Manufacturing Model: ") : QStringLiteral("Purchasing Model: ")) +
                 (shortages ? QStringLiteral("Shortages Allowed") : QStringLiteral("No Shortages"));
     d.assumptions = assumptions(production, shortages);

@@ -14,6 +14,7 @@
 #include "core/lotsize/EoqChecks.h"
 #include "core/lotsize/TimeUnit.h"
 #include "platform/Notifier.h"
+#include "widgets/WindowId.h"
 
 namespace tervalo::lotsize {
 
@@ -55,7 +56,7 @@ using BoxTexts = QList<std::pair<EoqField, QString>>;
 
 struct EoqWindowDescription {
     EoqModel model = EoqModel::PurchasingNoShortages;
-    QString formName;
+    widgets::WindowId window = widgets::WindowId::PurchaseNS;
     QString caption;
 
     QString assumptions;

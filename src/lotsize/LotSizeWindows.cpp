@@ -15,19 +15,19 @@ namespace {
 
 // Each window class is constructed from the program's shared context.
 template <class Window>
-void add(widgets::AppContext& ctx, const char* formName) {
-    ctx.registry.registerWindow(QString::fromLatin1(formName), [&ctx] { return new Window(ctx); });
+void add(widgets::AppContext& ctx, widgets::WindowId window) {
+    ctx.registry.registerWindow(window, [&ctx] { return new Window(ctx); });
 }
 
 }  // namespace
 
 void registerLotSizeWindows(widgets::AppContext& ctx) {
-    add<PurchaseNsWindow>(ctx, "frmPurchaseNS");
-    add<PurchaseSaWindow>(ctx, "frmPurchaseSA");
-    add<ManufNsWindow>(ctx, "frmManufNS");
-    add<ManufSaWindow>(ctx, "frmManufSA");
-    add<IncrementalDiscountWindow>(ctx, "frmIncrementalDiscount");
-    add<AllUnitDiscountWindow>(ctx, "frmAllUnitDiscount");
+    add<PurchaseNsWindow>(ctx, widgets::WindowId::PurchaseNS);
+    add<PurchaseSaWindow>(ctx, widgets::WindowId::PurchaseSA);
+    add<ManufNsWindow>(ctx, widgets::WindowId::ManufNS);
+    add<ManufSaWindow>(ctx, widgets::WindowId::ManufSA);
+    add<IncrementalDiscountWindow>(ctx, widgets::WindowId::IncrementalDiscount);
+    add<AllUnitDiscountWindow>(ctx, widgets::WindowId::AllUnitDiscount);
 }
 
 }  // namespace tervalo::lotsize

@@ -1,6 +1,6 @@
 #pragma once
 // Registers the lot-size model windows with the window registry under their
-// form names, so the menus and the left panel can show or open them fresh.
+// WindowIds, so the menus and the left panel can show or open them fresh.
 namespace tervalo::widgets {
 struct AppContext;
 }

@@ -3,7 +3,7 @@
 // of an item made in-house when shortages are back-ordered. The wizard drives
 // it through run().
 #include "lotsize/EoqWindow.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/EoqWindowEntry.h"
 
 namespace tervalo::lotsize {
 

@@ -3,7 +3,7 @@
 // purchased item when shortages are back-ordered, with the supplier's-offer
 // what-if. The wizard drives it through run().
 #include "lotsize/EoqWindow.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/EoqWindowEntry.h"
 
 namespace tervalo::lotsize {
 

@@ -26,6 +26,7 @@
 #include "widgets/AppContext.h"
 #include "widgets/FormBuilder.h"
 #include "widgets/GuardedHandler.h"
+#include "widgets/WindowId.h"
 
 namespace tervalo::reports {
 
@@ -103,7 +104,7 @@ const QStringList& ReportBrowserWindow::reportTypeNames() {
 
 ReportBrowserWindow::ReportBrowserWindow(widgets::AppContext& ctx, ReportOutput& output, QWidget* parent)
     : QWidget(parent), m_ctx(ctx), m_output(output) {
-    setObjectName(QStringLiteral("frmReport"));
+    setObjectName(widgets::formName(widgets::WindowId::Report));
     setWindowTitle(QStringLiteral("Reports"));
     buildForm();
     setFixedSize(platform::Twips::toPixels(kClientWidth), platform::Twips::toPixels(kClientHeight));

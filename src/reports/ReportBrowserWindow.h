@@ -15,7 +15,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/ReportListWindow.h"
 
 class QComboBox;
 class QDateEdit;

@@ -12,6 +12,7 @@
 #include "shell/ToolbarIcons.h"
 #include "widgets/AppContext.h"
 #include "widgets/FormBuilder.h"
+#include "widgets/WindowId.h"
 
 namespace tervalo::shell {
 
@@ -31,7 +32,7 @@ const QString kNotice = QStringLiteral(
 
 AboutDialog::AboutDialog(widgets::AppContext& ctx, QWidget* parent, SysInfoLauncher sysInfo)
     : QDialog(parent), m_ctx(ctx), m_sysInfo(std::move(sysInfo)) {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(widgets::formName(widgets::WindowId::About));
     setWindowTitle(QStringLiteral("About this program"));
     // OK unloads the window: the next About makes a new one.
     setAttribute(Qt::WA_DeleteOnClose);

@@ -6,7 +6,7 @@
 #include <QPluginLoader>
 
 #include "core/RuntimeError.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/WebBrowserWindow.h"
 
 // Qt GUI's setter of the global share context (exported, not in a public header).
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);

@@ -4,7 +4,7 @@
 // the OpenGL driver; the program loads it only when the window is first asked
 // for, so that start-up stays as light as a bare Qt window.
 //
-//   registry.registerWindow("frmBrowser", [&ctx] { return shell::makeWebBrowserWindow(ctx); });
+//   registry.registerWindow(widgets::WindowId::Browser, [&ctx] { return shell::makeWebBrowserWindow(ctx); });
 //
 // A library that cannot be loaded, or is not the program's browser, raises a
 // run-time error with the reason; the menu item shows it.

@@ -11,6 +11,7 @@
 #include "platform/RtfReader.h"
 #include "platform/RtfWriter.h"
 #include "platform/Twips.h"
+#include "widgets/WindowId.h"
 
 namespace tervalo::shell {
 
@@ -37,8 +38,8 @@ constexpr int kInitialHeight = 4800;
 }  // namespace
 
 DocumentWindow::DocumentWindow(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("frmDocument"));
-    setWindowTitle(QStringLiteral("frmDocument"));
+    setObjectName(widgets::formName(widgets::WindowId::Document));
+    setWindowTitle(widgets::formName(widgets::WindowId::Document));
     m_rtfText = new QTextEdit(this);
     m_rtfText->setObjectName(QStringLiteral("rtfText"));
     m_rtfText->setAccessibleName(QStringLiteral("Document text"));

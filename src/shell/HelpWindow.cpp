@@ -9,6 +9,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "widgets/WindowId.h"
+
 // The help pages are compiled into a static library: referencing its resource
 // initialiser keeps them from being dropped at link time. (Outside any namespace.)
 static void initHelpResources() { Q_INIT_RESOURCE(resources); }
@@ -17,7 +19,7 @@ namespace tervalo::shell {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     initHelpResources();
-    setObjectName(QStringLiteral("frmHelp"));
+    setObjectName(widgets::formName(widgets::WindowId::Help));
     setWindowTitle(QStringLiteral("Tervalo Help"));
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("txtHelp"));

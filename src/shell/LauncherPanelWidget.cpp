@@ -18,21 +18,22 @@
 #include <vector>
 
 #include "core/RuntimeError.h"
+#include "core/stochastic/Problem.h"
 #include "shell/SharedRoutines.h"
 #include "shell/StartingWindow.h"
 #include "widgets/AppContext.h"
 #include "widgets/ChildForms.h"
 #include "widgets/GuardedHandler.h"
 #include "widgets/WaitCursor.h"
-#include "widgets/WindowInterfaces.h"
 #include "widgets/WindowRegistry.h"
+#include "widgets/windows/DiscreteSinglePeriodWindowEntry.h"
+#include "widgets/windows/SinglePeriodWindowEntry.h"
 
 namespace tervalo::shell {
 
 namespace {
 
-using widgets::DiscreteProblemOption;
-using widgets::SinglePeriodOption;
+using core::stochastic::Problem;
 
 enum class Opening {
     Fresh,        // a new instance, shown
@@ -40,51 +41,49 @@ enum class Opening {
     Existing,     // the default instance shown
 };
 
-// What a button opens. frmSinglePeriodC takes its options before it is shown,
-// frmSinglePeriodD once it has loaded and shown.
+// What a button opens. frmSinglePeriodC takes uniform demand and its problem
+// before it is shown, frmSinglePeriodD its problem once it has loaded and shown.
 struct Launch {
-    const char* form;
+    widgets::WindowId form;
     Opening opening = Opening::Fresh;
-    std::vector<SinglePeriodOption> before{};
-    std::optional<DiscreteProblemOption> after{};
+    std::optional<Problem> before{};
+    std::optional<Problem> after{};
 };
 
-// Uniform demand first, then the problem: the order the user would click them.
-const std::vector<SinglePeriodOption> kUniformSinglePeriod{SinglePeriodOption::Uniform,
-                                                           SinglePeriodOption::SinglePeriod};
-const std::vector<SinglePeriodOption> kUniformSsPolicy{SinglePeriodOption::Uniform, SinglePeriodOption::SsPolicy};
+const std::optional<Problem> kUniformSinglePeriod{Problem::SinglePeriod};
+const std::optional<Problem> kUniformSsPolicy{Problem::SsPolicy};
 
 const std::vector<Launch>& professionalLaunches() {  // Command1, tab 1
     static const std::vector<Launch> table{
-        {"frmPurchaseNS"},
-        {"frmPurchaseSA"},
-        {"frmManufNS"},
-        {"frmManufSA"},
-        {"frmIncrementalDiscount"},
-        {"frmAllUnitDiscount"},
-        {"frmSinglePeriodC", Opening::Fresh, kUniformSinglePeriod},
-        {"frmSinglePeriodD", Opening::Fresh, {}, DiscreteProblemOption::SinglePeriod},
-        {"frmSinglePeriodC", Opening::Fresh, kUniformSsPolicy},
-        {"frmSinglePeriodD", Opening::Fresh, {}, DiscreteProblemOption::SsPolicy},
-        {"frmD1", Opening::FreshPlaced},
-        {"frmSalesData", Opening::Existing},
+        {widgets::WindowId::PurchaseNS},
+        {widgets::WindowId::PurchaseSA},
+        {widgets::WindowId::ManufNS},
+        {widgets::WindowId::ManufSA},
+        {widgets::WindowId::IncrementalDiscount},
+        {widgets::WindowId::AllUnitDiscount},
+        {widgets::WindowId::SinglePeriodC, Opening::Fresh, kUniformSinglePeriod},
+        {widgets::WindowId::SinglePeriodD, Opening::Fresh, {}, Problem::SinglePeriod},
+        {widgets::WindowId::SinglePeriodC, Opening::Fresh, kUniformSsPolicy},
+        {widgets::WindowId::SinglePeriodD, Opening::Fresh, {}, Problem::SsPolicy},
+        {widgets::WindowId::D1, Opening::FreshPlaced},
+        {widgets::WindowId::SalesData, Opening::Existing},
     };
     return table;
 }
 
 const std::vector<Launch>& dummyLaunches() {  // Command2, tab 0
     static const std::vector<Launch> table{
-        {"frmWizard", Opening::FreshPlaced},
-        {"frmPurchaseNS"},
-        {"frmPurchaseSA"},
-        {"frmManufNS"},
-        {"frmManufSA"},
-        {"frmSinglePeriodC", Opening::Fresh, kUniformSinglePeriod},
-        {"frmSinglePeriodC", Opening::Fresh, kUniformSsPolicy},
-        {"frmIncrementalDiscount"},
-        {"frmAllUnitDiscount"},
-        {"frmSinglePeriodD", Opening::Fresh, {}, DiscreteProblemOption::SinglePeriod},
-        {"frmMultiperiodA"},
+        {widgets::WindowId::Wizard, Opening::FreshPlaced},
+        {widgets::WindowId::PurchaseNS},
+        {widgets::WindowId::PurchaseSA},
+        {widgets::WindowId::ManufNS},
+        {widgets::WindowId::ManufSA},
+        {widgets::WindowId::SinglePeriodC, Opening::Fresh, kUniformSinglePeriod},
+        {widgets::WindowId::SinglePeriodC, Opening::Fresh, kUniformSsPolicy},
+        {widgets::WindowId::IncrementalDiscount},
+        {widgets::WindowId::AllUnitDiscount},
+        {widgets::WindowId::SinglePeriodD, Opening::Fresh, {}, Problem::SinglePeriod},
+        {widgets::WindowId::MultiperiodA},
     };
     return table;
 }
@@ -123,7 +122,7 @@ const QStringList kProfessionalCaptions{
 }
 
 void open(widgets::WindowRegistry& registry, const Launch& launch) {
-    const QString form = QString::fromLatin1(launch.form);
+    const widgets::WindowId form = launch.form;
     switch (launch.opening) {
         case Opening::Existing:
             registry.show(form);
@@ -135,14 +134,15 @@ void open(widgets::WindowRegistry& registry, const Launch& launch) {
             break;
     }
     QWidget* window = nullptr;
-    if (launch.before.empty()) {
+    if (!launch.before) {
         window = registry.openFresh(form);
     } else {
         registry.release(form);
         auto* entry = registry.instanceAs<widgets::SinglePeriodWindowEntry>(form);
         if (!entry) raiseNoSupport();
-        for (SinglePeriodOption option : launch.before)
-            entry->select(option);
+        // Uniform demand first, then the problem: the order the user would click them.
+        entry->select(core::stochastic::ContinuousDemand::Uniform);
+        entry->select(*launch.before);
         window = registry.show(form);
     }
     if (launch.after) {
@@ -299,7 +299,7 @@ void LauncherPanelWidget::onCommand1Clicked(int index) {
         [this, index] {
             widgets::WaitCursor hourglass;
             const Launch& launch = professionalLaunches().at(index);
-            if (m_available(QString::fromLatin1(launch.form))) open(m_ctx.registry, launch);
+            if (m_available(launch.form)) open(m_ctx.registry, launch);
         },
         QString(), QString(), platform::MsgIcon::None);
 }
@@ -309,7 +309,7 @@ void LauncherPanelWidget::onCommand2Clicked(int index) {
         window(), m_ctx.notifier,
         [this, index] {
             const Launch& launch = dummyLaunches().at(index);
-            if (m_available(QString::fromLatin1(launch.form))) open(m_ctx.registry, launch);
+            if (m_available(launch.form)) open(m_ctx.registry, launch);
         },
         QString(), QString(), platform::MsgIcon::None);
 }

@@ -16,6 +16,7 @@
 #include "shell/GuidanceTexts.h"
 #include "shell/StartingWindow.h"
 #include "widgets/LauncherPanel.h"
+#include "widgets/WindowId.h"
 
 class QMainWindow;
 class QMdiArea;
@@ -31,9 +32,9 @@ namespace tervalo::shell {
 class LauncherPanelWidget : public QWidget, public widgets::LauncherPanel {
     Q_OBJECT
 public:
-    // Whether `formName` is part of this version; when not, the main window
+    // Whether `form` is part of this version; when not, the main window
     // says so and the button does nothing more.
-    using Availability = std::function<bool(const QString& formName)>;
+    using Availability = std::function<bool(widgets::WindowId form)>;
 
     LauncherPanelWidget(widgets::AppContext& ctx, Availability available, QWidget* parent = nullptr);
 

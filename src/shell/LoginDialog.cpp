@@ -13,6 +13,7 @@
 #include "shell/SharedRoutines.h"
 #include "widgets/AppContext.h"
 #include "widgets/FormBuilder.h"
+#include "widgets/WindowId.h"
 
 namespace tervalo::shell {
 
@@ -32,7 +33,7 @@ QString LoginDialog::currentUserName() {
 
 LoginDialog::LoginDialog(widgets::AppContext& ctx, QWidget* parent, const QString& userName)
     : QDialog(parent), m_ctx(ctx) {
-    setObjectName(QStringLiteral("frmLogin"));
+    setObjectName(widgets::formName(widgets::WindowId::Login));
     setWindowTitle(QStringLiteral("Login"));
     tag(this, 1058);
 

@@ -39,8 +39,10 @@
 #include "widgets/ChildForms.h"
 #include "widgets/GuardedHandler.h"
 #include "widgets/WaitCursor.h"
-#include "widgets/WindowInterfaces.h"
 #include "widgets/WindowRegistry.h"
+#include "widgets/windows/ReportListWindow.h"
+#include "widgets/windows/SalesDataWindow.h"
+#include "widgets/windows/WebBrowserWindow.h"
 
 namespace tervalo::shell {
 
@@ -74,7 +76,7 @@ void moveToOrigin(QWidget* w) {
 }  // namespace
 
 MainWindow::MainWindow(widgets::AppContext& ctx, QWidget* parent) : QMainWindow(parent), m_ctx(ctx) {
-    setObjectName(QStringLiteral("frmMain"));
+    setObjectName(widgets::formName(widgets::WindowId::Main));
     setWindowTitle(QStringLiteral("Tervalo"));
     // Other windows reach the main window through the context, already while it loads.
     m_ctx.mainWindow = this;
@@ -86,7 +88,7 @@ MainWindow::MainWindow(widgets::AppContext& ctx, QWidget* parent) : QMainWindow(
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
     m_panel = new LauncherPanelWidget(
-        m_ctx, [this](const QString& form) { return isAvailable(form); }, this);
+        m_ctx, [this](widgets::WindowId form) { return isAvailable(form); }, this);
     m_panel->dockInto(this);
     buildMenus();
     buildToolBar();
@@ -214,25 +216,25 @@ void MainWindow::showNotAvailable() {
     widgets::ShowNotAvailable(this, m_ctx.notifier);
 }
 
-bool MainWindow::isAvailable(const QString& formName) {
-    if (m_ctx.registry.isRegistered(formName)) return true;
+bool MainWindow::isAvailable(widgets::WindowId form) {
+    if (m_ctx.registry.isRegistered(form)) return true;
     showNotAvailable();
     return false;
 }
 
-QWidget* MainWindow::showWindow(const QString& formName, bool fresh) {
-    if (!isAvailable(formName)) return nullptr;
-    return fresh ? m_ctx.registry.openFresh(formName) : m_ctx.registry.show(formName);
+QWidget* MainWindow::showWindow(widgets::WindowId form, bool fresh) {
+    if (!isAvailable(form)) return nullptr;
+    return fresh ? m_ctx.registry.openFresh(form) : m_ctx.registry.show(form);
 }
 
-void MainWindow::showChildFresh(const QString& formName) {
-    if (QWidget* w = showWindow(formName, true)) widgets::ShowChildForm(w);
+void MainWindow::showChildFresh(widgets::WindowId form) {
+    if (QWidget* w = showWindow(form, true)) widgets::ShowChildForm(w);
 }
 
-void MainWindow::showModal(const QString& formName) {
-    if (!isAvailable(formName)) return;
+void MainWindow::showModal(widgets::WindowId form) {
+    if (!isAvailable(form)) return;
     // The default instance; closing it unloads it, so the next use makes a new one.
-    QWidget* w = m_ctx.registry.instance(formName);
+    QWidget* w = m_ctx.registry.instance(form);
     if (auto* dialog = qobject_cast<QDialog*>(w)) {
         const QPointer<QDialog> open(dialog);
         dialog->exec();
@@ -246,20 +248,20 @@ void MainWindow::showModal(const QString& formName) {
 
 void MainWindow::showReportList(int list) {
     // The EOQ list is filled before the window shows; the others once it is shown.
-    const QString formName = QStringLiteral("frmReport");
-    if (!isAvailable(formName)) return;
-    auto* reports = m_ctx.registry.instanceAs<widgets::ReportListWindow>(formName);
+    const widgets::WindowId form = widgets::WindowId::Report;
+    if (!isAvailable(form)) return;
+    auto* reports = m_ctx.registry.instanceAs<widgets::ReportListWindow>(form);
     if (!reports) raiseError("Object doesn't support this property or method");
     if (list == 1) reports->showList(list);
-    QWidget* w = m_ctx.registry.show(formName);
+    QWidget* w = m_ctx.registry.show(form);
     moveToOrigin(w);
     if (list != 1) reports->showList(list);
 }
 
 void MainWindow::salesDataAction(bool find, bool import, bool analyze) {
-    const QString formName = QStringLiteral("frmSalesData");
-    if (!isAvailable(formName)) return;
-    auto* card = m_ctx.registry.instanceAs<widgets::SalesDataWindow>(formName);
+    const widgets::WindowId form = widgets::WindowId::SalesData;
+    if (!isAvailable(form)) return;
+    auto* card = m_ctx.registry.instanceAs<widgets::SalesDataWindow>(form);
     if (!card) raiseError("Object doesn't support this property or method");
     card->actionViaMenu(find, import, analyze);
 }
@@ -382,19 +384,19 @@ void MainWindow::onMnuViewRefreshTriggered() {
 }
 
 void MainWindow::onMnuViewOptionsTriggered() {
-    guarded([this] { showModal(QStringLiteral("frmOptions")); });
+    guarded([this] { showModal(widgets::WindowId::Options); });
 }
 
 void MainWindow::onMnuTervaloTriggered() {
-    guarded([this] { showChildFresh(QStringLiteral("frmWizard")); });
+    guarded([this] { showChildFresh(widgets::WindowId::Wizard); });
 }
 
 void MainWindow::onMnuForcastTriggered() {
-    guarded([this] { showChildFresh(QStringLiteral("frmD1")); });
+    guarded([this] { showChildFresh(widgets::WindowId::D1); });
 }
 
 void MainWindow::onMnuModelsTriggered(QAction* item) {
-    guarded([this, item] { showWindow(item->data().toString()); });
+    guarded([this, item] { showWindow(item->data().value<widgets::WindowId>()); });
 }
 
 void MainWindow::onMnuFindTriggered() {
@@ -500,17 +502,17 @@ void MainWindow::onMnuHelpSearchForHelpOnTriggered() {
 }
 
 void MainWindow::onMnuHelpAboutTriggered() {
-    guarded([this] { showModal(QStringLiteral("frmAbout")); });
+    guarded([this] { showModal(widgets::WindowId::About); });
 }
 
 void MainWindow::onMnuSupportTriggered() {
     guarded([this] {
-        const QString formName = QStringLiteral("frmBrowser");
-        if (!isAvailable(formName)) return;
-        auto* browser = m_ctx.registry.instanceAs<widgets::WebBrowserWindow>(formName);
+        const widgets::WindowId form = widgets::WindowId::Browser;
+        if (!isAvailable(form)) return;
+        auto* browser = m_ctx.registry.instanceAs<widgets::WebBrowserWindow>(form);
         if (!browser) raiseError("Object doesn't support this property or method");
         browser->setStartingAddress(kSupportAddress);
-        QWidget* w = m_ctx.registry.show(formName);
+        QWidget* w = m_ctx.registry.show(form);
         if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
             sub->showMaximized();
         else
@@ -535,11 +537,11 @@ void MainWindow::onTbToolBarButtonClick(QAction* button) {
         } else if (key == "Report") {
             showReportList(1);
         } else if (key == "Tervalo") {
-            showChildFresh(QStringLiteral("frmWizard"));
+            showChildFresh(widgets::WindowId::Wizard);
         } else if (key == "Demand Analysis") {
-            showChildFresh(QStringLiteral("frmD1"));
+            showChildFresh(widgets::WindowId::D1);
         } else if (key == "Data Warehouse") {
-            showWindow(QStringLiteral("frmSalesData"));
+            showWindow(widgets::WindowId::SalesData);
         } else {
             documentAction(key);  // New, Open, Save, Print, Cut, Copy, Paste
         }

@@ -11,6 +11,7 @@
 
 #include "widgets/ChildForms.h"
 #include "widgets/LauncherPanel.h"
+#include "widgets/WindowId.h"
 
 class QAction;
 class QActionGroup;
@@ -120,14 +121,14 @@ private:
 
     // Runs a handler; a run-time error is shown as its description, no icon.
     void guarded(const std::function<void()>& body);
-    // Whether `formName` is part of this version; when not, a message says so.
-    bool isAvailable(const QString& formName);
-    // The default instance of `formName` shown (fresh: a new instance); when the
+    // Whether `form` is part of this version; when not, a message says so.
+    bool isAvailable(widgets::WindowId form);
+    // The default instance of `form` shown (fresh: a new instance); when the
     // window is not part of this version, a message says so and nullptr is returned.
-    QWidget* showWindow(const QString& formName, bool fresh = false);
+    QWidget* showWindow(widgets::WindowId form, bool fresh = false);
     // A new instance placed at the left edge, vertically centred (ShowChildForm).
-    void showChildFresh(const QString& formName);
-    void showModal(const QString& formName);
+    void showChildFresh(widgets::WindowId form);
+    void showModal(widgets::WindowId form);
     void showNotAvailable();
     void showReportList(int list);
     void salesDataAction(bool find, bool import, bool analyze);

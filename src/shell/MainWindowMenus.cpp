@@ -13,6 +13,7 @@
 
 #include "shell/MainWindow.h"
 #include "shell/ToolbarIcons.h"
+#include "widgets/WindowId.h"
 
 namespace tervalo::shell {
 
@@ -135,17 +136,17 @@ const std::vector<MenuDesign> kMenus = {
 };
 
 // The window each Models item shows.
-const std::initializer_list<std::pair<const char*, const char*>> kModelWindows = {
-    {"mnuPurchaseNS", "frmPurchaseNS"},
-    {"mnuPurchaseWS", "frmPurchaseSA"},
-    {"mnuManufNS", "frmManufNS"},
-    {"mnuManufWS", "frmManufSA"},
-    {"mnuIncrementalDiscount", "frmIncrementalDiscount"},
-    {"mnuQuantityDiscountAllUnits", "frmAllUnitDiscount"},
-    {"mnuSinglePeriodC", "frmSinglePeriodC"},
-    {"mnuSinglePeriodD", "frmSinglePeriodD"},
-    {"mnuMultiPeriodA", "frmMultiperiodA"},
-    {"mnuMultiperiodB", "frmMultiperiodB"},
+const std::initializer_list<std::pair<const char*, widgets::WindowId>> kModelWindows = {
+    {"mnuPurchaseNS", widgets::WindowId::PurchaseNS},
+    {"mnuPurchaseWS", widgets::WindowId::PurchaseSA},
+    {"mnuManufNS", widgets::WindowId::ManufNS},
+    {"mnuManufWS", widgets::WindowId::ManufSA},
+    {"mnuIncrementalDiscount", widgets::WindowId::IncrementalDiscount},
+    {"mnuQuantityDiscountAllUnits", widgets::WindowId::AllUnitDiscount},
+    {"mnuSinglePeriodC", widgets::WindowId::SinglePeriodC},
+    {"mnuSinglePeriodD", widgets::WindowId::SinglePeriodD},
+    {"mnuMultiPeriodA", widgets::WindowId::MultiperiodA},
+    {"mnuMultiperiodB", widgets::WindowId::MultiperiodB},
 };
 
 // The list of saved results each Reports item shows.
@@ -211,7 +212,7 @@ void MainWindow::buildMenus() {
         }
     }
     for (const auto& [item, form] : kModelWindows)
-        menuAction(QString::fromLatin1(item))->setData(QString::fromLatin1(form));
+        menuAction(QString::fromLatin1(item))->setData(QVariant::fromValue(form));
     for (const auto& [item, list] : kReportLists)
         menuAction(QString::fromLatin1(item))->setData(list);
 }

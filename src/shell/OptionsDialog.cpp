@@ -11,6 +11,7 @@
 #include "shell/SharedRoutines.h"
 #include "widgets/AppContext.h"
 #include "widgets/FormBuilder.h"
+#include "widgets/WindowId.h"
 
 namespace tervalo::shell {
 
@@ -26,7 +27,7 @@ void tag(QWidget* w, int id) { w->setProperty("Tag", QString::number(id)); }
 }  // namespace
 
 OptionsDialog::OptionsDialog(widgets::AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx) {
-    setObjectName(QStringLiteral("frmOptions"));
+    setObjectName(widgets::formName(widgets::WindowId::Options));
     setWindowTitle(QStringLiteral("Options"));
     tag(this, 1063);
     // OK and Cancel unload the dialog.

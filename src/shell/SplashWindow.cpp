@@ -9,6 +9,8 @@
 #include <QPainterPath>
 #include <QScreen>
 
+#include "widgets/WindowId.h"
+
 namespace tervalo::shell {
 
 namespace {
@@ -54,7 +56,7 @@ QString SplashWindow::versionText() {
 }
 
 SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
-    setObjectName(QStringLiteral("frmSplash"));
+    setObjectName(widgets::formName(widgets::WindowId::Splash));
     setAttribute(Qt::WA_ShowWithoutActivating);
 
     auto* frame = new QFrame(this);

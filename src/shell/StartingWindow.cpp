@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "widgets/WindowId.h"
+
 namespace tervalo::shell {
 
 namespace {
@@ -19,7 +21,7 @@ constexpr int kBandHeight = 6;
 }  // namespace
 
 StartingWindow::StartingWindow(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("frmStarting"));
+    setObjectName(widgets::formName(widgets::WindowId::Starting));
     setWindowTitle(QStringLiteral("Switch Board"));
     setAutoFillBackground(true);
     QPalette background = palette();

@@ -18,9 +18,9 @@ constexpr int kIntroColumns = 60;
 
 }  // namespace
 
-DiscreteDemandWindow::DiscreteDemandWindow(widgets::AppContext& ctx, const QString& formName, const QString& caption,
+DiscreteDemandWindow::DiscreteDemandWindow(widgets::AppContext& ctx, widgets::WindowId window, const QString& caption,
                                            int fieldCount, EditorStyle style, QWidget* parent)
-    : ModelWindow(ctx, formName, caption, fieldCount, parent) {
+    : ModelWindow(ctx, window, caption, fieldCount, parent) {
     // A fault in the calculation is the window's own ("Error Message", exclamation).
     setCalculateErrorWording(QString(), platform::MsgIcon::Exclamation);
     setModelFaultShown(ModelFault::Handler);

@@ -9,6 +9,7 @@
 #include "stochastic/DemandTableEditor.h"
 #include "stochastic/Demonstration.h"
 #include "widgets/ModelWindow.h"
+#include "widgets/WindowId.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -28,7 +29,7 @@ public:
     Demonstration* demonstration() const { return m_demo; }
 
 protected:
-    DiscreteDemandWindow(widgets::AppContext& ctx, const QString& formName, const QString& caption, int fieldCount,
+    DiscreteDemandWindow(widgets::AppContext& ctx, widgets::WindowId window, const QString& caption, int fieldCount,
                          EditorStyle style, QWidget* parent = nullptr);
 
     struct FormParts {

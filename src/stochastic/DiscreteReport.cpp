@@ -77,7 +77,7 @@ QStringList DiscreteReport::singlePeriodPieces(const SinglePeriodValues& v) {
         r.end().line(QStringLiteral("whenever it falls below")).end().tabs(1).value(v.reorderPoint);
         r.line(QStringLiteral(" units."));
     }
-    const QString total = QString::fromStdString(core::formatNumber(v.costTotal, "#.00"));
+    const QString total = QString::fromStdString(core::amountText(v.costTotal));
     r.text(QStringLiteral("Total Cost:")).tabs(2).text(total).tabs(1).text(QStringLiteral("$"));
     return r.pieces();
 }

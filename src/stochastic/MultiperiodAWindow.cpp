@@ -67,7 +67,7 @@ bool leavesTheBox(const QFocusEvent* event) {
 const QColor MultiperiodAWindow::kMarkColour(0xFF, 0x80, 0x80);
 
 MultiperiodAWindow::MultiperiodAWindow(widgets::AppContext& ctx, QWidget* parent)
-    : DiscreteDemandWindow(ctx, QStringLiteral("frmMultiperiodA"), QStringLiteral("Aspiration Level Approach"), 1,
+    : DiscreteDemandWindow(ctx, widgets::WindowId::MultiperiodA, QStringLiteral("Aspiration Level Approach"), 1,
                            EditorStyle::Aspiration, parent) {
     layOutForm({kAssumptions, exampleText(), buildInputs(), QStringLiteral("Frame4"),
                 QStringLiteral("Demand pattern during lead time"), buildResults()});
@@ -241,7 +241,7 @@ void MultiperiodAWindow::resetInPlace() {
 void MultiperiodAWindow::onCmdClearClicked() {
     // A fresh window takes this one's place; the main window reaches it by name.
     widgets::WindowRegistry& registry = context().registry;
-    const QString name = objectName();
+    const widgets::WindowId name = widgets::WindowId::MultiperiodA;
     m_replaced = true;
     if (registry.existing(name) == this) {
         registry.unload(name);

@@ -15,6 +15,7 @@
 #include "platform/Notifier.h"
 #include "widgets/AppContext.h"
 #include "widgets/FormBuilder.h"
+#include "widgets/WindowId.h"
 
 namespace tervalo::stochastic {
 
@@ -81,7 +82,7 @@ cs::ReviewTexts reviewTexts(const std::vector<std::string>& texts) {
 }  // namespace
 
 MultiperiodBWindow::MultiperiodBWindow(widgets::AppContext& ctx, QWidget* parent)
-    : ModelWindow(ctx, QStringLiteral("frmMultiperiodB"),
+    : ModelWindow(ctx, widgets::WindowId::MultiperiodB,
                   QStringLiteral("Multi-Period Continuous Model: Minimizing cost"), static_cast<int>(F::Count),
                   parent) {
     // The window's run-time error handler: the description alone, no icon, no title of its own.
@@ -308,11 +309,10 @@ std::optional<core::CheckMessage> MultiperiodBWindow::computeModel(const std::ve
 }
 
 void MultiperiodBWindow::prepareDisplay() {
-    const std::vector<double>& amounts = m_result->costs.amounts;  // the four parts, then the Total
     Prepared p;
     p.quantity = QString::fromStdString(m_result->quantityText);
     p.reorderPoint = QString::fromStdString(m_result->reorderText);
-    p.costs = widgets::CostTable::compute(QVector<double>(amounts.begin(), amounts.end() - 1), amounts.back());
+    p.costs = m_result->costs;  // the four parts, then the Total
     m_prepared = std::move(p);
 }
 

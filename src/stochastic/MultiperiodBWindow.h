@@ -67,7 +67,7 @@ private:
     // What one calculation shows, made before any of it is shown.
     struct Prepared {
         QString quantity, reorderPoint;
-        widgets::CostTable::View costs;
+        core::CostSplit costs;
     };
 
     core::stochastic::ReviewDemand m_demand = core::stochastic::ReviewDemand::Uniform;

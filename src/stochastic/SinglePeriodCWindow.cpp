@@ -24,13 +24,14 @@
 #include "widgets/InputBoxes.h"
 #include "widgets/InputCheckMessage.h"
 #include "widgets/WaitCursor.h"
+#include "widgets/WindowId.h"
 
 namespace tervalo::stochastic {
 
 namespace fb = widgets::FormBuilder;
 namespace cs = core::stochastic;
 using F = cs::ContinuousField;
-using P = cs::ContinuousProblem;
+using P = cs::Problem;
 using D = cs::ContinuousDemand;
 using platform::MsgButtons;
 using platform::MsgIcon;
@@ -110,7 +111,7 @@ bool movesWithinForm(Qt::FocusReason reason) {
 }  // namespace
 
 SinglePeriodCWindow::SinglePeriodCWindow(widgets::AppContext& ctx, QWidget* parent)
-    : ModelWindow(ctx, QStringLiteral("frmSinglePeriodC"), kCaption, static_cast<int>(F::Count), parent) {
+    : ModelWindow(ctx, widgets::WindowId::SinglePeriodC, kCaption, static_cast<int>(F::Count), parent) {
     // A fault in the calculation goes to the window's handler ("Error Message", exclamation).
     setCalculateErrorWording(QString(), MsgIcon::Exclamation);
     setModelFaultShown(ModelFault::Handler);
@@ -309,18 +310,8 @@ void SinglePeriodCWindow::applyTabOrder() {
 P SinglePeriodCWindow::problem() const { return m_problem.value_or(P::SsPolicy); }
 D SinglePeriodCWindow::demand() const { return m_demand.value_or(D::Uniform); }
 
-void SinglePeriodCWindow::select(widgets::SinglePeriodOption option) {
-    switch (option) {
-        case widgets::SinglePeriodOption::SsPolicy:
-            return selectProblem(P::SsPolicy);
-        case widgets::SinglePeriodOption::SinglePeriod:
-            return selectProblem(P::SinglePeriod);
-        case widgets::SinglePeriodOption::Uniform:
-            return selectDemand(D::Uniform);
-        case widgets::SinglePeriodOption::Normal:
-            return selectDemand(D::Normal);
-    }
-}
+void SinglePeriodCWindow::select(P problem) { selectProblem(problem); }
+void SinglePeriodCWindow::select(D demand) { selectDemand(demand); }
 
 // An option already selected runs nothing; a change checks the button (whose
 // toggle comes back here and stops) and runs the handler, which may select

@@ -20,7 +20,7 @@
 #include "stochastic/SinglePeriodRun.h"
 #include "widgets/CostTable.h"
 #include "widgets/ModelWindow.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/SinglePeriodWindowEntry.h"
 
 class QGroupBox;
 class QLabel;
@@ -37,12 +37,13 @@ public:
     ~SinglePeriodCWindow() override;
 
     // --- SinglePeriodWindowEntry
-    void select(widgets::SinglePeriodOption option) override;
+    void select(core::stochastic::Problem problem) override;
+    void select(core::stochastic::ContinuousDemand demand) override;
     widgets::SinglePeriodRunResult runSingleP_unif(const widgets::SinglePeriodUniformTexts& texts) override;
     widgets::SinglePeriodRunResult runSingleP_Norm(const widgets::SinglePeriodNormalTexts& texts) override;
     widgets::SinglePeriodRunResult runSS_unif(const widgets::SsUniformTexts& texts) override;
 
-    core::stochastic::ContinuousProblem problem() const;
+    core::stochastic::Problem problem() const;
     core::stochastic::ContinuousDemand demand() const;
     // The key of the row the last calculation saved; empty once a calculation
     // starts, after Clear and after a failed save.
@@ -76,9 +77,9 @@ private:
     void applyTabOrder();
 
     // The option handlers, in the order their steps were designed.
-    void onOptTypeClicked(core::stochastic::ContinuousProblem problem);
+    void onOptTypeClicked(core::stochastic::Problem problem);
     void onOptModelClicked(core::stochastic::ContinuousDemand demand);
-    void selectProblem(core::stochastic::ContinuousProblem problem);
+    void selectProblem(core::stochastic::Problem problem);
     void selectDemand(core::stochastic::ContinuousDemand demand);
     void showExampleText();
 
@@ -94,7 +95,7 @@ private:
         QString itemName;
     };
 
-    std::optional<core::stochastic::ContinuousProblem> m_problem;  // none selected until the window loads
+    std::optional<core::stochastic::Problem> m_problem;  // none selected until the window loads
     std::optional<core::stochastic::ContinuousDemand> m_demand;
     core::stochastic::ContinuousTexts m_texts;  // the boxes as Calculate read them
     core::stochastic::ContinuousResult m_result;

@@ -2,7 +2,7 @@
 // The single-period calculation without a window, for the batch analysis: the
 // window's typed runs computed as computeSinglePeriodRow computes them, the
 // s_S row handed back for the batch to save.
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/SinglePeriodWindowEntry.h"
 
 namespace tervalo::stochastic {
 

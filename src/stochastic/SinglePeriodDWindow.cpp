@@ -21,6 +21,7 @@
 #include "widgets/GuardedHandler.h"
 #include "widgets/InputBoxes.h"
 #include "widgets/InputCheckMessage.h"
+#include "widgets/WindowId.h"
 
 namespace tervalo::stochastic {
 
@@ -58,7 +59,7 @@ st::DiscreteTexts discreteTexts(const std::vector<std::string>& texts) {
 }  // namespace
 
 SinglePeriodDWindow::SinglePeriodDWindow(widgets::AppContext& ctx, QWidget* parent)
-    : DiscreteDemandWindow(ctx, QStringLiteral("frmSinglePeriodD"),
+    : DiscreteDemandWindow(ctx, widgets::WindowId::SinglePeriodD,
                            QStringLiteral("Single-Period Model: Discrete Demand"), static_cast<int>(F::Count),
                            EditorStyle::SinglePeriod, parent) {
     auto* inputs = new QWidget(form());
@@ -194,22 +195,19 @@ void SinglePeriodDWindow::setDemoScript() {
 
 // ---------------------------------------------------------------- problem type
 
-void SinglePeriodDWindow::selectProblem(st::DiscreteProblem p) {
-    m_optType.at(p == st::DiscreteProblem::SsPolicy ? 0 : 1)->setChecked(true);
+void SinglePeriodDWindow::selectProblem(st::Problem p) {
+    m_optType.at(p == st::Problem::SsPolicy ? 0 : 1)->setChecked(true);
     onOptTypeToggled();
 }
 
-void SinglePeriodDWindow::select(widgets::DiscreteProblemOption option) {
-    selectProblem(option == widgets::DiscreteProblemOption::SsPolicy ? st::DiscreteProblem::SsPolicy
-                                                                     : st::DiscreteProblem::SinglePeriod);
-}
+void SinglePeriodDWindow::select(st::Problem p) { selectProblem(p); }
 
-st::DiscreteProblem SinglePeriodDWindow::problem() const {
-    return m_optType.at(0)->isChecked() ? st::DiscreteProblem::SsPolicy : st::DiscreteProblem::SinglePeriod;
+st::Problem SinglePeriodDWindow::problem() const {
+    return m_optType.at(0)->isChecked() ? st::Problem::SsPolicy : st::Problem::SinglePeriod;
 }
 
 void SinglePeriodDWindow::onOptTypeToggled() {
-    const bool ss = problem() == st::DiscreteProblem::SsPolicy;
+    const bool ss = problem() == st::Problem::SsPolicy;
     for (QWidget* w : m_ssOnly)
         w->setVisible(ss);
 }
@@ -257,9 +255,8 @@ void SinglePeriodDWindow::prepareDisplay() {
     p.orderUpTo = QString::fromStdString(r.orderUpToText);
     if (r.reorderPointText) p.reorderPoint = QString::fromStdString(*r.reorderPointText);
     p.reorderNotice = r.reorderNotice;
-    const std::vector<double>& a = r.costs.amounts;  // Purchase, Shortage, Holding, Total
-    p.costs = widgets::CostTable::compute({a.at(0), a.at(1), a.at(2)}, a.at(3));
-    p.costTotal = a.at(3);
+    p.costs = r.costs;  // Purchase, Shortage, Holding, Total
+    p.costTotal = r.costs.amounts.at(3);
     m_prepared = std::move(p);
 }
 
@@ -307,7 +304,7 @@ void SinglePeriodDWindow::printReport() {
     if (!sink) return;
     auto text = [this](F field) { return inputBox(field)->text(); };
     DiscreteReport::SinglePeriodValues v;
-    v.ssPolicy = problem() == st::DiscreteProblem::SsPolicy;
+    v.ssPolicy = problem() == st::Problem::SsPolicy;
     v.item = text(F::Item);
     v.price = text(F::Price);
     v.setupCost = text(F::SetupCost);

@@ -15,7 +15,7 @@
 #include "stochastic/DiscreteDemandWindow.h"
 #include "widgets/CostTable.h"
 #include "widgets/WaitCursor.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/DiscreteSinglePeriodWindowEntry.h"
 
 class QGroupBox;
 class QLabel;
@@ -31,10 +31,10 @@ public:
 
     // Selects the problem type as a click on its option does (the left panel
     // opens the window and then chooses).
-    void selectProblem(core::stochastic::DiscreteProblem problem);
-    core::stochastic::DiscreteProblem problem() const;
+    void selectProblem(core::stochastic::Problem problem);
+    core::stochastic::Problem problem() const;
     // widgets::DiscreteSinglePeriodWindowEntry: the same, as the left panel chooses.
-    void select(widgets::DiscreteProblemOption option) override;
+    void select(core::stochastic::Problem problem) override;
 
     widgets::CostTable* costTable() const { return m_costTable; }
     // The costs of the last successful calculation (the report's total).
@@ -72,7 +72,7 @@ private:
         QString orderUpTo;
         std::optional<QString> reorderPoint;
         std::optional<core::CheckMessage> reorderNotice;
-        widgets::CostTable::View costs;
+        core::CostSplit costs;
         double costTotal = 0;
     };
 

@@ -1,14 +1,12 @@
 #include "stochastic/SinglePeriodRun.h"
 
-#include <variant>
-
 #include "data/Connection.h"
 
 namespace tervalo::stochastic {
 
 namespace cs = core::stochastic;
 using F = cs::ContinuousField;
-using P = cs::ContinuousProblem;
+using P = cs::Problem;
 using D = cs::ContinuousDemand;
 
 namespace {
@@ -67,11 +65,7 @@ SinglePeriodDisplay singlePeriodDisplay(const cs::ContinuousResult& result) {
     SinglePeriodDisplay shown;
     shown.orderUpTo = qt(result.orderUpToText);
     shown.reorderPoint = qt(result.reorderPointText);
-    // The core's amounts, the Total last; the cost table makes the texts, the
-    // shares and the pie's slices from them as it does for every window.
-    const std::vector<double>& amounts = result.costs.amounts;
-    const QVector<double> parts(amounts.begin(), amounts.end() - 1);
-    shown.costs = widgets::CostTable::compute(parts, amounts.back());
+    shown.costs = result.costs;
     if (result.costNote) shown.costNote = qt(*result.costNote);
     return shown;
 }
@@ -108,32 +102,13 @@ data::SsRow ssRow(P problem, D demand, const cs::ContinuousTexts& texts, const c
     return row;
 }
 
-core::CheckMessage calculateErrorMessage(const core::RuntimeError& fault) {
-    return {fault.description(), "Error Message", core::MessageIcon::Exclamation, -1};
-}
-
 widgets::SinglePeriodCalculation computeSinglePeriodRow(const SinglePeriodCase& run, const QDate& day) {
     widgets::SinglePeriodCalculation out;
     const cs::ContinuousTexts texts = run.texts();
-    if (auto failed = cs::checkContinuous(run.problem, run.demand, texts)) {
-        out.messages.push_back(*failed);
-        return out;
-    }
-    cs::ContinuousResult result;
-    try {
-        auto outcome = cs::computeContinuous(run.problem, run.demand, texts);
-        if (const auto* message = std::get_if<core::CheckMessage>(&outcome)) {
-            out.messages.push_back(*message);
-            return out;
-        }
-        result = std::get<cs::ContinuousResult>(std::move(outcome));
-    } catch (const core::RuntimeError& fault) {
-        out.messages.push_back(calculateErrorMessage(fault));
-        return out;
-    }
-    // The pie's own message, which does not stop the calculation.
-    if (auto fault = cs::pieFault(result.costs, result.costs.amounts.size() - 1))
-        out.messages.push_back({*fault, "", core::MessageIcon::None, -1});
+    cs::ContinuousRun calculated = cs::calculateContinuous(run.problem, run.demand, texts);
+    out.messages = std::move(calculated.messages);
+    if (!calculated.result) return out;
+    const cs::ContinuousResult& result = *calculated.result;
     out.result.orderUpTo = qt(result.orderUpToText);
     if (run.problem == P::SsPolicy) out.result.reorderPoint = qt(result.reorderPointText);
     out.row = ssRow(run.problem, run.demand, texts, result, day);
@@ -147,7 +122,7 @@ SinglePeriodRunOutput runSinglePeriod(const SinglePeriodCase& run, data::Connect
     try {
         out.result.logId = data::SsRepository(cnn).insert(*computed.row);
     } catch (const core::RuntimeError& fault) {
-        out.messages.push_back(calculateErrorMessage(fault));
+        out.messages.push_back(cs::calculateErrorMessage(fault));
     }
     return out;
 }

@@ -16,8 +16,7 @@
 #include "core/RuntimeError.h"
 #include "core/stochastic/ContinuousSinglePeriod.h"
 #include "data/SsRepository.h"
-#include "widgets/CostTable.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/SinglePeriodWindowEntry.h"
 
 namespace tervalo::data {
 class Connection;
@@ -27,7 +26,7 @@ namespace tervalo::stochastic {
 
 // One run: the options it selects and the boxes it fills, in the order it fills them.
 struct SinglePeriodCase {
-    core::stochastic::ContinuousProblem problem = core::stochastic::ContinuousProblem::SsPolicy;
+    core::stochastic::Problem problem = core::stochastic::Problem::SsPolicy;
     core::stochastic::ContinuousDemand demand = core::stochastic::ContinuousDemand::Uniform;
     std::vector<std::pair<core::stochastic::ContinuousField, QString>> boxes;
 
@@ -44,7 +43,7 @@ SinglePeriodCase singlePeriodCase(const widgets::SsUniformTexts& texts);        
 struct SinglePeriodDisplay {
     QString orderUpTo;
     QString reorderPoint;
-    widgets::CostTable::View costs;
+    core::CostSplit costs;
     std::optional<QString> costNote;  // nullopt: lblCost stays as it is
 };
 
@@ -56,12 +55,9 @@ SinglePeriodDisplay singlePeriodDisplay(const core::stochastic::ContinuousResult
 
 // The s_S row of a result: the boxes' texts as typed (S and s with their
 // leading blanks), the four amounts, the codes of the options.
-data::SsRow ssRow(core::stochastic::ContinuousProblem problem, core::stochastic::ContinuousDemand demand,
+data::SsRow ssRow(core::stochastic::Problem problem, core::stochastic::ContinuousDemand demand,
                   const core::stochastic::ContinuousTexts& texts, const core::stochastic::ContinuousResult& result,
                   const QDate& day);
-
-// A run-time error of Calculate as its handler shows it: the description, "Error Message", exclamation.
-core::CheckMessage calculateErrorMessage(const core::RuntimeError& fault);
 
 struct SinglePeriodRunOutput {
     widgets::SinglePeriodRunResult result;     // empty S: no result

@@ -10,11 +10,11 @@
 namespace tervalo::stochastic {
 
 void registerStochasticWindows(widgets::AppContext& ctx) {
-    ctx.registry.registerWindow(QStringLiteral("frmSinglePeriodC"), [&ctx] { return new SinglePeriodCWindow(ctx); });
-    ctx.registry.registerWindow(QStringLiteral("frmSinglePeriodD"), [&ctx] { return new SinglePeriodDWindow(ctx); });
-    ctx.registry.registerWindow(QStringLiteral("frmMultiperiodA"), [&ctx] { return new MultiperiodAWindow(ctx); });
+    ctx.registry.registerWindow(widgets::WindowId::SinglePeriodC, [&ctx] { return new SinglePeriodCWindow(ctx); });
+    ctx.registry.registerWindow(widgets::WindowId::SinglePeriodD, [&ctx] { return new SinglePeriodDWindow(ctx); });
+    ctx.registry.registerWindow(widgets::WindowId::MultiperiodA, [&ctx] { return new MultiperiodAWindow(ctx); });
     // Opened only by the hidden Models menu item mnuMultiperiodB.
-    ctx.registry.registerWindow(QStringLiteral("frmMultiperiodB"), [&ctx] { return new MultiperiodBWindow(ctx); });
+    ctx.registry.registerWindow(widgets::WindowId::MultiperiodB, [&ctx] { return new MultiperiodBWindow(ctx); });
 }
 
 }  // namespace tervalo::stochastic

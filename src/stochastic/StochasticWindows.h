@@ -1,6 +1,6 @@
 #pragma once
 // Registers the stochastic-demand model windows with the window registry under
-// their form names, so the menus can show or open them fresh.
+// their WindowIds, so the menus can show or open them fresh.
 namespace tervalo::widgets {
 struct AppContext;
 }

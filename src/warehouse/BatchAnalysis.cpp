@@ -12,15 +12,15 @@
 #include "warehouse/LogWindow.h"
 #include "widgets/AppContext.h"
 #include "widgets/ChildForms.h"
-#include "widgets/WindowInterfaces.h"
 #include "widgets/WindowRegistry.h"
+#include "widgets/windows/SinglePeriodWindowEntry.h"
 
 namespace tervalo::warehouse {
 
 namespace {
 
-const QString kLogForm = QStringLiteral("frmLog");
-const QString kModelForm = QStringLiteral("frmSinglePeriodC");
+constexpr widgets::WindowId kLogForm = widgets::WindowId::Log;
+constexpr widgets::WindowId kModelForm = widgets::WindowId::SinglePeriodC;
 const QString kConfirm = QStringLiteral(
     "Analyze all the items in this database?\r\n\r\nClick Yes to proceed.\r\nClick No to analyze just the current "
     "item.\r\nClick Cancel to do nothing.");

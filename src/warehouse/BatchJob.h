@@ -13,7 +13,7 @@
 #include <optional>
 
 #include "warehouse/JobControl.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/SinglePeriodWindowEntry.h"
 
 namespace tervalo::warehouse {
 

@@ -20,6 +20,7 @@
 #include "widgets/AppContext.h"
 #include "widgets/ChildForms.h"
 #include "widgets/FormBuilder.h"
+#include "widgets/WindowId.h"
 
 namespace tervalo::warehouse {
 
@@ -49,7 +50,7 @@ const QString kTypeCaption = QStringLiteral("Data Type");
 
 DataConfigDialog::DataConfigDialog(widgets::AppContext& ctx, WriteBackTargetHook handOver, QWidget* parent)
     : QDialog(parent), m_ctx(ctx), m_handOver(std::move(handOver)) {
-    setObjectName(QStringLiteral("frmDataConfig"));
+    setObjectName(widgets::formName(widgets::WindowId::DataConfig));
     setWindowTitle(QStringLiteral("Update Database"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     buildForm();

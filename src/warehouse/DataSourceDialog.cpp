@@ -25,6 +25,7 @@
 #include "warehouse/SampleFileViewer.h"
 #include "widgets/AppContext.h"
 #include "widgets/FormBuilder.h"
+#include "widgets/WindowId.h"
 
 namespace tervalo::warehouse {
 
@@ -90,7 +91,7 @@ int checkedIndex(const QList<QRadioButton*>& options) {
 
 DataSourceDialog::DataSourceDialog(widgets::AppContext& ctx, ImportHook importHook, QWidget* parent)
     : QDialog(parent), m_ctx(ctx), m_importHook(std::move(importHook)) {
-    setObjectName(QStringLiteral("frmDataSource"));
+    setObjectName(widgets::formName(widgets::WindowId::DataSource));
     setWindowTitle(QStringLiteral("Data Source"));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);

@@ -16,7 +16,7 @@ namespace tervalo::warehouse {
 namespace FB = widgets::FormBuilder;
 
 FindItemWindow::FindItemWindow(widgets::AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(ctx) {
-    setObjectName(QStringLiteral("frmFindItem"));
+    setObjectName(widgets::formName(widgets::WindowId::FindItem));
     setWindowTitle(QStringLiteral("Search for an Item"));
     auto* outer = new QVBoxLayout(this);
     QGroupBox* frame = FB::frame(this, QStringLiteral("Frame1"), QStringLiteral("Search by"));
@@ -44,7 +44,7 @@ QSize FindItemWindow::sizeHint() const { return QSize(360, 130).expandedTo(QWidg
 
 void FindItemWindow::search(const QString& id, const QString& name) {
     if (id.isEmpty() && name.isEmpty()) return;
-    if (auto* card = m_ctx.registry.instanceAs<ItemLocator>(QStringLiteral("frmSalesData"))) card->locateItem(id, name);
+    if (auto* card = m_ctx.registry.instanceAs<ItemLocator>(widgets::WindowId::SalesData)) card->locateItem(id, name);
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
         sub->raise();
     else

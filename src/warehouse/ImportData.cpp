@@ -11,7 +11,7 @@
 namespace tervalo::warehouse {
 
 DataSourceDialog* showDataSourceDialog(widgets::AppContext& ctx) {
-    auto* dialog = ctx.registry.instanceAs<DataSourceDialog>(QStringLiteral("frmDataSource"));
+    auto* dialog = ctx.registry.instanceAs<DataSourceDialog>(widgets::WindowId::DataSource);
     if (!dialog) return nullptr;
     QList<data::SchemaColumn> schema;
     try {
@@ -20,7 +20,7 @@ DataSourceDialog* showDataSourceDialog(widgets::AppContext& ctx) {
         // A closed connection: the structure view stays empty.
     }
     dialog->createRS(schema);
-    ctx.registry.show(QStringLiteral("frmDataSource"));
+    ctx.registry.show(widgets::WindowId::DataSource);
     return dialog;
 }
 

@@ -14,7 +14,7 @@
 #include "core/demand/DemandAnalysis.h"
 #include "data/BatchRepository.h"
 #include "warehouse/FieldText.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/SinglePeriodWindowEntry.h"
 
 namespace tervalo::warehouse {
 

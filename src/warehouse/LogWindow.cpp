@@ -22,6 +22,7 @@
 #include "warehouse/LogView.h"
 #include "widgets/AppContext.h"
 #include "widgets/FormBuilder.h"
+#include "widgets/WindowId.h"
 
 namespace tervalo::warehouse {
 
@@ -54,7 +55,7 @@ private:
 }  // namespace
 
 LogWindow::LogWindow(widgets::AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(ctx) {
-    setObjectName(QStringLiteral("frmLog"));
+    setObjectName(widgets::formName(widgets::WindowId::Log));
     setWindowTitle(QStringLiteral("Log"));
     auto* outer = new QVBoxLayout(this);
     m_view = new LogView(this);

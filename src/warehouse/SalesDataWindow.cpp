@@ -103,7 +103,7 @@ SalesDataWindow::SalesDataWindow(widgets::AppContext& ctx, const widgets::Single
     connect(m_batch, &BatchAnalysis::runningChanged, this, [this](bool running) { setActionsEnabled(!running); });
     connect(m_writeBack, &WriteBackCommand::runningChanged, this,
             [this](bool running) { setActionsEnabled(!running); });
-    setObjectName(QStringLiteral("frmSalesData"));
+    setObjectName(widgets::formName(widgets::WindowId::SalesData));
     setWindowTitle(QStringLiteral("Sales Data"));
 
     auto& f = m_form;
@@ -299,7 +299,7 @@ void SalesDataWindow::locateItem(const QString& id, const QString& name) {
 }
 
 void SalesDataWindow::showFindWindow() {
-    if (QWidget* find = m_ctx.registry.show(QStringLiteral("frmFindItem"))) widgets::ShowChildForm(find);
+    if (QWidget* find = m_ctx.registry.show(widgets::WindowId::FindItem)) widgets::ShowChildForm(find);
 }
 
 void SalesDataWindow::actionViaMenu(bool find, bool import, bool analyze) {
@@ -466,7 +466,7 @@ void SalesDataWindow::importFolder(const QString& dataType, const QString& dataP
 
 void SalesDataWindow::showImportLog(const ImportOutcome& outcome) {
     if (outcome.log.isEmpty()) return;
-    if (auto* log = qobject_cast<LogWindow*>(m_ctx.registry.show(QStringLiteral("frmLog")))) {
+    if (auto* log = qobject_cast<LogWindow*>(m_ctx.registry.show(widgets::WindowId::Log))) {
         widgets::ShowChildForm(log);
         log->setText(outcome.log);
     }
@@ -488,7 +488,7 @@ void SalesDataWindow::analyze() {
 void SalesDataWindow::updateTarget() {
     if (!m_items.onRow()) return;
     if (!guarded([this] { m_items.writePending(); })) return;
-    if (auto* settings = qobject_cast<QDialog*>(m_ctx.registry.instance(QStringLiteral("frmDataConfig"))))
+    if (auto* settings = qobject_cast<QDialog*>(m_ctx.registry.instance(widgets::WindowId::DataConfig)))
         settings->exec();
     QList<WriteBackItem> items;
     if (!guarded([this, &items] { items = writeBackItems(m_ctx); })) return;

@@ -20,7 +20,8 @@
 #include "warehouse/FindItemWindow.h"
 #include "warehouse/SalesDataForm.h"
 #include "warehouse/WriteBackTarget.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/SalesDataWindow.h"
+#include "widgets/windows/SinglePeriodWindowEntry.h"
 
 namespace tervalo::widgets {
 struct AppContext;

@@ -4,10 +4,12 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "widgets/WindowId.h"
+
 namespace tervalo::warehouse {
 
 SampleFileViewer::SampleFileViewer(const QString& fileName, const QString& text, QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmSampleFile"));
+    setObjectName(widgets::formName(widgets::WindowId::SampleFile));
     setWindowTitle(fileName);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);

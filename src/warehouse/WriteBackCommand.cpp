@@ -24,7 +24,7 @@ bool WriteBackCommand::running() const { return m_runner->running(); }
 void WriteBackCommand::start(const WriteBackTarget& target, const QList<WriteBackItem>& items, int current,
                              Completion done) {
     if (running()) return;
-    if (auto* log = qobject_cast<LogWindow*>(m_ctx.registry.show(QStringLiteral("frmLog")))) {
+    if (auto* log = qobject_cast<LogWindow*>(m_ctx.registry.show(widgets::WindowId::Log))) {
         widgets::ShowChildForm(log);
         log->setText(QString());
         log->follow(*m_runner);
@@ -40,8 +40,8 @@ void WriteBackCommand::start(const WriteBackTarget& target, const QList<WriteBac
     auto result = std::make_shared<WriteBackResult>();
     m_runner->start([=](JobControl& job) { *result = runWriteBack(target, items, current, ask, job); },
                     [this, result, done = std::move(done)] {
-                        if (m_ctx.registry.existing(QStringLiteral("frmLog")))
-                            m_ctx.registry.show(QStringLiteral("frmLog"));
+                        if (m_ctx.registry.existing(widgets::WindowId::Log))
+                            m_ctx.registry.show(widgets::WindowId::Log);
                         if (done) done(*result);
                     });
 }

@@ -45,8 +45,8 @@ void HideChildForm(QWidget* frm) {
 }
 
 void UnloadWizardForms(WindowRegistry& registry) {
-    for (const char* name : {"frmWizard", "frmW1", "frmW2", "frmW3"})
-        registry.unload(QString::fromLatin1(name));
+    for (WindowId window : {WindowId::Wizard, WindowId::W1, WindowId::W2, WindowId::W3})
+        registry.unload(window);
 }
 
 void EnableDataMenus(const AppContext& ctx, bool enable) {

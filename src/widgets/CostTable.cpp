@@ -9,9 +9,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "core/CheckedMath.h"
-#include "core/NumberText.h"
-#include "core/RuntimeError.h"
+#include "core/CostSplit.h"
 #include "platform/Notifier.h"
 
 namespace tervalo::widgets {
@@ -24,25 +22,9 @@ const QString kChartTitle = QStringLiteral("Cost analysis");
 // The pie and its legend, under the table.
 constexpr QSize kChartSize(360, 220);
 
-QString amountText(double value) { return QString::fromStdString(core::formatNumber(value, "#.00")); }
-
-// A share text as the pie takes it: the whole text must be a number, rounded
-// half to even to a 16-bit integer ("12.50" -> 12, "13.50" -> 14).
-int wholePercent(const QString& shareText) {
-    const std::string text = shareText.toStdString();
-    if (!core::isNumber(text)) throw core::RuntimeError(core::ErrorCode::TypeMismatch);
-    return core::roundToInt16(core::leadingNumber(text));
-}
-
-// The slices of the share texts, or the fault that stops the pie.
-void slicesOf(const QStringList& shares, int parts, QVector<int>& slices, QString& fault) {
-    try {
-        for (int i = 0; i < parts; ++i)
-            slices << wholePercent(shares.value(i));
-    } catch (const core::RuntimeError& error) {
-        slices.clear();
-        fault = QString::fromStdString(error.description());
-    }
+// The text of a row, empty where the calculation has no value for it.
+QString textAt(const std::vector<std::string>& texts, int row) {
+    return row < int(texts.size()) ? QString::fromStdString(texts[std::size_t(row)]) : QString();
 }
 
 }  // namespace
@@ -117,31 +99,22 @@ void CostTable::makeChart() {
 
 int CostTable::totalRow() const { return int(m_parts.size()) + 1; }
 
-CostTable::View CostTable::compute(const QVector<double>& parts, double total, bool constantTotalShare) {
-    View view;
-    for (double part : parts)
-        view.amounts << amountText(part);
-    view.amounts << amountText(total);
-    core::checked::check(total);
-    for (double part : parts)
-        view.shares << amountText(core::checked::mul(core::checked::div(part, total), 100));
-    view.shares << amountText(constantTotalShare ? 100.0 : core::checked::mul(core::checked::div(total, total), 100));
-    slicesOf(view.shares, int(parts.size()), view.slices, view.chartFault);
-    return view;
-}
-
-void CostTable::display(const View& view) {
+void CostTable::display(const core::CostSplit& costs) {
+    const std::vector<std::string> amounts = costs.amountTexts();
+    const std::vector<std::string> shares = costs.shareTexts();
     for (int row = 1; row <= totalRow(); ++row) {
-        setValue(row, kAmountColumn, view.amounts.value(row - 1));
-        setValue(row, kShareColumn, view.shares.value(row - 1));
+        setValue(row, kAmountColumn, textAt(amounts, row - 1));
+        setValue(row, kShareColumn, textAt(shares, row - 1));
     }
     fitGrid();
-    if (!view.chartFault.isEmpty()) {
+    // The parts are the rows above the Total.
+    const core::PieSlices pie = core::pieSlices(costs, costs.amounts.empty() ? 0 : costs.amounts.size() - 1);
+    if (pie.fault) {
         drawPie({});
-        m_notifier.show(this, view.chartFault, QString(), platform::MsgIcon::None);
+        m_notifier.show(this, QString::fromStdString(*pie.fault), QString(), platform::MsgIcon::None);
         return;
     }
-    drawPie(view.slices);
+    drawPie(QVector<int>(pie.slices.begin(), pie.slices.end()));
 }
 
 void CostTable::drawPie(const QVector<int>& slices) {

@@ -12,15 +12,19 @@
 // then a stand-in of the same fixed size holds its place in the layout and in
 // the tab order.
 //
-// A calculation first computes everything the table and pie show (compute(),
-// which may raise), then shows it at once (display()), so a failure never leaves
-// one calculation's amounts beside another's shares or pie.
+// A calculation first computes everything the table and pie show
+// (core::splitCosts(), which may raise), then shows it at once (display()), so
+// a failure never leaves one calculation's amounts beside another's shares or pie.
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
 
 class QTableWidget;
 class QChartView;
+
+namespace tervalo::core {
+struct CostSplit;
+}
 
 namespace tervalo::platform {
 class Notifier;
@@ -31,25 +35,13 @@ namespace tervalo::widgets {
 class CostTable : public QWidget {
     Q_OBJECT
 public:
-    // What one calculation shows.
-    struct View {
-        QStringList amounts;  // the parts, then the Total
-        QStringList shares;   // the parts, then the Total
-        QVector<int> slices;  // each part's share in whole percent
-        QString chartFault;   // not empty: the shares do not fit the pie (its own message)
-    };
-
     // partNames: the k cost parts in row order ("Purchase", "Ordering", ...).
     CostTable(const QStringList& partNames, bool withChart, platform::Notifier& notifier, QWidget* parent = nullptr);
 
-    // Amounts, then shares (each amount / total x 100), then the slices.
-    // `constantTotalShare`: the Total's share is the constant 100 instead of
-    // total / total x 100. A zero or non-finite total raises core::RuntimeError.
-    static View compute(const QVector<double>& parts, double total, bool constantTotalShare = false);
-
-    // Writes the amounts and shares and draws the pie. When the slices cannot
-    // be drawn, their fault is shown (no icon) and the pie is emptied.
-    void display(const View& view);
+    // Writes the amounts and shares of one calculation and draws the pie of
+    // its parts. When the slices cannot be drawn, their fault is shown (no
+    // icon) and the pie is emptied.
+    void display(const core::CostSplit& costs);
 
     // Empties the amounts and shares; headings and the pie stay.
     void clearValues();

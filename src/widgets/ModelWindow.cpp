@@ -26,10 +26,9 @@ namespace tervalo::widgets {
 
 namespace fb = FormBuilder;
 
-ModelWindow::ModelWindow(AppContext& ctx, const QString& formName, const QString& caption, int fieldCount,
-                         QWidget* parent)
+ModelWindow::ModelWindow(AppContext& ctx, WindowId window, const QString& caption, int fieldCount, QWidget* parent)
     : QWidget(parent), m_ctx(ctx), m_inputs(static_cast<std::size_t>(fieldCount), nullptr) {
-    setObjectName(formName);
+    setObjectName(formName(window));
     setWindowTitle(caption);
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("formScroll"));
@@ -189,41 +188,44 @@ void ModelWindow::showMessage(const core::CheckMessage& message, MessageSource s
 
 void ModelWindow::runSequence(bool& shown) {
     const std::vector<std::string> texts = fieldTexts();
-    std::optional<core::CheckMessage> failed = core::firstFailedCheck(checks(), texts);
-    if (!failed) failed = computedCheck(texts);
-    if (failed) {
-        showMessage(*failed, MessageSource::Check);
-        return;
-    }
-    startCalculation();
-    std::optional<core::CheckMessage> message;
-    try {
-        message = computeModel(texts);
-    } catch (const core::RuntimeError& fault) {
-        if (faultEmptiesResults()) clearResults();
-        if (m_modelFault == ModelFault::Handler) throw;
-        // The calculator's own message: its description, no icon, the program's title.
-        m_ctx.notifier.show(this, QString::fromStdString(fault.description()), QString(), platform::MsgIcon::None);
-        return;
-    } catch (...) {
-        if (m_modelFault == ModelFault::Handler && faultEmptiesResults()) clearResults();
-        throw;
-    }
-    if (message) {
+    core::CalculationSteps steps;
+    steps.check = [this, &texts] {
+        std::optional<core::CheckMessage> failed = core::firstFailedCheck(checks(), texts);
+        if (!failed) failed = computedCheck(texts);
+        return failed;
+    };
+    steps.start = [this] { startCalculation(); };
+    steps.compute = [this, &texts] { return computeModel(texts); };
+    steps.prepare = [this] { prepareDisplay(); };
+    steps.show = [this, &shown] {
+        showPrepared();
+        shown = true;
+    };
+    steps.save = [this] { saveResult(); };
+    steps.stopped = [this](const core::CheckMessage& message, MessageSource source) {
         // One message in place of a result; it leaves no result of the last calculation.
-        if (messageEmptiesResults()) clearResults();
-        showMessage(*message, MessageSource::Calculation);
-        return;
-    }
-    try {
-        prepareDisplay();
-    } catch (...) {
+        if (source == MessageSource::Calculation && messageEmptiesResults()) clearResults();
+        showMessage(message, source);
+    };
+    steps.faulted = [this](core::CalculationStep step, const core::RuntimeError* fault) {
+        return onCalculationFault(step, fault);
+    };
+    core::runCalculation(steps);
+}
+
+bool ModelWindow::onCalculationFault(core::CalculationStep step, const core::RuntimeError* fault) {
+    if (step == core::CalculationStep::Compute && fault) {
         if (faultEmptiesResults()) clearResults();
-        throw;
+        if (m_modelFault == ModelFault::Handler) return false;
+        // The calculator's own message: its description, no icon, the program's title.
+        m_ctx.notifier.show(this, QString::fromStdString(fault->description()), QString(), platform::MsgIcon::None);
+        return true;
     }
-    showPrepared();
-    shown = true;
-    saveResult();
+    // Any other fault goes to the handler; the results go with it unless the
+    // calculator itself shows the model's faults.
+    const bool handlerShowsIt = step == core::CalculationStep::Prepare || m_modelFault == ModelFault::Handler;
+    if (handlerShowsIt && faultEmptiesResults()) clearResults();
+    return false;
 }
 
 void ModelWindow::showEvent(QShowEvent* event) {

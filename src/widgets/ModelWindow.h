@@ -14,7 +14,7 @@
 // core's check tables and the window speak of the same fields; no box is
 // looked up by name.
 //
-// Calculate runs one fixed sequence: read the boxes, run the table checks,
+// Calculate runs the core's one calculation sequence: read the boxes, run the table checks,
 // then the window's computed check (the first failure is shown with its beep
 // and its box gets the focus), compute the model (it may answer with a message
 // in place of a result; a fault in it is shown as the calculator's own
@@ -30,9 +30,11 @@
 #include <string>
 #include <vector>
 
+#include "core/CalculationSequence.h"
 #include "core/CheckMessage.h"
 #include "core/InputCheck.h"
 #include "platform/Notifier.h"
+#include "widgets/WindowId.h"
 
 class QGroupBox;
 class QLabel;
@@ -61,8 +63,7 @@ public:
     }
 
 protected:
-    ModelWindow(AppContext& ctx, const QString& formName, const QString& caption, int fieldCount,
-                QWidget* parent = nullptr);
+    ModelWindow(AppContext& ctx, WindowId window, const QString& caption, int fieldCount, QWidget* parent = nullptr);
 
     AppContext& context() const { return m_ctx; }
     // The widget the window builds its controls on.
@@ -102,7 +103,7 @@ protected:
     bool calculate();
 
     // Where a message beeped around comes from.
-    enum class MessageSource { Check, Calculation };
+    using MessageSource = core::MessageSource;
 
     virtual std::span<const core::InputCheck> checks() const = 0;
     // A check that computes (on the boxes' texts, indexed by field), run once
@@ -148,6 +149,8 @@ private:
     void fitToWorkspace(QMdiSubWindow* sub);
 
     void runSequence(bool& shown);
+    // A fault of the sequence's compute or prepare step: true when shown here.
+    bool onCalculationFault(core::CalculationStep step, const core::RuntimeError* fault);
     // Shows a message in place of a result, with its beep; its box gets the focus.
     void showMessage(const core::CheckMessage& message, MessageSource source);
 

@@ -4,6 +4,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QWidget>
+#include <utility>
 
 namespace tervalo::widgets {
 
@@ -13,30 +14,27 @@ WindowRegistry::~WindowRegistry() {
     }
 }
 
-void WindowRegistry::registerWindow(const QString& formName, Factory factory) {
-    m_factories.insert(formName, std::move(factory));
+void WindowRegistry::registerWindow(WindowId window, Factory factory) {
+    m_factories[windowIndex(window)] = std::move(factory);
 }
 
-bool WindowRegistry::isRegistered(const QString& formName) const { return m_factories.contains(formName); }
+bool WindowRegistry::isRegistered(WindowId window) const { return bool(m_factories[windowIndex(window)]); }
 
-QWidget* WindowRegistry::instance(const QString& formName) {
-    if (QWidget* w = existing(formName)) return w;
-    const auto factory = m_factories.constFind(formName);
-    if (factory == m_factories.constEnd()) return nullptr;
-    QWidget* w = (*factory)();
+QWidget* WindowRegistry::instance(WindowId window) {
+    if (QWidget* w = existing(window)) return w;
+    const Factory& factory = m_factories[windowIndex(window)];
+    if (!factory) return nullptr;
+    QWidget* w = factory();
     if (!w) return nullptr;
-    if (w->objectName().isEmpty()) w->setObjectName(formName);
-    m_slots.insert(formName, w);  // the QPointer clears itself when the window is deleted
+    if (w->objectName().isEmpty()) w->setObjectName(formName(window));
+    m_slots[windowIndex(window)] = w;  // the QPointer clears itself when the window is deleted
     return w;
 }
 
-QWidget* WindowRegistry::existing(const QString& formName) const {
-    const auto it = m_slots.constFind(formName);
-    return it == m_slots.constEnd() ? nullptr : it->data();
-}
+QWidget* WindowRegistry::existing(WindowId window) const { return m_slots[windowIndex(window)].data(); }
 
-QWidget* WindowRegistry::show(const QString& formName) {
-    QWidget* w = instance(formName);
+QWidget* WindowRegistry::show(WindowId window) {
+    QWidget* w = instance(window);
     if (!w) return nullptr;
     auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
     // A window no one owns becomes a child window; dialogs stay in front of the main window.
@@ -62,15 +60,15 @@ QWidget* WindowRegistry::show(const QString& formName) {
     return w;
 }
 
-QWidget* WindowRegistry::openFresh(const QString& formName) {
-    release(formName);
-    return show(formName);
+QWidget* WindowRegistry::openFresh(WindowId window) {
+    release(window);
+    return show(window);
 }
 
-void WindowRegistry::release(const QString& formName) { m_slots.remove(formName); }
+void WindowRegistry::release(WindowId window) { m_slots[windowIndex(window)].clear(); }
 
-void WindowRegistry::unload(const QString& formName) {
-    QPointer<QWidget> w = m_slots.take(formName);
+void WindowRegistry::unload(WindowId window) {
+    QPointer<QWidget> w = std::exchange(m_slots[windowIndex(window)], nullptr);
     if (!w) return;
     auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
     w->close();
@@ -81,14 +79,14 @@ void WindowRegistry::unload(const QString& formName) {
 
 QSize WindowRegistry::workspaceFormSize() const {
     QSize largest;
-    for (const QString& form : m_workspaceForms) {
-        const auto factory = m_factories.constFind(form);
-        if (factory == m_factories.constEnd()) continue;
+    for (WindowId form : m_workspaceForms) {
+        const Factory& factory = m_factories[windowIndex(form)];
+        if (!factory) continue;
         // A sub-window gives the size with the title bar and borders of this
         // style; it has them only while it has a parent.
         QWidget holder;
         auto* frame = new QMdiSubWindow(&holder);
-        QWidget* w = (*factory)();
+        QWidget* w = factory();
         if (!w) continue;
         frame->setWidget(w);
         largest = largest.expandedTo(frame->sizeHint());

@@ -62,7 +62,7 @@ TEST_P(ReviewExampleTest, SettlesInTwoPasses) {
     const ExampleCase& c = GetParam();
     ASSERT_EQ(checkReview(ReviewDemand::Uniform, c.texts), std::nullopt);
     const ReviewResult r = resultOf(computeReview(reviewInputs(ReviewDemand::Uniform, LeadTimeUnit::Week, c.texts)));
-    EXPECT_REL(r.annualDemand, 1272);
+    EXPECT_NEARLY_EQUAL(r.annualDemand, 1272);
     EXPECT_EQ(r.passes, 2);
     EXPECT_EQ(tervalo::core::formatNumber(r.quantity, "0.00"), "504.78");
     EXPECT_EQ(tervalo::core::formatNumber(r.reorderPoint, "0.000"), "59.206");
@@ -71,7 +71,7 @@ TEST_P(ReviewExampleTest, SettlesInTwoPasses) {
     EXPECT_EQ(r.costs.amountTexts(), (Strings{"251.88", "6360.00", "261.71", ".40", "6873.98"}));
     EXPECT_EQ(r.costs.shareTexts().back(), "100.00");
     // The expected shortage of the final r and alpha: (b - r)^2 / (2 (b - a)).
-    EXPECT_REL(r.expectedShortage, (60 - r.reorderPoint) * (60 - r.reorderPoint) / 40);
+    EXPECT_NEARLY_EQUAL(r.expectedShortage, (60 - r.reorderPoint) * (60 - r.reorderPoint) / 40);
 }
 
 const ExampleCase kExamples[] = {
@@ -94,7 +94,7 @@ class ReviewUnitTest : public ::testing::TestWithParam<UnitCase> {};
 TEST_P(ReviewUnitTest, AnnualDemandFromTheLeadTime) {
     const UnitCase& c = GetParam();
     const ReviewResult r = resultOf(computeReview(reviewInputs(ReviewDemand::Uniform, c.unit, weeklyTexts())));
-    EXPECT_REL(r.annualDemand, c.demand);
+    EXPECT_NEARLY_EQUAL(r.annualDemand, c.demand);
 }
 
 const UnitCase kUnits[] = {
@@ -128,10 +128,11 @@ TEST_P(ReviewNormalTest, ShortageIsTheNormalLossAtR) {
     const double m = std::stod(c.mean), sd = std::sqrt(std::stod(c.variance));
     const auto z = normInverse(1 - r.shortageRisk);
     ASSERT_TRUE(z);
-    EXPECT_REL(r.reorderPoint, m + *z * sd);
-    EXPECT_REL(r.expectedShortage, normalLoss(r.reorderPoint, m, sd));
+    EXPECT_NEARLY_EQUAL(r.reorderPoint, m + *z * sd);
+    EXPECT_NEARLY_EQUAL(r.expectedShortage, normalLoss(r.reorderPoint, m, sd));
     EXPECT_EQ((Strings{r.quantityText, r.reorderText, r.costs.amountTexts()[3]}), c.shown);
-    EXPECT_REL(r.costs.amounts[4], r.costs.amounts[1] + r.costs.amounts[0] + r.costs.amounts[3] + r.costs.amounts[2]);
+    EXPECT_NEARLY_EQUAL(r.costs.amounts[4],
+                        r.costs.amounts[1] + r.costs.amounts[0] + r.costs.amounts[3] + r.costs.amounts[2]);
 }
 
 // Lead time 2 weeks, c 5, h 1, K 100, p 10.

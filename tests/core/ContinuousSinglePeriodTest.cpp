@@ -23,7 +23,7 @@ using tervalo::test::resultOf;
 namespace {
 
 using F = ContinuousField;
-using P = ContinuousProblem;
+using P = Problem;
 using D = ContinuousDemand;
 using Strings = std::vector<std::string>;
 

@@ -50,7 +50,7 @@ std::vector<DemandRow> reversed(std::vector<DemandRow> rows) {
 
 struct DiscreteCase {
     const char* name;
-    DiscreteProblem problem;
+    Problem problem;
     std::vector<DemandRow> rows;
     const char* setup;
     const char* s2;
@@ -75,7 +75,7 @@ TEST_P(DiscreteExampleTest, BoatDemonstration) {
     EXPECT_EQ(r.costs.shareTexts(), kBoatShares);
     EXPECT_EQ(pieSlices(r.costs.shareTexts()), (std::vector<int>{51, 46, 3}));
     EXPECT_EQ(r.reorderPointText, c.s1);
-    if (c.problem == DiscreteProblem::SsPolicy && !c.noSolution) {
+    if (c.problem == Problem::SsPolicy && !c.noSolution) {
         // By enumeration: the smallest demand up to S whose G is within K of G(S).
         auto g = [](double y) {
             double cost = 30000 * y;
@@ -98,15 +98,15 @@ TEST_P(DiscreteExampleTest, BoatDemonstration) {
 }
 
 const DiscreteCase kDiscreteCases[] = {
-    {"ChristmasTree", DiscreteProblem::SinglePeriod, kBoats, "", " 2", std::nullopt, false},
+    {"ChristmasTree", Problem::SinglePeriod, kBoats, "", " 2", std::nullopt, false},
     // s is the smallest demand with G(s) <= K + G(S): S itself without an order cost.
-    {"SsPolicyWithoutSetupCost", DiscreteProblem::SsPolicy, kBoats, "", " 2", " 2", false},
-    {"SsPolicyWithSetupCost", DiscreteProblem::SsPolicy, kBoats, "50000", " 2", " 0", false},
-    {"SsPolicyWithSetupCostAMillion", DiscreteProblem::SsPolicy, kBoats, "1000000", " 2", " 0", false},
-    {"SsPolicyWithSetupCost20000", DiscreteProblem::SsPolicy, kBoats, "20000", " 2", " 1", false},
-    {"SsPolicyWithNegativeSetupCost", DiscreteProblem::SsPolicy, kBoats, "-1", " 2", "no solution", true},
-    {"TypedFromFiveDownToZero", DiscreteProblem::SinglePeriod, reversed(kBoats), "", " 2", std::nullopt, false},
-    {"SsPolicyTypedFromFiveDownToZero", DiscreteProblem::SsPolicy, reversed(kBoats), "50000", " 2", " 0", false},
+    {"SsPolicyWithoutSetupCost", Problem::SsPolicy, kBoats, "", " 2", " 2", false},
+    {"SsPolicyWithSetupCost", Problem::SsPolicy, kBoats, "50000", " 2", " 0", false},
+    {"SsPolicyWithSetupCostAMillion", Problem::SsPolicy, kBoats, "1000000", " 2", " 0", false},
+    {"SsPolicyWithSetupCost20000", Problem::SsPolicy, kBoats, "20000", " 2", " 1", false},
+    {"SsPolicyWithNegativeSetupCost", Problem::SsPolicy, kBoats, "-1", " 2", "no solution", true},
+    {"TypedFromFiveDownToZero", Problem::SinglePeriod, reversed(kBoats), "", " 2", std::nullopt, false},
+    {"SsPolicyTypedFromFiveDownToZero", Problem::SsPolicy, reversed(kBoats), "50000", " 2", " 0", false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Boats, DiscreteExampleTest, ::testing::ValuesIn(kDiscreteCases),
@@ -119,7 +119,7 @@ TEST(DiscreteResult, AscendingTableGivesBitIdenticalCosts) {
     t[F::Price] = "7";
     t[F::HoldingCost] = "1.25";
     t[F::ShortageCost] = "19";
-    const DiscreteResult r = resultOf(computeDiscrete(DiscreteProblem::SinglePeriod, rows, t));
+    const DiscreteResult r = resultOf(computeDiscrete(Problem::SinglePeriod, rows, t));
     const double ratio = (19 - 7) / (1.25 + 19);
     double cumulative = 0;
     std::size_t k = 0;
@@ -142,7 +142,7 @@ TEST(DiscreteResult, SInTheFirstRowIsTheReorderPoint) {
     // A ratio below the first row's probability puts S on the smallest demand.
     DiscreteTexts t = boatTexts("100000");
     t[F::HoldingCost] = "300000";
-    const DiscreteResult r = resultOf(computeDiscrete(DiscreteProblem::SsPolicy, kBoats, t));
+    const DiscreteResult r = resultOf(computeDiscrete(Problem::SsPolicy, kBoats, t));
     EXPECT_EQ(r.sRow, 1u);
     EXPECT_EQ(r.orderUpToText, " 0");
     EXPECT_EQ(r.reorderPointText, " 0");
@@ -155,7 +155,7 @@ TEST(DiscreteResult, TableEndingBelowTheRatioHasNoS) {
     t[F::Price] = "5";
     t[F::HoldingCost] = "0";
     t[F::ShortageCost] = "100";  // R = 0.95
-    EXPECT_EQ(messageOf(computeDiscrete(DiscreteProblem::SinglePeriod, rows, t)),
+    EXPECT_EQ(messageOf(computeDiscrete(Problem::SinglePeriod, rows, t)),
               (CheckMessage{"No solution in this case. Please check your data to see if there is anything unreasonable",
                             "Error Message", MessageIcon::Exclamation, -1}));
 }
@@ -166,7 +166,7 @@ TEST(DiscreteResult, ZeroTotalIsARunTimeError) {
     t[F::HoldingCost] = "0";
     t[F::ShortageCost] = "5";
     const std::vector<DemandRow> rows{{0, 1.0}};
-    EXPECT_THROW(computeDiscrete(DiscreteProblem::SinglePeriod, rows, t), RuntimeError);
+    EXPECT_THROW(computeDiscrete(Problem::SinglePeriod, rows, t), RuntimeError);
 }
 
 TEST(DiscreteResult, ExpectedCostOfALevel) {

@@ -128,9 +128,9 @@ TEST(NormInverse, StaysWithinTheTablesKnownGapFromTheExactInverse) {
 // --- the density ---
 
 TEST(NormalDensity, UsesTheDesignedConstantForTwoPi) {
-    EXPECT_REL(normalDensity(20, 20, 5), 1.0 / (std::sqrt(6.2832) * 5));
-    EXPECT_REL(normalDensity(25, 20, 5), std::exp(-0.5) / (std::sqrt(6.2832) * 5));
-    EXPECT_REL(normalDensity(15, 20, 5), normalDensity(25, 20, 5));
+    EXPECT_NEARLY_EQUAL(normalDensity(20, 20, 5), 1.0 / (std::sqrt(6.2832) * 5));
+    EXPECT_NEARLY_EQUAL(normalDensity(25, 20, 5), std::exp(-0.5) / (std::sqrt(6.2832) * 5));
+    EXPECT_NEARLY_EQUAL(normalDensity(15, 20, 5), normalDensity(25, 20, 5));
 }
 
 TEST(NormalDensity, ZeroDeviationIsARunTimeError) {

@@ -76,24 +76,24 @@ TEST_P(UniformModelTest, ComputesSAndTheCostsInOrder) {
     const UniformCase& c = GetParam();
     SinglePeriodOutputs out = kMarked;
     ASSERT_EQ(computeSinglePeriod(c.in, out), std::nullopt);
-    EXPECT_REL_TOL(out.s2, c.s2, 1e-6);
+    EXPECT_NEARLY_EQUAL_WITHIN(out.s2, c.s2, 1e-6);
     if (std::isnan(c.s1)) {
         EXPECT_EQ(out.s1, kMarker);
     } else {
-        EXPECT_REL_TOL(out.s1, c.s1, 1e-6);
+        EXPECT_NEARLY_EQUAL_WITHIN(out.s1, c.s1, 1e-6);
     }
     EXPECT_EQ(amount(out.purchaseCost), c.purchase);
     EXPECT_EQ(amount(out.holdingCost), c.holding);
     EXPECT_EQ(amount(out.shortageCost), c.shortage);
     // The closed forms h (S - a)^2 / (2 (b - a)) and p (b - S)^2 / (2 (b - a)).
     const double a = std::fmin(c.in.low, c.in.high), b = std::fmax(c.in.low, c.in.high);
-    EXPECT_REL(out.holdingCost, c.in.holding * (out.s2 - a) * (out.s2 - a) / (2 * (b - a)));
-    EXPECT_REL(out.shortageCost, c.in.shortage * (b - out.s2) * (b - out.s2) / (2 * (b - a)));
-    EXPECT_REL(out.purchaseCost, c.in.price * out.s2);
+    EXPECT_NEARLY_EQUAL(out.holdingCost, c.in.holding * (out.s2 - a) * (out.s2 - a) / (2 * (b - a)));
+    EXPECT_NEARLY_EQUAL(out.shortageCost, c.in.shortage * (b - out.s2) * (b - out.s2) / (2 * (b - a)));
+    EXPECT_NEARLY_EQUAL(out.purchaseCost, c.in.price * out.s2);
     // Below a every unit is short: G(y) = p (a + b) / 2 - (p - c) y, and G(s) = K + G(S).
     if (out.s1 < a && out.s1 != kMarker) {
-        EXPECT_REL(c.in.shortage * (a + b) / 2 - (c.in.shortage - c.in.price) * out.s1,
-                   c.in.orderCost + out.purchaseCost + out.holdingCost + out.shortageCost);
+        EXPECT_NEARLY_EQUAL(c.in.shortage * (a + b) / 2 - (c.in.shortage - c.in.price) * out.s1,
+                            c.in.orderCost + out.purchaseCost + out.holdingCost + out.shortageCost);
     }
 }
 
@@ -131,7 +131,7 @@ TEST(UniformReorderPoint, CarDealerRootsAre74And82) {
     ASSERT_EQ(computeSinglePeriod(in, out), std::nullopt);
     const auto roots = uniformReorderRoots(in, out);
     ASSERT_TRUE(roots);
-    EXPECT_REL(roots->a, 321.2);
+    EXPECT_NEARLY_EQUAL(roots->a, 321.2);
     EXPECT_EQ(formatNumber(roots->smaller, "0.0000"), "74.1679");
     EXPECT_EQ(formatNumber(roots->larger, "0.0000"), "82.0588");
     EXPECT_EQ(formatNumber(out.s1, "0.0000"), "74.0567");                   // below a: the linear branch
@@ -147,7 +147,7 @@ TEST(UniformReorderPoint, ZeroOrderCostIsADoubleRootAtS) {
         ASSERT_TRUE(roots) << a;
         EXPECT_EQ(roots->discriminant, 0) << a;
         EXPECT_EQ(roots->smaller, roots->larger) << a;
-        EXPECT_REL(out.s1, out.s2);
+        EXPECT_NEARLY_EQUAL(out.s1, out.s2);
         EXPECT_EQ(tervalo::core::textWithLeadingBlank(tervalo::core::roundToInt32(out.s1)),
                   tervalo::core::textWithLeadingBlank(tervalo::core::roundToInt32(out.s2)));
     }
@@ -165,7 +165,7 @@ TEST(UniformReorderPoint, NegativeDiscriminantKeepsSAndReportsNoSolution) {
     EXPECT_EQ(message->title, "");
     EXPECT_EQ(message->icon, MessageIcon::Information);
     EXPECT_EQ(out.s1, kMarker);
-    EXPECT_REL_TOL(out.s2, 78.1133250311, 1e-9);
+    EXPECT_NEARLY_EQUAL_WITHIN(out.s2, 78.1133250311, 1e-9);
     EXPECT_EQ(amount(out.shortageCost), "153288.49");
 }
 
@@ -233,7 +233,7 @@ TEST(NormalModel, SkisWorkedValues) {
     EXPECT_EQ(amount(steps->holdingCost), "-171.94");
     EXPECT_EQ(amount(steps->shortageCost), "85.78");
     EXPECT_EQ(amount(steps->purchaseCost), "1416.68");
-    EXPECT_REL(steps->target, steps->purchaseCost + steps->holdingCost + steps->shortageCost);
+    EXPECT_NEARLY_EQUAL(steps->target, steps->purchaseCost + steps->holdingCost + steps->shortageCost);
 
     SinglePeriodOutputs out = kMarked;
     ASSERT_EQ(computeSinglePeriod(skis(), out), std::nullopt);
@@ -294,7 +294,7 @@ TEST_P(NormalRatioTest, SetsSFromTheTableOrReportsUnreasonableCosts) {
         return;
     }
     ASSERT_EQ(message, std::nullopt);
-    EXPECT_REL(out.s2, c.in.mean + c.z * std::sqrt(c.in.variance));
+    EXPECT_NEARLY_EQUAL(out.s2, c.in.mean + c.z * std::sqrt(c.in.variance));
     EXPECT_EQ(out.s1, kMarker);  // single period: s stays
 }
 
@@ -403,10 +403,10 @@ TEST(ExponentialModel, ClosedFormsOfSAndTheCosts) {
     SinglePeriodOutputs out = kMarked;
     ASSERT_EQ(computeSinglePeriod(exponential(20, 60, -40, 125, 0, 2), out), std::nullopt);
     const double s2 = -std::log(1 - 65.0 / 85) * 20;
-    EXPECT_REL(out.s2, s2);
-    EXPECT_REL(out.holdingCost, -40 * (s2 - (1 - std::exp(-s2 / 20)) * 20));
-    EXPECT_REL(out.shortageCost, 125 * std::exp(-s2 / 20) * 20);
-    EXPECT_REL(out.purchaseCost, 60 * s2);
+    EXPECT_NEARLY_EQUAL(out.s2, s2);
+    EXPECT_NEARLY_EQUAL(out.holdingCost, -40 * (s2 - (1 - std::exp(-s2 / 20)) * 20));
+    EXPECT_NEARLY_EQUAL(out.shortageCost, 125 * std::exp(-s2 / 20) * 20);
+    EXPECT_NEARLY_EQUAL(out.purchaseCost, 60 * s2);
     EXPECT_EQ(out.s1, kMarker);
 }
 

@@ -34,7 +34,7 @@ TEST_P(PolintTest, InterpolatesThroughThePoints) {
     const PolintCase& c = GetParam();
     double y = kUntouched, dy = kUntouched;
     SsPolicy().POLINT(c.xa, c.ya, static_cast<std::int16_t>(c.n), c.x, y, dy);
-    EXPECT_REL(y, c.y);
+    EXPECT_NEARLY_EQUAL(y, c.y);
     if (c.dy == kUntouched) {
         EXPECT_EQ(dy, kUntouched);
     } else {

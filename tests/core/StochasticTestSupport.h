@@ -1,21 +1,15 @@
 #pragma once
-// What the stochastic-model tests share: a relative-tolerance comparison and
-// short ways to read outcomes and cost tables.
+// What the stochastic-model tests share: the tests' one tolerance and short
+// ways to read outcomes and cost tables.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "core/CheckMessage.h"
 #include "core/NumberText.h"
-
-// Agrees to a relative `tol` (absolute near zero).
-#define EXPECT_REL_TOL(actual, expected, tol) \
-    EXPECT_NEAR(actual, expected, (tol)*std::max(1.0, std::fabs(static_cast<double>(expected))))
-#define EXPECT_REL(actual, expected) EXPECT_REL_TOL(actual, expected, 1e-9)
+#include "support/Tolerance.h"
 
 namespace tervalo::test {
 

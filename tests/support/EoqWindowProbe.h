@@ -9,7 +9,7 @@
 #include "lotsize/EoqWindow.h"
 #include "support/RegisteredWindow.h"
 #include "support/Tolerance.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/EoqWindowEntry.h"
 
 namespace tervalo::test {
 

@@ -18,7 +18,7 @@ template <class Window = QWidget>
 struct RegisteredWindow {
     explicit RegisteredWindow(const QString& form, bool openDatabase = true) : t(openDatabase) {
         lotsize::registerLotSizeWindows(t.ctx);
-        w.reset(t.registry.instanceAs<Window>(form));  // the registry's slot forgets it when it goes
+        w.reset(t.registry.instanceAs<Window>(windowId(form)));  // the registry's slot forgets it when it goes
     }
 
     QLineEdit* box(const QString& name) const { return test::box(*w, name); }

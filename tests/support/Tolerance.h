@@ -19,6 +19,11 @@ inline bool nearlyEqual(double actual, double expected, double relative = kRelat
 #define EXPECT_NEARLY_EQUAL(actual, expected) \
     EXPECT_PRED3(::tervalo::test::nearlyEqual, actual, expected, ::tervalo::test::kRelativeTolerance)
 
+// GoogleTest with a looser relative tolerance, for a model that stops its
+// iteration short of full precision.
+#define EXPECT_NEARLY_EQUAL_WITHIN(actual, expected, relative) \
+    EXPECT_PRED3(::tervalo::test::nearlyEqual, actual, expected, relative)
+
 // QTest: fails with both values printed to 17 digits.
 #define QCOMPARE_NEARLY(actual, expected)                                 \
     QVERIFY2(::tervalo::test::nearlyEqual(actual, expected),              \

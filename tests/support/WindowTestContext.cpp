@@ -27,4 +27,10 @@ int WindowTestContext::rowCount(const QString& table) {
     return q.next() ? q.value(0).toInt() : -1;
 }
 
+widgets::WindowId windowId(const QString& form) {
+    const std::optional<widgets::WindowId> id = widgets::windowIdOf(form);
+    if (!id) qFatal("no window goes by the form name %s", qPrintable(form));
+    return *id;
+}
+
 }  // namespace tervalo::test

@@ -96,4 +96,8 @@ public:
     int rowCount(const QString& table);
 };
 
+// The window a form name names, for tests whose tables list windows by the
+// objectName they also check; a name no window goes by stops the test.
+widgets::WindowId windowId(const QString& form);
+
 }  // namespace tervalo::test

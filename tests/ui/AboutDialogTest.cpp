@@ -147,7 +147,7 @@ private slots:
         });
         QCOMPARE(seen, (QStringList{"frmAbout", "About this program", "owned", "Version 1.0.8"}));
         QVERIFY(m_t->notifier.messages.isEmpty());  // not "not available"
-        QVERIFY(!m_t->registry.existing("frmAbout"));
+        QVERIFY(!m_t->registry.existing(widgets::WindowId::About));
     }
 };
 

@@ -88,7 +88,7 @@ void windowRows() {
 // A window of the program's catalogue, shown; the web browser is not, so that no web view starts.
 QWidget* catalogueWindow(tervalo::test::WindowTestContext& t, const QString& form) {
     tervalo::app::registerWindows(t.ctx, t.reportOutput);
-    QWidget* w = t.registry.instance(form);
+    QWidget* w = t.registry.instance(tervalo::test::windowId(form));
     if (form != "frmBrowser") w->show();
     return w;
 }

@@ -271,13 +271,13 @@ private slots:
         m_t->ctx.mainWindow = main.get();
         main->show();
         main->menuAction("mnuSupport")->trigger();
-        m_w = qobject_cast<BrowserWindow*>(m_t->registry.existing("frmBrowser"));
+        m_w = qobject_cast<BrowserWindow*>(m_t->registry.existing(widgets::WindowId::Browser));
         QVERIFY(m_w);
         QSignalSpy navigations(m_w.data(), &BrowserWindow::navigating);
         main->menuAction("mnuSupport")->trigger();
         QCOMPARE(m_t->notifier.texts(), QStringList());
         QCOMPARE(navigations.count(), 0);  // the second Support
-        QCOMPARE(m_t->registry.existing("frmBrowser"), m_w.data());
+        QCOMPARE(m_t->registry.existing(widgets::WindowId::Browser), m_w.data());
         QCOMPARE(m_w->startingAddress(), QString("https://tervalo.example.org/support"));
         QCOMPARE(box()->count(), 1);
         QCOMPARE(box()->currentText(), QString("https://tervalo.example.org/support"));

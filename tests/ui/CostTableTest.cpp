@@ -7,12 +7,14 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "core/CostSplit.h"
 #include "core/RuntimeError.h"
 #include "support/QtTestMain.h"
 #include "support/RecordingNotifier.h"
 #include "widgets/CostTable.h"
 
 using tervalo::core::RuntimeError;
+using tervalo::core::splitCosts;
 using tervalo::platform::MsgIcon;
 using tervalo::test::RecordingNotifier;
 using tervalo::widgets::CostTable;
@@ -74,7 +76,7 @@ private slots:
     void gridIsReadOnlyAndShowsEveryCell() {
         RecordingNotifier notifier;
         CostTable table(kPurchaseShortage, true, notifier);
-        table.display(CostTable::compute({1234567.5, 40.5, 30.25, 9.25}, 1234657.5));
+        table.display(splitCosts({1234567.5, 40.5, 30.25, 9.25, 1234657.5}));
         table.show();
         QVERIFY(QTest::qWaitForWindowExposed(&table));
         QCOMPARE(table.grid()->editTriggers(), QAbstractItemView::NoEditTriggers);
@@ -101,7 +103,7 @@ private slots:
         QCOMPARE(table.findChild<QChartView*>()->objectName(), QString("MSChart1"));
         QCOMPARE(table.chartTitle(), QString("Cost analysis"));
         QVERIFY(table.findChild<QChartView*>()->chart()->legend()->isVisible());
-        table.display(CostTable::compute({200, 40.5, 30.25, 9.25}, 280));
+        table.display(splitCosts({200, 40.5, 30.25, 9.25, 280}));
         QCOMPARE(table.rowLabel(), QString("Percentage"));
         QCOMPARE(table.sliceLabels(), kPurchaseShortage);
     }
@@ -110,7 +112,7 @@ private slots:
     void purchasingWithShortages() {
         RecordingNotifier notifier;
         CostTable table(kPurchaseShortage, true, notifier);
-        table.display(CostTable::compute({200, 40.5, 30.25, 9.25}, 280, true));
+        table.display(splitCosts({200, 40.5, 30.25, 9.25, 280}, true));
         QCOMPARE(column(table, 1), (QStringList{"200.00", "40.50", "30.25", "9.25", "280.00"}));
         QCOMPARE(column(table, 2), (QStringList{"71.43", "14.46", "10.80", "3.30", "100.00"}));
         QCOMPARE(table.sliceValues(), (QVector<int>{71, 14, 11, 3}));
@@ -125,7 +127,7 @@ private slots:
         const double holding = quantity / 2 * 1.173;
         RecordingNotifier notifier;
         CostTable table({"Purchase", "Ordering", "Holding"}, true, notifier);
-        table.display(CostTable::compute({200, ordering, holding}, 200 + ordering + holding, true));
+        table.display(splitCosts({200, ordering, holding, 200 + ordering + holding}, true));
         QCOMPARE(column(table, 1), (QStringList{"200.00", "24.70", "24.70", "249.39"}));
         QCOMPARE(column(table, 2), (QStringList{"80.19", "9.90", "9.90", "100.00"}));
         QCOMPARE(table.sliceValues(), (QVector<int>{80, 10, 10}));
@@ -135,12 +137,13 @@ private slots:
     void purchasingExampleWithShortages() {
         const double quantity = std::sqrt(2 * 8 * 130 / 1.173 * (1.173 + 15) / 15);
         const double shortage = quantity * 1.173 / (1.173 + 15);
-        const QVector<double> parts{200, 8 / quantity * 130,
-                                    (quantity - shortage) * (quantity - shortage) * 1.173 / (2 * quantity),
-                                    shortage * shortage * 15 / (2 * quantity)};
+        const std::vector<double> parts{200, 8 / quantity * 130,
+                                        (quantity - shortage) * (quantity - shortage) * 1.173 / (2 * quantity),
+                                        shortage * shortage * 15 / (2 * quantity)};
         RecordingNotifier notifier;
         CostTable table(kPurchaseShortage, true, notifier);
-        table.display(CostTable::compute(parts, parts[0] + parts[1] + parts[2] + parts[3], true));
+        table.display(
+            splitCosts({parts[0], parts[1], parts[2], parts[3], parts[0] + parts[1] + parts[2] + parts[3]}, true));
         QCOMPARE(column(table, 1), (QStringList{"200.00", "23.78", "22.06", "1.73", "247.57"}));
         QCOMPARE(column(table, 2), (QStringList{"80.79", "9.61", "8.91", ".70", "100.00"}));
         QCOMPARE(table.sliceValues(), (QVector<int>{81, 10, 9, 1}));
@@ -149,7 +152,7 @@ private slots:
     void totalShareComputedGivesTheSameText() {
         RecordingNotifier notifier;
         CostTable table(kManufacture, true, notifier);
-        table.display(CostTable::compute({1000, 300.125, 0.75}, 1300.875, false));
+        table.display(splitCosts({1000, 300.125, 0.75, 1300.875}, false));
         QCOMPARE(column(table, 1), (QStringList{"1000.00", "300.13", ".75", "1300.88"}));
         QCOMPARE(table.cell(4, 2), QString("100.00"));
         QCOMPARE(table.cell(3, 2), QString(".06"));
@@ -159,7 +162,7 @@ private slots:
     void halfSharesRoundToEven() {
         RecordingNotifier notifier;
         CostTable table(kManufacture, true, notifier);
-        table.display(CostTable::compute({12.5, 13.5, 74}, 100));
+        table.display(splitCosts({12.5, 13.5, 74, 100}));
         QCOMPARE(column(table, 2), (QStringList{"12.50", "13.50", "74.00", "100.00"}));
         QCOMPARE(table.sliceValues(), (QVector<int>{12, 14, 74}));
     }
@@ -167,7 +170,7 @@ private slots:
     void negativeShareKeepsItsNumberButDrawsNothing() {
         RecordingNotifier notifier;
         CostTable table(kManufacture, true, notifier);
-        table.display(CostTable::compute({120, -30, 10}, 100));
+        table.display(splitCosts({120, -30, 10, 100}));
         QCOMPARE(column(table, 2), (QStringList{"120.00", "-30.00", "10.00", "100.00"}));
         QCOMPARE(table.sliceValues(), (QVector<int>{120, -30, 10}));
         QCOMPARE(drawnSlices(table), (QList<qreal>{120, 0, 10}));
@@ -179,9 +182,9 @@ private slots:
     void zeroTotalRaisesAndWritesNothing() {
         RecordingNotifier notifier;
         CostTable table(kManufacture, true, notifier);
-        table.display(CostTable::compute({50, 30, 20}, 100));
+        table.display(splitCosts({50, 30, 20, 100}));
         try {
-            table.display(CostTable::compute({1, 2, 3}, 0));
+            table.display(splitCosts({1, 2, 3, 0}));
             QFAIL("no error raised");
         } catch (const RuntimeError& error) {
             QCOMPARE(QString::fromStdString(error.description()), QString("Division by zero"));
@@ -193,7 +196,7 @@ private slots:
     void allZeroRaisesInvalidCall() {
         RecordingNotifier notifier;
         CostTable table(kManufacture, false, notifier);
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, table.display(CostTable::compute({0, 0, 0}, 0)));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, table.display(splitCosts({0, 0, 0, 0})));
         QCOMPARE(column(table, 2), QStringList(4, QString()));
     }
 
@@ -202,8 +205,8 @@ private slots:
     void shareBeyondSixteenBitsIsAnOverflowAndEmptiesThePie() {
         RecordingNotifier notifier;
         CostTable table(kManufacture, true, notifier);
-        table.display(CostTable::compute({50, 30, 20}, 100));
-        table.display(CostTable::compute({40000, -39900, 0}, 100));
+        table.display(splitCosts({50, 30, 20, 100}));
+        table.display(splitCosts({40000, -39900, 0, 100}));
         QCOMPARE(table.cell(1, 2), QString("40000.00"));
         QCOMPARE(notifier.texts(), QStringList{"Overflow"});
         QCOMPARE(notifier.last().icon, MsgIcon::None);
@@ -215,7 +218,7 @@ private slots:
     void clearEmptiesValuesAndKeepsHeadingsAndPie() {
         RecordingNotifier notifier;
         CostTable table(kPurchaseShortage, true, notifier);
-        table.display(CostTable::compute({200, 40.5, 30.25, 9.25}, 280));
+        table.display(splitCosts({200, 40.5, 30.25, 9.25, 280}));
         table.clearValues();
         QCOMPARE(column(table, 1), QStringList(5, QString()));
         QCOMPARE(column(table, 2), QStringList(5, QString()));

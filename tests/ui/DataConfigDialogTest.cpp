@@ -273,7 +273,7 @@ private slots:
 
     void registeredWithTheWarehouse() {
         test::registerWarehouse(m_t->ctx);
-        QVERIFY(qobject_cast<DataConfigDialog*>(m_t->registry.instance("frmDataConfig")));
+        QVERIFY(qobject_cast<DataConfigDialog*>(m_t->registry.instance(widgets::WindowId::DataConfig)));
     }
 };
 

@@ -36,7 +36,7 @@ class DataSourceDialogTest : public QObject {
 
     // Opens the default instance as the item card does, with the hook recording.
     void open(bool recordImports = true) {
-        m_dlg = m_t->registry.instanceAs<warehouse::DataSourceDialog>("frmDataSource");
+        m_dlg = m_t->registry.instanceAs<warehouse::DataSourceDialog>(widgets::WindowId::DataSource);
         if (recordImports)
             m_dlg->setImportHook([this](const QString& type, const QString& path) { m_imports << type + '|' + path; });
         m_dlg->createRS(data::SchemaRepository(m_t->cnn).allColumns());

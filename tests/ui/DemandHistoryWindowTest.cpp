@@ -46,12 +46,13 @@ const QString kFormat = QStringLiteral("The data format is not correct.|Data for
 struct Opened {
     Opened() {
         demand::registerDemandWindows(t.ctx);
-        t.registry.registerWindow("frmD1", [this] { return new demand::DemandHistoryWindow(t.ctx, dialogs); });
-        w = t.registry.instanceAs<demand::DemandHistoryWindow>("frmD1");
+        t.registry.registerWindow(widgets::WindowId::D1,
+                                  [this] { return new demand::DemandHistoryWindow(t.ctx, dialogs); });
+        w = t.registry.instanceAs<demand::DemandHistoryWindow>(widgets::WindowId::D1);
     }
     ~Opened() {
-        t.registry.unload("frmD1");
-        t.registry.unload("frmD2");
+        t.registry.unload(widgets::WindowId::D1);
+        t.registry.unload(widgets::WindowId::D2);
     }
     demand::DemandHistoryModel* model() const { return w->model(); }
     // Rows as "period|demand".
@@ -90,7 +91,7 @@ struct Opened {
     }
     QPoint current() const { return {w->grid()->currentIndex().row(), w->grid()->currentIndex().column()}; }
     QString position() const { return w->findChild<QLabel*>("Adodc1")->text(); }
-    QWidget* regression() const { return t.registry.existing("frmD2"); }
+    QWidget* regression() const { return t.registry.existing(widgets::WindowId::D2); }
     QString header() const { return model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(); }
 
     test::WindowTestContext t;
@@ -313,7 +314,7 @@ private slots:
             o.click("cmdBack", second);
             o.click("cmdCancel");
         }
-        QVERIFY(!o.t.registry.existing("frmD1") && !o.t.registry.existing("frmD2"));
+        QVERIFY(!o.t.registry.existing(widgets::WindowId::D1) && !o.t.registry.existing(widgets::WindowId::D2));
         QTRY_VERIFY(!first && !second);
         QCOMPARE(o.messages(), QStringList());
     }

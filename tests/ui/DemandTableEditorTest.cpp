@@ -65,7 +65,7 @@ private slots:
 
 void DemandTableEditorTest::demonstrationRowsSumToTheExactDoubles() {
     QFETCH(QString, form);
-    AnyWindow a(form);
+    AnyWindow a(test::windowId(form));
     a.click("cmdDemo");
     for (int i = 0; i < 20; ++i)
         a.step();
@@ -108,7 +108,7 @@ void DemandTableEditorTest::rowEntryNarrations() {
     const QString sixth = "...and the 6th row of the data...";
     const QStringList afterStep{first, first, first, note,   second, second, boxes, boxes, boxes, again,
                                 third, third, third, fourth, fourth, fifth,  fifth, fifth, sixth, sixth};
-    AnyWindow a(form);
+    AnyWindow a(test::windowId(form));
     a.click("cmdDemo");
     QCOMPARE(a.narration()->toPlainText(), welcome);
     for (int step = 1; step <= 20; ++step) {
@@ -122,7 +122,7 @@ void DemandTableEditorTest::rowEntryNarrations() {
 
 void DemandTableEditorTest::halfAndHalfRemindsOnce() {
     QFETCH(QString, form);
-    AnyWindow a(form);
+    AnyWindow a(test::windowId(form));
     a.run({"d=0", "p=0.5", ">", "d=1"});
     a.box("txtProbability")->setFocus();
     a.run({"kp=0.5"});
@@ -179,7 +179,7 @@ void DemandTableEditorTest::nextAndPreviousMessages() {
     QFETCH(int, beeps);
     QFETCH(int, lastRow);
     QFETCH(QString, focus);
-    AnyWindow a(form);
+    AnyWindow a(test::windowId(form));
     a.run(script);
     QCOMPARE(a.titled(), messages);
     QCOMPARE(int(a.t.notifier.last().icon), icon);
@@ -190,7 +190,7 @@ void DemandTableEditorTest::nextAndPreviousMessages() {
 
 // Editing row 2 of a four-row table changes every later sum and the running total.
 void DemandTableEditorTest::editingAStoredRowRecomputesEverySum() {
-    AnyWindow a(kSinglePeriod);
+    AnyWindow a(widgets::WindowId::SinglePeriodD);
     a.run({"d=0", "p=0.1", ">", "d=1", "p=0.2", ">", "d=2", "p=0.3", ">", "d=3", "p=0.1", "<", "<", "p=0.3"});
     DemandTableEditor& e = a.editor();
     QCOMPARE(e.currentRow(), 2);
@@ -206,7 +206,7 @@ void DemandTableEditorTest::editingAStoredRowRecomputesEverySum() {
 }
 
 void DemandTableEditorTest::browsingShowsTheStoredRows() {
-    AnyWindow a(kSinglePeriod);
+    AnyWindow a(widgets::WindowId::SinglePeriodD);
     a.run({"d=0", "p=0.1", ">", "d=1", "p=0.2", ">", "d=2", "p=0.2"});
     auto shown = [&a] {
         return QStringList{a.box("txtCounter")->text(), a.box("txtDemand")->text(), a.box("txtProbability")->text(),
@@ -227,7 +227,7 @@ void DemandTableEditorTest::browsingShowsTheStoredRows() {
 
 // Next stores the 100th row and stays on it; no row 101 is written or read.
 void DemandTableEditorTest::hundredRowsStayWithinTheTable() {
-    AnyWindow a(kAspiration);
+    AnyWindow a(widgets::WindowId::MultiperiodA);
     DemandTableEditor& e = a.editor();
     for (int row = 1; row <= 100; ++row) {
         a.run({"d=" + QString::number(row), "p=0.001"});
@@ -279,7 +279,7 @@ void DemandTableEditorTest::keysOfTheRowBoxes() {
     QFETCH(int, refusedKeyBeeps);
     QFETCH(int, enterBeeps);
     QFETCH(QString, focusAfterEnter);
-    AnyWindow a(form);
+    AnyWindow a(test::windowId(form));
     QVERIFY(a.showActive());
     QLineEdit* demand = a.box("txtDemand");
     demand->setFocus();
@@ -294,7 +294,7 @@ void DemandTableEditorTest::keysOfTheRowBoxes() {
 
 void DemandTableEditorTest::blankLeftByNextIsNoNumber() {
     QFETCH(QString, form);
-    AnyWindow a(form);
+    AnyWindow a(test::windowId(form));
     QVERIFY(a.showActive());
     a.run({"d=1", "p=0.2", ">"});
     QLineEdit* demand = a.box("txtDemand");
@@ -308,7 +308,7 @@ void DemandTableEditorTest::blankLeftByNextIsNoNumber() {
 // The demonstration's keys go to its own boxes even while another window is active.
 void DemandTableEditorTest::demonstrationTypesOnlyIntoItsOwnWindow() {
     QFETCH(QString, form);
-    AnyWindow a(form);
+    AnyWindow a(test::windowId(form));
     QLineEdit other;
     other.setObjectName("otherWindowsBox");
     other.show();

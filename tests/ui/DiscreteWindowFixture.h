@@ -18,7 +18,7 @@ namespace tervalo::test {
 
 template <class Window>
 struct DiscreteWindowFixture {
-    explicit DiscreteWindowFixture(const QString& form) : t(false), formName(form) {
+    explicit DiscreteWindowFixture(widgets::WindowId form) : t(false) {
         stochastic::registerStochasticWindows(t.ctx);
         w = t.registry.instanceAs<Window>(form);
     }
@@ -84,7 +84,6 @@ struct DiscreteWindowFixture {
     int beeps() const { return t.beeper.beeps; }
 
     WindowTestContext t;
-    QString formName;
     QPointer<Window> w;
 };
 

@@ -542,11 +542,11 @@ private slots:
     }
 
     void editActionsIgnoreTheirFailures() {
-        m_t->registry.registerWindow("frmPurchaseNS", [] { return new QWidget; });
+        m_t->registry.registerWindow(widgets::WindowId::PurchaseNS, [] { return new QWidget; });
         auto w = makeWindow();
         for (const char* key : {"Cut", "Copy", "Paste", "Print"})
             click(*w, key);
-        m_t->registry.show("frmPurchaseNS");
+        m_t->registry.show(widgets::WindowId::PurchaseNS);
         for (const char* key : {"Cut", "Copy", "Paste", "Print"})
             click(*w, key);
         QVERIFY(m_t->notifier.messages.isEmpty());
@@ -649,14 +649,14 @@ private slots:
     }
     void openOnAModelWindowReportsOnceAndChangesNothing() {
         QFETCH(QString, how);
-        m_t->registry.registerWindow("frmPurchaseNS", [] {
+        m_t->registry.registerWindow(widgets::WindowId::PurchaseNS, [] {
             auto* model = new QWidget;
             model->setWindowTitle("Purchasing Model");
             return model;
         });
         auto w = makeWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        m_t->registry.show("frmPurchaseNS");
+        m_t->registry.show(widgets::WindowId::PurchaseNS);
         m_dialogs.fileNames << path("never.rtf");
         if (how == "Ctrl+O")
             QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);

@@ -66,7 +66,8 @@ QStringList contentsLinks() {
 // A window as the program makes it: through the catalogue, or as its opener does.
 std::unique_ptr<QWidget> makeWindow(WindowTestContext& t, const QString& form) {
     using namespace tervalo;
-    if (t.registry.isRegistered(form)) return std::unique_ptr<QWidget>(t.registry.instance(form));
+    const std::optional<widgets::WindowId> id = widgets::windowIdOf(form);  // none for the text report
+    if (id && t.registry.isRegistered(*id)) return std::unique_ptr<QWidget>(t.registry.instance(*id));
     if (form == "frmMain") return std::make_unique<shell::MainWindow>(t.ctx);
     if (form == "frmStarting") return std::make_unique<shell::StartingWindow>();
     if (form == "frmSplash") return std::make_unique<shell::SplashWindow>();

@@ -18,31 +18,18 @@
 #include "shell/StartingWindow.h"
 #include "support/QtTestMain.h"
 #include "support/WindowTestContext.h"
-#include "widgets/WindowInterfaces.h"
+#include "widgets/windows/DiscreteSinglePeriodWindowEntry.h"
+#include "widgets/windows/SinglePeriodWindowEntry.h"
 
 using namespace tervalo;
+using core::stochastic::ContinuousDemand;
+using core::stochastic::Problem;
 using shell::MainWindow;
-using widgets::DiscreteProblemOption;
-using widgets::SinglePeriodOption;
 
 namespace {
 
 const QString kDummyIntro =
     "\n\nBy \"Dummy\" we mean those who do not have knowledge in the theory of Inventory Control.";
-
-QString optionName(SinglePeriodOption o) {
-    switch (o) {
-        case SinglePeriodOption::SsPolicy:
-            return "optType(0)";
-        case SinglePeriodOption::SinglePeriod:
-            return "optType(1)";
-        case SinglePeriodOption::Uniform:
-            return "optModel(0)";
-        case SinglePeriodOption::Normal:
-            return "optModel(1)";
-    }
-    return {};
-}
 
 // Any window the panel opens: records being made (under the hourglass or
 // not), the options chosen and its first showing, in order.
@@ -54,9 +41,11 @@ public:
         setObjectName(form);
         m_log << form + (QApplication::overrideCursor() ? " made busy" : " made");
     }
-    void select(SinglePeriodOption o) override { m_log << objectName() + " " + optionName(o); }
-    void select(DiscreteProblemOption o) override {
-        m_log << objectName() + (o == DiscreteProblemOption::SsPolicy ? " optType(0)" : " optType(1)");
+    void select(Problem o) override {
+        m_log << objectName() + (o == Problem::SsPolicy ? " optType(0)" : " optType(1)");
+    }
+    void select(ContinuousDemand o) override {
+        m_log << objectName() + (o == ContinuousDemand::Uniform ? " optModel(0)" : " optModel(1)");
     }
     widgets::SinglePeriodRunResult runSingleP_unif(const widgets::SinglePeriodUniformTexts&) override { return {}; }
     widgets::SinglePeriodRunResult runSingleP_Norm(const widgets::SinglePeriodNormalTexts&) override { return {}; }
@@ -103,7 +92,7 @@ private:
         app::registerWindows(m_t->ctx, m_t->reportOutput);
         if (standIns)
             for (const QString& form : kAllForms)
-                m_t->registry.registerWindow(form, [this, form] { return new StandIn(form, m_log); });
+                m_t->registry.registerWindow(test::windowId(form), [this, form] { return new StandIn(form, m_log); });
         m_t->ctx.dataSource = "Demo.mdb";
         m_w = std::make_unique<MainWindow>(m_t->ctx);
         m_t->ctx.mainWindow = m_w.get();
@@ -283,7 +272,7 @@ private slots:
         QCOMPARE(open.size(), 2);
         QCOMPARE(open.last()->windowTitle(), QString("Analyzing Demand - Get Data"));
         QCOMPARE(open.last()->parentWidget()->x(), 0);
-        QCOMPARE(m_t->registry.existing("frmD1"), open.last());
+        QCOMPARE(m_t->registry.existing(widgets::WindowId::D1), open.last());
         QVERIFY(m_t->notifier.messages.isEmpty());
     }
 

@@ -94,7 +94,7 @@ private slots:
         app::registerWindows(m_t->ctx, m_t->reportOutput);
         QMainWindow main;
         m_t->ctx.mainWindow = &main;
-        QWidget* login = m_t->registry.instance("frmLogin");
+        QWidget* login = m_t->registry.instance(widgets::WindowId::Login);
         QVERIFY(qobject_cast<LoginDialog*>(login));
         QCOMPARE(login->parentWidget(), &main);
     }

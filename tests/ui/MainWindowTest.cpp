@@ -34,8 +34,8 @@
 #include "support/RecordingNotifier.h"
 #include "support/WindowTestContext.h"
 #include "widgets/AppContext.h"
-#include "widgets/WindowInterfaces.h"
 #include "widgets/WindowRegistry.h"
+#include "widgets/windows/ReportListWindow.h"
 
 using namespace tervalo;
 using platform::MsgIcon;
@@ -486,14 +486,14 @@ private slots:
 
     void aboutShowsTheDefaultInstanceModalAndUnloadsIt() {
         QPointer<QDialog> made;
-        m_t->registry.registerWindow("frmAbout", [this, &made] {
+        m_t->registry.registerWindow(widgets::WindowId::About, [this, &made] {
             made = new QDialog(m_t->ctx.mainWindow);
             made->setAttribute(Qt::WA_DeleteOnClose);  // exec() deletes it itself
             return made.data();
         });
         auto w = makeWindow();
         w->show();
-        QWidget* existing = m_t->registry.instance("frmAbout");
+        QWidget* existing = m_t->registry.instance(widgets::WindowId::About);
         QWidget* shown = nullptr;
         QTimer::singleShot(0, w.get(), [&shown] {
             shown = QApplication::activeModalWidget();
@@ -503,42 +503,42 @@ private slots:
         QCOMPARE(shown, existing);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!made);
-        QVERIFY(!m_t->registry.existing("frmAbout"));
+        QVERIFY(!m_t->registry.existing(widgets::WindowId::About));
         QVERIFY(m_t->notifier.messages.isEmpty());
     }
 
     void modelChosenTwiceShowsTheSameWindow() {
         int made = 0;
-        m_t->registry.registerWindow("frmManufSA", [&made] {
+        m_t->registry.registerWindow(widgets::WindowId::ManufSA, [&made] {
             ++made;
             return new QWidget;
         });
         auto w = makeWindow();
         w->show();
         trigger(*w, "mnuManufWS");
-        QWidget* first = m_t->registry.existing("frmManufSA");
+        QWidget* first = m_t->registry.existing(widgets::WindowId::ManufSA);
         trigger(*w, "mnuManufWS");
         QCOMPARE(made, 1);
-        QCOMPARE(m_t->registry.existing("frmManufSA"), first);
+        QCOMPARE(m_t->registry.existing(widgets::WindowId::ManufSA), first);
         QCOMPARE(childWindows(*w).size(), 1);
         QVERIFY(m_t->notifier.messages.isEmpty());
     }
 
     void wizardOpensFreshAtTheLeftEdge() {
-        m_t->registry.registerWindow("frmWizard", [] { return new QWidget; });
+        m_t->registry.registerWindow(widgets::WindowId::Wizard, [] { return new QWidget; });
         auto w = makeWindow();
         w->show();
         trigger(*w, "mnuTervalo");
-        QWidget* first = m_t->registry.existing("frmWizard");
+        QWidget* first = m_t->registry.existing(widgets::WindowId::Wizard);
         trigger(*w, "mnuTervalo");
-        QVERIFY(m_t->registry.existing("frmWizard") != first);
+        QVERIFY(m_t->registry.existing(widgets::WindowId::Wizard) != first);
         QCOMPARE(childWindows(*w).size(), 2);  // the first stays open
         QCOMPARE(w->mdiArea()->currentSubWindow()->x(), 0);
     }
 
     void reportListIsFilledBeforeShowingForEoqAfterForTheOthers() {
         ReportStandIn* report = nullptr;
-        m_t->registry.registerWindow("frmReport", [&report] { return report = new ReportStandIn; });
+        m_t->registry.registerWindow(widgets::WindowId::Report, [&report] { return report = new ReportStandIn; });
         auto w = makeWindow();
         w->show();
         trigger(*w, "mnuRptEOQ");
@@ -552,7 +552,7 @@ private slots:
 
     // --- failures inside handlers
     void failureWhileOpeningAWindowIsReportedAndTheWindowStaysUsable() {
-        m_t->registry.registerWindow("frmPurchaseNS",
+        m_t->registry.registerWindow(widgets::WindowId::PurchaseNS,
                                      []() -> QWidget* { throw core::RuntimeError(core::ErrorCode::DivisionByZero); });
         auto w = makeWindow();
         w->show();
@@ -565,7 +565,7 @@ private slots:
     }
 
     void dataItemOnAWindowWithoutTheActionReportsIt() {
-        m_t->registry.registerWindow("frmSalesData", [] { return new QWidget; });
+        m_t->registry.registerWindow(widgets::WindowId::SalesData, [] { return new QWidget; });
         auto w = makeWindow();
         w->setDataMenusEnabled(true);
         trigger(*w, "mnuFind");
@@ -588,7 +588,7 @@ private slots:
     }
 
     void boldOnAModelWindowReportsItHasNoTextBox() {
-        m_t->registry.registerWindow("frmPurchaseNS", [] { return new QWidget; });
+        m_t->registry.registerWindow(widgets::WindowId::PurchaseNS, [] { return new QWidget; });
         auto w = makeWindow();
         w->show();
         trigger(*w, "mnuPurchaseNS");
@@ -597,10 +597,10 @@ private slots:
     }
 
     void formatButtonsWorkOnTheActiveDocument() {
-        m_t->registry.registerWindow("frmDocument", [] { return documentWindow(); });
+        m_t->registry.registerWindow(widgets::WindowId::Document, [] { return documentWindow(); });
         auto w = makeWindow();
         w->show();
-        QWidget* doc = m_t->registry.show("frmDocument");
+        QWidget* doc = m_t->registry.show(widgets::WindowId::Document);
         auto* box = doc->findChild<QTextEdit*>("rtfText");
         box->selectAll();
         trigger(*w, "Bold");
@@ -618,13 +618,13 @@ private slots:
 
     // --- Window menu
     void tileHorizontalStacksFullWidthBands() {
-        m_t->registry.registerWindow("frmA", [] { return new QWidget; });
-        m_t->registry.registerWindow("frmB", [] { return new QWidget; });
+        m_t->registry.registerWindow(widgets::WindowId::PurchaseNS, [] { return new QWidget; });
+        m_t->registry.registerWindow(widgets::WindowId::PurchaseSA, [] { return new QWidget; });
         auto w = makeWindow();
         w->resize(800, 600);
         w->show();
-        m_t->registry.show("frmA");
-        m_t->registry.show("frmB");
+        m_t->registry.show(widgets::WindowId::PurchaseNS);
+        m_t->registry.show(widgets::WindowId::PurchaseSA);
         trigger(*w, "mnuWindowTileHorizontal");
         const auto subs = childWindows(*w);  // the guidance board keeps its place
         const int width = w->mdiArea()->viewport()->width();
@@ -652,10 +652,10 @@ private slots:
     }
     void guidanceBoardStaysAtTheBack() {
         QFETCH(QStringList, gestures);
-        for (const char* form : {"frmA", "frmB"}) {
+        for (widgets::WindowId form : {widgets::WindowId::PurchaseNS, widgets::WindowId::PurchaseSA}) {
             m_t->registry.registerWindow(form, [form] {
                 auto* child = new QLineEdit;
-                child->setWindowTitle(form);
+                child->setWindowTitle(widgets::formName(form));
                 child->setMinimumSize(300, 200);
                 return child;
             });
@@ -667,8 +667,8 @@ private slots:
         auto* board = w->findChild<QWidget*>("frmStarting");
         QWidget* boardFrame = board->parentWidget();
         const QRect place = boardFrame->geometry();
-        m_t->registry.show("frmA");
-        QWidget* b = m_t->registry.show("frmB");
+        m_t->registry.show(widgets::WindowId::PurchaseNS);
+        QWidget* b = m_t->registry.show(widgets::WindowId::PurchaseSA);
         for (const QString& gesture : gestures) {
             if (gesture.startsWith("Alt+W")) {
                 QTest::keyClick(w.get(), Qt::Key_W, Qt::AltModifier);
@@ -696,14 +696,14 @@ private slots:
     }
 
     void windowMenuListsTheChildWindows() {
-        m_t->registry.registerWindow("frmA", [] {
+        m_t->registry.registerWindow(widgets::WindowId::PurchaseNS, [] {
             auto* a = new QWidget;
             a->setWindowTitle("First");
             return a;
         });
         auto w = makeWindow();
         w->show();
-        m_t->registry.show("frmA");
+        m_t->registry.show(widgets::WindowId::PurchaseNS);
         auto* menu = w->findChild<QMenu*>("mnuWindow");
         emit menu->aboutToShow();
         emit menu->aboutToShow();  // rebuilt, not appended twice

@@ -19,7 +19,7 @@ namespace {
 
 using Fixture = test::DiscreteWindowFixture<MultiperiodAWindow>;
 
-const QString kForm = QStringLiteral("frmMultiperiodA");
+constexpr widgets::WindowId kForm = widgets::WindowId::MultiperiodA;
 
 QString resultText(const QString& level, const QString& limit, const QString& safety) {
     return "When inventory level reaches " + level + ", place an order to ensure stockout probability <" + limit +
@@ -346,9 +346,9 @@ void MultiperiodAWindowTest::clearReplacesTheWindow() {
 
 void MultiperiodAWindowTest::formHasItsNamesAndCaptions() {
     Fixture f(kForm);
-    QCOMPARE(f.w->objectName(), kForm);
+    QCOMPARE(f.w->objectName(), QStringLiteral("frmMultiperiodA"));
     QCOMPARE(f.w->windowTitle(), QStringLiteral("Aspiration Level Approach"));
-    QVERIFY(f.t.registry.isRegistered("frmSinglePeriodD"));
+    QVERIFY(f.t.registry.isRegistered(widgets::WindowId::SinglePeriodD));
     const QList<QPair<QString, QString>> captions{
         {"Label1",
          "To ensure the probability of stockout in a given cycle will not exceed some level set by managers, this "

@@ -31,7 +31,7 @@ const QStringList kParts{"Order/Setup", "Purchase", "Holding", "Shortage"};
 struct Opened {
     Opened() : t(false) {
         stochastic::registerStochasticWindows(t.ctx);
-        w.reset(t.registry.instanceAs<stochastic::MultiperiodBWindow>("frmMultiperiodB"));
+        w.reset(t.registry.instanceAs<stochastic::MultiperiodBWindow>(widgets::WindowId::MultiperiodB));
     }
     QLineEdit* box(const QString& name) const { return test::box(*w, name); }
     template <class W = QWidget>

@@ -40,9 +40,9 @@ std::vector<DemandPoint> series(const Values& demands, const Values& times = {})
 struct Opened {
     Opened() {
         demand::registerDemandWindows(t.ctx);
-        w = t.registry.instanceAs<demand::RegressionWindow>("frmD2");
+        w = t.registry.instanceAs<demand::RegressionWindow>(widgets::WindowId::D2);
     }
-    ~Opened() { t.registry.unload("frmD2"); }
+    ~Opened() { t.registry.unload(widgets::WindowId::D2); }
     QString text(const char* name) const {
         if (auto* box = w->findChild<QLineEdit*>(name)) return box->text();
         return w->findChild<QLabel*>(name)->text();

@@ -364,7 +364,7 @@ private slots:
         shell::MainWindow main(m_t->ctx);
         main.show();
         main.menuAction("mnuRptEOQ")->trigger();
-        auto* browser = qobject_cast<ReportBrowserWindow*>(m_t->registry.existing("frmReport"));
+        auto* browser = qobject_cast<ReportBrowserWindow*>(m_t->registry.existing(widgets::WindowId::Report));
         QVERIFY(browser && browser->isVisible());
         QCOMPARE(text(*browser, "ComboReportType"), QString("Reports from EOQ Models"));
         QCOMPARE(text(*browser, "lblCount"), QString("7"));

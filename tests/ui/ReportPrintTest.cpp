@@ -331,13 +331,13 @@ private slots:
         QFETCH(QString, form);
         PrintingContext t;
         tervalo::lotsize::registerLotSizeWindows(t.ctx);
-        t.registry.registerWindow("frmReport",
+        t.registry.registerWindow(tervalo::widgets::WindowId::Report,
                                   [&t] { return new tervalo::reports::ReportBrowserWindow(t.ctx, t.output); });
         QMdiArea area;
         t.registry.setMdiArea(&area);
         area.resize(800, 500);
         area.show();
-        QPointer<QWidget> w = t.registry.show(form);
+        QPointer<QWidget> w = t.registry.show(tervalo::test::windowId(form));
         QVERIFY(QTest::qWaitForWindowActive(&area));
         if (form == "frmReport") {
             tervalo::data::Eoq1Repository(t.cnn).insert(tervalo::test::paperRow(t.clock.today()));

@@ -63,10 +63,10 @@ struct Card {
             t.cnn.execute(sql);
         t.ctx.mainWindow = &menus;
         test::registerWarehouse(t.ctx);
-        w = t.registry.instanceAs<SalesDataWindow>("frmSalesData");
+        w = t.registry.instanceAs<SalesDataWindow>(widgets::WindowId::SalesData);
     }
     ~Card() {
-        t.registry.unload("frmFindItem");
+        t.registry.unload(widgets::WindowId::FindItem);
         delete w;
     }
     const warehouse::SalesDataForm& f() const { return w->form(); }
@@ -459,7 +459,7 @@ private slots:
         QFETCH(QString, typed);
         Card c(kThreeItems);
         c.w->actionViaMenu(true, false, false);
-        auto* find = qobject_cast<warehouse::FindItemWindow*>(c.t.registry.existing("frmFindItem"));
+        auto* find = qobject_cast<warehouse::FindItemWindow*>(c.t.registry.existing(widgets::WindowId::FindItem));
         QVERIFY(find && find->isVisible());
         QCOMPARE(find->windowTitle(), "Search for an Item");
         QTest::keyClicks(find->findChild<QLineEdit*>(box), typed);
@@ -672,10 +672,10 @@ private slots:
         QCOMPARE(c.menus.switches, QList<bool>{true});
         c.w->actionViaMenu(false, which == 1, which == 2);
         QTEST(c.t.notifier.texts(), "messages");
-        QWidget* dialog = c.t.registry.existing("frmDataSource");
+        QWidget* dialog = c.t.registry.existing(widgets::WindowId::DataSource);
         QTEST(dialog && dialog->isVisible(), "dataSourceShown");
-        QVERIFY(!c.t.registry.existing("frmFindItem"));
-        c.t.registry.unload("frmDataSource");
+        QVERIFY(!c.t.registry.existing(widgets::WindowId::FindItem));
+        c.t.registry.unload(widgets::WindowId::DataSource);
         c.w->close();
         QCOMPARE(c.menus.switches, (QList<bool>{true, false}));
     }
@@ -739,12 +739,12 @@ private slots:
         const int asked = int(c.t.notifier.texts().indexOf(question));
         QVERIFY(asked >= 0);
         QCOMPARE(c.t.notifier.messages[asked].defaultButton, MsgResult::Cancel);
-        auto* log = qobject_cast<warehouse::LogWindow*>(c.t.registry.existing("frmLog"));
+        auto* log = qobject_cast<warehouse::LogWindow*>(c.t.registry.existing(widgets::WindowId::Log));
         QVERIFY(log);
         QFETCH(QString, logEnd);
         QVERIFY2(log->text().endsWith(logEnd), qPrintable(QString(log->text()).replace("\r\n", "/")));
-        c.t.registry.unload("frmLog");
-        c.t.registry.unload("frmSinglePeriodC");
+        c.t.registry.unload(widgets::WindowId::Log);
+        c.t.registry.unload(widgets::WindowId::SinglePeriodC);
     }
 
     // The import runs when the data source dialog closes with Yes; the card
@@ -784,10 +784,10 @@ private slots:
         QCOMPARE(c.value("SELECT Item FROM Items WHERE ItemID = 'H100'").toString(), "Honda");
         QCOMPARE(c.value("SELECT Item FROM Items WHERE ItemID = ?", {key}).toString(), typed.isEmpty() ? name : typed);
         QCOMPARE(c.colour(c.f().txtItemID), kWhite);
-        auto* log = qobject_cast<warehouse::LogWindow*>(c.t.registry.existing("frmLog"));
+        auto* log = qobject_cast<warehouse::LogWindow*>(c.t.registry.existing(widgets::WindowId::Log));
         QVERIFY(log && log->isVisible());
         QVERIFY2(log->text().contains("Records stored: 1 (Items 1, Sales 0, SalesWeekly 0)"), qPrintable(log->text()));
-        c.t.registry.unload("frmLog");
+        c.t.registry.unload(widgets::WindowId::Log);
     }
 };
 

@@ -253,24 +253,26 @@ private slots:
         QMdiArea area;
         registry.setMdiArea(&area);
         int made = 0;
-        for (const char* name : {"frmWizard", "frmW1", "frmW2", "frmW3", "frmD1"})
-            registry.registerWindow(name, [&made] {
+        for (widgets::WindowId window : {widgets::WindowId::Wizard, widgets::WindowId::W1, widgets::WindowId::W2,
+                                         widgets::WindowId::W3, widgets::WindowId::D1})
+            registry.registerWindow(window, [&made] {
                 ++made;
                 return new QWidget;
             });
-        QPointer<QWidget> wizard = registry.show("frmWizard");
-        QPointer<QWidget> step2 = registry.show("frmW2");
-        QPointer<QWidget> step3 = registry.instance("frmW3");  // made, never shown
-        QPointer<QWidget> demand = registry.show("frmD1");
+        QPointer<QWidget> wizard = registry.show(widgets::WindowId::Wizard);
+        QPointer<QWidget> step2 = registry.show(widgets::WindowId::W2);
+        QPointer<QWidget> step3 = registry.instance(widgets::WindowId::W3);  // made, never shown
+        QPointer<QWidget> demand = registry.show(widgets::WindowId::D1);
         widgets::UnloadWizardForms(registry);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!wizard && !step2 && !step3);
         QVERIFY(demand);
-        for (const char* name : {"frmWizard", "frmW1", "frmW2", "frmW3"})
-            QVERIFY(!registry.existing(name));
+        for (widgets::WindowId window :
+             {widgets::WindowId::Wizard, widgets::WindowId::W1, widgets::WindowId::W2, widgets::WindowId::W3})
+            QVERIFY(!registry.existing(window));
         QCOMPARE(area.subWindowList().size(), 1);
         made = 0;
-        registry.instance("frmW2");
+        registry.instance(widgets::WindowId::W2);
         QCOMPARE(made, 1);
     }
 

@@ -1,4 +1,4 @@
-// Default window instances: one per form name, shown in the MDI area; opening
+// Default window instances: one per window id, shown in the MDI area; opening
 // fresh makes a new one while the old stays open; closing clears the slot.
 #include <QDialog>
 #include <QMdiArea>
@@ -9,6 +9,7 @@
 #include "support/QtTestMain.h"
 #include "widgets/WindowRegistry.h"
 
+using tervalo::widgets::WindowId;
 using tervalo::widgets::WindowRegistry;
 
 class ShellWindowRegistryTest : public QObject {
@@ -34,7 +35,7 @@ private slots:
         m_registry = std::make_unique<WindowRegistry>();
         m_registry->setMdiArea(m_area.get());
         m_made = 0;
-        m_registry->registerWindow("frmA", [this] {
+        m_registry->registerWindow(WindowId::PurchaseNS, [this] {
             ++m_made;
             return new QWidget;
         });
@@ -44,60 +45,60 @@ private slots:
         m_area.reset();
     }
 
-    void unknownNameGivesNothing() {
-        QVERIFY(!m_registry->isRegistered("frmNone"));
-        QVERIFY(!m_registry->show("frmNone"));
-        QVERIFY(!m_registry->instance("frmNone"));
+    void unregisteredIdGivesNothing() {
+        QVERIFY(!m_registry->isRegistered(WindowId::Log));
+        QVERIFY(!m_registry->show(WindowId::Log));
+        QVERIFY(!m_registry->instance(WindowId::Log));
     }
 
     void instanceIsMadeOnceAndNamed() {
-        QWidget* a = m_registry->instance("frmA");
-        QCOMPARE(m_registry->instance("frmA"), a);
+        QWidget* a = m_registry->instance(WindowId::PurchaseNS);
+        QCOMPARE(m_registry->instance(WindowId::PurchaseNS), a);
         QCOMPARE(m_made, 1);
-        QCOMPARE(a->objectName(), QString("frmA"));
+        QCOMPARE(a->objectName(), QString("frmPurchaseNS"));
         QVERIFY(!a->isVisible());
-        QCOMPARE(m_registry->existing("frmA"), a);
+        QCOMPARE(m_registry->existing(WindowId::PurchaseNS), a);
     }
 
     void showPutsTheWindowInTheMdiAreaOnce() {
-        QWidget* a = m_registry->show("frmA");
-        QCOMPARE(m_registry->show("frmA"), a);
+        QWidget* a = m_registry->show(WindowId::PurchaseNS);
+        QCOMPARE(m_registry->show(WindowId::PurchaseNS), a);
         QCOMPARE(m_area->subWindowList().size(), 1);
         QCOMPARE(m_area->subWindowList().first()->widget(), a);
         QVERIFY(a->isVisible());
     }
 
     void openFreshMakesANewWindowAndTheOldStaysOpen() {
-        QPointer<QWidget> first = m_registry->show("frmA");
-        QWidget* second = m_registry->openFresh("frmA");
+        QPointer<QWidget> first = m_registry->show(WindowId::PurchaseNS);
+        QWidget* second = m_registry->openFresh(WindowId::PurchaseNS);
         QVERIFY(second != first.data());
         QVERIFY(first && first->isVisible());
-        QCOMPARE(m_registry->existing("frmA"), second);
+        QCOMPARE(m_registry->existing(WindowId::PurchaseNS), second);
         QCOMPARE(m_area->subWindowList().size(), 2);
     }
 
     void closingTheSubWindowClearsTheSlot() {
-        QPointer<QWidget> a = m_registry->show("frmA");
+        QPointer<QWidget> a = m_registry->show(WindowId::PurchaseNS);
         m_area->subWindowList().first()->close();
         flushDeletes();
         QVERIFY(!a);
-        QVERIFY(!m_registry->existing("frmA"));
-        m_registry->show("frmA");
+        QVERIFY(!m_registry->existing(WindowId::PurchaseNS));
+        m_registry->show(WindowId::PurchaseNS);
         QCOMPARE(m_made, 2);
     }
 
     void windowClosingItselfClearsTheSlotAndItsSubWindow() {
-        QPointer<QWidget> a = m_registry->show("frmA");
+        QPointer<QWidget> a = m_registry->show(WindowId::PurchaseNS);
         a->close();
         flushDeletes();
         QVERIFY(!a);
-        QVERIFY(!m_registry->existing("frmA"));
+        QVERIFY(!m_registry->existing(WindowId::PurchaseNS));
         QVERIFY(m_area->subWindowList().isEmpty());
     }
 
     void dialogsStayOutOfTheMdiArea() {
-        m_registry->registerWindow("frmAbout", [] { return new QDialog; });
-        QWidget* about = m_registry->show("frmAbout");
+        m_registry->registerWindow(WindowId::About, [] { return new QDialog; });
+        QWidget* about = m_registry->show(WindowId::About);
         QVERIFY(about->isWindow());
         QVERIFY(m_area->subWindowList().isEmpty());
         about->close();
@@ -105,19 +106,19 @@ private slots:
 
     void withoutAnMdiAreaWindowsAreTopLevel() {
         m_registry->setMdiArea(nullptr);
-        QPointer<QWidget> a = m_registry->show("frmA");
+        QPointer<QWidget> a = m_registry->show(WindowId::PurchaseNS);
         QVERIFY(a->isWindow() && a->isVisible());
         a->close();
         flushDeletes();
         QVERIFY(!a);
-        QVERIFY(!m_registry->existing("frmA"));
+        QVERIFY(!m_registry->existing(WindowId::PurchaseNS));
     }
 
     void releaseKeepsTheWindowOpen() {
-        QPointer<QWidget> a = m_registry->show("frmA");
-        m_registry->release("frmA");
+        QPointer<QWidget> a = m_registry->show(WindowId::PurchaseNS);
+        m_registry->release(WindowId::PurchaseNS);
         QVERIFY(a && a->isVisible());
-        QVERIFY(!m_registry->existing("frmA"));
+        QVERIFY(!m_registry->existing(WindowId::PurchaseNS));
     }
 };
 

@@ -21,11 +21,12 @@
 #include "support/WindowTestContext.h"
 
 using namespace tervalo;
+using core::stochastic::ContinuousDemand;
+using core::stochastic::Problem;
 using platform::MsgButtons;
 using platform::MsgIcon;
 using platform::MsgResult;
 using stochastic::SinglePeriodCWindow;
-using widgets::SinglePeriodOption;
 using widgets::SinglePeriodRunResult;
 
 namespace {
@@ -53,7 +54,7 @@ stochastic::SinglePeriodCase caseOf(int run, const QStringList& t) {
 struct Opened {
     Opened() {
         stochastic::registerStochasticWindows(t.ctx);
-        w.reset(t.registry.instanceAs<SinglePeriodCWindow>("frmSinglePeriodC"));
+        w.reset(t.registry.instanceAs<SinglePeriodCWindow>(widgets::WindowId::SinglePeriodC));
         // Whether the hourglass was up while each box was open.
         t.notifier.onShow = [this](const test::RecordedMessage&) { busy << bool(QApplication::overrideCursor()); };
     }
@@ -101,7 +102,7 @@ private slots:
                                  "lblM=txtMean", "Label3=txtItem", "lblK=txtOrderingCost", "Label6=txtHoldingCost"})
             QCOMPARE(o.label(QString(pair).section('=', 0, 0).toLatin1())->buddy(),
                      o.box(QString(pair).section('=', 1).toLatin1()));
-        QVERIFY(o.t.registry.instanceAs<widgets::SinglePeriodWindowEntry>("frmSinglePeriodC"));
+        QVERIFY(o.t.registry.instanceAs<widgets::SinglePeriodWindowEntry>(widgets::WindowId::SinglePeriodC));
     }
 
     void workedExample_data() {
@@ -115,16 +116,16 @@ private slots:
         QTest::addColumn<QString>("costNote");
         // ModelID, ProblemID, DemandID, ItemName, OrderQty, ReorderPoint, SetupCost, TSetupCost, LDemand, MeanDemand
         QTest::addColumn<QStringList>("row");
-        const int single = int(SinglePeriodOption::SinglePeriod), uniform = int(SinglePeriodOption::Uniform);
+        const int single = int(Problem::SinglePeriod), uniform = int(ContinuousDemand::Uniform);
         // clang-format off
         QTest::newRow("Christmas tree") << single << uniform << QStringList{" 841", " 0"} << false
             << QStringList{"5048.78", "502.68", "58.30", "5609.76"} << QStringList{"90.00", "8.96", "1.04", "100.00"}
             << QList<int>{90, 9, 1} << "" << QStringList{"7", "2", "1", "Christmas Tree", " 841", "-", "-", "-", "500", "-"};
-        QTest::newRow("car dealer") << int(SinglePeriodOption::SsPolicy) << uniform << QStringList{" 78", " 74"} << true
+        QTest::newRow("car dealer") << int(Problem::SsPolicy) << uniform << QStringList{" 78", " 74"} << true
             << QStringList{"1098586.55", "153288.49", "11.63", "1251886.67"} << QStringList{"87.75", "12.24", ".00", "100.00"}
             << QList<int>{88, 12, 0} << "Order/setup cost included in Purchase."
             << QStringList{"10", "1", "1", "Cars", " 78", " 74", "5000", "5000", "75", "-"};
-        QTest::newRow("skis") << single << int(SinglePeriodOption::Normal) << QStringList{" 24", " 0"} << false
+        QTest::newRow("skis") << single << int(ContinuousDemand::Normal) << QStringList{" 24", " 0"} << false
             << QStringList{"1416.68", "85.78", "-171.94", "1330.52"} << QStringList{"106.48", "6.45", "-12.92", "100.00"}
             << QList<int>{106, 6, -13} << "" << QStringList{"8", "2", "2", "Skis", " 24", "-", "-", "-", "-", "20"};
         // clang-format on
@@ -135,8 +136,8 @@ private slots:
         QFETCH(QStringList, amounts);
         QFETCH(QStringList, row);
         Opened o;
-        o.w->select(SinglePeriodOption(problem));
-        o.w->select(SinglePeriodOption(demand));
+        o.w->select(Problem(problem));
+        o.w->select(ContinuousDemand(demand));
         const int before = o.rows();
         o.click("cmdExample");
         QCOMPARE(o.t.notifier.texts(), QStringList());
@@ -292,8 +293,8 @@ private slots:
         QFETCH(bool, policy);
         Opened o;
         if (!start.isEmpty()) {
-            o.w->select(SinglePeriodOption::SinglePeriod);
-            o.w->select(SinglePeriodOption::Normal);
+            o.w->select(Problem::SinglePeriod);
+            o.w->select(ContinuousDemand::Normal);
         }
         o.box("txtItem")->setText("Cars");
         o.t.notifier.answers.enqueue(answer);
@@ -305,7 +306,7 @@ private slots:
         QCOMPARE(o.t.notifier.last().buttons, icon == MsgIcon::None ? MsgButtons::OkCancel : MsgButtons::Ok);
         for (const QString& name : checked.split(' '))
             QVERIFY2(o.option(name.toLatin1())->isChecked(), qPrintable(name));
-        QCOMPARE(o.w->problem() == core::stochastic::ContinuousProblem::SsPolicy, policy);
+        QCOMPARE(o.w->problem() == core::stochastic::Problem::SsPolicy, policy);
         QVERIFY(o.label("Label2")->text().startsWith(example));
         QCOMPARE(o.box("txtOrderingCost")->isEnabled(), policy);
         QCOMPARE(o.box("txtS1")->isVisibleTo(o.w.get()), policy);
@@ -316,15 +317,15 @@ private slots:
     void selectingTheCurrentOptionRunsNothing() {
         Opened o;
         o.box("txtItem")->setText("Cars");
-        o.w->select(SinglePeriodOption::SsPolicy);
-        o.w->select(SinglePeriodOption::Uniform);
+        o.w->select(Problem::SsPolicy);
+        o.w->select(ContinuousDemand::Uniform);
         QCOMPARE(o.box("txtItem")->text(), "Cars");
-        o.w->select(SinglePeriodOption::SinglePeriod);
+        o.w->select(Problem::SinglePeriod);
         QCOMPARE(o.box("txtItem")->text(), "");
         QVERIFY(o.label("Label2")->text().startsWith("A store decided to sell Christmas tree"));
         QVERIFY(!o.box("txtOrderingCost")->isEnabled() && !o.label("Label11")->isEnabled());
         QVERIFY(!o.box("txtS1")->isVisibleTo(o.w.get()) && !o.label("lblS2")->isVisibleTo(o.w.get()));
-        o.w->select(SinglePeriodOption::Normal);
+        o.w->select(ContinuousDemand::Normal);
         QVERIFY(o.label("Label2")->text().startsWith("An outdoor equipment shop"));
         QCOMPARE(o.t.notifier.texts(), QStringList());
     }
@@ -400,8 +401,8 @@ private slots:
         QFETCH(int, same);
         QFETCH(QStringList, texts);
         Opened o, fresh;
-        o.w->select(SinglePeriodOption::SinglePeriod);
-        o.w->select(SinglePeriodOption::Normal);
+        o.w->select(Problem::SinglePeriod);
+        o.w->select(ContinuousDemand::Normal);
         o.t.notifier.answers.enqueue(answer);
         const SinglePeriodRunResult r = o.run(Ss, kCars);
         QCOMPARE(o.t.notifier.texts(), QStringList{kRefused});

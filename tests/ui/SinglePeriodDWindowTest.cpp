@@ -15,7 +15,7 @@
 using namespace tervalo;
 using platform::MsgIcon;
 using stochastic::SinglePeriodDWindow;
-using SsProblem = core::stochastic::DiscreteProblem;
+using SsProblem = core::stochastic::Problem;
 
 namespace {
 
@@ -116,7 +116,7 @@ private slots:
 };
 
 void SinglePeriodDWindowTest::demonstrationSolvesTheBoat() {
-    Fixture f("frmSinglePeriodD");
+    Fixture f(widgets::WindowId::SinglePeriodD);
     f.playDemo(32);
 
     QVERIFY(f.messages().isEmpty());
@@ -173,7 +173,7 @@ void SinglePeriodDWindowTest::demonstrationNarratesItsOwnSteps() {
     QFETCH(int, step);
     QFETCH(QString, narration);
     QFETCH(QString, focus);
-    Fixture f("frmSinglePeriodD");
+    Fixture f(widgets::WindowId::SinglePeriodD);
     f.playDemo(step);
     QCOMPARE(f.narration()->toPlainText(), narration);
     QVERIFY(!f.narration()->isHidden());
@@ -184,7 +184,7 @@ void SinglePeriodDWindowTest::demonstrationNarratesItsOwnSteps() {
 }
 
 void SinglePeriodDWindowTest::demonstrationShowsTheHourglassUntilItsCalculate() {
-    Fixture f("frmSinglePeriodD");
+    Fixture f(widgets::WindowId::SinglePeriodD);
     f.click("cmdDemo");
     QVERIFY(QApplication::overrideCursor());
     QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
@@ -196,7 +196,7 @@ void SinglePeriodDWindowTest::demonstrationShowsTheHourglassUntilItsCalculate() 
 }
 
 void SinglePeriodDWindowTest::demonstrationEngine() {
-    Fixture f("frmSinglePeriodD");
+    Fixture f(widgets::WindowId::SinglePeriodD);
     QTimer* timer = f.w->findChild<QTimer*>("Timer1");
     QVERIFY(timer);
     QCOMPARE(timer->interval(), 3000);
@@ -245,7 +245,7 @@ void SinglePeriodDWindowTest::ssPolicySearch() {
     QFETCH(QString, setup);
     QFETCH(QString, s1);
     QFETCH(QStringList, messages);
-    Fixture f("frmSinglePeriodD");
+    Fixture f(widgets::WindowId::SinglePeriodD);
     enterBoat(f);
     f.w->selectProblem(SsProblem::SsPolicy);
     f.set("txtSetupCost", setup);
@@ -265,7 +265,7 @@ void SinglePeriodDWindowTest::ssPolicySearch() {
 
 // S is the demand of the first row, and so is s.
 void SinglePeriodDWindowTest::orderUpToLevelInTheFirstRowIsTheReorderPoint() {
-    Fixture f("frmSinglePeriodD");
+    Fixture f(widgets::WindowId::SinglePeriodD);
     enterBoat(f);
     f.set("txtPrice", "10");
     f.set("txtHoldingCost", "10");
@@ -281,7 +281,7 @@ void SinglePeriodDWindowTest::orderUpToLevelInTheFirstRowIsTheReorderPoint() {
 }
 
 void SinglePeriodDWindowTest::descendingTableGivesTheAscendingAnswer() {
-    Fixture f("frmSinglePeriodD");
+    Fixture f(widgets::WindowId::SinglePeriodD);
     enterBoat(f, test::exampleRowsDescending());
     f.w->selectProblem(SsProblem::SsPolicy);
     f.set("txtSetupCost", "50000");
@@ -341,7 +341,7 @@ void SinglePeriodDWindowTest::checks() {
     QFETCH(QString, title);
     QFETCH(QString, focus);
     QFETCH(int, beeps);
-    Fixture f("frmSinglePeriodD");
+    Fixture f(widgets::WindowId::SinglePeriodD);
     enterBoat(f);
     f.box("txtDemand")->setFocus();
     for (const QString& entry : boxes)
@@ -360,7 +360,7 @@ void SinglePeriodDWindowTest::checks() {
 
 // A total of 0 cannot be split into shares: the window's handler reports it.
 void SinglePeriodDWindowTest::zeroTotalIsReportedAndShowsNothing() {
-    Fixture f("frmSinglePeriodD");
+    Fixture f(widgets::WindowId::SinglePeriodD);
     enterBoat(f);
     f.click("cmdCalculate");
     QCOMPARE(f.box("txtS2")->text(), QStringLiteral(" 2"));
@@ -381,7 +381,7 @@ void SinglePeriodDWindowTest::zeroTotalIsReportedAndShowsNothing() {
 }
 
 void SinglePeriodDWindowTest::problemTypeShowsTheSsControls() {
-    Fixture f("frmSinglePeriodD");
+    Fixture f(widgets::WindowId::SinglePeriodD);
     const QStringList ssOnly{"txtSetupCost", "Label5", "Label7", "lblS1", "lblS2", "txtS1"};
     auto hidden = [&f, &ssOnly] {
         QList<bool> states;
@@ -399,7 +399,7 @@ void SinglePeriodDWindowTest::problemTypeShowsTheSsControls() {
 }
 
 void SinglePeriodDWindowTest::clearEmptiesTheBoxesAndTheTable() {
-    Fixture f("frmSinglePeriodD");
+    Fixture f(widgets::WindowId::SinglePeriodD);
     enterBoat(f);
     f.w->selectProblem(SsProblem::SsPolicy);
     f.set("txtSetupCost", "50000");
@@ -464,7 +464,7 @@ void SinglePeriodDWindowTest::formHasItsNamesAndCaptions_data() {
 void SinglePeriodDWindowTest::formHasItsNamesAndCaptions() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
-    Fixture f("frmSinglePeriodD");
+    Fixture f(widgets::WindowId::SinglePeriodD);
     QCOMPARE(f.w->objectName(), QStringLiteral("frmSinglePeriodD"));
     QCOMPARE(f.w->windowTitle(), QStringLiteral("Single-Period Model: Discrete Demand"));
     QWidget* control = f.w->findChild<QWidget*>(name);
@@ -482,7 +482,7 @@ void SinglePeriodDWindowTest::formHasItsNamesAndCaptions() {
 }
 
 void SinglePeriodDWindowTest::reportOfTheDemonstration() {
-    Fixture f("frmSinglePeriodD");
+    Fixture f(widgets::WindowId::SinglePeriodD);
     f.playDemo(32);
     f.click("cmdPrint");
     QCOMPARE(f.t.textReports.titles, QStringList{"Single-Period Model: Discrete Demand"});
@@ -494,7 +494,7 @@ void SinglePeriodDWindowTest::reportOfTheDemonstration() {
 }
 
 void SinglePeriodDWindowTest::reportOfTheSsPolicy() {
-    Fixture f("frmSinglePeriodD");
+    Fixture f(widgets::WindowId::SinglePeriodD);
     enterBoat(f);
     f.w->selectProblem(SsProblem::SsPolicy);
     f.set("txtSetupCost", "50000");
@@ -523,7 +523,7 @@ void SinglePeriodDWindowTest::reportOfTheSsPolicy() {
 
 // The boxes are empty, the table is one row of 0 and 0, the total the last one.
 void SinglePeriodDWindowTest::reportAfterClear() {
-    Fixture f("frmSinglePeriodD");
+    Fixture f(widgets::WindowId::SinglePeriodD);
     enterBoat(f);
     f.set("txtItem", "{TAB}");
     f.click("cmdCalculate");
@@ -539,7 +539,7 @@ void SinglePeriodDWindowTest::reportAfterClear() {
 }
 
 void SinglePeriodDWindowTest::reportWithoutReportWindowTypesNothing() {
-    Fixture f("frmSinglePeriodD");
+    Fixture f(widgets::WindowId::SinglePeriodD);
     f.t.textReports.unavailable = true;
     f.click("cmdPrint");
     QVERIFY(f.t.textReports.reports.empty());

@@ -250,7 +250,7 @@ private slots:
         s.run();
         QCOMPARE(m_notifier.messages.size(), 1);
         QVERIFY(QFile::rename(dir + "/Demo.away", dir + "/Demo.mdb"));
-        auto* w = qobject_cast<lotsize::EoqWindow*>(r.registry.show("frmPurchaseNS"));
+        auto* w = qobject_cast<lotsize::EoqWindow*>(r.registry.show(widgets::WindowId::PurchaseNS));
         w->findChild<QPushButton*>("cmdExample")->click();
         QCOMPARE(m_notifier.messages.size(), 1);
         QVERIFY(!w->logId().isEmpty());
@@ -414,8 +414,8 @@ private slots:
         QTRY_VERIFY(QApplication::activePopupWidget());
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Up);  // the last item: Support
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
-        QTRY_VERIFY(s.rig.registry.existing("frmBrowser"));
-        QWidget* browser = s.rig.registry.existing("frmBrowser");
+        QTRY_VERIFY(s.rig.registry.existing(widgets::WindowId::Browser));
+        QWidget* browser = s.rig.registry.existing(widgets::WindowId::Browser);
         QVERIFY(loaded("libQt6WebEngineCore"));
         QVERIFY(QOpenGLContext::globalShareContext());
         QVERIFY(qobject_cast<QMdiSubWindow*>(browser->parentWidget())->isMaximized());

@@ -107,11 +107,11 @@ private:
         m_t = std::make_unique<test::WindowTestContext>();
         app::registerWindows(m_t->ctx, m_t->reportOutput);
         if (!real)
-            m_t->registry.registerWindow("frmW3", [this, fault] {
+            m_t->registry.registerWindow(widgets::WindowId::W3, [this, fault] {
                 return new demand::WizardCostsWindow(m_t->ctx, std::make_unique<RecordingHandOver>(m_calls, fault));
             });
     }
-    QWidget* step(const QString& form) const { return m_t->registry.existing(form); }
+    QWidget* step(const QString& form) const { return m_t->registry.existing(test::windowId(form)); }
     QLineEdit* box(const QString& form, const QString& name) const { return step(form)->findChild<QLineEdit*>(name); }
     void check(const QString& form, const QString& option) const {
         step(form)->findChild<QAbstractButton*>(option)->setChecked(true);
@@ -124,7 +124,7 @@ private:
             box(form, entry.section('=', 0, 0))->setText(entry.section('=', 1));
     }
     // Opens step 1 as the main window does.
-    void open() const { widgets::ShowChildForm(m_t->registry.openFresh("frmWizard")); }
+    void open() const { widgets::ShowChildForm(m_t->registry.openFresh(widgets::WindowId::Wizard)); }
     // Goes through steps 1 to 3 and types the costs on step 4.
     void interview(const Answers& a) const {
         open();
@@ -550,7 +550,7 @@ private slots:
         click("frmW3", "cmdFinish");
         QCOMPARE(lastMessage(), QString());
         QCOMPARE(openSteps(), QStringList{});
-        QWidget* model = m_t->registry.existing("frmPurchaseSA");
+        QWidget* model = m_t->registry.existing(widgets::WindowId::PurchaseSA);
         QVERIFY(model && model->isVisible());
         QStringList shown;
         for (const char* result : {"txtOrderQuantity", "txtOrderInterval", "txtAllowedShortage"})

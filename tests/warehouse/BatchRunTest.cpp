@@ -71,10 +71,10 @@ TEST_P(WorkedExampleTest, LogsWritesTheFiguresAndSavesOneRow) {
     EXPECT_TRUE(w.t.notifier.messages.isEmpty());
     if (run == Way::AllItems) {
         EXPECT_EQ(outcome.endOnItem, c.item.id);
-        EXPECT_FALSE(w.t.registry.existing("frmSinglePeriodC"));
+        EXPECT_FALSE(w.t.registry.existing(widgets::WindowId::SinglePeriodC));
     } else {
         // The model window stays on screen with the item's calculation.
-        QWidget* model = w.t.registry.existing("frmSinglePeriodC");
+        QWidget* model = w.t.registry.existing(widgets::WindowId::SinglePeriodC);
         ASSERT_TRUE(model);
         EXPECT_TRUE(model->isVisible());
         EXPECT_EQ(model->findChild<QLineEdit*>("txtS2")->text(), c.ssRow.section('|', 2, 2));

@@ -95,7 +95,9 @@ public:
         return outcome.value_or(warehouse::BatchOutcome{});
     }
 
-    warehouse::LogWindow* log() { return qobject_cast<warehouse::LogWindow*>(t.registry.existing("frmLog")); }
+    warehouse::LogWindow* log() {
+        return qobject_cast<warehouse::LogWindow*>(t.registry.existing(widgets::WindowId::Log));
+    }
     QString logText() { return log() ? log()->text() : QString("(no log window)"); }
     // A column of an item's row as SQLite writes it ("841.0"), "null" for Null.
     QString field(const QString& id, const QString& name) {

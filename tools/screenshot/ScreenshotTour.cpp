@@ -28,7 +28,7 @@ namespace {
 
 constexpr int kStepLimitMs = 30'000;
 constexpr int kTourLimitMs = 240'000;
-const QString kMain = QStringLiteral("frmMain");
+const QString kMain = widgets::formName(widgets::WindowId::Main);
 // Long enough for a scene's run to end, its boxes answered on the way.
 constexpr int kSceneMs = 4000;
 
@@ -66,8 +66,9 @@ void ScreenshotTour::addScene(const QString& name, std::function<QWidget*()> sta
 // The tour's one use of the window registry: a fresh instance of a registered
 // window, shown; nullptr for a name the registry does not know.
 QWidget* ScreenshotTour::openWindow(const QString& form) {
-    if (!m_ctx.registry.isRegistered(form)) return nullptr;
-    return m_ctx.registry.openFresh(form);
+    const std::optional<widgets::WindowId> window = widgets::windowIdOf(form);
+    if (!window || !m_ctx.registry.isRegistered(*window)) return nullptr;
+    return m_ctx.registry.openFresh(*window);
 }
 
 void ScreenshotTour::settle(int ms) {
@@ -186,7 +187,8 @@ void ScreenshotTour::closeModelWindows() {
     if (!area) return;
     for (const QPointer<QMdiSubWindow> sub : area->subWindowList()) {
         // The guidance board stays, behind the next step's window, as a user sees it.
-        if (sub && sub->widget() && sub->widget()->objectName() == QLatin1String("frmStarting")) continue;
+        if (sub && sub->widget() && sub->widget()->objectName() == widgets::formName(widgets::WindowId::Starting))
+            continue;
         if (sub && !m_ended) closeQuietly(sub);
     }
     settle(200);

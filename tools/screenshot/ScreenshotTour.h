@@ -54,6 +54,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "widgets/WindowId.h"
+
 class QAbstractItemView;
 class QTimer;
 class QWidget;
@@ -97,7 +99,7 @@ private:
     QString m_outDir;
     QStringList m_steps;
     bool m_keep = false;
-    QString m_name = QStringLiteral("frmMain");  // the file-name stem of the current step
+    QString m_name = widgets::formName(widgets::WindowId::Main);  // the file-name stem of the current step
     QHash<QString, int> m_uses;                  // steps per form so far
     QHash<QString, std::function<QWidget*()>> m_scenes;
     int m_boxes = 0;

@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     auto* batch = new warehouse::BatchAnalysis(ctx, app::singlePeriodCalculator(), main);
     tour.addScene(QStringLiteral("BatchAnalysis"), [batch, &ctx] {
         batch->startAll({});
-        return ctx.registry.existing(QStringLiteral("frmLog"));
+        return ctx.registry.existing(widgets::WindowId::Log);
     });
     QTimer::singleShot(0, &tour, &screenshot::ScreenshotTour::start);
     return qapp.exec();

@@ -7,8 +7,8 @@
 #include <span>
 #include <string>
 
+#include "core/CostSplit.h"
 #include "core/InputCheck.h"
-#include "core/stochastic/CostSplit.h"
 #include "core/stochastic/Outcome.h"
 
 namespace tervalo::core::stochastic {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "core/CalculationSequence.h"
 #include "core/CheckedMath.h"
 #include "core/NumberText.h"
 
@@ -11,7 +12,7 @@ namespace tervalo::core::stochastic {
 namespace {
 
 using F = ContinuousField;
-using P = ContinuousProblem;
+using P = Problem;
 using D = ContinuousDemand;
 
 constexpr bool enabled(F f, P problem, D demand) {
@@ -74,11 +75,9 @@ std::string roundedText(double value) { return textWithLeadingBlank(roundToInt32
 
 }  // namespace
 
-bool isEnabled(ContinuousField f, ContinuousProblem problem, ContinuousDemand demand) {
-    return enabled(f, problem, demand);
-}
+bool isEnabled(ContinuousField f, Problem problem, ContinuousDemand demand) { return enabled(f, problem, demand); }
 
-std::span<const InputCheck> continuousChecks(ContinuousProblem problem, ContinuousDemand demand) {
+std::span<const InputCheck> continuousChecks(Problem problem, ContinuousDemand demand) {
     if (problem == P::SsPolicy) {
         if (demand == D::Uniform) return kChecks<P::SsPolicy, D::Uniform>;
         return kChecks<P::SsPolicy, D::Normal>;
@@ -87,8 +86,7 @@ std::span<const InputCheck> continuousChecks(ContinuousProblem problem, Continuo
     return kChecks<P::SinglePeriod, D::Normal>;
 }
 
-std::optional<CheckMessage> checkContinuous(ContinuousProblem problem, ContinuousDemand demand,
-                                            const ContinuousTexts& texts) {
+std::optional<CheckMessage> checkContinuous(Problem problem, ContinuousDemand demand, const ContinuousTexts& texts) {
     if (auto failed = firstFailedCheck(continuousChecks(problem, demand), texts.all())) return failed;
     if (texts.number(F::ShortageCost) + texts.number(F::HoldingCost) == 0) {
         return CheckMessage{"Check shortage cost and holding cost. Either or both may not be valid.", "Invalid cost",
@@ -97,11 +95,11 @@ std::optional<CheckMessage> checkContinuous(ContinuousProblem problem, Continuou
     return std::nullopt;
 }
 
-SinglePeriodInputs continuousInputs(ContinuousProblem problem, ContinuousDemand demand, const ContinuousTexts& texts) {
+SinglePeriodInputs continuousInputs(Problem problem, ContinuousDemand demand, const ContinuousTexts& texts) {
     auto read = [&](F f) { return enabled(f, problem, demand) ? texts.number(f) : 0.0; };
     SinglePeriodInputs in;
     in.models = static_cast<int>(demand == D::Uniform ? DemandModel::Uniform : DemandModel::Normal);
-    in.problems = problem == P::SsPolicy ? kSsPolicyProblem : kSinglePeriodProblem;
+    in.problems = problemsNumber(problem);
     in.orderCost = read(F::OrderingCost);
     in.price = read(F::Price);
     in.holding = read(F::HoldingCost);
@@ -113,14 +111,13 @@ SinglePeriodInputs continuousInputs(ContinuousProblem problem, ContinuousDemand 
     return in;
 }
 
-SsRowCodes ssRowCodes(ContinuousProblem problem, ContinuousDemand demand) {
+SsRowCodes ssRowCodes(Problem problem, ContinuousDemand demand) {
     const bool uniform = demand == D::Uniform;
     if (problem == P::SsPolicy) return {1, uniform ? 1 : 2, 10};
     return {2, uniform ? 1 : 2, uniform ? 7 : 8};
 }
 
-Outcome<ContinuousResult> computeContinuous(ContinuousProblem problem, ContinuousDemand demand,
-                                            const ContinuousTexts& texts) {
+Outcome<ContinuousResult> computeContinuous(Problem problem, ContinuousDemand demand, const ContinuousTexts& texts) {
     const SinglePeriodInputs in = continuousInputs(problem, demand, texts);
     ContinuousResult result;
     if (auto message = computeSinglePeriod(in, result.outputs)) return *message;
@@ -130,12 +127,42 @@ Outcome<ContinuousResult> computeContinuous(ContinuousProblem problem, Continuou
     const double purchase = checked::add(in.orderCost, out.purchaseCost);
     const double total = checked::add(checked::add(out.shortageCost, purchase), out.holdingCost);
     result.costs = splitCosts({purchase, out.shortageCost, out.holdingCost, total});
-    if (in.problems == kSsPolicyProblem) result.costNote = "Order/setup cost included in Purchase.";
+    if (problem == P::SsPolicy) result.costNote = "Order/setup cost included in Purchase.";
     result.codes = ssRowCodes(problem, demand);
     return result;
 }
 
-ContinuousTexts continuousExample(ContinuousProblem problem, ContinuousDemand demand) {
+CheckMessage calculateErrorMessage(const RuntimeError& fault) {
+    return {fault.description(), "Error Message", MessageIcon::Exclamation, -1};
+}
+
+ContinuousRun calculateContinuous(Problem problem, ContinuousDemand demand, const ContinuousTexts& texts) {
+    ContinuousRun run;
+    ContinuousResult computed;
+    CalculationSteps steps;
+    steps.check = [&] { return checkContinuous(problem, demand, texts); };
+    steps.compute = [&]() -> std::optional<CheckMessage> {
+        auto outcome = computeContinuous(problem, demand, texts);
+        if (auto* message = std::get_if<CheckMessage>(&outcome)) return std::move(*message);
+        computed = std::get<ContinuousResult>(std::move(outcome));
+        return std::nullopt;
+    };
+    // The pie's own message, which does not stop the calculation.
+    steps.prepare = [&] {
+        if (auto fault = pieFault(computed.costs, computed.costs.amounts.size() - 1))
+            run.messages.push_back({*fault, "", MessageIcon::None, -1});
+    };
+    steps.show = [&] { run.result = std::move(computed); };
+    steps.stopped = [&](const CheckMessage& message, MessageSource) { run.messages.push_back(message); };
+    steps.faulted = [&](CalculationStep, const RuntimeError* fault) {
+        if (fault) run.messages.push_back(calculateErrorMessage(*fault));
+        return fault != nullptr;
+    };
+    runCalculation(steps);
+    return run;
+}
+
+ContinuousTexts continuousExample(Problem problem, ContinuousDemand demand) {
     ContinuousTexts texts;
     if (demand == D::Normal) {
         texts[F::Mean] = "20";

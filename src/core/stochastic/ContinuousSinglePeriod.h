@@ -7,18 +7,15 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
+#include "core/CostSplit.h"
 #include "core/InputCheck.h"
-#include "core/stochastic/CostSplit.h"
+#include "core/RuntimeError.h"
 #include "core/stochastic/Outcome.h"
 #include "core/stochastic/SinglePeriod.h"
 
 namespace tervalo::core::stochastic {
-
-// optType(0) "(s,S) policy" and optType(1) "Christmas Tree".
-enum class ContinuousProblem { SsPolicy, SinglePeriod };
-// optModel(0) "Uniform" and optModel(1) "Normal".
-enum class ContinuousDemand { Uniform, Normal };
 
 enum class ContinuousField {
     Item,
@@ -37,23 +34,22 @@ using ContinuousTexts = FieldTexts<ContinuousField>;
 // Whether the box is enabled for the chosen problem and demand model: the
 // uniform bounds or the normal mean and variance, the order cost for the (s,S)
 // policy only, the rest always.
-bool isEnabled(ContinuousField field, ContinuousProblem problem, ContinuousDemand demand);
+bool isEnabled(ContinuousField field, Problem problem, ContinuousDemand demand);
 
 // The table Calculate runs first: every enabled box in the window's order
 // (bounds, mean, variance, item, order cost, price, holding, shortage), empty
 // or (but the item) not a number: "Checking Input"; then a price above the
 // shortage cost: "Check costs" (an equal price passes).
-std::span<const InputCheck> continuousChecks(ContinuousProblem problem, ContinuousDemand demand);
+std::span<const InputCheck> continuousChecks(Problem problem, ContinuousDemand demand);
 
 // The table, then "Invalid cost" when the shortage and holding costs add up
 // to 0. nullopt: the inputs pass.
-std::optional<CheckMessage> checkContinuous(ContinuousProblem problem, ContinuousDemand demand,
-                                            const ContinuousTexts& texts);
+std::optional<CheckMessage> checkContinuous(Problem problem, ContinuousDemand demand, const ContinuousTexts& texts);
 
 // The calculation object's inputs: the leading number of each enabled box; a
 // disabled box gives 0 whatever it holds (so no order cost reaches the
 // single-period problem). Models 1 or 2, Problems 1 or 2.
-SinglePeriodInputs continuousInputs(ContinuousProblem problem, ContinuousDemand demand, const ContinuousTexts& texts);
+SinglePeriodInputs continuousInputs(Problem problem, ContinuousDemand demand, const ContinuousTexts& texts);
 
 // table s_S's codes of the row a calculation saves.
 struct SsRowCodes {
@@ -63,7 +59,7 @@ struct SsRowCodes {
 
     bool operator==(const SsRowCodes&) const = default;
 };
-SsRowCodes ssRowCodes(ContinuousProblem problem, ContinuousDemand demand);
+SsRowCodes ssRowCodes(Problem problem, ContinuousDemand demand);
 
 struct ContinuousResult {
     SinglePeriodOutputs outputs;
@@ -82,14 +78,27 @@ struct ContinuousResult {
 // window shows. A message of the run comes back in place of the result.
 // Raises RuntimeError at a fault of the normal model, of the rounding of S or
 // s, or of the shares (a Total of 0).
-Outcome<ContinuousResult> computeContinuous(ContinuousProblem problem, ContinuousDemand demand,
-                                            const ContinuousTexts& texts);
+Outcome<ContinuousResult> computeContinuous(Problem problem, ContinuousDemand demand, const ContinuousTexts& texts);
+
+// A run-time error of Calculate as its handler shows it: the description, "Error Message", exclamation.
+CheckMessage calculateErrorMessage(const RuntimeError& fault);
+
+// A calculation without the window (the batch analysis), through the window's
+// own sequence: the result, none when a failed check, a message of the
+// calculation or a run-time fault stopped it, and the boxes the window would
+// have shown, in order (the stopping one, or the pie's own message, no icon,
+// which does not stop it). Nothing is shown or saved.
+struct ContinuousRun {
+    std::optional<ContinuousResult> result;
+    std::vector<CheckMessage> messages;
+};
+ContinuousRun calculateContinuous(Problem problem, ContinuousDemand demand, const ContinuousTexts& texts);
 
 // The worked example of the option pair (Example button): the car dealer for
 // the (s,S) policy, the Christmas tree for a single period with uniform demand,
 // the skis for normal demand (also when the (s,S) policy is chosen, which the
 // window refuses with normal demand).
-ContinuousTexts continuousExample(ContinuousProblem problem, ContinuousDemand demand);
+ContinuousTexts continuousExample(Problem problem, ContinuousDemand demand);
 
 // The window's refusal of normal demand with the (s,S) policy.
 struct OptionRefusal {

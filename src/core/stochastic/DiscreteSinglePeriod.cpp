@@ -66,8 +66,7 @@ double discreteExpectedCost(std::span<const DemandRow> rows, double c, double h,
     return ck::add(ck::mul(c, y), sum);
 }
 
-Outcome<DiscreteResult> computeDiscrete(DiscreteProblem problem, std::span<const DemandRow> rows,
-                                        const DiscreteTexts& texts) {
+Outcome<DiscreteResult> computeDiscrete(Problem problem, std::span<const DemandRow> rows, const DiscreteTexts& texts) {
     const double c = texts.number(F::Price);
     const double h = texts.number(F::HoldingCost);
     const double p = texts.number(F::ShortageCost);
@@ -97,7 +96,7 @@ Outcome<DiscreteResult> computeDiscrete(DiscreteProblem problem, std::span<const
     const double shortage = ck::mul(p, shortfall);
     const double total = ck::add(ck::add(purchase, shortage), holding);
 
-    if (problem == DiscreteProblem::SsPolicy) {
+    if (problem == Problem::SsPolicy) {
         const double setup = texts.number(F::SetupCost);
         // S as the window reads it back from its box.
         const double shownS = leadingNumber(result.orderUpToText);

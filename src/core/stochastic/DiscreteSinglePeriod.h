@@ -7,15 +7,13 @@
 #include <span>
 #include <string>
 
+#include "core/CostSplit.h"
 #include "core/InputCheck.h"
-#include "core/stochastic/CostSplit.h"
 #include "core/stochastic/DemandTable.h"
 #include "core/stochastic/Outcome.h"
+#include "core/stochastic/Problem.h"
 
 namespace tervalo::core::stochastic {
-
-// optType(0) "(s,S) Policy" and optType(1) "Christmas Tree".
-enum class DiscreteProblem { SsPolicy, SinglePeriod };
 
 // Demand and Probability are the editor's boxes of the row shown.
 enum class DiscreteField { Item, Demand, Probability, Price, HoldingCost, ShortageCost, SetupCost, Count };
@@ -54,8 +52,7 @@ struct DiscreteResult {
 // last, the row in the boxes included), taken in ascending order of demand.
 // No row reaching R: "No solution in this case. Please check your data..." in
 // place of the result. Raises RuntimeError at a fault (a Total of 0).
-Outcome<DiscreteResult> computeDiscrete(DiscreteProblem problem, std::span<const DemandRow> rows,
-                                        const DiscreteTexts& texts);
+Outcome<DiscreteResult> computeDiscrete(Problem problem, std::span<const DemandRow> rows, const DiscreteTexts& texts);
 
 // G(y) = c y + the sum over the rows of P(j) (h (y - d(j)) when d(j) <= y,
 // else p (d(j) - y)): the expected cost of ordering up to y.

@@ -19,19 +19,16 @@
 
 #include "core/CheckMessage.h"
 #include "core/RuntimeError.h"
+#include "core/stochastic/Problem.h"
 
 namespace tervalo::core::stochastic {
 
 // The stored Models value: 1 uniform, 2 normal, 3 exponential (no window sets 3).
 enum class DemandModel { Uniform = 1, Normal = 2, Exponential = 3 };
-// The stored Problems value: 2 single period; every other value the (s,S)
-// policy (the windows pass 1).
-constexpr int kSinglePeriodProblem = 2;
-constexpr int kSsPolicyProblem = 1;
 
 struct SinglePeriodInputs {
     int models = 1;        // DemandModel as stored; another value computes nothing
-    int problems = 0;      // 2 single period, else (s,S)
+    int problems = 0;      // as stored: problemOf() reads it
     double holding = 0;    // h per unit left over; negative for a salvage value
     double price = 0;      // c per unit
     double shortage = 0;   // p per unit short
@@ -41,7 +38,7 @@ struct SinglePeriodInputs {
     double mean = 0;       // normal and exponential
     double variance = 0;   // normal
 
-    bool singlePeriodOnly() const { return problems == kSinglePeriodProblem; }
+    bool singlePeriodOnly() const { return problemOf(problems) == Problem::SinglePeriod; }
 };
 
 struct SinglePeriodOutputs {
