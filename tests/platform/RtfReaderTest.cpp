@@ -5,7 +5,7 @@
 #include <QTextDocument>
 
 #include "RtfDescribe.h"
-#include "platform/RtfReader.h"
+#include "rtf/RtfReader.h"
 
 using tervalo::platform::RtfReader;
 using tervalo::test::describe;

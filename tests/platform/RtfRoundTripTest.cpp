@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "RtfDescribe.h"
-#include "platform/RtfCodePage.h"
-#include "platform/RtfReader.h"
-#include "platform/RtfWriter.h"
+#include "rtf/RtfCodePage.h"
+#include "rtf/RtfReader.h"
+#include "rtf/RtfWriter.h"
 
 using tervalo::platform::RtfReader;
 using tervalo::platform::RtfWriter;

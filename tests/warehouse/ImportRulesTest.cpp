@@ -1,8 +1,8 @@
 // Which files an import takes and how a text file becomes pairs.
 #include <gtest/gtest.h>
 
-#include "warehouse/ImportFileRules.h"
-#include "warehouse/TextRecordReader.h"
+#include "import/ImportFileRules.h"
+#include "import/TextRecordReader.h"
 
 namespace tervalo::warehouse {
 namespace {

@@ -9,10 +9,10 @@
 #include <functional>
 
 #include "data/DataTestSupport.h"
+#include "import/ImportService.h"
+#include "import/XlsSheetFraming.h"
 #include "support/TestEnvironment.h"
 #include "warehouse/ImportFolder.h"
-#include "warehouse/ImportService.h"
-#include "warehouse/XlsSheetFraming.h"
 
 namespace tervalo::warehouse {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <QStringList>
 
+#include "jobs/ItemAnalysis.h"
 #include "support/Tolerance.h"
-#include "warehouse/ItemAnalysis.h"
 
 using namespace tervalo;
 using data::SalesTable;

@@ -12,10 +12,10 @@
 #include <QThread>
 #include <atomic>
 
+#include "jobs/JobRunner.h"
 #include "support/WindowTestContext.h"
-#include "warehouse/JobRunner.h"
-#include "warehouse/LogView.h"
-#include "warehouse/LogWindow.h"
+#include "warehouse/runs/LogView.h"
+#include "warehouse/runs/LogWindow.h"
 
 using namespace tervalo;
 using warehouse::JobControl;

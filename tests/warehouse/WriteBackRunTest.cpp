@@ -11,7 +11,7 @@
 #include "support/PostgresCluster.h"
 #include "support/RecordingNotifier.h"
 #include "support/TestEnvironment.h"
-#include "warehouse/WriteBackRun.h"
+#include "jobs/WriteBackRun.h"
 
 using namespace tervalo;
 using warehouse::WriteBackChoice;
