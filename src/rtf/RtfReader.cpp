@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "rtf/RtfCodePage.h"
+#include "rtf/RtfTokenizer.h"
 
 namespace tervalo::platform {
 
@@ -158,19 +159,11 @@ constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxUnicodeSkip = 0xFFFF;
 constexpr qsizetype kMaxCachedFormats = 256;
 
-bool isLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
-int hexValue(unsigned char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
+// The destination state machine: the tokens of RtfTokenizer read into the
+// document, each in the destination and the formatting of its group.
 class Parser {
 public:
-    Parser(const QByteArray& data, QTextDocument* doc)
-        : m_p(data.constData()), m_end(data.constData() + data.size()), m_cursor(doc) {
+    Parser(const QByteArray& data, QTextDocument* doc) : m_tokens(data), m_cursor(doc) {
         m_groups.reserve(64);
         m_groups.push_back(GroupState{});  // outside the document's group
     }
@@ -178,24 +171,33 @@ public:
     // Reads everything as one edit block.
     void run() {
         m_cursor.beginEditBlock();
-        while (m_p < m_end && !m_done) {
-            const unsigned char c = static_cast<unsigned char>(*m_p);
-            if (c == '{') {
-                ++m_p;
-                openGroup();
-            } else if (c == '}') {
-                ++m_p;
-                closeGroup();
-            } else if (c == '\\') {
-                ++m_p;
-                controlWord();
-            } else if (c == '\r' || c == '\n') {
-                ++m_p;
-            } else {
-                textRun();
+        while (!m_done) {
+            const RtfToken token = m_tokens.next();
+            switch (token.kind) {
+                case RtfToken::Kind::End:
+                    finish();
+                    m_cursor.endEditBlock();
+                    return;
+                case RtfToken::Kind::GroupOpen:
+                    openGroup();
+                    break;
+                case RtfToken::Kind::GroupClose:
+                    closeGroup();
+                    break;
+                case RtfToken::Kind::Word:
+                    word(token.text, token.hasParam, token.param);
+                    break;
+                case RtfToken::Kind::Symbol:
+                    symbol(static_cast<unsigned char>(token.symbol));
+                    break;
+                case RtfToken::Kind::Hex:
+                    hexByte(token.param, token.digits);
+                    break;
+                case RtfToken::Kind::Text:
+                    textRun(token.text);
+                    break;
             }
         }
-        finish();
         m_cursor.endEditBlock();
     }
 
@@ -228,31 +230,24 @@ private:
         m_groups.pop_back();
     }
 
-    // Plain bytes up to the next brace, backslash or line end.
-    void textRun() {
-        if (m_fallback > 0) {
-            --m_fallback;
-            ++m_p;
-            return;
-        }
-        const char* start = m_p;
-        while (m_p < m_end) {
-            const unsigned char c = static_cast<unsigned char>(*m_p);
-            if (c == '{' || c == '}' || c == '\\' || c == '\r' || c == '\n') break;
-            ++m_p;
-        }
-        if (skipping()) return;  // a picture's data, say
+    // Plain bytes up to the next brace, backslash or line end; the first
+    // of them may be the rest of a \u fallback.
+    void textRun(std::string_view bytes) {
+        const std::size_t fallback = std::min(bytes.size(), static_cast<std::size_t>(m_fallback));
+        m_fallback -= static_cast<int>(fallback);
+        bytes.remove_prefix(fallback);
+        if (bytes.empty() || skipping()) return;  // a picture's data, say
         const Dest dest = state().dest;
         if (dest == Dest::Text) {
             if (state().chars.hidden) return;
             beginText();
-            for (const char* q = start; q < m_p; ++q) {
-                const unsigned char c = static_cast<unsigned char>(*q);
+            for (const char b : bytes) {
+                const unsigned char c = static_cast<unsigned char>(b);
                 if (c >= 0x20 || c == '\t') m_pending.append(QChar(rtf::fromCp1252(c)));
             }
         } else {
-            for (const char* q = start; q < m_p; ++q)
-                tableByte(static_cast<unsigned char>(*q), false);
+            for (const char b : bytes)
+                tableByte(static_cast<unsigned char>(b), false);
         }
     }
 
@@ -269,60 +264,20 @@ private:
         }
     }
 
-    void controlWord() {
-        if (m_p >= m_end) return;
-        const unsigned char c = static_cast<unsigned char>(*m_p);
-        if (isLetter(c)) {
-            const char* start = m_p;
-            while (m_p < m_end && isLetter(static_cast<unsigned char>(*m_p)))
-                ++m_p;
-            const std::string_view name(start, static_cast<std::size_t>(m_p - start));
-            bool hasParam = false;
-            int param = 0;
-            bool negative = false;
-            if (m_p + 1 < m_end && *m_p == '-' && isDigit(static_cast<unsigned char>(m_p[1]))) {
-                negative = true;
-                ++m_p;
-            }
-            if (m_p < m_end && isDigit(static_cast<unsigned char>(*m_p))) {
-                hasParam = true;
-                std::int64_t value = 0;
-                int digits = 0;
-                for (; m_p < m_end && isDigit(static_cast<unsigned char>(*m_p)); ++m_p, ++digits) {
-                    if (digits < RtfReader::kMaxDigits) value = value * 10 + (*m_p - '0');
-                }
-                value = std::min<std::int64_t>(value, INT32_MAX);
-                param = static_cast<int>(negative ? -value : value);
-            }
-            if (m_p < m_end && *m_p == ' ') ++m_p;  // the delimiter
-            if (name.size() > static_cast<std::size_t>(RtfReader::kMaxWordLength)) {
-                if (m_fallback > 0) --m_fallback;
-                return;
-            }
-            word(name, hasParam, param);
+    void hexByte(int value, int digits) {
+        if (m_fallback > 0) {
+            --m_fallback;
             return;
         }
-        ++m_p;
-        if (c == '\'') {
-            int value = 0;
-            int digits = 0;
-            while (digits < 2 && m_p < m_end && hexValue(static_cast<unsigned char>(*m_p)) >= 0) {
-                value = value * 16 + hexValue(static_cast<unsigned char>(*m_p));
-                ++m_p;
-                ++digits;
-            }
-            if (m_fallback > 0) {
-                --m_fallback;
-                return;
-            }
-            if (digits == 0 || skipping()) return;
-            if (state().dest == Dest::Text) {
-                character(rtf::fromCp1252(static_cast<unsigned char>(value)));
-            } else {
-                tableByte(static_cast<unsigned char>(value), true);
-            }
-            return;
+        if (digits == 0 || skipping()) return;
+        if (state().dest == Dest::Text) {
+            character(rtf::fromCp1252(static_cast<unsigned char>(value)));
+        } else {
+            tableByte(static_cast<unsigned char>(value), true);
         }
+    }
+
+    void symbol(unsigned char c) {
         if (m_fallback > 0) {
             --m_fallback;
             return;
@@ -372,9 +327,8 @@ private:
         }
         const WordInfo info = it->second;
         if (info.word == Word::Bin) {
-            // The binary data is skipped even as fallback or in a skipped group.
+            // The tokenizer has skipped its data, even as fallback or in a skipped group.
             if (m_fallback > 0) --m_fallback;
-            if (hasParam && param > 0) m_p += std::min<std::int64_t>(param, m_end - m_p);
             return;
         }
         if (m_fallback > 0) {
@@ -614,8 +568,7 @@ private:
         if (!m_done) endDocument();
     }
 
-    const char* m_p;
-    const char* m_end;
+    RtfTokenizer m_tokens;
     QTextCursor m_cursor;
     std::vector<GroupState> m_groups;
     std::int64_t m_overflow = 0;  // groups opened beyond the depth bound, still open
