@@ -13,7 +13,7 @@
 #include <optional>
 
 #include "jobs/JobControl.h"
-#include "widgets/WindowInterfaces.h"
+#include "jobs/SinglePeriodRuns.h"
 
 namespace tervalo::warehouse {
 

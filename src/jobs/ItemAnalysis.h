@@ -14,7 +14,7 @@
 #include "core/demand/DemandAnalysis.h"
 #include "data/BatchRepository.h"
 #include "import/FieldText.h"
-#include "widgets/WindowInterfaces.h"
+#include "jobs/SinglePeriodRuns.h"
 
 namespace tervalo::warehouse {
 

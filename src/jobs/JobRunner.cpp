@@ -2,14 +2,12 @@
 
 #include <QThread>
 #include <QTimer>
-#include <QWidget>
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
-
-#include "widgets/InputCheckMessage.h"
+#include <utility>
 
 namespace tervalo::warehouse {
 
@@ -77,8 +75,8 @@ private:
     std::shared_ptr<Shared> m_shared;
 };
 
-JobRunner::JobRunner(platform::Notifier& notifier, QObject* parent)
-    : QObject(parent), m_notifier(notifier), m_publishTimer(new QTimer(this)) {
+JobRunner::JobRunner(ShowMessage showMessage, QObject* parent)
+    : QObject(parent), m_showMessage(std::move(showMessage)), m_publishTimer(new QTimer(this)) {
     m_publishTimer->setSingleShot(true);
     connect(m_publishTimer, &QTimer::timeout, this, &JobRunner::publish);
     m_sincePublished.start();
@@ -143,7 +141,7 @@ void JobRunner::answer() {
         std::lock_guard lock(m_shared->mutex);
         question = m_shared->question;
     }
-    if (question) widgets::showFailedCheck(m_messageParent, m_notifier, *question, nullptr);
+    if (question) m_showMessage(m_messageParent, *question);
     {
         std::lock_guard lock(m_shared->mutex);
         m_shared->question.reset();

@@ -11,20 +11,15 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QWidget>
 #include <functional>
 #include <memory>
 
+#include "core/CheckMessage.h"
 #include "jobs/JobControl.h"
 #include "jobs/LogFile.h"
 
 class QThread;
 class QTimer;
-class QWidget;
-
-namespace tervalo::platform {
-class Notifier;
-}
 
 namespace tervalo::warehouse {
 
@@ -32,8 +27,11 @@ class JobRunner : public QObject {
     Q_OBJECT
 public:
     using Job = std::function<void(JobControl&)>;
+    // Shows a message of the job over the window given (none: the program's)
+    // and returns once the user has closed it.
+    using ShowMessage = std::function<void(QObject* over, const core::CheckMessage& message)>;
 
-    explicit JobRunner(platform::Notifier& notifier, QObject* parent = nullptr);
+    explicit JobRunner(ShowMessage showMessage, QObject* parent = nullptr);
     // A run still going is cancelled and waited for.
     ~JobRunner() override;
 
@@ -45,7 +43,7 @@ public:
     // Asks the job to stop at its next check.
     void cancel();
     // The window the job's messages are shown over.
-    void setMessageParent(QWidget* parent) { m_messageParent = parent; }
+    void setMessageParent(QObject* parent) { m_messageParent = parent; }
     // The log of the current or last run (none before the first).
     std::shared_ptr<LogFile> log() const { return m_log; }
 
@@ -67,8 +65,8 @@ private:
     void answer();
     void onThreadFinished();
 
-    platform::Notifier& m_notifier;
-    QPointer<QWidget> m_messageParent;
+    ShowMessage m_showMessage;
+    QPointer<QObject> m_messageParent;
     std::shared_ptr<Shared> m_shared;
     QThread* m_thread = nullptr;
     std::function<void()> m_done;

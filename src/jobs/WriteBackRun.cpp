@@ -10,7 +10,6 @@
 #include "data/ConnectionString.h"
 #include "data/TableUpdate.h"
 #include "data/Transaction.h"
-#include "platform/Notifier.h"
 
 namespace tervalo::warehouse {
 
@@ -184,21 +183,6 @@ private:
 };
 
 }  // namespace
-
-WriteBackQuestion askWithBox(platform::Notifier& notifier, QWidget* parent) {
-    return [&notifier, parent] {
-        // Cancel is the default: Enter alone must not rewrite every item.
-        switch (notifier.ask(parent, kWriteBackQuestion, kWriteBackQuestionTitle, platform::MsgIcon::None,
-                             platform::MsgButtons::YesNoCancel, platform::MsgResult::Cancel)) {
-            case platform::MsgResult::Yes:
-                return WriteBackChoice::AllItems;
-            case platform::MsgResult::No:
-                return WriteBackChoice::CurrentItem;
-            default:
-                return WriteBackChoice::Cancel;
-        }
-    };
-}
 
 WriteBackResult runWriteBack(const WriteBackTarget& target, const QList<WriteBackItem>& items, int current,
                              const WriteBackQuestion& ask, JobControl& job) {

@@ -17,12 +17,6 @@
 #include "jobs/JobControl.h"
 #include "jobs/WriteBackTarget.h"
 
-class QWidget;
-
-namespace tervalo::platform {
-class Notifier;
-}
-
 namespace tervalo::warehouse {
 
 // One row of Items as the run reads it; a NULL field is a null QVariant.
@@ -45,10 +39,6 @@ inline const QString kWriteBackQuestionTitle = QStringLiteral("Confirmation");
 inline const QString kWriteBackQuestion = QStringLiteral(
     "Update all the items in this database?\r\n\r\nClick Yes to proceed.\r\n"
     "Click No to analyze just the current item.\r\nClick Cancel to do nothing.");
-
-// The question as a message box of `notifier` asks it: Yes all items, No the
-// current one, anything else Cancel.
-WriteBackQuestion askWithBox(platform::Notifier& notifier, QWidget* parent);
 
 struct WriteBackResult {
     bool connected = false;

@@ -9,7 +9,6 @@
 
 #include "data/Connection.h"
 #include "support/PostgresCluster.h"
-#include "support/RecordingNotifier.h"
 #include "support/TestEnvironment.h"
 #include "jobs/WriteBackRun.h"
 
@@ -290,25 +289,6 @@ TEST(WriteBackStops, BeforeAskingWithItsMessage) {
         EXPECT_EQ(asked, 0);
         EXPECT_EQ(job.log, "");
         EXPECT_EQ(job.messages, QStringList{c.message});
-    }
-}
-
-// The confirmation as a box: its text and buttons, and what each answer picks.
-TEST(WriteBackQuestion, AnswersPickTheItems) {
-    const std::pair<platform::MsgResult, Choice> answers[] = {{platform::MsgResult::Yes, Choice::AllItems},
-                                                              {platform::MsgResult::No, Choice::CurrentItem},
-                                                              {platform::MsgResult::Cancel, Choice::Cancel}};
-    for (const auto& [answer, choice] : answers) {
-        test::RecordingNotifier notifier;
-        notifier.answers.enqueue(answer);
-        EXPECT_EQ(warehouse::askWithBox(notifier, nullptr)(), choice);
-        ASSERT_EQ(notifier.messages.size(), 1);
-        EXPECT_EQ(notifier.last().title, "Confirmation");
-        EXPECT_EQ(notifier.last().text,
-                  "Update all the items in this database?\r\n\r\nClick Yes to proceed.\r\nClick No to analyze just "
-                  "the current item.\r\nClick Cancel to do nothing.");
-        EXPECT_EQ(notifier.last().buttons, platform::MsgButtons::YesNoCancel);
-        EXPECT_EQ(notifier.last().icon, platform::MsgIcon::None);
     }
 }
 

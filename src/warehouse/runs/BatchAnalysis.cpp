@@ -9,6 +9,7 @@
 #include "jobs/JobRunner.h"
 #include "platform/Clock.h"
 #include "platform/Notifier.h"
+#include "warehouse/runs/JobMessageBoxes.h"
 #include "warehouse/runs/LogWindow.h"
 #include "widgets/AppContext.h"
 #include "widgets/ChildForms.h"
@@ -29,7 +30,10 @@ const QString kConfirm = QStringLiteral(
 
 BatchAnalysis::BatchAnalysis(widgets::AppContext& ctx, const widgets::SinglePeriodCalculator& calculator,
                              QObject* parent)
-    : QObject(parent), m_ctx(ctx), m_calculator(calculator), m_runner(new JobRunner(ctx.notifier, this)) {
+    : QObject(parent),
+      m_ctx(ctx),
+      m_calculator(calculator),
+      m_runner(new JobRunner(messageBoxesOf(ctx.notifier), this)) {
     connect(m_runner, &JobRunner::runningChanged, this, &BatchAnalysis::runningChanged);
 }
 

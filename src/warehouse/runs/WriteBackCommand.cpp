@@ -5,6 +5,7 @@
 
 #include "data/BatchRepository.h"
 #include "jobs/JobRunner.h"
+#include "warehouse/runs/JobMessageBoxes.h"
 #include "warehouse/runs/LogWindow.h"
 #include "widgets/AppContext.h"
 #include "widgets/ChildForms.h"
@@ -13,7 +14,7 @@
 namespace tervalo::warehouse {
 
 WriteBackCommand::WriteBackCommand(widgets::AppContext& ctx, QObject* parent)
-    : QObject(parent), m_ctx(ctx), m_runner(new JobRunner(ctx.notifier, this)) {
+    : QObject(parent), m_ctx(ctx), m_runner(new JobRunner(messageBoxesOf(ctx.notifier), this)) {
     connect(m_runner, &JobRunner::runningChanged, this, &WriteBackCommand::runningChanged);
 }
 
