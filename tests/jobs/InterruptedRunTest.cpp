@@ -15,8 +15,8 @@
 #include <functional>
 #include <random>
 
-#include "ImportFolder.h"
 #include "data/Connection.h"
+#include "import/ImportFolder.h"
 #include "support/BulkWarehouseRows.h"
 #include "support/TestEnvironment.h"
 

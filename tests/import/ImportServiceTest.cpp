@@ -9,10 +9,10 @@
 #include <functional>
 
 #include "data/DataTestSupport.h"
+#include "import/ImportFolder.h"
 #include "import/ImportService.h"
 #include "import/XlsSheetFraming.h"
 #include "support/TestEnvironment.h"
-#include "warehouse/ImportFolder.h"
 
 namespace tervalo::warehouse {
 namespace {
