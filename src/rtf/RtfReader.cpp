@@ -162,6 +162,8 @@ constexpr qsizetype kMaxCachedFormats = 256;
 // The destination state machine: the tokens of RtfTokenizer read into the
 // document, each in the destination and the formatting of its group.
 class Parser {
+    friend class ::tervalo::platform::RtfTokenizer;
+
 public:
     Parser(const QByteArray& data, QTextDocument* doc) : m_tokens(data), m_cursor(doc) {
         m_groups.reserve(64);
@@ -171,35 +173,13 @@ public:
     // Reads everything as one edit block.
     void run() {
         m_cursor.beginEditBlock();
-        while (!m_done) {
-            const RtfToken token = m_tokens.next();
-            switch (token.kind) {
-                case RtfToken::Kind::End:
-                    finish();
-                    m_cursor.endEditBlock();
-                    return;
-                case RtfToken::Kind::GroupOpen:
-                    openGroup();
-                    break;
-                case RtfToken::Kind::GroupClose:
-                    closeGroup();
-                    break;
-                case RtfToken::Kind::Word:
-                    word(token.text, token.hasParam, token.param);
-                    break;
-                case RtfToken::Kind::Symbol:
-                    symbol(static_cast<unsigned char>(token.symbol));
-                    break;
-                case RtfToken::Kind::Hex:
-                    hexByte(token.param, token.digits);
-                    break;
-                case RtfToken::Kind::Text:
-                    textRun(token.text);
-                    break;
-            }
-        }
+        m_tokens.read(*this);
+        finish();
         m_cursor.endEditBlock();
     }
+
+    // The tokens, as RtfTokenizer hands them over.
+    bool done() const { return m_done; }
 
 private:
     GroupState& state() { return m_groups.back(); }
