@@ -35,8 +35,9 @@ set(CMAKE_AUTOMOC ON)
 # data: Qt SQL; SQLite itself for the statements a connection keeps prepared.
 find_package(SQLite3 REQUIRED)
 tervalo_layer(data LINKS tervalo_core Qt6::Core Qt6::Sql SQLite::SQLite3)
-# rtf: the RTF reader and writer (rich text of the report and log windows) and their code pages.
-tervalo_layer(rtf LINKS tervalo_core Qt6::Core Qt6::Gui)
+# rtf: the RTF reader and writer (the document windows, the log saved as RTF), their
+# code pages, and twips (the measure window sizes and positions are given in).
+tervalo_layer(rtf LINKS Qt6::Gui)
 # import: the warehouse's import of sales records (text, dBase and Excel files
 # read, converted and stored), without a window.
 tervalo_layer(import LINKS tervalo_data tervalo_rtf Qt6::Core)
