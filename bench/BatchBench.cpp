@@ -34,14 +34,14 @@
 #include <map>
 
 #include "data/Connection.h"
+#include "jobs/BatchJob.h"
+#include "jobs/LogFile.h"
 #include "stochastic/SinglePeriodCalculator.h"
 #include "support/BulkWarehouseRows.h"
 #include "support/TestEnvironment.h"
 #include "support/WindowTestContext.h"
-#include "warehouse/BatchAnalysis.h"
-#include "warehouse/BatchJob.h"
-#include "warehouse/LogFile.h"
 #include "warehouse/WarehouseWindows.h"
+#include "warehouse/runs/BatchAnalysis.h"
 
 using namespace tervalo;
 

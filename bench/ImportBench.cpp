@@ -16,9 +16,9 @@
 #include <optional>
 
 #include "data/Connection.h"
+#include "import/ImportFolder.h"
+#include "import/ImportService.h"
 #include "support/TestEnvironment.h"
-#include "warehouse/ImportFolder.h"
-#include "warehouse/ImportService.h"
 
 using namespace tervalo;
 

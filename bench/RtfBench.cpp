@@ -12,8 +12,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "platform/RtfReader.h"
-#include "platform/RtfWriter.h"
+#include "rtf/RtfReader.h"
+#include "rtf/RtfWriter.h"
 
 using tervalo::platform::RtfReader;
 using tervalo::platform::RtfWriter;

@@ -31,7 +31,7 @@
 #include "data/ConnectionString.h"
 #include "support/PostgresCluster.h"
 #include "support/TestEnvironment.h"
-#include "warehouse/WriteBackRun.h"
+#include "jobs/WriteBackRun.h"
 
 using namespace tervalo;
 

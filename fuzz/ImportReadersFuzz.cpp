@@ -18,11 +18,11 @@
 
 #if IMPORT_READER == 1
 #include "XlsWorkbookParser.h"
-#include "warehouse/ImportRecord.h"
+#include "import/ImportRecord.h"
 #elif IMPORT_READER == 2
-#include "warehouse/DbfRecordReader.h"
+#include "import/DbfRecordReader.h"
 #else
-#include "warehouse/TextRecordReader.h"
+#include "import/TextRecordReader.h"
 #endif
 
 namespace {

@@ -19,8 +19,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/RtfReader.h"
-#include "platform/RtfWriter.h"
+#include "rtf/RtfReader.h"
+#include "rtf/RtfWriter.h"
 
 namespace tervalo::fuzz {
 

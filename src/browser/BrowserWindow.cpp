@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QWebEngineView>
 
-#include "platform/Twips.h"
+#include "rtf/Twips.h"
 #include "widgets/WindowId.h"
 
 namespace tervalo::browser {

@@ -7,7 +7,7 @@
 
 #include "core/KeyFilter.h"
 #include "demand/DemandHistoryModel.h"
-#include "platform/Twips.h"
+#include "rtf/Twips.h"
 
 namespace tervalo::demand {
 

@@ -18,7 +18,7 @@
 #include "demand/DemandSteps.h"
 #include "platform/FileWriter.h"
 #include "platform/Notifier.h"
-#include "platform/Twips.h"
+#include "rtf/Twips.h"
 #include "widgets/AppContext.h"
 #include "widgets/ChildForms.h"
 #include "widgets/FileNameDialogs.h"

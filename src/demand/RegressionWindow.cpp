@@ -17,7 +17,7 @@
 #include "demand/RegressionPlot.h"
 #include "platform/Clock.h"
 #include "platform/Notifier.h"
-#include "platform/Twips.h"
+#include "rtf/Twips.h"
 #include "widgets/AppContext.h"
 #include "widgets/ChildForms.h"
 #include "widgets/FormBuilder.h"

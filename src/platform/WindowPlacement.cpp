@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "platform/Twips.h"
+#include "rtf/Twips.h"
 
 namespace tervalo::platform {
 

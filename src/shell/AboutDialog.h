@@ -6,7 +6,7 @@
 // available and leaves the window open.
 #include <QDialog>
 
-#include "shell/SysInfoLauncher.h"
+#include "shell/sysinfo/SysInfoLauncher.h"
 
 class QLabel;
 class QPushButton;

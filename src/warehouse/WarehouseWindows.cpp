@@ -2,13 +2,13 @@
 
 #include <QMainWindow>
 
-#include "warehouse/DataConfigDialog.h"
-#include "warehouse/DataSourceDialog.h"
-#include "warehouse/FindItemWindow.h"
-#include "warehouse/ImportData.h"
-#include "warehouse/LogWindow.h"
-#include "warehouse/SalesDataWindow.h"
-#include "warehouse/WriteBackTarget.h"
+#include "jobs/WriteBackTarget.h"
+#include "warehouse/card/FindItemWindow.h"
+#include "warehouse/card/SalesDataWindow.h"
+#include "warehouse/import/DataSourceDialog.h"
+#include "warehouse/import/ImportData.h"
+#include "warehouse/runs/DataConfigDialog.h"
+#include "warehouse/runs/LogWindow.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 

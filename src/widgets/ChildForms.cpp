@@ -7,7 +7,7 @@
 #include <QScreen>
 
 #include "platform/Notifier.h"
-#include "platform/Twips.h"
+#include "rtf/Twips.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 

@@ -4,7 +4,7 @@
 // filled cell to its last filled row; row r gives the pair (its first cell,
 // the cell right of it). Numbers come as their general text ("15000",
 // "12.5"), empty cells as "", dates as "YYYY-MM-DD".
-#include "warehouse/XlsSheetFraming.h"
+#include "import/XlsSheetFraming.h"
 
 namespace tervalo::xlsreader {
 

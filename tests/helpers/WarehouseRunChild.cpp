@@ -13,10 +13,10 @@
 #include <cstdio>
 
 #include "data/Connection.h"
+#include "import/ImportService.h"
+#include "jobs/BatchJob.h"
+#include "jobs/WriteBackRun.h"
 #include "stochastic/SinglePeriodCalculator.h"
-#include "warehouse/BatchJob.h"
-#include "warehouse/ImportService.h"
-#include "warehouse/WriteBackRun.h"
 
 using namespace tervalo;
 

@@ -1,14 +1,15 @@
-// GoogleTest main for suites that need a QApplication: offscreen platform,
-// C locale, and temporary settings/runtime/cache folders.
+// GoogleTest main for suites that need a Qt application: offscreen platform,
+// C locale, and temporary settings/runtime/cache folders. The window suites
+// get a QApplication, the suites of the widget-free libraries a
+// QGuiApplication (support/TestApplication.h).
 #include <gtest/gtest.h>
 
-#include <QApplication>
-
+#include "support/TestApplication.h"
 #include "support/TestEnvironment.h"
 
 int main(int argc, char** argv) {
     tervalo::test::prepareEnvironment();
-    QApplication app(argc, argv);
+    tervalo::test::TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

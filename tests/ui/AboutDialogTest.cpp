@@ -9,8 +9,8 @@
 #include <QtTest>
 
 #include "shell/AboutDialog.h"
-#include "shell/PathSysInfoLookup.h"
 #include "shell/SplashWindow.h"
+#include "shell/sysinfo/PathSysInfoLookup.h"
 #include "support/ModalFromMenu.h"
 #include "support/QtTestMain.h"
 

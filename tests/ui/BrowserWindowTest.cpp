@@ -17,7 +17,7 @@
 
 #include "app/WindowCatalog.h"
 #include "browser/BrowserWindow.h"
-#include "platform/Twips.h"
+#include "rtf/Twips.h"
 #include "shell/MainWindow.h"
 #include "support/TestEnvironment.h"
 #include "support/WindowTestContext.h"

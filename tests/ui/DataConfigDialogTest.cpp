@@ -19,8 +19,8 @@
 #include "support/TestEnvironment.h"
 #include "support/WarehouseRegistration.h"
 #include "support/WindowTestContext.h"
-#include "warehouse/DataConfigDialog.h"
 #include "warehouse/WarehouseWindows.h"
+#include "warehouse/runs/DataConfigDialog.h"
 #include "widgets/ChildForms.h"
 
 using namespace tervalo;

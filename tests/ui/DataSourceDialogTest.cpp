@@ -18,10 +18,10 @@
 #include "support/TestEnvironment.h"
 #include "support/WarehouseRegistration.h"
 #include "support/WindowTestContext.h"
-#include "warehouse/DataSourceDialog.h"
-#include "warehouse/ImportData.h"
-#include "warehouse/SampleFileViewer.h"
 #include "warehouse/WarehouseWindows.h"
+#include "warehouse/import/DataSourceDialog.h"
+#include "warehouse/import/ImportData.h"
+#include "warehouse/import/SampleFileViewer.h"
 
 using namespace tervalo;
 using platform::MsgIcon;

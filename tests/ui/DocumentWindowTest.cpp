@@ -19,10 +19,10 @@
 #include <QtTest>
 
 #include "ScriptedDocumentDialogs.h"
-#include "platform/RtfReader.h"
-#include "platform/RtfWriter.h"
-#include "shell/DocumentWindow.h"
+#include "rtf/RtfReader.h"
+#include "rtf/RtfWriter.h"
 #include "shell/MainWindow.h"
+#include "shell/documents/DocumentWindow.h"
 #include "support/FullDisk.h"
 #include "support/QtTestMain.h"
 #include "support/WindowTestContext.h"

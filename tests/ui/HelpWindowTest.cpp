@@ -14,15 +14,15 @@
 
 #include "app/WindowCatalog.h"
 #include "platform/TextReportWindow.h"
-#include "shell/DocumentWindow.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/SplashWindow.h"
 #include "shell/StartingWindow.h"
+#include "shell/documents/DocumentWindow.h"
 #include "support/QtTestMain.h"
 #include "support/WindowProbe.h"
 #include "support/WindowTestContext.h"
-#include "warehouse/SampleFileViewer.h"
+#include "warehouse/import/SampleFileViewer.h"
 
 using tervalo::shell::HelpWindow;
 using tervalo::test::costColumn;

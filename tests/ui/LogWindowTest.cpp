@@ -17,13 +17,13 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "platform/RtfReader.h"
-#include "platform/RtfWriter.h"
+#include "rtf/RtfReader.h"
+#include "rtf/RtfWriter.h"
 #include "support/FullDisk.h"
 #include "support/QtTestMain.h"
 #include "support/WindowTestContext.h"
-#include "warehouse/LogView.h"
-#include "warehouse/LogWindow.h"
+#include "warehouse/runs/LogView.h"
+#include "warehouse/runs/LogWindow.h"
 
 using namespace tervalo;
 

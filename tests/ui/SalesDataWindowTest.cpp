@@ -19,11 +19,11 @@
 #include "support/TestEnvironment.h"
 #include "support/WarehouseRegistration.h"
 #include "support/WindowTestContext.h"
-#include "warehouse/FindItemWindow.h"
-#include "warehouse/LogWindow.h"
-#include "warehouse/SalesDataWindow.h"
-#include "warehouse/SalesGrid.h"
 #include "warehouse/WarehouseWindows.h"
+#include "warehouse/card/FindItemWindow.h"
+#include "warehouse/card/SalesDataWindow.h"
+#include "warehouse/card/SalesGrid.h"
+#include "warehouse/runs/LogWindow.h"
 #include "widgets/ChildForms.h"
 
 using namespace tervalo;

@@ -6,7 +6,7 @@
 #include <QQueue>
 #include <QStringList>
 
-#include "shell/DocumentDialogs.h"
+#include "shell/documents/DocumentDialogs.h"
 
 namespace tervalo::test {
 

@@ -17,7 +17,7 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "platform/Twips.h"
+#include "rtf/Twips.h"
 #include "shell/MainWindow.h"
 #include "shell/SharedRoutines.h"
 #include "shell/StringTable.h"

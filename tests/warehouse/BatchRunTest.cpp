@@ -10,9 +10,9 @@
 #include <QTimer>
 
 #include "core/NumberText.h"
-#include "warehouse/ImportService.h"
-#include "warehouse/ItemAnalysis.h"
-#include "warehouse/JobRunner.h"
+#include "import/ImportService.h"
+#include "jobs/ItemAnalysis.h"
+#include "jobs/JobRunner.h"
 #include "warehouse/WarehouseTestSupport.h"
 
 using namespace tervalo;

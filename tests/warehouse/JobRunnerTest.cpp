@@ -12,20 +12,22 @@
 #include <QThread>
 #include <atomic>
 
+#include "jobs/JobRunner.h"
 #include "support/WindowTestContext.h"
-#include "warehouse/JobRunner.h"
-#include "warehouse/LogView.h"
-#include "warehouse/LogWindow.h"
+#include "warehouse/runs/JobMessageBoxes.h"
+#include "warehouse/runs/LogView.h"
+#include "warehouse/runs/LogWindow.h"
 
 using namespace tervalo;
 using warehouse::JobControl;
 using warehouse::JobRunner;
+using warehouse::WriteBackChoice;
 
 namespace {
 
 struct Rig {
     test::WindowTestContext t;
-    JobRunner runner{t.notifier};
+    JobRunner runner{warehouse::messageBoxesOf(t.notifier)};
     warehouse::LogWindow log{t.ctx};
     bool done = false;
 
@@ -125,7 +127,7 @@ TEST(JobRunnerTest, ARunnerGoingAwayStopsItsJob) {
     test::WindowTestContext t;
     std::atomic<bool> stopped{false};
     {
-        JobRunner runner(t.notifier);
+        JobRunner runner(warehouse::messageBoxesOf(t.notifier));
         runner.start([&stopped](JobControl& control) {
             control.show({"never answered", "", core::MessageIcon::None, -1});
             while (!control.cancelled())
@@ -134,6 +136,26 @@ TEST(JobRunnerTest, ARunnerGoingAwayStopsItsJob) {
         });
     }
     EXPECT_TRUE(stopped);
+}
+
+// The confirmation as a box: its text and buttons, and what each answer picks.
+TEST(WriteBackQuestion, AnswersPickTheItems) {
+    const std::pair<platform::MsgResult, WriteBackChoice> answers[] = {
+        {platform::MsgResult::Yes, WriteBackChoice::AllItems},
+        {platform::MsgResult::No, WriteBackChoice::CurrentItem},
+        {platform::MsgResult::Cancel, WriteBackChoice::Cancel}};
+    for (const auto& [answer, choice] : answers) {
+        test::RecordingNotifier notifier;
+        notifier.answers.enqueue(answer);
+        EXPECT_EQ(warehouse::askWithBox(notifier, nullptr)(), choice);
+        ASSERT_EQ(notifier.messages.size(), 1);
+        EXPECT_EQ(notifier.last().title, "Confirmation");
+        EXPECT_EQ(notifier.last().text,
+                  "Update all the items in this database?\r\n\r\nClick Yes to proceed.\r\nClick No to analyze just "
+                  "the current item.\r\nClick Cancel to do nothing.");
+        EXPECT_EQ(notifier.last().buttons, platform::MsgButtons::YesNoCancel);
+        EXPECT_EQ(notifier.last().icon, platform::MsgIcon::None);
+    }
 }
 
 }  // namespace

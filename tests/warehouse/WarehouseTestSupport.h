@@ -14,9 +14,9 @@
 #include "stochastic/StochasticWindows.h"
 #include "support/TestEnvironment.h"
 #include "support/WindowTestContext.h"
-#include "warehouse/BatchAnalysis.h"
-#include "warehouse/LogWindow.h"
 #include "warehouse/WarehouseWindows.h"
+#include "warehouse/runs/BatchAnalysis.h"
+#include "warehouse/runs/LogWindow.h"
 #include "widgets/WindowRegistry.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }

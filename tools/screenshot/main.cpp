@@ -9,7 +9,7 @@
 #include "app/Program.h"
 #include "app/WindowCatalog.h"
 #include "shell/MainWindow.h"
-#include "warehouse/BatchAnalysis.h"
+#include "warehouse/runs/BatchAnalysis.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
 

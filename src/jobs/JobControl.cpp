@@ -1,0 +1,7 @@
+#include "jobs/JobControl.h"
+
+namespace tervalo::warehouse {
+
+JobControl::~JobControl() = default;
+
+}  // namespace tervalo::warehouse

@@ -1,7 +1,0 @@
-#include "warehouse/JobControl.h"
-
-namespace tervalo::warehouse {
-
-JobControl::~JobControl() = default;
-
-}  // namespace tervalo::warehouse

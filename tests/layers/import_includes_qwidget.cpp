@@ -1,0 +1,2 @@
+// Must not compile: the import has no widget; only the window libraries link Qt Widgets.
+#include <QWidget>

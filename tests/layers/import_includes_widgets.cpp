@@ -1,0 +1,2 @@
+// Must not compile: the import never includes the windows' shared code.
+#include "widgets/WindowRegistry.h"

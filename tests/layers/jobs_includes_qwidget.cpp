@@ -1,0 +1,2 @@
+// Must not compile: a job has no widget; only the window libraries link Qt Widgets.
+#include <QWidget>

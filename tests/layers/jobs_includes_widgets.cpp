@@ -1,0 +1,2 @@
+// Must not compile: a job never includes the windows' shared code.
+#include "widgets/WindowRegistry.h"

@@ -1,0 +1,2 @@
+// Must not compile: the RTF reader and writer has no widget; only the window libraries link Qt Widgets.
+#include <QWidget>
