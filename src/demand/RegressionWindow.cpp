@@ -249,7 +249,7 @@ bool RegressionWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void RegressionWindow::back() {
     widgets::runGuarded(this, m_ctx.notifier, [this] {
-        widgets::HideChildForm(this);
+        widgets::hideChildForm(this);
         m_ctx.registry.show(QStringLiteral("frmD1"));
     });
 }

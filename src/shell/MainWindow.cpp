@@ -211,7 +211,7 @@ void MainWindow::guarded(const std::function<void()>& body) {
 
 void MainWindow::showNotAvailable() {
     NormalPointer pointer;
-    widgets::ShowNotAvailable(this, m_ctx.notifier);
+    widgets::showNotAvailable(this, m_ctx.notifier);
 }
 
 bool MainWindow::isAvailable(const QString& formName) {

@@ -172,7 +172,7 @@ void DataConfigDialog::showEvent(QShowEvent* event) {
 void DataConfigDialog::formLoad() {
     m_showMessage = true;
     const platform::AppSettings::UpdateTarget stored = m_ctx.settings.updateTarget();
-    const bool demo = widgets::DemoDatabaseChecked(m_ctx);
+    const bool demo = widgets::demoDatabaseChecked(m_ctx);
 
     QString sample;
     try {
