@@ -240,7 +240,7 @@ void ReportBrowserWindow::rebuildList(int list) {
     fitColumns();
 }
 
-// The first three columns as designed, or wider where an entry's text (a long
+// The first three columns at their set widths (kColumnWidths), or wider where an entry's text (a long
 // item name) needs it; "Model used" takes the rest of the list's width.
 void ReportBrowserWindow::fitColumns() {
     for (int column = 0; column < 3; ++column) {

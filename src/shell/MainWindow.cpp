@@ -78,7 +78,8 @@ MainWindow::MainWindow(widgets::AppContext& ctx, QWidget* parent) : QMainWindow(
     setWindowTitle(QStringLiteral("Tervalo"));
     // Other windows reach the main window through the context, already while it loads.
     m_ctx.mainWindow = this;
-    // No pop-up of toolbar switches on a right click: the toolbar stays as designed.
+    // No pop-up of toolbar switches on a right click: View > Toolbar is the one
+    // switch, so its check mark always tells whether the toolbar shows.
     setContextMenuPolicy(Qt::NoContextMenu);
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("mdiArea"));

@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(stored("MainWidth"), QString("6495"));  // 433 pixels
     }
 
-    // --- menus and toolbar as designed
+    // --- menus and toolbar
     void menuCaptionsComeFromTheStringTable() {
         auto w = makeWindow();
         QCOMPARE(w->menuAction("mnuFileExit")->text(), QString("E&xit"));
