@@ -4,7 +4,6 @@
 // one is there; whoever starts the program (main, a test) makes them first.
 #include <QString>
 
-
 class QMainWindow;
 
 namespace tervalo::data {

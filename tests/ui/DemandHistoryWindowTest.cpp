@@ -245,7 +245,7 @@ private slots:
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QStringList>("rows");  // after Next
         QTest::addColumn<QPoint>("current");
-        QTest::addColumn<QString>("txtX");  // empty: frmD2 not shown
+        QTest::addColumn<QString>("txtX");    // empty: frmD2 not shown
         QTest::addColumn<QPointF>("bounds");  // lowest and highest demand, when frmD2 shows
 
         const QStringList twelve = periods(1, 12);
