@@ -11,7 +11,7 @@
 //
 // Eoq is the calculator object the windows hold: the inputs and outputs as
 // properties over the same function, named letter for letter as the windows
-// and reports know them (misspellings such as OderOrSetupCost included).
+// call them (misspellings such as OderOrSetupCost included).
 #include <string_view>
 
 #include "core/RuntimeError.h"
