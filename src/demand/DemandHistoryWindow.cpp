@@ -227,7 +227,7 @@ void DemandHistoryWindow::next() {
         widgets::ShowChildForm(m_ctx.registry.show(form));
         regression->calculate(cd::demandSeries(m_model->rows()));
         regression->plotData();
-        widgets::HideChildForm(this);
+        widgets::hideChildForm(this);
     });
 }
 

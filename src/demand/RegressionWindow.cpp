@@ -163,12 +163,11 @@ widgets::RegressionRunResult RegressionWindow::calculate(std::vector<cd::DemandP
     options.timeUnit = m_timeUnit.toStdString();
     options.currentMonth = m_ctx.clock.today().month();
     std::optional<cd::DemandAnalysis> analysis = cd::analyzeDemand(std::move(series), options);
-    if (!analysis) return {};  // no periods: nothing changes, the bounds handed on before stay
+    if (!analysis) return {};  // no periods: nothing changes and no bounds come back
 
     m_series = std::move(analysis->series);
     m_regression = analysis->regression;
     m_significant = analysis->significant;
-    m_ctx.demandBounds = analysis->bounds;
     if (m_regression) {
         m_txtX->setText(qt(analysis->xText));
         showTexts(analysis->texts);
@@ -250,7 +249,7 @@ bool RegressionWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void RegressionWindow::back() {
     widgets::runGuarded(this, m_ctx.notifier, [this] {
-        widgets::HideChildForm(this);
+        widgets::hideChildForm(this);
         m_ctx.registry.show(widgets::WindowId::D1);
     });
 }

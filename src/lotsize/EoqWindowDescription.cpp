@@ -43,8 +43,8 @@ QString cellPhoneExampleText(bool shortages) {
                "accordingly.");
 }
 
-// The paper example's text speaks of $50 per order; the button has always
-// filled in 130.
+// The paper example's text speaks of $50 per order, but the button fills in
+// 130, as the guidance board's statement of the example says.
 void workedExample(EoqWindowDescription& d) {
     if (d.production()) {
         d.exampleTexts = {

@@ -32,7 +32,7 @@ namespace tervalo::reports {
 
 namespace {
 
-namespace FB = widgets::FormBuilder;
+namespace fb = widgets::FormBuilder;
 using data::ReportKind;
 
 // The window's client area and the list's column widths, in twips.
@@ -129,11 +129,11 @@ ReportBrowserWindow::~ReportBrowserWindow() = default;
 void ReportBrowserWindow::buildForm() {
     auto* outer = new QVBoxLayout(this);
 
-    QGroupBox* criteria = FB::frame(this, QStringLiteral("Frame2"), QStringLiteral("Change criterion"));
+    QGroupBox* criteria = fb::frame(this, QStringLiteral("Frame2"), QStringLiteral("Change criterion"));
     auto* grid = new QGridLayout(criteria);
     m_from = datePicker(criteria, QStringLiteral("DTPicker1"));
     m_to = datePicker(criteria, QStringLiteral("DTPicker2"));
-    m_search = FB::inputBox(criteria, QStringLiteral("txtItem"));
+    m_search = fb::inputBox(criteria, QStringLiteral("txtItem"));
     m_type = new QComboBox(criteria);
     m_type->setObjectName(QStringLiteral("ComboReportType"));
     m_type->setEditable(true);
@@ -143,11 +143,11 @@ void ReportBrowserWindow::buildForm() {
     m_type->addItems(reportTypeNames());
     m_type->setCurrentIndex(-1);
     m_type->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    FB::addRow(grid, 0, FB::label(criteria, QStringLiteral("Label1"), QStringLiteral("From")), m_from);
-    FB::addRow(grid, 1, FB::label(criteria, QStringLiteral("Label2"), QStringLiteral("To")), m_to);
+    fb::addRow(grid, 0, fb::label(criteria, QStringLiteral("Label1"), QStringLiteral("From")), m_from);
+    fb::addRow(grid, 1, fb::label(criteria, QStringLiteral("Label2"), QStringLiteral("To")), m_to);
     grid->setColumnStretch(2, 1);
-    auto* searchLabel = FB::label(criteria, QStringLiteral("Label3"), QStringLiteral("Search by Item Name:"));
-    auto* typeLabel = FB::label(criteria, QStringLiteral("Label4"), QStringLiteral("Report type"));
+    auto* searchLabel = fb::label(criteria, QStringLiteral("Label3"), QStringLiteral("Search by Item Name:"));
+    auto* typeLabel = fb::label(criteria, QStringLiteral("Label4"), QStringLiteral("Report type"));
     grid->addWidget(searchLabel, 0, 3);
     grid->addWidget(m_search, 0, 4);
     grid->addWidget(typeLabel, 1, 3);
@@ -157,7 +157,7 @@ void ReportBrowserWindow::buildForm() {
     outer->addWidget(criteria);
 
     QGroupBox* listFrame =
-        FB::frame(this, QStringLiteral("Frame1"),
+        fb::frame(this, QStringLiteral("Frame1"),
                   QStringLiteral("Select reports from the following list and click either Print or Preview button"));
     auto* listLayout = new QVBoxLayout(listFrame);
     m_model = new ReportListModel(this);
@@ -179,7 +179,7 @@ void ReportBrowserWindow::buildForm() {
     outer->addWidget(listFrame, 1);
 
     auto* bottom = new QHBoxLayout;
-    m_count = FB::label(this, QStringLiteral("lblCount"), QString());
+    m_count = fb::label(this, QStringLiteral("lblCount"), QString());
     bottom->addWidget(m_count);
     bottom->addStretch(1);
     const struct {
@@ -193,7 +193,7 @@ void ReportBrowserWindow::buildForm() {
     };
     for (const auto& b : buttons) {
         QPushButton* button =
-            FB::button(this, QStringLiteral("Command1_%1").arg(b.index), QString::fromLatin1(b.caption));
+            fb::button(this, QStringLiteral("Command1_%1").arg(b.index), QString::fromLatin1(b.caption));
         button->setToolTip(QString::fromLatin1(b.tip));
         bottom->addWidget(button);
     }
@@ -241,7 +241,7 @@ void ReportBrowserWindow::rebuildList(int list) {
     fitColumns();
 }
 
-// The first three columns as designed, or wider where an entry's text (a long
+// The first three columns at their set widths (kColumnWidths), or wider where an entry's text (a long
 // item name) needs it; "Model used" takes the rest of the list's width.
 void ReportBrowserWindow::fitColumns() {
     for (int column = 0; column < 3; ++column) {

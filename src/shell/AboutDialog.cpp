@@ -16,7 +16,7 @@
 
 namespace tervalo::shell {
 
-namespace FB = widgets::FormBuilder;
+namespace fb = widgets::FormBuilder;
 
 namespace {
 
@@ -42,23 +42,23 @@ AboutDialog::AboutDialog(widgets::AppContext& ctx, QWidget* parent, SysInfoLaunc
     icon->setPixmap(ToolbarIcons::icon(QStringLiteral("Tervalo"), style()).pixmap(48, 48));
     icon->setAccessibleName(platform::kProgramTitle);
 
-    QLabel* title = FB::label(this, QStringLiteral("lblTitle"), platform::kProgramTitle);
+    QLabel* title = fb::label(this, QStringLiteral("lblTitle"), platform::kProgramTitle);
     QFont big = title->font();
     big.setPointSize(big.pointSize() + 6);
     big.setBold(true);
     title->setFont(big);
-    QLabel* version = FB::label(this, QStringLiteral("lblVersion"), SplashWindow::versionText());
-    QLabel* description = FB::label(this, QStringLiteral("lblDescription"), kDescription, true);
-    QLabel* notice = FB::label(this, QStringLiteral("lblDisclaimer"), kNotice, true);
+    QLabel* version = fb::label(this, QStringLiteral("lblVersion"), SplashWindow::versionText());
+    QLabel* description = fb::label(this, QStringLiteral("lblDescription"), kDescription, true);
+    QLabel* notice = fb::label(this, QStringLiteral("lblDisclaimer"), kNotice, true);
 
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    QPushButton* ok = FB::button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
+    QPushButton* ok = fb::button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
     ok->setDefault(true);
-    QPushButton* sysInfoButton = FB::button(this, QStringLiteral("cmdSysInfo"), QStringLiteral("&System Info..."));
+    QPushButton* sysInfoButton = fb::button(this, QStringLiteral("cmdSysInfo"), QStringLiteral("&System Info..."));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(14, 14, 14, 14);

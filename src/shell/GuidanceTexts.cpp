@@ -13,8 +13,8 @@ const QString kLeadIn = QStringLiteral(
 
 QString example(const QString& statement) { return kLeadIn + QStringLiteral("\n\nExample: \n\n") + statement; }
 
-// The paper example as the purchasing windows' Example button enters it: the
-// window's own text speaks of $50 per order, the button has always entered 130.
+// The paper example as the purchasing windows' Example button enters it, with
+// the 130 per order it fills in (the window's own text speaks of $50).
 QString paperStatement(bool shortages) {
     return QStringLiteral(
                "Paper usage in an office averages 8 boxes per week. Each box costs $25. Shipping cost per order is "

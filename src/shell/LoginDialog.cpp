@@ -17,7 +17,7 @@
 
 namespace tervalo::shell {
 
-namespace FB = widgets::FormBuilder;
+namespace fb = widgets::FormBuilder;
 
 namespace {
 
@@ -37,25 +37,25 @@ LoginDialog::LoginDialog(widgets::AppContext& ctx, QWidget* parent, const QStrin
     setWindowTitle(QStringLiteral("Login"));
     tag(this, 1058);
 
-    QLabel* userLabel = FB::label(this, QStringLiteral("lblLabels_0"), QStringLiteral("&User Name:"));
+    QLabel* userLabel = fb::label(this, QStringLiteral("lblLabels_0"), QStringLiteral("&User Name:"));
     tag(userLabel, 1059);
-    QLabel* passwordLabel = FB::label(this, QStringLiteral("lblLabels_1"), QStringLiteral("&Password:"));
+    QLabel* passwordLabel = fb::label(this, QStringLiteral("lblLabels_1"), QStringLiteral("&Password:"));
     tag(passwordLabel, 1060);
-    m_userName = FB::inputBox(this, QStringLiteral("txtUserName"));
-    m_password = FB::inputBox(this, QStringLiteral("txtPassword"));
+    m_userName = fb::inputBox(this, QStringLiteral("txtUserName"));
+    m_password = fb::inputBox(this, QStringLiteral("txtPassword"));
     m_password->setEchoMode(QLineEdit::Password);
     m_userName->setText(userName);
 
-    QPushButton* ok = FB::button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
+    QPushButton* ok = fb::button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
     tag(ok, 1061);
     ok->setDefault(true);
-    QPushButton* cancel = FB::button(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    QPushButton* cancel = fb::button(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     tag(cancel, 1062);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(12, 12, 12, 12);
-    FB::addRow(grid, 0, userLabel, m_userName);
-    FB::addRow(grid, 1, passwordLabel, m_password);
+    fb::addRow(grid, 0, userLabel, m_userName);
+    fb::addRow(grid, 1, passwordLabel, m_password);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);

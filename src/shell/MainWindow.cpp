@@ -80,7 +80,8 @@ MainWindow::MainWindow(widgets::AppContext& ctx, QWidget* parent) : QMainWindow(
     setWindowTitle(QStringLiteral("Tervalo"));
     // Other windows reach the main window through the context, already while it loads.
     m_ctx.mainWindow = this;
-    // No pop-up of toolbar switches on a right click: the toolbar stays as designed.
+    // No pop-up of toolbar switches on a right click: View > Toolbar is the one
+    // switch, so its check mark always tells whether the toolbar shows.
     setContextMenuPolicy(Qt::NoContextMenu);
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
@@ -213,7 +214,7 @@ void MainWindow::guarded(const std::function<void()>& body) {
 
 void MainWindow::showNotAvailable() {
     NormalPointer pointer;
-    widgets::ShowNotAvailable(this, m_ctx.notifier);
+    widgets::showNotAvailable(this, m_ctx.notifier);
 }
 
 bool MainWindow::isAvailable(widgets::WindowId form) {

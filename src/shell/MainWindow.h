@@ -106,7 +106,7 @@ private slots:
     void onClockTimerTimeout();
 
 private:
-    // MainWindowMenus.cpp: the menu tree, the toolbar and the status bar as designed.
+    // MainWindowMenus.cpp: the menu tree, the toolbar and the status bar, built from its tables.
     void buildMenus();
     void buildToolBar();
     void buildStatusBar();

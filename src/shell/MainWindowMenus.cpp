@@ -1,4 +1,4 @@
-// The main window's menu tree, toolbar and status bar as designed. Captions and
+// The main window's menu tree, toolbar and status bar, as tables. Captions and
 // tool tips given as string-table ids become texts when the string table is
 // applied at load.
 #include <QAction>
@@ -43,7 +43,8 @@ struct MenuDesign {
 
 constexpr ItemDesign separator(unsigned flags = Plain) { return {nullptr, "-", "", flags}; }
 
-// Separators and hidden items as designed; no code shows a hidden item.
+// Hidden items are made with their handlers like the others; no code shows a
+// hidden item, so its shortcut never acts.
 const std::vector<MenuDesign> kMenus = {
     {"mnuFile",
      "1000",

@@ -15,7 +15,7 @@
 
 namespace tervalo::shell {
 
-namespace FB = widgets::FormBuilder;
+namespace fb = widgets::FormBuilder;
 
 namespace {
 
@@ -39,7 +39,7 @@ OptionsDialog::OptionsDialog(widgets::AppContext& ctx, QWidget* parent) : QDialo
         auto* page = new QWidget(m_tabs);
         page->setObjectName(QStringLiteral("picOptions_%1").arg(i));
         QGroupBox* sample =
-            FB::frame(page, QStringLiteral("fraSample%1").arg(i + 1), QStringLiteral("Sample %1").arg(i + 1));
+            fb::frame(page, QStringLiteral("fraSample%1").arg(i + 1), QStringLiteral("Sample %1").arg(i + 1));
         tag(sample, 1064 + i);
         sample->setMinimumSize(140, 120);
         auto* pageLayout = new QHBoxLayout(page);
@@ -48,12 +48,12 @@ OptionsDialog::OptionsDialog(widgets::AppContext& ctx, QWidget* parent) : QDialo
         m_tabs->addTab(page, QStringLiteral("Group %1").arg(i + 1));
     }
 
-    QPushButton* ok = FB::button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
+    QPushButton* ok = fb::button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
     tag(ok, 1070);
     ok->setDefault(true);
-    QPushButton* cancel = FB::button(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    QPushButton* cancel = fb::button(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     tag(cancel, 1069);
-    QPushButton* apply = FB::button(this, QStringLiteral("cmdApply"), QStringLiteral("&Apply"));
+    QPushButton* apply = fb::button(this, QStringLiteral("cmdApply"), QStringLiteral("&Apply"));
     tag(apply, 1068);
 
     auto* buttons = new QHBoxLayout;

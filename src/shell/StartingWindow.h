@@ -17,7 +17,8 @@ class StartingWindow : public QWidget {
 public:
     explicit StartingWindow(QWidget* parent = nullptr);
 
-    // The title as designed, three blanks before the program's name.
+    // The title the board opens with: the program's name inset by three blanks
+    // (an entry's title by one).
     static QString designedTitle() { return QStringLiteral("   Tervalo"); }
 
     void setTitle(const QString& title);

@@ -4,7 +4,8 @@
 // normal; the core turns it into an annual demand, iterates Q and r until r
 // settles and splits the costs; the window shows the policy, the cost table
 // and its four-slice pie. It saves nothing and prints nothing: its Example,
-// Print and Clear buttons do nothing, as designed.
+// Print and Clear buttons are wired to nothing, as it has no report to print
+// and no shown menu item opens it.
 //
 // Its boxes are plain: no colouring, key filter or leave-time check; a box
 // counts as missing only when it holds exactly one blank.

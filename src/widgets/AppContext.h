@@ -4,8 +4,6 @@
 // one is there; whoever starts the program (main, a test) makes them first.
 #include <QString>
 
-#include "core/demand/DemandAnalysis.h"
-
 class QMainWindow;
 
 namespace tervalo::data {
@@ -52,11 +50,6 @@ struct AppContext {
     QString dataSource;                 // "Demo.mdb" or "dbWHouse.mdb"
     QString programDir;                 // the folder of the executable and the database files
     QMainWindow* mainWindow = nullptr;  // the main window, once it is made
-
-    // The lowest and highest demand of the series the regression window last
-    // analysed (0 and 0 until then; an empty series leaves them as they are).
-    // The batch analysis zeroes them before each item and reads them after.
-    core::demand::DemandBounds demandBounds;
 
     // The main window's left panel of launcher buttons; until one is set, a
     // panel without buttons.

@@ -39,7 +39,7 @@ void ShowChildForm(QWidget* frm, double screenHeightTwips) {
     }
 }
 
-void HideChildForm(QWidget* frm) {
+void hideChildForm(QWidget* frm) {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(frm->parentWidget())) sub->hide();
     frm->hide();
 }
@@ -53,12 +53,12 @@ void EnableDataMenus(const AppContext& ctx, bool enable) {
     if (auto* menus = dynamic_cast<MainWindowMenuState*>(ctx.mainWindow)) menus->setDataMenusEnabled(enable);
 }
 
-void ShowNotAvailable(QWidget* parent, platform::Notifier& notifier) {
+void showNotAvailable(QWidget* parent, platform::Notifier& notifier) {
     notifier.show(parent, QStringLiteral("This window is not available in this version of Tervalo."), QString(),
                   platform::MsgIcon::Information);
 }
 
-bool DemoDatabaseChecked(const AppContext& ctx) {
+bool demoDatabaseChecked(const AppContext& ctx) {
     auto* menus = dynamic_cast<MainWindowMenuState*>(ctx.mainWindow);
     return menus && menus->demoDatabaseChecked();
 }

@@ -4,6 +4,8 @@
 // main window's Data menu items and demo-database choice as other windows see
 // them. They live here, beside the registry, because the shell, the demand
 // windows and the warehouse all call them and none may include another.
+// ShowChildForm, UnloadWizardForms and EnableDataMenus keep the names the
+// windows know the shared routines by; the helpers beside them are camelCase.
 class QWidget;
 
 namespace tervalo::platform {
@@ -35,7 +37,7 @@ void ShowChildForm(QWidget* frm, double screenHeightTwips);
 
 // Hides the window (its MDI sub-window when it has one); the registry's show()
 // brings it back as it was.
-void HideChildForm(QWidget* frm);
+void hideChildForm(QWidget* frm);
 
 // Closes the wizard's windows frmWizard, frmW1, frmW2 and frmW3, in this order,
 // and releases their slots so that the next use creates each afresh.
@@ -46,9 +48,9 @@ void UnloadWizardForms(WindowRegistry& registry);
 void EnableDataMenus(const AppContext& ctx, bool enable);
 
 // The answer to a window or command this version does not have yet.
-void ShowNotAvailable(QWidget* parent, platform::Notifier& notifier);
+void showNotAvailable(QWidget* parent, platform::Notifier& notifier);
 
 // Whether the main window's "Use Demo database" is checked; false while there is no main window.
-bool DemoDatabaseChecked(const AppContext& ctx);
+bool demoDatabaseChecked(const AppContext& ctx);
 
 }  // namespace tervalo::widgets

@@ -46,7 +46,7 @@ public:
     // Empties the amounts and shares; headings and the pie stay.
     void clearValues();
 
-    // The text at (row, column) as the grid was designed: row 0 the column
+    // The text at (row, column) of the grid: row 0 the column
     // headings ("", "Cost", "%"), column 0 the part names and "Total".
     QString cell(int row, int column) const;
     QTableWidget* grid() const { return m_grid; }

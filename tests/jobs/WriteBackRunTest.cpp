@@ -235,7 +235,7 @@ TEST_F(WriteBackIntoServer, LogsAndWrites) {
             reader.execute(sql);
         check(c, server.connectionString(), reader, true);
     }
-    // A table of another schema is named with it, as before.
+    // A table of another schema is named with its schema (shop.Products).
     reader.execute("CREATE SCHEMA shop");
     reader.execute("CREATE TABLE shop.\"Products\" AS SELECT * FROM Products");
     check(c("SchemaTable", with(kDemo, &WriteBackTarget::tableName, "shop.Products"), {ss("Coffee", "7", 25.0, 10.0)},

@@ -209,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
                        kSingleBreakdownFields}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Column positions, inches from the left margin: the first layout as designed,
+// Column positions, inches from the left margin: the first layout at its own,
 // the other lot-size layouts 0.1 inch and the single-period ones 0.2 inch right.
 struct PositionCase {
     const char* name;

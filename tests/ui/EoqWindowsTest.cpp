@@ -200,7 +200,7 @@ private slots:
         row(PNS, "txtPrice", "", "Please enter Price.");
         row(PNS, "txtHoldingCost", "", "Please enter Holding Cost.");
         row(PNS, "txtOrderingCost", "", "Please enter Ordering Cost.");
-        // A non-number fails as an empty box does; two titles have always had a full stop.
+        // A non-number fails as an empty box does; two titles end in a full stop.
         row(PSA, "txtItem", "", named);
         row(PSA, "txtDemand", "12abc", "Please enter a Demand.", info, "Error Message.");
         row(PSA, "txtPrice", "12abc", "Please enter Price.");

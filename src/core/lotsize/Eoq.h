@@ -9,9 +9,9 @@
 // that step: outputs written before it hold their new values, all others keep
 // what they held. The caller decides how a fault is shown.
 //
-// Eoq is the calculator object the windows have always held: the inputs and
-// outputs as properties (names as they were designed, misspellings kept) over
-// the same function.
+// Eoq is the calculator object the windows hold: the inputs and outputs as
+// properties over the same function, named letter for letter as the windows
+// call them (misspellings such as OderOrSetupCost included).
 #include <string_view>
 
 #include "core/RuntimeError.h"

@@ -28,7 +28,8 @@ constexpr InputCheck kPurchasingNoShortages[] = {
     number(F::OrderingCost, "Please enter Ordering Cost."),
 };
 
-// The demand and holding-cost boxes have always had a full stop in their title.
+// The demand and holding-cost boxes title their message "Error Message." with a
+// full stop; texts and titles are kept letter for letter, as the help pages quote them.
 constexpr InputCheck kPurchasingShortages[] = {
     kNamedItem,
     number(F::Demand, "Please enter a Demand.", "Error Message."),

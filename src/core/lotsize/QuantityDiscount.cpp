@@ -31,7 +31,7 @@ constexpr InputCheck kPriceAbove{field(F::DiscountPrice),
                                  field(F::Price)};
 constexpr InputCheck kHolding = missing(F::HoldingCost, "Please enter Holding Cost.");
 
-// The incremental window asks for the "Intertest rate", as it always has.
+// The incremental window asks for the "Intertest rate", misspelt as its help page quotes it.
 constexpr InputCheck kIncrementalChecks[] = {
     kItem,       kDemand,     kOrdering,
     kPrice,      kBreakPoint, kDiscountPrice,

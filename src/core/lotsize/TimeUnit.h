@@ -33,8 +33,8 @@ constexpr int daysPerUnit(TimeUnit unit) {
     return 365;
 }
 
-// The wizard passes its unit in lower case; it compares exactly, so "Week" or
-// " week" fall back to Year as they always did.
+// The wizard passes its unit in lower case, so the comparison is exact; any
+// other text ("Week", " week") means Year.
 constexpr TimeUnit timeUnitFromWizardText(std::string_view text) {
     if (text == "month") {
         return TimeUnit::Month;

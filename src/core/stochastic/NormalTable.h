@@ -35,8 +35,8 @@ constexpr double kHighestRatio = 0.9997;
 std::optional<double> normInverse(double ratio);
 
 // phi(x) = exp(-0.5 ((x - mean) / sd)^2) / (sqrt(6.2832) sd): the density of
-// the models' integrals, with 6.2832 in place of 2 pi as the windows have
-// always computed it. Every step checked: sd = 0 raises RuntimeError.
+// the models' integrals, with 6.2832 in place of 2 pi: the figures shown and
+// saved are computed with it. Every step checked: sd = 0 raises RuntimeError.
 double normalDensity(double x, double mean, double sd);
 
 // The expected demand above a level per unit of deviation, for the standard

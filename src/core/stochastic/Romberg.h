@@ -1,7 +1,8 @@
 #pragma once
 // The Romberg scheme of the stochastic models' integrals: trapezoids refined by
 // halving the step, extrapolated three times, stopped by a tolerance on the
-// last extrapolation. The pass count is a 16-bit integer as it always was.
+// last extrapolation. The pass count is a 16-bit integer: doubling it past
+// 16384 overflows, which is what ends a scheme without a limit.
 #include <functional>
 
 namespace tervalo::core::stochastic {
@@ -22,8 +23,9 @@ struct RombergResult {
 
 // The integral of f from a to b (b may lie below a). From n = 8 on the scheme
 // stops when |R3 - R3'| < tol for |R3| <= 1, or when |R3 - R3'| / R3 < tol for
-// |R3| > 1, divided by R3 itself as the models always have, so a result below
-// -1 stops at the first test. A step that faults raises RuntimeError.
+// |R3| > 1, divided by R3 itself (not |R3|: the figures shown and saved come
+// from this test), so a result below -1 stops at the first test. A step that
+// faults raises RuntimeError.
 RombergResult rombergIntegral(const std::function<double(double)>& f, double a, double b, double tol,
                               RombergLimit limit);
 

@@ -22,8 +22,9 @@ struct GoldenSectionResult {
 // Golden-section search for a minimum of f on [a1, a2] with ratio 0.618: while
 // the two inner values differ by `ep` or more the interval keeps the better
 // side; when they differ by less but the points lie more than `ep` apart the
-// search starts again between them. a1 and a2 are moved in place, as the
-// calculation class always did; callers that must keep an end pass a copy.
+// search starts again between them. a1 and a2 are moved in place, so that
+// SinglePeriodC::llyb hands the final interval back through its reference
+// arguments; callers that must keep an end pass a copy.
 // A search whose interval no longer shrinks (a value that jumps between
 // neighbouring doubles) ends after 2000 steps with the points it has.
 GoldenSectionResult goldenSectionMinimum(const std::function<double(double)>& f, double& a1, double& a2, double ep);

@@ -34,7 +34,8 @@ void uniformOrderUpTo(const SinglePeriodInputs& in, double a, double b, SinglePe
     out.s2 = ck::add(a, ck::mul(ratio, ck::sub(b, a)));
     const double s2 = out.s2;
     out.purchaseCost = ck::mul(c, s2);
-    // h (S - a)^2 / (2 (b - a)), written out as the class has always computed it.
+    // h (S - a)^2 / (2 (b - a)), written out in this order: another order rounds
+    // differently in the last digits, and the shown and saved costs would change.
     out.holdingCost =
         ck::mul(ck::div(h, ck::sub(b, a)),
                 ck::sub(ck::mul(ck::sub(s2, a), s2), ck::mul(0.5, ck::sub(ck::mul(s2, s2), ck::mul(a, a)))));
@@ -88,7 +89,8 @@ constexpr double kLowerTail = 8.0;
 
 double leftoverIntegral(double s2, double mean, double sd, int* passes) {
     auto integrand = [=](double x) { return ck::mul(ck::sub(s2, x), normalDensity(x, mean, sd)); };
-    // A deviation of 0 has no density to integrate: its division fault comes at 0, as ever.
+    // A deviation of 0 has no density to integrate: the lower end stays 0 and the
+    // density's division by zero raises the fault the window reports.
     const double lower = sd > 0 ? std::fmax(0.0, ck::sub(mean, ck::mul(kLowerTail, sd))) : 0.0;
     const RombergResult r = rombergIntegral(integrand, lower, s2, kIntegralTolerance, RombergLimit::StopAtLastPass);
     if (passes) *passes = r.passes;

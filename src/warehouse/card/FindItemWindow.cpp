@@ -13,18 +13,18 @@
 
 namespace tervalo::warehouse {
 
-namespace FB = widgets::FormBuilder;
+namespace fb = widgets::FormBuilder;
 
 FindItemWindow::FindItemWindow(widgets::AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(ctx) {
     setObjectName(widgets::formName(widgets::WindowId::FindItem));
     setWindowTitle(QStringLiteral("Search for an Item"));
     auto* outer = new QVBoxLayout(this);
-    QGroupBox* frame = FB::frame(this, QStringLiteral("Frame1"), QStringLiteral("Search by"));
+    QGroupBox* frame = fb::frame(this, QStringLiteral("Frame1"), QStringLiteral("Search by"));
     auto* grid = new QGridLayout(frame);
-    m_itemId = FB::inputBox(frame, QStringLiteral("txtItemID"));
-    m_itemName = FB::inputBox(frame, QStringLiteral("txtItemName"));
-    FB::addRow(grid, 0, FB::label(frame, QStringLiteral("Label1"), QStringLiteral("Item ID")), m_itemId);
-    FB::addRow(grid, 1, FB::label(frame, QStringLiteral("Label2"), QStringLiteral("Item Name")), m_itemName);
+    m_itemId = fb::inputBox(frame, QStringLiteral("txtItemID"));
+    m_itemName = fb::inputBox(frame, QStringLiteral("txtItemName"));
+    fb::addRow(grid, 0, fb::label(frame, QStringLiteral("Label1"), QStringLiteral("Item ID")), m_itemId);
+    fb::addRow(grid, 1, fb::label(frame, QStringLiteral("Label2"), QStringLiteral("Item Name")), m_itemName);
     outer->addWidget(frame);
     outer->addStretch();
 

@@ -18,7 +18,7 @@ namespace tervalo::warehouse {
 
 namespace {
 
-namespace FB = widgets::FormBuilder;
+namespace fb = widgets::FormBuilder;
 
 struct ActionButton {
     const char* caption;
@@ -59,7 +59,7 @@ QWidget* unitWithTimeUnit(QWidget* parent, const QString& name, const QString& t
     auto* row = new QHBoxLayout(holder);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    row->addWidget(FB::label(holder, name, text));
+    row->addWidget(fb::label(holder, name, text));
     timeUnit->setParent(holder);
     row->addWidget(timeUnit);
     row->addStretch();
@@ -71,31 +71,31 @@ QWidget* unitWithTimeUnit(QWidget* parent, const QString& name, const QString& t
 SalesDataForm::SalesDataForm(QWidget* window, platform::Notifier& notifier, platform::Clock& clock) {
     auto* outer = new QVBoxLayout(window);
 
-    QGroupBox* itemFrame = FB::frame(window, QStringLiteral("Frame1"), QStringLiteral("Item Data"));
+    QGroupBox* itemFrame = fb::frame(window, QStringLiteral("Frame1"), QStringLiteral("Item Data"));
     auto* form = new QGridLayout(itemFrame);
-    txtItemID = FB::inputBox(itemFrame, QStringLiteral("txtItemID"));
-    txtItem = FB::inputBox(itemFrame, QStringLiteral("txtItem"));
-    txtUnitCost = FB::inputBox(itemFrame, QStringLiteral("txtUnitCost"));
+    txtItemID = fb::inputBox(itemFrame, QStringLiteral("txtItemID"));
+    txtItem = fb::inputBox(itemFrame, QStringLiteral("txtItem"));
+    txtUnitCost = fb::inputBox(itemFrame, QStringLiteral("txtUnitCost"));
     comboTimeUnit = new QComboBox(itemFrame);
     comboTimeUnit->setObjectName(QStringLiteral("ComboTimeUnit"));
     chkSinglePeriod = new QCheckBox(QStringLiteral("Single-Period"), itemFrame);
     chkSinglePeriod->setObjectName(QStringLiteral("chkSinglePeriod"));
     chkSinglePeriod->setToolTip(
         QStringLiteral("For example, Christmas Tree is a single period item, while milk is not."));
-    txtOrderCost = FB::inputBox(itemFrame, QStringLiteral("txtOrderCost"));
-    txtLeadTime = FB::inputBox(itemFrame, QStringLiteral("txtLeadTime"));
-    txtHoldingCost = FB::inputBox(itemFrame, QStringLiteral("txtHoldingCost"));
-    txtShortageCost = FB::inputBox(itemFrame, QStringLiteral("txtShortageCost"));
-    txtReOrderPoint = FB::inputBox(itemFrame, QStringLiteral("txtReOrderPoint"));
-    txtOrderQty = FB::inputBox(itemFrame, QStringLiteral("txtOrderQty"));
+    txtOrderCost = fb::inputBox(itemFrame, QStringLiteral("txtOrderCost"));
+    txtLeadTime = fb::inputBox(itemFrame, QStringLiteral("txtLeadTime"));
+    txtHoldingCost = fb::inputBox(itemFrame, QStringLiteral("txtHoldingCost"));
+    txtShortageCost = fb::inputBox(itemFrame, QStringLiteral("txtShortageCost"));
+    txtReOrderPoint = fb::inputBox(itemFrame, QStringLiteral("txtReOrderPoint"));
+    txtOrderQty = fb::inputBox(itemFrame, QStringLiteral("txtOrderQty"));
     for (QLineEdit* locked : {txtReOrderPoint, txtOrderQty}) {
         locked->setReadOnly(true);
         QPalette palette = locked->palette();
         palette.setColor(QPalette::Base, palette.color(QPalette::Button));
         locked->setPalette(palette);
     }
-    cmdFind = FB::button(itemFrame, QStringLiteral("cmdFind"), QStringLiteral("&Find"));
-    lblTimeUnit = FB::labelArray(itemFrame, QStringLiteral("lblTimeUnit"), 3, QStringLiteral("month"));
+    cmdFind = fb::button(itemFrame, QStringLiteral("cmdFind"), QStringLiteral("&Find"));
+    lblTimeUnit = fb::labelArray(itemFrame, QStringLiteral("lblTimeUnit"), 3, QStringLiteral("month"));
 
     installBox(txtUnitCost, false, QStringLiteral("Unit Cost"), notifier);
     installBox(txtOrderCost, false, QStringLiteral("Order Cost"), notifier);
@@ -105,10 +105,10 @@ SalesDataForm::SalesDataForm(QWidget* window, platform::Notifier& notifier, plat
 
     // Two columns of caption, box and unit.
     auto left = [&](int row, const char* name, const QString& caption, QWidget* box, QWidget* unit = nullptr) {
-        FB::addRow(form, row, FB::label(itemFrame, QLatin1String(name), caption), box, unit);
+        fb::addRow(form, row, fb::label(itemFrame, QLatin1String(name), caption), box, unit);
     };
     auto right = [&](int row, const char* name, const QString& caption, QWidget* box, QWidget* unit = nullptr) {
-        QLabel* label = FB::label(itemFrame, QLatin1String(name), caption);
+        QLabel* label = fb::label(itemFrame, QLatin1String(name), caption);
         label->setBuddy(box);
         form->addWidget(label, row, 3);
         form->addWidget(box, row, 4);
@@ -116,9 +116,9 @@ SalesDataForm::SalesDataForm(QWidget* window, platform::Notifier& notifier, plat
     };
     left(0, "lblItemID", QStringLiteral("Item ID"), txtItemID);
     right(0, "lblItem", QStringLiteral("Item Name"), txtItem, cmdFind);
-    left(1, "lblUnitCost", QStringLiteral("Unit Cost"), txtUnitCost, FB::label(itemFrame, "lblUnit0", "$/unit"));
+    left(1, "lblUnitCost", QStringLiteral("Unit Cost"), txtUnitCost, fb::label(itemFrame, "lblUnit0", "$/unit"));
     right(1, "lblTimeUnitCaption", QStringLiteral("Time Unit"), comboTimeUnit, chkSinglePeriod);
-    left(2, "lblOrderCost", QStringLiteral("Setup Cost"), txtOrderCost, FB::label(itemFrame, "lblUnit1", "$"));
+    left(2, "lblOrderCost", QStringLiteral("Setup Cost"), txtOrderCost, fb::label(itemFrame, "lblUnit1", "$"));
     right(2, "lblLeadTime", QStringLiteral("Lead Time"), txtLeadTime, lblTimeUnit[0]);
     left(3, "lblHoldingCost", QStringLiteral("Holding Cost"), txtHoldingCost,
          unitWithTimeUnit(itemFrame, "lblUnit2", "$/unit/", lblTimeUnit[1]));
@@ -131,7 +131,7 @@ SalesDataForm::SalesDataForm(QWidget* window, platform::Notifier& notifier, plat
     form->setColumnMinimumWidth(2, 70);
     outer->addWidget(itemFrame);
 
-    QGroupBox* salesFrame = FB::frame(window, QStringLiteral("Frame2"), QStringLiteral("Historical Sales Data"));
+    QGroupBox* salesFrame = fb::frame(window, QStringLiteral("Frame2"), QStringLiteral("Historical Sales Data"));
     auto* salesLayout = new QVBoxLayout(salesFrame);
     grid = new SalesGrid(notifier, clock, salesFrame);
     grid->setObjectName(QStringLiteral("DataGrid1"));
@@ -141,12 +141,12 @@ SalesDataForm::SalesDataForm(QWidget* window, platform::Notifier& notifier, plat
 
     auto* navigation = new QHBoxLayout;
     for (int i = 0; i < 4; ++i) {
-        command2 << FB::button(window, QStringLiteral("Command2_%1").arg(i), QLatin1String(kNavigation[i]));
+        command2 << fb::button(window, QStringLiteral("Command2_%1").arg(i), QLatin1String(kNavigation[i]));
         command2.last()->setMaximumWidth(40);
         command2.last()->setAccessibleName(QLatin1String(kNavigationNames[i]));
         navigation->addWidget(command2.last());
         if (i == 1) {
-            txtPosition = FB::inputBox(window, QStringLiteral("txtPosition"));
+            txtPosition = fb::inputBox(window, QStringLiteral("txtPosition"));
             txtPosition->setAlignment(Qt::AlignCenter);
             txtPosition->setAccessibleName(QStringLiteral("Record"));  // "3 of 12"
             txtPosition->setMaximumWidth(110);
@@ -158,7 +158,7 @@ SalesDataForm::SalesDataForm(QWidget* window, platform::Notifier& notifier, plat
 
     auto* actions = new QHBoxLayout;
     for (int i = 0; i < int(std::size(kActions)); ++i) {
-        command1 << FB::button(window, QStringLiteral("Command1_%1").arg(i), QLatin1String(kActions[i].caption));
+        command1 << fb::button(window, QStringLiteral("Command1_%1").arg(i), QLatin1String(kActions[i].caption));
         command1.last()->setToolTip(QLatin1String(kActions[i].toolTip));
         actions->addWidget(command1.last());
     }

@@ -29,7 +29,7 @@
 
 namespace tervalo::warehouse {
 
-namespace FB = widgets::FormBuilder;
+namespace fb = widgets::FormBuilder;
 
 namespace {
 
@@ -96,10 +96,10 @@ DataSourceDialog::DataSourceDialog(widgets::AppContext& ctx, ImportHook importHo
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    QGroupBox* sources = FB::frame(this, QStringLiteral("Frame1"), QStringLiteral("Get data from"));
+    QGroupBox* sources = fb::frame(this, QStringLiteral("Frame1"), QStringLiteral("Get data from"));
     auto* sourceRow = new QHBoxLayout(sources);
     QButtonGroup* sourceGroup = nullptr;
-    m_sources = FB::optionArray(sources, QStringLiteral("Option1"),
+    m_sources = fb::optionArray(sources, QStringLiteral("Option1"),
                                 {QStringLiteral("Text file"), QStringLiteral("dBase DBF file"),
                                  QStringLiteral("Microsoft Excel"), QStringLiteral("Other databases")},
                                 &sourceGroup);
@@ -127,13 +127,13 @@ QWidget* DataSourceDialog::fileTab(int index) {
     const FileTabText& text = kFileTabTexts[index];
     auto* page = new QWidget(m_tabs);
     page->setObjectName(QStringLiteral("SSTab1_%1").arg(index));
-    QLabel* heading = FB::label(page, QStringLiteral("Label1_%1").arg(index), QString::fromLatin1(text.heading), true);
-    QGroupBox* frame = FB::frame(page, QStringLiteral("Frame2_%1").arg(index), QString());
-    m_tableOptions[index] = FB::optionArray(frame, QString::fromLatin1(text.optionName),
+    QLabel* heading = fb::label(page, QStringLiteral("Label1_%1").arg(index), QString::fromLatin1(text.heading), true);
+    QGroupBox* frame = fb::frame(page, QStringLiteral("Frame2_%1").arg(index), QString());
+    m_tableOptions[index] = fb::optionArray(frame, QString::fromLatin1(text.optionName),
                                             {QString::fromLatin1(text.options[0]), QString::fromLatin1(text.options[1]),
                                              QString::fromLatin1(text.options[2])});
     QPushButton* sample =
-        FB::button(frame, QStringLiteral("cmdSampleFile_%1").arg(index), QString::fromLatin1(text.button));
+        fb::button(frame, QStringLiteral("cmdSampleFile_%1").arg(index), QString::fromLatin1(text.button));
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch();
     buttonRow->addWidget(sample);
@@ -152,11 +152,11 @@ QWidget* DataSourceDialog::fileTab(int index) {
 QWidget* DataSourceDialog::structureTab() {
     auto* page = new QWidget(m_tabs);
     page->setObjectName(QStringLiteral("SSTab1_%1").arg(kStructureTab));
-    QLabel* text = FB::label(page, QStringLiteral("Label2"), kStructureText, true);
-    QGroupBox* tables = FB::frame(page, QStringLiteral("fraTables"), QString());
+    QLabel* text = fb::label(page, QStringLiteral("Label2"), kStructureText, true);
+    QGroupBox* tables = fb::frame(page, QStringLiteral("fraTables"), QString());
     QButtonGroup* group = nullptr;
     m_structureOptions =
-        FB::optionArray(tables, QStringLiteral("OptTable"),
+        fb::optionArray(tables, QStringLiteral("OptTable"),
                         {QStringLiteral("Items"), QStringLiteral("Sales"), QStringLiteral("SalesWeekly")}, &group);
     static_cast<QVBoxLayout*>(tables->layout())->addStretch();
     connect(group, &QButtonGroup::idClicked, this, &DataSourceDialog::onOptTableClicked);

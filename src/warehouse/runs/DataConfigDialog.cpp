@@ -24,7 +24,7 @@
 
 namespace tervalo::warehouse {
 
-namespace FB = widgets::FormBuilder;
+namespace fb = widgets::FormBuilder;
 using platform::MsgIcon;
 
 namespace {
@@ -57,20 +57,20 @@ DataConfigDialog::DataConfigDialog(widgets::AppContext& ctx, WriteBackTargetHook
 }
 
 void DataConfigDialog::buildForm() {
-    QLabel* intro = FB::label(this, QStringLiteral("Label1"),
+    QLabel* intro = fb::label(this, QStringLiteral("Label1"),
                               QStringLiteral("To update database you need to provide a connectionstring for the "
                                              "database and complete the sql below. If you already did, just please "
                                              "press the Continue Button."),
                               true);
 
-    QGroupBox* cnnFrame = FB::frame(this, QStringLiteral("Frame1"), QStringLiteral("ConnectionString"));
+    QGroupBox* cnnFrame = fb::frame(this, QStringLiteral("Frame1"), QStringLiteral("ConnectionString"));
     m_txtCnnString = new QPlainTextEdit(cnnFrame);
     m_txtCnnString->setObjectName(QStringLiteral("txtCnnString"));
     m_txtCnnString->setTabChangesFocus(true);
     m_txtCnnString->setFixedHeight(m_txtCnnString->fontMetrics().lineSpacing() * 4 + 12);
     m_txtCnnString->setMinimumWidth(520);
-    QPushButton* test = FB::button(cnnFrame, QStringLiteral("Command1"), QStringLiteral("&Test Connection"));
-    QLabel* hint = FB::label(cnnFrame, QStringLiteral("Label2"),
+    QPushButton* test = fb::button(cnnFrame, QStringLiteral("Command1"), QStringLiteral("&Test Connection"));
+    QLabel* hint = fb::label(cnnFrame, QStringLiteral("Label2"),
                              QStringLiteral("A database file: Data Source=FOLDER/FILE.  PostgreSQL: "
                                             "Driver=QPSQL;Host=...;Port=...;Database=...;User=...;Password=..."),
                              true);
@@ -79,17 +79,17 @@ void DataConfigDialog::buildForm() {
     cnnGrid->addWidget(test, 0, 1, Qt::AlignTop);
     cnnGrid->addWidget(hint, 1, 0, 1, 2);
 
-    QGroupBox* sqlFrame = FB::frame(this, QStringLiteral("Frame2"), QStringLiteral("SQL"));
-    m_txtTable = FB::inputBox(sqlFrame, QStringLiteral("txtTable"));
-    m_txtField = FB::inputBox(sqlFrame, QStringLiteral("txtField"));
-    m_txtField1 = FB::inputBox(sqlFrame, QStringLiteral("txtField1"));
-    m_txtID = FB::inputBox(sqlFrame, QStringLiteral("txtID"));
-    QLabel* update = FB::label(sqlFrame, QStringLiteral("Label3"), QStringLiteral("Update"));
-    QLabel* set = FB::label(sqlFrame, QStringLiteral("Label4"), QStringLiteral("Set"));
-    QLabel* level = FB::label(sqlFrame, QStringLiteral("Label5"), QStringLiteral("=[The estimated level ],"));
-    QLabel* units = FB::label(sqlFrame, QStringLiteral("Label6"), QStringLiteral("=[The estimated Units]"));
-    QLabel* where = FB::label(sqlFrame, QStringLiteral("Label7"), QStringLiteral("Where"));
-    QLabel* itemId = FB::label(sqlFrame, QStringLiteral("Label8"), QStringLiteral("=[The value of ItemID]"));
+    QGroupBox* sqlFrame = fb::frame(this, QStringLiteral("Frame2"), QStringLiteral("SQL"));
+    m_txtTable = fb::inputBox(sqlFrame, QStringLiteral("txtTable"));
+    m_txtField = fb::inputBox(sqlFrame, QStringLiteral("txtField"));
+    m_txtField1 = fb::inputBox(sqlFrame, QStringLiteral("txtField1"));
+    m_txtID = fb::inputBox(sqlFrame, QStringLiteral("txtID"));
+    QLabel* update = fb::label(sqlFrame, QStringLiteral("Label3"), QStringLiteral("Update"));
+    QLabel* set = fb::label(sqlFrame, QStringLiteral("Label4"), QStringLiteral("Set"));
+    QLabel* level = fb::label(sqlFrame, QStringLiteral("Label5"), QStringLiteral("=[The estimated level ],"));
+    QLabel* units = fb::label(sqlFrame, QStringLiteral("Label6"), QStringLiteral("=[The estimated Units]"));
+    QLabel* where = fb::label(sqlFrame, QStringLiteral("Label7"), QStringLiteral("Where"));
+    QLabel* itemId = fb::label(sqlFrame, QStringLiteral("Label8"), QStringLiteral("=[The value of ItemID]"));
     auto* statement = new QGridLayout;
     statement->addWidget(update, 0, 0);
     statement->addWidget(m_txtTable, 0, 1);
@@ -106,7 +106,7 @@ void DataConfigDialog::buildForm() {
     widgets::AccessibleNames::nameBy(m_txtField, {set, level}, QStringLiteral(" "));
     widgets::AccessibleNames::nameBy(m_txtField1, {units});
     widgets::AccessibleNames::nameBy(m_txtID, {where, itemId}, QStringLiteral(" "));
-    QLabel* explain = FB::label(sqlFrame, QStringLiteral("Label9"),
+    QLabel* explain = fb::label(sqlFrame, QStringLiteral("Label9"),
                                 QStringLiteral("The table is the one in your database that holds the reorder level "
                                                "and the units to order of each item, under whatever column names "
                                                "your database uses. The key column identifies the item: its values "
@@ -117,9 +117,9 @@ void DataConfigDialog::buildForm() {
     statementColumn->addWidget(explain);
     statementColumn->addStretch();
 
-    QGroupBox* typeFrame = FB::frame(sqlFrame, QStringLiteral("Frame3"), kTypeCaption);
+    QGroupBox* typeFrame = fb::frame(sqlFrame, QStringLiteral("Frame3"), kTypeCaption);
     auto* typeGrid = new QGridLayout(typeFrame);
-    m_lblFieldName = FB::labelArray(typeFrame, QStringLiteral("lblFieldName"), 3, QString());
+    m_lblFieldName = fb::labelArray(typeFrame, QStringLiteral("lblFieldName"), 3, QString());
     for (int i = 0; i < 3; ++i) {
         auto* combo = new QComboBox(typeFrame);
         combo->setObjectName(QStringLiteral("ComboDataType_%1").arg(i));
@@ -138,7 +138,7 @@ void DataConfigDialog::buildForm() {
     sqlRow->addLayout(statementColumn, 1);
     sqlRow->addWidget(typeFrame);
 
-    QPushButton* next = FB::button(this, QStringLiteral("Command2"), QStringLiteral("&Continue"));
+    QPushButton* next = fb::button(this, QStringLiteral("Command2"), QStringLiteral("&Continue"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(next);
@@ -173,7 +173,7 @@ void DataConfigDialog::showEvent(QShowEvent* event) {
 void DataConfigDialog::formLoad() {
     m_showMessage = true;
     const platform::AppSettings::UpdateTarget stored = m_ctx.settings.updateTarget();
-    const bool demo = widgets::DemoDatabaseChecked(m_ctx);
+    const bool demo = widgets::demoDatabaseChecked(m_ctx);
 
     QString sample;
     try {

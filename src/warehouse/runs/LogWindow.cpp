@@ -26,7 +26,7 @@
 
 namespace tervalo::warehouse {
 
-namespace FB = widgets::FormBuilder;
+namespace fb = widgets::FormBuilder;
 
 namespace {
 
@@ -70,12 +70,12 @@ LogWindow::LogWindow(widgets::AppContext& ctx, QWidget* parent) : QWidget(parent
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
     m_progress->setMinimumWidth(platform::Twips::toPixels(3000));
-    m_cancel = FB::button(this, QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"));
+    m_cancel = fb::button(this, QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"));
     buttons->addWidget(m_progress);
     buttons->addWidget(m_cancel);
     buttons->addStretch(1);
-    QPushButton* print = FB::button(this, QStringLiteral("Command1_0"), QStringLiteral("&Print"));
-    QPushButton* save = FB::button(this, QStringLiteral("Command1_1"), QStringLiteral("&Save"));
+    QPushButton* print = fb::button(this, QStringLiteral("Command1_0"), QStringLiteral("&Print"));
+    QPushButton* save = fb::button(this, QStringLiteral("Command1_1"), QStringLiteral("&Save"));
     buttons->addWidget(print);
     buttons->addWidget(save);
     outer->addLayout(buttons);

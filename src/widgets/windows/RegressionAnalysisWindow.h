@@ -30,7 +30,7 @@ public:
     virtual void setUseCurrentTime(bool use) = 0;
     virtual void setTimeUnit(const QString& unit) = 0;
     // Analyses the series (any order; sorted by period) and shows the results;
-    // the bounds also go to AppContext::demandBounds.
+    // the lowest and highest demand come back in the result (none for no periods).
     virtual RegressionRunResult calculate(std::vector<core::demand::DemandPoint> series) = 0;
     // Draws the series of the last calculate() and its fitted line.
     virtual void plotData() = 0;

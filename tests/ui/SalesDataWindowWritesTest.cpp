@@ -1,0 +1,363 @@
+// The item card frmSalesData on copies of Demo.mdb (today 12/7/2026): the
+// writes that keep the tables whole (adding, saving, a changed key, a second
+// copy of the program), the Data menu and the actions of the other parts.
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "SalesDataCard.h"
+#include "support/QtTestMain.h"
+#include "support/TestEnvironment.h"
+#include "warehouse/runs/LogWindow.h"
+
+using namespace tervalo;
+using test::Card;
+using test::kWhite;
+using test::kYellow;
+using test::MsgResult;
+using test::yearsFrom;
+using warehouse::CardAction;
+
+namespace {
+
+const QString kAnalyzeQuestion =
+    "Analyze all the items in this database?\r\n\r\nClick Yes to proceed.\r\nClick No to analyze just the current "
+    "item.\r\nClick Cancel to do nothing.";
+const QString kUpdateQuestion =
+    "Update all the items in this database?\r\n\r\nClick Yes to proceed.\r\n"
+    "Click No to analyze just the current item.\r\nClick Cancel to do nothing.";
+
+}  // namespace
+
+class SalesDataWindowWritesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // ---- writes that keep the tables whole
+
+    void failedSaveStaysAdding() {
+        Card c;
+        c.act(CardAction::Add);
+        c.f().txtItemID->setText("12");
+        c.f().txtItem->setText("More umbrellas");
+        c.act(CardAction::Save);
+        QCOMPARE(c.t.notifier.texts(),
+                 QStringList{"Item ID 12 is already used by another item. Please enter another Item ID."});
+        QCOMPARE(c.t.notifier.last().title, "Error Message");
+        QCOMPARE(c.position(), "13 of 13");
+        QCOMPARE(c.colour(c.f().txtItemID), kYellow);
+        QCOMPARE(c.t.rowCount("Items"), 12);
+        c.f().txtItemID->setText("99");
+        c.act(CardAction::Save);
+        QCOMPARE(c.t.notifier.messages.size(), 1);
+        QCOMPARE(c.colour(c.f().txtItemID), kWhite);
+        QCOMPARE(c.t.rowCount("Items"), 13);
+        QCOMPARE(c.value("SELECT Item FROM Items WHERE ItemID = '99'").toString(), "More umbrellas");
+        QCOMPARE(c.value("SELECT TimeUnit FROM Items WHERE ItemID = '99'").toString(), "Month");
+    }
+
+    void keyWithQuotesIsItself() {
+        Card c;
+        const QString key = "x' OR 'a'='a";
+        c.act(CardAction::Add);
+        c.f().txtItemID->setText(key);
+        c.f().txtItem->setText("Quoted");
+        c.act(CardAction::Save);
+        QCOMPARE(c.f().txtItemID->text(), key);
+        c.type(0, 1, "2025");
+        c.type(0, 2, "3");
+        c.go("first");  // the sales row is written with the key
+        QCOMPARE(c.value("SELECT Jan FROM Sales WHERE ItemID = ?", {key}).toInt(), 3);
+        c.w->locateItem(key, "");
+        QCOMPARE(c.f().txtItem->text(), "Quoted");
+        c.act(CardAction::Delete);
+        QCOMPARE(c.t.rowCount("Items"), 12);
+        QCOMPARE(c.t.rowCount("Sales"), 35);
+        QVERIFY(c.t.notifier.texts() == QStringList{"You are deleting Item Quoted. Continue?"});
+    }
+
+    // A new row stores the box as shown; a ticked box reads back ticked.
+    void singlePeriodIsStoredAsTheBoxShowsIt_data() {
+        QTest::addColumn<QString>("steps");  // "add", or the moves to a stored item
+        QTest::addColumn<bool>("tick");      // the box clicked
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("new item, box left alone") << "add" << false << "0";
+        QTest::newRow("new item, box ticked") << "add" << true << "1";
+        QTest::newRow("(s,S) item ticked") << "" << true << "1";
+        QTest::newRow("single-period item unticked") << "next,next" << true << "0";
+    }
+    void singlePeriodIsStoredAsTheBoxShowsIt() {
+        QFETCH(QString, steps);
+        QFETCH(bool, tick);
+        Card c;
+        QVERIFY(c.showActive());
+        if (steps == "add") {
+            c.act(CardAction::Add);
+            c.typeInto(c.f().txtItemID, "N1");
+            c.typeInto(c.f().txtItem, "Nails");
+        } else {
+            c.go(steps);
+        }
+        const QString key = c.f().txtItemID->text();
+        if (tick) c.clickOn(c.f().chkSinglePeriod);
+        c.clickOn(c.f().command1[int(CardAction::Save)]);
+        QVERIFY(c.t.notifier.messages.isEmpty());
+        QTEST(c.value("SELECT quote(SinglePeriod) FROM Items WHERE ItemID = ?", {key}).toString(), "stored");
+        c.go("first");
+        c.w->locateItem(key, "");
+        QTEST(QString::number(int(c.f().chkSinglePeriod->isChecked())), "stored");
+    }
+
+    // Another copy of the program changed what the card shows: the card's save
+    // is refused, the other copy's change stays and the card shows it.
+    void secondCopyOfTheProgram_data() {
+        QTest::addColumn<QString>("otherWrote");
+        QTest::addColumn<QString>("edit");  // the card's unsaved change: a box, or "grid"
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("stored");  // item 1's name and unit cost, January and February 2026
+        // clang-format off
+        QTest::newRow("item renamed there") << "UPDATE Items SET Item = 'Paper' WHERE ItemID = '1'" << "txtUnitCost"
+            << "Item 1 was changed elsewhere after it was shown here, so your changes were not saved. It is now shown as stored."
+            << "Paper/24.5/385/345";
+        QTest::newRow("sales of the year changed there") << "UPDATE Sales SET Feb = 1 WHERE ItemID = '1' AND Year = 2026" << "grid"
+            << "The sales of item 1 for 2026 were changed or deleted elsewhere after they were shown here, so your changes were not saved. They are now shown as stored."
+            << "Copier Paper A4 (box)/24.5/385/1";
+        // clang-format on
+    }
+    void secondCopyOfTheProgram() {
+        QFETCH(QString, edit);
+        QFETCH(QString, message);
+        QFETCH(QString, stored);
+        Card c;
+        QVERIFY(c.showActive());
+        if (edit == "grid")
+            c.type(0, 2, "5");
+        else
+            c.typeInto(c.w->findChild<QLineEdit*>(edit), "30");
+        data::Connection other;
+        other.open(c.t.cnn.connectionString());
+        QFETCH(QString, otherWrote);
+        other.execute(otherWrote);
+        c.clickOn(c.f().command1[int(CardAction::Save)]);
+        QCOMPARE(c.t.notifier.texts(), QStringList{message});
+        QCOMPARE(c.value("SELECT Item || '/' || UnitCost || '/' || Jan || '/' || Feb FROM Items JOIN Sales USING "
+                         "(ItemID) WHERE ItemID = '1' AND Year = 2026")
+                     .toString(),
+                 stored);
+        QCOMPARE(c.f().txtItem->text() + "/" + c.cell(0, 2), stored.section('/', 0, 0) + "/385");
+    }
+
+    void pendingGridEditsAreKept_data() {
+        QTest::addColumn<QString>("steps");  // item, then how the grid is left
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("monthly, Next") << "" << 3 << "Sales"
+                                       << "1";
+        QTest::newRow("weekly, first week emptied, Next") << "next,next" << 2 << "SalesWeekly"
+                                                          << "11";
+        QTest::newRow("weekly, Previous") << "next,next" << 20 << "SalesWeekly"
+                                          << "11";
+        QTest::newRow("monthly, Week chosen") << "" << 13 << "Sales"
+                                              << "1";
+    }
+    void pendingGridEditsAreKept() {
+        QFETCH(QString, steps);
+        QFETCH(int, column);
+        QFETCH(QString, table);
+        QFETCH(QString, key);
+        Card c;
+        c.go(steps);
+        const QString typed = column == 2 ? "" : "777";
+        c.type(0, column, typed);
+        if (QByteArray(QTest::currentDataTag()).endsWith("chosen"))
+            c.chooseTimeUnit("Week");
+        else
+            c.go(steps.isEmpty() ? "next" : "prev");
+        QSqlQuery q = c.t.cnn.run("SELECT * FROM " + table + " WHERE ItemID = ? AND Year = 2026", {key});
+        QVERIFY(q.next());
+        QCOMPARE(q.value(column).isNull() ? QString() : q.value(column).toString(), typed);
+        QVERIFY(c.t.notifier.messages.isEmpty());
+    }
+
+    void openingKeepsTheStoredTimeUnit() {
+        Card c({"UPDATE Items SET TimeUnit = 'Week' WHERE ItemID = '1'"});
+        QCOMPARE(c.f().comboTimeUnit->currentText(), "Week");
+        QCOMPARE(c.grid().columnCount(), 54);
+        QTest::keyClick(c.f().comboTimeUnit, Qt::Key_M);  // the list takes no typing
+        QCOMPARE(c.f().comboTimeUnit->currentText(), "Week");
+        QCOMPARE(c.t.notifier.texts(), QStringList{"Select one from drop down list"});
+        QCOMPARE(c.t.notifier.last().title, "Select from list");
+        c.chooseTimeUnit("Month");
+        QCOMPARE(c.grid().columnCount(), 14);
+        QCOMPARE(c.f().lblTimeUnit[0]->text(), "Month");
+        c.chooseTimeUnit("Week");
+        c.go("next");
+        QCOMPARE(c.value("SELECT TimeUnit FROM Items WHERE ItemID = '1'").toString(), "Week");
+        QCOMPARE(c.colour(c.f().txtItemID), kWhite);
+    }
+
+    void changedKeyTakesItsSalesAlong() {
+        Card c;
+        QVERIFY(c.showActive());
+        c.go("next,next,next");
+        c.f().txtItemID->setFocus();
+        c.f().txtItemID->selectAll();
+        QTest::keyClicks(c.f().txtItemID, "U12");
+        QCOMPARE(c.years(), QStringList());  // the typed key's rows: none yet
+        c.f().txtItem->setFocus();           // leaving the key box re-keys nothing
+        QCOMPARE(c.value("SELECT count(*) FROM Sales WHERE ItemID = 'U12'").toInt(), 0);
+        QCOMPARE(c.value("SELECT count(*) FROM Sales WHERE ItemID = '12'").toInt(), 5);
+        c.act(CardAction::Save);
+        QVERIFY(c.t.notifier.messages.isEmpty());
+        QCOMPARE(c.value("SELECT count(*) FROM Sales WHERE ItemID = 'U12'").toInt(), 5);
+        QCOMPARE(c.value("SELECT count(*) FROM Sales WHERE ItemID = '12'").toInt(), 0);
+        QCOMPARE(c.f().txtItemID->text(), "U12");
+        QCOMPARE(c.years(), yearsFrom(2026));
+    }
+
+    // ---- the Data menu and the actions of the other parts
+
+    // The Data menu's Import and Analyze reach the card's own commands.
+    void menuDrivesTheCard_data() {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<bool>("dataSourceShown");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("import") << 1 << true << QStringList();
+        QTest::newRow("analyze") << 2 << false << QStringList{kAnalyzeQuestion};
+        QTest::newRow("none") << 3 << false << QStringList();
+    }
+    void menuDrivesTheCard() {
+        QFETCH(int, which);
+        Card c;
+        c.t.notifier.answers.enqueue(MsgResult::Cancel);
+        QCOMPARE(c.menus.switches, QList<bool>{true});
+        c.w->actionViaMenu(false, which == 1, which == 2);
+        QTEST(c.t.notifier.texts(), "messages");
+        QWidget* dialog = c.t.registry.existing(widgets::WindowId::DataSource);
+        QTEST(dialog && dialog->isVisible(), "dataSourceShown");
+        QVERIFY(!c.t.registry.existing(widgets::WindowId::FindItem));
+        c.t.registry.unload(widgets::WindowId::DataSource);
+        c.w->close();
+        QCOMPARE(c.menus.switches, (QList<bool>{true, false}));
+    }
+
+    void actionButtons() {
+        Card c;
+        QCOMPARE(c.w->windowTitle(), "Sales Data");
+        const QStringList captions = {"&Save", "&Cancel", "&Import Data", "A&nalysis", "&Delete", "&Add", "&Update"};
+        for (int i = 0; i < captions.size(); ++i)
+            QCOMPARE(c.f().command1[i]->text(), captions[i]);
+        QCOMPARE(c.f().command1[3]->toolTip(),
+                 "Ananlyz data in this database to estimate reorder point and order quantity.");
+    }
+
+    // Analysis and Update run on a worker thread with the card's actions off,
+    // then stand the card on the last item (all items) or where it was; the
+    // log window shows what they did.
+    void runsFromTheCard_data() {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QList<int>>("answers");  // MsgResult, in order
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("position");
+        QTest::addColumn<QString>("logEnd");
+        const int yes = int(MsgResult::Yes), cancel = int(MsgResult::Cancel);
+        QTest::newRow("analysis, cancel")
+            << int(CardAction::Analysis) << QList<int>{cancel} << kAnalyzeQuestion << "3 of 12"
+            << "Canceled";
+        QTest::newRow("analysis, all items")
+            << int(CardAction::Analysis) << QList<int>{yes} << kAnalyzeQuestion << "12 of 12"
+            << "";
+        const int ok = int(MsgResult::Ok);  // "Connection successfull!" as the settings window closes
+        QTest::newRow("update, cancel") << int(CardAction::Update) << QList<int>{ok, cancel} << kUpdateQuestion
+                                        << "3 of 12"
+                                        << "Canceled";
+        QTest::newRow("update, all items")
+            << int(CardAction::Update) << QList<int>{yes} << kUpdateQuestion << "12 of 12"
+            << "Update completed.\r\n";
+    }
+    void runsFromTheCard() {
+        QFETCH(int, action);
+        QFETCH(QList<int>, answers);
+        Card c;
+        // The write-back's default target, NWRetail.mdb in the program's folder: a copy.
+        QTemporaryDir programDir;
+        QVERIFY(QFile::copy(test::databaseDir() + "/NWRetail.mdb", programDir.filePath("NWRetail.mdb")));
+        c.t.ctx.programDir = programDir.path();
+        for (int answer : answers)
+            c.t.notifier.answers.enqueue(MsgResult(answer));
+        c.go("next,next");
+        // The settings window is modal: it closes as soon as it is up.
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->close();
+        });
+        closer.start(20);
+        c.act(CardAction(action));
+        QTRY_VERIFY_WITH_TIMEOUT(c.f().command1[int(CardAction::Save)]->isEnabled(), 20000);
+        QFETCH(QString, position);
+        QFETCH(QString, question);
+        QTRY_COMPARE(c.position(), position);
+        const int asked = int(c.t.notifier.texts().indexOf(question));
+        QVERIFY(asked >= 0);
+        QCOMPARE(c.t.notifier.messages[asked].defaultButton, MsgResult::Cancel);
+        auto* log = qobject_cast<warehouse::LogWindow*>(c.t.registry.existing(widgets::WindowId::Log));
+        QVERIFY(log);
+        QFETCH(QString, logEnd);
+        QVERIFY2(log->text().endsWith(logEnd), qPrintable(QString(log->text()).replace("\r\n", "/")));
+        c.t.registry.unload(widgets::WindowId::Log);
+        c.t.registry.unload(widgets::WindowId::SinglePeriodC);
+    }
+
+    // The import runs when the data source dialog closes with Yes; the card
+    // saves what it holds unsaved, then reads its items again and stands on
+    // the first.
+    void importFromTheCard_data() {
+        QTest::addColumn<bool>("adding");    // a new item N1 being added, else the last item
+        QTest::addColumn<QString>("typed");  // into the name box, unsaved
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("position");
+        // clang-format off
+        QTest::newRow("nothing unsaved") << false << "" << "9" << "1 of 13";
+        QTest::newRow("a name typed") << false << "Skis, long" << "9" << "1 of 13";
+        QTest::newRow("a new item") << true << "Nails" << "N1" << "1 of 14";
+        // clang-format on
+    }
+    void importFromTheCard() {
+        QFETCH(bool, adding);
+        QFETCH(QString, typed);
+        QFETCH(QString, key);
+        Card c;
+        QVERIFY(c.showActive());
+        QTemporaryDir folder;
+        QFile file(folder.filePath("ITSH100.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("ItemID,H100\r\nItem,Honda\r\nUnitCost,15000\r\nTimeUnit,Month\r\n");
+        file.close();
+        c.go("last");
+        const QString name = c.f().txtItem->text();
+        if (adding) {
+            c.act(CardAction::Add);
+            c.typeInto(c.f().txtItemID, key);
+        }
+        if (!typed.isEmpty()) c.typeInto(c.f().txtItem, typed);
+        c.w->importFolder("TextFile", folder.path());
+        QTEST(c.position(), "position");
+        QCOMPARE(c.value("SELECT Item FROM Items WHERE ItemID = 'H100'").toString(), "Honda");
+        QCOMPARE(c.value("SELECT Item FROM Items WHERE ItemID = ?", {key}).toString(), typed.isEmpty() ? name : typed);
+        QCOMPARE(c.colour(c.f().txtItemID), kWhite);
+        auto* log = qobject_cast<warehouse::LogWindow*>(c.t.registry.existing(widgets::WindowId::Log));
+        QVERIFY(log && log->isVisible());
+        QVERIFY2(log->text().contains("Records stored: 1 (Items 1, Sales 0, SalesWeekly 0)"), qPrintable(log->text()));
+        c.t.registry.unload(widgets::WindowId::Log);
+    }
+};
+
+TERVALO_QTEST_MAIN(SalesDataWindowWritesTest)
+#include "SalesDataWindowWritesTest.moc"
