@@ -22,16 +22,16 @@
 #include <QFile>
 #include <QList>
 #include <map>
-#include <set>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "data/Connection.h"
 #include "data/ConnectionString.h"
+#include "jobs/WriteBackRun.h"
 #include "support/PostgresCluster.h"
 #include "support/TestEnvironment.h"
-#include "jobs/WriteBackRun.h"
 
 using namespace tervalo;
 
@@ -207,10 +207,10 @@ void BM_WriteBackPostgres(benchmark::State& state) {
 
 PGconn* connectWithLibpq(const QString& cnnString) {
     const data::ConnectionString cs = data::ConnectionString::parse(cnnString);
-    const std::string info = QStringLiteral("host=%1 port=%2 dbname=%3 user=%4 password=%5")
-                                 .arg(cs.value("Host"), cs.value("Port"), cs.value("Database"), cs.value("User"),
-                                      cs.value("Password"))
-                                 .toStdString();
+    const std::string info =
+        QStringLiteral("host=%1 port=%2 dbname=%3 user=%4 password=%5")
+            .arg(cs.value("Host"), cs.value("Port"), cs.value("Database"), cs.value("User"), cs.value("Password"))
+            .toStdString();
     return PQconnectdb(info.c_str());
 }
 
@@ -236,7 +236,8 @@ void BM_WriteBackPostgresFloor(benchmark::State& state) {
         std::vector<const char*> values;
         for (int first = 0; ok && first < count; first += kRowsPerStatement) {
             const int rows = std::min(kRowsPerStatement, count - first);
-            std::string sql = "UPDATE " + table.toStdString() + " AS t SET UnitsOnOrder = v.u, ReorderLevel = v.r FROM (VALUES ";
+            std::string sql =
+                "UPDATE " + table.toStdString() + " AS t SET UnitsOnOrder = v.u, ReorderLevel = v.r FROM (VALUES ";
             texts.clear();
             for (int r = 0; r < rows; ++r) {
                 const int i = first + r, p = 3 * r;
@@ -250,9 +251,9 @@ void BM_WriteBackPostgresFloor(benchmark::State& state) {
             values.clear();
             for (const std::string& t : texts)
                 values.push_back(t.c_str());
-            ok = commandOk(pg, PQexecParams(pg, sql.c_str(), int(values.size()), nullptr, values.data(), nullptr,
-                                            nullptr, 0),
-                           &changed);
+            ok = commandOk(
+                pg, PQexecParams(pg, sql.c_str(), int(values.size()), nullptr, values.data(), nullptr, nullptr, 0),
+                &changed);
         }
         ok = ok && commandOk(pg, PQexec(pg, "COMMIT"));
         PQfinish(pg);

@@ -162,7 +162,8 @@ void ImportRepository::updateSalesYear(const QString& table, const QString& item
     QVariantList bound = valuesOf(values);
     bound.append(itemId);
     bound.append(year);
-    runPrepared("UPDATE " + quotedName(table) + " SET " + setList(values) + " WHERE ItemID = ? AND \"Year\" = ?", bound);
+    runPrepared("UPDATE " + quotedName(table) + " SET " + setList(values) + " WHERE ItemID = ? AND \"Year\" = ?",
+                bound);
 }
 
 QSqlQuery& ImportRepository::prepared(const QString& sql) {

@@ -3,9 +3,9 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include "data/CheckedRowUpdate.h"
 #include "data/Connection.h"
 #include "data/RowInsert.h"
-#include "data/CheckedRowUpdate.h"
 #include "data/SqlSupport.h"
 #include "data/Transaction.h"
 

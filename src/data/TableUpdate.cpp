@@ -149,9 +149,10 @@ QHash<QString, QString> TableUpdate::columnTypes(const Table& table) {
     // The type without its length or precision: a value is cast to it as a
     // one-row statement's value is, and the column checks the length itself.
     QHash<QString, QString> types;
-    QSqlQuery query = m_cnn.run(QStringLiteral("SELECT attname, format_type(atttypid, NULL) FROM pg_attribute "
-                                               "WHERE attrelid = CAST(? AS regclass) AND attnum > 0 AND NOT attisdropped"),
-                                {table.sql});
+    QSqlQuery query =
+        m_cnn.run(QStringLiteral("SELECT attname, format_type(atttypid, NULL) FROM pg_attribute "
+                                 "WHERE attrelid = CAST(? AS regclass) AND attnum > 0 AND NOT attisdropped"),
+                  {table.sql});
     while (query.next())
         types.insert(query.value(0).toString(), query.value(1).toString());
     return types;

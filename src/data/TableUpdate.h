@@ -62,9 +62,9 @@ public:
 
 private:
     struct Table {
-        QString name;         // as the database spells it
-        QString sql;          // as a statement names it, quoted
-        QStringList columns;  // as the database spells them
+        QString name;                   // as the database spells it
+        QString sql;                    // as a statement names it, quoted
+        QStringList columns;            // as the database spells them
         QHash<QString, QString> types;  // PostgreSQL: each column's type as SQL names it
     };
     // A row's statement: its table as given, its columns and key as the database spells them.
@@ -86,18 +86,17 @@ private:
     static QVariantList boundValues(const RowUpdate& row);
 
     // PostgreSQL: rows [first, end) of one table and key column, in as few statements as may be.
-    void runMany(const QList<RowUpdate>& rows, const QList<const Shape*>& shapes, int first, int end,
-                 UpdatesRun& out);
+    void runMany(const QList<RowUpdate>& rows, const QList<const Shape*>& shapes, int first, int end, UpdatesRun& out);
     // One statement for the rows; false when its counts cannot be taken (then nothing of it is kept).
     bool runInOne(const QList<RowUpdate>& rows, const QList<const Shape*>& shapes, int first, int end,
                   QList<int>& changed);
     void runEach(const QList<RowUpdate>& rows, int first, int end, UpdatesRun& out);
 
     Connection& m_cnn;
-    QHash<QString, Table> m_tables;          // by the name as given
+    QHash<QString, Table> m_tables;               // by the name as given
     std::unordered_map<QString, Shape> m_shapes;  // by table, key and columns as given; kept in place
-    QHash<QString, QSqlQuery> m_statements;  // by SQL text
-    QSet<QString> m_refused;                 // tables whose many-row statement the server would not prepare
+    QHash<QString, QSqlQuery> m_statements;       // by SQL text
+    QSet<QString> m_refused;                      // tables whose many-row statement the server would not prepare
 };
 
 }  // namespace tervalo::data

@@ -3,10 +3,10 @@
 #include <QSqlQuery>
 #include <QStringList>
 
+#include "data/CheckedRowUpdate.h"
 #include "data/Connection.h"
 #include "data/RecordSnapshot.h"
 #include "data/RowInsert.h"
-#include "data/CheckedRowUpdate.h"
 #include "data/SqlSupport.h"
 #include "data/Transaction.h"
 

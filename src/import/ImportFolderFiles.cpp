@@ -7,12 +7,12 @@
 
 #include <QFile>
 #include <algorithm>
-#include <optional>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -155,7 +155,7 @@ void readInOrder(int count, const std::function<void(int)>& read, const std::fun
         }
         return;
     }
-    std::unique_ptr<std::atomic<bool>[]> done(new std::atomic<bool>[std::size_t(count)]{});
+    std::unique_ptr<std::atomic<bool>[]> done(new std::atomic<bool>[std::size_t(count)] {});
     std::atomic<int> next{0}, consumed{0}, released{0};
     std::atomic<bool> stop{false}, finished{false}, keeping{false};
     const auto releaseConsumed = [&] {

@@ -33,7 +33,7 @@ struct TakenFile {
     qsizetype records = 0;        // how many rows it gave
     QStringList notes;            // ignored fields
     QString log;                  // its lines, once it was taken in
-    QString rejection;  // empty while the file is accepted
+    QString rejection;            // empty while the file is accepted
     int rejectionPlace = 0;
 };
 
@@ -287,10 +287,10 @@ private:
     Log m_log;
     ImportCounts m_counts;
     std::vector<TakenFile> m_files;
-    QSet<QString> m_runItems;  // the items of every Items file
-    QHash<QString, Place> m_items;             // each Items file's items, where first seen
+    QSet<QString> m_runItems;                      // the items of every Items file
+    QHash<QString, Place> m_items;                 // each Items file's items, where first seen
     QHash<QPair<QString, int>, Place> m_years[2];  // each sales file's items and years: Sales, SalesWeekly
-    bool m_refused = false;                     // some file was refused
+    bool m_refused = false;                        // some file was refused
     std::map<ImportTable, TargetColumns> m_columns;
 };
 

@@ -61,8 +61,8 @@ private:
 
     data::ImportRepository& m_repo;
     std::optional<ImportTable> m_table;  // none before the first row
-    QStringList m_columns;  // the key columns, then those of m_indices
-    QList<int> m_indices;   // the columns of the values, by their index in the target
+    QStringList m_columns;               // the key columns, then those of m_indices
+    QList<int> m_indices;                // the columns of the values, by their index in the target
     int m_perStatement = 1;
     QList<QVariantList> m_rows;
 };

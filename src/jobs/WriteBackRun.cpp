@@ -41,9 +41,7 @@ QString valueText(const QVariant& value) {
 }
 
 // Null, or empty as text; a number's general text is never empty.
-bool isMissing(const QVariant& value) {
-    return value.isNull() || (!isFloating(value) && valueText(value).isEmpty());
-}
+bool isMissing(const QVariant& value) { return value.isNull() || (!isFloating(value) && valueText(value).isEmpty()); }
 
 // The value to bind: a number for the "Numeric" type (in C-locale form, or the
 // item fails), the general text for any other.

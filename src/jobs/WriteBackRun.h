@@ -1,10 +1,9 @@
 #pragma once
 // The write-back run: copies the order quantity and reorder point of one or
 // all warehouse items into the user's own table, one UPDATE per item (many
-// items to a statement on PostgreSQL), with a log of every item. It opens its own connection to the target (so it may run
-// on a worker thread) and writes in one transaction: the first failed item
-// ends the run, and it, or the user stopping the run, leaves the target as it
-// was.
+// items to a statement on PostgreSQL), with a log of every item. It opens its own connection to the target (so it may
+// run on a worker thread) and writes in one transaction: the first failed item ends the run, and it, or the user
+// stopping the run, leaves the target as it was.
 //
 // The caller (the item card) has shown the settings window and hands over the
 // target it received and a snapshot of its items; afterwards it places itself

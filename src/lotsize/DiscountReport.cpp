@@ -4,8 +4,8 @@
 
 #include "core/NumberText.h"
 #include "lotsize/DiscountWindowDescription.h"
-#include "platform/TextReportBuilder.h"
 #include "platform/TextReport.h"
+#include "platform/TextReportBuilder.h"
 
 namespace tervalo::lotsize {
 

@@ -27,14 +27,14 @@
 #include "platform/Clock.h"
 #include "platform/Notifier.h"
 #include "platform/TextReport.h"
-#include "rtf/Twips.h"
 #include "platform/WindowPlacement.h"
-#include "shell/documents/DocumentActions.h"
+#include "rtf/Twips.h"
 #include "shell/HelpWindow.h"
 #include "shell/LauncherPanelWidget.h"
 #include "shell/MdiArrangement.h"
 #include "shell/SharedRoutines.h"
 #include "shell/StartingWindow.h"
+#include "shell/documents/DocumentActions.h"
 #include "widgets/AppContext.h"
 #include "widgets/ChildForms.h"
 #include "widgets/GuardedHandler.h"
@@ -271,9 +271,8 @@ DocumentActions& MainWindow::documents() {
     if (!m_documents) {
         m_documents = new DocumentActions(m_mdi, m_ctx.notifier, this);
         m_documents->setDialogs(m_documentDialogs);
-        m_documents->setDocumentActions(
-            {menuAction(QStringLiteral("Bold")), menuAction(QStringLiteral("Italic")),
-             menuAction(QStringLiteral("Underline"))});
+        m_documents->setDocumentActions({menuAction(QStringLiteral("Bold")), menuAction(QStringLiteral("Italic")),
+                                         menuAction(QStringLiteral("Underline"))});
         connect(m_documents, &DocumentActions::selectionFormatChanged, this,
                 &MainWindow::onDocumentSelectionFormatChanged);
     }

@@ -239,7 +239,7 @@ void MainWindow::buildToolBar() {
             a->setCheckable(true);
             // The platform's keys (Ctrl+B, Ctrl+I, Ctrl+U), acting where the
             // focus is in a document window, which carries these actions.
-            a->setShortcut(key == "Bold" ? QKeySequence::Bold
+            a->setShortcut(key == "Bold"     ? QKeySequence::Bold
                            : key == "Italic" ? QKeySequence::Italic
                                              : QKeySequence::Underline);
             a->setShortcutContext(Qt::WidgetWithChildrenShortcut);

@@ -1,8 +1,8 @@
 #include "stochastic/DiscreteReport.h"
 
 #include "core/NumberText.h"
-#include "platform/TextReportBuilder.h"
 #include "platform/TextReport.h"
+#include "platform/TextReportBuilder.h"
 
 namespace tervalo::stochastic {
 

@@ -20,7 +20,8 @@ public:
     int childCount() const override { return comboBox()->isEditable() ? 2 : 1; }
     QAccessibleInterface* child(int index) const override {
         if (index == 0) return QAccessible::queryAccessibleInterface(comboBox()->view());
-        if (index == 1 && comboBox()->isEditable()) return QAccessible::queryAccessibleInterface(comboBox()->lineEdit());
+        if (index == 1 && comboBox()->isEditable())
+            return QAccessible::queryAccessibleInterface(comboBox()->lineEdit());
         return nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {

@@ -26,7 +26,9 @@ struct CritCase {
     int mode;
     double expected;
 };
-void PrintTo(const CritCase& c, std::ostream* os) { *os << "df " << c.df << ", alpha " << c.alpha << ", mode " << c.mode; }
+void PrintTo(const CritCase& c, std::ostream* os) {
+    *os << "df " << c.df << ", alpha " << c.alpha << ", mode " << c.mode;
+}
 
 class TCriticalValueTest : public ::testing::TestWithParam<CritCase> {};
 
@@ -35,22 +37,23 @@ TEST_P(TCriticalValueTest, ReadsTheTablesAndInterpolates) {
     EXPECT_NEARLY_EQUAL(TCriticalValue(c.df, c.alpha, c.mode), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Levels, TCriticalValueTest,
-    ::testing::Values(CritCase{1, 0.05, 0, 12.706}, CritCase{4, 0.05, 0, 2.776}, CritCase{30, 0.05, 0, 2.042},
-                      CritCase{31, 0.05, 0, 2.0399}, CritCase{35, 0.05, 0, 2.0315}, CritCase{40, 0.05, 0, 2.021},
-                      CritCase{45, 0.05, 0, 2.015}, CritCase{60, 0.05, 0, 2.0}, CritCase{90, 0.05, 0, 1.99},
-                      CritCase{119, 0.05, 0, 1.98 + 0.02 / 60}, CritCase{120, 0.05, 0, 1.98},
-                      CritCase{500, 0.05, 0, 1.98}, CritCase{1, 0.1, 0, 6.314}, CritCase{4, 0.1, 0, 2.132},
-                      CritCase{40, 0.1, 0, 1.684}, CritCase{90, 0.1, 0, 1.6645}, CritCase{120, 0.1, 0, 1.658},
-                      CritCase{500, 0.1, 0, 1.658},
-                      // another level, another mode or no degrees of freedom: no critical value
-                      CritCase{10, 0.01, 0, 0}, CritCase{10, 0.05, 1, 0}, CritCase{0, 0.05, 0, 0}),
-    [](const auto& info) {
-        const CritCase& c = info.param;
-        return "Df" + std::to_string(c.df) + "Alpha" + std::to_string(std::lround(c.alpha * 100)) + "Mode" +
-               std::to_string(c.mode);
-    });
+INSTANTIATE_TEST_SUITE_P(Levels, TCriticalValueTest,
+                         ::testing::Values(CritCase{1, 0.05, 0, 12.706}, CritCase{4, 0.05, 0, 2.776},
+                                           CritCase{30, 0.05, 0, 2.042}, CritCase{31, 0.05, 0, 2.0399},
+                                           CritCase{35, 0.05, 0, 2.0315}, CritCase{40, 0.05, 0, 2.021},
+                                           CritCase{45, 0.05, 0, 2.015}, CritCase{60, 0.05, 0, 2.0},
+                                           CritCase{90, 0.05, 0, 1.99}, CritCase{119, 0.05, 0, 1.98 + 0.02 / 60},
+                                           CritCase{120, 0.05, 0, 1.98}, CritCase{500, 0.05, 0, 1.98},
+                                           CritCase{1, 0.1, 0, 6.314}, CritCase{4, 0.1, 0, 2.132},
+                                           CritCase{40, 0.1, 0, 1.684}, CritCase{90, 0.1, 0, 1.6645},
+                                           CritCase{120, 0.1, 0, 1.658}, CritCase{500, 0.1, 0, 1.658},
+                                           // another level, another mode or no degrees of freedom: no critical value
+                                           CritCase{10, 0.01, 0, 0}, CritCase{10, 0.05, 1, 0}, CritCase{0, 0.05, 0, 0}),
+                         [](const auto& info) {
+                             const CritCase& c = info.param;
+                             return "Df" + std::to_string(c.df) + "Alpha" + std::to_string(std::lround(c.alpha * 100)) +
+                                    "Mode" + std::to_string(c.mode);
+                         });
 
 TEST(TCriticalValueTest, NegativeDegreesAreOutsideTheTable) { EXPECT_THROW(TCriticalValue(-1, 0.05), RuntimeError); }
 

@@ -192,10 +192,13 @@ TEST_P(ConnectionReopen, ClosedOnPurposeStaysClosed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Saves, ConnectionReopen,
-    ::testing::Values(
-        SaveCase{"Eoq1Row", [](Connection& c) { Eoq1Repository(c).insert(tervalo::test::paperRow(QDate(2030, 1, 15))); }},
-        SaveCase{"SsRow", [](Connection& c) { tervalo::data::SsRepository(c).insert({}); }},
-        SaveCase{"DiscountDecision", [](Connection& c) { Eoq1Repository(c).updateDiscount(1, "1", "offer", "decision"); }}),
+    ::testing::Values(SaveCase{"Eoq1Row",
+                               [](Connection& c) {
+                                   Eoq1Repository(c).insert(tervalo::test::paperRow(QDate(2030, 1, 15)));
+                               }},
+                      SaveCase{"SsRow", [](Connection& c) { tervalo::data::SsRepository(c).insert({}); }},
+                      SaveCase{"DiscountDecision",
+                               [](Connection& c) { Eoq1Repository(c).updateDiscount(1, "1", "offer", "decision"); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The open file taken away under the program: a write says what happened

@@ -30,9 +30,9 @@ const NameCase kNames[] = {
     {"dBaseFile", "SWToyota.dbf", "SalesWeekly"},
     {"dBaseFile", "itsA.DBF", "Items"},
     {"dBaseFile", "SMA.xls", ""},
-    {"TextFile", "\u0131ts.txt", "Items"},     // a dotless i upper-cases to I
-    {"ExcelFile", "SMA.xl\u017f", "Sales"},    // and a long s to S
-    {"TextFile", "SW", ""},                    // too short for an extension
+    {"TextFile", "\u0131ts.txt", "Items"},   // a dotless i upper-cases to I
+    {"ExcelFile", "SMA.xl\u017f", "Sales"},  // and a long s to S
+    {"TextFile", "SW", ""},                  // too short for an extension
 };
 
 TEST(ImportFileRules, NameTestsPickTheTable) {

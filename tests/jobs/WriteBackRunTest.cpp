@@ -8,9 +8,9 @@
 #include <functional>
 
 #include "data/Connection.h"
+#include "jobs/WriteBackRun.h"
 #include "support/PostgresCluster.h"
 #include "support/TestEnvironment.h"
-#include "jobs/WriteBackRun.h"
 
 using namespace tervalo;
 using warehouse::WriteBackChoice;
@@ -168,9 +168,8 @@ const QList<RunCase> kRunCases{
       {{kRow7, "60|20"}, {"SELECT UnitsOnOrder, ReorderLevel FROM Products WHERE ProductID = 1", "9|8"}}),
     // Two keys the database takes for one row: the later item's values stay, as one by one.
     c("TwoKeysOfOneRowKeepTheLaterValues", with(kDemo, &WriteBackTarget::idType, "Text"),
-      {ss("B", "5", 30.0, 12.0), ss("Coffee", "7", 60.0, 15.0), ss("Coffee again", "07", 61.0, 16.0)},
-      Choice::AllItems, "B (ID: 5)||Coffee (ID: 7)||Coffee again (ID: 07)|Update completed.|",
-      {{kRow7, "61|16"}})};
+      {ss("B", "5", 30.0, 12.0), ss("Coffee", "7", 60.0, 15.0), ss("Coffee again", "07", 61.0, 16.0)}, Choice::AllItems,
+      "B (ID: 5)||Coffee (ID: 7)||Coffee again (ID: 07)|Update completed.|", {{kRow7, "61|16"}})};
 
 QString firstRow(data::Connection& cnn, const QString& sql) {
     QSqlQuery query = cnn.run(sql);

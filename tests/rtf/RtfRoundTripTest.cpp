@@ -184,7 +184,13 @@ INSTANTIATE_TEST_SUITE_P(
         TripCase{"BracesAndBackslash",
                  {{Qt::AlignLeft, {{"{ } \\", ""}}}, {Qt::AlignLeft, {{"\\par {\\b not bold}", ""}}}},
                  "l|{DejaVu Sans 12pt}{ } \\\nl|{DejaVu Sans 12pt}\\par {\\b not bold}"},
-        TripCase{"DeleteCharacter", {{Qt::AlignLeft, {{"a\x7f" "b", ""}}}}, "l|{DejaVu Sans 12pt}a\x7f" "b"},
+        TripCase{"DeleteCharacter",
+                 {{Qt::AlignLeft,
+                   {{"a\x7f"
+                     "b",
+                     ""}}}},
+                 "l|{DejaVu Sans 12pt}a\x7f"
+                 "b"},
         TripCase{"Tabs",
                  {{Qt::AlignLeft, {{"a\tb\t\tc", ""}}}, {Qt::AlignLeft, {{"\tindented", ""}}}},
                  "l|{DejaVu Sans 12pt}a\tb\t\tc\nl|{DejaVu Sans 12pt}\tindented"},

@@ -75,13 +75,31 @@ void windowRows() {
         {"frmIncrementalDiscount", interest},
         {"frmAllUnitDiscount", interest},
         {"frmSalesData", ";Command2_0=First;Command2_1=Previous;Command2_2=Next;Command2_3=Last"},
-        {"frmDataConfig", ";txtTable=Update;txtField=Set =[The estimated level ],;txtField1==[The estimated "
-                          "Units];txtID=Where =[The value of ItemID];ComboDataType_0=Data Type of Reorder Level;"
-                          "ComboDataType_1=Data Type of UnitsToOrder;ComboDataType_2=Data Type of ItemID"}};
-    for (const char* form :
-         {"frmPurchaseNS", "frmPurchaseSA", "frmManufNS", "frmManufSA", "frmIncrementalDiscount", "frmAllUnitDiscount",
-          "frmSinglePeriodC", "frmSinglePeriodD", "frmMultiperiodA", "frmMultiperiodB", "frmD1", "frmD2", "frmWizard",
-          "frmW2", "frmW3", "frmSalesData", "frmFindItem", "frmDataSource", "frmDataConfig", "frmReport", "frmBrowser"})
+        {"frmDataConfig",
+         ";txtTable=Update;txtField=Set =[The estimated level ],;txtField1==[The estimated "
+         "Units];txtID=Where =[The value of ItemID];ComboDataType_0=Data Type of Reorder Level;"
+         "ComboDataType_1=Data Type of UnitsToOrder;ComboDataType_2=Data Type of ItemID"}};
+    for (const char* form : {"frmPurchaseNS",
+                             "frmPurchaseSA",
+                             "frmManufNS",
+                             "frmManufSA",
+                             "frmIncrementalDiscount",
+                             "frmAllUnitDiscount",
+                             "frmSinglePeriodC",
+                             "frmSinglePeriodD",
+                             "frmMultiperiodA",
+                             "frmMultiperiodB",
+                             "frmD1",
+                             "frmD2",
+                             "frmWizard",
+                             "frmW2",
+                             "frmW3",
+                             "frmSalesData",
+                             "frmFindItem",
+                             "frmDataSource",
+                             "frmDataConfig",
+                             "frmReport",
+                             "frmBrowser"})
         QTest::newRow(form) << form << named.value(form);
 }
 

@@ -19,8 +19,8 @@
 #include "support/RecordingNotifier.h"
 #include "support/WindowTestContext.h"
 #include "widgets/AppContext.h"
-#include "widgets/windows/ReportListWindow.h"
 #include "widgets/WindowRegistry.h"
+#include "widgets/windows/ReportListWindow.h"
 using namespace tervalo;
 using platform::MsgIcon;
 using shell::MainWindow;

@@ -12,9 +12,9 @@
 #include "data/Connection.h"
 #include "support/WarehouseRegistration.h"
 #include "support/WindowTestContext.h"
+#include "warehouse/WarehouseWindows.h"
 #include "warehouse/card/SalesDataWindow.h"
 #include "warehouse/card/SalesGrid.h"
-#include "warehouse/WarehouseWindows.h"
 #include "widgets/ChildForms.h"
 
 namespace tervalo::test {

@@ -100,7 +100,7 @@ private:
     QStringList m_steps;
     bool m_keep = false;
     QString m_name = widgets::formName(widgets::WindowId::Main);  // the file-name stem of the current step
-    QHash<QString, int> m_uses;                  // steps per form so far
+    QHash<QString, int> m_uses;                                   // steps per form so far
     QHash<QString, std::function<QWidget*()>> m_scenes;
     int m_boxes = 0;
     int m_windows = 0;

@@ -54,10 +54,9 @@ QWidget* makeWebBrowserWindow(widgets::AppContext& ctx) {
     if (!plugin) throw core::RuntimeError(core::ErrorCode::Other, library.errorString().toStdString());
     auto* maker = qobject_cast<widgets::WebBrowserWindowMaker*>(plugin);
     if (!maker)
-        throw core::RuntimeError(core::ErrorCode::Other,
-                                 QStringLiteral("%1 is not the program's web browser.")
-                                     .arg(QDir::toNativeSeparators(library.fileName()))
-                                     .toStdString());
+        throw core::RuntimeError(core::ErrorCode::Other, QStringLiteral("%1 is not the program's web browser.")
+                                                             .arg(QDir::toNativeSeparators(library.fileName()))
+                                                             .toStdString());
     return maker->makeWindow(ctx);
 }
 

@@ -217,8 +217,7 @@ bool DataConfigDialog::eventFilter(QObject* watched, QEvent* event) {
         // A named column shows in its type's phrase; an emptied box leaves the phrase as it was.
         const QLineEdit* columns[] = {m_txtField, m_txtField1, m_txtID};
         for (int i = 0; i < 3; ++i)
-            if (watched == columns[i] && !columns[i]->text().isEmpty())
-                showFieldName(i, columns[i]->text());
+            if (watched == columns[i] && !columns[i]->text().isEmpty()) showFieldName(i, columns[i]->text());
     }
     return QDialog::eventFilter(watched, event);
 }
