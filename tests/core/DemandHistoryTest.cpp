@@ -77,6 +77,11 @@ INSTANTIATE_TEST_SUITE_P(
                                "1 1000\r\n2 240",
                                kTwo, ReadStop::EndOfText},
                       ReadCase{"ByteOrderMarkAlone", "\xEF\xBB\xBF\r\n1 1000 2 240", kTwo, ReadStop::EndOfText},
+                      ReadCase{"ByteOrderMarkAfterASeparator",
+                               ",\xEF\xBB\xBF"
+                               "1 1000",
+                               {},
+                               ReadStop::BadValue},
                       ReadCase{"ByteOrderMarkLater",
                                "1 1000 \xEF\xBB\xBF"
                                "2 240",

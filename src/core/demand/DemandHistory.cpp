@@ -58,12 +58,12 @@ DemandHistoryRead DemandHistoryReader::finish() {
 }
 
 void DemandHistoryReader::endValue() {
+    // A byte-order mark counts only as the file's first bytes; after a
+    // separator it is part of a value, which is then not a number.
     std::string_view value = m_value;
     if (m_first && value.starts_with(kByteOrderMark)) value.remove_prefix(kByteOrderMark.size());
-    if (!value.empty() && !m_stopped) {
-        m_first = false;
-        take(value);
-    }
+    m_first = false;
+    if (!value.empty() && !m_stopped) take(value);
     m_value.clear();
 }
 

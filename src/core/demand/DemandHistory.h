@@ -71,7 +71,7 @@ private:
     std::size_t m_room;
     std::string m_value;                  // the value being read, which a piece may cut
     std::optional<std::string> m_period;  // a period waiting for its demand
-    bool m_first = true;                  // no value ended yet (a byte-order mark may lead)
+    bool m_first = true;                  // nothing ended yet: a byte-order mark may lead the text
     bool m_stopped = false;
     DemandHistoryRead m_read;
 };
