@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <vector>
 
 #include "data/Connection.h"
 #include "data/Eoq1Repository.h"
@@ -42,9 +44,18 @@ namespace {
 
 const QDate kDay(2026, 12, 7);
 
+// The benchmarks' connections close with the application object: a static
+// connection would close after it is gone, which crashes at exit.
+std::vector<std::unique_ptr<data::Connection>> connections;
+
+data::Connection& connectionForTheRun() {
+    if (connections.empty()) qAddPostRoutine([] { connections.clear(); });
+    return *connections.emplace_back(std::make_unique<data::Connection>());
+}
+
 // A copy of Demo.mdb holding `count` calculations of "Paper" on kDay.
 data::Connection& databaseWithPaperRows(int count) {
-    static data::Connection cnn;
+    static data::Connection& cnn = connectionForTheRun();
     if (!cnn.isOpen()) {
         cnn.open(test::connectionToCopyOf("Demo.mdb"));
         data::Transaction transaction(cnn);
@@ -91,7 +102,7 @@ BENCHMARK(BM_PreviewThousandRows)->Unit(benchmark::kMillisecond)->Repetitions(10
 // on the screen, once, in a fresh process (the peak memory is the process's).
 // Run alone: --benchmark_filter=HundredThousand. Goals: 1 s and 300 MB.
 void BM_PreviewHundredThousandRows(benchmark::State& state) {
-    static data::Connection cnn;
+    data::Connection& cnn = connectionForTheRun();
     cnn.open(test::connectionToCopyOf("Demo.mdb"));
     {
         data::Transaction transaction(cnn);
