@@ -12,7 +12,7 @@
 #include "core/CheckMessage.h"
 #include "data/SsRepository.h"
 
-namespace tervalo::widgets {
+namespace tervalo::jobs {
 
 // The texts frmSinglePeriodC is run with, in the order the wizard and the
 // batch analysis pass them; each goes unchanged into its box.
@@ -77,4 +77,4 @@ public:
     virtual SinglePeriodCalculation runSS_unif(const SsUniformTexts& texts, const QDate& day) const = 0;
 };
 
-}  // namespace tervalo::widgets
+}  // namespace tervalo::jobs
