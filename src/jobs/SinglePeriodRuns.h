@@ -2,8 +2,7 @@
 // What a run of frmSinglePeriodC is given and gives back, and its calculation
 // without the window. The model windows, the wizard and the batch analysis
 // all use these; they include no widget, so that the batch job, which runs
-// without a window, can use them too. They keep the widgets' namespace, where
-// the windows that implement the runs use them.
+// without a window, can use them too.
 #include <QDate>
 #include <QString>
 #include <optional>
