@@ -100,13 +100,13 @@ QString freshCopy(int items) {
 QString connectionTo(const QString& file) { return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + file; }
 
 // The job's side as the log window's runner gives it: the log in a log file.
-class FileLogControl : public warehouse::JobControl {
+class FileLogControl : public jobs::JobControl {
 public:
     bool cancelled() const override { return false; }
     void appendLog(const QString& text) override { log.append(text); }
     void setProgress(int, int) override {}
     void show(const core::CheckMessage& message) override { messages += QString::fromStdString(message.text); }
-    warehouse::LogFile log;
+    jobs::LogFile log;
     QStringList messages;
 };
 
@@ -128,10 +128,10 @@ void BM_AllItemsJob(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         const QString file = freshCopy(items);
-        warehouse::BatchJobSettings settings{connectionTo(file), kDay};
+        jobs::BatchJobSettings settings{connectionTo(file), kDay};
         auto control = std::make_unique<FileLogControl>();
         state.ResumeTiming();
-        const warehouse::BatchJobResult result = warehouse::runAllItems(settings, calculator, *control);
+        const jobs::BatchJobResult result = jobs::runAllItems(settings, calculator, *control);
         state.PauseTiming();
         if (!result.saved) state.SkipWithError(qPrintable(control->log.lines(control->log.lineCount() - 4, 4)));
         if (!control->messages.isEmpty()) state.SkipWithError(qPrintable(control->messages.first()));

@@ -116,8 +116,7 @@ void runImport(benchmark::State& state, const QString& dataType, const test::Imp
         data::Connection cnn;
         cnn.open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + copy);
         state.ResumeTiming();
-        const warehouse::ImportOutcome out =
-            warehouse::ImportService::importFolder(cnn, dataType, folder.path(), kToday);
+        const import::ImportOutcome out = import::ImportService::importFolder(cnn, dataType, folder.path(), kToday);
         state.PauseTiming();
         if (out.counts.sales != kItems * kYears) state.SkipWithError(qPrintable(out.log.left(2000)));
         cnn.close();

@@ -15,8 +15,8 @@
 #include "rtf/RtfReader.h"
 #include "rtf/RtfWriter.h"
 
-using tervalo::platform::RtfReader;
-using tervalo::platform::RtfWriter;
+using tervalo::rtf::RtfReader;
+using tervalo::rtf::RtfWriter;
 
 namespace {
 

@@ -43,7 +43,7 @@ constexpr int kRowsPerStatement = 1000;
 int orderQty(int i) { return 20 + i % 50; }
 int reorderPoint(int i) { return 5 + i % 7; }
 
-class SilentJob : public warehouse::JobControl {
+class SilentJob : public jobs::JobControl {
 public:
     bool cancelled() const override { return false; }
     void appendLog(const QString& text) override { logged += text.size(); }
@@ -65,8 +65,8 @@ void reportPeak(benchmark::State& state, int items, double before) {
     state.counters["before_MB"] = before;
 }
 
-QList<warehouse::WriteBackItem> items(int count) {
-    QList<warehouse::WriteBackItem> list;
+QList<jobs::WriteBackItem> items(int count) {
+    QList<jobs::WriteBackItem> list;
     list.reserve(count);
     for (int i = 0; i < count; ++i)
         list.append({QStringLiteral("Item %1").arg(kFirstId + i), QString::number(kFirstId + i), double(orderQty(i)),
@@ -74,14 +74,14 @@ QList<warehouse::WriteBackItem> items(int count) {
     return list;
 }
 
-warehouse::WriteBackTarget target(const QString& cnnString, const QString& table) {
+jobs::WriteBackTarget target(const QString& cnnString, const QString& table) {
     return {cnnString, table, "ReorderLevel", "UnitsOnOrder", "ProductID", "Numeric", "Numeric", "Numeric"};
 }
 
-void runAll(benchmark::State& state, const warehouse::WriteBackTarget& to, const QList<warehouse::WriteBackItem>& all) {
+void runAll(benchmark::State& state, const jobs::WriteBackTarget& to, const QList<jobs::WriteBackItem>& all) {
     SilentJob job;
-    const auto result = warehouse::runWriteBack(
-        to, all, 0, [] { return warehouse::WriteBackChoice::AllItems; }, job);
+    const auto result = jobs::runWriteBack(
+        to, all, 0, [] { return jobs::WriteBackChoice::AllItems; }, job);
     if (!result.committed || result.rowsChanged != all.size()) state.SkipWithError("the run did not write every item");
     benchmark::DoNotOptimize(job.logged);
 }

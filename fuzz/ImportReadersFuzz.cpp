@@ -27,11 +27,11 @@
 
 namespace {
 
-[[maybe_unused]] void checkRecords(const tervalo::warehouse::ReadResult& result) {
+[[maybe_unused]] void checkRecords(const tervalo::import::ReadResult& result) {
     // Either pairs or a reason, and never more pairs than a record holds.
     if (!result.ok() && result.problem.isEmpty()) __builtin_trap();
     for (const auto& record : result.records)
-        if (record.pairs.size() > tervalo::warehouse::kMaxPairs) __builtin_trap();
+        if (record.pairs.size() > tervalo::import::kMaxPairs) __builtin_trap();
 }
 
 }  // namespace
@@ -39,7 +39,7 @@ namespace {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const char* bytes = reinterpret_cast<const char*>(data);
 #if IMPORT_READER == 1
-    using namespace tervalo::warehouse;
+    using namespace tervalo::import;
     if (std::string_view(bytes, size).starts_with("tervalo-xls")) {
         if (const auto answer = decodeSheet(std::string_view(bytes, size)))
             if (answer->pairs.size() > kMaxSheetPairs) __builtin_trap();
@@ -60,9 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             back->pairs[i].row != sheet.pairs[i].row)
             __builtin_trap();
 #elif IMPORT_READER == 2
-    checkRecords(tervalo::warehouse::readDbfRecords(QByteArray(bytes, qsizetype(size))));
+    checkRecords(tervalo::import::readDbfRecords(QByteArray(bytes, qsizetype(size))));
 #else
-    checkRecords(tervalo::warehouse::readTextRecord(QByteArray(bytes, qsizetype(size))));
+    checkRecords(tervalo::import::readTextRecord(QByteArray(bytes, qsizetype(size))));
 #endif
     return 0;
 }

@@ -54,25 +54,25 @@ inline QString rtfFuzzSummary(const QTextDocument& doc) {
 inline QString rtfFuzzCheck(const std::uint8_t* data, std::size_t size) {
     const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     QTextDocument first;
-    platform::RtfReader::read(input, &first);
-    const QByteArray rtf = platform::RtfWriter::write(first);
+    rtf::RtfReader::read(input, &first);
+    const QByteArray rtf = rtf::RtfWriter::write(first);
     if (!rtf.startsWith("{\\rtf")) return QStringLiteral("written RTF does not begin {\\rtf");
     for (const char c : rtf) {
         if (static_cast<unsigned char>(c) >= 0x80) return QStringLiteral("written RTF is not 7-bit");
     }
     QTextDocument second;
-    platform::RtfReader::read(rtf, &second);
-    if (platform::RtfReader::looksLikeRtf(input)) {
+    rtf::RtfReader::read(rtf, &second);
+    if (rtf::RtfReader::looksLikeRtf(input)) {
         const QString a = rtfFuzzSummary(first), b = rtfFuzzSummary(second);
         if (a != b)
             return QStringLiteral("round trip differs:\n%1\n---\n%2\n---\n%3").arg(a, b, QString::fromLatin1(rtf));
     }
-    const QTextDocumentFragment fragment = platform::RtfReader::readFragment(input);
-    const QByteArray fragmentRtf = platform::RtfWriter::write(fragment);
-    if (!platform::RtfReader::looksLikeRtf(fragmentRtf)) return QStringLiteral("fragment RTF does not begin {\\rtf");
+    const QTextDocumentFragment fragment = rtf::RtfReader::readFragment(input);
+    const QByteArray fragmentRtf = rtf::RtfWriter::write(fragment);
+    if (!rtf::RtfReader::looksLikeRtf(fragmentRtf)) return QStringLiteral("fragment RTF does not begin {\\rtf");
     QTextCursor all(&first);
     all.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    if (!platform::RtfReader::looksLikeRtf(platform::RtfWriter::writeSelection(all))) {
+    if (!rtf::RtfReader::looksLikeRtf(rtf::RtfWriter::writeSelection(all))) {
         return QStringLiteral("selection RTF does not begin {\\rtf");
     }
     return {};

@@ -17,7 +17,7 @@
 
 namespace tervalo::app {
 
-const widgets::SinglePeriodCalculator& singlePeriodCalculator() {
+const jobs::SinglePeriodCalculator& singlePeriodCalculator() {
     static const stochastic::WindowlessSinglePeriod calculator;
     return calculator;
 }

@@ -19,7 +19,7 @@ struct AppContext;
 namespace tervalo::reports {
 class ReportOutput;
 }
-namespace tervalo::widgets {
+namespace tervalo::jobs {
 class SinglePeriodCalculator;
 }
 
@@ -28,6 +28,6 @@ namespace tervalo::app {
 void registerWindows(widgets::AppContext& ctx, reports::ReportOutput& reportOutput);
 
 // The single-period calculation without its window, as the batch analysis runs it.
-const widgets::SinglePeriodCalculator& singlePeriodCalculator();
+const jobs::SinglePeriodCalculator& singlePeriodCalculator();
 
 }  // namespace tervalo::app

@@ -14,7 +14,7 @@
 
 namespace tervalo::browser {
 
-namespace Twips = platform::Twips;
+namespace Twips = rtf::Twips;
 
 const QString BrowserWindow::kCaption = QStringLiteral("Web Browser");
 const QString BrowserWindow::kDesignedAddress = QStringLiteral("https://tervalo.example.org/");

@@ -73,7 +73,7 @@ DemandGrid::DemandGrid(DemandHistoryModel* model, QWidget* parent) : QTableView(
     setTabKeyNavigation(false);
     // Both columns 900 twips wide.
     for (int column = 0; column < 2; ++column)
-        setColumnWidth(column, platform::Twips::toPixels(900));
+        setColumnWidth(column, rtf::Twips::toPixels(900));
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setAccessibleName(QStringLiteral("Demand history"));

@@ -65,7 +65,7 @@ DemandHistoryWindow::DemandHistoryWindow(widgets::AppContext& ctx, widgets::File
     m_model = new DemandHistoryModel(this);
     m_grid = new DemandGrid(m_model, this);
     buildForm();
-    resize(platform::Twips::toPixels(9600), platform::Twips::toPixels(6600));
+    resize(rtf::Twips::toPixels(9600), rtf::Twips::toPixels(6600));
 
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { showPosition(); });
     connect(m_model, &QAbstractItemModel::rowsInserted, this, [this] { showPosition(); });
@@ -93,7 +93,7 @@ void DemandHistoryWindow::buildForm() {
     m_cmdGetData = fb::button(entry, QStringLiteral("cmdGetData"), QStringLiteral("&Get Data From File"));
     auto* entryColumn = new QVBoxLayout(entry);
     m_grid->setParent(entry);
-    m_grid->setMinimumWidth(platform::Twips::toPixels(2700));
+    m_grid->setMinimumWidth(rtf::Twips::toPixels(2700));
     entryColumn->addWidget(m_grid, 1);
     entryColumn->addWidget(m_position);
     entryColumn->addWidget(m_cmdGetData);
@@ -131,7 +131,7 @@ void DemandHistoryWindow::buildForm() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (QPushButton* b : {m_cmdNextForm, m_cmdCancel}) {
-        b->setMinimumWidth(platform::Twips::toPixels(1215));
+        b->setMinimumWidth(rtf::Twips::toPixels(1215));
         buttons->addWidget(b);
     }
 

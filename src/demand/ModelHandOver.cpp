@@ -24,15 +24,15 @@ void RegistryModelHandOver::runManufSa(const widgets::ManufSaTexts& texts) {
     shown<widgets::ManufSaWindowEntry>(widgets::WindowId::ManufSA).run(texts);
 }
 
-void RegistryModelHandOver::runSingleP_unif(const widgets::SinglePeriodUniformTexts& texts) {
+void RegistryModelHandOver::runSingleP_unif(const jobs::SinglePeriodUniformTexts& texts) {
     shown<widgets::SinglePeriodWindowEntry>(widgets::WindowId::SinglePeriodC).runSingleP_unif(texts);
 }
 
-void RegistryModelHandOver::runSingleP_Norm(const widgets::SinglePeriodNormalTexts& texts) {
+void RegistryModelHandOver::runSingleP_Norm(const jobs::SinglePeriodNormalTexts& texts) {
     shown<widgets::SinglePeriodWindowEntry>(widgets::WindowId::SinglePeriodC).runSingleP_Norm(texts);
 }
 
-void RegistryModelHandOver::runSS_unif(const widgets::SsUniformTexts& texts) {
+void RegistryModelHandOver::runSS_unif(const jobs::SsUniformTexts& texts) {
     shown<widgets::SinglePeriodWindowEntry>(widgets::WindowId::SinglePeriodC).runSS_unif(texts);
 }
 

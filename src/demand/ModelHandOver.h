@@ -22,9 +22,9 @@ public:
     virtual ~ModelHandOver() = default;
     virtual void runPurchaseSa(const widgets::PurchaseSaTexts& texts) = 0;
     virtual void runManufSa(const widgets::ManufSaTexts& texts) = 0;
-    virtual void runSingleP_unif(const widgets::SinglePeriodUniformTexts& texts) = 0;
-    virtual void runSingleP_Norm(const widgets::SinglePeriodNormalTexts& texts) = 0;
-    virtual void runSS_unif(const widgets::SsUniformTexts& texts) = 0;
+    virtual void runSingleP_unif(const jobs::SinglePeriodUniformTexts& texts) = 0;
+    virtual void runSingleP_Norm(const jobs::SinglePeriodNormalTexts& texts) = 0;
+    virtual void runSS_unif(const jobs::SsUniformTexts& texts) = 0;
 };
 
 // Shows the model window's default instance (opening it when none is open; an
@@ -35,9 +35,9 @@ public:
     explicit RegistryModelHandOver(widgets::WindowRegistry& registry) : m_registry(registry) {}
     void runPurchaseSa(const widgets::PurchaseSaTexts& texts) override;
     void runManufSa(const widgets::ManufSaTexts& texts) override;
-    void runSingleP_unif(const widgets::SinglePeriodUniformTexts& texts) override;
-    void runSingleP_Norm(const widgets::SinglePeriodNormalTexts& texts) override;
-    void runSS_unif(const widgets::SsUniformTexts& texts) override;
+    void runSingleP_unif(const jobs::SinglePeriodUniformTexts& texts) override;
+    void runSingleP_Norm(const jobs::SinglePeriodNormalTexts& texts) override;
+    void runSS_unif(const jobs::SsUniformTexts& texts) override;
 
 private:
     template <class Entry>

@@ -56,7 +56,7 @@ RegressionWindow::RegressionWindow(widgets::AppContext& ctx, QWidget* parent) : 
     setObjectName(widgets::formName(widgets::WindowId::D2));
     setWindowTitle(QStringLiteral("Analyzing Demand - Regression Analysis"));
     buildForm();
-    resize(platform::Twips::toPixels(11700), platform::Twips::toPixels(7200));
+    resize(rtf::Twips::toPixels(11700), rtf::Twips::toPixels(7200));
 
     connect(m_comboAlpha, &QComboBox::activated, this, [this] { onAlphaPicked(); });
     connect(m_txtX, &QLineEdit::textChanged, this, [this] { m_xEdited = true; });
@@ -70,7 +70,7 @@ void RegressionWindow::buildForm() {
 
     QGroupBox* plotFrame = fb::frame(panel, QStringLiteral("Frame4"), QStringLiteral("Demand Analysis"));
     m_plot = new RegressionPlot(plotFrame);
-    m_plot->setMinimumSize(platform::Twips::toPixels(5055), platform::Twips::toPixels(3255));
+    m_plot->setMinimumSize(rtf::Twips::toPixels(5055), rtf::Twips::toPixels(3255));
     auto* plotGrid = new QGridLayout(plotFrame);
     plotGrid->addWidget(fb::label(plotFrame, QStringLiteral("Label5"), QStringLiteral("Y")), 0, 0);
     plotGrid->addWidget(m_plot, 0, 1);
@@ -90,7 +90,7 @@ void RegressionWindow::buildForm() {
     m_txtY = fb::inputBox(estimate, QStringLiteral("txtY"));
     m_txtY->setReadOnly(true);  // the prediction: shown, not typed
     for (QLineEdit* box : {m_txtX, m_txtY})
-        box->setFixedWidth(platform::Twips::toPixels(1100));
+        box->setFixedWidth(rtf::Twips::toPixels(1100));
     m_lblError = fb::label(estimate, QStringLiteral("lblError"), kErrorAtDesign);
     m_comboAlpha = new QComboBox(estimate);
     m_comboAlpha->setObjectName(QStringLiteral("ComboAlpha"));
@@ -129,15 +129,15 @@ void RegressionWindow::buildForm() {
     panelGrid->addWidget(m_lblReg, 2, 0, 1, 2);
     panelGrid->setColumnStretch(0, 1);
     panelGrid->setRowStretch(1, 1);
-    estimate->setFixedWidth(platform::Twips::toPixels(4200));
-    suggestion->setFixedWidth(platform::Twips::toPixels(4200));
+    estimate->setFixedWidth(rtf::Twips::toPixels(4200));
+    suggestion->setFixedWidth(rtf::Twips::toPixels(4200));
 
     m_cmdCancel = fb::button(this, QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"));
     m_cmdBack = fb::button(this, QStringLiteral("cmdBack"), QStringLiteral("&Back"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (QPushButton* b : {m_cmdCancel, m_cmdBack}) {
-        b->setMinimumWidth(platform::Twips::toPixels(1215));
+        b->setMinimumWidth(rtf::Twips::toPixels(1215));
         buttons->addWidget(b);
     }
     auto* column = new QVBoxLayout(this);

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <cstring>
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 namespace {
 
@@ -175,4 +175,4 @@ ReadResult readDbfRecords(const QByteArray& bytes) {
     return result;
 }
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

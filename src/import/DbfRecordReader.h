@@ -9,8 +9,8 @@
 
 #include "import/ImportRecord.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 ReadResult readDbfRecords(const QByteArray& bytes);
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

@@ -3,7 +3,7 @@
 #include "core/NumberText.h"
 #include "core/RuntimeError.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 QString fieldText(const QVariant& value) {
     if (value.isNull()) return QString();
@@ -29,4 +29,4 @@ QVariant numberValue(const QString& text) {
 
 QVariant textValue(const QString& text) { return text.isEmpty() ? QVariant() : QVariant(text); }
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QVariant>
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 // Null as an empty text, a number in its general form with the zero before
 // the point (0.45 -> "0.45", 12 -> "12"), any other value as its text.
@@ -16,4 +16,4 @@ QVariant numberValue(const QString& text);
 // An empty text as Null, any other text as itself.
 QVariant textValue(const QString& text);
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

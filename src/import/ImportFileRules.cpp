@@ -1,6 +1,6 @@
 #include "import/ImportFileRules.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 namespace {
 
@@ -120,4 +120,4 @@ std::optional<ImportTable> targetTable(const QString& fileName) {
     return std::nullopt;
 }
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 enum class ImportKind { Text, DBase, Excel, Other };
 enum class ImportTable { Items, Sales, SalesWeekly };
@@ -27,4 +27,4 @@ bool passesExtension(ImportKind kind, const QString& fileName);
 // The table a file name sends its records to; nullopt when no prefix matches.
 std::optional<ImportTable> targetTable(const QString& fileName);
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

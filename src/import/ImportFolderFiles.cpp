@@ -20,7 +20,7 @@
 #include "import/TextRecordReader.h"
 #include "import/XlsRecordReader.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 namespace {
 
@@ -201,4 +201,4 @@ void readInOrder(int count, const std::function<void(int)>& read, const std::fun
     if (failure) std::rethrow_exception(failure);
 }
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

@@ -15,7 +15,7 @@
 #include "import/ImportRecord.h"
 #include "import/XlsRecordReader.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 class ImportFolderFiles {
 public:
@@ -55,4 +55,4 @@ private:
 void readInOrder(int count, const std::function<void(int)>& read, const std::function<void(int)>& consume,
                  const std::function<void(int)>& release);
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 struct ImportPair {
     QString name;
@@ -37,4 +37,4 @@ struct ReadResult {
 // Pairs per record at most, as the stored record counts them.
 constexpr int kMaxPairs = 32767;
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

@@ -17,7 +17,7 @@
 #include "import/ImportStore.h"
 #include "import/RecordConversion.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 namespace {
 
@@ -319,4 +319,4 @@ ImportOutcome ImportService::importFolder(data::Connection& cnn, const QString& 
     return FolderImport(cnn, *kind, folder, today, xlsReader).run();
 }
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

@@ -23,7 +23,7 @@ namespace tervalo::data {
 class Connection;
 }
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 enum class ImportStatus {
     Stored,            // every record stored (possibly none: no file passed the tests)
@@ -68,4 +68,4 @@ public:
     static core::CheckMessage accessNote();
 };
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

@@ -4,7 +4,7 @@
 
 #include "core/RuntimeError.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 namespace {
 
@@ -126,4 +126,4 @@ void ImportStore::rollback() {
     m_stored[0] = m_stored[1] = m_stored[2] = 0;
 }
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

@@ -25,7 +25,7 @@ namespace tervalo::data {
 class Connection;
 }
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 class ImportStore {
 public:
@@ -67,4 +67,4 @@ private:
     int m_stored[3] = {0, 0, 0};
 };
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

@@ -15,7 +15,7 @@
 
 extern char** environ;
 
-namespace tervalo::platform {
+namespace tervalo::import {
 
 namespace {
 
@@ -139,4 +139,4 @@ LimitedRun runLimited(const QString& program, const QStringList& arguments, int 
     return run;
 }
 
-}  // namespace tervalo::platform
+}  // namespace tervalo::import

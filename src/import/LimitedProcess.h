@@ -11,7 +11,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace tervalo::platform {
+namespace tervalo::import {
 
 struct LimitedRun {
     enum class End {
@@ -31,4 +31,4 @@ struct LimitedRun {
 LimitedRun runLimited(const QString& program, const QStringList& arguments, int inputFd, int timeoutMs,
                       qsizetype maxOutput);
 
-}  // namespace tervalo::platform
+}  // namespace tervalo::import

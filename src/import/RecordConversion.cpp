@@ -6,7 +6,7 @@
 
 #include "core/NumberText.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 namespace {
 
@@ -223,4 +223,4 @@ QString placeText(PlaceWord word, int place) {
     return QString();
 }
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

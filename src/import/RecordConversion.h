@@ -15,7 +15,7 @@
 #include "import/ImportFileRules.h"
 #include "import/ImportRecord.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 enum class ColumnKind { Text, Number, Boolean };
 
@@ -62,4 +62,4 @@ ConvertedRecord convertRecord(const ImportRecord& record, const ReadResult& read
 // "line 3", "row 3", "record 3".
 QString placeText(PlaceWord word, int place);
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

@@ -4,7 +4,7 @@
 
 #include "rtf/RtfCodePage.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 namespace {
 
@@ -40,7 +40,7 @@ ReadResult readTextRecord(const QByteArray& bytes) {
     ReadResult result;
     result.placeWord = PlaceWord::Line;
     result.records.append(ImportRecord{});
-    const QString text = platform::rtf::decodePlainText(bytes);
+    const QString text = rtf::decodePlainText(bytes);
     const QStringView view(text);
     // A pair a line at the most.
     qsizetype lineEnds = 0;
@@ -62,4 +62,4 @@ ReadResult readTextRecord(const QByteArray& bytes) {
     return result;
 }
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

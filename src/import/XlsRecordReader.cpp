@@ -6,7 +6,7 @@
 #include "import/LimitedProcess.h"
 #include "import/XlsSheetFraming.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 namespace {
 
@@ -36,12 +36,11 @@ bool decodeUtf8(const std::string& bytes, QString& text) {
 ReadResult readXlsRecord(int fd, const XlsReaderProcess& reader) {
     const QString program =
         reader.program.isEmpty() ? QCoreApplication::applicationDirPath() + '/' + kReaderName : reader.program;
-    const platform::LimitedRun run =
-        platform::runLimited(program, reader.arguments + QStringList{QString::number(reader.memoryBytes)}, fd,
-                             reader.timeoutMs, kMaxAnswerBytes);
-    if (run.end == platform::LimitedRun::End::NotStarted)
+    const LimitedRun run = runLimited(program, reader.arguments + QStringList{QString::number(reader.memoryBytes)}, fd,
+                                      reader.timeoutMs, kMaxAnswerBytes);
+    if (run.end == LimitedRun::End::NotStarted)
         return unreadable("the workbook reader " + kReaderName + " cannot be started");
-    if (run.end == platform::LimitedRun::End::TooMuchOutput)
+    if (run.end == LimitedRun::End::TooMuchOutput)
         return unreadable(QStringLiteral("its first worksheet is too large"));
     if (!run.exitedWith(0)) return cannotBeRead();
     const std::optional<XlsSheet> sheet = decodeSheet(std::string_view(run.output.constData(), run.output.size()));
@@ -72,4 +71,4 @@ ReadResult readXlsRecord(int fd, const XlsReaderProcess& reader) {
     return result;
 }
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

@@ -15,7 +15,7 @@
 
 #include "import/ImportRecord.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 // How the workbook reader is started: `program` with `arguments`, then the
 // memory limit in bytes as the last argument (the reader applies it to itself
@@ -30,4 +30,4 @@ struct XlsReaderProcess {
 // The workbook open at `fd` (read, not closed).
 ReadResult readXlsRecord(int fd, const XlsReaderProcess& reader);
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 namespace {
 
@@ -79,4 +79,4 @@ std::optional<XlsSheet> decodeSheet(std::string_view bytes) {
     return sheet;
 }
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 
 // Pairs per record at most, as the stored record counts them (kMaxPairs).
 constexpr std::size_t kMaxSheetPairs = 32767;
@@ -59,4 +59,4 @@ std::string encodeSheet(const XlsSheet& sheet);
 // nullopt for anything but one whole, well-formed answer.
 std::optional<XlsSheet> decodeSheet(std::string_view bytes);
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

@@ -16,7 +16,7 @@
 #include "data/Transaction.h"
 #include "jobs/ItemAnalysis.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::jobs {
 
 namespace {
 
@@ -64,7 +64,7 @@ using Chunk = std::vector<ItemWork>;
 
 // The analysis of an item, on a worker thread: the same procedure as the
 // card's item, with the model's row kept for the writer instead of saved.
-void analyze(ItemWork& work, const widgets::SinglePeriodCalculator& calculator, const QDate& day) {
+void analyze(ItemWork& work, const SinglePeriodCalculator& calculator, const QDate& day) {
     if (!work.first) work.lines = kCrLf;
     ItemAnalysisContext context;
     context.bounds = [&work](data::SalesTable table) {
@@ -72,9 +72,8 @@ void analyze(ItemWork& work, const widgets::SinglePeriodCalculator& calculator, 
     };
     context.runModel = [&](const ModelRequest& request) {
         work.resultAt = work.lines.size();
-        widgets::SinglePeriodCalculation run = request.singlePeriod
-                                                   ? calculator.runSingleP_unif(request.singlePeriodTexts, day)
-                                                   : calculator.runSS_unif(request.ssTexts, day);
+        SinglePeriodCalculation run = request.singlePeriod ? calculator.runSingleP_unif(request.singlePeriodTexts, day)
+                                                           : calculator.runSS_unif(request.ssTexts, day);
         work.messages = std::move(run.messages);
         work.row = std::move(run.row);
         return run.result;
@@ -94,9 +93,9 @@ struct PendingChunk {
     std::atomic<bool> taken{false};
     std::promise<void> analysed;
 
-    void analyze(const widgets::SinglePeriodCalculator& calculator, const QDate& day) {
+    void analyze(const SinglePeriodCalculator& calculator, const QDate& day) {
         for (ItemWork& work : items)
-            warehouse::analyze(work, calculator, day);
+            jobs::analyze(work, calculator, day);
     }
 };
 
@@ -104,7 +103,7 @@ struct PendingChunk {
 // chunks and taken back in the order they were read.
 class ChunkedItems {
 public:
-    ChunkedItems(data::Connection& cnn, const widgets::SinglePeriodCalculator& calculator, const QDate& day)
+    ChunkedItems(data::Connection& cnn, const SinglePeriodCalculator& calculator, const QDate& day)
         : m_items(cnn),
           m_monthly(cnn, data::SalesTable::Monthly),
           m_weekly(cnn, data::SalesTable::Weekly),
@@ -167,7 +166,7 @@ private:
     data::ItemPass m_items;
     data::SalesPass m_monthly;
     data::SalesPass m_weekly;
-    const widgets::SinglePeriodCalculator& m_calculator;
+    const SinglePeriodCalculator& m_calculator;
     const QDate m_day;
     QThreadPool m_pool;
     std::deque<std::shared_ptr<PendingChunk>> m_pending;
@@ -202,7 +201,7 @@ void write(const ItemWork& work, BlockLog& log, JobControl& control, data::SsRow
 
 }  // namespace
 
-BatchJobResult runAllItems(const BatchJobSettings& settings, const widgets::SinglePeriodCalculator& calculator,
+BatchJobResult runAllItems(const BatchJobSettings& settings, const SinglePeriodCalculator& calculator,
                            JobControl& control) {
     BatchJobResult result;
     BlockLog log(control);
@@ -251,4 +250,4 @@ BatchJobResult runAllItems(const BatchJobSettings& settings, const widgets::Sing
     return result;
 }
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::jobs

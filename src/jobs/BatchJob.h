@@ -15,7 +15,7 @@
 #include "jobs/JobControl.h"
 #include "jobs/SinglePeriodRuns.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::jobs {
 
 struct BatchJobSettings {
     // The database to open; none when the program's connection is closed.
@@ -29,7 +29,7 @@ struct BatchJobResult {
 };
 
 // Runs on the calling thread; the log goes to control.appendLog as it grows.
-BatchJobResult runAllItems(const BatchJobSettings& settings, const widgets::SinglePeriodCalculator& calculator,
+BatchJobResult runAllItems(const BatchJobSettings& settings, const SinglePeriodCalculator& calculator,
                            JobControl& control);
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::jobs

@@ -4,7 +4,7 @@
 
 #include "core/NumberText.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::jobs {
 
 namespace {
 
@@ -41,16 +41,16 @@ struct Line {
 
 // The heading and the cost lines; false when a cost is missing, which ends the item.
 bool headingAndCosts(const data::WarehouseItem& item, const Line& line) {
-    line(fieldText(item.item) + " (ID: " + fieldText(item.itemId) + ")");
+    line(import::fieldText(item.item) + " (ID: " + import::fieldText(item.itemId) + ")");
     if (isSinglePeriod(item)) {
-        line("Single Period, Time Unit: " + fieldText(item.timeUnit));
+        line("Single Period, Time Unit: " + import::fieldText(item.timeUnit));
     } else {
-        if (fieldText(item.orderCost).isEmpty()) {
+        if (import::fieldText(item.orderCost).isEmpty()) {
             line(missing(QStringLiteral("Order Cost")));
             return false;
         }
-        line("s-S Poclicy, Time Unit: " + fieldText(item.timeUnit));
-        line("Order/Setup Cost: " + fieldText(item.orderCost));
+        line("s-S Poclicy, Time Unit: " + import::fieldText(item.timeUnit));
+        line("Order/Setup Cost: " + import::fieldText(item.orderCost));
     }
     const std::pair<const char*, const QVariant*> costs[] = {
         {"Unit Cost", &item.unitCost}, {"Holding Cost", &item.holdingCost}, {"Shortage Cost", &item.shortageCost}};
@@ -59,7 +59,7 @@ bool headingAndCosts(const data::WarehouseItem& item, const Line& line) {
             line(missing(QString::fromLatin1(name)));
             return false;
         }
-        line(QString::fromLatin1(name) + ": " + fieldText(*value));
+        line(QString::fromLatin1(name) + ": " + import::fieldText(*value));
     }
     return true;
 }
@@ -69,20 +69,19 @@ std::optional<ModelRequest> modelRequest(const data::WarehouseItem& item, const 
     if (item.item.isNull()) return std::nullopt;
     const QString low = QString::fromStdString(core::plainDecimalText(bounds.low));
     const QString high = QString::fromStdString(core::plainDecimalText(bounds.high));
-    const QString name = fieldText(item.item);
-    const QString unitCost = fieldText(item.unitCost);
-    const QString holdingCost = fieldText(item.holdingCost);
-    const QString shortageCost = fieldText(item.shortageCost);
+    const QString name = import::fieldText(item.item);
+    const QString unitCost = import::fieldText(item.unitCost);
+    const QString holdingCost = import::fieldText(item.holdingCost);
+    const QString shortageCost = import::fieldText(item.shortageCost);
     ModelRequest request;
     request.singlePeriod = isSinglePeriod(item);
     request.singlePeriodTexts = {low, high, name, unitCost, holdingCost, shortageCost};
-    request.ssTexts = {low, high, name, fieldText(item.orderCost), unitCost, holdingCost, shortageCost};
+    request.ssTexts = {low, high, name, import::fieldText(item.orderCost), unitCost, holdingCost, shortageCost};
     return request;
 }
 
 // "Result:" and what the model left in S and s.
-std::optional<ItemFigures> resultLines(const widgets::SinglePeriodRunResult& result, bool singlePeriod,
-                                       const Line& line) {
+std::optional<ItemFigures> resultLines(const SinglePeriodRunResult& result, bool singlePeriod, const Line& line) {
     line(QStringLiteral("Result:"));
     if (!result.calculated()) {
         line(kNoResult);
@@ -107,7 +106,7 @@ bool isSinglePeriod(const data::WarehouseItem& item) {
 }
 
 std::optional<data::SalesTable> salesTableOf(const data::WarehouseItem& item) {
-    return data::salesTableFor(fieldText(item.timeUnit));
+    return data::salesTableFor(import::fieldText(item.timeUnit));
 }
 
 std::vector<core::demand::DemandPoint> demandSeries(const std::vector<data::SalesYear>& years) {
@@ -127,7 +126,7 @@ std::optional<ItemFigures> analyzeItem(const data::WarehouseItem& item, const It
     const Line line{log};
     if (!headingAndCosts(item, line)) return std::nullopt;
 
-    if (fieldText(item.itemId).isEmpty()) {
+    if (import::fieldText(item.itemId).isEmpty()) {
         line(context.currentItem ? kInvalidItem : kNoSales);
         return std::nullopt;
     }
@@ -145,9 +144,9 @@ std::optional<ItemFigures> analyzeItem(const data::WarehouseItem& item, const It
         return std::nullopt;
     }
 
-    widgets::SinglePeriodRunResult result;
+    SinglePeriodRunResult result;
     if (const std::optional<ModelRequest> request = modelRequest(item, *bounds)) result = context.runModel(*request);
     return resultLines(result, isSinglePeriod(item), line);
 }
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::jobs

@@ -16,7 +16,7 @@
 #include "import/FieldText.h"
 #include "jobs/SinglePeriodRuns.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::jobs {
 
 inline constexpr int kYearsAnalysed = 5;
 inline const QString kCrLf = QStringLiteral("\r\n");
@@ -41,8 +41,8 @@ std::optional<double> demandOfCell(const QVariant& cell);
 // policy, uniform demand between the two bounds.
 struct ModelRequest {
     bool singlePeriod = true;
-    widgets::SinglePeriodUniformTexts singlePeriodTexts;  // runSingleP_unif
-    widgets::SsUniformTexts ssTexts;                      // runSS_unif
+    SinglePeriodUniformTexts singlePeriodTexts;  // runSingleP_unif
+    SsUniformTexts ssTexts;                      // runSS_unif
 };
 
 // What the item's row receives: OrderQty, and for an (s,S) item ReorderPoint.
@@ -59,7 +59,7 @@ struct ItemAnalysisContext {
     // series from a table, as demandSeries gives it; nullopt: no point.
     std::function<std::optional<core::demand::DemandBounds>(data::SalesTable)> bounds;
     // Runs the model; may raise core::RuntimeError, which ends the item.
-    std::function<widgets::SinglePeriodRunResult(const ModelRequest&)> runModel;
+    std::function<SinglePeriodRunResult(const ModelRequest&)> runModel;
 };
 
 // Appends the item's lines to `log` (without the blank line that separates it
@@ -68,4 +68,4 @@ struct ItemAnalysisContext {
 std::optional<ItemFigures> analyzeItem(const data::WarehouseItem& item, const ItemAnalysisContext& context,
                                        QString& log);
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::jobs

@@ -1,7 +1,7 @@
 #include "jobs/JobControl.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::jobs {
 
 JobControl::~JobControl() = default;
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::jobs

@@ -7,7 +7,7 @@
 
 #include "core/CheckMessage.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::jobs {
 
 class JobControl {
 public:
@@ -22,4 +22,4 @@ public:
     virtual void show(const core::CheckMessage& message) = 0;
 };
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::jobs

@@ -9,7 +9,7 @@
 #include <optional>
 #include <utility>
 
-namespace tervalo::warehouse {
+namespace tervalo::jobs {
 
 namespace {
 
@@ -162,4 +162,4 @@ void JobRunner::onThreadFinished() {
     if (done) done();
 }
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::jobs

@@ -21,7 +21,7 @@
 class QThread;
 class QTimer;
 
-namespace tervalo::warehouse {
+namespace tervalo::jobs {
 
 class JobRunner : public QObject {
     Q_OBJECT
@@ -75,4 +75,4 @@ private:
     QElapsedTimer m_sincePublished;
 };
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::jobs

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace tervalo::warehouse {
+namespace tervalo::jobs {
 
 namespace {
 
@@ -114,4 +114,4 @@ QString LogFile::text() const {
     return QString::fromUtf8(bytes(0, m_lines));
 }
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::jobs

@@ -15,7 +15,7 @@
 
 class QIODevice;
 
-namespace tervalo::warehouse {
+namespace tervalo::jobs {
 
 class LogFile {
 public:
@@ -48,4 +48,4 @@ private:
     std::vector<qint64> m_marks{0};  // where every kMarkEvery-th line starts
 };
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::jobs

@@ -2,8 +2,7 @@
 // What a run of frmSinglePeriodC is given and gives back, and its calculation
 // without the window. The model windows, the wizard and the batch analysis
 // all use these; they include no widget, so that the batch job, which runs
-// without a window, can use them too. They keep the widgets' namespace, where
-// the windows that implement the runs use them.
+// without a window, can use them too.
 #include <QDate>
 #include <QString>
 #include <optional>
@@ -12,7 +11,7 @@
 #include "core/CheckMessage.h"
 #include "data/SsRepository.h"
 
-namespace tervalo::widgets {
+namespace tervalo::jobs {
 
 // The texts frmSinglePeriodC is run with, in the order the wizard and the
 // batch analysis pass them; each goes unchanged into its box.
@@ -77,4 +76,4 @@ public:
     virtual SinglePeriodCalculation runSS_unif(const SsUniformTexts& texts, const QDate& day) const = 0;
 };
 
-}  // namespace tervalo::widgets
+}  // namespace tervalo::jobs

@@ -11,7 +11,7 @@
 #include "data/TableUpdate.h"
 #include "data/Transaction.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::jobs {
 
 namespace {
 
@@ -239,4 +239,4 @@ WriteBackResult runWriteBack(const WriteBackTarget& target, const QList<WriteBac
     return result;
 }
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::jobs

@@ -16,7 +16,7 @@
 #include "jobs/JobControl.h"
 #include "jobs/WriteBackTarget.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::jobs {
 
 // One row of Items as the run reads it; a NULL field is a null QVariant.
 struct WriteBackItem {
@@ -53,4 +53,4 @@ struct WriteBackResult {
 WriteBackResult runWriteBack(const WriteBackTarget& target, const QList<WriteBackItem>& items, int current,
                              const WriteBackQuestion& ask, JobControl& job);
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::jobs

@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-namespace tervalo::warehouse {
+namespace tervalo::jobs {
 
 struct WriteBackTarget {
     QString cnnString;         // connection string of the target database
@@ -34,4 +34,4 @@ public:
     virtual void getUpdateInfo(const WriteBackTarget& target) = 0;
 };
 
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::jobs

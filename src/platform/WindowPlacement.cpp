@@ -15,7 +15,7 @@ constexpr double kLargestPixels = 1 << 24;
 
 int pixels(float twips) {
     if (std::isnan(twips)) return 0;
-    const double p = std::round(static_cast<double>(twips) / Twips::kPerPixel);
+    const double p = std::round(static_cast<double>(twips) / rtf::Twips::kPerPixel);
     return static_cast<int>(std::clamp(p, -kLargestPixels, kLargestPixels));
 }
 

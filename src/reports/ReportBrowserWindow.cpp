@@ -107,7 +107,7 @@ ReportBrowserWindow::ReportBrowserWindow(widgets::AppContext& ctx, ReportOutput&
     setObjectName(widgets::formName(widgets::WindowId::Report));
     setWindowTitle(QStringLiteral("Reports"));
     buildForm();
-    setFixedSize(platform::Twips::toPixels(kClientWidth), platform::Twips::toPixels(kClientHeight));
+    setFixedSize(rtf::Twips::toPixels(kClientWidth), rtf::Twips::toPixels(kClientHeight));
 
     // The dates are set before the pickers are connected: loading lists nothing.
     const QDate today = m_ctx.clock.today();
@@ -174,7 +174,7 @@ void ReportBrowserWindow::buildForm() {
     m_list->setModel(m_model);
     m_list->header()->setStretchLastSection(true);
     for (int column = 0; column < 4; ++column)
-        m_list->setColumnWidth(column, platform::Twips::toPixels(kColumnWidths[column]));
+        m_list->setColumnWidth(column, rtf::Twips::toPixels(kColumnWidths[column]));
     listLayout->addWidget(m_list);
     outer->addWidget(listFrame, 1);
 
@@ -246,7 +246,7 @@ void ReportBrowserWindow::rebuildList(int list) {
 void ReportBrowserWindow::fitColumns() {
     for (int column = 0; column < 3; ++column) {
         m_list->resizeColumnToContents(column);
-        const int designed = platform::Twips::toPixels(kColumnWidths[column]);
+        const int designed = rtf::Twips::toPixels(kColumnWidths[column]);
         if (m_list->columnWidth(column) < designed) m_list->setColumnWidth(column, designed);
     }
     // The last column fills the rest (the header stretches it) or scrolls.

@@ -2,7 +2,7 @@
 
 #include <QStringDecoder>
 
-namespace tervalo::platform::rtf {
+namespace tervalo::rtf {
 
 namespace {
 
@@ -38,4 +38,4 @@ QString decodePlainText(const QByteArray& bytes) {
     return text;
 }
 
-}  // namespace tervalo::platform::rtf
+}  // namespace tervalo::rtf

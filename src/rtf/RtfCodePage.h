@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace tervalo::platform::rtf {
+namespace tervalo::rtf {
 
 // The character a cp1252 byte stands for. The five bytes that cp1252 leaves
 // unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the C1 controls of the
@@ -28,4 +28,4 @@ constexpr bool isStructureCharacter(char16_t ch) {
 // byte-order mark dropped), otherwise cp1252.
 QString decodePlainText(const QByteArray& bytes);
 
-}  // namespace tervalo::platform::rtf
+}  // namespace tervalo::rtf

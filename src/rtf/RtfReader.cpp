@@ -16,7 +16,7 @@
 #include "rtf/RtfCodePage.h"
 #include "rtf/RtfTokenizer.h"
 
-namespace tervalo::platform {
+namespace tervalo::rtf {
 
 namespace {
 
@@ -162,7 +162,7 @@ constexpr qsizetype kMaxCachedFormats = 256;
 // The destination state machine: the tokens of RtfTokenizer read into the
 // document, each in the destination and the formatting of its group.
 class Parser {
-    friend class ::tervalo::platform::RtfTokenizer;
+    friend class ::tervalo::rtf::RtfTokenizer;
 
 public:
     Parser(const QByteArray& data, QTextDocument* doc) : m_tokens(data), m_cursor(doc) {
@@ -593,4 +593,4 @@ QTextDocumentFragment RtfReader::readFragment(const QByteArray& data) {
     return QTextDocumentFragment(&doc);
 }
 
-}  // namespace tervalo::platform
+}  // namespace tervalo::rtf

@@ -30,7 +30,7 @@
 
 class QTextDocument;
 
-namespace tervalo::platform {
+namespace tervalo::rtf {
 
 class RtfReader {
 public:
@@ -57,4 +57,4 @@ public:
     static QTextDocumentFragment readFragment(const QByteArray& data);
 };
 
-}  // namespace tervalo::platform
+}  // namespace tervalo::rtf

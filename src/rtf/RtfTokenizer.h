@@ -19,7 +19,7 @@
 
 #include "rtf/RtfReader.h"
 
-namespace tervalo::platform {
+namespace tervalo::rtf {
 
 // What a reader of the tokens has:
 //   bool done() const;  // true: read no further
@@ -131,4 +131,4 @@ private:
     const char* m_end;
 };
 
-}  // namespace tervalo::platform
+}  // namespace tervalo::rtf

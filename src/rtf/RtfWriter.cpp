@@ -17,7 +17,7 @@
 
 #include "rtf/RtfCodePage.h"
 
-namespace tervalo::platform {
+namespace tervalo::rtf {
 
 namespace {
 
@@ -275,4 +275,4 @@ QByteArray RtfWriter::writeSelection(const QTextCursor& cursor) {
     return write(doc);
 }
 
-}  // namespace tervalo::platform
+}  // namespace tervalo::rtf

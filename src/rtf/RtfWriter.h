@@ -33,7 +33,7 @@ class QTextCursor;
 class QTextDocument;
 class QTextDocumentFragment;
 
-namespace tervalo::platform {
+namespace tervalo::rtf {
 
 class RtfWriter {
 public:
@@ -68,4 +68,4 @@ public:
     };
 };
 
-}  // namespace tervalo::platform
+}  // namespace tervalo::rtf

@@ -4,7 +4,7 @@
 // every screen (high-dpi scaling maps them), so the ratio is fixed.
 #include <cmath>
 
-namespace tervalo::platform::Twips {
+namespace tervalo::rtf::Twips {
 
 inline constexpr int kPerPixel = 15;
 
@@ -12,4 +12,4 @@ inline constexpr int kPerPixel = 15;
 inline int toPixels(double twips) { return static_cast<int>(std::lround(twips / kPerPixel)); }
 inline int toTwips(int pixels) { return pixels * kPerPixel; }
 
-}  // namespace tervalo::platform::Twips
+}  // namespace tervalo::rtf::Twips

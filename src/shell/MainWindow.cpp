@@ -131,7 +131,7 @@ void MainWindow::setDataMenusEnabled(bool enable) {
 // no size stored (the first start) the frame holds the panel and the largest
 // model window, as far as the screen allows.
 void MainWindow::loadPlacement() {
-    using platform::Twips::toTwips;
+    using rtf::Twips::toTwips;
     constexpr float kUnset = std::numeric_limits<float>::quiet_NaN();
     const auto& designed = platform::AppSettings::kDefaultMainPlacement;
     platform::AppSettings::MainPlacement placement =
@@ -151,7 +151,7 @@ void MainWindow::loadPlacement() {
 QSize MainWindow::firstStartSize() {
     const QSize child = m_ctx.registry.workspaceFormSize();
     const auto& designed = platform::AppSettings::kDefaultMainPlacement;
-    if (child.isEmpty()) return {platform::Twips::toPixels(designed.width), platform::Twips::toPixels(designed.height)};
+    if (child.isEmpty()) return {rtf::Twips::toPixels(designed.width), rtf::Twips::toPixels(designed.height)};
     // Laid out wide enough that the toolbar and menus do not fold, the parts
     // around the workspace are what the frame adds to it.
     resize(child + QSize(800, 400));
@@ -163,7 +163,7 @@ QSize MainWindow::firstStartSize() {
 // the screen: loading applies them the same way, so a start without changes
 // restores the window.
 void MainWindow::savePlacement() {
-    using platform::Twips::toTwips;
+    using rtf::Twips::toTwips;
     const QRect frame = platform::fitToScreen(QRect(pos(), size()), availableScreenArea());
     m_ctx.settings.saveMainPlacement({float(toTwips(frame.x())), float(toTwips(frame.y())),
                                       float(toTwips(frame.width())), float(toTwips(frame.height()))});

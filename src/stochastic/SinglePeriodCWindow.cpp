@@ -444,12 +444,12 @@ void SinglePeriodCWindow::promptForItemName() {
 
 // ---------------------------------------------------------------- calculate
 
-widgets::SinglePeriodRunResult SinglePeriodCWindow::run(const SinglePeriodCase& c) {
+jobs::SinglePeriodRunResult SinglePeriodCWindow::run(const SinglePeriodCase& c) {
     selectProblem(c.problem);
     selectDemand(c.demand);
     for (const auto& [field, text] : c.boxes)
         inputBox(field)->setText(text);
-    widgets::SinglePeriodRunResult result;
+    jobs::SinglePeriodRunResult result;
     if (!calculate()) return result;
     result.orderUpTo = m_txtS2->text();
     if (problem() == P::SsPolicy) result.reorderPoint = m_txtS1->text();
@@ -457,15 +457,15 @@ widgets::SinglePeriodRunResult SinglePeriodCWindow::run(const SinglePeriodCase& 
     return result;
 }
 
-widgets::SinglePeriodRunResult SinglePeriodCWindow::runSingleP_unif(const widgets::SinglePeriodUniformTexts& texts) {
+jobs::SinglePeriodRunResult SinglePeriodCWindow::runSingleP_unif(const jobs::SinglePeriodUniformTexts& texts) {
     return run(singlePeriodCase(texts));
 }
 
-widgets::SinglePeriodRunResult SinglePeriodCWindow::runSingleP_Norm(const widgets::SinglePeriodNormalTexts& texts) {
+jobs::SinglePeriodRunResult SinglePeriodCWindow::runSingleP_Norm(const jobs::SinglePeriodNormalTexts& texts) {
     return run(singlePeriodCase(texts));
 }
 
-widgets::SinglePeriodRunResult SinglePeriodCWindow::runSS_unif(const widgets::SsUniformTexts& texts) {
+jobs::SinglePeriodRunResult SinglePeriodCWindow::runSS_unif(const jobs::SsUniformTexts& texts) {
     return run(singlePeriodCase(texts));
 }
 

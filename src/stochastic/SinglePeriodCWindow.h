@@ -39,9 +39,9 @@ public:
     // --- SinglePeriodWindowEntry
     void select(core::stochastic::Problem problem) override;
     void select(core::stochastic::ContinuousDemand demand) override;
-    widgets::SinglePeriodRunResult runSingleP_unif(const widgets::SinglePeriodUniformTexts& texts) override;
-    widgets::SinglePeriodRunResult runSingleP_Norm(const widgets::SinglePeriodNormalTexts& texts) override;
-    widgets::SinglePeriodRunResult runSS_unif(const widgets::SsUniformTexts& texts) override;
+    jobs::SinglePeriodRunResult runSingleP_unif(const jobs::SinglePeriodUniformTexts& texts) override;
+    jobs::SinglePeriodRunResult runSingleP_Norm(const jobs::SinglePeriodNormalTexts& texts) override;
+    jobs::SinglePeriodRunResult runSS_unif(const jobs::SsUniformTexts& texts) override;
 
     core::stochastic::Problem problem() const;
     core::stochastic::ContinuousDemand demand() const;
@@ -85,7 +85,7 @@ private:
 
     // Every text box emptied, S and s included.
     void clearInputs();
-    widgets::SinglePeriodRunResult run(const SinglePeriodCase& run);
+    jobs::SinglePeriodRunResult run(const SinglePeriodCase& run);
     void promptForItemName();
 
     // The row the last calculation saved, the day and item it was saved under.

@@ -4,13 +4,13 @@
 
 namespace tervalo::stochastic {
 
-widgets::SinglePeriodCalculation WindowlessSinglePeriod::runSingleP_unif(const widgets::SinglePeriodUniformTexts& texts,
-                                                                         const QDate& day) const {
+jobs::SinglePeriodCalculation WindowlessSinglePeriod::runSingleP_unif(const jobs::SinglePeriodUniformTexts& texts,
+                                                                      const QDate& day) const {
     return computeSinglePeriodRow(singlePeriodCase(texts), day);
 }
 
-widgets::SinglePeriodCalculation WindowlessSinglePeriod::runSS_unif(const widgets::SsUniformTexts& texts,
-                                                                    const QDate& day) const {
+jobs::SinglePeriodCalculation WindowlessSinglePeriod::runSS_unif(const jobs::SsUniformTexts& texts,
+                                                                 const QDate& day) const {
     return computeSinglePeriodRow(singlePeriodCase(texts), day);
 }
 

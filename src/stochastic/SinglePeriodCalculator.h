@@ -6,11 +6,11 @@
 
 namespace tervalo::stochastic {
 
-class WindowlessSinglePeriod : public widgets::SinglePeriodCalculator {
+class WindowlessSinglePeriod : public jobs::SinglePeriodCalculator {
 public:
-    widgets::SinglePeriodCalculation runSingleP_unif(const widgets::SinglePeriodUniformTexts& texts,
-                                                     const QDate& day) const override;
-    widgets::SinglePeriodCalculation runSS_unif(const widgets::SsUniformTexts& texts, const QDate& day) const override;
+    jobs::SinglePeriodCalculation runSingleP_unif(const jobs::SinglePeriodUniformTexts& texts,
+                                                  const QDate& day) const override;
+    jobs::SinglePeriodCalculation runSS_unif(const jobs::SsUniformTexts& texts, const QDate& day) const override;
 };
 
 }  // namespace tervalo::stochastic

@@ -23,7 +23,7 @@ cs::ContinuousTexts SinglePeriodCase::texts() const {
 }
 
 // Each run fills its boxes in the order of its arguments.
-SinglePeriodCase singlePeriodCase(const widgets::SinglePeriodUniformTexts& t) {
+SinglePeriodCase singlePeriodCase(const jobs::SinglePeriodUniformTexts& t) {
     return {P::SinglePeriod,
             D::Uniform,
             {{F::LowDemand, t.lowerD},
@@ -34,7 +34,7 @@ SinglePeriodCase singlePeriodCase(const widgets::SinglePeriodUniformTexts& t) {
              {F::ShortageCost, t.shortageCost}}};
 }
 
-SinglePeriodCase singlePeriodCase(const widgets::SinglePeriodNormalTexts& t) {
+SinglePeriodCase singlePeriodCase(const jobs::SinglePeriodNormalTexts& t) {
     return {P::SinglePeriod,
             D::Normal,
             {{F::Mean, t.meanD},
@@ -45,7 +45,7 @@ SinglePeriodCase singlePeriodCase(const widgets::SinglePeriodNormalTexts& t) {
              {F::ShortageCost, t.shortageCost}}};
 }
 
-SinglePeriodCase singlePeriodCase(const widgets::SsUniformTexts& t) {
+SinglePeriodCase singlePeriodCase(const jobs::SsUniformTexts& t) {
     return {P::SsPolicy,
             D::Uniform,
             {{F::LowDemand, t.lowerD},
@@ -102,8 +102,8 @@ data::SsRow ssRow(P problem, D demand, const cs::ContinuousTexts& texts, const c
     return row;
 }
 
-widgets::SinglePeriodCalculation computeSinglePeriodRow(const SinglePeriodCase& run, const QDate& day) {
-    widgets::SinglePeriodCalculation out;
+jobs::SinglePeriodCalculation computeSinglePeriodRow(const SinglePeriodCase& run, const QDate& day) {
+    jobs::SinglePeriodCalculation out;
     const cs::ContinuousTexts texts = run.texts();
     cs::ContinuousRun calculated = cs::calculateContinuous(run.problem, run.demand, texts);
     out.messages = std::move(calculated.messages);
@@ -116,7 +116,7 @@ widgets::SinglePeriodCalculation computeSinglePeriodRow(const SinglePeriodCase& 
 }
 
 SinglePeriodRunOutput runSinglePeriod(const SinglePeriodCase& run, data::Connection& cnn, const QDate& day) {
-    widgets::SinglePeriodCalculation computed = computeSinglePeriodRow(run, day);
+    jobs::SinglePeriodCalculation computed = computeSinglePeriodRow(run, day);
     SinglePeriodRunOutput out{std::move(computed.result), std::move(computed.messages)};
     if (!computed.row) return out;
     try {

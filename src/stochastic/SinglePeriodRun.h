@@ -34,9 +34,9 @@ struct SinglePeriodCase {
     core::stochastic::ContinuousTexts texts() const;
 };
 
-SinglePeriodCase singlePeriodCase(const widgets::SinglePeriodUniformTexts& texts);  // runSingleP_unif
-SinglePeriodCase singlePeriodCase(const widgets::SinglePeriodNormalTexts& texts);   // runSingleP_Norm
-SinglePeriodCase singlePeriodCase(const widgets::SsUniformTexts& texts);            // runSS_unif
+SinglePeriodCase singlePeriodCase(const jobs::SinglePeriodUniformTexts& texts);  // runSingleP_unif
+SinglePeriodCase singlePeriodCase(const jobs::SinglePeriodNormalTexts& texts);   // runSingleP_Norm
+SinglePeriodCase singlePeriodCase(const jobs::SsUniformTexts& texts);            // runSS_unif
 
 // What one result shows: S (txtS2) and s (txtS1), the cost table with its pie
 // (Purchase, Shortage, Holding, Total), and lblCost's note for the (s,S) policy.
@@ -60,7 +60,7 @@ data::SsRow ssRow(core::stochastic::Problem problem, core::stochastic::Continuou
                   const QDate& day);
 
 struct SinglePeriodRunOutput {
-    widgets::SinglePeriodRunResult result;     // empty S: no result
+    jobs::SinglePeriodRunResult result;        // empty S: no result
     std::vector<core::CheckMessage> messages;  // the boxes a typed calculation shows, in order
 };
 
@@ -70,7 +70,7 @@ struct SinglePeriodRunOutput {
 // one message and no row; the pie's own message does not stop it) and the
 // s_S row the window would save. Of the cost table only what its pie's
 // message needs is worked out.
-widgets::SinglePeriodCalculation computeSinglePeriodRow(const SinglePeriodCase& run, const QDate& day);
+jobs::SinglePeriodCalculation computeSinglePeriodRow(const SinglePeriodCase& run, const QDate& day);
 
 // Checks, computes and saves one run as the window's Calculate does, showing
 // nothing. A failed check, a message of the calculation or a run-time fault

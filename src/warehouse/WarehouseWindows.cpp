@@ -14,7 +14,7 @@
 
 namespace tervalo::warehouse {
 
-void registerWarehouseWindows(widgets::AppContext& ctx, const widgets::SinglePeriodCalculator& calculator) {
+void registerWarehouseWindows(widgets::AppContext& ctx, const jobs::SinglePeriodCalculator& calculator) {
     // ---- item card and search -------------------------------------------------------
     // The card keeps one instance for the run: the panel, the toolbar and the Data menu reach it.
     ctx.registry.registerWindow(widgets::WindowId::SalesData,
@@ -36,8 +36,8 @@ void registerWarehouseWindows(widgets::AppContext& ctx, const widgets::SinglePer
     // ---- log, batch analysis and write-back -----------------------------------------
     ctx.registry.registerWindow(widgets::WindowId::DataConfig, [&ctx] {
         // The item card keeps the target for the write-back run (created when needed).
-        return new DataConfigDialog(ctx, [&ctx](const WriteBackTarget& target) {
-            if (auto* card = ctx.registry.instanceAs<WriteBackTargetReceiver>(widgets::WindowId::SalesData))
+        return new DataConfigDialog(ctx, [&ctx](const jobs::WriteBackTarget& target) {
+            if (auto* card = ctx.registry.instanceAs<jobs::WriteBackTargetReceiver>(widgets::WindowId::SalesData))
                 card->getUpdateInfo(target);
         });
     });

@@ -3,13 +3,15 @@
 // source, write-back settings, log) with the window registry.
 namespace tervalo::widgets {
 struct AppContext;
+}
+namespace tervalo::jobs {
 class SinglePeriodCalculator;
-}  // namespace tervalo::widgets
+}
 
 namespace tervalo::warehouse {
 
 // `calculator` runs the single-period model without its window for the batch
 // analysis; it must outlive the registry.
-void registerWarehouseWindows(widgets::AppContext& ctx, const widgets::SinglePeriodCalculator& calculator);
+void registerWarehouseWindows(widgets::AppContext& ctx, const jobs::SinglePeriodCalculator& calculator);
 
 }  // namespace tervalo::warehouse

@@ -18,20 +18,20 @@ void ShowChildForm(QWidget* frm) {
     // screen, whose height says nothing of where the workspace lies; its title
     // bar stays in the workspace.
     if (auto* sub = qobject_cast<QMdiSubWindow*>(frm->parentWidget()); sub && sub->mdiArea()) {
-        ShowChildForm(frm, platform::Twips::toTwips(sub->mdiArea()->viewport()->height()));
+        ShowChildForm(frm, rtf::Twips::toTwips(sub->mdiArea()->viewport()->height()));
         if (sub->y() < 0) sub->move(0, 0);
         return;
     }
     QScreen* screen = frm->screen() ? frm->screen() : QGuiApplication::primaryScreen();
-    ShowChildForm(frm, platform::Twips::toTwips(screen->geometry().height()));
+    ShowChildForm(frm, rtf::Twips::toTwips(screen->geometry().height()));
 }
 
 void ShowChildForm(QWidget* frm, double screenHeightTwips) {
     QWidget* target = frm;
     if (auto* sub = qobject_cast<QMdiSubWindow*>(frm->parentWidget())) target = sub;
-    const double height = platform::Twips::toTwips(target->frameGeometry().height());
+    const double height = rtf::Twips::toTwips(target->frameGeometry().height());
     const float top = static_cast<float>((screenHeightTwips - height) / 2);
-    target->move(0, platform::Twips::toPixels(top));
+    target->move(0, rtf::Twips::toPixels(top));
     target->show();
     frm->show();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(target)) {

@@ -9,8 +9,8 @@
 
 namespace tervalo::xlsreader {
 
-using warehouse::XlsProblem;
-using warehouse::XlsSheet;
+using import::XlsProblem;
+using import::XlsSheet;
 
 namespace {
 
@@ -96,7 +96,7 @@ XlsSheet readWorkbook(const char* path) {
 
     XlsSheet sheet;
     if (top == rows) return sheet;  // an empty sheet gives no pairs
-    if (bottom - top + 1 > warehouse::kMaxSheetPairs) return problem(XlsProblem::TooManyRows);
+    if (bottom - top + 1 > import::kMaxSheetPairs) return problem(XlsProblem::TooManyRows);
     for (unsigned r = top; r <= bottom; ++r) {
         std::string value = left + 1 < columns ? cellText(h, r, left + 1) : std::string();
         sheet.pairs.push_back({cellText(h, r, left), std::move(value), r + 1});

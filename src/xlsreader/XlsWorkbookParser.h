@@ -8,6 +8,6 @@
 
 namespace tervalo::xlsreader {
 
-warehouse::XlsSheet readWorkbook(const char* path);
+import::XlsSheet readWorkbook(const char* path);
 
 }  // namespace tervalo::xlsreader

@@ -38,9 +38,9 @@ int main(int argc, char** argv) {
     unsigned long long bytes = 0;
     const char* end = argc == 2 ? argv[1] + std::strlen(argv[1]) : nullptr;
     if (!end || std::from_chars(argv[1], end, bytes).ptr != end || bytes == 0) return 2;
-    if (tervalo::warehouse::kReaderLimitsAddressSpace && !limit(RLIMIT_AS, rlim_t(bytes))) return 2;
+    if (tervalo::import::kReaderLimitsAddressSpace && !limit(RLIMIT_AS, rlim_t(bytes))) return 2;
     if (!limit(RLIMIT_FSIZE, 0) || !limit(RLIMIT_CORE, 0)) return 2;
     // libfreexl opens a workbook by its name; this one is the standard input.
-    const std::string answer = tervalo::warehouse::encodeSheet(tervalo::xlsreader::readWorkbook("/proc/self/fd/0"));
+    const std::string answer = tervalo::import::encodeSheet(tervalo::xlsreader::readWorkbook("/proc/self/fd/0"));
     return writeAll(answer) ? 0 : 3;
 }

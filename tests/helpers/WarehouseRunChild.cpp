@@ -24,7 +24,7 @@ namespace {
 
 const QDate kToday(2026, 12, 7);
 
-class SilentJob : public warehouse::JobControl {
+class SilentJob : public jobs::JobControl {
 public:
     bool cancelled() const override { return false; }
     void appendLog(const QString&) override {}
@@ -45,19 +45,19 @@ bool runImport(const QString& database, const QString& folder) {
     data::Connection cnn;
     cnn.open(connectionTo(database));
     begin();
-    return warehouse::ImportService::importFolder(cnn, QStringLiteral("dBaseFile"), folder, kToday).status ==
-           warehouse::ImportStatus::Stored;
+    return import::ImportService::importFolder(cnn, QStringLiteral("dBaseFile"), folder, kToday).status ==
+           import::ImportStatus::Stored;
 }
 
 bool runBatch(const QString& database) {
     const stochastic::WindowlessSinglePeriod calculator;
     SilentJob job;
     begin();
-    return warehouse::runAllItems({connectionTo(database), kToday}, calculator, job).saved;
+    return jobs::runAllItems({connectionTo(database), kToday}, calculator, job).saved;
 }
 
 bool runWriteBack(const QString& database) {
-    QList<warehouse::WriteBackItem> items;
+    QList<jobs::WriteBackItem> items;
     {
         data::Connection cnn;
         cnn.open(connectionTo(database));
@@ -67,18 +67,18 @@ bool runWriteBack(const QString& database) {
             items.append({q.value(1), q.value(0), 20.0 + id % 50, 5.0 + id % 7, false});
         }
     }
-    const warehouse::WriteBackTarget target{connectionTo(database),
-                                            "Products",
-                                            "ReorderLevel",
-                                            "UnitsOnOrder",
-                                            "ProductID",
-                                            "Numeric",
-                                            "Numeric",
-                                            "Numeric"};
+    const jobs::WriteBackTarget target{connectionTo(database),
+                                       "Products",
+                                       "ReorderLevel",
+                                       "UnitsOnOrder",
+                                       "ProductID",
+                                       "Numeric",
+                                       "Numeric",
+                                       "Numeric"};
     SilentJob job;
     begin();
-    return warehouse::runWriteBack(
-               target, items, 0, [] { return warehouse::WriteBackChoice::AllItems; }, job)
+    return jobs::runWriteBack(
+               target, items, 0, [] { return jobs::WriteBackChoice::AllItems; }, job)
         .committed;
 }
 

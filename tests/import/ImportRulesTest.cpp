@@ -4,7 +4,7 @@
 #include "import/ImportFileRules.h"
 #include "import/TextRecordReader.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 namespace {
 
 struct NameCase {
@@ -116,4 +116,4 @@ TEST(TextRecordReader, AtMost32767Pairs) {
 }
 
 }  // namespace
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

@@ -14,7 +14,7 @@
 #include "import/XlsSheetFraming.h"
 #include "support/TestEnvironment.h"
 
-namespace tervalo::warehouse {
+namespace tervalo::import {
 namespace {
 
 using test::DbfField;
@@ -529,4 +529,4 @@ TEST_F(ImportTest, DamagedFilesAreRefused) {
 }
 
 }  // namespace
-}  // namespace tervalo::warehouse
+}  // namespace tervalo::import

@@ -12,8 +12,8 @@ using namespace tervalo;
 using data::SalesTable;
 using data::SalesYear;
 using data::WarehouseItem;
-using warehouse::ItemFigures;
-using warehouse::ModelRequest;
+using jobs::ItemFigures;
+using jobs::ModelRequest;
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
@@ -42,7 +42,7 @@ class DemandSeriesTest : public ::testing::TestWithParam<SeriesCase> {};
 
 TEST_P(DemandSeriesTest, TakesTheFiveNewestYearsCellByCell) {
     const SeriesCase& c = GetParam();
-    const auto series = warehouse::demandSeries(c.years);
+    const auto series = jobs::demandSeries(c.years);
     ASSERT_EQ(series.size(), c.points);
     if (series.empty()) return;
     EXPECT_EQ(point(series.front()), c.first);
@@ -109,8 +109,8 @@ struct ItemCase {
     WarehouseItem item;
     std::vector<SalesYear> monthly;
     std::vector<SalesYear> weekly;
-    widgets::SinglePeriodRunResult model;  // what the model leaves in S and s
-    QString request;                       // the run it was asked for; empty: none
+    jobs::SinglePeriodRunResult model;  // what the model leaves in S and s
+    QString request;                    // the run it was asked for; empty: none
     QString log;
     std::optional<double> orderQty;  // none: the item's row is not written
     std::optional<double> reorderPoint;
@@ -129,14 +129,14 @@ QString requestText(const ModelRequest& r) {
 }
 
 // What the model leaves in S and s.
-widgets::SinglePeriodRunResult ran(const QString& s2, const QString& s1) { return {s2, s1, QString()}; }
+jobs::SinglePeriodRunResult ran(const QString& s2, const QString& s1) { return {s2, s1, QString()}; }
 
 class ItemAnalysisTest : public ::testing::TestWithParam<ItemCase> {};
 
 TEST_P(ItemAnalysisTest, LogsTheItemAndGivesItsFigures) {
     const ItemCase& c = GetParam();
     QString asked;
-    warehouse::ItemAnalysisContext context;
+    jobs::ItemAnalysisContext context;
     context.currentItem = c.currentItem;
     context.sales = [&c](SalesTable table) -> const std::vector<SalesYear>& {
         return table == SalesTable::Monthly ? c.monthly : c.weekly;
@@ -146,7 +146,7 @@ TEST_P(ItemAnalysisTest, LogsTheItemAndGivesItsFigures) {
         return c.model;
     };
     QString log = "earlier lines\r\n";
-    const std::optional<ItemFigures> figures = warehouse::analyzeItem(c.item, context, log);
+    const std::optional<ItemFigures> figures = jobs::analyzeItem(c.item, context, log);
     EXPECT_EQ(log, "earlier lines\r\n" + c.log);
     EXPECT_EQ(asked, c.request);
     ASSERT_EQ(figures.has_value(), c.orderQty.has_value());

@@ -13,14 +13,14 @@
 #include "support/TestEnvironment.h"
 
 using namespace tervalo;
-using warehouse::WriteBackChoice;
-using warehouse::WriteBackItem;
-using warehouse::WriteBackTarget;
+using jobs::WriteBackChoice;
+using jobs::WriteBackItem;
+using jobs::WriteBackTarget;
 using Choice = WriteBackChoice;
 
 namespace {
 
-class RecordingJob : public warehouse::JobControl {
+class RecordingJob : public jobs::JobControl {
 public:
     bool cancelled() const override { return stopAfter >= 0 && done >= stopAfter; }
     void appendLog(const QString& text) override { log += text; }
@@ -189,7 +189,7 @@ void check(const RunCase& c, const QString& cnnString, data::Connection& reader,
     job.stopAfter = c.stopAfter;
     int asked = 0;
     const auto ask = [&] { return ++asked, c.choice; };
-    const auto result = warehouse::runWriteBack(target, c.items, 0, ask, job);
+    const auto result = jobs::runWriteBack(target, c.items, 0, ask, job);
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(result.connected);
     const QString log = onServer && !c.serverLog.isEmpty() ? c.serverLog : c.log;
@@ -256,7 +256,7 @@ TEST_F(WriteBackIntoServer, LostConnectionEndsTheRun) {
                 "datname = current_database()");
     };
     const QList<WriteBackItem> items(50, ss("Coffee", "7", 25.0, 10.0));
-    warehouse::runWriteBack(
+    jobs::runWriteBack(
         with(kDemo, &WriteBackTarget::cnnString, server.connectionString()), items, 0, [] { return Choice::AllItems; },
         job);
     EXPECT_EQ(job.log.count("Error: "), 1) << job.log.toStdString();
@@ -282,7 +282,7 @@ TEST(WriteBackStops, BeforeAskingWithItsMessage) {
     for (const auto& c : cases) {
         RecordingJob job;
         int asked = 0;
-        warehouse::runWriteBack(
+        jobs::runWriteBack(
             with(kDemo, &WriteBackTarget::cnnString, c.cnnString), c.items, 0,
             [&] { return ++asked, Choice::AllItems; }, job);
         EXPECT_EQ(asked, 0);

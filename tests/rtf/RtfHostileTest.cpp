@@ -10,7 +10,7 @@
 #include "RtfDescribe.h"
 #include "rtf/RtfReader.h"
 
-using tervalo::platform::RtfReader;
+using tervalo::rtf::RtfReader;
 using tervalo::test::rawText;
 using tervalo::test::utf8;
 

@@ -7,7 +7,7 @@
 #include "RtfDescribe.h"
 #include "rtf/RtfReader.h"
 
-using tervalo::platform::RtfReader;
+using tervalo::rtf::RtfReader;
 using tervalo::test::describe;
 using tervalo::test::rtfFixture;
 using tervalo::test::utf8;

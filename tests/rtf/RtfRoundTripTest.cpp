@@ -16,8 +16,8 @@
 #include "rtf/RtfReader.h"
 #include "rtf/RtfWriter.h"
 
-using tervalo::platform::RtfReader;
-using tervalo::platform::RtfWriter;
+using tervalo::rtf::RtfReader;
+using tervalo::rtf::RtfWriter;
 using tervalo::test::describe;
 using tervalo::test::rawText;
 using tervalo::test::utf8;
@@ -94,7 +94,7 @@ QString unrtfText(const QString& raw) {
             continue;  // unrtf prints nothing for \~
         } else {
             out += c.unicode() > 0xFF ? QChar(QChar::ReplacementCharacter) : c;
-            if (c.unicode() < 0x80 || tervalo::platform::rtf::toCp1252(c.unicode()) < 0) ++column;
+            if (c.unicode() < 0x80 || tervalo::rtf::toCp1252(c.unicode()) < 0) ++column;
         }
     }
     return out;

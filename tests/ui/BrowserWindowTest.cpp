@@ -256,7 +256,7 @@ private slots:
         const QRect combo = box()->geometry();
         const QRect browser = m_w->browser()->geometry();
         QCOMPARE(combo.width(), boxWidth);
-        QCOMPARE(combo.x(), platform::Twips::toPixels(50));
+        QCOMPARE(combo.x(), rtf::Twips::toPixels(50));
         QCOMPARE(bar.width(), size.width());
         QCOMPARE(browser.top(), bar.y() + bar.height());
         QCOMPARE(browser.width(), boxWidth);

@@ -25,8 +25,8 @@
 
 using namespace tervalo;
 using namespace Qt::StringLiterals;
+using jobs::WriteBackTarget;
 using warehouse::DataConfigDialog;
-using warehouse::WriteBackTarget;
 
 namespace {
 

@@ -302,8 +302,8 @@ private slots:
 
     // No folder reaches the import when none was ever saved with a kind.
     void theImportWithoutAFolder() {
-        const warehouse::ImportOutcome out = warehouse::importData(m_t->ctx, nullptr, "TextFile", "");
-        QCOMPARE(out.status, warehouse::ImportStatus::FolderUnreadable);
+        const import::ImportOutcome out = warehouse::importData(m_t->ctx, nullptr, "TextFile", "");
+        QCOMPARE(out.status, import::ImportStatus::FolderUnreadable);
         QCOMPARE(m_t->notifier.texts(), QStringList{"No folder was chosen for the import. Nothing was imported."});
         QCOMPARE(m_t->notifier.last().title, QString("Import External Data"));
         QCOMPARE(m_t->rowCount("Items"), 12);

@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(data->text(), QString("Hello world"));
         QVERIFY(data->hasFormat("text/rtf"));
         QTextDocument back;
-        platform::RtfReader::read(data->data("text/rtf"), &back);
+        rtf::RtfReader::read(data->data("text/rtf"), &back);
         QCOMPARE(back.toPlainText(), QString("Hello world"));
         QTextCursor c(&back);
         c.setPosition(8);

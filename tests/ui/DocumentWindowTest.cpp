@@ -51,7 +51,7 @@ void writeFile(const QString& path, const QByteArray& data) {
 // The plain text of an RTF file as the reader gives it back.
 QString rtfText(const QByteArray& rtf) {
     QTextDocument doc;
-    platform::RtfReader::read(rtf, &doc);
+    rtf::RtfReader::read(rtf, &doc);
     return doc.toPlainText();
 }
 

@@ -47,9 +47,9 @@ public:
     void select(ContinuousDemand o) override {
         m_log << objectName() + (o == ContinuousDemand::Uniform ? " optModel(0)" : " optModel(1)");
     }
-    widgets::SinglePeriodRunResult runSingleP_unif(const widgets::SinglePeriodUniformTexts&) override { return {}; }
-    widgets::SinglePeriodRunResult runSingleP_Norm(const widgets::SinglePeriodNormalTexts&) override { return {}; }
-    widgets::SinglePeriodRunResult runSS_unif(const widgets::SsUniformTexts&) override { return {}; }
+    jobs::SinglePeriodRunResult runSingleP_unif(const jobs::SinglePeriodUniformTexts&) override { return {}; }
+    jobs::SinglePeriodRunResult runSingleP_Norm(const jobs::SinglePeriodNormalTexts&) override { return {}; }
+    jobs::SinglePeriodRunResult runSS_unif(const jobs::SsUniformTexts&) override { return {}; }
 
 protected:
     void showEvent(QShowEvent* e) override {

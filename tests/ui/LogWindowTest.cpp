@@ -133,9 +133,9 @@ private slots:
             QFile file(name);
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray rtf = file.readAll();
-            QVERIFY(platform::RtfReader::looksLikeRtf(rtf));
+            QVERIFY(rtf::RtfReader::looksLikeRtf(rtf));
             QTextDocument doc;
-            platform::RtfReader::read(rtf, &doc);
+            rtf::RtfReader::read(rtf, &doc);
             QCOMPARE(doc.toPlainText(), m_w->textBox()->toPlainText().left(doc.toPlainText().size()));
             QVERIFY(doc.toPlainText().startsWith(QString(kLog).replace("\r\n", "\n")));
         }
@@ -224,13 +224,13 @@ private slots:
         QTextDocument doc;
         QFile file(path("long.rtf"));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        platform::RtfReader::read(file.readAll(), &doc);
+        rtf::RtfReader::read(file.readAll(), &doc);
         QCOMPARE(doc.toPlainText(), QString(log).replace("\r\n", "\n"));
         m_w->setText(kLog);
         click("Command1_1");
         QFile shortFile(path("short.rtf"));
         QVERIFY(shortFile.open(QIODevice::ReadOnly));
-        QCOMPARE(shortFile.readAll(), platform::RtfWriter::write(*m_w->textBox()->document()));
+        QCOMPARE(shortFile.readAll(), rtf::RtfWriter::write(*m_w->textBox()->document()));
         QVERIFY(m_t->notifier.messages.isEmpty());
     }
 

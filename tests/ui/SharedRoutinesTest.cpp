@@ -217,10 +217,10 @@ private slots:
     // --- ShowChildForm
     void tallWindowOnShortScreenGoesAboveTheTop() {
         QWidget w;
-        w.resize(400, platform::Twips::toPixels(9000));
+        w.resize(400, rtf::Twips::toPixels(9000));
         widgets::ShowChildForm(&w, 7200);
         QVERIFY(w.isVisible());
-        QCOMPARE(platform::Twips::toTwips(w.pos().y()), -900);
+        QCOMPARE(rtf::Twips::toTwips(w.pos().y()), -900);
         QCOMPARE(w.pos().x(), 0);
     }
 
@@ -241,10 +241,10 @@ private slots:
     }
 
     void twipsAreFifteenPerPixel() {
-        QCOMPARE(platform::Twips::toPixels(1000), 67);
-        QCOMPARE(platform::Twips::toPixels(6500), 433);
-        QCOMPARE(platform::Twips::toPixels(-900), -60);
-        QCOMPARE(platform::Twips::toTwips(433), 6495);
+        QCOMPARE(rtf::Twips::toPixels(1000), 67);
+        QCOMPARE(rtf::Twips::toPixels(6500), 433);
+        QCOMPARE(rtf::Twips::toPixels(-900), -60);
+        QCOMPARE(rtf::Twips::toTwips(433), 6495);
     }
 
     // --- UnloadWizardForms and EnableDataMenus

@@ -23,11 +23,11 @@
 using namespace tervalo;
 using core::stochastic::ContinuousDemand;
 using core::stochastic::Problem;
+using jobs::SinglePeriodRunResult;
 using platform::MsgButtons;
 using platform::MsgIcon;
 using platform::MsgResult;
 using stochastic::SinglePeriodCWindow;
-using widgets::SinglePeriodRunResult;
 
 namespace {
 
@@ -41,9 +41,9 @@ const QString kRefused = QStringLiteral(
     "Currently, Normal Distribution Model is not available for s_S Policy. Quib can use Uniform Distribution Model "
     "instead.");
 
-widgets::SinglePeriodUniformTexts unif(const QStringList& t) { return {t[0], t[1], t[2], t[3], t[4], t[5]}; }
-widgets::SinglePeriodNormalTexts norm(const QStringList& t) { return {t[0], t[1], t[2], t[3], t[4], t[5]}; }
-widgets::SsUniformTexts ss(const QStringList& t) { return {t[0], t[1], t[2], t[3], t[4], t[5], t[6]}; }
+jobs::SinglePeriodUniformTexts unif(const QStringList& t) { return {t[0], t[1], t[2], t[3], t[4], t[5]}; }
+jobs::SinglePeriodNormalTexts norm(const QStringList& t) { return {t[0], t[1], t[2], t[3], t[4], t[5]}; }
+jobs::SsUniformTexts ss(const QStringList& t) { return {t[0], t[1], t[2], t[3], t[4], t[5], t[6]}; }
 
 stochastic::SinglePeriodCase caseOf(int run, const QStringList& t) {
     if (run == Unif) return stochastic::singlePeriodCase(unif(t));

@@ -47,13 +47,13 @@ public:
         record({"runManufSa", t.itemName, t.demand, t.unitCost, t.holdingCost, t.setupCost, t.manufRate, t.shortageCost,
                 t.timeUnit});
     }
-    void runSingleP_unif(const widgets::SinglePeriodUniformTexts& t) override {
+    void runSingleP_unif(const jobs::SinglePeriodUniformTexts& t) override {
         record({"runSingleP_unif", t.lowerD, t.upperD, t.itemName, t.itemCost, t.holdingCost, t.shortageCost});
     }
-    void runSingleP_Norm(const widgets::SinglePeriodNormalTexts& t) override {
+    void runSingleP_Norm(const jobs::SinglePeriodNormalTexts& t) override {
         record({"runSingleP_Norm", t.meanD, t.varianceD, t.itemName, t.itemCost, t.holdingCost, t.shortageCost});
     }
-    void runSS_unif(const widgets::SsUniformTexts& t) override {
+    void runSS_unif(const jobs::SsUniformTexts& t) override {
         record(
             {"runSS_unif", t.lowerD, t.upperD, t.itemName, t.orderingCost, t.itemCost, t.holdingCost, t.shortageCost});
     }

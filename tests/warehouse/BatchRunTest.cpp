@@ -112,7 +112,7 @@ TEST(BatchRunTest, AllItemsLogEveryItemAndEndOnTheLast) {
     w.addSales("TREE", 2026, test::kTreeSales);
     w.addSales("CAR", 2026, test::kCarSales);
     w.addSales("SKI", 2026, test::kCarSales);
-    QSignalSpy progress(&w.batch.runner(), &warehouse::JobRunner::progressChanged);
+    QSignalSpy progress(&w.batch.runner(), &jobs::JobRunner::progressChanged);
     const warehouse::BatchOutcome outcome = w.runAll();
     EXPECT_EQ(w.logText(), kCarLog + "\r\n" + kSkiLog + "\r\n" + kTreeLog);
     EXPECT_EQ(w.log()->textBox()->toPlainText(), QString(w.logText()).replace("\r\n", "\n"));
@@ -144,8 +144,8 @@ TEST_P(ShippedDataTest, EveryItemGetsAResultWithoutABox) {
     Warehouse w(c.file);
     if (*c.samples) {
         const auto imported =
-            warehouse::ImportService::importFolder(w.t.cnn, c.samples, test::databaseDir(), QDate(2026, 12, 7));
-        ASSERT_EQ(imported.status, warehouse::ImportStatus::Stored) << imported.log.toStdString();
+            import::ImportService::importFolder(w.t.cnn, c.samples, test::databaseDir(), QDate(2026, 12, 7));
+        ASSERT_EQ(imported.status, import::ImportStatus::Stored) << imported.log.toStdString();
     }
     const QString shipped = w.itemsTable();
     ASSERT_EQ(w.column("SELECT count(*) FROM Items"), QStringList{QString::number(c.items)});
@@ -347,11 +347,11 @@ OneAfterAnother oneAfterAnother(Warehouse& w) {
     data::BatchRepository repository(w.t.cnn);
     for (const data::WarehouseItem& item : repository.items()) {
         std::vector<data::SalesYear> years;
-        warehouse::ItemAnalysisContext context;
+        jobs::ItemAnalysisContext context;
         context.sales = [&](data::SalesTable table) -> const std::vector<data::SalesYear>& {
-            return years = repository.salesOf(item.itemId.toString(), table, warehouse::kYearsAnalysed);
+            return years = repository.salesOf(item.itemId.toString(), table, jobs::kYearsAnalysed);
         };
-        context.runModel = [&](const warehouse::ModelRequest& r) {
+        context.runModel = [&](const jobs::ModelRequest& r) {
             const auto run = r.singlePeriod ? w.calculator.runSingleP_unif(r.singlePeriodTexts, w.t.clock.today())
                                             : w.calculator.runSS_unif(r.ssTexts, w.t.clock.today());
             for (const core::CheckMessage& m : run.messages)
@@ -369,7 +369,7 @@ OneAfterAnother oneAfterAnother(Warehouse& w) {
             return run.result;
         };
         QString lines;
-        if (const auto figures = warehouse::analyzeItem(item, context, lines)) {
+        if (const auto figures = jobs::analyzeItem(item, context, lines)) {
             out.figures << item.itemId.toString() + "=" + QString::number(figures->orderQty, 'g', 15) + "/" +
                                (figures->reorderPoint ? QString::number(*figures->reorderPoint, 'g', 15) : "null");
         }

@@ -19,9 +19,9 @@
 #include "warehouse/runs/LogWindow.h"
 
 using namespace tervalo;
-using warehouse::JobControl;
-using warehouse::JobRunner;
-using warehouse::WriteBackChoice;
+using jobs::JobControl;
+using jobs::JobRunner;
+using jobs::WriteBackChoice;
 
 namespace {
 

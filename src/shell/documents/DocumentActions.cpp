@@ -149,7 +149,7 @@ void DocumentActions::copy() {
         const QTextCursor cursor = activeRichText()->textCursor();
         auto* data = new QMimeData;
         data->setText(cursor.selection().toPlainText());
-        data->setData(kRtfMime, platform::RtfWriter::writeSelection(cursor));
+        data->setData(kRtfMime, rtf::RtfWriter::writeSelection(cursor));
         QGuiApplication::clipboard()->setMimeData(data);
     } catch (const core::RuntimeError&) {
     }
@@ -180,7 +180,7 @@ void DocumentActions::paste() {
         else
             return;
         QTextCursor cursor = box->textCursor();
-        cursor.insertFragment(platform::RtfReader::readFragment(source));
+        cursor.insertFragment(rtf::RtfReader::readFragment(source));
         box->setTextCursor(cursor);
     } catch (const core::RuntimeError&) {
     }

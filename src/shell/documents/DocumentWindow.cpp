@@ -17,8 +17,8 @@ namespace tervalo::shell {
 
 namespace {
 
-using platform::Twips::toPixels;
-using platform::Twips::toTwips;
+using rtf::Twips::toPixels;
+using rtf::Twips::toTwips;
 
 constexpr int kMargin = 100;     // twips around the rich text box
 constexpr int kWrapInset = 400;  // twips between the box's right edge and its right margin
@@ -94,12 +94,12 @@ QByteArray DocumentWindow::readFile(const QString& path) {
 }
 
 void DocumentWindow::showText(QTextEdit* box, const QByteArray& data) {
-    platform::RtfReader::read(data, box->document());
+    rtf::RtfReader::read(data, box->document());
     box->document()->setModified(false);
 }
 
 void DocumentWindow::save(QTextEdit* box, const QString& path) {
-    const QByteArray data = platform::RtfWriter::write(*box->document());
+    const QByteArray data = rtf::RtfWriter::write(*box->document());
     if (const std::optional<QString> reason = platform::FileWriter::write(path, data))
         throw core::RuntimeError(core::ErrorCode::Other,
                                  platform::FileWriter::failureMessage(path, *reason).toStdString());

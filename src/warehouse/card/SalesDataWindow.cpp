@@ -75,11 +75,11 @@ QString textOf(const QWidget* control) {
 QVariant valueOf(const QString& text, Kind kind) {
     switch (kind) {
         case Kind::Number:
-            return numberValue(text);
+            return import::numberValue(text);
         case Kind::Check:
             return text == QLatin1String("1");
         default:
-            return textValue(text);
+            return import::textValue(text);
     }
 }
 
@@ -92,7 +92,7 @@ bool isTypedCharacter(const QKeyEvent* key) {
 
 }  // namespace
 
-SalesDataWindow::SalesDataWindow(widgets::AppContext& ctx, const widgets::SinglePeriodCalculator& calculator,
+SalesDataWindow::SalesDataWindow(widgets::AppContext& ctx, const jobs::SinglePeriodCalculator& calculator,
                                  QWidget* parent)
     : QWidget(parent),
       m_ctx(ctx),
@@ -199,7 +199,7 @@ void SalesDataWindow::showItem() {
     const bool onRow = m_items.isOpen() && m_items.onRow();
     for (const Binding& b : bindingsOf(m_form)) {
         const QVariant value = onRow ? m_items.field(QLatin1String(b.field)) : QVariant();
-        QString text = fieldText(value);
+        QString text = import::fieldText(value);
         if (auto* box = qobject_cast<QLineEdit*>(b.control)) {
             box->setText(text);
         } else if (qobject_cast<QComboBox*>(b.control)) {
@@ -401,7 +401,7 @@ void SalesDataWindow::cancel() {
 void SalesDataWindow::deleteItem() {
     if (!m_items.isOpen() || !m_items.onRow()) return;
     if (!guarded([this] { pushBoxes(); })) return;
-    const QString name = fieldText(m_items.field(QStringLiteral("Item")));
+    const QString name = import::fieldText(m_items.field(QStringLiteral("Item")));
     const MsgResult answer =
         m_ctx.notifier.ask(this, "You are deleting Item " + name + ". Continue?", QStringLiteral("Confirmation"),
                            MsgIcon::Question, MsgButtons::YesNo, MsgResult::No);
@@ -458,13 +458,13 @@ void SalesDataWindow::importFolder(const QString& dataType, const QString& dataP
     // while the data source dialog was open, too) is saved first, or nothing
     // is imported.
     if (!savePendingRow()) return;
-    const ImportOutcome outcome = warehouse::importData(m_ctx, this, dataType, dataPath);
+    const import::ImportOutcome outcome = warehouse::importData(m_ctx, this, dataType, dataPath);
     showImportLog(outcome);
     guarded([this] { m_items.requery(); });
     refresh();
 }
 
-void SalesDataWindow::showImportLog(const ImportOutcome& outcome) {
+void SalesDataWindow::showImportLog(const import::ImportOutcome& outcome) {
     if (outcome.log.isEmpty()) return;
     if (auto* log = qobject_cast<LogWindow*>(m_ctx.registry.show(widgets::WindowId::Log))) {
         widgets::ShowChildForm(log);
@@ -490,14 +490,14 @@ void SalesDataWindow::updateTarget() {
     if (!guarded([this] { m_items.writePending(); })) return;
     if (auto* settings = qobject_cast<QDialog*>(m_ctx.registry.instance(widgets::WindowId::DataConfig)))
         settings->exec();
-    QList<WriteBackItem> items;
+    QList<jobs::WriteBackItem> items;
     if (!guarded([this, &items] { items = writeBackItems(m_ctx); })) return;
     const QVariant here = m_items.field(QStringLiteral("ItemID"));
     int current = 0;
     while (current < items.size() && items[current].itemId != here)
         ++current;
-    m_writeBack->start(m_target, items, current, [this, here, items](const WriteBackResult& result) {
-        const bool all = result.connected && result.choice == WriteBackChoice::AllItems && !items.isEmpty();
+    m_writeBack->start(m_target, items, current, [this, here, items](const jobs::WriteBackResult& result) {
+        const bool all = result.connected && result.choice == jobs::WriteBackChoice::AllItems && !items.isEmpty();
         standOn(all ? items.last().itemId : here);
     });
 }

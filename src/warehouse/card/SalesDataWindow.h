@@ -27,9 +27,11 @@ namespace tervalo::widgets {
 struct AppContext;
 }
 
-namespace tervalo::warehouse {
-
+namespace tervalo::import {
 struct ImportOutcome;
+}
+
+namespace tervalo::warehouse {
 
 class BatchAnalysis;
 class WriteBackCommand;
@@ -37,13 +39,13 @@ class WriteBackCommand;
 class SalesDataWindow : public QWidget,
                         public widgets::SalesDataWindow,
                         public ItemLocator,
-                        public WriteBackTargetReceiver {
+                        public jobs::WriteBackTargetReceiver {
     Q_OBJECT
 public:
     // Loads the card: every item, the first one shown with its sales (a new
     // row started when there is none), the Data menu switched on.
     // `calculator` is the windowless single-period run of the all-items analysis.
-    SalesDataWindow(widgets::AppContext& ctx, const widgets::SinglePeriodCalculator& calculator,
+    SalesDataWindow(widgets::AppContext& ctx, const jobs::SinglePeriodCalculator& calculator,
                     QWidget* parent = nullptr);
     ~SalesDataWindow() override;
 
@@ -52,7 +54,7 @@ public:
     void actionViaMenu(bool find, bool import, bool analyze) override;
     void locateItem(const QString& id, const QString& name) override;
     // What the write-back settings window hands over when it closes.
-    void getUpdateInfo(const WriteBackTarget& target) override { m_target = target; }
+    void getUpdateInfo(const jobs::WriteBackTarget& target) override { m_target = target; }
 
     // The common refresh after every action: the current item's boxes, its
     // sales (when the card stands on an item) and the position text.
@@ -100,7 +102,7 @@ private:
     void showFindWindow();
     // The grid with the item's rows of the table the unit names; another unit leaves it as it is.
     void loadGrid(const QString& unit, const QString& key);
-    void showImportLog(const ImportOutcome& outcome);
+    void showImportLog(const import::ImportOutcome& outcome);
     // After the analysis or the write-back: the items read again, the card on `key`.
     void standOn(const QVariant& key);
     // The action buttons off while a run of the analysis or the write-back goes.
@@ -122,7 +124,7 @@ private:
     // The text each bound control showed for the current row.
     QHash<const QWidget*, QString> m_shown;
     bool m_placed = false;
-    WriteBackTarget m_target;
+    jobs::WriteBackTarget m_target;
     BatchAnalysis* m_batch;
     WriteBackCommand* m_writeBack;
 };

@@ -89,7 +89,7 @@ public:
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if ((role != Qt::DisplayRole && role != Qt::EditRole) || isNewRowPlaceholder(index.row())) return {};
-        return fieldText(m_rows->value(index.row(), index.column()));
+        return import::fieldText(m_rows->value(index.row(), index.column()));
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (role != Qt::DisplayRole || !m_rows) return {};
@@ -135,10 +135,10 @@ SalesGrid::~SalesGrid() = default;
 
 void SalesGrid::setRows(std::unique_ptr<data::SalesRows> rows) {
     m_model->setRows(std::move(rows));
-    setColumnWidth(kKeyColumn, platform::Twips::toPixels(kKeyWidthTwips));
-    setColumnWidth(kYearColumn, platform::Twips::toPixels(kPeriodWidthTwips));
+    setColumnWidth(kKeyColumn, rtf::Twips::toPixels(kKeyWidthTwips));
+    setColumnWidth(kYearColumn, rtf::Twips::toPixels(kPeriodWidthTwips));
     for (int column = kFirstPeriodColumn; column < m_model->columnCount(); ++column)
-        setColumnWidth(column, platform::Twips::toPixels(kPeriodWidthTwips));
+        setColumnWidth(column, rtf::Twips::toPixels(kPeriodWidthTwips));
 }
 
 data::SalesRows* SalesGrid::rows() const { return m_model->rows(); }
@@ -184,7 +184,7 @@ bool SalesGrid::commitCell(const QModelIndex& index, const QString& text) {
             return;
         }
         const QString key = m_keyBoxText ? m_keyBoxText() : QString();
-        m_model->put(index, numberValue(text), textValue(key));
+        m_model->put(index, import::numberValue(text), import::textValue(key));
         committed = true;
         if (index.column() != kYearColumn || text.isEmpty()) return;
         const double year = core::leadingNumber(text.toStdString());
@@ -200,7 +200,7 @@ bool SalesGrid::commitCell(const QModelIndex& index, const QString& text) {
 void SalesGrid::checkCurrentRow() {
     const int row = currentIndex().row();
     if (!rows() || row < 0 || m_model->isNewRowPlaceholder(row)) return;
-    const QString year = fieldText(rows()->value(row, kYearColumn));
+    const QString year = import::fieldText(rows()->value(row, kYearColumn));
     if (!core::isNumber(year.toStdString())) {
         warn(QStringLiteral("Please enter a year,such as 2004"), QStringLiteral("Enter a year"));
         m_model->emptyCell(row, kYearColumn);

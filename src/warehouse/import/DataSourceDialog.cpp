@@ -37,7 +37,8 @@ constexpr int kFileTabs = 3;
 constexpr int kStructureTab = 3;
 
 // The source options in the order the unload looks at them, with their tabs.
-constexpr ImportKind kSourceKinds[] = {ImportKind::Text, ImportKind::DBase, ImportKind::Excel, ImportKind::Other};
+constexpr import::ImportKind kSourceKinds[] = {import::ImportKind::Text, import::ImportKind::DBase,
+                                               import::ImportKind::Excel, import::ImportKind::Other};
 
 struct FileTabText {
     const char* heading;
@@ -192,7 +193,7 @@ QString DataSourceDialog::folderPath(int tab) const {
 
 // Form_Load: the saved kind chooses the tab and the source.
 void DataSourceDialog::load() {
-    const std::optional<ImportKind> kind = importKindOf(m_ctx.settings.dataSourceType());
+    const std::optional<import::ImportKind> kind = import::importKindOf(m_ctx.settings.dataSourceType());
     if (!kind) return;
     const int index =
         int(std::find(std::begin(kSourceKinds), std::end(kSourceKinds), *kind) - std::begin(kSourceKinds));
@@ -302,7 +303,7 @@ void DataSourceDialog::unload() {
 void DataSourceDialog::saveChoice() {
     const int source = checkedIndex(m_sources);
     if (source < 0) return;
-    m_ctx.settings.setDataSourceType(dataTypeText(kSourceKinds[source]));
+    m_ctx.settings.setDataSourceType(import::dataTypeText(kSourceKinds[source]));
     if (source < kFileTabs) m_ctx.settings.setDataSourcePath(m_folders[source]->path());
 }
 

@@ -24,8 +24,12 @@ DataSourceDialog* showDataSourceDialog(widgets::AppContext& ctx) {
     return dialog;
 }
 
-ImportOutcome importData(widgets::AppContext& ctx, QWidget* parent, const QString& dataType, const QString& dataPath) {
-    ImportOutcome outcome = ImportService::importFolder(ctx.cnn, dataType, dataPath, ctx.clock.now().date());
+// The return type is spelt from tervalo: clang-format 14 reads a definition
+// that begins with "import::" as a module import and flattens its body.
+tervalo::import::ImportOutcome importData(widgets::AppContext& ctx, QWidget* parent, const QString& dataType,
+                                          const QString& dataPath) {
+    import::ImportOutcome outcome =
+        import::ImportService::importFolder(ctx.cnn, dataType, dataPath, ctx.clock.now().date());
     if (outcome.notice) widgets::showFailedCheck(parent, ctx.notifier, *outcome.notice, nullptr);
     return outcome;
 }

@@ -22,6 +22,7 @@ class DataSourceDialog;
 // shows the dialog modeless.
 DataSourceDialog* showDataSourceDialog(widgets::AppContext& ctx);
 
-ImportOutcome importData(widgets::AppContext& ctx, QWidget* parent, const QString& dataType, const QString& dataPath);
+import::ImportOutcome importData(widgets::AppContext& ctx, QWidget* parent, const QString& dataType,
+                                 const QString& dataPath);
 
 }  // namespace tervalo::warehouse

@@ -28,13 +28,12 @@ const QString kConfirm = QStringLiteral(
 
 }  // namespace
 
-BatchAnalysis::BatchAnalysis(widgets::AppContext& ctx, const widgets::SinglePeriodCalculator& calculator,
-                             QObject* parent)
+BatchAnalysis::BatchAnalysis(widgets::AppContext& ctx, const jobs::SinglePeriodCalculator& calculator, QObject* parent)
     : QObject(parent),
       m_ctx(ctx),
       m_calculator(calculator),
-      m_runner(new JobRunner(messageBoxesOf(ctx.notifier), this)) {
-    connect(m_runner, &JobRunner::runningChanged, this, &BatchAnalysis::runningChanged);
+      m_runner(new jobs::JobRunner(messageBoxesOf(ctx.notifier), this)) {
+    connect(m_runner, &jobs::JobRunner::runningChanged, this, &BatchAnalysis::runningChanged);
 }
 
 BatchAnalysis::~BatchAnalysis() = default;
@@ -66,17 +65,17 @@ void BatchAnalysis::command(const std::optional<data::WarehouseItem>& current, i
 void BatchAnalysis::startAll(Completion done) {
     if (running()) return;
     if (LogWindow* log = openLog()) log->follow(*m_runner);
-    BatchJobSettings settings;
+    jobs::BatchJobSettings settings;
     if (m_ctx.cnn.isOpen()) settings.connectionString = m_ctx.cnn.connectionString();
     settings.day = m_ctx.clock.today();
-    auto result = std::make_shared<BatchJobResult>();
-    const widgets::SinglePeriodCalculator& calculator = m_calculator;
-    m_runner->start(
-        [settings, &calculator, result](JobControl& control) { *result = runAllItems(settings, calculator, control); },
-        [this, result, done = std::move(done)] {
-            bringLogToFront();
-            if (done) done({result->saved, result->lastItem});
-        });
+    auto result = std::make_shared<jobs::BatchJobResult>();
+    const jobs::SinglePeriodCalculator& calculator = m_calculator;
+    m_runner->start([settings, &calculator,
+                     result](jobs::JobControl& control) { *result = jobs::runAllItems(settings, calculator, control); },
+                    [this, result, done = std::move(done)] {
+                        bringLogToFront();
+                        if (done) done({result->saved, result->lastItem});
+                    });
 }
 
 void BatchAnalysis::runCurrent(const data::WarehouseItem& item, Completion done) {
@@ -85,31 +84,31 @@ void BatchAnalysis::runCurrent(const data::WarehouseItem& item, Completion done)
     emit runningChanged(true);
     if (LogWindow* log = openLog()) log->setText(QString());
 
-    ItemAnalysisContext context;
+    jobs::ItemAnalysisContext context;
     context.currentItem = true;
     std::vector<data::SalesYear> years;
     context.sales = [this, &item, &years](data::SalesTable table) -> const std::vector<data::SalesYear>& {
-        years = data::BatchRepository(m_ctx.cnn).salesOf(fieldText(item.itemId), table, kYearsAnalysed);
+        years = data::BatchRepository(m_ctx.cnn).salesOf(import::fieldText(item.itemId), table, jobs::kYearsAnalysed);
         return years;
     };
     // The open single-period window (a new one when none is open) computes
     // in view and stays on screen with the item's calculation.
-    context.runModel = [this](const ModelRequest& request) {
+    context.runModel = [this](const jobs::ModelRequest& request) {
         m_ctx.registry.show(kModelForm);
         auto* entry = m_ctx.registry.instanceAs<widgets::SinglePeriodWindowEntry>(kModelForm);
-        if (!entry) return widgets::SinglePeriodRunResult{};
+        if (!entry) return jobs::SinglePeriodRunResult{};
         return request.singlePeriod ? entry->runSingleP_unif(request.singlePeriodTexts)
                                     : entry->runSS_unif(request.ssTexts);
     };
     QString text;
     BatchOutcome outcome;
     try {
-        if (const std::optional<ItemFigures> figures = analyzeItem(item, context, text)) {
+        if (const std::optional<jobs::ItemFigures> figures = jobs::analyzeItem(item, context, text)) {
             data::BatchRepository(m_ctx.cnn).updateItem(item.itemId, figures->orderQty, figures->reorderPoint);
             outcome.saved = true;
         }
     } catch (const core::RuntimeError& fault) {
-        text += "Error: " + QString::fromStdString(fault.description()) + kCrLf;
+        text += "Error: " + QString::fromStdString(fault.description()) + jobs::kCrLf;
     }
     if (LogWindow* log = logWindow()) log->setText(text);
     bringLogToFront();

@@ -15,12 +15,14 @@
 
 namespace tervalo::widgets {
 struct AppContext;
+}
+namespace tervalo::jobs {
+class JobRunner;
 class SinglePeriodCalculator;
-}  // namespace tervalo::widgets
+}  // namespace tervalo::jobs
 
 namespace tervalo::warehouse {
 
-class JobRunner;
 class LogWindow;
 
 struct BatchOutcome {
@@ -35,8 +37,7 @@ class BatchAnalysis : public QObject {
 public:
     using Completion = std::function<void(const BatchOutcome&)>;
 
-    BatchAnalysis(widgets::AppContext& ctx, const widgets::SinglePeriodCalculator& calculator,
-                  QObject* parent = nullptr);
+    BatchAnalysis(widgets::AppContext& ctx, const jobs::SinglePeriodCalculator& calculator, QObject* parent = nullptr);
     ~BatchAnalysis() override;
 
     // The Analysis button: nothing without a current row; "No data in the
@@ -50,7 +51,7 @@ public:
     void runCurrent(const data::WarehouseItem& item, Completion done);
 
     bool running() const;
-    JobRunner& runner() const { return *m_runner; }
+    jobs::JobRunner& runner() const { return *m_runner; }
 
 signals:
     void runningChanged(bool running);
@@ -62,8 +63,8 @@ private:
     void bringLogToFront();
 
     widgets::AppContext& m_ctx;
-    const widgets::SinglePeriodCalculator& m_calculator;
-    JobRunner* m_runner = nullptr;
+    const jobs::SinglePeriodCalculator& m_calculator;
+    jobs::JobRunner* m_runner = nullptr;
     bool m_currentRunning = false;
 };
 

@@ -48,7 +48,7 @@ const QString kTypeCaption = QStringLiteral("Data Type");
 
 }  // namespace
 
-DataConfigDialog::DataConfigDialog(widgets::AppContext& ctx, WriteBackTargetHook handOver, QWidget* parent)
+DataConfigDialog::DataConfigDialog(widgets::AppContext& ctx, jobs::WriteBackTargetHook handOver, QWidget* parent)
     : QDialog(parent), m_ctx(ctx), m_handOver(std::move(handOver)) {
     setObjectName(widgets::formName(widgets::WindowId::DataConfig));
     setWindowTitle(QStringLiteral("Update Database"));
@@ -200,8 +200,8 @@ void DataConfigDialog::formLoad() {
     for (int i = 0; i < m_comboDataType.size(); ++i) {
         QComboBox* combo = m_comboDataType[i];
         combo->clear();
-        combo->addItems({kText, kNumericType});
-        combo->setCurrentText(demo ? kNumericType : savedTypes[i].isEmpty() ? kText : savedTypes[i]);
+        combo->addItems({kText, jobs::kNumericType});
+        combo->setCurrentText(demo ? jobs::kNumericType : savedTypes[i].isEmpty() ? kText : savedTypes[i]);
     }
 
     showFieldName(0, m_txtField->text());
@@ -270,7 +270,7 @@ bool DataConfigDialog::formUnload() {
 }
 
 void DataConfigDialog::saveSettings() {
-    const WriteBackTarget t = target();
+    const jobs::WriteBackTarget t = target();
     try {
         m_ctx.settings.saveUpdateTarget(
             {t.cnnString, t.tableName, t.reorderLevelName, t.orderQtyName, t.idName, t.levelType, t.qtyType, t.idType});
@@ -279,7 +279,7 @@ void DataConfigDialog::saveSettings() {
     }
 }
 
-WriteBackTarget DataConfigDialog::target() const {
+jobs::WriteBackTarget DataConfigDialog::target() const {
     return {m_txtCnnString->toPlainText(),
             m_txtTable->text(),
             m_txtField->text(),

@@ -30,7 +30,7 @@ class DataConfigDialog : public QDialog {
     Q_OBJECT
 public:
     // `handOver` receives the eight texts when the window closes.
-    DataConfigDialog(widgets::AppContext& ctx, WriteBackTargetHook handOver, QWidget* parent = nullptr);
+    DataConfigDialog(widgets::AppContext& ctx, jobs::WriteBackTargetHook handOver, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -49,12 +49,12 @@ private:
     bool formUnload();
     void testConnection();
     void saveSettings();
-    WriteBackTarget target() const;
+    jobs::WriteBackTarget target() const;
     void showError(const QString& description);
     void showFieldName(int index, const QString& column);
 
     widgets::AppContext& m_ctx;
-    WriteBackTargetHook m_handOver;
+    jobs::WriteBackTargetHook m_handOver;
     data::Connection m_updateCnn;  // the connection of the latest test, left open
 
     QPlainTextEdit* m_txtCnnString = nullptr;

@@ -7,23 +7,23 @@
 
 namespace tervalo::warehouse {
 
-JobRunner::ShowMessage messageBoxesOf(platform::Notifier& notifier) {
+jobs::JobRunner::ShowMessage messageBoxesOf(platform::Notifier& notifier) {
     return [&notifier](QObject* over, const core::CheckMessage& message) {
         widgets::showFailedCheck(qobject_cast<QWidget*>(over), notifier, message, nullptr);
     };
 }
 
-WriteBackQuestion askWithBox(platform::Notifier& notifier, QWidget* parent) {
+jobs::WriteBackQuestion askWithBox(platform::Notifier& notifier, QWidget* parent) {
     return [&notifier, parent] {
         // Cancel is the default: Enter alone must not rewrite every item.
-        switch (notifier.ask(parent, kWriteBackQuestion, kWriteBackQuestionTitle, platform::MsgIcon::None,
+        switch (notifier.ask(parent, jobs::kWriteBackQuestion, jobs::kWriteBackQuestionTitle, platform::MsgIcon::None,
                              platform::MsgButtons::YesNoCancel, platform::MsgResult::Cancel)) {
             case platform::MsgResult::Yes:
-                return WriteBackChoice::AllItems;
+                return jobs::WriteBackChoice::AllItems;
             case platform::MsgResult::No:
-                return WriteBackChoice::CurrentItem;
+                return jobs::WriteBackChoice::CurrentItem;
             default:
-                return WriteBackChoice::Cancel;
+                return jobs::WriteBackChoice::Cancel;
         }
     };
 }

@@ -14,10 +14,10 @@ namespace tervalo::warehouse {
 
 // A run's message as a box over the window the runner names (none: the
 // program's), the focus left where it is.
-JobRunner::ShowMessage messageBoxesOf(platform::Notifier& notifier);
+jobs::JobRunner::ShowMessage messageBoxesOf(platform::Notifier& notifier);
 
 // The question as a message box of `notifier` asks it: Yes all items, No the
 // current one, anything else Cancel.
-WriteBackQuestion askWithBox(platform::Notifier& notifier, QWidget* parent);
+jobs::WriteBackQuestion askWithBox(platform::Notifier& notifier, QWidget* parent);
 
 }  // namespace tervalo::warehouse

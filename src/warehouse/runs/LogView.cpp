@@ -24,7 +24,7 @@ struct Place {
 
 }  // namespace
 
-LogView::LogView(QWidget* parent) : QWidget(parent), m_log(std::make_shared<LogFile>()) {
+LogView::LogView(QWidget* parent) : QWidget(parent), m_log(std::make_shared<jobs::LogFile>()) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -51,7 +51,7 @@ QString LogView::shown(QString text) {
     return text;
 }
 
-void LogView::setLog(std::shared_ptr<LogFile> log) {
+void LogView::setLog(std::shared_ptr<jobs::LogFile> log) {
     m_log = std::move(log);
     m_box->clear();
     m_first = 0;

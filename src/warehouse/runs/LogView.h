@@ -29,8 +29,8 @@ public:
     explicit LogView(QWidget* parent = nullptr);
 
     // Shows `log` from its top.
-    void setLog(std::shared_ptr<LogFile> log);
-    const std::shared_ptr<LogFile>& log() const { return m_log; }
+    void setLog(std::shared_ptr<jobs::LogFile> log);
+    const std::shared_ptr<jobs::LogFile>& log() const { return m_log; }
     // The log has grown: shows its new lines.
     void refresh();
 
@@ -56,7 +56,7 @@ private:
     void onLogScrolled(int line);
     void updateScrollBar();
 
-    std::shared_ptr<LogFile> m_log;
+    std::shared_ptr<jobs::LogFile> m_log;
     QPlainTextEdit* m_box = nullptr;
     QScrollBar* m_scroll = nullptr;  // over every line of a long log
     qint64 m_first = 0;

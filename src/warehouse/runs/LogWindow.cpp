@@ -36,7 +36,7 @@ constexpr qint64 kPieceLines = 2000;
 // The log's lines a piece at a time, as the box shows them; nullopt after the last.
 class Pieces {
 public:
-    explicit Pieces(const LogFile& log) : m_log(log), m_lines(log.lineCount()) {}
+    explicit Pieces(const jobs::LogFile& log) : m_log(log), m_lines(log.lineCount()) {}
     std::optional<QString> next() {
         if (m_next >= m_lines) return std::nullopt;
         const qint64 count = std::min(kPieceLines, m_lines - m_next);
@@ -47,7 +47,7 @@ public:
     }
 
 private:
-    const LogFile& m_log;
+    const jobs::LogFile& m_log;
     const qint64 m_lines;
     qint64 m_next = 0;
 };
@@ -69,7 +69,7 @@ LogWindow::LogWindow(widgets::AppContext& ctx, QWidget* parent) : QWidget(parent
     auto* buttons = new QHBoxLayout;
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progress->setMinimumWidth(platform::Twips::toPixels(3000));
+    m_progress->setMinimumWidth(rtf::Twips::toPixels(3000));
     m_cancel = fb::button(this, QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"));
     buttons->addWidget(m_progress);
     buttons->addWidget(m_cancel);
@@ -84,28 +84,28 @@ LogWindow::LogWindow(widgets::AppContext& ctx, QWidget* parent) : QWidget(parent
     showProgress(false);
 }
 
-QSize LogWindow::sizeHint() const { return {platform::Twips::toPixels(9600), platform::Twips::toPixels(6600)}; }
+QSize LogWindow::sizeHint() const { return {rtf::Twips::toPixels(9600), rtf::Twips::toPixels(6600)}; }
 
 QPlainTextEdit* LogWindow::textBox() const { return m_view->box(); }
 
-void LogWindow::setText(const QString& log) { m_view->setLog(std::make_shared<LogFile>(log)); }
+void LogWindow::setText(const QString& log) { m_view->setLog(std::make_shared<jobs::LogFile>(log)); }
 
 QString LogWindow::text() const { return m_view->log()->text(); }
 
-void LogWindow::follow(JobRunner& runner) {
+void LogWindow::follow(jobs::JobRunner& runner) {
     for (const QMetaObject::Connection& c : std::as_const(m_following))
         disconnect(c);
     m_following = {
-        connect(&runner, &JobRunner::started, this, [this, &runner] { m_view->setLog(runner.log()); }),
-        connect(&runner, &JobRunner::runningChanged, this, &LogWindow::showProgress),
-        connect(&runner, &JobRunner::logAppended, m_view, &LogView::refresh),
-        connect(&runner, &JobRunner::progressChanged, this,
+        connect(&runner, &jobs::JobRunner::started, this, [this, &runner] { m_view->setLog(runner.log()); }),
+        connect(&runner, &jobs::JobRunner::runningChanged, this, &LogWindow::showProgress),
+        connect(&runner, &jobs::JobRunner::logAppended, m_view, &LogView::refresh),
+        connect(&runner, &jobs::JobRunner::progressChanged, this,
                 [this](int done, int total) {
                     m_progress->setRange(0, std::max(total, 1));
                     m_progress->setValue(done);
                 }),
-        connect(&runner, &JobRunner::finished, m_view, &LogView::refresh),
-        connect(m_cancel, &QPushButton::clicked, &runner, &JobRunner::cancel),
+        connect(&runner, &jobs::JobRunner::finished, m_view, &LogView::refresh),
+        connect(m_cancel, &QPushButton::clicked, &runner, &jobs::JobRunner::cancel),
     };
     runner.setMessageParent(this);
     showProgress(runner.running());
@@ -153,7 +153,7 @@ void LogWindow::save() {
     if (name.isEmpty()) return;
     m_savedName = name;
     // Written from the log's file a piece at a time, as the box's document would be.
-    platform::RtfWriter::PlainText rtf(textBox()->document()->defaultFont());
+    rtf::RtfWriter::PlainText rtf(textBox()->document()->defaultFont());
     Pieces pieces(*m_view->log());
     bool begun = false;
     bool ended = false;

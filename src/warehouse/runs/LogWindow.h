@@ -22,9 +22,12 @@ namespace tervalo::widgets {
 struct AppContext;
 }
 
+namespace tervalo::jobs {
+class JobRunner;
+}
+
 namespace tervalo::warehouse {
 
-class JobRunner;
 class LogView;
 
 class LogWindow : public QWidget {
@@ -40,7 +43,7 @@ public:
 
     // Shows the runner's log, progress and Cancel while it runs (its earlier
     // runs are no longer followed by another window).
-    void follow(JobRunner& runner);
+    void follow(jobs::JobRunner& runner);
     bool showsProgress() const;
 
     QPlainTextEdit* textBox() const;

@@ -14,15 +14,15 @@
 namespace tervalo::warehouse {
 
 WriteBackCommand::WriteBackCommand(widgets::AppContext& ctx, QObject* parent)
-    : QObject(parent), m_ctx(ctx), m_runner(new JobRunner(messageBoxesOf(ctx.notifier), this)) {
-    connect(m_runner, &JobRunner::runningChanged, this, &WriteBackCommand::runningChanged);
+    : QObject(parent), m_ctx(ctx), m_runner(new jobs::JobRunner(messageBoxesOf(ctx.notifier), this)) {
+    connect(m_runner, &jobs::JobRunner::runningChanged, this, &WriteBackCommand::runningChanged);
 }
 
 WriteBackCommand::~WriteBackCommand() = default;
 
 bool WriteBackCommand::running() const { return m_runner->running(); }
 
-void WriteBackCommand::start(const WriteBackTarget& target, const QList<WriteBackItem>& items, int current,
+void WriteBackCommand::start(const jobs::WriteBackTarget& target, const QList<jobs::WriteBackItem>& items, int current,
                              Completion done) {
     if (running()) return;
     if (auto* log = qobject_cast<LogWindow*>(m_ctx.registry.show(widgets::WindowId::Log))) {
@@ -31,15 +31,15 @@ void WriteBackCommand::start(const WriteBackTarget& target, const QList<WriteBac
         log->follow(*m_runner);
     }
     // The question is a box of this thread; the worker waits for its answer.
-    const WriteBackQuestion onThisThread = askWithBox(m_ctx.notifier, m_ctx.mainWindow);
-    WriteBackQuestion ask = [this, onThisThread] {
-        WriteBackChoice choice = WriteBackChoice::Cancel;
+    const jobs::WriteBackQuestion onThisThread = askWithBox(m_ctx.notifier, m_ctx.mainWindow);
+    jobs::WriteBackQuestion ask = [this, onThisThread] {
+        jobs::WriteBackChoice choice = jobs::WriteBackChoice::Cancel;
         QMetaObject::invokeMethod(
             this, [&] { choice = onThisThread(); }, Qt::BlockingQueuedConnection);
         return choice;
     };
-    auto result = std::make_shared<WriteBackResult>();
-    m_runner->start([=](JobControl& job) { *result = runWriteBack(target, items, current, ask, job); },
+    auto result = std::make_shared<jobs::WriteBackResult>();
+    m_runner->start([=](jobs::JobControl& job) { *result = jobs::runWriteBack(target, items, current, ask, job); },
                     [this, result, done = std::move(done)] {
                         if (m_ctx.registry.existing(widgets::WindowId::Log))
                             m_ctx.registry.show(widgets::WindowId::Log);
@@ -47,8 +47,8 @@ void WriteBackCommand::start(const WriteBackTarget& target, const QList<WriteBac
                     });
 }
 
-QList<WriteBackItem> writeBackItems(widgets::AppContext& ctx) {
-    QList<WriteBackItem> items;
+QList<jobs::WriteBackItem> writeBackItems(widgets::AppContext& ctx) {
+    QList<jobs::WriteBackItem> items;
     for (const data::WarehouseItem& item : data::BatchRepository(ctx.cnn).items())
         items.append({item.item, item.itemId, item.orderQty, item.reorderPoint, item.singlePeriod});
     return items;

@@ -12,33 +12,36 @@ namespace tervalo::widgets {
 struct AppContext;
 }
 
-namespace tervalo::warehouse {
-
+namespace tervalo::jobs {
 class JobRunner;
+}
+
+namespace tervalo::warehouse {
 
 class WriteBackCommand : public QObject {
     Q_OBJECT
 public:
-    using Completion = std::function<void(const WriteBackResult&)>;
+    using Completion = std::function<void(const jobs::WriteBackResult&)>;
 
     explicit WriteBackCommand(widgets::AppContext& ctx, QObject* parent = nullptr);
     ~WriteBackCommand() override;
 
     // Writes items[current] or all items into `target`; returns at once and
     // calls `done` on this thread when the run has ended. Nothing while a run goes.
-    void start(const WriteBackTarget& target, const QList<WriteBackItem>& items, int current, Completion done);
+    void start(const jobs::WriteBackTarget& target, const QList<jobs::WriteBackItem>& items, int current,
+               Completion done);
     bool running() const;
-    JobRunner& runner() const { return *m_runner; }
+    jobs::JobRunner& runner() const { return *m_runner; }
 
 signals:
     void runningChanged(bool running);
 
 private:
     widgets::AppContext& m_ctx;
-    JobRunner* m_runner;
+    jobs::JobRunner* m_runner;
 };
 
 // The items of the warehouse as the write-back reads them, in the card's order (by ItemID).
-QList<WriteBackItem> writeBackItems(widgets::AppContext& ctx);
+QList<jobs::WriteBackItem> writeBackItems(widgets::AppContext& ctx);
 
 }  // namespace tervalo::warehouse

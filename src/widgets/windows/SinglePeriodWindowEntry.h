@@ -19,9 +19,9 @@ public:
     // Selects an option as a click does: its handler runs only when it changes the selection.
     virtual void select(core::stochastic::Problem problem) = 0;          // optType
     virtual void select(core::stochastic::ContinuousDemand demand) = 0;  // optModel
-    virtual SinglePeriodRunResult runSingleP_unif(const SinglePeriodUniformTexts& texts) = 0;
-    virtual SinglePeriodRunResult runSingleP_Norm(const SinglePeriodNormalTexts& texts) = 0;
-    virtual SinglePeriodRunResult runSS_unif(const SsUniformTexts& texts) = 0;
+    virtual jobs::SinglePeriodRunResult runSingleP_unif(const jobs::SinglePeriodUniformTexts& texts) = 0;
+    virtual jobs::SinglePeriodRunResult runSingleP_Norm(const jobs::SinglePeriodNormalTexts& texts) = 0;
+    virtual jobs::SinglePeriodRunResult runSS_unif(const jobs::SsUniformTexts& texts) = 0;
 };
 
 }  // namespace tervalo::widgets
