@@ -1,6 +1,7 @@
 // The warehouse tables through the item cursor, the repository and the sales
 // rows, on copies of Demo.mdb: keys taken as themselves, writes that go whole
 // or not at all, the cursor's moves and the prefix search.
+#include <QMap>
 #include <QSqlField>
 
 #include "DataTestSupport.h"
@@ -125,8 +126,9 @@ INSTANTIATE_TEST_SUITE_P(Writes, RefusedWriteTest,
                                                             c.moveFirst();
                                                         }},
                                            RefusedWrite{"DeleteStoppedHalfWay",
-                                                        [](Connection& cnn, ItemCursor& c) {
-                                                            WarehouseRepository(cnn).deleteItem("12");
+                                                        [](Connection&, ItemCursor& c) {
+                                                            c.locate("12", "");
+                                                            c.deleteCurrent();
                                                         }},
                                            RefusedWrite{"SecondRowForAYear",
                                                         [](Connection& cnn, ItemCursor&) {
@@ -194,12 +196,14 @@ TEST_F(WarehouseTest, DeleteRemovesTheItemAndItsRowsOfBothTables) {
 
 struct SecondCopy {
     const char* name;
-    const char* before;   // run before this copy reads item 12 and its monthly rows
-    const char* other;    // what the other copy writes meanwhile, statements split by "|"
-    int year;             // 0: this copy saves item 12's UnitCost as 9.5; else Jan of that year as 7
-    const char* refused;  // "changed", "deleted" or "sales": what the message says; "" when written
+    const char* before;  // run before this copy reads item 12 and its monthly rows
+    const char* other;   // what the other copy writes meanwhile, statements split by "|"
+    int year;            // 0: this copy saves item 12's UnitCost as 9.5; else Jan of that year as 7
+    const char*
+        refused;  // "changed", "deleted", "sales", "added", "gone" or "kept": what the message says; "" when written
     const char* probe;
     const char* stored;
+    const char* act = "";  // "add": the year is a new row; "delete": this copy deletes item 12
 };
 
 void PrintTo(const SecondCopy& c, std::ostream* os) { *os << c.name; }
@@ -218,15 +222,30 @@ TEST_P(SecondCopyTest, KeepsWhatTheOtherCopyWrote) {
     other.open(cnn().connectionString());
     for (const QString& sql : QString(c.other).split('|', Qt::SkipEmptyParts))
         other.execute(sql);
-    const QString refused = c.refused;
+    const QString refused = c.refused, act = c.act;
+    const QString year = QString::number(c.year);
+    const QString notSaved = " elsewhere after it was shown here, so your changes were not saved.";
+    const QMap<QString, QString> messages = {
+        {"sales", "The sales of item 12 for " + year +
+                      " were changed or deleted elsewhere after they were shown here, so your changes were not saved. "
+                      "They are now shown as stored."},
+        {"added", "The sales of item 12 for " + year +
+                      " were added elsewhere after this item's sales were shown here, so your changes were not saved. "
+                      "They are now shown as stored."},
+        {"gone", "Item 12 was deleted" + notSaved},
+        {"kept",
+         "Item 12 was changed elsewhere after it was shown here, so it was not deleted. It is now shown as "
+         "stored."}};
     const QString message =
-        refused == "sales"
-            ? "The sales of item 12 for " + QString::number(c.year) +
-                  " were changed or deleted elsewhere after they were shown here, so your changes were not saved. They "
-                  "are now shown as stored."
-            : "Item 12 was " + refused +
-                  " elsewhere after it was shown here, so your changes were not saved. It is now shown as stored.";
+        messages.value(refused, "Item 12 was " + refused + notSaved + " It is now shown as stored.");
     const auto save = [&] {
+        if (act == "delete") return items->deleteCurrent();
+        if (act == "add") {
+            const int row = rows.appendRow("12");
+            rows.setValue(row, 1, c.year);
+            rows.setValue(row, 2, 7);
+            return rows.writePending();
+        }
         if (c.year == 0) {
             items->setField("UnitCost", 9.5);
             items->update();
@@ -245,6 +264,8 @@ TEST_P(SecondCopyTest, KeepsWhatTheOtherCopyWrote) {
 
 const char* const kItem12 = "SELECT Item || '/' || UnitCost FROM Items WHERE ItemID = '12'";
 const char* const kSales12 = "SELECT Jan || '/' || Feb FROM Sales WHERE ItemID = '12' AND Year = 2026";
+const char* const kJan2021 = "SELECT Jan FROM Sales WHERE ItemID = '12' AND Year = 2021";
+const char* const kSales12Count = "SELECT count(*) FROM Sales WHERE ItemID = '12'";
 const char* const kAllButUnitCost =
     "CREATE TRIGGER whole BEFORE UPDATE OF ItemID, Item, TimeUnit, LeadTime, HoldingCost, ShortageCost, ReorderPoint, "
     "OrderQty, SinglePeriod, OrderCost ON Items BEGIN SELECT RAISE(ABORT, 'another field written'); END";
@@ -260,7 +281,13 @@ INSTANTIATE_TEST_SUITE_P(Saves, SecondCopyTest, ::testing::Values(
                "DELETE FROM Sales WHERE ItemID = '12' AND Year = 2021 | INSERT INTO Sales (ItemID, Year) VALUES ('A100', 1999)", 2021, "sales",
                "SELECT ItemID || '/' || Year || '/' || ifnull(Jan, '-') FROM Sales WHERE Year = 1999", "A100/1999/-"},
     SecondCopy{"SalesOfTheYearChangedThere", "", "UPDATE Sales SET Feb = 1 WHERE ItemID = '12' AND Year = 2026", 2026, "sales", kSales12, "88/1"},
-    SecondCopy{"SalesOfAnotherYearChangedThere", "", "UPDATE Sales SET Feb = 1 WHERE ItemID = '12' AND Year = 2025", 2026, "", kSales12, "7/69"}),
+    SecondCopy{"SalesOfAnotherYearChangedThere", "", "UPDATE Sales SET Feb = 1 WHERE ItemID = '12' AND Year = 2025", 2026, "", kSales12, "7/69"},
+    SecondCopy{"NewYearAddedThere", "", "INSERT INTO Sales (ItemID, Year, Jan) VALUES ('12', 2021, 3)", 2021, "added", kJan2021, "3", "add"},
+    SecondCopy{"NewYearOfAnItemDeletedThere", "", "DELETE FROM Items WHERE ItemID = '12'", 2021, "gone", kJan2021, "", "add"},
+    SecondCopy{"NewYearOfAnItemChangedThere", "", "UPDATE Items SET Item = 'Rain gear' WHERE ItemID = '12'", 2021, "", kJan2021, "7", "add"},
+    SecondCopy{"DeleteOfAnItemChangedThere", "", "UPDATE Items SET Item = 'Rain gear' WHERE ItemID = '12'", 0, "kept", kSales12Count, "5", "delete"},
+    SecondCopy{"DeleteOfAnItemDeletedThere", "", "DELETE FROM Items WHERE ItemID = '12'", 0, "", kSales12Count, "0", "delete"},
+    SecondCopy{"DeleteWhileAnotherItemChangedThere", "", "UPDATE Items SET Item = 'Paper' WHERE ItemID = '1'", 0, "", kSales12Count, "0", "delete"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -370,10 +397,14 @@ TEST_F(WarehouseTest, PendingSalesRowsAreWrittenWithTheirKeyOrCancelled) {
     rows.setValue(keyed, 1, 2021);
     const int keyless = rows.appendRow(QVariant());
     rows.setValue(keyless, 1, 2020);
+    const int unsaved = rows.appendRow("N1");  // the key of an item being added
+    rows.setValue(unsaved, 1, 2020);
     rows.writePending();
     EXPECT_FALSE(rows.isPending(0));
     EXPECT_FALSE(rows.isPending(keyed));
     EXPECT_TRUE(rows.isPending(keyless));  // a row of no item is never written
+    EXPECT_TRUE(rows.isPending(unsaved));  // nor one of an item not stored yet
+    EXPECT_EQ(count(cnn(), "SalesWeekly", "N1"), 0);
     EXPECT_EQ(scalar(cnn(), "SELECT W1 FROM SalesWeekly WHERE ItemID = '11' AND Year = 2026").toInt(), 999);
     EXPECT_EQ(count(cnn(), "SalesWeekly", "11"), 6);
     EXPECT_EQ(scalar(cnn(), "SELECT count(*) FROM SalesWeekly WHERE ItemID IS NULL").toInt(), 0);
