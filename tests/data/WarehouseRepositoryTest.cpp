@@ -1,7 +1,6 @@
 // The warehouse tables through the item cursor, the repository and the sales
 // rows, on copies of Demo.mdb: keys taken as themselves, writes that go whole
 // or not at all, the cursor's moves and the prefix search.
-#include <QMap>
 #include <QSqlField>
 
 #include "DataTestSupport.h"
@@ -196,11 +195,10 @@ TEST_F(WarehouseTest, DeleteRemovesTheItemAndItsRowsOfBothTables) {
 
 struct SecondCopy {
     const char* name;
-    const char* before;  // run before this copy reads item 12 and its monthly rows
-    const char* other;   // what the other copy writes meanwhile, statements split by "|"
-    int year;            // 0: this copy saves item 12's UnitCost as 9.5; else Jan of that year as 7
-    const char*
-        refused;  // "changed", "deleted", "sales", "added", "gone" or "kept": what the message says; "" when written
+    const char* before;   // run before this copy reads item 12 and its monthly rows
+    const char* other;    // what the other copy writes meanwhile, statements split by "|"
+    int year;             // 0: this copy saves item 12's UnitCost as 9.5; else Jan of that year as 7
+    const char* refused;  // "changed", "deleted" or "sales": what the message says; "" when written
     const char* probe;
     const char* stored;
     const char* act = "";  // "add": the year is a new row; "delete": this copy deletes item 12
@@ -223,21 +221,13 @@ TEST_P(SecondCopyTest, KeepsWhatTheOtherCopyWrote) {
     for (const QString& sql : QString(c.other).split('|', Qt::SkipEmptyParts))
         other.execute(sql);
     const QString refused = c.refused, act = c.act;
-    const QString year = QString::number(c.year);
-    const QString notSaved = " elsewhere after it was shown here, so your changes were not saved.";
-    const QMap<QString, QString> messages = {
-        {"sales", "The sales of item 12 for " + year +
-                      " were changed or deleted elsewhere after they were shown here, so your changes were not saved. "
-                      "They are now shown as stored."},
-        {"added", "The sales of item 12 for " + year +
-                      " were added elsewhere after this item's sales were shown here, so your changes were not saved. "
-                      "They are now shown as stored."},
-        {"gone", "Item 12 was deleted" + notSaved},
-        {"kept",
-         "Item 12 was changed elsewhere after it was shown here, so it was not deleted. It is now shown as "
-         "stored."}};
     const QString message =
-        messages.value(refused, "Item 12 was " + refused + notSaved + " It is now shown as stored.");
+        refused == "sales"
+            ? "The sales of item 12 for " + QString::number(c.year) +
+                  " were changed or deleted elsewhere after they were shown here, so your changes were not saved. They "
+                  "are now shown as stored."
+            : "Item 12 was " + refused +
+                  " elsewhere after it was shown here, so your changes were not saved. It is now shown as stored.";
     const auto save = [&] {
         if (act == "delete") return items->deleteCurrent();
         if (act == "add") {
@@ -282,12 +272,8 @@ INSTANTIATE_TEST_SUITE_P(Saves, SecondCopyTest, ::testing::Values(
                "SELECT ItemID || '/' || Year || '/' || ifnull(Jan, '-') FROM Sales WHERE Year = 1999", "A100/1999/-"},
     SecondCopy{"SalesOfTheYearChangedThere", "", "UPDATE Sales SET Feb = 1 WHERE ItemID = '12' AND Year = 2026", 2026, "sales", kSales12, "88/1"},
     SecondCopy{"SalesOfAnotherYearChangedThere", "", "UPDATE Sales SET Feb = 1 WHERE ItemID = '12' AND Year = 2025", 2026, "", kSales12, "7/69"},
-    SecondCopy{"NewYearAddedThere", "", "INSERT INTO Sales (ItemID, Year, Jan) VALUES ('12', 2021, 3)", 2021, "added", kJan2021, "3", "add"},
-    SecondCopy{"NewYearOfAnItemDeletedThere", "", "DELETE FROM Items WHERE ItemID = '12'", 2021, "gone", kJan2021, "", "add"},
     SecondCopy{"NewYearOfAnItemChangedThere", "", "UPDATE Items SET Item = 'Rain gear' WHERE ItemID = '12'", 2021, "", kJan2021, "7", "add"},
-    SecondCopy{"DeleteOfAnItemChangedThere", "", "UPDATE Items SET Item = 'Rain gear' WHERE ItemID = '12'", 0, "kept", kSales12Count, "5", "delete"},
-    SecondCopy{"DeleteOfAnItemDeletedThere", "", "DELETE FROM Items WHERE ItemID = '12'", 0, "", kSales12Count, "0", "delete"},
-    SecondCopy{"DeleteWhileAnotherItemChangedThere", "", "UPDATE Items SET Item = 'Paper' WHERE ItemID = '1'", 0, "", kSales12Count, "0", "delete"}),
+    SecondCopy{"DeleteOfAnItemDeletedThere", "", "DELETE FROM Items WHERE ItemID = '12'", 0, "", kSales12Count, "0", "delete"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

@@ -1,8 +1,7 @@
 #pragma once
-// Another copy of the program holding the database's write lock for a while:
-// a connection of its own, on a thread of its own, begins a transaction that
-// takes the lock and ends it after `holdMs`. The constructor returns once the
-// lock is held; the destructor waits until it is given back.
+// Another copy of the program holding the database's write lock for `holdMs`:
+// a connection of its own on a thread of its own. The constructor returns once
+// the lock is held; the destructor waits until it is given back.
 #include <QString>
 #include <chrono>
 #include <future>
@@ -28,8 +27,7 @@ public:
             }
             taken.set_value();
             std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
-            other.close();  // gives the lock back
-        });
+        });  // closing the connection gives the lock back
         try {
             held.get();
         } catch (...) {

@@ -205,22 +205,23 @@ private slots:
         c.t.cnn.execute(locked ? "PRAGMA busy_timeout = 0" : "PRAGMA query_only = 1");
         if (locked) other.execute("BEGIN EXCLUSIVE");
         QTemporaryDir folder;
-        const QStringList moves = {"first", "prev", "next", "last"};
-        const QHash<QString, CardAction> buttons = {
-            {"add", CardAction::Add}, {"delete", CardAction::Delete}, {"analysis", CardAction::Analysis}};
-        if (action == "find") {
-            c.clickOn(c.f().cmdFind);
-            QWidget* find = c.t.registry.existing(widgets::WindowId::FindItem);
-            QTest::keyClicks(find->findChild<QLineEdit*>("txtItemID"), "2");
-        } else if (action == "import") {
-            writeFile(folder.filePath("ITSH100.txt"), kHondaItem);
+        writeFile(folder.filePath("ITSH100.txt"), kHondaItem);
+        const auto& f = c.f();
+        const QHash<QString, QPushButton*> buttons = {{"next", f.command2[2]},
+                                                      {"first", f.command2[0]},
+                                                      {"last", f.command2[3]},
+                                                      {"find", f.cmdFind},
+                                                      {"add", f.command1[int(CardAction::Add)]},
+                                                      {"delete", f.command1[int(CardAction::Delete)]},
+                                                      {"analysis", f.command1[int(CardAction::Analysis)]}};
+        if (buttons.contains(action)) c.clickOn(buttons[action]);
+        if (action == "find")
+            QTest::keyClicks(c.t.registry.existing(widgets::WindowId::FindItem)->findChild<QLineEdit*>("txtItemID"),
+                             "2");
+        else if (action == "import")
             c.w->importFolder("TextFile", folder.path());
-        } else if (action == "close") {
+        else if (action == "close")
             c.w->close();
-        } else {
-            c.clickOn(moves.contains(action) ? c.f().command2[moves.indexOf(action)]
-                                             : c.f().command1[int(buttons[action])]);
-        }
         QStringList told = {locked ? "database is locked" : "attempt to write a readonly database"};
         if (action == "delete") told.prepend("You are deleting Item Sunscreen Lotion. Continue?");
         QCOMPARE(c.t.notifier.texts(), told);
