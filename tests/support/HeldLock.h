@@ -13,34 +13,24 @@ namespace tervalo::test {
 
 class HeldLock {
 public:
-    HeldLock(const QString& connectionString, int holdMs) {
-        std::promise<void> taken;
-        std::future<void> held = taken.get_future();
-        m_thread = std::thread([connectionString, holdMs, &taken] {
-            data::Connection other;
-            try {
-                other.open(connectionString);
-                other.execute(QStringLiteral("BEGIN IMMEDIATE"));
-            } catch (...) {
-                taken.set_exception(std::current_exception());
-                return;
-            }
-            taken.set_value();
-            std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
-        });  // closing the connection gives the lock back
-        try {
-            held.get();
-        } catch (...) {
-            m_thread.join();
-            throw;
-        }
+    HeldLock(const QString& connectionString, int holdMs)
+        : m_thread([this, connectionString, holdMs] {
+              data::Connection other;  // closing it gives the lock back
+              try {
+                  other.open(connectionString);
+                  other.execute(QStringLiteral("BEGIN IMMEDIATE"));
+              } catch (...) {
+                  return m_taken.set_exception(std::current_exception());
+              }
+              m_taken.set_value();
+              std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
+          }) {
+        m_taken.get_future().get();
     }
-    ~HeldLock() { m_thread.join(); }
-    HeldLock(const HeldLock&) = delete;
-    HeldLock& operator=(const HeldLock&) = delete;
 
 private:
-    std::thread m_thread;
+    std::promise<void> m_taken;
+    std::jthread m_thread;
 };
 
 }  // namespace tervalo::test

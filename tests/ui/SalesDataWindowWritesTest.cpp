@@ -185,12 +185,17 @@ private slots:
     // written: no action shows another item over its rows, the reason is told
     // once, and when the database takes writes again Save stores it there.
     void pendingSalesStayWithTheirItem_data() {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<bool>("locked");  // another copy holds the database; else the card may only read it
-        for (const char* action : {"next", "first", "find", "add", "delete", "close"})
-            QTest::newRow(action) << action << true;
-        for (const char* action : {"last", "import", "analysis"})
-            QTest::addRow("%s, read-only", action) << action << false;
+        QTest::addColumn<QString>("action");  // the button clicked, or what the user does
+        QTest::addColumn<bool>("locked");     // another copy holds the database; else the card may only read it
+        QTest::newRow("next") << "Command2_2" << true;
+        QTest::newRow("first") << "Command2_0" << true;
+        QTest::newRow("find") << "cmdFind" << true;
+        QTest::newRow("add") << "Command1_5" << true;
+        QTest::newRow("delete") << "Command1_4" << true;
+        QTest::newRow("close") << "close" << true;
+        QTest::newRow("last, read-only") << "Command2_3" << false;
+        QTest::newRow("import, read-only") << "import" << false;
+        QTest::newRow("analysis, read-only") << "Command1_3" << false;
     }
     void pendingSalesStayWithTheirItem() {
         QFETCH(QString, action);
@@ -206,16 +211,8 @@ private slots:
         if (locked) other.execute("BEGIN EXCLUSIVE");
         QTemporaryDir folder;
         writeFile(folder.filePath("ITSH100.txt"), kHondaItem);
-        const auto& f = c.f();
-        const QHash<QString, QPushButton*> buttons = {{"next", f.command2[2]},
-                                                      {"first", f.command2[0]},
-                                                      {"last", f.command2[3]},
-                                                      {"find", f.cmdFind},
-                                                      {"add", f.command1[int(CardAction::Add)]},
-                                                      {"delete", f.command1[int(CardAction::Delete)]},
-                                                      {"analysis", f.command1[int(CardAction::Analysis)]}};
-        if (buttons.contains(action)) c.clickOn(buttons[action]);
-        if (action == "find")
+        if (auto* button = c.w->findChild<QPushButton*>(action)) c.clickOn(button);
+        if (action == "cmdFind")
             QTest::keyClicks(c.t.registry.existing(widgets::WindowId::FindItem)->findChild<QLineEdit*>("txtItemID"),
                              "2");
         else if (action == "import")
@@ -223,7 +220,7 @@ private slots:
         else if (action == "close")
             c.w->close();
         QStringList told = {locked ? "database is locked" : "attempt to write a readonly database"};
-        if (action == "delete") told.prepend("You are deleting Item Sunscreen Lotion. Continue?");
+        if (action == "Command1_4") told.prepend("You are deleting Item Sunscreen Lotion. Continue?");
         QCOMPARE(c.t.notifier.texts(), told);
         QVERIFY(c.w->isVisible());
         QCOMPARE(c.position(), "2 of 12");
