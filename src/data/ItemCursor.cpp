@@ -164,11 +164,7 @@ void ItemCursor::update() {
         try {
             m_repo.updateItem(m_items.record(), changes);
         } catch (const ChangedRowError&) {
-            // The row as another writer left it replaces what this cursor read and the changes made to that.
-            const QVariant stored = m_items.field(kItemId);
-            cancelUpdate();
-            m_items.requery();
-            seek(stored);
+            rereadAsStored();
             throw;
         }
     }
@@ -184,8 +180,21 @@ void ItemCursor::deleteCurrent() {
         cancelUpdate();
         return;
     }
-    m_repo.deleteItem(m_items.field(kItemId));
+    try {
+        m_repo.deleteItem(m_items.record());
+    } catch (const ChangedRowError&) {
+        rereadAsStored();
+        throw;
+    }
     requery();
+}
+
+// The row as another writer left it replaces what this cursor read and the changes made to that.
+void ItemCursor::rereadAsStored() {
+    const QVariant stored = m_items.field(kItemId);
+    cancelUpdate();
+    m_items.requery();
+    seek(stored);
 }
 
 void ItemCursor::seek(const QVariant& key) {

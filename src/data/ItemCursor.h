@@ -68,7 +68,9 @@ public:
     // are read again, the changes dropped and ChangedRowError raised.
     void update();
     // Removes the current item and its sales rows, reads the items again and
-    // stands on the first. A row being added is only dropped.
+    // stands on the first. A row being added is only dropped. An item that
+    // another writer changed since it was read stays: the items are read
+    // again, the cursor on it, and ChangedRowError raised.
     void deleteCurrent();
 
     // The card's adding state: from Add (or opening on no items) until Save or Cancel.
@@ -84,6 +86,7 @@ public:
 
 private:
     void requireRow() const;
+    void rereadAsStored();
 
     WarehouseRepository m_repo;
     RecordSnapshot m_items;

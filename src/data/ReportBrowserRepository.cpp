@@ -117,7 +117,7 @@ QList<QSqlRecord> ReportBrowserRepository::reportRows(ReportKind kind, const QLi
     const ResultTable table = tableOf(kind);
     const QString t = tableName(table);
     // Only read: the transaction ends in a rollback, which also removes the key table.
-    Transaction transaction(m_cnn);
+    Transaction transaction(m_cnn, Transaction::Purpose::Reads);
     KeyTable keys(
         m_cnn, QStringLiteral("ItemName TEXT, Date TEXT, ModelID INTEGER, PRIMARY KEY (ItemName, Date, ModelID)"), 3);
     for (const ReportEntry& e : entries) {

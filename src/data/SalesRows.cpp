@@ -11,6 +11,14 @@
 
 namespace tervalo::data {
 
+namespace {
+
+bool sameKey(const QVariant& a, const QVariant& b) {
+    return a.toString().compare(b.toString(), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
 void SalesRows::open(Connection& cnn, SalesTable table, const QString& key) {
     QSqlQuery query =
         cnn.run("SELECT * FROM " + quotedName(salesTableName(table)) + " WHERE ItemID = ? ORDER BY [Year] DESC", {key});
@@ -27,6 +35,7 @@ void SalesRows::open(Connection& cnn, SalesTable table, const QString& key) {
         row.read = row.values;
         rows << row;
     }
+    m_itemStored = WarehouseRepository(cnn).hasItem(key);
     m_cnn = &cnn;
     m_table = table;
     m_key = key;
@@ -77,13 +86,24 @@ void SalesRows::writeRow(int row) { write({row}); }
 void SalesRows::write(const QList<int>& rows) {
     if (!isOpen()) throw objectClosedError();
     const QString table = salesTableName(m_table);
+    const WarehouseRepository items(*m_cnn);
+    const auto gone = [](const QVariant& key) {
+        return MissingItemError(
+            changedElsewhere(key, QStringLiteral("deleted"), QStringLiteral("your changes were not saved.")));
+    };
     QList<int> written;
     Transaction transaction(*m_cnn);
     for (int i : rows) {
         const Row& row = m_rows.at(i);
+        const QVariant key = row.values.value(0);
         // A row without its item's key would belong to no item.
-        if (!row.pending || row.values.value(0).isNull()) continue;
+        if (!row.pending || key.isNull()) continue;
         if (!row.stored) {
+            if (!items.hasItem(key)) {
+                if (m_itemStored && sameKey(key, m_key)) throw gone(key);
+                continue;  // its item is not saved yet
+            }
+            refuseYearAddedElsewhere(row);
             RowInsert insert(table);
             for (int c = 0; c < m_columns.size(); ++c)
                 insert.set(m_columns[c], row.values[c]);
@@ -96,10 +116,12 @@ void SalesRows::write(const QList<int>& rows) {
                 update.set(m_columns[c], row.values[c]);
             for (int c = 0; c < m_columns.size(); ++c)
                 update.where(m_columns[c], row.read[c]);
-            if (update.hasChanges() && update.run(*m_cnn) == 0)
+            if (update.hasChanges() && update.run(*m_cnn) == 0) {
+                if (!items.hasItem(row.read[0])) throw gone(row.read[0]);
                 throw ChangedRowError("The sales of item " + row.read[0].toString() + " for " + row.read[1].toString() +
                                       " were changed or deleted elsewhere after they were shown here, so your "
                                       "changes were not saved. They are now shown as stored.");
+            }
         }
         written << i;
     }
@@ -111,6 +133,25 @@ void SalesRows::write(const QList<int>& rows) {
         row.changed.clear();
         row.pending = false;
     }
+}
+
+// A year that these rows show stored is the user's second row for it, which
+// the table refuses as such.
+void SalesRows::refuseYearAddedElsewhere(const Row& row) const {
+    const QVariant key = row.values.value(0), year = row.values.value(1);
+    if (year.isNull()) return;
+    for (const Row& shown : m_rows) {
+        if (shown.stored && sameKey(shown.read[0], key) && !shown.read[1].isNull() &&
+            shown.read[1].toDouble() == year.toDouble())
+            return;
+    }
+    QSqlQuery stored = m_cnn->run("SELECT 1 FROM " + quotedName(salesTableName(m_table)) + " WHERE " +
+                                      quotedName(m_columns[0]) + " = ? AND " + quotedName(m_columns[1]) + " = ?",
+                                  {key, year});
+    if (stored.next())
+        throw ChangedRowError("The sales of item " + key.toString() + " for " + year.toString() +
+                              " were added elsewhere after this item's sales were shown here, so your changes were "
+                              "not saved. They are now shown as stored.");
 }
 
 void SalesRows::cancelPending() {

@@ -9,11 +9,18 @@
 #include <QStringList>
 #include <QVariant>
 
+#include "data/SqlSupport.h"
 #include "data/WarehouseRepository.h"
 
 namespace tervalo::data {
 
 class Connection;
+
+// The item whose rows were read was deleted elsewhere since: nothing was written.
+class MissingItemError : public ChangedRowError {
+public:
+    using ChangedRowError::ChangedRowError;
+};
 
 class SalesRows {
 public:
@@ -39,9 +46,13 @@ public:
     bool hasPending() const;
     bool isPending(int row) const;
     // Writes every pending row that has an ItemID (new rows are added, the
-    // changed values of stored ones written) in one transaction. On failure
-    // nothing is written, the rows stay pending and the database's error is
-    // raised: ChangedRowError when a stored row no longer holds what was read.
+    // changed values of stored ones written) in one transaction. A new row
+    // of an item that Items does not hold yet (one being added, or a key
+    // being typed) waits for it and stays pending. On failure nothing is
+    // written, the rows stay pending and the database's error is raised:
+    // ChangedRowError when a stored row no longer holds what was read or a
+    // new row's year was stored meanwhile, MissingItemError when the item the
+    // rows were read for was deleted.
     void writePending();
     // The same for one row.
     void writeRow(int row);
@@ -59,10 +70,13 @@ private:
         bool pending = false;
     };
     void write(const QList<int>& rows);
+    // Raises ChangedRowError when another writer stored the new row's year of its item.
+    void refuseYearAddedElsewhere(const Row& row) const;
 
     Connection* m_cnn = nullptr;
     SalesTable m_table = SalesTable::Monthly;
     QString m_key;
+    bool m_itemStored = false;  // whether Items held the key when the rows were read
     QStringList m_columns;
     QList<Row> m_rows;
 };

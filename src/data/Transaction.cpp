@@ -7,8 +7,13 @@
 
 namespace tervalo::data {
 
-Transaction::Transaction(Connection& cnn) : m_cnn(cnn) {
+Transaction::Transaction(Connection& cnn, Purpose purpose) : m_cnn(cnn) {
     if (!m_cnn.isOpen()) throw objectClosedError();
+    // Qt's driver begins a plain BEGIN; COMMIT and ROLLBACK go through it all the same.
+    if (purpose == Purpose::Writes && m_cnn.sqliteHandle()) {
+        m_cnn.execute(QStringLiteral("BEGIN IMMEDIATE"));
+        return;
+    }
     QSqlDatabase db = m_cnn.database();
     if (!db.transaction()) throw databaseError(describe(db.lastError()));
 }

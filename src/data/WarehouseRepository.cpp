@@ -27,15 +27,33 @@ void requireKey(const QVariant& key) {
         throw databaseError(QStringLiteral("Index or primary key cannot contain a Null value."));
 }
 
+bool isStored(Connection& cnn, const QVariant& key) {
+    QSqlQuery stored = cnn.run("SELECT 1 FROM Items" + kByKey, {key});
+    return stored.next();
+}
+
 // Keys compare as the table does, without regard to case.
 void refuseTakenKey(Connection& cnn, const QVariant& key) {
-    QSqlQuery taken = cnn.run(QStringLiteral("SELECT 1 FROM Items WHERE ItemID = ?"), {key});
-    if (taken.next())
+    if (isStored(cnn, key))
         throw databaseError("Item ID " + key.toString() +
                             " is already used by another item. Please enter another Item ID.");
 }
 
+// Every column of the row as it was read.
+CheckedRowUpdate asRead(const QSqlRecord& read) {
+    CheckedRowUpdate row(QStringLiteral("Items"));
+    for (int i = 0; i < read.count(); ++i)
+        row.where(read.fieldName(i), read.value(i));
+    return row;
+}
+
 }  // namespace
+
+QString changedElsewhere(const QVariant& key, const QString& happened, const QString& outcome) {
+    return "Item " + key.toString() + " was " + happened + " elsewhere after it was shown here, so " + outcome;
+}
+
+bool WarehouseRepository::hasItem(const QVariant& key) const { return isStored(m_cnn, key); }
 
 void WarehouseRepository::openItems(RecordSnapshot& items) const {
     items.open(m_cnn, QStringLiteral("SELECT Items.* FROM Items ORDER BY ItemID"));
@@ -58,19 +76,15 @@ void WarehouseRepository::updateItem(const QSqlRecord& read, const QSqlRecord& c
     const QVariant newKey = changes.contains(kItemId) ? changes.value(kItemId) : storedKey;
     requireKey(newKey);
     if (changes.isEmpty()) return;
-    CheckedRowUpdate update(QStringLiteral("Items"));
+    CheckedRowUpdate update = asRead(read);
     for (int i = 0; i < changes.count(); ++i)
         update.set(changes.fieldName(i), changes.value(i));
-    for (int i = 0; i < read.count(); ++i)
-        update.where(read.fieldName(i), read.value(i));
     Transaction transaction(m_cnn);
     if (newKey.toString().compare(storedKey.toString(), Qt::CaseInsensitive) != 0) refuseTakenKey(m_cnn, newKey);
     if (update.run(m_cnn) == 0) {
-        QSqlQuery stored = m_cnn.run("SELECT 1 FROM Items" + kByKey, {storedKey});
-        const QString happened = stored.next() ? QStringLiteral("changed") : QStringLiteral("deleted");
-        throw ChangedRowError("Item " + storedKey.toString() + " was " + happened +
-                              " elsewhere after it was shown here, so your changes were not saved. It is now shown "
-                              "as stored.");
+        const QString happened = isStored(m_cnn, storedKey) ? QStringLiteral("changed") : QStringLiteral("deleted");
+        throw ChangedRowError(changedElsewhere(
+            storedKey, happened, QStringLiteral("your changes were not saved. It is now shown as stored.")));
     }
     // Keys compare as the table does: a change of letter case alone is a change too.
     if (newKey != storedKey) {
@@ -81,11 +95,15 @@ void WarehouseRepository::updateItem(const QSqlRecord& read, const QSqlRecord& c
     transaction.commit();
 }
 
-void WarehouseRepository::deleteItem(const QVariant& key) const {
+void WarehouseRepository::deleteItem(const QSqlRecord& read) const {
+    const QVariant key = read.value(kItemId);
     Transaction transaction(m_cnn);
     for (SalesTable table : kSalesTables)
         m_cnn.execute("DELETE FROM " + quotedName(salesTableName(table)) + kByKey, {key});
-    m_cnn.execute("DELETE FROM Items" + kByKey, {key});
+    // An item that another writer deleted meanwhile is gone as the user wants it.
+    if (asRead(read).runDelete(m_cnn) == 0 && isStored(m_cnn, key))
+        throw ChangedRowError(changedElsewhere(key, QStringLiteral("changed"),
+                                               QStringLiteral("it was not deleted. It is now shown as stored.")));
     transaction.commit();
 }
 

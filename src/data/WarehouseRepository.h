@@ -19,6 +19,10 @@ class RecordSnapshot;
 // The key the sales rows are asked for when an item has none: one blank.
 inline const QString kNoItemKey = QStringLiteral(" ");
 
+// What a write that another copy of the program forestalled says:
+// "Item 12 was changed elsewhere after it was shown here, so " + outcome.
+QString changedElsewhere(const QVariant& key, const QString& happened, const QString& outcome);
+
 class WarehouseRepository {
 public:
     explicit WarehouseRepository(Connection& cnn) : m_cnn(cnn) {}
@@ -35,8 +39,12 @@ public:
     // failure leaves every table as it was. A row that another writer changed
     // or removed since it was read is left as that writer left it: ChangedRowError.
     void updateItem(const QSqlRecord& read, const QSqlRecord& changes) const;
-    // Removes the item and its rows of both sales tables in one transaction.
-    void deleteItem(const QVariant& key) const;
+    // Removes the item and its rows of both sales tables in one transaction,
+    // when the item row still holds every value of `read`: one that another
+    // writer changed since it was read stays, with its rows (ChangedRowError).
+    void deleteItem(const QSqlRecord& read) const;
+    // Whether Items has a row with this key (any letter case).
+    bool hasItem(const QVariant& key) const;
 
     Connection& connection() const { return m_cnn; }
 

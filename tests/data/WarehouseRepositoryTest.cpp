@@ -125,8 +125,9 @@ INSTANTIATE_TEST_SUITE_P(Writes, RefusedWriteTest,
                                                             c.moveFirst();
                                                         }},
                                            RefusedWrite{"DeleteStoppedHalfWay",
-                                                        [](Connection& cnn, ItemCursor& c) {
-                                                            WarehouseRepository(cnn).deleteItem("12");
+                                                        [](Connection&, ItemCursor& c) {
+                                                            c.locate("12", "");
+                                                            c.deleteCurrent();
                                                         }},
                                            RefusedWrite{"SecondRowForAYear",
                                                         [](Connection& cnn, ItemCursor&) {
@@ -200,6 +201,7 @@ struct SecondCopy {
     const char* refused;  // "changed", "deleted" or "sales": what the message says; "" when written
     const char* probe;
     const char* stored;
+    const char* act = "";  // "add": the year is a new row; "delete": this copy deletes item 12
 };
 
 void PrintTo(const SecondCopy& c, std::ostream* os) { *os << c.name; }
@@ -218,7 +220,7 @@ TEST_P(SecondCopyTest, KeepsWhatTheOtherCopyWrote) {
     other.open(cnn().connectionString());
     for (const QString& sql : QString(c.other).split('|', Qt::SkipEmptyParts))
         other.execute(sql);
-    const QString refused = c.refused;
+    const QString refused = c.refused, act = c.act;
     const QString message =
         refused == "sales"
             ? "The sales of item 12 for " + QString::number(c.year) +
@@ -227,6 +229,13 @@ TEST_P(SecondCopyTest, KeepsWhatTheOtherCopyWrote) {
             : "Item 12 was " + refused +
                   " elsewhere after it was shown here, so your changes were not saved. It is now shown as stored.";
     const auto save = [&] {
+        if (act == "delete") return items->deleteCurrent();
+        if (act == "add") {
+            const int row = rows.appendRow("12");
+            rows.setValue(row, 1, c.year);
+            rows.setValue(row, 2, 7);
+            return rows.writePending();
+        }
         if (c.year == 0) {
             items->setField("UnitCost", 9.5);
             items->update();
@@ -245,6 +254,8 @@ TEST_P(SecondCopyTest, KeepsWhatTheOtherCopyWrote) {
 
 const char* const kItem12 = "SELECT Item || '/' || UnitCost FROM Items WHERE ItemID = '12'";
 const char* const kSales12 = "SELECT Jan || '/' || Feb FROM Sales WHERE ItemID = '12' AND Year = 2026";
+const char* const kJan2021 = "SELECT Jan FROM Sales WHERE ItemID = '12' AND Year = 2021";
+const char* const kSales12Count = "SELECT count(*) FROM Sales WHERE ItemID = '12'";
 const char* const kAllButUnitCost =
     "CREATE TRIGGER whole BEFORE UPDATE OF ItemID, Item, TimeUnit, LeadTime, HoldingCost, ShortageCost, ReorderPoint, "
     "OrderQty, SinglePeriod, OrderCost ON Items BEGIN SELECT RAISE(ABORT, 'another field written'); END";
@@ -260,7 +271,9 @@ INSTANTIATE_TEST_SUITE_P(Saves, SecondCopyTest, ::testing::Values(
                "DELETE FROM Sales WHERE ItemID = '12' AND Year = 2021 | INSERT INTO Sales (ItemID, Year) VALUES ('A100', 1999)", 2021, "sales",
                "SELECT ItemID || '/' || Year || '/' || ifnull(Jan, '-') FROM Sales WHERE Year = 1999", "A100/1999/-"},
     SecondCopy{"SalesOfTheYearChangedThere", "", "UPDATE Sales SET Feb = 1 WHERE ItemID = '12' AND Year = 2026", 2026, "sales", kSales12, "88/1"},
-    SecondCopy{"SalesOfAnotherYearChangedThere", "", "UPDATE Sales SET Feb = 1 WHERE ItemID = '12' AND Year = 2025", 2026, "", kSales12, "7/69"}),
+    SecondCopy{"SalesOfAnotherYearChangedThere", "", "UPDATE Sales SET Feb = 1 WHERE ItemID = '12' AND Year = 2025", 2026, "", kSales12, "7/69"},
+    SecondCopy{"NewYearOfAnItemChangedThere", "", "UPDATE Items SET Item = 'Rain gear' WHERE ItemID = '12'", 2021, "", kJan2021, "7", "add"},
+    SecondCopy{"DeleteOfAnItemDeletedThere", "", "DELETE FROM Items WHERE ItemID = '12'", 0, "", kSales12Count, "0", "delete"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -370,10 +383,14 @@ TEST_F(WarehouseTest, PendingSalesRowsAreWrittenWithTheirKeyOrCancelled) {
     rows.setValue(keyed, 1, 2021);
     const int keyless = rows.appendRow(QVariant());
     rows.setValue(keyless, 1, 2020);
+    const int unsaved = rows.appendRow("N1");  // the key of an item being added
+    rows.setValue(unsaved, 1, 2020);
     rows.writePending();
     EXPECT_FALSE(rows.isPending(0));
     EXPECT_FALSE(rows.isPending(keyed));
     EXPECT_TRUE(rows.isPending(keyless));  // a row of no item is never written
+    EXPECT_TRUE(rows.isPending(unsaved));  // nor one of an item not stored yet
+    EXPECT_EQ(count(cnn(), "SalesWeekly", "N1"), 0);
     EXPECT_EQ(scalar(cnn(), "SELECT W1 FROM SalesWeekly WHERE ItemID = '11' AND Year = 2026").toInt(), 999);
     EXPECT_EQ(count(cnn(), "SalesWeekly", "11"), 6);
     EXPECT_EQ(scalar(cnn(), "SELECT count(*) FROM SalesWeekly WHERE ItemID IS NULL").toInt(), 0);

@@ -81,6 +81,19 @@ private slots:
         QVERIFY(c.t.notifier.messages.isEmpty());
     }
 
+    // Rows that cannot be read leave the grid empty: it never shows the
+    // previous item's rows under the item shown.
+    void unreadableSalesLeaveTheGridEmpty() {
+        Card c;
+        data::Connection other;
+        other.open(c.t.cnn.connectionString());
+        c.t.cnn.execute("PRAGMA busy_timeout = 0");
+        other.execute("BEGIN EXCLUSIVE");
+        c.go("next");
+        QCOMPARE(c.t.notifier.texts(), QStringList{"database is locked"});
+        QCOMPARE(c.position() + "/" + QString::number(c.grid().rowCount()), "2 of 12/0");
+    }
+
     void emptyItemsStartANewRow() {
         Card c({"DELETE FROM Items"});
         QCOMPARE(c.position(), "1 of 1");

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "SalesDataCard.h"
+#include "support/HeldLock.h"
 #include "support/QtTestMain.h"
 #include "support/TestEnvironment.h"
 #include "warehouse/runs/LogWindow.h"
@@ -32,6 +33,13 @@ const QString kAnalyzeQuestion =
 const QString kUpdateQuestion =
     "Update all the items in this database?\r\n\r\nClick Yes to proceed.\r\n"
     "Click No to analyze just the current item.\r\nClick Cancel to do nothing.";
+const QByteArray kHondaItem = "ItemID,H100\r\nItem,Honda\r\nUnitCost,15000\r\nTimeUnit,Month\r\n";
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
 
 }  // namespace
 
@@ -118,16 +126,26 @@ private slots:
     // is refused, the other copy's change stays and the card shows it.
     void secondCopyOfTheProgram_data() {
         QTest::addColumn<QString>("otherWrote");
-        QTest::addColumn<QString>("edit");  // the card's unsaved change: a box, or "grid"
+        QTest::addColumn<QString>("edit");  // the card's unsaved change: a box, "grid", "new year"; or "delete"
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("stored");  // item 1's name and unit cost, January and February 2026
+        QTest::addColumn<QString>("shown");   // the card's name and first January afterwards
         // clang-format off
         QTest::newRow("item renamed there") << "UPDATE Items SET Item = 'Paper' WHERE ItemID = '1'" << "txtUnitCost"
             << "Item 1 was changed elsewhere after it was shown here, so your changes were not saved. It is now shown as stored."
-            << "Paper/24.5/385/345";
+            << "Paper/24.5/385/345" << "Paper/385";
         QTest::newRow("sales of the year changed there") << "UPDATE Sales SET Feb = 1 WHERE ItemID = '1' AND Year = 2026" << "grid"
             << "The sales of item 1 for 2026 were changed or deleted elsewhere after they were shown here, so your changes were not saved. They are now shown as stored."
-            << "Copier Paper A4 (box)/24.5/385/1";
+            << "Copier Paper A4 (box)/24.5/385/1" << "Copier Paper A4 (box)/385";
+        QTest::newRow("year added there") << "INSERT INTO Sales (ItemID, Year, Jan) VALUES ('1', 2021, 3)" << "new year"
+            << "The sales of item 1 for 2021 were added elsewhere after this item's sales were shown here, so your changes were not saved. They are now shown as stored."
+            << "Copier Paper A4 (box)/24.5/385/345" << "Copier Paper A4 (box)/385";
+        QTest::newRow("item deleted there") << "DELETE FROM Items WHERE ItemID = '1'" << "new year"
+            << "Item 1 was deleted elsewhere after it was shown here, so your changes were not saved."
+            << "" << "Sunscreen Lotion/32";
+        QTest::newRow("item renamed there, deleted here") << "UPDATE Items SET Item = 'Paper' WHERE ItemID = '1'" << "delete"
+            << "Item 1 was changed elsewhere after it was shown here, so it was not deleted. It is now shown as stored."
+            << "Paper/24.5/385/345" << "Paper/385";
         // clang-format on
     }
     void secondCopyOfTheProgram() {
@@ -136,21 +154,123 @@ private slots:
         QFETCH(QString, stored);
         Card c;
         QVERIFY(c.showActive());
-        if (edit == "grid")
+        if (edit == "grid") {
             c.type(0, 2, "5");
-        else
+        } else if (edit == "new year") {
+            c.f().grid->setFocus();
+            c.type(5, 2, "5");
+            c.type(5, 1, "2021");
+        } else if (edit != "delete") {
             c.typeInto(c.w->findChild<QLineEdit*>(edit), "30");
+        }
         data::Connection other;
         other.open(c.t.cnn.connectionString());
         QFETCH(QString, otherWrote);
         other.execute(otherWrote);
-        c.clickOn(c.f().command1[int(CardAction::Save)]);
-        QCOMPARE(c.t.notifier.texts(), QStringList{message});
+        c.clickOn(c.f().command1[int(edit == "delete" ? CardAction::Delete : CardAction::Save)]);
+        QStringList told = {message};
+        if (edit == "delete") told.prepend("You are deleting Item Copier Paper A4 (box). Continue?");
+        QCOMPARE(c.t.notifier.texts(), told);
         QCOMPARE(c.value("SELECT Item || '/' || UnitCost || '/' || Jan || '/' || Feb FROM Items JOIN Sales USING "
                          "(ItemID) WHERE ItemID = '1' AND Year = 2026")
                      .toString(),
                  stored);
-        QCOMPARE(c.f().txtItem->text() + "/" + c.cell(0, 2), stored.section('/', 0, 0) + "/385");
+        QTEST(c.f().txtItem->text() + "/" + c.cell(0, 2), "shown");
+        QCOMPARE(c.cell(0, 0), c.f().txtItemID->text());
+        c.clickOn(c.f().command2[2]);  // nothing is left pending to be refused again
+        QCOMPARE(c.t.notifier.texts(), told);
+    }
+
+    // A sales cell typed on the card stays with its item while it cannot be
+    // written: no action shows another item over its rows, the reason is told
+    // once, and when the database takes writes again Save stores it there.
+    void pendingSalesStayWithTheirItem_data() {
+        QTest::addColumn<QString>("action");  // the button clicked, or what the user does
+        QTest::addColumn<bool>("locked");     // another copy holds the database; else the card may only read it
+        QTest::newRow("next") << "Command2_2" << true;
+        QTest::newRow("first") << "Command2_0" << true;
+        QTest::newRow("find") << "cmdFind" << true;
+        QTest::newRow("add") << "Command1_5" << true;
+        QTest::newRow("delete") << "Command1_4" << true;
+        QTest::newRow("close") << "close" << true;
+        QTest::newRow("last, read-only") << "Command2_3" << false;
+        QTest::newRow("import, read-only") << "import" << false;
+        QTest::newRow("analysis, read-only") << "Command1_3" << false;
+    }
+    void pendingSalesStayWithTheirItem() {
+        QFETCH(QString, action);
+        QFETCH(bool, locked);
+        Card c;
+        QVERIFY(c.showActive());
+        c.clickOn(c.f().command2[2]);  // item 10
+        c.f().grid->setFocus();
+        c.type(0, 2, "5");  // its January of 2026
+        data::Connection other;
+        other.open(c.t.cnn.connectionString());
+        c.t.cnn.execute(locked ? "PRAGMA busy_timeout = 0" : "PRAGMA query_only = 1");
+        if (locked) other.execute("BEGIN EXCLUSIVE");
+        QTemporaryDir folder;
+        writeFile(folder.filePath("ITSH100.txt"), kHondaItem);
+        if (auto* button = c.w->findChild<QPushButton*>(action)) c.clickOn(button);
+        if (action == "cmdFind")
+            QTest::keyClicks(c.t.registry.existing(widgets::WindowId::FindItem)->findChild<QLineEdit*>("txtItemID"),
+                             "2");
+        else if (action == "import")
+            c.w->importFolder("TextFile", folder.path());
+        else if (action == "close")
+            c.w->close();
+        QStringList told = {locked ? "database is locked" : "attempt to write a readonly database"};
+        if (action == "Command1_4") told.prepend("You are deleting Item Sunscreen Lotion. Continue?");
+        QCOMPARE(c.t.notifier.texts(), told);
+        QVERIFY(c.w->isVisible());
+        QCOMPARE(c.position(), "2 of 12");
+        QCOMPARE(c.f().txtItemID->text() + "/" + c.cell(0, 0) + "/" + c.cell(0, 2), "10/10/5");
+        if (locked)
+            other.execute("ROLLBACK");
+        else
+            c.t.cnn.execute("PRAGMA query_only = 0");
+        c.clickOn(c.f().command1[int(CardAction::Save)]);
+        QCOMPARE(c.t.notifier.messages.size(), told.size());
+        QCOMPARE(c.value("SELECT Jan FROM Sales WHERE ItemID = '10' AND Year = 2026").toInt(), 5);
+        QCOMPARE(c.t.rowCount("Items"), 12);
+    }
+
+    // A writer of this copy waits while another copy holds the write lock for
+    // less than the busy time, then writes.
+    void writersWaitTheirTurn_data() {
+        QTest::addColumn<int>("action");
+        QTest::newRow("a new item saved") << int(CardAction::Save);
+        QTest::newRow("an import of an item and a year") << int(CardAction::Import);
+        QTest::newRow("the analysis of all items") << int(CardAction::Analysis);
+    }
+    void writersWaitTheirTurn() {
+        QFETCH(int, action);
+        Card c;
+        QVERIFY(c.showActive());
+        QTemporaryDir folder;
+        writeFile(folder.filePath("ITSH100.txt"), kHondaItem);
+        writeFile(folder.filePath("SM1.txt"), "ItemID,1\r\nYear,2026\r\nFeb,12\r\n");
+        if (action == int(CardAction::Save)) {
+            c.act(CardAction::Add);
+            c.typeInto(c.f().txtItemID, "H100");
+            c.typeInto(c.f().txtItem, "Honda");
+        }
+        {
+            test::HeldLock held(c.t.cnn.connectionString(), 300);
+            if (action == int(CardAction::Import))
+                c.w->importFolder("TextFile", folder.path());
+            else
+                c.clickOn(c.f().command1[action]);
+            QTRY_VERIFY_WITH_TIMEOUT(c.f().command1[int(CardAction::Save)]->isEnabled(), 20000);
+        }
+        QVERIFY(!c.t.notifier.texts().join('/').contains("locked"));
+        QCOMPARE(c.value("SELECT Item FROM Items WHERE ItemID = 'H100'").toString(),
+                 action == int(CardAction::Analysis) ? "" : "Honda");
+        if (auto* log = qobject_cast<warehouse::LogWindow*>(c.t.registry.existing(widgets::WindowId::Log))) {
+            QVERIFY2(!log->text().contains("locked"), qPrintable(log->text()));
+            c.t.registry.unload(widgets::WindowId::Log);
+        }
+        c.t.registry.unload(widgets::WindowId::SinglePeriodC);
     }
 
     void pendingGridEditsAreKept_data() {
@@ -321,25 +441,27 @@ private slots:
     void importFromTheCard_data() {
         QTest::addColumn<bool>("adding");    // a new item N1 being added, else the last item
         QTest::addColumn<QString>("typed");  // into the name box, unsaved
+        QTest::addColumn<QString>(
+            "week");  // into the last item's first week of 2026, unsaved; the import writes its second
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("position");
         // clang-format off
-        QTest::newRow("nothing unsaved") << false << "" << "9" << "1 of 13";
-        QTest::newRow("a name typed") << false << "Skis, long" << "9" << "1 of 13";
-        QTest::newRow("a new item") << true << "Nails" << "N1" << "1 of 14";
+        QTest::newRow("nothing unsaved") << false << "" << "" << "9" << "1 of 13";
+        QTest::newRow("a name typed") << false << "Skis, long" << "" << "9" << "1 of 13";
+        QTest::newRow("a new item") << true << "Nails" << "" << "N1" << "1 of 14";
+        QTest::newRow("a week typed") << false << "" << "777" << "9" << "1 of 13";
         // clang-format on
     }
     void importFromTheCard() {
         QFETCH(bool, adding);
         QFETCH(QString, typed);
+        QFETCH(QString, week);
         QFETCH(QString, key);
         Card c;
         QVERIFY(c.showActive());
         QTemporaryDir folder;
-        QFile file(folder.filePath("ITSH100.txt"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("ItemID,H100\r\nItem,Honda\r\nUnitCost,15000\r\nTimeUnit,Month\r\n");
-        file.close();
+        writeFile(folder.filePath("ITSH100.txt"), kHondaItem);
+        if (!week.isEmpty()) writeFile(folder.filePath("SW9.txt"), "ItemID,9\r\nYear,2026\r\nW2,12\r\n");
         c.go("last");
         const QString name = c.f().txtItem->text();
         if (adding) {
@@ -347,14 +469,21 @@ private slots:
             c.typeInto(c.f().txtItemID, key);
         }
         if (!typed.isEmpty()) c.typeInto(c.f().txtItem, typed);
+        if (!week.isEmpty()) c.type(0, 2, week);
         c.w->importFolder("TextFile", folder.path());
+        QCOMPARE(c.t.notifier.texts(), QStringList());
+        if (!week.isEmpty())
+            QCOMPARE(c.value("SELECT W1 || '/' || W2 FROM SalesWeekly WHERE ItemID = '9' AND Year = 2026").toString(),
+                     week + "/12");
         QTEST(c.position(), "position");
         QCOMPARE(c.value("SELECT Item FROM Items WHERE ItemID = 'H100'").toString(), "Honda");
         QCOMPARE(c.value("SELECT Item FROM Items WHERE ItemID = ?", {key}).toString(), typed.isEmpty() ? name : typed);
         QCOMPARE(c.colour(c.f().txtItemID), kWhite);
         auto* log = qobject_cast<warehouse::LogWindow*>(c.t.registry.existing(widgets::WindowId::Log));
         QVERIFY(log && log->isVisible());
-        QVERIFY2(log->text().contains("Records stored: 1 (Items 1, Sales 0, SalesWeekly 0)"), qPrintable(log->text()));
+        const QString records =
+            week.isEmpty() ? "1 (Items 1, Sales 0, SalesWeekly 0)" : "2 (Items 1, Sales 0, SalesWeekly 1)";
+        QVERIFY2(log->text().contains("Records stored: " + records), qPrintable(log->text()));
         c.t.registry.unload(widgets::WindowId::Log);
     }
 };

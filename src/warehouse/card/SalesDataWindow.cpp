@@ -108,6 +108,11 @@ SalesDataWindow::SalesDataWindow(widgets::AppContext& ctx, const jobs::SinglePer
 
     auto& f = m_form;
     f.grid->setKeyBoxText([this] { return m_form.txtItemID->text(); });
+    // The item is gone: the card reads the items again and shows the first.
+    connect(f.grid, &SalesGrid::itemDeletedElsewhere, this, [this] {
+        m_items.requery();
+        showAsStored();
+    });
     f.comboTimeUnit->setEditable(true);
     f.comboTimeUnit->setInsertPolicy(QComboBox::NoInsert);
     f.comboTimeUnit->installEventFilter(this);
@@ -149,9 +154,9 @@ bool SalesDataWindow::guarded(const std::function<void()>& body) {
         try {
             body();
         } catch (const data::ChangedRowError&) {
-            // The items were read again as another copy of the program left
+            // The rows were read again as another copy of the program left
             // them: the card shows them so, then says why.
-            refresh();
+            showAsStored();
             throw;
         }
     });
@@ -183,6 +188,12 @@ void SalesDataWindow::showEvent(QShowEvent* event) {
 }
 
 void SalesDataWindow::closeEvent(QCloseEvent* event) {
+    // What the card holds unsaved is written as a move writes it; when it
+    // cannot be, the card stays open and says why.
+    if (m_items.isOpen() && !guarded([this] { writeShownItem(true); })) {
+        event->ignore();
+        return;
+    }
     widgets::EnableDataMenus(m_ctx, false);
     QWidget::closeEvent(event);
 }
@@ -253,26 +264,61 @@ void SalesDataWindow::showSales(const QString& key) {
         this, m_ctx.notifier,
         [&] {
             // Rows that another copy of the program changed meanwhile were read
-            // again and hold no edits: the item asked for is shown, then the refusal.
+            // again and hold no edits: the item asked for is shown, then the
+            // refusal. When their item is gone, the card already shows the
+            // items as stored.
             std::exception_ptr refused;
             try {
                 m_form.grid->writePending();
+            } catch (const data::MissingItemError&) {
+                throw;
             } catch (const data::ChangedRowError&) {
                 refused = std::current_exception();
             }
-            const QString unit = m_form.comboTimeUnit->currentText();
-            loadGrid(unit.isEmpty() ? kMonth : unit, key);
+            loadGrid(shownUnit(), key);
             if (refused) std::rethrow_exception(refused);
         },
         QString(), QString(), MsgIcon::None);
 }
 
+QString SalesDataWindow::shownUnit() const {
+    const QString unit = m_form.comboTimeUnit->currentText();
+    return unit.isEmpty() ? kMonth : unit;
+}
+
 void SalesDataWindow::loadGrid(const QString& unit, const QString& key) {
+    // The grid shows no item's rows under another item: when the rows
+    // cannot be read, or the unit has no table, it keeps only the key's own.
     const auto table = data::salesTableFor(unit);
-    if (!table) return;  // the grid keeps the rows it shows
+    if (!table) {
+        if (!m_form.grid->shows(key)) m_form.grid->setRows(nullptr);
+        return;
+    }
     auto rows = std::make_unique<data::SalesRows>();
-    rows->open(m_ctx.cnn, *table, key);
+    try {
+        rows->open(m_ctx.cnn, *table, key);
+    } catch (const core::RuntimeError&) {
+        if (!m_form.grid->shows(key)) m_form.grid->setRows(nullptr);
+        throw;
+    }
     m_form.grid->setRows(std::move(rows));
+}
+
+void SalesDataWindow::writeShownItem(bool giveUpUnfinished) {
+    pushBoxes();
+    if (giveUpUnfinished && m_items.onRow() && m_items.isUnfinished()) {
+        if (m_items.isNewRow()) m_form.grid->cancelPending();  // the rows of an item that never was
+        m_items.cancelUpdate();
+    }
+    m_items.writePending();
+    m_form.grid->writePending();
+}
+
+void SalesDataWindow::showAsStored() {
+    showItem();
+    const QString key = currentItemKey();
+    if (!m_form.grid->shows(key)) loadGrid(shownUnit(), key);
+    showPosition();
 }
 
 // ---- navigation, search and the Data menu -----------------------------------------
@@ -280,8 +326,7 @@ void SalesDataWindow::loadGrid(const QString& unit, const QString& key) {
 void SalesDataWindow::onNavigate(int index) {
     guarded([&] {
         if (!m_items.isOpen() || (m_items.bof() && m_items.eof())) return;
-        pushBoxes();
-        if (m_items.onRow() && m_items.isUnfinished()) m_items.cancelUpdate();
+        writeShownItem(true);
         m_items.step(data::ItemCursor::Step(index));
         showItem();
         if (m_items.onRow()) showSales(currentItemKey());
@@ -292,7 +337,7 @@ void SalesDataWindow::onNavigate(int index) {
 void SalesDataWindow::locateItem(const QString& id, const QString& name) {
     guarded([&] {
         if (!m_items.isOpen()) return;
-        pushBoxes();
+        writeShownItem(false);
         m_items.locate(id, name);
         refresh();
     });
@@ -377,11 +422,7 @@ void SalesDataWindow::startNewRow() {
 
 bool SalesDataWindow::savePendingRow() {
     const bool adding = m_items.isNewRow();
-    if (!guarded([this] {
-            pushBoxes();
-            m_items.writePending();
-        }))
-        return false;
+    if (!guarded([this] { writeShownItem(false); })) return false;
     if (adding) {
         m_items.setAdding(false);
         setEditColor(false);
@@ -405,22 +446,27 @@ void SalesDataWindow::deleteItem() {
     const MsgResult answer =
         m_ctx.notifier.ask(this, "You are deleting Item " + name + ". Continue?", QStringLiteral("Confirmation"),
                            MsgIcon::Question, MsgButtons::YesNo, MsgResult::No);
-    if (answer == MsgResult::Yes) {
-        // The item goes with its sales rows, or nothing goes.
-        widgets::runGuarded(
-            this, m_ctx.notifier,
-            [this] {
+    if (answer != MsgResult::Yes) return refresh();
+    // The item goes with its sales rows, or nothing goes; a refused delete
+    // leaves the card on the item with what it holds unsaved, and writes nothing more.
+    const bool deleted = widgets::runGuarded(
+        this, m_ctx.notifier,
+        [this] {
+            try {
                 m_items.deleteCurrent();
-                m_form.grid->requery();
-            },
-            QString(), QString(), MsgIcon::None);
-    }
-    refresh();
+            } catch (const core::RuntimeError&) {
+                showAsStored();
+                throw;
+            }
+            m_form.grid->requery();
+        },
+        QString(), QString(), MsgIcon::None);
+    if (deleted) refresh();
 }
 
 void SalesDataWindow::add() {
     if (!guarded([this] {
-            pushBoxes();
+            writeShownItem(false);
             if (!m_items.eof()) m_items.moveLast();
             startNewRow();
         }))
@@ -454,9 +500,10 @@ void SalesDataWindow::importData() {
 }
 
 void SalesDataWindow::importFolder(const QString& dataType, const QString& dataPath) {
-    // The import reads the items again: what the card holds unsaved (typed
-    // while the data source dialog was open, too) is saved first, or nothing
-    // is imported.
+    // The import reads the items again and may change the rows the grid
+    // shows: what the card holds unsaved (typed while the data source dialog
+    // was open, too), the item row and then the grid's rows, is saved first,
+    // or nothing is imported.
     if (!savePendingRow()) return;
     const import::ImportOutcome outcome = warehouse::importData(m_ctx, this, dataType, dataPath);
     showImportLog(outcome);
@@ -473,9 +520,10 @@ void SalesDataWindow::showImportLog(const import::ImportOutcome& outcome) {
 }
 
 void SalesDataWindow::analyze() {
+    // The analysis reads the stored sales and moves the card: what the card holds unsaved goes first.
+    if (!savePendingRow()) return;
     std::optional<data::WarehouseItem> current;
     if (!guarded([this, &current] {
-            m_items.writePending();
             if (m_items.onRow()) current = data::BatchRepository(m_ctx.cnn).item(currentItemKey());
         }))
         return;
@@ -486,8 +534,7 @@ void SalesDataWindow::analyze() {
 }
 
 void SalesDataWindow::updateTarget() {
-    if (!m_items.onRow()) return;
-    if (!guarded([this] { m_items.writePending(); })) return;
+    if (!m_items.onRow() || !savePendingRow()) return;
     if (auto* settings = qobject_cast<QDialog*>(m_ctx.registry.instance(widgets::WindowId::DataConfig)))
         settings->exec();
     QList<jobs::WriteBackItem> items;
@@ -503,6 +550,9 @@ void SalesDataWindow::updateTarget() {
 }
 
 void SalesDataWindow::standOn(const QVariant& key) {
+    // What was typed while the run went is saved before the card moves; when
+    // it cannot be, the card stays on the item it shows.
+    if (!savePendingRow()) return;
     guarded([this, &key] {
         m_items.requery();
         if (!key.isNull()) m_items.seek(key);

@@ -10,8 +10,10 @@
 // The boxes are bound to the current row: what the user typed goes into the
 // row before any action or move, a move writes a pending row as a recordset
 // does, and a failed write is shown ("Error Message") and keeps the card as it
-// was, adding or editing. Pending grid edits are written whenever the grid
-// loads another item's rows and dropped by Cancel.
+// was, adding or editing. Pending grid edits are written before the card
+// shows another item (and as it closes) and dropped by Cancel; when they
+// cannot be written the card stays on the item whose rows they are, so the
+// grid never shows one item's rows under another.
 #include <QHash>
 #include <QWidget>
 #include <memory>
@@ -61,7 +63,7 @@ public:
     void refresh();
     // Saves the grid's pending edits, then loads it with the item's rows of the
     // table the time-unit box names ("Month" when it is empty); another unit
-    // leaves the grid as it is. A failure is shown and keeps the grid's rows.
+    // leaves the grid as it is. A failed write is shown and keeps the grid's rows.
     void showSales(const QString& key);
     // The item set the card stands on, shared with the import, the analysis and the write-back.
     data::ItemCursor& items() { return m_items; }
@@ -94,14 +96,27 @@ private:
     // Starts a new row after the last, holding what the empty boxes show.
     void startNewRow();
     // What Import, like Analysis and Update, does first: the row being edited
-    // or added is saved (the card then browses). A failure is shown: false.
+    // or added is saved (the card then browses), then the grid's pending rows.
+    // A failure is shown: false.
     bool savePendingRow();
+    // Writes what the card holds for the item it shows, as before it shows
+    // another: the boxes into the row, the row, then the grid's pending rows.
+    // `giveUpUnfinished`: a row lacking its key, name or time unit is dropped
+    // instead, as a move drops it (a new one with the rows typed for it).
+    // Throws; the card then stands where it was.
+    void writeShownItem(bool giveUpUnfinished);
+    // After a refused write, writing nothing: the row the card stands on, the
+    // grid's rows while they are that item's (else the item's rows as stored).
+    void showAsStored();
     void cancel();
     void deleteItem();
     void add();
     void showFindWindow();
-    // The grid with the item's rows of the table the unit names; another unit leaves it as it is.
+    // The grid with the item's rows of the table the unit names; another unit
+    // leaves it as it is while it shows the key's rows, else empty.
     void loadGrid(const QString& unit, const QString& key);
+    // The time-unit box's text, "Month" when it is empty.
+    QString shownUnit() const;
     void showImportLog(const import::ImportOutcome& outcome);
     // After the analysis or the write-back: the items read again, the card on `key`.
     void standOn(const QVariant& key);

@@ -1,7 +1,9 @@
 #include "warehouse/card/SalesGrid.h"
 
+#include <QAbstractButton>
 #include <QAbstractTableModel>
 #include <QApplication>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
@@ -143,6 +145,10 @@ void SalesGrid::setRows(std::unique_ptr<data::SalesRows> rows) {
 
 data::SalesRows* SalesGrid::rows() const { return m_model->rows(); }
 
+bool SalesGrid::shows(const QString& key) const {
+    return rows() && rows()->key().compare(key, Qt::CaseInsensitive) == 0;
+}
+
 void SalesGrid::requery() {
     if (rows()) m_model->reset([](data::SalesRows& r) { r.requery(); });
 }
@@ -160,8 +166,9 @@ void SalesGrid::writePending() {
 void SalesGrid::writeOrReread(const std::function<void()>& write) {
     try {
         write();
-    } catch (const data::ChangedRowError&) {
+    } catch (const data::ChangedRowError& refused) {
         m_model->reset([](data::SalesRows& r) { r.requery(); });
+        if (dynamic_cast<const data::MissingItemError*>(&refused)) emit itemDeletedElsewhere();
         throw;
     }
 }
@@ -197,7 +204,7 @@ bool SalesGrid::commitCell(const QModelIndex& index, const QString& text) {
     return committed;
 }
 
-void SalesGrid::checkCurrentRow() {
+void SalesGrid::checkCurrentRow(bool write) {
     const int row = currentIndex().row();
     if (!rows() || row < 0 || m_model->isNewRowPlaceholder(row)) return;
     const QString year = import::fieldText(rows()->value(row, kYearColumn));
@@ -212,6 +219,7 @@ void SalesGrid::checkCurrentRow() {
         m_model->emptyCell(row, kYearColumn);
         return;
     }
+    if (!write) return;
     // A second row for the same year is refused by the table: the user is told.
     widgets::runGuarded(window(), m_notifier, [&] {
         if (rows()->value(row, kKeyColumn).isNull())
@@ -224,9 +232,12 @@ void SalesGrid::checkCurrentRow() {
 bool SalesGrid::holds(const QWidget* widget) const { return widget && (widget == this || isAncestorOf(widget)); }
 
 // The focus leaving the grid, or a cell's editor, for another control of the
-// card; a message box or another window taking it is no leaving.
+// card; a message box or another window taking it is no leaving. A button
+// clicked writes the pending rows itself, or drops them: the row is left to
+// it, so a refused write is tried and told once.
 void SalesGrid::onFocusChanged(QWidget* old, QWidget* now) {
-    if (holds(old) && now && !holds(now) && now->window() == window()) checkCurrentRow();
+    if (holds(old) && now && !holds(now) && now->window() == window())
+        checkCurrentRow(!qobject_cast<QAbstractButton*>(now) || qobject_cast<QCheckBox*>(now));
 }
 
 }  // namespace tervalo::warehouse

@@ -27,16 +27,19 @@ public:
     SalesGrid(platform::Notifier& notifier, platform::Clock& clock, QWidget* parent = nullptr);
     ~SalesGrid() override;
 
-    // Shows these rows; the period columns are 800 twips wide.
+    // Shows these rows (none: an empty grid); the period columns are 800 twips wide.
     void setRows(std::unique_ptr<data::SalesRows> rows);
     // The rows shown (the grid's source); nullptr before the first.
     data::SalesRows* rows() const;
+    // Whether the rows shown are those of this key (any letter case, as the tables compare keys).
+    bool shows(const QString& key) const;
     // Reads the rows again (their pending edits dropped) or drops the pending edits.
     void requery();
     void cancelPending();
     // Writes every pending row that has its key. Throws RuntimeError; the rows
     // stay pending then, unless another copy of the program changed one of
-    // them since: then they are read again and ChangedRowError is raised.
+    // them since: then they are read again and ChangedRowError is raised
+    // (after itemDeletedElsewhere() when their item is gone).
     void writePending();
 
     // The text of the card's key box, which a new row takes as its ItemID.
@@ -44,8 +47,12 @@ public:
 
     // A typed cell, checked as the grid commits it; true when the value went in.
     bool commitCell(const QModelIndex& index, const QString& text);
-    // The row check of the current row: its year, then the row written.
-    void checkCurrentRow();
+    // The row check of the current row: its year, then (`write`) the row written.
+    void checkCurrentRow(bool write = true);
+
+signals:
+    // A write found the item of the rows deleted by another copy of the program.
+    void itemDeletedElsewhere();
 
 private:
     void writeOrReread(const std::function<void()>& write);
