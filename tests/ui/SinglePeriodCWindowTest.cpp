@@ -404,6 +404,8 @@ private slots:
         // Mean 100, variance 2500, c 50, h 50: the ratio 1/2 orders the mean, 1/3 below it.
         row("normal p 150", Norm, {"100", "2500", "Paper", "50", "50", "150"}, " 100", "");
         row("normal p 100", Norm, {"100", "2500", "Paper", "50", "50", "100"}, " 78", "");
+        // mean + z sd = -436 (the wizard's and the batch's runs): the level is 0.
+        row("normal level below 0", Norm, {"211.46", "41933.9", "Paper", "0", "2.5931", "0.0021227"}, " 0", "");
         row("Christmas tree as (s,S) without order cost", Ss,
             {"500", "1000", "Christmas Tree", "0", "6.00", "0.50", "20"}, " 841", " 841");
         // The window is not shown: the check's message and nothing else.
