@@ -3,7 +3,13 @@
 // 10,000 generated items, one item per iteration, so the reported time is the
 // cost of one call. Run: build/<dir>/bin/bench_StochasticBench (reports the
 // median of ten repetitions). Goals: 20 us per normal single-period item,
-// 200 us per whole (Q,r) iteration.
+// 200 us per whole (Q,r) iteration, 1 ms for the normal (s,S) reorder point
+// at S = 10,000,000.
+//
+// BM_NormalSsPolicy times the normal (s,S) reorder point of the calculation
+// object's path (no window reaches it) for one item whose order-up-to level S
+// is about 10,000,000: the search must not grow with S (a scan in steps of
+// one unit took 85 s there).
 //
 // BM_NormalTableGap reports, as counters, the largest gap between the
 // normal table's interpolated z and the exact inverse (AS 241) over the
@@ -20,6 +26,7 @@
 #include "core/stochastic/ContinuousReview.h"
 #include "core/stochastic/ContinuousSinglePeriod.h"
 #include "core/stochastic/NormalTable.h"
+#include "core/stochastic/SinglePeriod.h"
 
 using namespace tervalo::core;
 using namespace tervalo::core::stochastic;
@@ -141,6 +148,25 @@ void runReview(benchmark::State& state, ReviewDemand demand) {
 void BM_ReviewUniform(benchmark::State& state) { runReview(state, ReviewDemand::Uniform); }
 void BM_ReviewNormal(benchmark::State& state) { runReview(state, ReviewDemand::Normal); }
 
+void BM_NormalSsPolicy(benchmark::State& state) {
+    SinglePeriodInputs in;
+    in.models = static_cast<int>(DemandModel::Normal);
+    in.problems = problemsNumber(Problem::SsPolicy);
+    in.mean = 1e7;
+    in.variance = 1e10;  // a deviation of 1 %
+    in.price = 10;
+    in.holding = 1;
+    in.shortage = 30;
+    in.orderCost = 100;
+    SinglePeriodOutputs out;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(computeSinglePeriod(in, out));
+        benchmark::DoNotOptimize(out);
+    }
+    state.counters["S"] = out.s2;
+    state.counters["s"] = out.s1;
+}
+
 void BM_NormalTableGap(benchmark::State& state) {
     std::pair<double, double> gap;
     for (auto _ : state) {
@@ -158,6 +184,7 @@ BENCHMARK(BM_ContinuousUniformSs)->Repetitions(10)->ReportAggregatesOnly(true)->
 BENCHMARK(BM_ContinuousNormal)->Repetitions(10)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReviewUniform)->Repetitions(10)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReviewNormal)->Repetitions(10)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NormalSsPolicy)->Repetitions(10)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NormalTableGap)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

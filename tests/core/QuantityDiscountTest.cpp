@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
-
+#include <random>
 #include <string>
 #include <vector>
 
@@ -152,13 +154,66 @@ TEST(QuantityDiscountAllUnits, DearRecostingIsRejected) {
     expectPartsAddUp(r);
 }
 
-TEST(QuantityDiscountAllUnits, WithoutInterestAcceptsAtTheDiscountQuantity) {
-    auto in = exampleInputs(1000);
-    in.interestPercent = 0;
-    const auto r = calculate(DiscountKind::AllUnits, in);
-    EXPECT_TRUE(r.accepted);
-    EXPECT_FALSE(r.recostedAtBreakPoint);
-    EXPECT_EQ(roundedText(r.orderQuantity), " 775");
+// With no interest Q0 = Q1, which earns no discount below the break point:
+// the discount is re-costed there, as with any other interest rate.
+TEST(QuantityDiscountAllUnits, WithoutInterestTheBreakPointIsStillRecosted) {
+    struct Row {
+        QuantityDiscountInputs in;
+        bool accepted;
+        const char* quantity;
+        const char* total;
+    };
+    auto example = [](double breakPoint) {
+        auto in = exampleInputs(breakPoint);
+        in.interestPercent = 0;
+        return in;
+    };
+    const Row rows[] = {
+        {example(1000), true, " 1000", "175.00"},
+        {example(5000), false, " 775", "177.46"},
+        // 22 units at the discount price were shown as 70574.87; they cost 96308.95.
+        {{140.97, 675.35, 492.8, 201.8, 85.381, 50.71, 0, TimeUnit::Year}, true, " 202", "74646.30"},
+    };
+    for (const Row& row : rows) {
+        const auto r = calculate(DiscountKind::AllUnits, row.in);
+        EXPECT_TRUE(r.recostedAtBreakPoint) << row.quantity;
+        EXPECT_EQ(r.accepted, row.accepted) << row.quantity;
+        EXPECT_EQ(roundedText(r.orderQuantity), row.quantity);
+        EXPECT_EQ(amount(r.totalCost), row.total);
+    }
+}
+
+// What ordering q units at a time costs, every unit priced by the order's size.
+double costOfOrdering(const QuantityDiscountInputs& in, double q) {
+    const double price = q >= in.breakPoint ? in.discountPrice : in.price;
+    return in.demand * price + in.orderingCost * in.demand / q +
+           (in.holdingCost + in.interestPercent / 100 * price) * q / 2;
+}
+
+// Random offers, a third of them without interest: the policy shown is the
+// cheapest one (the regular EOQ below the break point, or the discount's EOQ
+// raised to the break point) and its total is what it costs.
+TEST(QuantityDiscountAllUnits, RandomOffersShowTheCheapestPolicyAtItsCost) {
+    std::mt19937 random(41);
+    auto draw = [&random](double low, double high) { return std::uniform_real_distribution<>(low, high)(random); };
+    for (int i = 0; i < 400; ++i) {
+        QuantityDiscountInputs in{draw(1, 1000),
+                                  draw(1, 1000),
+                                  0,
+                                  draw(1, 1000),
+                                  draw(1, 500),
+                                  draw(0.1, 100),
+                                  i % 3 == 0 ? 0.0 : draw(0, 30)};
+        in.discountPrice = in.price * draw(0.5, 0.99);
+        auto eoq = [&in](double price) {
+            return std::sqrt(2 * in.orderingCost * in.demand / (in.holdingCost + in.interestPercent / 100 * price));
+        };
+        double best = costOfOrdering(in, std::max(eoq(in.discountPrice), in.breakPoint));
+        if (eoq(in.price) < in.breakPoint) best = std::min(best, costOfOrdering(in, eoq(in.price)));
+        const auto r = calculate(DiscountKind::AllUnits, in);
+        EXPECT_NEAR(r.totalCost, costOfOrdering(in, r.orderQuantity), 1e-9 * best) << i;
+        EXPECT_NEAR(r.totalCost, best, 1e-9 * best) << i;
+    }
 }
 
 TEST(QuantityDiscountFaults, CalculatorFaultStopsTheCalculation) {

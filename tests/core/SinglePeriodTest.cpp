@@ -120,6 +120,12 @@ const UniformCase kUniformCases[] = {
      "-11538.46", "579.88", "14920.12"},
     {"SalvageAbovePricePutsSAboveB", uniform(500, 1000, 6, -10, 20, 0, 2), 1200, kNone, "7200.00", "-4900.00",
      "800.00"},
+    // A range of 0.261 at 611087: the costs keep their digits (the shortage cost was -5.24).
+    {"NarrowRangeFarFromZero", uniform(611087, 611087.261, 1125.7, -31.517, 112326, 0, 2), 611087.2584568496, kNone,
+     "687900926.84", "-4.03", "1.39"},
+    // s in the shifted variable: the discriminant is no longer lost against B^2 (s was put on S).
+    {"NarrowRangeReorderPointBelowA", uniform(872871, 872871.127, 297.47, 0.98762, 298.28, 127.13, 1),
+     872871.0003437392, 872714.0495545856, "259652936.47", ".00", "18.84"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Uniform, UniformModelTest, ::testing::ValuesIn(kUniformCases),
@@ -150,6 +156,32 @@ TEST(UniformReorderPoint, ZeroOrderCostIsADoubleRootAtS) {
         EXPECT_NEARLY_EQUAL(out.s1, out.s2);
         EXPECT_EQ(tervalo::core::textWithLeadingBlank(tervalo::core::roundToInt32(out.s1)),
                   tervalo::core::textWithLeadingBlank(tervalo::core::roundToInt32(out.s2)));
+    }
+}
+
+// Random ranges from 1e-7 of their level to as wide as it, far from 0 or near:
+// S, its costs and s against their closed forms in long double: S = a + CR w,
+// the costs h (CR w)^2 / (2 w) and p ((1 - CR) w)^2 / (2 w), s = S - sqrt(2 K w
+// / (h + p)) while at or above a, else the line a + C / (p - c) below it.
+TEST(UniformReorderPoint, NarrowAndWideRangesAgreeWithTheClosedForms) {
+    std::mt19937 random(23);
+    auto draw = [&random](double low, double high) { return std::uniform_real_distribution<>(low, high)(random); };
+    for (int i = 0; i < 400; ++i) {
+        const double a = std::pow(10, draw(0, 7)), w = a * std::pow(10, draw(-7, 0)), c = draw(1, 100);
+        const SinglePeriodInputs in =
+            uniform(a, a + w, c, draw(0.1, 20), c + draw(0.1, 100), std::pow(10, draw(-2, 4)), 1);
+        SinglePeriodOutputs out;
+        ASSERT_EQ(computeSinglePeriod(in, out), std::nullopt) << i;
+        using Long = long double;
+        const Long width = Long(in.high) - in.low, h = in.holding, p = in.shortage, k = in.orderCost;
+        const Long ratio = (p - c) / (h + p), above = ratio * width, below = width - above;
+        const Long holding = h * above * above / (2 * width), shortage = p * below * below / (2 * width);
+        const Long drop = std::sqrt(2 * k * width / (h + p));
+        const Long t = above >= drop ? above - drop : (p * width / 2 - k - c * above - holding - shortage) / (p - c);
+        EXPECT_NEAR(out.s2 - a, double(above), 1e-9 * (a + w)) << i;
+        EXPECT_NEAR(out.holdingCost, double(holding), 1e-6 * double(holding + shortage)) << i;
+        EXPECT_NEAR(out.shortageCost, double(shortage), 1e-6 * double(holding + shortage)) << i;
+        EXPECT_NEAR(out.s1 - a, double(t), 1e-6 * double(std::fabs(t) + width) + 1e-9 * a) << i;
     }
 }
 
@@ -198,6 +230,13 @@ const UniformFaultCase kUniformFaults[] = {
      uniform(500, 500, 6, 0.5, 20, 100, 1),
      {"Division by zero", "", MessageIcon::None, -1},
      {kMarker, 500, 3000, kMarker, kMarker}},
+    // Every unit short costs no more than buying it: G never reaches K + G(S) below S.
+    {"ShortageCostEqualToPrice",
+     uniform(75, 100, 14000, 60, 14000, 5000, 1),
+     {"No solution for s-S Plicy in this case. The shortage cost is not higher than the purchase price, so that "
+      "ordering never pays and no reorder point can be found.",
+      "", MessageIcon::Information, -1},
+     {kMarker, 75, 1050000, 0, 175000}},
     {"HoldingPlusShortageZero",
      uniform(500, 1000, 6, -20, 20, 0, 2),
      {"Holding Cost plus Shortage Cost equals to zero, which is not reasonable. Please check your data.",
@@ -255,20 +294,28 @@ TEST(NormalModel, IntegralsAgreeWithTheClosedForms) {
     EXPECT_NEAR(steps->expectedShortage, shortage * (1 - 0.0023), 1e-4);
 }
 
-// Random spreads from 0.5 % to 100 % of the mean: the expected leftover is
-// the integral from 0 to S of (S - x) phi(x) in closed form, to 1 %.
-TEST(NormalModel, LeftoverSweepOverSpreads) {
+// Random spreads from 0.5 % to 100 % of the mean and ratios over the table:
+// S is mean + z sd, or 0 (ordering nothing) where that lies below 0, and the
+// expected leftover and shortage are their integrals in closed form, to 1 %:
+// from 0 to S of (S - x) phi(x), and from S to max(S, mean) + 3 sd of (x - S) phi(x).
+TEST(NormalModel, SweepOverSpreadsAndRatios) {
     using tervalo::test::normalCdf;
     std::mt19937 random(16);
     auto draw = [&random](double low, double high) { return std::uniform_real_distribution<>(low, high)(random); };
-    for (int i = 0; i < 300; ++i) {
+    auto pdf = [](double t) { return std::exp(-t * t / 2) / std::sqrt(2 * M_PI); };
+    for (int i = 0; i < 400; ++i) {
         const double mean = std::pow(10, draw(1, 4)), sd = mean * std::pow(10, draw(std::log10(0.005), 0));
-        const auto steps = normalOrderUpTo(normal(mean, sd * sd, draw(0, 5), draw(0.1, 10), draw(10, 100), 0, 2));
-        ASSERT_TRUE(steps);
-        const double s = (steps->s2 - mean) / sd, l = -mean / sd;
-        auto pdf = [](double t) { return std::exp(-t * t / 2) / std::sqrt(2 * M_PI); };
-        const double exact = sd * (s * (normalCdf(s) - normalCdf(l)) + pdf(s) - pdf(l));
-        EXPECT_NEAR(steps->expectedLeftover, exact, 0.01 * exact) << mean << " " << sd;
+        const double c = draw(0, 5), h = draw(0.1, 10), ratio = std::pow(10, draw(std::log10(0.0004), -0.001));
+        const auto steps = normalOrderUpTo(normal(mean, sd * sd, c, h, (c + ratio * h) / (1 - ratio), 0, 2));
+        ASSERT_TRUE(steps) << i;
+        const double level = mean + tervalo::test::exactNormalQuantile(ratio) * sd;
+        EXPECT_NEAR(steps->s2, std::fmax(0.0, level), 0.04 * sd) << i;
+        EXPECT_GE(steps->s2, 0) << i;
+        const double s = (steps->s2 - mean) / sd, l = -mean / sd, u = (std::fmax(steps->s2, mean) - mean) / sd + 3;
+        const double leftover = sd * (s * (normalCdf(s) - normalCdf(l)) + pdf(s) - pdf(l));
+        const double shortage = sd * (pdf(s) - pdf(u) - s * (normalCdf(u) - normalCdf(s)));
+        EXPECT_NEAR(steps->expectedLeftover, leftover, 0.01 * leftover) << i;
+        EXPECT_NEAR(steps->expectedShortage, shortage, 0.01 * shortage) << i;
     }
 }
 
@@ -383,11 +430,32 @@ TEST(NormalSsPolicy, ReorderPointCostsTheOrderCostMoreThanS) {
     }
 }
 
-TEST(NormalSsPolicy, ZeroOrderCostGivesSAndAHugeOneNoRoot) {
-    for (double k : {0.0, 1e6}) {
-        SinglePeriodOutputs out = kMarked;
-        ASSERT_EQ(computeSinglePeriod(skis(1, k), out), std::nullopt);
-        EXPECT_EQ(out.s1, out.s2) << k;
+TEST(NormalSsPolicy, ZeroOrderCostGivesSAndAHugeOneARootBelowZero) {
+    SinglePeriodOutputs out = kMarked;
+    ASSERT_EQ(computeSinglePeriod(skis(1, 0), out), std::nullopt);
+    EXPECT_EQ(out.s1, out.s2);
+    // Ordering never pays at a stock of 0 or more: below 0 G falls by p - c a unit.
+    ASSERT_EQ(computeSinglePeriod(skis(1, 1e6), out), std::nullopt);
+    EXPECT_LT(out.s1, 0);
+    EXPECT_NEAR(exactNormalCost(skis(), out.s1), 1e6 + exactNormalCost(skis(), out.s2), 1);
+}
+
+// Random items, the order cost from a thousandth to ten times G(S), so that
+// ordering sometimes never pays at 0 or more: G(s) = K + G(S) for G in closed
+// form (the line c y + p (mean - y) below 0), to the integrals' tolerance.
+TEST(NormalSsPolicy, ReorderPointSweep) {
+    std::mt19937 random(29);
+    auto draw = [&random](double low, double high) { return std::uniform_real_distribution<>(low, high)(random); };
+    for (int i = 0; i < 300; ++i) {
+        const double mean = std::pow(10, draw(0, 5)), sd = mean * draw(0.01, 0.2), c = draw(1, 50);
+        SinglePeriodInputs in = normal(mean, sd * sd, c, draw(0.1, 20), c + draw(1, 100), 0, 1);
+        SinglePeriodOutputs out;
+        ASSERT_EQ(computeSinglePeriod(in, out), std::nullopt) << i;
+        in.orderCost = exactNormalCost(in, out.s2) * std::pow(10, draw(-3, 1));
+        ASSERT_EQ(computeSinglePeriod(in, out), std::nullopt) << i;
+        const double target = in.orderCost + exactNormalCost(in, out.s2);
+        EXPECT_LE(out.s1, out.s2) << i;
+        EXPECT_NEAR(exactNormalCost(in, out.s1), target, 2e-4 * target) << i;
     }
 }
 

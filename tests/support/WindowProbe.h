@@ -1,11 +1,15 @@
 #pragma once
-// Finding a window's controls by their names, as the window tests do.
+// Finding a window's controls by their names, and reaching them as a user
+// does, as the window tests do.
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QString>
 #include <QStringList>
 #include <QTableWidget>
+#include <QTest>
 #include <QWidget>
 
 #include "widgets/CostTable.h"
@@ -31,6 +35,25 @@ inline QStringList costColumn(QWidget& w, int column) {
     for (int row = 1; row <= table->grid()->rowCount(); ++row)
         cells << table->cell(row, column);
     return cells;
+}
+
+// A user's click on `target` of the shown window `w`: the form scrolled to
+// show it, the press arriving where a real one does (an option button's at its
+// round mark).
+inline void userClick(QWidget& w, QWidget* target) {
+    if (auto* scroll = w.findChild<QScrollArea*>()) scroll->ensureWidgetVisible(target);
+    const bool option = qobject_cast<QRadioButton*>(target) != nullptr;
+    QTest::mouseClick(target, Qt::LeftButton, {}, option ? QPoint(8, target->height() / 2) : QPoint());
+}
+// Types each "name=text" entry as a user does: a click into the box, its text
+// selected and deleted, the keys typed to the focused box.
+inline void userTypes(QWidget& w, const QStringList& entries) {
+    for (const QString& entry : entries) {
+        userClick(w, box(w, entry.section('=', 0, 0)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+        QTest::keyClicks(QApplication::focusWidget(), entry.section('=', 1));
+    }
 }
 
 }  // namespace tervalo::test

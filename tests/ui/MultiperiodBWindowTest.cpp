@@ -45,6 +45,12 @@ struct Opened {
         for (const QString& entry : entries)
             box(entry.section('=', 0, 0))->setText(entry.section('=', 1));
     }
+    // The same as a user does on the shown window: the clicks and the keys.
+    void typeAndCalculate(int model, const QStringList& entries) const {
+        test::userClick(*w, find(QString("optModel_%1").arg(model)));
+        test::userTypes(*w, entries);
+        test::userClick(*w, find("cmdCalculate"));
+    }
     QStringList results() const { return {box("txtReOrderPoint")->text(), box("txtOrderQuantity")->text()}; }
     QStringList allBoxes() const {
         QStringList texts;
@@ -78,33 +84,62 @@ private slots:
         QTest::addColumn<QStringList>("amounts");
         QTest::addColumn<QStringList>("shares");
         QTest::addColumn<QList<int>>("slices");
+        QTest::addColumn<bool>("typed");  // typed and clicked by a user on the shown window
         const QStringList amounts{"251.88", "6360.00", "261.71", ".40", "6873.98"};
         const QStringList shares{"3.66", "92.52", "3.81", ".01", "100.00"};
         const QStringList swapped = kUniform + QStringList{"txtLowDemand=60", "txtHighDemand=40"};
         QTest::newRow("(Q,r) 40 to 60") << QString("Week") << kUniform << QStringList{" 59", " 505"} << amounts
-                                        << shares << QList<int>{4, 93, 4, 0};
-        QTest::newRow("bounds typed 60 and 40")
-            << QString("Week") << swapped << QStringList{" 59", " 505"} << amounts << shares << QList<int>{4, 93, 4, 0};
+                                        << shares << QList<int>{4, 93, 4, 0} << false;
+        QTest::newRow("bounds typed 60 and 40") << QString("Week") << swapped << QStringList{" 59", " 505"} << amounts
+                                                << shares << QList<int>{4, 93, 4, 0} << false;
         QTest::newRow("months") << QString("Month") << kUniform << QStringList{" 58", " 246"}
                                 << QStringList{"121.95", "1500.00", "131.36", ".82", "1754.13"}
-                                << QStringList{"6.95", "85.51", "7.49", ".05", "100.00"} << QList<int>{7, 86, 7, 0};
+                                << QStringList{"6.95", "85.51", "7.49", ".05", "100.00"} << QList<int>{7, 86, 7, 0}
+                                << false;
         QTest::newRow("days") << QString("Day") << kUniform << QStringList{" 59", " 1351"}
                               << QStringList{"675.43", "45625.00", "685.20", ".15", "46985.78"}
-                              << QStringList{"1.44", "97.10", "1.46", ".00", "100.00"} << QList<int>{1, 97, 1, 0};
+                              << QStringList{"1.44", "97.10", "1.46", ".00", "100.00"} << QList<int>{1, 97, 1, 0}
+                              << false;
         // Normal lead-time demand: the shortage is the normal loss at r, never below 0.
         QTest::newRow("normal, variance 36")
             << QString("Week") << kNormal + QStringList{"txtVariance=36"} << QStringList{" 60", " 507"}
             << QStringList{"250.89", "6360.00", "264.03", "2.41", "6877.32"}
-            << QStringList{"3.65", "92.48", "3.84", ".03", "100.00"} << QList<int>{4, 92, 4, 0};
+            << QStringList{"3.65", "92.48", "3.84", ".03", "100.00"} << QList<int>{4, 92, 4, 0} << false;
+        // The first pass's alpha lies below the table, the settled one (0.0090) inside: refused before.
+        QTest::newRow("normal, first alpha below the table")
+            << QString("Month")
+            << QStringList{"txtLeadTime=2.8",       "txtMean=44030",         "txtVariance=234123499",
+                           "txtPrice=468.11",       "txtHoldingCost=222.02", "txtOrderingCost=4.2978",
+                           "txtShortageCost=1335.6"}
+            << QStringList{" 80283", " 10179"}
+            << QStringList{"79.67", "88332357.00", "9178951.04", "1129962.66", "98641350.38"}
+            << QStringList{".00", "89.55", "9.31", "1.15", "100.00"} << QList<int>{0, 90, 9, 1} << true;
+        // r near b far from 0: the shortage no longer cancels to -.01.
+        QTest::newRow("uniform, r near b far from 0")
+            << QString("Day")
+            << QStringList{"txtLeadTime=20",        "txtLowDemand=74872",     "txtHighDemand=76715",  "txtPrice=740.5",
+                           "txtHoldingCost=113.35", "txtOrderingCost=1.1533", "txtShortageCost=42305"}
+            << QStringList{" 76714", " 168"}
+            << QStringList{"9495.72", "1024282833.19", "113973.36", ".03", "1024406302.30"}
+            << QStringList{".00", "99.99", ".01", ".00", "100.00"} << QList<int>{0, 100, 0, 0} << true;
     }
     void showsThePolicyAndItsCosts() {
         QFETCH(QString, unit);
         QFETCH(QStringList, entries);
+        QFETCH(bool, typed);
         Opened o;
-        o.click("opt" + unit);
+        const int model = entries.filter("txtMean").isEmpty() ? 0 : 1;
+        if (typed) {
+            o.w->show();
+            QVERIFY(QTest::qWaitForWindowActive(o.w.get()));
+            test::userClick(*o.w, o.find("opt" + unit));
+            o.typeAndCalculate(model, entries);
+        } else {
+            o.click("opt" + unit);
+            o.fill(model, entries);
+            o.click("cmdCalculate");
+        }
         QCOMPARE(o.find<QLabel>("lblTimeUnit")->text(), unit + "s");
-        o.fill(entries.filter("txtMean").isEmpty() ? 0 : 1, entries);
-        o.click("cmdCalculate");
         QCOMPARE(o.t.notifier.texts(), QStringList());
         QCOMPARE(o.t.beeper.beeps, 0);
         QTEST(o.results(), "policy");
@@ -125,11 +160,14 @@ private slots:
         QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("beepsBefore");  // when the box shows
         QTest::addColumn<int>("beeps");        // after the click
+        QTest::addColumn<bool>("typed");       // typed and clicked by a user
         const int excl = int(MsgIcon::Exclamation), info = int(MsgIcon::Information), none = int(MsgIcon::None);
         auto row = [](const char* name, int model, const QStringList& entries, const char* message, int icon,
-                      const char* focus, int before, int after, const char* title = "Error Message") {
-            QTest::newRow(name) << model << entries << message << title << icon << focus << before << after;
+                      const char* focus, int before, int after, const char* title = "Error Message",
+                      bool typed = false) {
+            QTest::newRow(name) << model << entries << message << title << icon << focus << before << after << typed;
         };
+        const char* unreasonable = "The costs you entered produced unreasonable result.Please check these data.";
         row("lead time blank", 0, {"txtLeadTime= ", "txtPrice= "}, "Please enter the Lead Time.", excl, "txtLeadTime",
             0, 1);
         row("low demand blank", 0, {"txtLowDemand= "}, "Please enter the Demand.", excl, "txtLowDemand", 1, 1);
@@ -153,10 +191,19 @@ private slots:
             "The two numbers as your estimated demand range cannot be the same. Please reenter these data.", excl,
             "txtLowDemand", 1, 1, "Tervalo");
         row("mean 0", 1, {"txtMean=0"}, "The Mean cannot be zero. Please check your data.", info, "txtMean", 0, 0);
-        row("ratio outside the normal table", 1, {"txtHoldingCost=50", "txtShortageCost=1"},
-            "The costs you entered produced unreasonable result.Please check these data.", excl, "txtPrice", 0, 0);
+        row("ratio outside the normal table", 1, {"txtHoldingCost=50", "txtShortageCost=1"}, unreasonable, excl,
+            "txtPrice", 0, 0);
+        // h Q / (p D) >= 1 for every Q: no policy, for uniform demand as for normal.
+        row("shortage cost below a cycle's holding", 0,
+            {"txtLowDemand=0", "txtHighDemand=100", "txtHoldingCost=20", "txtShortageCost=1"}, unreasonable, excl,
+            "txtPrice", 0, 0);
+        row("no policy, typed (r was -2029)", 0,
+            {"txtLeadTime=10", "txtLowDemand=3.9444", "txtHighDemand=21.083", "txtPrice=0.40176",
+             "txtHoldingCost=0.004384", "txtOrderingCost=3011.3", "txtShortageCost=0.0060069"},
+            unreasonable, excl, "txtPrice", 0, 0, "Error Message", true);
         row("reorder point never settles", 0,
-            {"txtLowDemand=0", "txtHighDemand=100", "txtHoldingCost=20", "txtShortageCost=1"},
+            {"txtLowDemand=80000", "txtHighDemand=140000", "txtHoldingCost=50", "txtShortageCost=1",
+             "txtOrderingCost=1"},
             "The reorder point does not settle. Please check your data.", excl, "txtItem", 0, 0);
         row("lead time 0", 0, {"txtLeadTime=0"}, "Division by zero", none, "txtItem", 0, 0, "Tervalo");
         row("lead time empty", 1, {"txtLeadTime="}, "Division by zero", none, "txtItem", 0, 0, "Tervalo");
@@ -174,11 +221,16 @@ private slots:
         o.click("cmdCalculate");
         QCOMPARE(o.results(), (model == 0 ? QStringList{" 59", " 505"} : QStringList{" 67", " 508"}));
         const QStringList shown = o.results() + costColumn(*o.w, 1) + costColumn(*o.w, 2);
-        o.box("txtItem")->setFocus();
-        o.fill(model, entries);
         int beepsAtMessage = -1;
         o.t.notifier.onShow = [&o, &beepsAtMessage](const auto&) { beepsAtMessage = o.t.beeper.beeps; };
-        o.click("cmdCalculate");
+        QFETCH(bool, typed);
+        if (typed) {
+            o.typeAndCalculate(model, entries);
+        } else {
+            o.box("txtItem")->setFocus();
+            o.fill(model, entries);
+            o.click("cmdCalculate");
+        }
         QCOMPARE(o.t.notifier.messages.size(), 1);
         QTEST(o.t.notifier.last().text, "message");
         QTEST(o.t.notifier.last().title, "title");

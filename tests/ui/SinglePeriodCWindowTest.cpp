@@ -68,6 +68,16 @@ struct Opened {
         if (kind == Norm) return entry.runSingleP_Norm(norm(texts));
         return entry.runSS_unif(ss(texts));
     }
+    // As a user does: the window shown, the options clicked, the "name=text"
+    // entries typed, Calculate clicked.
+    void typeAndCalculate(int problem, int demand, const QStringList& entries) const {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        test::userClick(*w, option(problem == int(Problem::SsPolicy) ? "optType_0" : "optType_1"));
+        test::userClick(*w, option(demand == int(ContinuousDemand::Uniform) ? "optModel_0" : "optModel_1"));
+        test::userTypes(*w, entries);
+        test::userClick(*w, test::button(*w, "cmdCalculate"));
+    }
     QStringList shown() const { return {box("txtS2")->text(), box("txtS1")->text()}; }
     QStringList column(int c) const { return test::costColumn(*w, c); }
     int rows() { return t.rowCount("s_S"); }
@@ -105,7 +115,9 @@ private slots:
         QVERIFY(o.t.registry.instanceAs<widgets::SinglePeriodWindowEntry>(widgets::WindowId::SinglePeriodC));
     }
 
-    void workedExample_data() {
+    // The worked examples (the Example button) and typed calculations: S and s,
+    // the cost table and pie, the cost note and the saved row.
+    void shownAndSaved_data() {
         QTest::addColumn<int>("problem");
         QTest::addColumn<int>("demand");
         QTest::addColumn<QStringList>("shown");  // S, s
@@ -116,30 +128,58 @@ private slots:
         QTest::addColumn<QString>("costNote");
         // ModelID, ProblemID, DemandID, ItemName, OrderQty, ReorderPoint, SetupCost, TSetupCost, LDemand, MeanDemand
         QTest::addColumn<QStringList>("row");
+        QTest::addColumn<QStringList>("typed");  // "name=text" entries typed in place of the Example button
         const int single = int(Problem::SinglePeriod), uniform = int(ContinuousDemand::Uniform);
+        const int policy = int(Problem::SsPolicy), normal = int(ContinuousDemand::Normal);
         // clang-format off
         QTest::newRow("Christmas tree") << single << uniform << QStringList{" 841", " 0"} << false
             << QStringList{"5048.78", "502.68", "58.30", "5609.76"} << QStringList{"90.00", "8.96", "1.04", "100.00"}
-            << QList<int>{90, 9, 1} << "" << QStringList{"7", "2", "1", "Christmas Tree", " 841", "-", "-", "-", "500", "-"};
+            << QList<int>{90, 9, 1} << "" << QStringList{"7", "2", "1", "Christmas Tree", " 841", "-", "-", "-", "500", "-"}
+            << QStringList();
         QTest::newRow("car dealer") << int(Problem::SsPolicy) << uniform << QStringList{" 78", " 74"} << true
             << QStringList{"1098586.55", "153288.49", "11.63", "1251886.67"} << QStringList{"87.75", "12.24", ".00", "100.00"}
             << QList<int>{88, 12, 0} << "Order/setup cost included in Purchase."
-            << QStringList{"10", "1", "1", "Cars", " 78", " 74", "5000", "5000", "75", "-"};
+            << QStringList{"10", "1", "1", "Cars", " 78", " 74", "5000", "5000", "75", "-"} << QStringList();
         QTest::newRow("skis") << single << int(ContinuousDemand::Normal) << QStringList{" 24", " 0"} << false
             << QStringList{"1416.68", "85.78", "-171.94", "1330.52"} << QStringList{"106.48", "6.45", "-12.92", "100.00"}
-            << QList<int>{106, 6, -13} << "" << QStringList{"8", "2", "2", "Skis", " 24", "-", "-", "-", "-", "20"};
+            << QList<int>{106, 6, -13} << "" << QStringList{"8", "2", "2", "Skis", " 24", "-", "-", "-", "-", "20"}
+            << QStringList();
+        // mean + z sd = -436: the level is 0, nothing left over (the holding cost was 129.06).
+        QTest::newRow("normal level below 0 orders nothing") << single << normal << QStringList{" 0", " 0"} << false
+            << QStringList{".00", ".48", ".00", ".48"} << QStringList{".00", "100.00", ".00", "100.00"}
+            << QList<int>{0, 100, 0} << "" << QStringList{"8", "2", "2", "Paper", " 0", "-", "-", "-", "-", "211.46"}
+            << QStringList{"txtItem=Paper", "txtMean=211.46", "txtVariance=41933.9", "txtPrice=0",
+                           "txtHoldingCost=2.5931", "txtShortageCost=0.0021227"};
+        // A range of 0.261 at 611087 (the shortage cost was -5.24).
+        QTest::newRow("narrow range far from 0") << single << uniform << QStringList{" 611087", " 0"} << false
+            << QStringList{"687900926.84", "1.39", "-4.03", "687900924.20"} << QStringList{"100.00", ".00", "-.00", "100.00"}
+            << QList<int>{100, 0, 0} << "" << QStringList{"7", "2", "1", "Wire", " 611087", "-", "-", "-", "611087", "-"}
+            << QStringList{"txtItem=Wire", "txtLowDemand=611087", "txtHighDemand=611087.261", "txtPrice=1125.7",
+                           "txtHoldingCost=-31.517", "txtShortageCost=112326"};
+        // s was put on S, 872871.
+        QTest::newRow("narrow range, (s,S)") << policy << uniform << QStringList{" 872871", " 872714"} << true
+            << QStringList{"259653063.60", "18.84", ".00", "259653082.44"} << QStringList{"100.00", ".00", ".00", "100.00"}
+            << QList<int>{100, 0, 0} << "Order/setup cost included in Purchase."
+            << QStringList{"10", "1", "1", "Wire", " 872871", " 872714", "127.13", "127.13", "872871", "-"}
+            << QStringList{"txtItem=Wire", "txtLowDemand=872871", "txtHighDemand=872871.127", "txtOrderingCost=127.13",
+                           "txtPrice=297.47", "txtHoldingCost=0.98762", "txtShortageCost=298.28"};
         // clang-format on
     }
-    void workedExample() {
+    void shownAndSaved() {
         QFETCH(int, problem);
         QFETCH(int, demand);
         QFETCH(QStringList, amounts);
         QFETCH(QStringList, row);
+        QFETCH(QStringList, typed);
         Opened o;
         o.w->select(Problem(problem));
         o.w->select(ContinuousDemand(demand));
         const int before = o.rows();
-        o.click("cmdExample");
+        if (typed.isEmpty()) {
+            o.click("cmdExample");
+        } else {
+            o.typeAndCalculate(problem, demand, typed);
+        }
         QCOMPARE(o.t.notifier.texts(), QStringList());
         QTEST(o.shown(), "shown");
         QTEST(o.box("txtS1")->isVisibleTo(o.w.get()), "reorderRow");
@@ -223,31 +263,47 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title");
         QTest::addColumn<MsgIcon>("icon");
+        QTest::addColumn<QStringList>("typed");  // "name=text" entries typed in place of the failing run
         QTest::newRow("equal bounds") << int(Ss) << kCars << QStringList{"500", "500", "T", "10", "6", "0.5", "20"}
                                       << "Division by zero"
-                                      << "Tervalo" << MsgIcon::None;
+                                      << "Tervalo" << MsgIcon::None << QStringList();
         QTest::newRow("ratio beyond the table")
             << int(Norm) << kSkis << QStringList{"20", "25", "Skis", "1", "0", "4000"}
             << "The costs you entered produced unreasonable result.Please check these data."
-            << "Error Message" << MsgIcon::Exclamation;
+            << "Error Message" << MsgIcon::Exclamation << QStringList();
         QTest::newRow("variance 0") << int(Norm) << kSkis << QStringList{"20", "0", "Skis", "60", "-40", "125"}
                                     << "Division by zero"
-                                    << "Error Message" << MsgIcon::Exclamation;
+                                    << "Error Message" << MsgIcon::Exclamation << QStringList();
         QTest::newRow("total 0") << int(Unif) << kTrees << QStringList{"10", "20", "Zero", "0", "0", "5"}
                                  << "Invalid procedure call or argument"
-                                 << "Error Message" << MsgIcon::Exclamation;
+                                 << "Error Message" << MsgIcon::Exclamation << QStringList();
+        // Buying costs no less than being short: no reorder point, and the message says why.
+        QTest::newRow("shortage cost equal to price, typed")
+            << int(Ss) << kCars << QStringList()
+            << "No solution for s-S Plicy in this case. The shortage cost is not higher than the purchase price, so "
+               "that ordering never pays and no reorder point can be found."
+            << "Tervalo" << MsgIcon::Information
+            << QStringList{"txtItem=Cars",   "txtLowDemand=75",   "txtHighDemand=100",    "txtOrderingCost=5000",
+                           "txtPrice=14000", "txtHoldingCost=60", "txtShortageCost=14000"};
     }
     void failingCalculationLeavesNoResult() {
         QFETCH(int, kind);
         QFETCH(QStringList, first);
         QFETCH(QStringList, failing);
+        QFETCH(QStringList, typed);
         Opened o;
         QVERIFY(o.run(kind, first).calculated());
         QVERIFY(!o.w->logId().isEmpty());
         const int before = o.rows();
         o.t.notifier.clear();
         o.busy.clear();
-        const SinglePeriodRunResult r = o.run(kind, failing);
+        SinglePeriodRunResult r;
+        if (typed.isEmpty()) {
+            r = o.run(kind, failing);
+        } else {
+            o.typeAndCalculate(int(kind == Ss ? Problem::SsPolicy : Problem::SinglePeriod),
+                               int(kind == Norm ? ContinuousDemand::Normal : ContinuousDemand::Uniform), typed);
+        }
         QCOMPARE(o.t.notifier.messages.size(), 1);
         QTEST(o.t.notifier.last().text, "text");
         QTEST(o.t.notifier.last().title, "title");
@@ -348,6 +404,8 @@ private slots:
         // Mean 100, variance 2500, c 50, h 50: the ratio 1/2 orders the mean, 1/3 below it.
         row("normal p 150", Norm, {"100", "2500", "Paper", "50", "50", "150"}, " 100", "");
         row("normal p 100", Norm, {"100", "2500", "Paper", "50", "50", "100"}, " 78", "");
+        // mean + z sd = -436 (the wizard's and the batch's runs): the level is 0.
+        row("normal level below 0", Norm, {"211.46", "41933.9", "Paper", "0", "2.5931", "0.0021227"}, " 0", "");
         row("Christmas tree as (s,S) without order cost", Ss,
             {"500", "1000", "Christmas Tree", "0", "6.00", "0.50", "20"}, " 841", " 841");
         // The window is not shown: the check's message and nothing else.

@@ -101,7 +101,8 @@ QuantityDiscountResult evaluateQuantityDiscount(DiscountKind kind, const Quantit
 
     if (kind == DiscountKind::Incremental) {
         out.accepted = decideIncremental(in.breakPoint, q0, q1, tc0, discount.total);
-    } else if (in.breakPoint >= q1 && q0 < q1) {
+    } else if (in.breakPoint >= q1) {
+        // Q1 does not earn the discount, whatever Q0 is (with no interest the two are equal).
         recostAtBreakPoint(in, out.discountUnitHolding, discount);
         out.recostedAtBreakPoint = true;
         out.accepted = !(tc0 < discount.total);

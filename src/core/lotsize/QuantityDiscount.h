@@ -8,9 +8,10 @@
 // Incremental: reject when the break point reaches the discount quantity
 // (and Q0 < Q1); accept when Q0 < Q1 and the break point is at most Q0;
 // otherwise the cheaper total wins, a tie accepting.
-// All-units: when the break point reaches the discount quantity (and Q0 < Q1)
-// the discount is re-costed at the break point and accepted when it costs no
-// more than the regular policy; otherwise it is accepted as run.
+// All-units: when the break point reaches the discount quantity, which then
+// does not earn the discount, the discount is re-costed at the break point and
+// accepted when it costs no more than the regular policy; otherwise it is
+// accepted as run.
 #include <span>
 #include <string>
 

@@ -1,5 +1,6 @@
 #include "core/stochastic/ContinuousReview.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/CheckedMath.h"
@@ -64,8 +65,12 @@ double roundHalfDown(double value) {
     return ck::sub(value, whole) > 0.5 ? whole + 1 : whole;
 }
 
-double uniformShortage(double a, double b, double r, double alpha) {
-    return ck::sub(ck::div(ck::sub(ck::mul(b, b), ck::mul(r, r)), ck::mul(2.0, ck::sub(b, a))), ck::mul(alpha, r));
+// The expected demand above r in a cycle for uniform lead-time demand,
+// (b - r)^2 / (2 (b - a)): the same as (b^2 - r^2) / (2 (b - a)) - alpha r at
+// r = b - alpha (b - a), without its two terms cancelling when r lies near b.
+double uniformShortage(double a, double b, double r) {
+    const double above = ck::sub(b, r);
+    return ck::div(ck::mul(above, above), ck::mul(2.0, ck::sub(b, a)));
 }
 
 // The expected demand above r in a cycle for normal lead-time demand: the
@@ -152,17 +157,17 @@ Outcome<ReviewResult> computeReview(const ReviewInputs& in) {
     double previous = 0;
     double alpha = 0, r = 0;
     bool settled = false;
+    // While iterating, 1 - alpha is kept where the demand model answers it
+    // (the uniform range, the normal table): the first passes may leave it
+    // although the settled alpha lies inside. Only a settled alpha outside has
+    // no policy: h Q / (p D) >= 1 is a shortage cost below a cycle's holding.
     for (int pass = 1; pass <= kMostReviewPasses && !settled; ++pass) {
         alpha = ck::div(ck::mul(h, q), ck::mul(p, d));
         if (uniform) {
-            r = ck::add(a, ck::mul(ck::sub(b, a), ck::sub(1.0, alpha)));
+            r = ck::add(a, ck::mul(ck::sub(b, a), ck::sub(1.0, std::fmin(alpha, 1.0))));
         } else {
-            const std::optional<double> z = normInverse(ck::sub(1.0, alpha));
-            if (!z) {
-                return CheckMessage{"The costs you entered produced unreasonable result.Please check these data.",
-                                    "Error Message", kExclamation, field(F::Price)};
-            }
-            r = ck::add(m, ck::mul(*z, sd));
+            const double answered = std::clamp(ck::sub(1.0, alpha), kLowestRatio, kHighestRatio);
+            r = ck::add(m, ck::mul(normInverse(answered).value_or(0.0), sd));
         }
         if (std::fabs(ck::sub(r, previous)) <= kSettled) {
             settled = true;
@@ -170,18 +175,21 @@ Outcome<ReviewResult> computeReview(const ReviewInputs& in) {
             break;
         }
         previous = r;
-        double n = uniform ? uniformShortage(a, b, r, alpha) : normalShortage(r, m, sd);
-        if (n < 0) n = 0;
+        const double n = uniform ? uniformShortage(a, b, r) : normalShortage(r, m, sd);
         q = ck::sqrt(ck::div(ck::mul(ck::mul(2.0, d), ck::add(k, ck::mul(p, n))), h));
     }
     if (!settled) {
         return CheckMessage{"The reorder point does not settle. Please check your data.", "Error Message", kExclamation,
                             -1};
     }
+    if (uniform ? !(alpha < 1) : !normInverse(ck::sub(1.0, alpha))) {
+        return CheckMessage{"The costs you entered produced unreasonable result.Please check these data.",
+                            "Error Message", kExclamation, field(F::Price)};
+    }
     result.quantity = q;
     result.reorderPoint = r;
     result.shortageRisk = alpha;
-    result.expectedShortage = uniform ? uniformShortage(a, b, r, alpha) : normalShortage(r, m, sd);
+    result.expectedShortage = uniform ? uniformShortage(a, b, r) : normalShortage(r, m, sd);
     const double rounded = roundHalfDown(q);
     result.roundedQuantity = rounded;
 

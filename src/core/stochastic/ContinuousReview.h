@@ -70,7 +70,7 @@ struct ReviewResult {
     double roundedQuantity = 0;   // Q to a whole number, a fraction of exactly .5 down
     double reorderPoint = 0;      // r
     double shortageRisk = 0;      // alpha of the last pass
-    double expectedShortage = 0;  // n at the final r: uniform unfloored, normal the loss (never below 0)
+    double expectedShortage = 0;  // n at the final r, never below 0: uniform (b - r)^2 / (2 (b - a)), normal the loss
     int passes = 0;               // the pass in which r settled
     std::string quantityText;     // txtOrderQuantity: the rounded Q with a leading blank (" 505")
     std::string reorderText;      // txtReOrderPoint: r toward minus infinity (" 59")
@@ -80,11 +80,12 @@ struct ReviewResult {
 };
 
 // The iteration and the costs. In place of the result: "The costs you entered
-// produced unreasonable result.Please check these data." (the normal table
-// does not cover 1 - alpha; focus on the price box) or "The reorder point does
-// not settle. Please check your data." after kMostReviewPasses passes. Raises
-// RuntimeError at a fault: a lead time of 0 (empty) divides by zero, a
-// negative variance, a rounded Q of 0.
+// produced unreasonable result.Please check these data." (the settled 1 - alpha
+// lies where the demand model has no reorder point: alpha >= 1 for uniform
+// demand, outside the normal table; focus on the price box) or "The reorder
+// point does not settle. Please check your data." after kMostReviewPasses
+// passes. Raises RuntimeError at a fault: a lead time of 0 (empty) divides by
+// zero, a negative variance, a rounded Q of 0.
 Outcome<ReviewResult> computeReview(const ReviewInputs& in);
 
 }  // namespace tervalo::core::stochastic

@@ -10,20 +10,19 @@ namespace ck = core::checked;
 
 namespace {
 
-constexpr double kStep = 1.0;
 constexpr double kWidth = 0.0001;
-constexpr int kMostRoots = 10;
 constexpr double kRatio = 0.618;
 constexpr int kMostGoldenSteps = 2000;
 
-double bisect(const std::function<double(double)>& f, double low, double high, double fLow) {
+// The root of f in [low, high], f(low) > 0 > f(high).
+double bisect(const std::function<double(double)>& f, double low, double high) {
     while (ck::sub(high, low) > kWidth) {
         const double mid = ck::div(ck::add(low, high), 2.0);
+        if (!(mid > low && mid < high)) break;
         const double fMid = f(mid);
         if (fMid == 0) return mid;
-        if ((fLow < 0) == (fMid < 0)) {
+        if (fMid > 0) {
             low = mid;
-            fLow = fMid;
         } else {
             high = mid;
         }
@@ -33,25 +32,15 @@ double bisect(const std::function<double(double)>& f, double low, double high, d
 
 }  // namespace
 
-double smallestRootBelow(const std::function<double(double)>& f, double upper) {
-    double smallest = upper;
-    int found = 0;
-    auto keep = [&](double root) {
-        ++found;
-        if (root >= 0 && root < smallest) smallest = root;
-    };
-    double x = kStep;
-    if (!(x < upper)) return smallest;
-    double fx = f(x);
-    while (found < kMostRoots && x < upper) {
-        if (fx == 0) keep(x);
-        const double next = std::fmin(ck::add(x, kStep), upper);
-        const double fNext = f(next);
-        if (fx != 0 && fNext != 0 && (fx < 0) != (fNext < 0) && found < kMostRoots) keep(bisect(f, x, next, fx));
-        x = next;
-        fx = fNext;
-    }
-    return smallest;
+std::optional<double> reorderPointBelow(const std::function<double(double)>& f, double upper, double slopeBelowZero) {
+    const double atUpper = f(upper);
+    if (!(atUpper < 0)) return upper;
+    // The line below 0 from the nearer of 0 and S.
+    const double from = std::fmin(upper, 0.0);
+    const double atFrom = upper > 0 ? f(0.0) : atUpper;
+    if (atFrom > 0) return bisect(f, 0.0, upper);
+    if (!(slopeBelowZero > 0)) return std::nullopt;
+    return ck::add(from, ck::div(atFrom, slopeBelowZero));
 }
 
 GoldenSectionResult goldenSectionMinimum(const std::function<double(double)>& f, double& a1, double& a2, double ep) {

@@ -1,18 +1,23 @@
 #pragma once
-// The two searches of the (s,S) reorder point: the scan with bisection that
-// finds where the cost difference changes sign, and the golden-section
-// minimiser (LLYB) offered beside it.
+// The two searches of the (s,S) reorder point: the bracketing root search of
+// the cost difference, and the golden-section minimiser (LLYB) offered beside it.
 #include <functional>
+#include <optional>
 
 namespace tervalo::core::stochastic {
 
-// The smallest root of f in [0, upper): f is scanned from 1 in steps of 1 up to
-// `upper` (the last step ends at `upper` itself), each sign change is bisected
-// to a width of 0.0001 and its midpoint taken, at most 10 roots are kept, and a
-// root counts when 0 <= root < the smallest kept so far, which starts at
-// `upper`. A grid point where f is exactly 0 is a root. No root: `upper`.
-// The scan visits every whole number up to `upper`, so its cost grows with it.
-double smallestRootBelow(const std::function<double(double)>& f, double upper);
+// The reorder point s below the order-up-to level S = `upper`: the root of
+// f(x) = G(x) - K - G(S), G the convex expected cost of stocking up to x, which
+// below 0 (no stock left, every unit of demand short) falls by `slopeBelowZero`
+// = p - c a unit, so that f(x) = f(0) - (p - c) x there.
+// - f(S) >= 0 (no order cost): S, ordering whenever the stock is below S;
+// - f(0) <= 0, ordering never pays at a stock of 0 or more: the root of the
+//   line below 0, f(0) / (p - c) (for S <= 0, S + f(S) / (p - c));
+// - otherwise f(0) > 0 > f(S) bracket the root, bisected to a width of 0.0001
+//   (or until the midpoint no longer splits the bracket).
+// nullopt when the line never reaches 0 (p <= c). The time does not grow with
+// S beyond the bisection's log2(S / 0.0001) steps.
+std::optional<double> reorderPointBelow(const std::function<double(double)>& f, double upper, double slopeBelowZero);
 
 struct GoldenSectionResult {
     double xm = 0;  // the better of the two last points

@@ -1,6 +1,7 @@
 #include "core/stochastic/SinglePeriod.h"
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <utility>
 
@@ -16,9 +17,9 @@ namespace ck = core::checked;
 namespace {
 
 constexpr double kIntegralTolerance = 0.0001;
-// A discriminant this small against B^2 is rounding noise around a double root
-// (K = 0 puts s on S exactly).
-constexpr double kDiscriminantNoise = 1e-12;
+// A discriminant within this many roundings of its terms is noise around a
+// double root (K = 0 puts s on S exactly).
+constexpr double kDiscriminantNoise = 64 * std::numeric_limits<double>::epsilon();
 
 // The description of a fault a routine caught itself, shown with no icon and no title.
 CheckMessage faultMessage(const RuntimeError& fault, const std::string& where = "") {
@@ -34,14 +35,11 @@ void uniformOrderUpTo(const SinglePeriodInputs& in, double a, double b, SinglePe
     out.s2 = ck::add(a, ck::mul(ratio, ck::sub(b, a)));
     const double s2 = out.s2;
     out.purchaseCost = ck::mul(c, s2);
-    // h (S - a)^2 / (2 (b - a)), written out in this order: another order rounds
-    // differently in the last digits, and the shown and saved costs would change.
-    out.holdingCost =
-        ck::mul(ck::div(h, ck::sub(b, a)),
-                ck::sub(ck::mul(ck::sub(s2, a), s2), ck::mul(0.5, ck::sub(ck::mul(s2, s2), ck::mul(a, a)))));
-    // p (b - S)^2 / (2 (b - a)), likewise.
-    out.shortageCost = ck::mul(ck::div(p, ck::sub(b, a)), ck::sub(ck::mul(0.5, ck::sub(ck::mul(b, b), ck::mul(s2, s2))),
-                                                                  ck::mul(ck::sub(b, s2), s2)));
+    // h (S - a)^2 / (2 (b - a)) and p (b - S)^2 / (2 (b - a)) from the distances
+    // themselves, which keep their digits however narrow the range is against a.
+    const double above = ck::sub(s2, a), below = ck::sub(b, s2);
+    out.holdingCost = ck::mul(ck::div(h, ck::sub(b, a)), ck::mul(0.5, ck::mul(above, above)));
+    out.shortageCost = ck::mul(ck::div(p, ck::sub(b, a)), ck::mul(0.5, ck::mul(below, below)));
 }
 
 CheckMessage noSsSolutionMessage() {
@@ -53,8 +51,10 @@ CheckMessage noSsSolutionMessage() {
 }
 
 std::optional<CheckMessage> uniformReorderStep(const SinglePeriodInputs& in, SinglePeriodOutputs& out) {
-    const std::optional<double> s = uniformReorderPoint(in, out);
-    if (!s) return noSsSolutionMessage();
+    const std::optional<UniformReorderRoots> roots = uniformReorderRoots(in, out);
+    if (!roots) return noSsSolutionMessage();
+    const std::optional<double> s = uniformReorderPoint(in, *roots);
+    if (!s) return noReorderPointMessage();
     out.s1 = *s;
     return std::nullopt;
 }
@@ -87,11 +87,19 @@ std::optional<CheckMessage> uniformModel(const SinglePeriodInputs& in, SinglePer
 // meets the density even when the spread is small against the mean.
 constexpr double kLowerTail = 8.0;
 
+// The lowest demand counted. A deviation of 0 has no density to integrate:
+// the lower end stays 0 and the density's division by zero raises the fault
+// the window reports.
+double lowestDemand(double mean, double sd) {
+    return sd > 0 ? std::fmax(0.0, ck::sub(mean, ck::mul(kLowerTail, sd))) : 0.0;
+}
+
 double leftoverIntegral(double s2, double mean, double sd, int* passes) {
     auto integrand = [=](double x) { return ck::mul(ck::sub(s2, x), normalDensity(x, mean, sd)); };
-    // A deviation of 0 has no density to integrate: the lower end stays 0 and the
-    // density's division by zero raises the fault the window reports.
-    const double lower = sd > 0 ? std::fmax(0.0, ck::sub(mean, ck::mul(kLowerTail, sd))) : 0.0;
+    const double lower = lowestDemand(mean, sd);
+    if (passes) *passes = 0;
+    // Stocking up to the lowest demand counted or less leaves nothing over.
+    if (s2 <= lower) return 0;
     const RombergResult r = rombergIntegral(integrand, lower, s2, kIntegralTolerance, RombergLimit::StopAtLastPass);
     if (passes) *passes = r.passes;
     return r.value;
@@ -121,7 +129,8 @@ bool normalSteps(const SinglePeriodInputs& in, NormalOrderUpTo& s, SinglePeriodO
     const std::optional<double> z = normInverse(s.ratio);
     if (!z) return false;
     s.z = *z;
-    s.s2 = ck::add(in.mean, ck::mul(s.z, s.sd));
+    // A ratio far below one half puts mean + z sd below 0: the level is 0, ordering nothing.
+    s.s2 = std::fmax(0.0, ck::add(in.mean, ck::mul(s.z, s.sd)));
     if (out) out->s2 = s.s2;
     s.expectedLeftover = leftoverIntegral(s.s2, in.mean, s.sd, &s.leftoverPasses);
     s.holdingCost = ck::mul(in.holding, s.expectedLeftover);
@@ -139,7 +148,10 @@ std::optional<CheckMessage> normalModel(const SinglePeriodInputs& in, SinglePeri
                                         NormalOrderUpTo& steps) {
     if (!normalSteps(in, steps, &out)) return unreasonableCostsMessage();
     if (in.singlePeriodOnly()) return std::nullopt;
-    out.s1 = smallestRootBelow(normalCostDifference(in, steps.sd, steps.s2), steps.s2);
+    const std::optional<double> s =
+        reorderPointBelow(normalCostDifference(in, steps.sd, steps.s2), steps.s2, ck::sub(in.shortage, in.price));
+    if (!s) return noReorderPointMessage();
+    out.s1 = *s;
     return std::nullopt;
 }
 
@@ -194,7 +206,9 @@ std::optional<CheckMessage> exponentialModel(const SinglePeriodInputs& in, Singl
         }
     };
     try {
-        out.s1 = smallestRootBelow(difference, s2);
+        const std::optional<double> s = reorderPointBelow(difference, s2, ck::sub(p, c));
+        if (!s) return noReorderPointMessage();
+        out.s1 = *s;
     } catch (const RoutineMessage& raised) {
         return raised.message;
     } catch (const RuntimeError& fault) {
@@ -212,31 +226,41 @@ std::optional<UniformReorderRoots> uniformReorderRoots(const SinglePeriodInputs&
     const double width = ck::sub(b, a);
     UniformReorderRoots q;
     q.a = ck::div(ck::div(ck::add(h, p), 2.0), width);
-    q.b = ck::sub(c, ck::div(ck::add(ck::mul(h, a), ck::mul(p, b)), width));
-    const double constant = ck::div(ck::div(ck::add(ck::mul(h, ck::mul(a, a)), ck::mul(p, ck::mul(b, b))), 2.0), width);
-    q.c =
-        ck::sub(ck::sub(ck::sub(ck::sub(constant, out.purchaseCost), out.holdingCost), out.shortageCost), in.orderCost);
+    q.b = ck::sub(c, p);
+    // The terms of C, each of its own size: their sum's rounding bounds the discriminant's.
+    const double terms[] = {ck::div(ck::mul(p, width), 2.0), -in.orderCost, -ck::mul(c, ck::sub(out.s2, a)),
+                            -out.holdingCost, -out.shortageCost};
+    double size = 0;
+    for (double term : terms) {
+        q.c = ck::add(q.c, term);
+        size = ck::add(size, std::fabs(term));
+    }
     q.discriminant = ck::sub(ck::mul(q.b, q.b), ck::mul(ck::mul(4.0, q.a), q.c));
-    if (std::fabs(q.discriminant) <= kDiscriminantNoise * q.b * q.b) q.discriminant = 0;
+    const double noise = kDiscriminantNoise * ck::add(ck::mul(q.b, q.b), ck::mul(4.0, ck::mul(std::fabs(q.a), size)));
+    if (std::fabs(q.discriminant) <= noise) q.discriminant = 0;
     if (q.discriminant < 0) return std::nullopt;
     const double root = ck::sqrt(q.discriminant);
     const double first = ck::div(ck::div(ck::add(-q.b, root), 2.0), q.a);
     const double second = ck::div(ck::div(ck::sub(-q.b, root), 2.0), q.a);
-    q.smaller = std::fmin(first, second);
-    q.larger = std::fmax(first, second);
+    q.smaller = ck::add(a, std::fmin(first, second));
+    q.larger = ck::add(a, std::fmax(first, second));
     return q;
 }
 
-std::optional<double> uniformReorderPoint(const SinglePeriodInputs& in, const SinglePeriodOutputs& out) {
-    const std::optional<UniformReorderRoots> roots = uniformReorderRoots(in, out);
-    if (!roots) return std::nullopt;
+std::optional<double> uniformReorderPoint(const SinglePeriodInputs& in, const UniformReorderRoots& roots) {
     const double a = std::fmin(in.low, in.high);
-    if (roots->smaller >= a) return roots->smaller;
+    if (roots.smaller >= a) return roots.smaller;
     const double p = in.shortage, c = in.price;
     if (!(p > c)) return std::nullopt;
-    const double mean = ck::div(ck::add(a, std::fmax(in.low, in.high)), 2.0);
-    const double atS = ck::add(ck::add(out.purchaseCost, out.holdingCost), out.shortageCost);
-    return ck::div(ck::sub(ck::sub(ck::mul(p, mean), in.orderCost), atS), ck::sub(p, c));
+    // Below a, c (a + t) + p (m - a - t) = K + G(S) with m - a = (b - a) / 2: t = C / (p - c).
+    return ck::add(a, ck::div(roots.c, ck::sub(p, c)));
+}
+
+CheckMessage noReorderPointMessage() {
+    return CheckMessage{
+        "No solution for s-S Plicy in this case. The shortage cost is not higher than the purchase price, so that "
+        "ordering never pays and no reorder point can be found.",
+        "", MessageIcon::Information, -1};
 }
 
 CheckMessage unreasonableCostsMessage() {
@@ -251,6 +275,10 @@ std::optional<NormalOrderUpTo> normalOrderUpTo(const SinglePeriodInputs& in) {
 }
 
 double normalExpectedCost(const SinglePeriodInputs& in, double sd, double y) {
+    const double lower = lowestDemand(in.mean, sd);
+    if (y < lower) {
+        return ck::add(normalExpectedCost(in, sd, lower), ck::mul(ck::sub(in.price, in.shortage), ck::sub(y, lower)));
+    }
     const double leftover = leftoverIntegral(y, in.mean, sd, nullptr);
     const double shortage = shortageIntegral(y, in.mean, sd, kSearchTail, nullptr);
     return ck::add(ck::add(ck::mul(in.price, y), ck::mul(in.holding, leftover)), ck::mul(in.shortage, shortage));

@@ -1,17 +1,18 @@
 #pragma once
 // The single-period and (s,S) models behind the continuous single-period
 // window: demand uniform on [a, b], normal (mean, variance) or exponential
-// (mean); the single-period problem gives the order-up-to level S and the
-// period's purchase, holding and shortage costs, the (s,S) policy also the
-// reorder point s.
+// (mean); the single-period problem gives the order-up-to level S (for normal
+// demand never below 0: a level below 0 orders nothing) and the period's
+// purchase, holding and shortage costs, the (s,S) policy also the reorder
+// point s.
 //
 // computeSinglePeriod() runs the model's steps in a fixed order and writes each
 // output as soon as its step ends, like computeEoq(). Two kinds of failure:
 // - a message the calculation reports (the uniform and exponential routines
 //   catch their own arithmetic faults and report the fault's description; the
-//   normal table not covering the ratio; a negative discriminant): it is
-//   returned, the run ends at that step, and the outputs of the steps before
-//   it hold their new values;
+//   normal table not covering the ratio; a negative discriminant; an (s,S)
+//   policy without a reorder point): it is returned, the run ends at that
+//   step, and the outputs of the steps before it hold their new values;
 // - a run-time fault on the normal path (h + p = 0, a variance of 0 or below,
 //   an overflow), which has no handler of its own: RuntimeError is raised.
 #include <functional>
@@ -70,13 +71,15 @@ SinglePeriodResult computeSinglePeriod(const SinglePeriodInputs& in);
 // --- the uniform (s,S) step ---
 
 // The reorder point s solves c s + L(s) = K + c S + L(S), with L(y) = (h (y - a)^2
-// + p (b - y)^2) / (2 (b - a)), written A s^2 + B s + C = 0 over the S and the
-// three costs in `out`. A discriminant within 1e-12 B^2 of 0 counts as 0, so
-// K = 0 gives the double root s = S.
+// + p (b - y)^2) / (2 (b - a)), over the S and the three costs in `out`. It is
+// solved in t = s - a, which keeps its digits however far the range lies from
+// 0: A t^2 + B t + C = 0 with A = (h + p) / 2 / (b - a), B = c - p and
+// C = p (b - a) / 2 - K - c (S - a) - L(S). A discriminant within the rounding
+// of its terms counts as 0, so K = 0 gives the double root s = S.
 struct UniformReorderRoots {
     double a = 0, b = 0, c = 0;  // A, B, C
     double discriminant = 0;
-    double smaller = 0;  // s
+    double smaller = 0;  // s = a + the smaller t
     double larger = 0;
 };
 // nullopt: a negative discriminant. Raises RuntimeError at a fault (a = b).
@@ -84,10 +87,10 @@ std::optional<UniformReorderRoots> uniformReorderRoots(const SinglePeriodInputs&
 
 // The reorder point s: the smaller root while it lies at or above a. Below a
 // no demand is left over and every unit of demand is short, so the cost is
-// linear, G(y) = p m - (p - c) y with m = (a + b) / 2, and s = (p m - K - G(S))
-// / (p - c). nullopt: no solution (a negative discriminant, or a root below a
-// with p <= c, where G never reaches K + G(S)). Raises RuntimeError at a fault.
-std::optional<double> uniformReorderPoint(const SinglePeriodInputs& in, const SinglePeriodOutputs& out);
+// linear, G(y) = p m - (p - c) y with m = (a + b) / 2, and s = a + C / (p - c).
+// nullopt: with p <= c G never reaches K + G(S) below a, and no reorder point
+// exists. Raises RuntimeError at a fault.
+std::optional<double> uniformReorderPoint(const SinglePeriodInputs& in, const UniformReorderRoots& roots);
 
 // --- the normal model's steps, for the class's private state and for tests ---
 
@@ -95,8 +98,8 @@ struct NormalOrderUpTo {
     double ratio = 0;  // critical ratio (p - c) / (h + p)
     double sd = 0;
     double z = 0;
-    double s2 = 0;                // mean + z sd
-    double expectedLeftover = 0;  // integral from max(0, mean - 8 sd) to S of (S - x) phi(x)
+    double s2 = 0;                // mean + z sd, or 0 when that lies below 0
+    double expectedLeftover = 0;  // integral from max(0, mean - 8 sd) to S of (S - x) phi(x); 0 for S = 0
     double expectedShortage = 0;  // integral from S to max(S, mean) + 3 sd of (x - S) phi(x)
     int leftoverPasses = 0;       // n of the Romberg pass each integral stopped in
     int shortagePasses = 0;
@@ -111,16 +114,19 @@ struct NormalOrderUpTo {
 std::optional<NormalOrderUpTo> normalOrderUpTo(const SinglePeriodInputs& in);
 
 // G(y) = c y + h E(y - D)+ + p E(D - y)+ for normal demand, with the model's
-// density and integration: the leftover integral from max(0, mean - 8 sd) to y
-// (demand below 0 does not count) and the shortage integral from y to max(y, mean) + 6 sd, far
-// enough that the cut-off tail is negligible for every y the search tries.
+// density and integration: the leftover integral from L = max(0, mean - 8 sd)
+// to y (demand below L does not count) and the shortage integral from y to
+// max(y, mean) + 6 sd, far enough that the cut-off tail is negligible for
+// every y the search tries. Below L nothing is left over and every unit of
+// demand is short: G falls by p - c a unit, a line from G(L).
 double normalExpectedCost(const SinglePeriodInputs& in, double sd, double y);
 
-// The normal (s,S) cost difference G(x) - K - G(S), whose smallest root below S
-// is the reorder point; G(S) is built the same way as G(x).
+// The normal (s,S) cost difference G(x) - K - G(S), whose root below S is the
+// reorder point (reorderPointBelow); G(S) is built the same way as G(x).
 std::function<double(double)> normalCostDifference(const SinglePeriodInputs& in, double sd, double s2);
 
 // The messages the models report.
 CheckMessage unreasonableCostsMessage();  // the normal table does not cover the ratio
+CheckMessage noReorderPointMessage();     // a shortage cost no higher than the price: ordering never pays
 
 }  // namespace tervalo::core::stochastic
