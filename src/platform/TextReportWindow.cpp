@@ -21,6 +21,32 @@
 
 namespace tervalo::platform {
 
+namespace {
+
+// The reports line their columns up by characters, so the face must be of
+// fixed pitch: one the program installs (fonts-dejavu-core,
+// fonts-liberation2), else the desktop's fixed font, else any fixed-pitch face.
+// The desktop's own is not always one: fontconfig may answer "monospace" with a
+// face it does not mark fixed-pitch (Noto Sans Mono).
+QFont reportFont() {
+    const QFont desktop = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const auto face = [&desktop](const QString& family) {
+        QFont font(desktop);
+        font.setFamily(family);
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+        return font;
+    };
+    for (const QString& family :
+         {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"), desktop.family()})
+        if (QFontInfo(face(family)).fixedPitch()) return face(family);
+    for (const QString& family : QFontDatabase::families())
+        if (QFontDatabase::isFixedPitch(family) && QFontInfo(face(family)).fixedPitch()) return face(family);
+    return desktop;
+}
+
+}  // namespace
+
 TextReportWindow::TextReportWindow(const QString& title, Notifier* notifier, QWidget* parent)
     : QMainWindow(parent), m_notifier(notifier) {
     setObjectName(QStringLiteral("TextReportWindow"));
@@ -29,10 +55,7 @@ TextReportWindow::TextReportWindow(const QString& title, Notifier* notifier, QWi
     m_editor->setObjectName(QStringLiteral("txtReport"));
     m_editor->setAccessibleName(title);
     m_editor->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    m_editor->setFont(font);
+    m_editor->setFont(reportFont());
     // The reports line their columns up with tabs every eight characters.
     m_editor->setTabStopDistance(kTabStopCharacters * QFontMetricsF(m_editor->font()).horizontalAdvance(u' '));
     setCentralWidget(m_editor);

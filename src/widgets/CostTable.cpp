@@ -146,6 +146,8 @@ void CostTable::clearValues() {
     }
 }
 
+void CostTable::clearPie() { drawPie({}); }
+
 QString CostTable::cell(int row, int column) const {
     if (row == 0 && column == 0) return QString();
     if (row == 0) {

@@ -45,6 +45,8 @@ public:
 
     // Empties the amounts and shares; headings and the pie stay.
     void clearValues();
+    // Empties the pie, for a calculation that shows no result.
+    void clearPie();
 
     // The text at (row, column) of the grid: row 0 the column
     // headings ("", "Cost", "%"), column 0 the part names and "Total".

@@ -17,6 +17,7 @@
 #include "platform/Beeper.h"
 #include "platform/Notifier.h"
 #include "widgets/AppContext.h"
+#include "widgets/CostTable.h"
 #include "widgets/FormBuilder.h"
 #include "widgets/GuardedHandler.h"
 #include "widgets/InputBoxes.h"
@@ -204,7 +205,7 @@ void ModelWindow::runSequence(bool& shown) {
     steps.save = [this] { saveResult(); };
     steps.stopped = [this](const core::CheckMessage& message, MessageSource source) {
         // One message in place of a result; it leaves no result of the last calculation.
-        if (source == MessageSource::Calculation && messageEmptiesResults()) clearResults();
+        if (source == MessageSource::Calculation && messageEmptiesResults()) emptyResults();
         showMessage(message, source);
     };
     steps.faulted = [this](core::CalculationStep step, const core::RuntimeError* fault) {
@@ -213,9 +214,16 @@ void ModelWindow::runSequence(bool& shown) {
     core::runCalculation(steps);
 }
 
+void ModelWindow::emptyResults() {
+    clearResults();
+    // A pie drawn from the table goes with it (Clear, which keeps the pie, does not come here).
+    for (CostTable* table : findChildren<CostTable*>())
+        table->clearPie();
+}
+
 bool ModelWindow::onCalculationFault(core::CalculationStep step, const core::RuntimeError* fault) {
     if (step == core::CalculationStep::Compute && fault) {
-        if (faultEmptiesResults()) clearResults();
+        if (faultEmptiesResults()) emptyResults();
         if (m_modelFault == ModelFault::Handler) return false;
         // The calculator's own message: its description, no icon, the program's title.
         m_ctx.notifier.show(this, QString::fromStdString(fault->description()), QString(), platform::MsgIcon::None);
@@ -224,7 +232,7 @@ bool ModelWindow::onCalculationFault(core::CalculationStep step, const core::Run
     // Any other fault goes to the handler; the results go with it unless the
     // calculator itself shows the model's faults.
     const bool handlerShowsIt = step == core::CalculationStep::Prepare || m_modelFault == ModelFault::Handler;
-    if (handlerShowsIt && faultEmptiesResults()) clearResults();
+    if (handlerShowsIt && faultEmptiesResults()) emptyResults();
     return false;
 }
 

@@ -21,8 +21,8 @@
 // message, with no icon, or goes to the window's handler), prepare every text
 // to show (a fault here goes to the window's handler), then show all of it and
 // save. A message of the calculation or a fault before showing empties every
-// result, unless the window keeps what it showed, so the window never shows
-// two calculations at once.
+// result, the cost table's pie with it, unless the window keeps what it
+// showed, so the window never shows two calculations at once.
 #include <QString>
 #include <QWidget>
 #include <optional>
@@ -153,6 +153,8 @@ private:
     bool onCalculationFault(core::CalculationStep step, const core::RuntimeError* fault);
     // Shows a message in place of a result, with its beep; its box gets the focus.
     void showMessage(const core::CheckMessage& message, MessageSource source);
+    // Empties every result, the pies of the cost tables with the tables.
+    void emptyResults();
 
     AppContext& m_ctx;
     QScrollArea* m_scroll = nullptr;

@@ -44,6 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "abc"},
         HostileCase{"GroupsBeyondTheBoundDropped",
                     "{\\rtf1 a" + times("{", kDeep) + "b{\\b c}\\par d" + times("}", kDeep) + "e}", "ae"},
+        HostileCase{"SymbolsBeyondTheBoundDropped",
+                    "{\\rtf1 a" + times("{", kDeep) + "\\{\\}\\\\\\~\\-\\_\\\n" + times("}", kDeep) + "e}", "ae"},
         HostileCase{"MillionOpenGroups", "{\\rtf1 a" + times("{", 1000000), "a"},
         HostileCase{"MillionClosedGroups", "{\\rtf1 a" + times("{}", 1000000) + "b}", "ab"},
         // After the groups beyond the bound close, "b" is in the second group, then the document's group closes.

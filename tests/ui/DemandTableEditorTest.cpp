@@ -269,9 +269,11 @@ void DemandTableEditorTest::keysOfTheRowBoxes_data() {
     QTest::addColumn<int>("refusedKeyBeeps");
     QTest::addColumn<int>("enterBeeps");
     QTest::addColumn<QString>("focusAfterEnter");
+    QTest::addColumn<bool>("yellowWithFocus");
     // frmSinglePeriodD's own filter beeps at a refused key and at Enter, which moves on.
-    QTest::newRow("SinglePeriodD") << kSinglePeriod << 2 << 1 << "txtProbability";
-    QTest::newRow("MultiperiodA") << kAspiration << 0 << 0 << "txtDemand";
+    QTest::newRow("SinglePeriodD") << kSinglePeriod << 2 << 1 << "txtProbability" << true;
+    // The aspiration window's boxes never change colour.
+    QTest::newRow("MultiperiodA") << kAspiration << 0 << 0 << "txtDemand" << false;
 }
 
 void DemandTableEditorTest::keysOfTheRowBoxes() {
@@ -283,6 +285,7 @@ void DemandTableEditorTest::keysOfTheRowBoxes() {
     QVERIFY(a.showActive());
     QLineEdit* demand = a.box("txtDemand");
     demand->setFocus();
+    QTEST(demand->palette().color(QPalette::Base) == QColor(Qt::yellow), "yellowWithFocus");
     QTest::keyClicks(demand, "1a.5-");
     QCOMPARE(demand->text(), QStringLiteral("1.5"));
     QCOMPARE(a.t.beeper.beeps, refusedKeyBeeps);

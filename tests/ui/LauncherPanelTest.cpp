@@ -364,6 +364,16 @@ private slots:
                                      << " Data Mining"
                                      << "A little data warehouse is provided in the directory you install this "
                                         "software.";
+        // The purchasing example without shortages, up to its question.
+        QTest::newRow("Command2_1, no shortages")
+            << "Command2_1"
+            << " Working Example - Purchasing (No Shortage)"
+            << lead +
+                   " Then you can see how this problem is solved, and you can replace the data with yours to solve a "
+                   "problem you are interested.\n\nExample: \n\nPaper usage in an office averages 8 boxes per week. "
+                   "Each box costs $25. Shipping cost per order is $130 regardless of size. Financing cost is 15% per "
+                   "year, and keeping the boxes costs $1.10 per week/box, so the holding cost is "
+                   "$1.10+$(25)(0.15/365)7=$1.173 per box per week. Determine an optimum inventory policy.";
     }
     void hoverShowsTheButtonsGuidance() {
         QFETCH(QString, name);

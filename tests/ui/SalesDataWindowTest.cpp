@@ -2,6 +2,7 @@
 // (today 12/7/2026): moving through the items and their sales, the entry
 // checks, the grid's cell and row checks, and the search. The writes, the Data
 // menu and the runs are in SalesDataWindowWritesTest.cpp.
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -353,6 +354,11 @@ private slots:
                                  << "Al"
                                  << "AB2"
                                  << "2 of 3";
+        // A name is no number: moving on to the other box says nothing.
+        QTest::newRow("name Al, Tab") << "txtItemName"
+                                      << "Al\t"
+                                      << "AB2"
+                                      << "2 of 3";
         QTest::newRow("quote") << "txtItemID"
                                << "'"
                                << "B1"
@@ -370,7 +376,8 @@ private slots:
         auto* find = qobject_cast<warehouse::FindItemWindow*>(c.t.registry.existing(widgets::WindowId::FindItem));
         QVERIFY(find && find->isVisible());
         QCOMPARE(find->windowTitle(), "Search for an Item");
-        QTest::keyClicks(find->findChild<QLineEdit*>(box), typed);
+        QTest::mouseClick(find->findChild<QLineEdit*>(box), Qt::LeftButton);
+        QTest::keyClicks(QApplication::focusWidget(), typed);
         QTEST(c.f().txtItemID->text(), "key");
         QTEST(c.position(), "position");
         QVERIFY(c.t.notifier.messages.isEmpty());

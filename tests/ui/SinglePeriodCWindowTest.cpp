@@ -255,7 +255,7 @@ private slots:
     }
 
     // A message of the calculation or a fault is shown once and leaves no
-    // result of the calculation before: no S, s, table values or row key.
+    // result of the calculation before: no S, s, table values, pie or row key.
     void failingCalculationLeavesNoResult_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QStringList>("first");
@@ -285,6 +285,12 @@ private slots:
             << "Tervalo" << MsgIcon::Information
             << QStringList{"txtItem=Cars",   "txtLowDemand=75",   "txtHighDemand=100",    "txtOrderingCost=5000",
                            "txtPrice=14000", "txtHoldingCost=60", "txtShortageCost=14000"};
+        QTest::newRow("no (s,S) solution")
+            << int(Ss) << kCars << QStringList{"75", "100", "Cars", "-10", "14000", "60", "16000"}
+            << "No solution for s-S Plicy in this case. It may be because that the difference between the lower and "
+               "upper limit of demand is not large. This means that demand can be well predicted so that a "
+               "deterministis model may be more appropriate."
+            << "Tervalo" << MsgIcon::Information << QStringList();
     }
     void failingCalculationLeavesNoResult() {
         QFETCH(int, kind);
@@ -313,6 +319,7 @@ private slots:
         QCOMPARE(o.shown(), (QStringList{"", ""}));
         QCOMPARE(o.column(1), kNoValues);
         QCOMPARE(o.column(2), kNoValues);
+        QVERIFY(o.w->costTable()->sliceValues().isEmpty());
         QCOMPARE(o.w->logId(), "");
         QCOMPARE(o.rows(), before);
         o.click("cmdPrint");

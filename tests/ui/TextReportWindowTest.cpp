@@ -288,5 +288,16 @@ private slots:
     }
 };
 
-TERVALO_QTEST_MAIN_ON_SCREEN(TextReportWindowTest, 1280, 900)
+int main(int argc, char** argv) {
+    // A desktop whose "monospace" is no fixed-pitch face (fontconfig answers so
+    // with fonts-noto-mono installed): the reports' columns must not depend on it.
+    qputenv("FONTCONFIG_FILE", QFile::encodeName(tervalo::test::fixturesDir() + "/fonts/proportional-monospace.conf"));
+    tervalo::test::prepareEnvironment();
+    tervalo::test::useOffscreenScreen(1280, 900);
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TextReportWindowTest tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
 #include "TextReportWindowTest.moc"
