@@ -277,6 +277,10 @@ TEST(WriteBackStops, BeforeAskingWithItsMessage) {
         {server + "\"top;secret\"",
          {ss("C", "7", 1.0, 1.0)},
          "Connection failed: Failed to connect to database at " + server + "*****."},
+        {"Data Source=/nowhere/a.mdb;Jet OLEDB:Database Password=s3cret",
+         {ss("C", "7", 1.0, 1.0)},
+         "Connection failed: Failed to connect to database at Data Source=/nowhere/a.mdb;Jet OLEDB:Database "
+         "Password=*****."},
         {test::connectionToCopyOf("NWRetail.mdb"), {}, "No data available: No data in the database."},
     };
     for (const auto& c : cases) {
