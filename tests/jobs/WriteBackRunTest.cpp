@@ -243,29 +243,58 @@ TEST_F(WriteBackIntoServer, LogsAndWrites) {
           server.connectionString(), reader);
 }
 
-// The server drops the run's connection after its first item: one "Error:"
-// line, not one for each of the items left, and nothing is kept.
+// The run's connection goes after its first item: one "Error:" line that says
+// so, not one for each of the items left, and nothing is kept.
 TEST_F(WriteBackIntoServer, LostConnectionEndsTheRun) {
-    for (const QString& sql : kServerProducts)
+    // A row written with 99 ends its own connection, inside a statement of many rows.
+    for (const QString& sql :
+         kServerProducts +
+             QStringList{"CREATE FUNCTION quit() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN IF "
+                         "NEW.UnitsOnOrder = 99 THEN PERFORM pg_terminate_backend(pg_backend_pid()); END "
+                         "IF; RETURN NEW; END $$",
+                         "CREATE TRIGGER quit BEFORE UPDATE ON Products FOR EACH ROW EXECUTE FUNCTION quit()"})
         reader.execute(sql);
-    RecordingJob job;
-    job.onProgress = [&](int done) {
-        if (done == 1)
-            reader.run(
-                "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> pg_backend_pid() AND "
-                "datname = current_database()");
+    const struct {
+        const char* name;
+        double qty;  // of the items after the first
+        std::function<void()> afterFirst;
+    } cases[] = {
+        {"EndedByTheServer", 25.0,
+         [&] {
+             reader.run(
+                 "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> pg_backend_pid() AND "
+                 "datname = current_database()");
+         }},
+        {"EndedInsideAStatement", 99.0, {}},
+        {"ServerStopped", 25.0, [&] { server.stop(); }},
     };
-    const QList<WriteBackItem> items(50, ss("Coffee", "7", 25.0, 10.0));
-    jobs::runWriteBack(
-        with(kDemo, &WriteBackTarget::cnnString, server.connectionString()), items, 0, [] { return Choice::AllItems; },
-        job);
-    EXPECT_EQ(job.log.count("Error: "), 1) << job.log.toStdString();
-    EXPECT_TRUE(job.log.endsWith("\r\nNothing was updated.\r\n")) << job.log.toStdString();
-    EXPECT_EQ(firstRow(reader, kRow7), "50|20");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingJob job;
+        job.onProgress = [&](int done) {
+            if (done == 1 && c.afterFirst) c.afterFirst();
+        };
+        QList<WriteBackItem> items{ss("C", "1", 25.0, 10.0)};
+        for (int id = 2; id <= 50; ++id)
+            items.append(ss("C", QString::number(id), c.qty, 10.0));
+        jobs::runWriteBack(
+            with(kDemo, &WriteBackTarget::cnnString, server.connectionString()), items, 0,
+            [] { return Choice::AllItems; }, job);
+        EXPECT_EQ(job.log.toStdString(),
+                  "C (ID: 1)\r\n\r\nC (ID: 2)\r\nError: The connection to the database server was lost.\r\n"
+                  "Nothing was updated.\r\n");
+        if (server.running()) {
+            EXPECT_EQ(firstRow(reader, kRow5), "0|25");
+        }
+    }
 }
 
 // Runs that stop before asking: the message shown, nothing logged.
 TEST(WriteBackStops, BeforeAskingWithItsMessage) {
+    const QString locked = test::connectionToCopyOf("NWRetail.mdb");
+    data::Connection writer;  // another program, in the middle of writing to it
+    writer.open(locked);
+    writer.execute("BEGIN EXCLUSIVE");
     const QString port = QString::number(test::freeLocalPort());
     const QString server = "Driver=QPSQL;Host=127.0.0.1;Port=" + port + ";Database=shop;User=clerk;Password=";
     const struct {
@@ -281,6 +310,10 @@ TEST(WriteBackStops, BeforeAskingWithItsMessage) {
          {ss("C", "7", 1.0, 1.0)},
          "Connection failed: Failed to connect to database at Data Source=/nowhere/a.mdb;Jet OLEDB:Database "
          "Password=*****."},
+        {locked,
+         {ss("C", "7", 1.0, 1.0)},
+         "Connection failed: The database at " + locked +
+             " is locked by another program. Try again when that program has finished with it."},
         {test::connectionToCopyOf("NWRetail.mdb"), {}, "No data available: No data in the database."},
     };
     for (const auto& c : cases) {
