@@ -171,6 +171,33 @@ const QList<RunCase> kRunCases{
       {ss("B", "5", 30.0, 12.0), ss("Coffee", "7", 60.0, 15.0), ss("Coffee again", "07", 61.0, 16.0)}, Choice::AllItems,
       "B (ID: 5)||Coffee (ID: 7)||Coffee again (ID: 07)|Update completed.|", {{kRow7, "61|16"}})};
 
+// Names only a server holds: a table of schema shop beside a public one of
+// the same name, a table "s.t" beside table t of schema s, columns that differ
+// in case alone.
+const QStringList kServerOnlySetup{"CREATE SCHEMA shop",
+                                   "CREATE TABLE shop.\"Products\" AS SELECT * FROM Products",
+                                   "CREATE SCHEMA s",
+                                   "CREATE TABLE s.t (ID TEXT, Qty INTEGER)",
+                                   "CREATE TABLE \"s.t\" (ID TEXT, Qty INTEGER)",
+                                   "CREATE TABLE Twins (ID TEXT, \"Qty\" INTEGER, qty INTEGER)",
+                                   "INSERT INTO Twins VALUES ('A1', 0, 0)"};
+const WriteBackTarget kTwins{"", "Twins", "x", "QTY", "ID", "Text", "Numeric", "Text"};
+const QList<RunCase> kServerOnlyCases{
+    c("SchemaTable", with(kDemo, &WriteBackTarget::tableName, "shop.Products"), {ss("Coffee", "7", 25.0, 10.0)},
+      Choice::CurrentItem, "Coffee (ID: 7)|Update completed.|",
+      {{R"(SELECT UnitsOnOrder, ReorderLevel FROM shop."Products" WHERE ProductID = 7)", "25|10"}}),
+    c("TableNameOfTwoTablesIsRefused", with(kTwins, &WriteBackTarget::tableName, "s.t"), {single("A", "A1", 25.0)},
+      Choice::CurrentItem,
+      R"(A (ID: A1)|Error: The name 's.t' fits more than one table: "s"."t", "s.t".|)"
+      "Nothing was updated.|",
+      {}),
+    c("ColumnNameOfTwoColumnsIsRefused", kTwins, {single("A", "A1", 25.0)}, Choice::CurrentItem,
+      R"(A (ID: A1)|Error: The name 'QTY' fits more than one column of the table 'twins': "Qty", "qty".|)"
+      "Nothing was updated.|",
+      {{R"(SELECT "Qty", qty FROM Twins)", "0|0"}}),
+    c("ExactColumnNameBesideItsTwin", with(kTwins, &WriteBackTarget::orderQtyName, "qty"), {single("A", "A1", 25.0)},
+      Choice::CurrentItem, "A (ID: A1)|Update completed.|", {{R"(SELECT "Qty", qty FROM Twins)", "0|25"}})};
+
 QString firstRow(data::Connection& cnn, const QString& sql) {
     QSqlQuery query = cnn.run(sql);
     QStringList values;
@@ -234,13 +261,10 @@ TEST_F(WriteBackIntoServer, LogsAndWrites) {
             reader.execute(sql);
         check(c, server.connectionString(), reader, true);
     }
-    // A table of another schema is named with its schema (shop.Products).
-    reader.execute("CREATE SCHEMA shop");
-    reader.execute("CREATE TABLE shop.\"Products\" AS SELECT * FROM Products");
-    check(c("SchemaTable", with(kDemo, &WriteBackTarget::tableName, "shop.Products"), {ss("Coffee", "7", 25.0, 10.0)},
-            Choice::CurrentItem, "Coffee (ID: 7)|Update completed.|",
-            {{R"(SELECT UnitsOnOrder, ReorderLevel FROM shop."Products" WHERE ProductID = 7)", "25|10"}}),
-          server.connectionString(), reader);
+    for (const QString& sql : kServerOnlySetup)
+        reader.execute(sql);
+    for (const RunCase& c : kServerOnlyCases)
+        check(c, server.connectionString(), reader);
 }
 
 // The run's connection goes after its first item: one "Error:" line that says
