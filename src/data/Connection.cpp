@@ -51,6 +51,9 @@ void openSqliteFile(const QString& name, const QString& file) {
         const QString reason = describe(probe.lastError());
         if (reason.contains(QLatin1String("not a database")))
             throw databaseError("Unrecognized database format '" + path + "'.");
+        // Another program writing to the file holds it past the busy timeout.
+        if ((probe.lastError().nativeErrorCode().toInt() & 0xff) == SQLITE_BUSY)
+            throw LockedDatabaseError("Could not open '" + path + "': " + reason);
         throw databaseError("Could not open '" + path + "': " + reason);
     }
 }

@@ -133,9 +133,10 @@ QString ConnectionString::forFile(const QString& folder, const QString& fileName
 }
 
 QString ConnectionString::withoutPassword(const QString& text) {
+    // "Password", "Pwd", and every key named for one ("Jet OLEDB:Database Password").
     const auto isPassword = [](const QString& key) {
-        return key.compare(QLatin1String("Password"), Qt::CaseInsensitive) == 0 ||
-               key.compare(QLatin1String("Pwd"), Qt::CaseInsensitive) == 0;
+        return key.endsWith(QLatin1String("Password"), Qt::CaseInsensitive) ||
+               key.endsWith(QLatin1String("Pwd"), Qt::CaseInsensitive);
     };
     QString masked = text;
     if (const auto parsed = segments(text)) {
@@ -147,7 +148,7 @@ QString ConnectionString::withoutPassword(const QString& text) {
     }
     // Text that does not parse cannot say where a password ends (an unquoted
     // ';' in it): everything after the first password key is hidden.
-    static const QRegularExpression key(QStringLiteral(R"((?:^|;)\s*(?:password|pwd)\s*=\s*)"),
+    static const QRegularExpression key(QStringLiteral(R"((?:^|;)[^;=]*(?:password|pwd)\s*=\s*)"),
                                         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch found = key.match(text);
     if (found.hasMatch()) masked = text.left(found.capturedEnd()) + QStringLiteral("*****");

@@ -33,10 +33,10 @@ public:
     // RuntimeError(ErrorCode::Database) naming the value otherwise.
     static QString checkedFileName(const QString& fileName);
 
-    // The text with the value of every "Password" or "Pwd" key written as
-    // "*****", for messages and logs: a value runs to the next key the text
-    // really has. Text that does not parse hides everything after its first
-    // password key.
+    // The text with the value of every key whose name ends in "Password" or
+    // "Pwd" (any case: "Jet OLEDB:Database Password") written as "*****", for
+    // messages and logs: a value runs to the next key the text really has.
+    // Text that does not parse hides everything after its first password key.
     static QString withoutPassword(const QString& text);
 
     bool contains(const QString& key) const;

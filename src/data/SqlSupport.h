@@ -20,6 +20,12 @@ public:
     explicit ChangedRowError(const QString& description)
         : core::RuntimeError(core::ErrorCode::Database, description.toStdString()) {}
 };
+// A database file another program keeps locked for longer than the connection waits.
+class LockedDatabaseError : public core::RuntimeError {
+public:
+    explicit LockedDatabaseError(const QString& description)
+        : core::RuntimeError(core::ErrorCode::Database, description.toStdString()) {}
+};
 // Using a closed connection or recordset.
 core::RuntimeError objectClosedError();
 // The driver's own text when it has one ("no such table: Foo"), else Qt's.

@@ -11,15 +11,24 @@ namespace tervalo::data {
 
 namespace {
 
-// The database's spelling of `name`: the exact one when it has it, else the
-// only one that differs in case alone; empty when there is none.
-QString ownSpelling(const QStringList& names, const QString& name) {
-    QString found;
-    for (const QString& own : names) {
-        if (own == name) return own;
-        if (found.isEmpty() && own.compare(name, Qt::CaseInsensitive) == 0) found = own;
+// The places in `names` that `name` stands for: those spelt exactly so, else
+// those that differ from it in case alone. More than one is for the user to
+// settle: a database may hold "Qty" beside "qty", or a table "s.t" beside
+// table t of schema s.
+QList<qsizetype> spellings(const QStringList& names, const QString& name) {
+    QList<qsizetype> exact, inOtherCase;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (names[i] == name)
+            exact.append(i);
+        else if (names[i].compare(name, Qt::CaseInsensitive) == 0)
+            inOtherCase.append(i);
     }
-    return found;
+    return exact.isEmpty() ? inOtherCase : exact;
+}
+
+[[noreturn]] void refuseAmbiguous(const QString& name, const QString& what, QStringList candidates) {
+    candidates.sort();
+    throw databaseError("The name '" + name + "' fits more than one " + what + ": " + candidates.join(", ") + ".");
 }
 
 // Rows a many-row statement writes at most, and values it binds at most
@@ -96,9 +105,15 @@ const TableUpdate::Table& TableUpdate::table(const QString& name) {
     QStringList names;
     for (const Table& t : tables)
         names.append(t.name);
-    const qsizetype found = names.indexOf(ownSpelling(names, name));
-    if (found < 0) throw databaseError("The database has no table named '" + name + "'.");
-    Table t = tables[found];
+    const QList<qsizetype> found = spellings(names, name);
+    if (found.isEmpty()) throw databaseError("The database has no table named '" + name + "'.");
+    if (found.size() > 1) {
+        QStringList candidates;
+        for (const qsizetype i : found)
+            candidates.append(tables[i].sql);
+        refuseAmbiguous(name, QStringLiteral("table"), candidates);
+    }
+    Table t = tables[found.first()];
     t.columns = columnNames(t);
     return *m_tables.insert(name, t);
 }
@@ -159,9 +174,15 @@ QHash<QString, QString> TableUpdate::columnTypes(const Table& table) {
 }
 
 QString TableUpdate::column(const Table& table, const QString& name) const {
-    const QString own = ownSpelling(table.columns, name);
-    if (own.isEmpty()) throw databaseError("The table '" + table.name + "' has no column named '" + name + "'.");
-    return own;
+    const QList<qsizetype> found = spellings(table.columns, name);
+    if (found.isEmpty()) throw databaseError("The table '" + table.name + "' has no column named '" + name + "'.");
+    if (found.size() > 1) {
+        QStringList candidates;
+        for (const qsizetype i : found)
+            candidates.append(quotedName(table.columns[i]));
+        refuseAmbiguous(name, "column of the table '" + table.name + "'", candidates);
+    }
+    return table.columns[found.first()];
 }
 
 const TableUpdate::Shape& TableUpdate::shape(const RowUpdate& row) {

@@ -2,8 +2,9 @@
 // UPDATEs of a table in a database the program does not own (the write-back
 // target): the user names the table and columns as they think of them, so the
 // names are matched to the database's own tables and views without regard to
-// case, then always quoted as the database spells them (quotedName: a name
-// that already holds quotes is still only a name); every value is bound.
+// case, an exact spelling first, then always quoted as the database spells
+// them (quotedName: a name that already holds quotes is still only a name); a
+// name that fits several is refused, naming them. Every value is bound.
 // Statements are prepared once per shape and reused. A list of updates
 // (runAll) goes to SQLite one prepared statement stepped per row, and to
 // PostgreSQL many rows to a statement, so a long list does not wait on the
@@ -47,7 +48,7 @@ public:
 
     // The statement as it is sent, with the names as the database spells them.
     // Throws core::RuntimeError(ErrorCode::Database) naming a table or column
-    // the database does not have.
+    // the database does not have, or the ones a name fits when it fits several.
     QString sql(const RowUpdate& row);
     // Runs the statement; returns how many rows it changed. Throws as sql()
     // does, or with the database's description when the statement fails.

@@ -8,6 +8,7 @@
 #include "core/RuntimeError.h"
 #include "data/Connection.h"
 #include "data/ConnectionString.h"
+#include "data/SqlSupport.h"
 #include "data/TableUpdate.h"
 #include "data/Transaction.h"
 
@@ -29,6 +30,16 @@ bool isFloating(const QVariant& value) {
 
 core::CheckMessage message(const QString& text, const QString& title) {
     return {text.toStdString(), title.toStdString(), core::MessageIcon::Exclamation};
+}
+
+// Why a statement failed, in the user's words: once the server has gone, the
+// statement's own words ("Operation is not allowed when the object is
+// closed.", "server closed the connection unexpectedly") say less than that.
+QString failureText(const data::Connection& cnn, const QString& description) {
+    return cnn.isOpen() ? description : QStringLiteral("The connection to the database server was lost.");
+}
+QString failureText(const data::Connection& cnn, const core::RuntimeError& error) {
+    return failureText(cnn, QString::fromStdString(error.description()));
 }
 
 // A field's value as text: numbers in general form ("25", "12.5"), the rest as stored.
@@ -80,7 +91,7 @@ struct Step {
 class Run {
 public:
     Run(const WriteBackTarget& target, JobControl& job, data::Connection& cnn)
-        : m_target(target), m_job(job), m_update(cnn) {}
+        : m_target(target), m_job(job), m_cnn(cnn), m_update(cnn) {}
 
     struct Totals {
         bool failed = false;   // an item failed, or the user stopped the run
@@ -160,7 +171,7 @@ private:
             return ItemOutcome::Skipped;
         }
         if (step.row < 0 || step.row >= ran.changed.size()) {
-            logError(step.row < 0 ? step.failure : ran.failure);
+            logError(failureText(m_cnn, step.row < 0 ? step.failure : ran.failure));
             return ItemOutcome::Failed;
         }
         const int changed = ran.changed[step.row];
@@ -175,6 +186,7 @@ private:
 
     const WriteBackTarget& m_target;
     JobControl& m_job;
+    const data::Connection& m_cnn;
     data::TableUpdate m_update;
     bool m_logged = false;
     int m_rowsChanged = 0;
@@ -186,15 +198,21 @@ WriteBackResult runWriteBack(const WriteBackTarget& target, const QList<WriteBac
                              const WriteBackQuestion& ask, JobControl& job) {
     WriteBackResult result;
     data::Connection cnn;
+    bool locked = false;
     try {
         cnn.open(target.cnnString);
+    } catch (const data::LockedDatabaseError&) {
+        locked = true;
     } catch (const core::RuntimeError&) {
         // The message names the string as given; its reason is not shown.
     }
     if (cnn.state() != 1) {
-        job.show(message(
-            "Failed to connect to database at " + data::ConnectionString::withoutPassword(target.cnnString) + ".",
-            QStringLiteral("Connection failed")));
+        const QString shown = data::ConnectionString::withoutPassword(target.cnnString);
+        job.show(message(locked ? "The database at " + shown +
+                                      " is locked by another program. Try again when that program has finished "
+                                      "with it."
+                                : "Failed to connect to database at " + shown + ".",
+                         QStringLiteral("Connection failed")));
         return result;
     }
     result.connected = true;
@@ -213,7 +231,7 @@ WriteBackResult runWriteBack(const WriteBackTarget& target, const QList<WriteBac
     try {
         transaction.emplace(cnn);
     } catch (const core::RuntimeError& error) {
-        run.logError(QString::fromStdString(error.description()));
+        run.logError(failureText(cnn, error));
         run.log("Nothing was updated." + kLineEnd);
         return result;
     }
@@ -231,7 +249,7 @@ WriteBackResult runWriteBack(const WriteBackTarget& target, const QList<WriteBac
             run.log("Update completed." + kLineEnd);
             return result;
         } catch (const core::RuntimeError& error) {
-            run.logError(QString::fromStdString(error.description()));
+            run.logError(failureText(cnn, error));
         }
     }
     transaction.reset();  // rolls back

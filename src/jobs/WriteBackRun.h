@@ -47,9 +47,10 @@ struct WriteBackResult {
 };
 
 // Connects to target.cnnString (a failure is shown titled "Connection failed"
-// with the string, its password hidden), shows "No data in the database." when
-// `items` is empty, asks which items to write, then writes items[current] or
-// all of them, logging through `job`.
+// with the string, its password hidden, and says so when another program keeps
+// the file locked), shows "No data in the database." when `items` is empty,
+// asks which items to write, then writes items[current] or all of them, logging
+// through `job` (a connection to a server that is lost is logged as that).
 WriteBackResult runWriteBack(const WriteBackTarget& target, const QList<WriteBackItem>& items, int current,
                              const WriteBackQuestion& ask, JobControl& job);
 

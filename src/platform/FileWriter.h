@@ -4,7 +4,9 @@
 // of them are on the disk, so a write that fails (a full disk, no permission)
 // leaves the old file as it was. A device or a pipe named as the target is
 // written as it stands: there is no file there to keep, and a rename would
-// replace the device itself. A failure is said in the user's words.
+// replace the device itself. So is a file the user may write in a folder the
+// user may not (no temporary file can be made there); its old bytes are put
+// back when the write fails. A failure is said in the user's words.
 #include <QByteArray>
 #include <QString>
 #include <functional>

@@ -196,6 +196,10 @@ void MultiperiodAWindow::onCmdCalculateClicked() {
     calculate();
 }
 
+std::optional<core::CheckMessage> MultiperiodAWindow::computedCheck(const std::vector<std::string>& /*texts*/) {
+    return st::checkAspirationTable(editor()->rows());
+}
+
 std::optional<core::CheckMessage> MultiperiodAWindow::computeModel(const std::vector<std::string>& texts) {
     widgets::WaitCursor wait;
     m_result.reset();

@@ -36,8 +36,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // The window has no input checks of its own; Calculate computes and shows.
+    // The window has no input checks of its own; Calculate computes and shows,
+    // unless the table holds a row the editor has refused.
     std::span<const core::InputCheck> checks() const override { return {}; }
+    std::optional<core::CheckMessage> computedCheck(const std::vector<std::string>& texts) override;
     std::optional<core::CheckMessage> computeModel(const std::vector<std::string>& texts) override;
     void prepareDisplay() override {}
     void showPrepared() override;

@@ -94,6 +94,11 @@ TEST(ConnectionString, WithoutPasswordHidesEveryPasswordValue) {
         {"Password=a;b=c;Pwd=d", "Password=*****;b=c;Pwd=*****"},
         {"Password=", "Password=*****"},
         {"Data Source=/opt/Passwords.mdb;User=x", "Data Source=/opt/Passwords.mdb;User=x"},
+        {"Data Source=a.mdb;Jet OLEDB:Database Password=s3cret;Mode=Share",
+         "Data Source=a.mdb;Jet OLEDB:Database Password=*****;Mode=Share"},
+        {"jet oledb:new database PASSWORD='a;b';ProxyPwd=c", "jet oledb:new database PASSWORD=*****;ProxyPwd=*****"},
+        {"Host=db;Jet OLEDB:Database Password=\"open;Port=1", "Host=db;Jet OLEDB:Database Password=*****"},
+        {"Host=db;PasswordHint=x", "Host=db;PasswordHint=x"},
         {"", ""},
     };
     for (const auto& [text, shown] : cases)

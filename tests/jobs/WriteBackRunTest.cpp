@@ -171,6 +171,33 @@ const QList<RunCase> kRunCases{
       {ss("B", "5", 30.0, 12.0), ss("Coffee", "7", 60.0, 15.0), ss("Coffee again", "07", 61.0, 16.0)}, Choice::AllItems,
       "B (ID: 5)||Coffee (ID: 7)||Coffee again (ID: 07)|Update completed.|", {{kRow7, "61|16"}})};
 
+// Names only a server holds: a table of schema shop beside a public one of
+// the same name, a table "s.t" beside table t of schema s, columns that differ
+// in case alone.
+const QStringList kServerOnlySetup{"CREATE SCHEMA shop",
+                                   "CREATE TABLE shop.\"Products\" AS SELECT * FROM Products",
+                                   "CREATE SCHEMA s",
+                                   "CREATE TABLE s.t (ID TEXT, Qty INTEGER)",
+                                   "CREATE TABLE \"s.t\" (ID TEXT, Qty INTEGER)",
+                                   "CREATE TABLE Twins (ID TEXT, \"Qty\" INTEGER, qty INTEGER)",
+                                   "INSERT INTO Twins VALUES ('A1', 0, 0)"};
+const WriteBackTarget kTwins{"", "Twins", "x", "QTY", "ID", "Text", "Numeric", "Text"};
+const QList<RunCase> kServerOnlyCases{
+    c("SchemaTable", with(kDemo, &WriteBackTarget::tableName, "shop.Products"), {ss("Coffee", "7", 25.0, 10.0)},
+      Choice::CurrentItem, "Coffee (ID: 7)|Update completed.|",
+      {{R"(SELECT UnitsOnOrder, ReorderLevel FROM shop."Products" WHERE ProductID = 7)", "25|10"}}),
+    c("TableNameOfTwoTablesIsRefused", with(kTwins, &WriteBackTarget::tableName, "s.t"), {single("A", "A1", 25.0)},
+      Choice::CurrentItem,
+      R"(A (ID: A1)|Error: The name 's.t' fits more than one table: "s"."t", "s.t".|)"
+      "Nothing was updated.|",
+      {}),
+    c("ColumnNameOfTwoColumnsIsRefused", kTwins, {single("A", "A1", 25.0)}, Choice::CurrentItem,
+      R"(A (ID: A1)|Error: The name 'QTY' fits more than one column of the table 'twins': "Qty", "qty".|)"
+      "Nothing was updated.|",
+      {{R"(SELECT "Qty", qty FROM Twins)", "0|0"}}),
+    c("ExactColumnNameBesideItsTwin", with(kTwins, &WriteBackTarget::orderQtyName, "qty"), {single("A", "A1", 25.0)},
+      Choice::CurrentItem, "A (ID: A1)|Update completed.|", {{R"(SELECT "Qty", qty FROM Twins)", "0|25"}})};
+
 QString firstRow(data::Connection& cnn, const QString& sql) {
     QSqlQuery query = cnn.run(sql);
     QStringList values;
@@ -234,38 +261,64 @@ TEST_F(WriteBackIntoServer, LogsAndWrites) {
             reader.execute(sql);
         check(c, server.connectionString(), reader, true);
     }
-    // A table of another schema is named with its schema (shop.Products).
-    reader.execute("CREATE SCHEMA shop");
-    reader.execute("CREATE TABLE shop.\"Products\" AS SELECT * FROM Products");
-    check(c("SchemaTable", with(kDemo, &WriteBackTarget::tableName, "shop.Products"), {ss("Coffee", "7", 25.0, 10.0)},
-            Choice::CurrentItem, "Coffee (ID: 7)|Update completed.|",
-            {{R"(SELECT UnitsOnOrder, ReorderLevel FROM shop."Products" WHERE ProductID = 7)", "25|10"}}),
-          server.connectionString(), reader);
+    for (const QString& sql : kServerOnlySetup)
+        reader.execute(sql);
+    for (const RunCase& c : kServerOnlyCases)
+        check(c, server.connectionString(), reader);
 }
 
-// The server drops the run's connection after its first item: one "Error:"
-// line, not one for each of the items left, and nothing is kept.
+// The run's connection goes after its first item: one "Error:" line that says
+// so, not one for each of the items left, and nothing is kept.
 TEST_F(WriteBackIntoServer, LostConnectionEndsTheRun) {
-    for (const QString& sql : kServerProducts)
+    // A row written with 99 ends its own connection, inside a statement of many rows.
+    for (const QString& sql :
+         kServerProducts +
+             QStringList{"CREATE FUNCTION quit() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN IF "
+                         "NEW.UnitsOnOrder = 99 THEN PERFORM pg_terminate_backend(pg_backend_pid()); END "
+                         "IF; RETURN NEW; END $$",
+                         "CREATE TRIGGER quit BEFORE UPDATE ON Products FOR EACH ROW EXECUTE FUNCTION quit()"})
         reader.execute(sql);
-    RecordingJob job;
-    job.onProgress = [&](int done) {
-        if (done == 1)
-            reader.run(
-                "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> pg_backend_pid() AND "
-                "datname = current_database()");
+    const struct {
+        const char* name;
+        double qty;  // of the items after the first
+        std::function<void()> afterFirst;
+    } cases[] = {
+        {"EndedByTheServer", 25.0,
+         [&] {
+             reader.run(
+                 "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> pg_backend_pid() AND "
+                 "datname = current_database()");
+         }},
+        {"EndedInsideAStatement", 99.0, {}},
+        {"ServerStopped", 25.0, [&] { server.stop(); }},
     };
-    const QList<WriteBackItem> items(50, ss("Coffee", "7", 25.0, 10.0));
-    jobs::runWriteBack(
-        with(kDemo, &WriteBackTarget::cnnString, server.connectionString()), items, 0, [] { return Choice::AllItems; },
-        job);
-    EXPECT_EQ(job.log.count("Error: "), 1) << job.log.toStdString();
-    EXPECT_TRUE(job.log.endsWith("\r\nNothing was updated.\r\n")) << job.log.toStdString();
-    EXPECT_EQ(firstRow(reader, kRow7), "50|20");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingJob job;
+        job.onProgress = [&](int done) {
+            if (done == 1 && c.afterFirst) c.afterFirst();
+        };
+        QList<WriteBackItem> items{ss("C", "1", 25.0, 10.0)};
+        for (int id = 2; id <= 50; ++id)
+            items.append(ss("C", QString::number(id), c.qty, 10.0));
+        jobs::runWriteBack(
+            with(kDemo, &WriteBackTarget::cnnString, server.connectionString()), items, 0,
+            [] { return Choice::AllItems; }, job);
+        EXPECT_EQ(job.log.toStdString(),
+                  "C (ID: 1)\r\n\r\nC (ID: 2)\r\nError: The connection to the database server was lost.\r\n"
+                  "Nothing was updated.\r\n");
+        if (server.running()) {
+            EXPECT_EQ(firstRow(reader, kRow5), "0|25");
+        }
+    }
 }
 
 // Runs that stop before asking: the message shown, nothing logged.
 TEST(WriteBackStops, BeforeAskingWithItsMessage) {
+    const QString locked = test::connectionToCopyOf("NWRetail.mdb");
+    data::Connection writer;  // another program, in the middle of writing to it
+    writer.open(locked);
+    writer.execute("BEGIN EXCLUSIVE");
     const QString port = QString::number(test::freeLocalPort());
     const QString server = "Driver=QPSQL;Host=127.0.0.1;Port=" + port + ";Database=shop;User=clerk;Password=";
     const struct {
@@ -277,6 +330,14 @@ TEST(WriteBackStops, BeforeAskingWithItsMessage) {
         {server + "\"top;secret\"",
          {ss("C", "7", 1.0, 1.0)},
          "Connection failed: Failed to connect to database at " + server + "*****."},
+        {"Data Source=/nowhere/a.mdb;Jet OLEDB:Database Password=s3cret",
+         {ss("C", "7", 1.0, 1.0)},
+         "Connection failed: Failed to connect to database at Data Source=/nowhere/a.mdb;Jet OLEDB:Database "
+         "Password=*****."},
+        {locked,
+         {ss("C", "7", 1.0, 1.0)},
+         "Connection failed: The database at " + locked +
+             " is locked by another program. Try again when that program has finished with it."},
         {test::connectionToCopyOf("NWRetail.mdb"), {}, "No data available: No data in the database."},
     };
     for (const auto& c : cases) {

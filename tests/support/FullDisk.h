@@ -1,7 +1,7 @@
 #pragma once
 // Where writing fails as on a user's machine: a file on which every write
-// finds the disk full, a small disk that fills up, and a spell as a user who
-// may not write into root's folders.
+// finds the disk full, a small disk that fills up, a spell as a user who may
+// not write into root's folders, and a folder the user may not write.
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <optional>
 
 namespace tervalo::test {
 
@@ -48,6 +50,34 @@ struct AsAnotherUser {
         if (wasRoot) (void)::seteuid(0);
     }
     const bool wasRoot;
+};
+
+// While this lives, `folder` (inside a test's own temporary folder) is one the
+// user may not write, mode 0555, while `file` in it stays the user's to write.
+// As root the process acts as "nobody", who is given the file and let through
+// the temporary folder.
+class UnwritableFolder {
+public:
+    UnwritableFolder(const QString& folder, const QString& file) : m_folder(QFile::encodeName(folder)) {
+        if (::geteuid() == 0) {
+            const QByteArray above = QFile::encodeName(QFileInfo(folder).absolutePath());
+            m_ready = ::chmod(above.constData(), 0711) == 0 &&
+                      ::chown(QFile::encodeName(file).constData(), 65534, 65534) == 0;
+        }
+        m_ready = m_ready && ::chmod(m_folder.constData(), 0555) == 0;
+        m_user.emplace();
+    }
+    ~UnwritableFolder() {
+        m_user.reset();
+        ::chmod(m_folder.constData(), 0755);
+    }
+    UnwritableFolder(const UnwritableFolder&) = delete;
+    bool ready() const { return m_ready; }
+
+private:
+    QByteArray m_folder;
+    bool m_ready = true;
+    std::optional<AsAnotherUser> m_user;
 };
 
 }  // namespace tervalo::test

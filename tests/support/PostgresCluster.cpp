@@ -91,8 +91,11 @@ PostgresCluster::PostgresCluster() {
         run(m_bin + "/pg_ctl", {"-D", data, "-l", dir + "/server.log", "-w", "-t", "30", "-o", options, "start"});
 }
 
-PostgresCluster::~PostgresCluster() {
+PostgresCluster::~PostgresCluster() { stop(); }
+
+void PostgresCluster::stop() {
     if (m_running) run(m_bin + "/pg_ctl", {"-D", m_dir->path() + "/data", "-m", "immediate", "-w", "stop"});
+    m_running = false;
 }
 
 bool PostgresCluster::run(const QString& program, const QStringList& arguments) {

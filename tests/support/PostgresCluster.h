@@ -24,6 +24,8 @@ public:
     bool running() const { return m_running; }
 
     int port() const { return m_port; }
+    // Stops the server at once, as a machine that goes down would.
+    void stop();
     // "Driver=QPSQL;Host=127.0.0.1;Port=...;Database=postgres;User=tervalo;Password=..."
     QString connectionString() const;
     static QString password();

@@ -22,6 +22,7 @@
 #include "demand/DemandWindows.h"
 #include "demand/RegressionPlot.h"
 #include "demand/RegressionWindow.h"
+#include "support/FullDisk.h"
 #include "support/QtTestMain.h"
 #include "support/WindowTestContext.h"
 #include "widgets/FileNameDialogs.h"
@@ -78,7 +79,9 @@ struct Opened {
             out << m.text + "|" + m.title + (m.icon == MsgIcon::Exclamation ? "|!" : "");
         return out;
     }
-    QString path(const QString& name) const { return name.isEmpty() ? name : dir.filePath(name); }
+    QString path(const QString& name) const {
+        return name.isEmpty() || QDir::isAbsolutePath(name) ? name : dir.filePath(name);
+    }
     void write(const QString& name, const QByteArray& bytes) const {
         QFile f(path(name));
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -216,6 +219,17 @@ private slots:
             << QStringList{
                    "The file <dir>/missing/saved.txt could not be saved: the folder does not exist.|Error Message|!"}
             << QPoint(0, 0);
+        // A user other than root is refused by its mode first.
+        const QString proc =
+            ::geteuid() == 0 ? "no new file can be made in that folder" : "you have no permission to write there";
+        QTest::newRow("a folder that makes no files")
+            << QStringList{"1|1000"} << "/proc/saved.txt" << QByteArray("(none)")
+            << QStringList{"The file /proc/saved.txt could not be saved: " + proc + ".|Error Message|!"}
+            << QPoint(0, 0);
+        // No temporary file can be made beside it: written in place.
+        QTest::newRow("the user's file in a folder the user may not write")
+            << QStringList{"1|1000"} << "locked/saved.txt" << QByteArray("1             1000\r\n") << QStringList()
+            << QPoint(0, 0);
     }
     void saveWritesTheWholeFileOrNothing() {
         QFETCH(QStringList, typed);
@@ -225,9 +239,15 @@ private slots:
         Opened o;
         o.type(typed);
         const QString target = file.isEmpty() ? QStringLiteral("saved.txt") : file;
-        if (!target.startsWith("missing")) o.write(target, "old");
+        const bool locked = target.startsWith("locked/");
+        if (locked) QVERIFY(QDir(o.dir.path()).mkpath("locked"));
+        if (!target.startsWith("missing") && !target.startsWith('/')) o.write(target, "old");
         o.dialogs.names.enqueue(o.path(file));
-        o.click("cmdSave");
+        {
+            std::optional<test::UnwritableFolder> folder;
+            if (locked) QVERIFY(folder.emplace(o.path("locked"), o.path(target)).ready());
+            o.click("cmdSave");
+        }
         QCOMPARE(o.read(target), written);
         QCOMPARE(o.dialogs.asked, QStringList{"Save as "});
         QCOMPARE(o.messages(), messages.replaceInStrings("<dir>", o.dir.path()));

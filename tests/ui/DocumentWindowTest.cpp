@@ -169,9 +169,10 @@ private slots:
         const QString target = file == "<full>" ? test::fullDiskFile(m_dir->path()) : path(file);
         m_dialogs.fileNames << target;
         const bool locked = file.startsWith("locked");
-        if (locked) {  // a folder of root's, or one its owner may not write: the old file stays
+        if (locked) {  // a folder and file of root's, or ones their owner may not write: the old file stays
             QVERIFY(QDir(m_dir->path()).mkpath("locked"));
             writeFile(path(file), "old");
+            QVERIFY(QFile::setPermissions(path(file), QFile::ReadOwner));
             QVERIFY(QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner));
         }
         {
@@ -213,21 +214,33 @@ private slots:
     }
 
     // A 2 MB disk with 100 KB free holds a 100 KB letter: 300 KB saved over it keep the letter.
+    void saveOnAFullDiskKeepsTheOldFile_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("the user's folder") << ".";
+        QTest::newRow("a folder the user may not write") << "locked";  // written in place, then put back
+    }
     void saveOnAFullDiskKeepsTheOldFile() {
+        QFETCH(QString, folder);
         const test::SmallDisk disk(m_dir->path(), 2048);
         if (!disk.whyNot().isEmpty()) QSKIP(qPrintable(disk.whyNot()));
+        QVERIFY(QDir(m_dir->path()).mkpath(folder));
+        const QString letterFile = QDir::cleanPath(path(folder + "/letter.rtf"));
         const QByteArray letter(100 * 1024, 'o');
-        writeFile(path("letter.rtf"), letter);
+        writeFile(letterFile, letter);
         writeFile(path("filler"), QByteArray(1848 * 1024, 'f'));
         auto w = makeWindow();
-        m_dialogs.fileNames << path("letter.rtf");
+        m_dialogs.fileNames << letterFile;
         click(*w, "mnuFileOpen");
         activeBox(*w)->setPlainText(QString(QString(79, 'n') + "\n").repeated(3840));
-        click(*w, "Save");
+        {
+            std::optional<test::UnwritableFolder> locked;
+            if (folder != ".") QVERIFY(locked.emplace(path(folder), letterFile).ready());
+            click(*w, "Save");
+        }
         QCOMPARE(m_t->notifier.texts(),
-                 QStringList{"The file " + path("letter.rtf") + " could not be saved: the disk is full."});
-        QCOMPARE(fileBytes(path("letter.rtf")).size(), letter.size());
-        QVERIFY(fileBytes(path("letter.rtf")) == letter);
+                 QStringList{"The file " + letterFile + " could not be saved: the disk is full."});
+        QCOMPARE(fileBytes(letterFile).size(), letter.size());
+        QVERIFY(fileBytes(letterFile) == letter);
     }
 
     void saveWithNoWindowReportsIt() {

@@ -3,6 +3,7 @@
 // probability's leave check, Clear replacing the window, and the report.
 #include <QApplication>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -108,8 +109,8 @@ private slots:
 
     void stockoutLeaveCheck_data();
     void stockoutLeaveCheck();
-    void refusedStockoutIsNeverComputed_data();
-    void refusedStockoutIsNeverComputed();
+    void refusedInputIsNeverComputed_data();
+    void refusedInputIsNeverComputed();
     void clearReplacesTheWindow();
     void formHasItsNamesAndCaptions();
 
@@ -297,28 +298,44 @@ void MultiperiodAWindowTest::stockoutLeaveCheck() {
     QCOMPARE(box->text(), text);
 }
 
-// Calculate's mnemonic pressed in the box: a refused probability shows its
-// message once and never reaches the calculation.
-void MultiperiodAWindowTest::refusedStockoutIsNeverComputed_data() {
+// Calculate's mnemonic pressed in the box: a refused stockout probability
+// shows its message once, a refused row's probability (the last row's) shows
+// the editor's message again, and neither reaches the calculation.
+void MultiperiodAWindowTest::refusedInputIsNeverComputed_data() {
+    QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("messages");
+    QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QString>("result");
-    QTest::newRow("AboveOne") << "2" << 1 << QString();
-    QTest::newRow("PastedHuge") << "1e308" << 1 << QString();
-    QTest::newRow("OnePasses") << "1" << 0 << resultText(" 0", "1", "-2.5");
+    const QString range = "The probability should be less than 1. Please reenter this parameter.";
+    const QString aboveOne = "The cumulative probability cannot be larger than 1";
+    QTest::newRow("AboveOne") << "txtStockoutP"
+                              << "2" << QStringList{range} << QString();
+    QTest::newRow("PastedHuge") << "txtStockoutP"
+                                << "1e308" << QStringList{range} << QString();
+    QTest::newRow("OnePasses") << "txtStockoutP"
+                               << "1" << QStringList() << resultText(" 0", "1", "-2.5");
+    QTest::newRow("RowProbabilityTwo") << "txtProbability"
+                                       << "2" << QStringList{aboveOne, aboveOne} << QString();
+    QTest::newRow("RowProbabilityHuge") << "txtProbability"
+                                        << "1e308" << QStringList{aboveOne, aboveOne} << QString();
+    // The sum is 1.0000000000000002: the editor says so, the table is used.
+    QTest::newRow("RowSumAboveOneByRounding")
+        << "txtProbability"
+        << "0.1000000000000003" << QStringList{aboveOne} << resultText(" 5", "0.05", " 2.5");
 }
 
-void MultiperiodAWindowTest::refusedStockoutIsNeverComputed() {
+void MultiperiodAWindowTest::refusedInputIsNeverComputed() {
+    QFETCH(QString, box);
     QFETCH(QString, text);
     Fixture f(kForm);
     f.rows(test::exampleRows());
     QVERIFY(f.showActive());
-    QLineEdit* box = f.box("txtStockoutP");
-    box->setFocus();
-    box->setText(text);
+    f.box(box)->setFocus();
+    f.box(box)->setText(text);
+    QSignalSpy clicked(f.button("cmdCalculate"), &QPushButton::clicked);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
-    QTest::qWait(250);
-    QTEST(int(f.messages().size()), "messages");
+    QTRY_COMPARE_WITH_TIMEOUT(clicked.count(), 1, 5000);
+    QTEST(f.messages(), "messages");
     QTEST(f.w->resultLabel()->text(), "result");
 }
 
