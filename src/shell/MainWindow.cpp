@@ -482,7 +482,10 @@ void MainWindow::onMnuWindowAboutToShow() {
         a->deleteLater();
     }
     m_windowList.clear();
-    const QList<QMdiSubWindow*> windows = m_mdi->subWindowList(QMdiArea::CreationOrder);
+    // The guidance board is not listed: it stays behind the other windows, as
+    // the arrangements leave it where it is.
+    QList<QMdiSubWindow*> windows = m_mdi->subWindowList(QMdiArea::CreationOrder);
+    windows.removeAll(guidanceFrame());
     if (windows.isEmpty()) return;
     m_windowList << menu->addSeparator();
     int number = 1;
