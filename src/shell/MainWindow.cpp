@@ -16,7 +16,6 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolBar>
 #include <QWindow>
 #include <cmath>
