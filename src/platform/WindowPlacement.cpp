@@ -33,14 +33,16 @@ QRect placementRect(const AppSettings::MainPlacement& twips) {
     return QRect(pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height));
 }
 
-QRect fitToScreen(const QRect& stored, const QRect& available) {
+QRect fitToScreen(const QRect& stored, const QRect& available, const QMargins& frame) {
     if (available.isEmpty()) return stored;
     // QRect keeps its edges; width() and height() could overflow for extreme ones.
-    const auto [x, width] = fitSpan(stored.left(), std::int64_t{stored.right()} - stored.left() + 1, available.left(),
-                                    available.width(), kMinimumMainSize.width());
-    const auto [y, height] = fitSpan(stored.top(), std::int64_t{stored.bottom()} - stored.top() + 1, available.top(),
-                                     available.height(), kMinimumMainSize.height());
-    return QRect(static_cast<int>(x), static_cast<int>(y), static_cast<int>(width), static_cast<int>(height));
+    const std::int64_t across = frame.left() + frame.right(), down = frame.top() + frame.bottom();
+    const auto [x, width] = fitSpan(stored.left(), std::int64_t{stored.right()} - stored.left() + 1 + across,
+                                    available.left(), available.width(), kMinimumMainSize.width());
+    const auto [y, height] = fitSpan(stored.top(), std::int64_t{stored.bottom()} - stored.top() + 1 + down,
+                                     available.top(), available.height(), kMinimumMainSize.height());
+    return QRect(static_cast<int>(x), static_cast<int>(y), static_cast<int>(std::max<std::int64_t>(0, width - across)),
+                 static_cast<int>(std::max<std::int64_t>(0, height - down)));
 }
 
 }  // namespace tervalo::platform

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -179,6 +180,7 @@ LauncherPanelWidget::LauncherPanelWidget(widgets::AppContext& ctx, Availability 
     m_tabs->addTab(buildTab(1, kProfessionalCaptions), QStringLiteral(" For Professional"));
     m_tabs->setMouseTracking(true);
     m_tabs->tabBar()->setMouseTracking(true);
+    m_tabs->tabBar()->setFocusPolicy(Qt::StrongFocus);  // a click on a tab takes the focus, as Tab does
     m_tabs->installEventFilter(this);
     m_tabs->tabBar()->installEventFilter(this);
 
@@ -236,6 +238,8 @@ void LauncherPanelWidget::dockInto(QMainWindow* window) {
     dock->setAllowedAreas(Qt::LeftDockWidgetArea);
     dock->setWidget(this);
     window->addDockWidget(Qt::LeftDockWidgetArea, dock);
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6)})
+        new QShortcut(key, window, this, &LauncherPanelWidget::switchPane);
 }
 
 void LauncherPanelWidget::showGuidance(QMdiArea* area) {
@@ -289,6 +293,26 @@ QWidget* LauncherPanelWidget::button(const QString& arrayName, int index) const 
         list = &m_command1;
     if (!list || index < 0 || index >= list->size()) return nullptr;
     return list->at(index);
+}
+
+void LauncherPanelWidget::switchPane() {
+    const QWidget* focus = QApplication::focusWidget();
+    if (!focus || !isAncestorOf(focus)) {
+        m_tabs->tabBar()->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    QMdiSubWindow* child = m_area ? m_area->activeSubWindow() : nullptr;
+    if (!child || !child->widget()) return;  // no child window: the focus stays
+    QWidget* target = child->widget()->focusWidget();
+    if (!target || !target->isVisible() || !target->isEnabled() || target->focusPolicy() == Qt::NoFocus) {
+        // The child's first stop of Tab.
+        target = child->widget();
+        do
+            target = target->nextInFocusChain();
+        while (target != child->widget() && !(child->isAncestorOf(target) && target->isVisible() &&
+                                              target->isEnabled() && (target->focusPolicy() & Qt::TabFocus)));
+    }
+    target->setFocus(Qt::ShortcutFocusReason);
 }
 
 // ---- clicks ---------------------------------------------------------------------

@@ -9,6 +9,9 @@
 // pointer on a button gives it the tool-tip colour, the others of its array
 // the button face, and shows the button's guidance in frmStarting; the pointer
 // on the tab control outside the buttons shows the shown tab's introduction.
+// F6 and Shift+F6 move the focus between the panel and the workspace's active
+// child window, as between the panes of a multiple-document window; a click on
+// a tab takes the focus too, so the panel is reached by keys and by the pointer.
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -38,7 +41,8 @@ public:
 
     LauncherPanelWidget(widgets::AppContext& ctx, Availability available, QWidget* parent = nullptr);
 
-    // Docks the panel at the left edge of `window`, fixed: no title, not movable, not closable.
+    // Docks the panel at the left edge of `window`, fixed: no title, not movable,
+    // not closable; F6 and Shift+F6 in `window` switch between it and the workspace.
     void dockInto(QMainWindow* window);
     // At the main window's load: frmStarting is shown in `area` as a borderless
     // child with the "For Dummy" introduction, and tab 0 is selected. The title
@@ -67,6 +71,9 @@ private:
     void onCommand2LostFocus();
     // SSTab1_MouseMove: the shown tab's introduction, its buttons all face.
     void onTabAreaHovered();
+    // F6: from the panel to the workspace's active child window (where its focus
+    // was), from anywhere else to the panel's tabs.
+    void switchPane();
 
     QWidget* buildTab(int tab, const QStringList& captions);
     const QList<QPushButton*>& buttons(int tab) const { return tab <= 0 ? m_command2 : m_command1; }

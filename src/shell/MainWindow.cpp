@@ -14,9 +14,10 @@
 #include <QMenu>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -141,7 +142,8 @@ void MainWindow::loadPlacement() {
         if (std::isnan(placement.width)) placement.width = float(toTwips(first.width()));
         if (std::isnan(placement.height)) placement.height = float(toTwips(first.height()));
     }
-    const QRect fitted = platform::fitToScreen(platform::placementRect(placement), availableScreenArea());
+    const QRect fitted =
+        platform::fitToScreen(platform::placementRect(placement), availableScreenArea(), windowFrame());
     move(fitted.topLeft());
     resize(fitted.size());
 }
@@ -164,24 +166,41 @@ QSize MainWindow::firstStartSize() {
 // restores the window.
 void MainWindow::savePlacement() {
     using rtf::Twips::toTwips;
-    const QRect frame = platform::fitToScreen(QRect(pos(), size()), availableScreenArea());
+    const QRect frame = platform::fitToScreen(QRect(pos(), size()), availableScreenArea(), windowFrame());
     m_ctx.settings.saveMainPlacement({float(toTwips(frame.x())), float(toTwips(frame.y())),
                                       float(toTwips(frame.width())), float(toTwips(frame.height()))});
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    m_awaitingFrame = !windowFrameKnown();
     fitFrameToScreen();
-    // Again once the window system has put its frame around the window.
-    QTimer::singleShot(0, this, &MainWindow::fitFrameToScreen);
 }
 
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    const bool placed = event->type() == QEvent::Move || event->type() == QEvent::Resize;
+    if (placed && m_awaitingFrame && windowFrameKnown()) {
+        m_awaitingFrame = false;
+        fitFrameToScreen();
+    }
+    return handled;
+}
+
+QMargins MainWindow::windowFrame() const {
+    if (windowFrameKnown()) return windowHandle()->frameMargins();
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    return {border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + border, border, border};
+}
+
+bool MainWindow::windowFrameKnown() const { return windowHandle() && !windowHandle()->frameMargins().isNull(); }
+
 void MainWindow::fitFrameToScreen() {
-    const QSize borders = frameGeometry().size() - size();
-    const QRect fitted = platform::fitToScreen(frameGeometry(), availableScreenArea());
-    if (fitted == frameGeometry()) return;
-    move(fitted.topLeft());
-    resize(fitted.size() - borders);
+    if (isMaximized() || isFullScreen() || isMinimized()) return;
+    const QRect placed(pos(), size());
+    const QRect fitted = platform::fitToScreen(placed, availableScreenArea(), windowFrame());
+    if (fitted.topLeft() != placed.topLeft()) move(fitted.topLeft());
+    if (fitted.size() != placed.size()) resize(fitted.size());
 }
 
 QRect MainWindow::availableScreenArea() const {
@@ -462,7 +481,10 @@ void MainWindow::onMnuWindowAboutToShow() {
         a->deleteLater();
     }
     m_windowList.clear();
-    const QList<QMdiSubWindow*> windows = m_mdi->subWindowList(QMdiArea::CreationOrder);
+    // The guidance board is not listed: it stays behind the other windows, as
+    // the arrangements leave it where it is.
+    QList<QMdiSubWindow*> windows = m_mdi->subWindowList(QMdiArea::CreationOrder);
+    windows.removeAll(guidanceFrame());
     if (windows.isEmpty()) return;
     m_windowList << menu->addSeparator();
     int number = 1;

@@ -72,9 +72,10 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Once the window system has given the window its frame, the frame too is
-    // fitted to the screen.
+    // Once the window system has given the window its frame (the window has
+    // moved into it), the frame is fitted to the screen with its real size.
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private slots:
     void onDocumentItemTriggered();
@@ -117,6 +118,10 @@ private:
     void savePlacement();
     QRect availableScreenArea() const;
     QMdiSubWindow* guidanceFrame() const;
+    // The title bar and borders the window system puts around the window; until
+    // it has done so, those a desktop usually gives a window.
+    QMargins windowFrame() const;
+    bool windowFrameKnown() const;
     void fitFrameToScreen();
 
     // Runs a handler; a run-time error is shown as its description, no icon.
@@ -157,6 +162,7 @@ private:
     DocumentActions* m_documents = nullptr;  // made on first use
     DocumentDialogs* m_documentDialogs = nullptr;
     LauncherPanelWidget* m_panel = nullptr;
+    bool m_awaitingFrame = false;  // shown, the window system's frame not yet known
     QString m_helpFile = QStringLiteral(":/help/index.html");
 };
 

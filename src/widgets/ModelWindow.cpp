@@ -8,8 +8,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -19,6 +17,7 @@
 #include "widgets/AppContext.h"
 #include "widgets/CostTable.h"
 #include "widgets/FormBuilder.h"
+#include "widgets/FormScrollArea.h"
 #include "widgets/GuardedHandler.h"
 #include "widgets/InputBoxes.h"
 #include "widgets/InputCheckMessage.h"
@@ -31,31 +30,17 @@ ModelWindow::ModelWindow(AppContext& ctx, WindowId window, const QString& captio
     : QWidget(parent), m_ctx(ctx), m_inputs(static_cast<std::size_t>(fieldCount), nullptr) {
     setObjectName(formName(window));
     setWindowTitle(caption);
-    m_scroll = new QScrollArea(this);
-    m_scroll->setObjectName(QStringLiteral("formScroll"));
-    m_scroll->setFrameShape(QFrame::NoFrame);
-    m_scroll->setWidgetResizable(true);
-    // Scrolling the form is no focus move: a click on its scroll bars leaves the
-    // focus (and a box's pending check) where it is, and Tab never stops on it.
-    m_scroll->setFocusPolicy(Qt::NoFocus);
-    m_form = new QWidget;
-    m_form->setObjectName(QStringLiteral("form"));
-    m_scroll->setWidget(m_form);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_scroll);
+    m_scroll = new FormScrollArea(this);
+    m_form = m_scroll->form();
 }
 
 ModelWindow::~ModelWindow() = default;
 
-// Opens at the form's natural size; the scroll area alone would ask for less.
-QSize ModelWindow::sizeHint() const {
-    const QSize form = m_form->sizeHint().expandedTo(m_form->minimumSizeHint());
-    return form + QSize(2 * m_scroll->frameWidth(), 2 * m_scroll->frameWidth());
-}
+// Opens at the form's natural size.
+QSize ModelWindow::sizeHint() const { return m_scroll->sizeHint(); }
 
 // Smaller than the form is fine: the form scrolls.
-QSize ModelWindow::minimumSizeHint() const { return {160, 120}; }
+QSize ModelWindow::minimumSizeHint() const { return m_scroll->minimumSizeHint(); }
 
 QLineEdit* ModelWindow::inputBox(int field) const {
     if (field < 0 || field >= int(m_inputs.size())) return nullptr;

@@ -41,11 +41,11 @@ class QLabel;
 class QLineEdit;
 class QMdiSubWindow;
 class QPushButton;
-class QScrollArea;
 
 namespace tervalo::widgets {
 
 struct AppContext;
+class FormScrollArea;
 
 class ModelWindow : public QWidget {
     Q_OBJECT
@@ -157,7 +157,7 @@ private:
     void emptyResults();
 
     AppContext& m_ctx;
-    QScrollArea* m_scroll = nullptr;
+    FormScrollArea* m_scroll = nullptr;
     QWidget* m_form = nullptr;
     std::vector<QLineEdit*> m_inputs;
     QString m_errorSuffix;

@@ -419,22 +419,50 @@ private slots:
     }
 
     // The window opens with the focus on the panel's tabs; Tab goes through the
-    // shown tab's buttons in order (Right on the tabs shows the second tab).
+    // shown tab's buttons in order (Right on the tabs shows the second tab). From
+    // the window the second button opened, F6, Shift+F6 or a click on the tab
+    // brings the focus back to the tabs, and F6 there goes back to the window.
     void tabReachesTheShownTabsButtons_data() {
         QTest::addColumn<int>("tab");
-        QTest::newRow("For Dummy") << 0;
-        QTest::newRow("For Professional") << 1;
+        QTest::addColumn<QString>("back");  // "": no window opened
+        QTest::newRow("For Dummy") << 0 << "";
+        QTest::newRow("For Professional") << 1 << "";
+        QTest::newRow("For Dummy, back by F6") << 0 << "F6";
+        QTest::newRow("For Professional, back by Shift+F6") << 1 << "Shift+F6";
+        QTest::newRow("For Professional, back by a click on the tab") << 1 << "click";
     }
     void tabReachesTheShownTabsButtons() {
         QFETCH(int, tab);
+        QFETCH(QString, back);
         load(false);
         QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(tabs()->tabBar()));
         if (tab == 1) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        const auto inChild = [this] {
+            QMdiSubWindow* child = m_w->mdiArea()->activeSubWindow();
+            return child && child->isAncestorOf(QApplication::focusWidget());
+        };
+        if (!back.isEmpty()) {
+            for (int key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space})  // the second button: a purchasing window
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+            QTRY_VERIFY(inChild());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // Tab stays in the window
+            QVERIFY(inChild());
+            if (back == "click")
+                QTest::mouseClick(tabs()->tabBar(), Qt::LeftButton, {}, tabs()->tabBar()->tabRect(tab).center());
+            else
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6,
+                                back == "F6" ? Qt::NoModifier : Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(tabs()->tabBar()));
+            QCOMPARE(m_w->currentTab(), tab);
+        }
         for (int i = 0; i < 11 + tab; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), m_w->button(tab == 0 ? "Command2" : "Command1", i));
         }
+        if (back.isEmpty()) return;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QVERIFY(inChild());
     }
 
     void leavingADummyButtonByFocusShowsTheIntroductionKeepingColours() {

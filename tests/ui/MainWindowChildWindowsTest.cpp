@@ -1,22 +1,31 @@
 // The main window's child windows: the windows opened by name, handlers that
 // report a run-time failure and leave the window usable, and the Window menu.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
 #include <QtTest>
 
 #include "MainWindowFixture.h"
+#include "app/WindowCatalog.h"
 #include "core/RuntimeError.h"
 #include "shell/MainWindow.h"
 #include "support/FakeClock.h"
 #include "support/QtTestMain.h"
 #include "support/RecordingNotifier.h"
+#include "support/TestEnvironment.h"
 #include "support/WindowTestContext.h"
 #include "widgets/AppContext.h"
 #include "widgets/WindowRegistry.h"
@@ -70,6 +79,22 @@ private:
         w.menuAction(button)->trigger();
         m_t->notifier.onShow = nullptr;
         return hourglass;
+    }
+
+    // The main window on Demo.mdb with the program's windows, the panel's
+    // second tab's buttons clicked in the order given.
+    std::unique_ptr<MainWindow> withTheProgramsWindows(const QList<int>& buttons) {
+        m_t->cnn.open(test::connectionToCopyOf("Demo.mdb"));
+        app::registerWindows(m_t->ctx, m_t->reportOutput);
+        auto w = makeWindow();
+        w->resize(1000, 700);
+        w->show();
+        if (!QTest::qWaitForWindowActive(w.get())) return w;
+        QTabBar* tabs = w->findChild<QTabWidget*>("SSTab1")->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        for (int button : buttons)
+            QTest::mouseClick(w->button("Command1", button), Qt::LeftButton);
+        return w;
     }
 
 private slots:
@@ -304,23 +329,71 @@ private slots:
         QCOMPARE(w->mdiArea()->subWindowList(QMdiArea::StackingOrder).first(), boardFrame);
     }
 
+    // The item card, tiled with two model windows into a part of the workspace,
+    // keeps its form whole and scrolls it: no caption is cut.
+    void tiledCardScrollsItsWholeForm_data() {
+        QTest::addColumn<char>("tile");  // the Window menu's key
+        QTest::newRow("vertically") << 'V';
+        QTest::newRow("horizontally") << 'H';
+    }
+    void tiledCardScrollsItsWholeForm() {
+        QFETCH(char, tile);
+        auto w = withTheProgramsWindows({11, 0, 1});  // the card, then two purchasing windows
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), tile);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QWidget* card = m_t->registry.existing(widgets::WindowId::SalesData);
+        for (QWidget* control : card->findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<QLabel*>(control);
+            const auto* button = qobject_cast<QAbstractButton*>(control);
+            const QString text = label ? label->text() : button ? button->text().remove('&') : QString();
+            const QSize whole(control->fontMetrics().horizontalAdvance(text),
+                              text.isEmpty() ? 0 : control->fontMetrics().height());
+            QVERIFY2(control->width() >= whole.width() && control->height() >= whole.height(), qPrintable(text));
+        }
+        const auto* scroll = card->findChild<QScrollArea*>("formScroll");
+        QVERIFY(scroll && (scroll->horizontalScrollBar()->isVisible() || scroll->verticalScrollBar()->isVisible()));
+    }
+
+    // The card's Find shows the item search; Esc closes it.
+    void itemSearchClosesOnEsc() {
+        auto w = withTheProgramsWindows({11});
+        QTest::mouseClick(m_t->registry.existing(widgets::WindowId::SalesData)->findChild<QWidget*>("cmdFind"),
+                          Qt::LeftButton);
+        QWidget* search = m_t->registry.existing(widgets::WindowId::FindItem);
+        QVERIFY(search);
+        auto* box = search->findChild<QLineEdit*>("txtItemName");
+        QTest::mouseClick(box, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), box);
+        QTest::keyClick(box, Qt::Key_Escape);
+        QTRY_VERIFY(!m_t->registry.existing(widgets::WindowId::FindItem));
+        QCOMPARE(childWindows(*w).size(), 1);  // the card stays
+    }
+
+    // The Window menu lists the open child windows, not the guidance board that stays behind them.
     void windowMenuListsTheChildWindows() {
         m_t->registry.registerWindow(widgets::WindowId::PurchaseNS, [] {
-            auto* a = new QWidget;
+            auto* a = new QLineEdit;
             a->setWindowTitle("First");
             return a;
         });
         auto w = makeWindow();
         w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
         m_t->registry.show(widgets::WindowId::PurchaseNS);
-        auto* menu = w->findChild<QMenu*>("mnuWindow");
-        emit menu->aboutToShow();
-        emit menu->aboutToShow();  // rebuilt, not appended twice
         QStringList texts;
-        for (QAction* a : menu->actions())
-            if (!a->isSeparator() && a->isVisible()) texts << a->text();
+        for (int shown = 0; shown < 2; ++shown) {  // rebuilt, not appended twice
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            texts.clear();
+            for (QAction* a : QApplication::activePopupWidget()->actions())
+                if (!a->isSeparator() && a->isVisible()) texts << a->text();
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+        }
         QCOMPARE(texts, (QStringList{"&New Window", "&Cascade", "Tile &Horizontal", "Tile &Vertical", "&Arrange Icons",
-                                     "&1 Switch Board", "&2 First"}));
+                                     "&1 First"}));
     }
 };
 

@@ -60,6 +60,7 @@ struct Card {
         return out;
     }
     bool showActive() const {
+        w->resize(w->sizeHint());  // whole, as the workspace opens it
         w->show();
         return QTest::qWaitForWindowActive(w);
     }

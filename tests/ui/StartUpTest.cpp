@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QOpenGLContext>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -33,6 +34,7 @@
 #include "support/RecordingNotifier.h"
 #include "support/RecordingReportOutput.h"
 #include "support/TestEnvironment.h"
+#include "support/VirtualDesktop.h"
 #include "support/WindowTestContext.h"
 
 using namespace tervalo;
@@ -388,6 +390,45 @@ private slots:
         QTRY_VERIFY(formUnscrolled(w));
         s.main->showNormal();
         QTRY_VERIFY(s.main->mdiArea()->viewport()->rect().contains(sub->geometry()));
+    }
+
+    // Under a window manager the whole frame, title bar and status bar
+    // included, opens on a 1280x900 screen: the program itself, started as a user starts it.
+    void frameUnderAWindowManagerLiesOnTheScreen_data() {
+        QTest::addColumn<QStringList>("stored");  // MainLeft, MainTop, MainWidth, MainHeight
+        QTest::newRow("first start") << QStringList{};
+        QTest::newRow("stored larger than the screen") << QStringList{"1000", "1000", "30000", "30000"};
+        QTest::newRow("stored at the bottom edge") << QStringList{"1000", "12000", "9000", "6000"};
+    }
+    void frameUnderAWindowManagerLiesOnTheScreen() {
+        QFETCH(QStringList, stored);
+        test::VirtualDesktop desktop(1280, 900);
+        if (!desktop.missing().isEmpty()) QSKIP(qPrintable("not installed: " + desktop.missing()));
+        QVERIFY2(desktop.running(), qPrintable(desktop.failure()));
+        QTemporaryDir config;
+        QSettings settings(config.filePath("Tervalo/Tervalo.ini"), QSettings::IniFormat);
+        const QStringList keys{"MainLeft", "MainTop", "MainWidth", "MainHeight"};
+        for (int i = 0; i < stored.size(); ++i)
+            settings.setValue("Settings/" + keys[i], stored[i]);
+        settings.sync();
+        QProcessEnvironment env = desktop.environment();
+        env.insert("XDG_CONFIG_HOME", config.path());
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(TERVALO_PROGRAM, QStringList{});
+        QRect frame;
+        const bool inside = QTest::qWaitFor(
+            [&] {
+                frame = desktop.managedFrame("Tervalo");
+                return !frame.isEmpty() && QRect(0, 0, 1280, 900).contains(frame);
+            },
+            30000);
+        program.kill();
+        program.waitForFinished();
+        QVERIFY2(
+            inside,
+            qPrintable(
+                QString("frame %1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
     }
 
     void programFolderDefaultsToTheExecutables() {

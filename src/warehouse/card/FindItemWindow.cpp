@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "widgets/AppContext.h"
@@ -35,6 +36,17 @@ FindItemWindow::FindItemWindow(widgets::AppContext& ctx, QWidget* parent) : QWid
     colouring.numberCheck = false;
     for (QLineEdit* box : {m_itemId, m_itemName})
         widgets::InputBoxes::install(box, colouring, &ctx.notifier);
+
+    // Esc closes the search, as it closes a dialog.
+    new QShortcut(
+        QKeySequence(Qt::Key_Escape), this, this,
+        [this] {
+            if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+                sub->close();
+            else
+                close();
+        },
+        Qt::WidgetWithChildrenShortcut);
 
     connect(m_itemId, &QLineEdit::textChanged, this, [this](const QString& text) { search(text, QString()); });
     connect(m_itemName, &QLineEdit::textChanged, this, [this](const QString& text) { search(QString(), text); });

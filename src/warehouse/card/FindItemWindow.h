@@ -2,7 +2,7 @@
 // frmFindItem, "Search for an Item": two boxes, the item key and the item
 // name. Every change of a box that leaves it non-empty moves the item card to
 // the first item whose key (or name) begins with the text, then brings the
-// search window to the front so that it stays above the card.
+// search window to the front so that it stays above the card. Esc closes it.
 #include <QWidget>
 
 class QLineEdit;

@@ -12,6 +12,7 @@
 
 #include "warehouse/card/SalesGrid.h"
 #include "widgets/FormBuilder.h"
+#include "widgets/FormScrollArea.h"
 #include "widgets/InputBoxes.h"
 
 namespace tervalo::warehouse {
@@ -68,7 +69,9 @@ QWidget* unitWithTimeUnit(QWidget* parent, const QString& name, const QString& t
 
 }  // namespace
 
-SalesDataForm::SalesDataForm(QWidget* window, platform::Notifier& notifier, platform::Clock& clock) {
+SalesDataForm::SalesDataForm(QWidget* card, platform::Notifier& notifier, platform::Clock& clock) {
+    // A card made smaller than its form (Window > Tile) scrolls the form, as the model windows do.
+    QWidget* window = (new widgets::FormScrollArea(card))->form();
     auto* outer = new QVBoxLayout(window);
 
     QGroupBox* itemFrame = fb::frame(window, QStringLiteral("Frame1"), QStringLiteral("Item Data"));

@@ -2,7 +2,8 @@
 // The controls of the item card frmSalesData and their layout: the frame
 // "Item Data" with the item's boxes, the frame "Historical Sales Data" with
 // the sales grid, the four navigation buttons, the position box and the seven
-// action buttons. Behaviour lives in SalesDataWindow.
+// action buttons, on a form that scrolls when the card is smaller than it.
+// Behaviour lives in SalesDataWindow.
 #include <QList>
 #include <QString>
 
@@ -26,8 +27,8 @@ class SalesGrid;
 enum class CardAction { Save = 0, Cancel = 1, Import = 2, Analysis = 3, Delete = 4, Add = 5, Update = 6 };
 
 struct SalesDataForm {
-    // Builds the controls into `window`.
-    SalesDataForm(QWidget* window, platform::Notifier& notifier, platform::Clock& clock);
+    // Builds the controls into `card`, on its scrolling form.
+    SalesDataForm(QWidget* card, platform::Notifier& notifier, platform::Clock& clock);
 
     // The boxes that take the card's colour: yellow while adding, white otherwise.
     QList<QWidget*> editColoured() const;
