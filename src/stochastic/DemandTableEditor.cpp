@@ -192,7 +192,8 @@ void DemandTableEditor::onProbabilityChanged(const QString& text) {
     recompute();
     const double sum = cumulative(m_currentRow);
     m_txtCumulative->setText(numberText(sum));
-    if (const auto m = st::cumulativeMessage(sum)) {
+    const double probability = m_rows[static_cast<std::size_t>(index(m_currentRow))].probability;
+    if (const auto m = st::probabilityMessage(probability, sum)) {
         if (st::cumulativeMessageBeep(*m) == st::Beep::BeforeMessage) {
             m_ctx.beeper().beep();
             message(*m, m_focusWhenFull);

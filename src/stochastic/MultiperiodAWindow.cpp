@@ -197,7 +197,7 @@ void MultiperiodAWindow::onCmdCalculateClicked() {
 }
 
 std::optional<core::CheckMessage> MultiperiodAWindow::computedCheck(const std::vector<std::string>& /*texts*/) {
-    return st::checkAspirationTable(editor()->rows());
+    return st::checkDemandTable(editor()->rows());
 }
 
 std::optional<core::CheckMessage> MultiperiodAWindow::computeModel(const std::vector<std::string>& texts) {

@@ -234,7 +234,7 @@ void SinglePeriodDWindow::onCmdCalculateClicked() {
 }
 
 std::optional<core::CheckMessage> SinglePeriodDWindow::computedCheck(const std::vector<std::string>& texts) {
-    return st::checkDiscrete(discreteTexts(texts));
+    return st::checkDiscrete(editor()->rows(), discreteTexts(texts));
 }
 
 core::Beep SinglePeriodDWindow::beepFor(const core::CheckMessage& message, MessageSource) const {

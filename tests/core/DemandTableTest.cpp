@@ -45,8 +45,9 @@ TEST(DemandTable, SortsByDemandKeepingTiesInTheirOrder) {
 struct SumMessageCase {
     const char* name;
     std::vector<double> probabilities;
-    std::optional<CheckMessage> expected;
+    std::optional<CheckMessage> expected;  // as the last probability is typed
     Beep beep;
+    std::optional<CheckMessage> calculate;  // as Calculate reads the table
 };
 void PrintTo(const SumMessageCase& c, std::ostream* os) { *os << c.name; }
 
@@ -56,27 +57,34 @@ const CheckMessage kRemind{
     "Remind", MessageIcon::Exclamation, -1};
 const CheckMessage kAboveOne{"The cumulative probability cannot be larger than 1", "Error Message",
                              MessageIcon::Exclamation, -1};
+const CheckMessage kNegative{"The probability cannot be negative", "Error Message", MessageIcon::Exclamation, -1};
 
 class CumulativeMessageTest : public ::testing::TestWithParam<SumMessageCase> {};
 
-TEST_P(CumulativeMessageTest, RemindsAtOneAndRefusesAbove) {
+TEST_P(CumulativeMessageTest, RemindsAtOneAndRefusesAboveOrNegative) {
     const SumMessageCase& c = GetParam();
     std::vector<DemandRow> rows;
     for (double p : c.probabilities)
         rows.push_back({static_cast<double>(rows.size()), p});
-    const auto message = cumulativeMessage(cumulativeProbabilities(rows).back());
+    const auto message = probabilityMessage(rows.back().probability, cumulativeProbabilities(rows).back());
     EXPECT_EQ(message, c.expected);
     if (message) {
         EXPECT_EQ(cumulativeMessageBeep(*message), c.beep);
     }
+    EXPECT_EQ(checkDemandTable(rows), c.calculate);
 }
 
 const SumMessageCase kSumMessages[] = {
-    {"HalfAndHalfReachOneExactly", {0.5, 0.5}, kRemind, Beep::BeforeMessage},
-    {"DemonstrationStopsJustBelowOne", {0.1, 0.2, 0.2, 0.2, 0.2, 0.1}, std::nullopt, Beep::None},
-    {"HalfAndSevenTenthsAreAbove", {0.5, 0.7}, kAboveOne, Beep::None},
-    {"HalfAndThreeQuartersAreAbove", {0.5, 0.75}, kAboveOne, Beep::None},
-    {"BelowOneSaysNothing", {0.5, 0.25}, std::nullopt, Beep::None},
+    {"HalfAndHalfReachOneExactly", {0.5, 0.5}, kRemind, Beep::BeforeMessage, std::nullopt},
+    {"DemonstrationStopsJustBelowOne", {0.1, 0.2, 0.2, 0.2, 0.2, 0.1}, std::nullopt, Beep::None, std::nullopt},
+    {"HalfAndSevenTenthsAreAbove", {0.5, 0.7}, kAboveOne, Beep::None, kAboveOne},
+    {"HalfAndThreeQuartersAreAbove", {0.5, 0.75}, kAboveOne, Beep::None, kAboveOne},
+    {"BelowOneSaysNothing", {0.5, 0.25}, std::nullopt, Beep::None, std::nullopt},
+    // 1.0000000000000002: the editor says so, Calculate takes the table.
+    {"AboveOneByRoundingAlone", {0.2, 0.4, 0.3, 0.1}, kAboveOne, Beep::None, std::nullopt},
+    {"NegativeIsRefused", {0.5, -0.25}, kNegative, Beep::None, kNegative},
+    {"NegativeBringingTheSumBackToOne", {1.5, -0.5}, kNegative, Beep::None, kAboveOne},
+    {"EarlierNegativeRow", {-0.5, 0.5}, std::nullopt, Beep::None, kNegative},
 };
 
 INSTANTIATE_TEST_SUITE_P(Sums, CumulativeMessageTest, ::testing::ValuesIn(kSumMessages),

@@ -27,6 +27,7 @@ using F = DiscreteField;
 using Strings = std::vector<std::string>;
 
 const std::vector<DemandRow> kBoats{{0, 0.1}, {1, 0.2}, {2, 0.2}, {3, 0.2}, {4, 0.2}, {5, 0.1}};
+const std::vector<DemandRow> kNegativeRow{{0, 0.5}, {1, -0.5}};
 
 // The demonstration's boxes: the sixth row still in the editor, the boat's costs.
 DiscreteTexts boatTexts(const char* setup = "") {
@@ -67,7 +68,7 @@ class DiscreteExampleTest : public ::testing::TestWithParam<DiscreteCase> {};
 TEST_P(DiscreteExampleTest, BoatDemonstration) {
     const DiscreteCase& c = GetParam();
     const DiscreteTexts t = boatTexts(c.setup);
-    ASSERT_EQ(checkDiscrete(t), std::nullopt);
+    ASSERT_EQ(checkDiscrete(c.rows, t), std::nullopt);
     const DiscreteResult r = resultOf(computeDiscrete(c.problem, c.rows, t));
     EXPECT_EQ(r.orderUpToText, c.s2);
     EXPECT_EQ(r.sRow, 3u);
@@ -182,6 +183,7 @@ struct DiscreteCheckCase {
     F box;
     const char* text;
     std::optional<CheckMessage> expected;
+    std::vector<DemandRow> rows = kBoats;
 };
 void PrintTo(const DiscreteCheckCase& c, std::ostream* os) { *os << c.name; }
 
@@ -195,7 +197,7 @@ TEST_P(DiscreteCheckTest, GivesTheFirstFailingMessage) {
     const DiscreteCheckCase& c = GetParam();
     DiscreteTexts t = boatTexts();
     t[c.box] = c.text;
-    const auto message = checkDiscrete(t);
+    const auto message = checkDiscrete(c.rows, t);
     EXPECT_EQ(message, c.expected);
     if (message) {
         EXPECT_EQ(discreteBeep(*message), Beep::BeforeMessage);
@@ -218,6 +220,11 @@ const DiscreteCheckCase kDiscreteChecks[] = {
     {"HoldingPlusSellingPriceZero", F::HoldingCost, "-60000",
      CheckMessage{"Check your Holding cost and Selling Price. They might be unreasonable.", "Error Message",
                   MessageIcon::Exclamation, field(F::HoldingCost)}},
+    // The boxes first, then the table's rows, then the costs.
+    {"EmptyShortageCostBeforeARefusedRow", F::ShortageCost, "",
+     boxMessage(F::ShortageCost, "Please enter the Shortage Cost or Selling Price."), kNegativeRow},
+    {"RefusedRowBeforeTheSellingPrice", F::ShortageCost, "30000",
+     CheckMessage{"The probability cannot be negative", "Error Message", MessageIcon::Exclamation, -1}, kNegativeRow},
     {"ItemIsNotTested", F::Item, "", std::nullopt},
     {"SetupCostIsNotTested", F::SetupCost, "abc", std::nullopt},
 };

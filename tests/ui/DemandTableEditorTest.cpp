@@ -168,6 +168,10 @@ void DemandTableEditorTest::nextAndPreviousMessages_data() {
             << form << QStringList{"d=0", "p=0.5", ">", "d=1", "kp=0.75"}
             << QStringList{"Error Message|" + kAboveOne, "Error Message|" + kAboveOne} << excl << 0 << 2
             << "txtProbability";
+        // Pasted past the key filter, which drops "-".
+        QTest::newRow(f + "PastedNegativeProbability")
+            << form << QStringList{"d=0", "vp=-0.5"} << QStringList{"Error Message|The probability cannot be negative"}
+            << excl << 0 << 1 << "txtProbability";
     }
 }
 

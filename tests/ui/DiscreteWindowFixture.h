@@ -3,6 +3,8 @@
 // registry the stochastic windows register with), over a fresh
 // WindowTestContext, with the row editor and the demonstration at hand. The
 // registry owns the window: Clear of the aspiration window replaces it there.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -44,7 +46,7 @@ struct DiscreteWindowFixture {
     }
 
     // Runs an editor script: "d=TEXT" and "p=TEXT" set a box, "kp=KEYS" types
-    // into the probability box, ">" presses Next, "<" Previous.
+    // into the probability box, "vp=TEXT" pastes into it, ">" presses Next, "<" Previous.
     void run(const QStringList& script) const {
         for (const QString& command : script) {
             if (command == ">")
@@ -57,6 +59,10 @@ struct DiscreteWindowFixture {
                 set("txtProbability", command.mid(2));
             else if (command.startsWith("kp="))
                 QTest::keyClicks(box("txtProbability"), command.mid(3));
+            else if (command.startsWith("vp=")) {
+                QGuiApplication::clipboard()->setText(command.mid(3));
+                QTest::keySequence(box("txtProbability"), QKeySequence::Paste);
+            }
         }
     }
     // One demonstration step, as the timer plays it.

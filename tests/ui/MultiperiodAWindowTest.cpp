@@ -318,6 +318,9 @@ void MultiperiodAWindowTest::refusedInputIsNeverComputed_data() {
                                        << "2" << QStringList{aboveOne, aboveOne} << QString();
     QTest::newRow("RowProbabilityHuge") << "txtProbability"
                                         << "1e308" << QStringList{aboveOne, aboveOne} << QString();
+    const QString negative = "The probability cannot be negative";
+    QTest::newRow("RowProbabilityNegative") << "txtProbability"
+                                            << "-0.1" << QStringList{negative, negative} << QString();
     // The sum is 1.0000000000000002: the editor says so, the table is used.
     QTest::newRow("RowSumAboveOneByRounding")
         << "txtProbability"
@@ -337,6 +340,7 @@ void MultiperiodAWindowTest::refusedInputIsNeverComputed() {
     QTRY_COMPARE_WITH_TIMEOUT(clicked.count(), 1, 5000);
     QTEST(f.messages(), "messages");
     QTEST(f.w->resultLabel()->text(), "result");
+    QCOMPARE(f.w->grid()->rowCount() == 0, f.w->resultLabel()->text().isEmpty());
 }
 
 // Clear puts a fresh window in this one's place; the main window reaches it by name.

@@ -30,13 +30,6 @@ AspirationResult computeAspiration(std::span<const DemandRow> rows, const std::s
     return result;
 }
 
-std::optional<CheckMessage> checkAspirationTable(std::span<const DemandRow> rows) {
-    constexpr double kRoundingAllowance = 1e-9;
-    for (const double sum : cumulativeProbabilities(rows))
-        if (sum > 1.0 + kRoundingAllowance) return cumulativeMessage(sum);
-    return std::nullopt;
-}
-
 std::optional<CheckMessage> checkStockoutProbability(const std::string& text) {
     if (text.empty()) return std::nullopt;
     if (!isNumber(text)) return CheckMessage{"This field must be a number.", "Not a number", MessageIcon::Exclamation};

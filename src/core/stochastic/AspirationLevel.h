@@ -37,12 +37,6 @@ struct AspirationResult {
 // RuntimeError(Overflow).
 AspirationResult computeAspiration(std::span<const DemandRow> rows, const std::string& stockoutText);
 
-// A table with a row the row editor has refused is not computed with: the
-// editor's "The cumulative probability cannot be larger than 1" once more.
-// A sum above 1 by the rounding of its decimals alone (0.2, 0.4, 0.3 and 0.1
-// sum to 1.0000000000000002) is the table the user meant.
-std::optional<CheckMessage> checkAspirationTable(std::span<const DemandRow> rows);
-
 // The leave-time check of txtStockoutP: an empty text passes; not a number:
 // "This field must be a number." ("Not a number"); above 1: "The probability
 // should be less than 1..." ("Error Message", information); 1 passes.

@@ -9,6 +9,14 @@ namespace {
 
 constexpr const char* kAboveOne = "The cumulative probability cannot be larger than 1";
 constexpr double kFullTolerance = 0.0001;
+constexpr double kRoundingAllowance = 1e-9;
+
+CheckMessage refusedRow(const char* text) { return {text, "Error Message", MessageIcon::Exclamation, -1}; }
+
+std::optional<CheckMessage> negativeProbability(double probability) {
+    if (probability < 0) return refusedRow("The probability cannot be negative");
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -43,7 +51,7 @@ std::optional<CheckMessage> cumulativeMessage(double cumulative) {
             "then calculate.",
             "Remind", MessageIcon::Exclamation, -1};
     }
-    if (cumulative > 1.0) return CheckMessage{kAboveOne, "Error Message", MessageIcon::Exclamation, -1};
+    if (cumulative > 1.0) return refusedRow(kAboveOne);
     return std::nullopt;
 }
 
@@ -51,9 +59,23 @@ Beep cumulativeMessageBeep(const CheckMessage& message) {
     return message.title == "Remind" ? Beep::BeforeMessage : Beep::None;
 }
 
+std::optional<CheckMessage> probabilityMessage(double probability, double cumulative) {
+    if (auto refused = negativeProbability(probability)) return refused;
+    return cumulativeMessage(cumulative);
+}
+
+std::optional<CheckMessage> checkDemandTable(std::span<const DemandRow> rows) {
+    const std::vector<double> sums = cumulativeProbabilities(rows);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (auto refused = negativeProbability(rows[i].probability)) return refused;
+        if (sums[i] > 1.0 + kRoundingAllowance) return refusedRow(kAboveOne);
+    }
+    return std::nullopt;
+}
+
 std::optional<CheckMessage> nextRefusal(double cumulativeOfShownRow) {
     if (std::fabs(cumulativeOfShownRow - 1.0) < kFullTolerance) {
-        return CheckMessage{kAboveOne, "Error Message", MessageIcon::Exclamation, -1};
+        return refusedRow(kAboveOne);
     }
     return std::nullopt;
 }

@@ -42,6 +42,19 @@ std::vector<DemandRow> sortedByDemand(std::span<const DemandRow> rows);
 std::optional<CheckMessage> cumulativeMessage(double cumulative);
 Beep cumulativeMessageBeep(const CheckMessage& message);
 
+// The message after a probability is typed or pasted: a negative probability
+// is refused ("The probability cannot be negative", "Error Message", focus
+// back to the probability box, the value kept as typed); else the message of
+// the cumulative probability above.
+std::optional<CheckMessage> probabilityMessage(double probability, double cumulative);
+
+// Calculate never computes with a row the editor has refused: the editor's
+// message once more for the first row with a negative probability or a
+// cumulative probability above 1. A sum above 1 by the rounding of its
+// decimals alone (0.2, 0.4, 0.3 and 0.1 sum to 1.0000000000000002) is the
+// table the user meant.
+std::optional<CheckMessage> checkDemandTable(std::span<const DemandRow> rows);
+
 // Next refuses to go on from a row whose cumulative probability lies within
 // 0.0001 of 1.
 std::optional<CheckMessage> nextRefusal(double cumulativeOfShownRow);

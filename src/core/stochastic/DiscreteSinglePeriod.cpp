@@ -32,8 +32,9 @@ constexpr const char* kNoOrderUpTo =
 
 std::span<const InputCheck> discreteBoxChecks() { return kBoxChecks; }
 
-std::optional<CheckMessage> checkDiscrete(const DiscreteTexts& texts) {
+std::optional<CheckMessage> checkDiscrete(std::span<const DemandRow> rows, const DiscreteTexts& texts) {
     if (auto failed = firstFailedCheck(kBoxChecks, texts.all())) return failed;
+    if (auto refused = checkDemandTable(rows)) return refused;
     const double c = texts.number(F::Price);
     const double h = texts.number(F::HoldingCost);
     const double p = texts.number(F::ShortageCost);

@@ -23,9 +23,11 @@ using DiscreteTexts = FieldTexts<DiscreteField>;
 // that is not a number fails ("Error Message", exclamation).
 std::span<const InputCheck> discreteBoxChecks();
 
-// The table, then the selling price (p) against the item cost (c): equal, below
-// (both under the program's title), and h + p = 0. nullopt: the inputs pass.
-std::optional<CheckMessage> checkDiscrete(const DiscreteTexts& texts);
+// After the boxes: the table (`rows`, as the editor holds them) with no row
+// the editor has refused, then the selling price (p) against the item cost
+// (c): equal, below (both under the program's title), and h + p = 0.
+// nullopt: the inputs pass.
+std::optional<CheckMessage> checkDiscrete(std::span<const DemandRow> rows, const DiscreteTexts& texts);
 
 // Every check message of this window beeps first, "No solution" ones do not.
 Beep discreteBeep(const CheckMessage& message);
