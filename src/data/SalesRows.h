@@ -48,7 +48,8 @@ public:
 
     bool hasPending() const;
     bool isPending(int row) const;
-    // Whether a new row typed with a key waits to be written (for its item to be stored).
+    // Whether a new row with a key is not written yet: after a write, it
+    // waits for its item to be stored.
     bool waitsForItem() const;
     // Writes every pending row that has an ItemID in one transaction: the
     // changed values of stored rows, and the new rows, which are the rows of

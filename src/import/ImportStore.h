@@ -1,13 +1,14 @@
 #pragma once
 // How an import's rows reach Items, Sales and SalesWeekly: file by file, as
 // each is read and checked, in one transaction that the first stored file
-// (or the first reading of the item keys) opens. Records are keyed on ItemID (Items) and on ItemID and Year (sales):
-// a known key updates the columns the record names, a new one adds a row,
-// many new rows of the same columns to a statement. The caller hands over the
-// Items files before the sales files, so a sales record may name an item that
-// an Items file of the same import brings. The caller stores each key once
-// (its checks refuse a second file with it): whether a key is known is told
-// by the rows that were there before the import.
+// (or the first reading of the item keys) opens. Records are keyed on ItemID
+// (Items) and on ItemID and Year (sales): a known key updates the columns the
+// record names, a new one adds a row, many new rows of the same columns to a
+// statement. The caller hands over the Items files before the sales files, so
+// a sales record may name an item that an Items file of the same import
+// brings. The caller stores each key once (its checks refuse a second file
+// with it): whether a key is known is told by the rows that were there before
+// the import.
 //
 // The first failure of the database stops the storing and is kept, so that
 // the caller can go on checking the remaining files; commit() makes the rows
