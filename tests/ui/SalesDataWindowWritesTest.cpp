@@ -41,6 +41,22 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
+// What the user does: clicks the control of that name ("cmdFind", then 2 typed
+// in the search), or "import" (of an Items file), "close", "week" (Week chosen, then Month).
+void userDoes(const Card& c, const QString& action) {
+    QTemporaryDir folder;
+    writeFile(folder.filePath("ITSH100.txt"), kHondaItem);
+    if (auto* control = c.w->findChild<QWidget*>(action)) c.clickOn(control);
+    if (action == "cmdFind")
+        QTest::keyClicks(c.t.registry.existing(widgets::WindowId::FindItem)->findChild<QLineEdit*>("txtItemID"), "2");
+    else if (action == "import")
+        c.w->importFolder("TextFile", folder.path());
+    else if (action == "close")
+        c.w->close();
+    else if (action == "week")
+        c.chooseTimeUnit("Week"), c.chooseTimeUnit("Month");
+}
+
 }  // namespace
 
 class SalesDataWindowWritesTest : public QObject {
@@ -209,16 +225,7 @@ private slots:
         other.open(c.t.cnn.connectionString());
         c.t.cnn.execute(locked ? "PRAGMA busy_timeout = 0" : "PRAGMA query_only = 1");
         if (locked) other.execute("BEGIN EXCLUSIVE");
-        QTemporaryDir folder;
-        writeFile(folder.filePath("ITSH100.txt"), kHondaItem);
-        if (auto* button = c.w->findChild<QPushButton*>(action)) c.clickOn(button);
-        if (action == "cmdFind")
-            QTest::keyClicks(c.t.registry.existing(widgets::WindowId::FindItem)->findChild<QLineEdit*>("txtItemID"),
-                             "2");
-        else if (action == "import")
-            c.w->importFolder("TextFile", folder.path());
-        else if (action == "close")
-            c.w->close();
+        userDoes(c, action);
         QStringList told = {locked ? "database is locked" : "attempt to write a readonly database"};
         if (action == "Command1_4") told.prepend("You are deleting Item Sunscreen Lotion. Continue?");
         QCOMPARE(c.t.notifier.texts(), told);
@@ -304,19 +311,8 @@ private slots:
         const int row = c.grid().rowCount() - 1;  // the empty row for a new year
         c.type(row, 1, "2021");
         c.type(row, 2, "5");
-        QTemporaryDir folder;
-        writeFile(folder.filePath("ITSH100.txt"), kHondaItem);
         if (action == "Command1_4") c.t.notifier.answers.enqueue(MsgResult::No);
-        if (auto* control = c.w->findChild<QWidget*>(action)) c.clickOn(control);
-        if (action == "cmdFind")
-            QTest::keyClicks(c.t.registry.existing(widgets::WindowId::FindItem)->findChild<QLineEdit*>("txtItemID"),
-                             "2");
-        else if (action == "import")
-            c.w->importFolder("TextFile", folder.path());
-        else if (action == "close")
-            c.w->close();
-        else if (action == "week")
-            c.chooseTimeUnit("Week"), c.chooseTimeUnit("Month");
+        userDoes(c, action);
         QFETCH(QString, told);
         QStringList expected;
         if (told == "taken")
