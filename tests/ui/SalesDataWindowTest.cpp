@@ -331,7 +331,7 @@ private slots:
         QTEST(c.t.notifier.texts(), "messages");
         QTEST(c.value("SELECT count(*) FROM Sales WHERE ItemID = '1'").toInt(), "rows");
         QCOMPARE(c.value("SELECT count(*) FROM Sales WHERE Year IS NULL").toInt(), 0);
-        QCOMPARE(c.cell(row, 1) + "/" + c.cell(row, 2), (year.size() == 4 && year > "1899" ? year : "") + "/40");
+        QCOMPARE(c.cell(row, 2), "40");  // still on the card
     }
 
     // ---- the search

@@ -250,48 +250,22 @@ private slots:
         QTest::addColumn<QString>("key");     // typed into the key box: another item's
         QTest::addColumn<QString>("action");  // a control clicked, or what the user does
         QTest::addColumn<QString>("told");    // "taken": the key is refused; "ask": Delete asks
-        QTest::newRow("leaving the grid") << true << "UMB"
-                                          << "txtItem"
-                                          << "";
-        QTest::newRow("leaving the grid, small letters") << true << "umb"
-                                                         << "txtItem"
-                                                         << "";
-        QTest::newRow("save") << true << "UMB"
-                              << "Command1_0"
-                              << "taken";
-        QTest::newRow("save, small letters") << true << "umb"
-                                             << "Command1_0"
-                                             << "taken";
-        QTest::newRow("next") << true << "umb"
-                              << "Command2_2"
-                              << "taken";
-        QTest::newRow("find") << true << "umb"
-                              << "cmdFind"
-                              << "taken";
-        QTest::newRow("add") << true << "umb"
-                             << "Command1_5"
-                             << "taken";
-        QTest::newRow("close") << true << "umb"
-                               << "close"
-                               << "taken";
-        QTest::newRow("import") << true << "umb"
-                                << "import"
-                                << "taken";
-        QTest::newRow("analysis") << true << "umb"
-                                  << "Command1_3"
-                                  << "taken";
-        QTest::newRow("update") << true << "umb"
-                                << "Command1_6"
-                                << "taken";
-        QTest::newRow("delete answered No") << true << "umb"
-                                            << "Command1_4"
-                                            << "ask";
-        QTest::newRow("week chosen, then month") << true << "umb"
-                                                 << "week"
-                                                 << "";
-        QTest::newRow("stored item, leaving the grid") << false << "10"
-                                                       << "txtItem"
-                                                       << "";
+        // clang-format off
+        QTest::newRow("leaving the grid") << true << "UMB" << "txtItem" << "";
+        QTest::newRow("leaving the grid, small letters") << true << "umb" << "txtItem" << "";
+        QTest::newRow("save") << true << "UMB" << "Command1_0" << "taken";
+        QTest::newRow("save, small letters") << true << "umb" << "Command1_0" << "taken";
+        QTest::newRow("next") << true << "umb" << "Command2_2" << "taken";
+        QTest::newRow("find") << true << "umb" << "cmdFind" << "taken";
+        QTest::newRow("add") << true << "umb" << "Command1_5" << "taken";
+        QTest::newRow("close") << true << "umb" << "close" << "taken";
+        QTest::newRow("import") << true << "umb" << "import" << "taken";
+        QTest::newRow("analysis") << true << "umb" << "Command1_3" << "taken";
+        QTest::newRow("update") << true << "umb" << "Command1_6" << "taken";
+        QTest::newRow("delete answered No") << true << "umb" << "Command1_4" << "ask";
+        QTest::newRow("week chosen, then month") << true << "umb" << "week" << "";
+        QTest::newRow("stored item, leaving the grid") << false << "10" << "txtItem" << "";
+        // clang-format on
     }
     void typedSalesGoToTheirItem() {
         QFETCH(bool, adding);
