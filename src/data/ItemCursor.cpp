@@ -130,6 +130,8 @@ void ItemCursor::setField(const QString& name, const QVariant& value) {
     if (!m_changed.contains(name)) m_changed << name;
 }
 
+QVariant ItemCursor::storedKey() const { return m_new || !onRow() ? QVariant() : m_items.field(kItemId); }
+
 bool ItemCursor::isUnfinished() const {
     for (const char* name : {"ItemID", "Item", "TimeUnit"})
         if (field(QLatin1String(name)).isNull()) return true;

@@ -55,6 +55,9 @@ public:
     void setField(const QString& name, const QVariant& value);
     bool isEditing() const { return m_editing; }
     bool isNewRow() const { return m_new; }
+    // The current item's key as stored, without its pending change; Null for
+    // a row being added (not stored yet) and when the cursor stands on none.
+    QVariant storedKey() const;
     // Whether the current row lacks its key, name or time unit.
     bool isUnfinished() const;
 

@@ -35,7 +35,6 @@ void SalesRows::open(Connection& cnn, SalesTable table, const QString& key) {
         row.read = row.values;
         rows << row;
     }
-    m_itemStored = WarehouseRepository(cnn).hasItem(key);
     m_cnn = &cnn;
     m_table = table;
     m_key = key;
@@ -74,16 +73,22 @@ bool SalesRows::hasPending() const {
 
 bool SalesRows::isPending(int row) const { return m_rows.at(row).pending; }
 
-void SalesRows::writePending() {
+bool SalesRows::waitsForItem() const {
+    for (const Row& row : m_rows)
+        if (row.pending && !row.stored && !row.values.value(0).isNull()) return true;
+    return false;
+}
+
+void SalesRows::writePending(const QVariant& itemKey) {
     QList<int> rows;
     for (int i = 0; i < m_rows.size(); ++i)
         rows << i;
-    write(rows);
+    write(rows, itemKey);
 }
 
-void SalesRows::writeRow(int row) { write({row}); }
+void SalesRows::writeRow(int row, const QVariant& itemKey) { write({row}, itemKey); }
 
-void SalesRows::write(const QList<int>& rows) {
+void SalesRows::write(const QList<int>& rows, const QVariant& itemKey) {
     if (!isOpen()) throw objectClosedError();
     const QString table = salesTableName(m_table);
     const WarehouseRepository items(*m_cnn);
@@ -95,17 +100,20 @@ void SalesRows::write(const QList<int>& rows) {
     Transaction transaction(*m_cnn);
     for (int i : rows) {
         const Row& row = m_rows.at(i);
-        const QVariant key = row.values.value(0);
         // A row without its item's key would belong to no item.
-        if (!row.pending || key.isNull()) continue;
+        if (!row.pending || row.values.value(0).isNull()) continue;
+        // A new row was typed for the item the rows are written for, whatever
+        // key the card showed then: it waits until that item is stored, and
+        // never goes into another item that has the key typed.
+        if (!row.stored && itemKey.isNull()) continue;
+        // A row is kept by its year: one without a year belongs to no year.
+        if (row.values.value(1).isNull()) throw databaseError(kMissingYearText);
         if (!row.stored) {
-            if (!items.hasItem(key)) {
-                if (m_itemStored && sameKey(key, m_key)) throw gone(key);
-                continue;  // its item is not saved yet
-            }
-            refuseYearAddedElsewhere(row);
+            if (!items.hasItem(itemKey)) throw gone(itemKey);
+            refuseYearAddedElsewhere(itemKey, row.values.value(1));
             RowInsert insert(table);
-            for (int c = 0; c < m_columns.size(); ++c)
+            insert.set(m_columns[0], itemKey);
+            for (int c = 1; c < m_columns.size(); ++c)
                 insert.set(m_columns[c], row.values[c]);
             insert.run(*m_cnn);
         } else {
@@ -128,6 +136,7 @@ void SalesRows::write(const QList<int>& rows) {
     transaction.commit();
     for (int i : written) {
         Row& row = m_rows[i];
+        if (!row.stored) row.values[0] = itemKey;
         row.stored = true;
         row.read = row.values;
         row.changed.clear();
@@ -136,10 +145,9 @@ void SalesRows::write(const QList<int>& rows) {
 }
 
 // A year that these rows show stored is the user's second row for it, which
-// the table refuses as such.
-void SalesRows::refuseYearAddedElsewhere(const Row& row) const {
-    const QVariant key = row.values.value(0), year = row.values.value(1);
-    if (year.isNull()) return;
+// the table refuses as such; so is any year of an item whose rows these are not.
+void SalesRows::refuseYearAddedElsewhere(const QVariant& key, const QVariant& year) const {
+    if (!sameKey(key, m_key)) return;
     for (const Row& shown : m_rows) {
         if (shown.stored && sameKey(shown.read[0], key) && !shown.read[1].isNull() &&
             shown.read[1].toDouble() == year.toDouble())

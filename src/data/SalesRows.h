@@ -22,6 +22,9 @@ public:
     using ChangedRowError::ChangedRowError;
 };
 
+// What a sales row without a year is refused with, as the grid's row check asks for one.
+inline const QString kMissingYearText = QStringLiteral("Please enter a year,such as 2004");
+
 class SalesRows {
 public:
     // Reads the item's rows (the key matched exactly, without regard to case).
@@ -45,17 +48,21 @@ public:
 
     bool hasPending() const;
     bool isPending(int row) const;
-    // Writes every pending row that has an ItemID (new rows are added, the
-    // changed values of stored ones written) in one transaction. A new row
-    // of an item that Items does not hold yet (one being added, or a key
-    // being typed) waits for it and stays pending. On failure nothing is
-    // written, the rows stay pending and the database's error is raised:
+    // Whether a new row with a key is not written yet: after a write, it
+    // waits for its item to be stored.
+    bool waitsForItem() const;
+    // Writes every pending row that has an ItemID in one transaction: the
+    // changed values of stored rows, and the new rows, which are the rows of
+    // the item whose key as stored is `itemKey` and are added under that key
+    // (Null: the item is not stored yet, and they wait for it). A row
+    // without a year is refused (kMissingYearText). On failure nothing is
+    // written, the rows stay pending and the error is raised:
     // ChangedRowError when a stored row no longer holds what was read or a
-    // new row's year was stored meanwhile, MissingItemError when the item the
-    // rows were read for was deleted.
-    void writePending();
+    // new row's year was stored meanwhile, MissingItemError when the item
+    // was deleted.
+    void writePending(const QVariant& itemKey);
     // The same for one row.
-    void writeRow(int row);
+    void writeRow(int row, const QVariant& itemKey);
     // Puts changed rows back as read and drops added ones.
     void cancelPending();
     // The same for one row.
@@ -69,14 +76,13 @@ private:
         QSet<int> changed;  // the columns set since
         bool pending = false;
     };
-    void write(const QList<int>& rows);
-    // Raises ChangedRowError when another writer stored the new row's year of its item.
-    void refuseYearAddedElsewhere(const Row& row) const;
+    void write(const QList<int>& rows, const QVariant& itemKey);
+    // Raises ChangedRowError when another writer stored the year of the item these rows show.
+    void refuseYearAddedElsewhere(const QVariant& key, const QVariant& year) const;
 
     Connection* m_cnn = nullptr;
     SalesTable m_table = SalesTable::Monthly;
     QString m_key;
-    bool m_itemStored = false;  // whether Items held the key when the rows were read
     QStringList m_columns;
     QList<Row> m_rows;
 };

@@ -73,14 +73,23 @@ ImportStore::ImportStore(data::Connection& cnn)
 ImportStore::~ImportStore() = default;
 
 const QSet<QString>& ImportStore::itemKeys() {
-    if (!m_items) m_items = m_repo.itemKeys();
+    // Read under the write lock: no other copy of the program adds or deletes
+    // an item between this reading and the rows stored by it.
+    if (!m_items) {
+        begin();
+        m_items = m_repo.itemKeys();
+    }
     return *m_items;
+}
+
+void ImportStore::begin() {
+    if (!m_transaction) m_transaction.emplace(m_cnn);
 }
 
 void ImportStore::store(const TargetColumns& target, const QList<ConvertedRecord>& rows) {
     if (m_failure) return;
     try {
-        if (!m_transaction) m_transaction.emplace(m_cnn);
+        begin();
         for (const ConvertedRecord& row : rows)
             storeRow(target, row);
     } catch (const core::RuntimeError& error) {

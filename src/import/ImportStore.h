@@ -1,13 +1,14 @@
 #pragma once
 // How an import's rows reach Items, Sales and SalesWeekly: file by file, as
 // each is read and checked, in one transaction that the first stored file
-// opens. Records are keyed on ItemID (Items) and on ItemID and Year (sales):
-// a known key updates the columns the record names, a new one adds a row,
-// many new rows of the same columns to a statement. The caller hands over the
-// Items files before the sales files, so a sales record may name an item that
-// an Items file of the same import brings. The caller stores each key once
-// (its checks refuse a second file with it): whether a key is known is told
-// by the rows that were there before the import.
+// (or the first reading of the item keys) opens. Records are keyed on ItemID
+// (Items) and on ItemID and Year (sales): a known key updates the columns the
+// record names, a new one adds a row, many new rows of the same columns to a
+// statement. The caller hands over the Items files before the sales files, so
+// a sales record may name an item that an Items file of the same import
+// brings. The caller stores each key once (its checks refuse a second file
+// with it): whether a key is known is told by the rows that were there before
+// the import.
 //
 // The first failure of the database stops the storing and is kept, so that
 // the caller can go on checking the remaining files; commit() makes the rows
@@ -35,8 +36,8 @@ public:
     ImportStore& operator=(const ImportStore&) = delete;
 
     // The folded ItemID of every Items row there was before the import; read
-    // from the database at the first call, which throws core::RuntimeError
-    // when the database refuses.
+    // from the database at the first call, inside the transaction (which it
+    // begins), and which throws core::RuntimeError when the database refuses.
     const QSet<QString>& itemKeys();
 
     // Stores the rows of one file that passed its checks, their values by
@@ -54,6 +55,7 @@ public:
 
 private:
     class InsertBatch;
+    void begin();
     void storeRow(const TargetColumns& target, const ConvertedRecord& row);
     void flush();
 

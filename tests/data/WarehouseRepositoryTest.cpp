@@ -32,7 +32,7 @@ void addItem(Connection& cnn, ItemCursor& items, const QString& key, const QStri
         const int r = rows.appendRow(key);
         rows.setValue(r, 1, 2025);
         rows.setValue(r, 2, 7);
-        rows.writePending();
+        rows.writePending(key);
     }
 }
 
@@ -136,7 +136,15 @@ INSTANTIATE_TEST_SUITE_P(Writes, RefusedWriteTest,
                                                             rows.setValue(0, 2, 1);
                                                             const int r = rows.appendRow("1");
                                                             rows.setValue(r, 1, 2024);
-                                                            rows.writePending();
+                                                            rows.writePending("1");
+                                                        }},
+                                           RefusedWrite{"SalesRowsWithoutAYear",
+                                                        [](Connection& cnn, ItemCursor&) {
+                                                            SalesRows rows;
+                                                            rows.open(cnn, SalesTable::Monthly, "1");
+                                                            rows.setValue(0, 1, QVariant());
+                                                            rows.setValue(rows.appendRow("1"), 2, 5);
+                                                            rows.writePending("1");
                                                         }},
                                            RefusedWrite{"RekeyOntoATakenKey",
                                                         [](Connection& cnn, ItemCursor&) {
@@ -234,7 +242,7 @@ TEST_P(SecondCopyTest, KeepsWhatTheOtherCopyWrote) {
             const int row = rows.appendRow("12");
             rows.setValue(row, 1, c.year);
             rows.setValue(row, 2, 7);
-            return rows.writePending();
+            return rows.writePending("12");
         }
         if (c.year == 0) {
             items->setField("UnitCost", 9.5);
@@ -243,7 +251,7 @@ TEST_P(SecondCopyTest, KeepsWhatTheOtherCopyWrote) {
         }
         for (int row = 0; row < rows.rowCount(); ++row)
             if (rows.value(row, 1).toInt() == c.year) rows.setValue(row, 2, 7);
-        rows.writePending();
+        rows.writePending("12");
     };
     if (refused.isEmpty())
         save();
@@ -375,7 +383,7 @@ TEST_F(WarehouseTest, SalesRowsComeNewestFirstWithEveryPeriodColumn) {
     EXPECT_EQ(none.rowCount(), 0);
 }
 
-TEST_F(WarehouseTest, PendingSalesRowsAreWrittenWithTheirKeyOrCancelled) {
+TEST_F(WarehouseTest, PendingSalesRowsAreWrittenForTheirItemOrCancelled) {
     SalesRows rows;
     rows.open(cnn(), SalesTable::Weekly, "11");
     rows.setValue(0, 2, 999);
@@ -383,14 +391,10 @@ TEST_F(WarehouseTest, PendingSalesRowsAreWrittenWithTheirKeyOrCancelled) {
     rows.setValue(keyed, 1, 2021);
     const int keyless = rows.appendRow(QVariant());
     rows.setValue(keyless, 1, 2020);
-    const int unsaved = rows.appendRow("N1");  // the key of an item being added
-    rows.setValue(unsaved, 1, 2020);
-    rows.writePending();
+    rows.writePending("11");
     EXPECT_FALSE(rows.isPending(0));
     EXPECT_FALSE(rows.isPending(keyed));
     EXPECT_TRUE(rows.isPending(keyless));  // a row of no item is never written
-    EXPECT_TRUE(rows.isPending(unsaved));  // nor one of an item not stored yet
-    EXPECT_EQ(count(cnn(), "SalesWeekly", "N1"), 0);
     EXPECT_EQ(scalar(cnn(), "SELECT W1 FROM SalesWeekly WHERE ItemID = '11' AND Year = 2026").toInt(), 999);
     EXPECT_EQ(count(cnn(), "SalesWeekly", "11"), 6);
     EXPECT_EQ(scalar(cnn(), "SELECT count(*) FROM SalesWeekly WHERE ItemID IS NULL").toInt(), 0);
@@ -400,6 +404,19 @@ TEST_F(WarehouseTest, PendingSalesRowsAreWrittenWithTheirKeyOrCancelled) {
     EXPECT_EQ(rows.rowCount(), 6);
     EXPECT_EQ(rows.value(0, 2).toInt(), 999);
     EXPECT_FALSE(rows.hasPending());
+
+    // Typed for an item being added under another item's key: the row waits
+    // for its item, then takes the key it is stored under.
+    SalesRows added;
+    added.open(cnn(), SalesTable::Weekly, kNoItemKey);
+    const int typed = added.appendRow("11");
+    added.setValue(typed, 1, 2020);
+    added.writePending(QVariant());
+    EXPECT_TRUE(added.isPending(typed));
+    EXPECT_EQ(count(cnn(), "SalesWeekly", "11"), 6);
+    cnn().execute("INSERT INTO Items (ItemID) VALUES ('N1')");
+    added.writePending("N1");
+    EXPECT_EQ(added.value(typed, 0).toString() + "/" + QString::number(count(cnn(), "SalesWeekly", "N1")), "N1/1");
 }
 
 TEST(SalesTableFor, TimeUnitChoosesTheTable) {

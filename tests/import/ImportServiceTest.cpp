@@ -12,6 +12,7 @@
 #include "import/ImportFolder.h"
 #include "import/ImportService.h"
 #include "import/XlsSheetFraming.h"
+#include "support/HeldLock.h"
 #include "support/TestEnvironment.h"
 
 namespace tervalo::import {
@@ -452,6 +453,29 @@ TEST_F(ImportTest, DatabaseFailureRollsBack) {
         EXPECT_TRUE(out.log.endsWith(c.end)) << out.log.toStdString();
         EXPECT_EQ(out.counts.recordsStored(), 0);
         EXPECT_EQ(everything(), before);
+    }
+}
+
+// Another copy of the program writes the items while the import waits for
+// its turn: the sales files are checked against the items it then finds.
+TEST_F(ImportTest, SalesAloneMeetTheItemsAsTheyAreWhenTheImportWrites) {
+    const struct {
+        QStringList other;  // what the other copy writes under its lock
+        const char* key;    // of the one sales file
+        ImportStatus status;
+    } cases[] = {
+        {{"DELETE FROM Items WHERE ItemID = '1'", "DELETE FROM Sales WHERE ItemID = '1'"}, "1", ImportStatus::Rejected},
+        {{"INSERT INTO Items (ItemID, Item) VALUES ('N1', 'New')"}, "N1", ImportStatus::Stored},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        ImportFolder files;
+        files.text("SMa.txt", monthly(c.key, 2021, 1));
+        {
+            const test::HeldLock held(cnn().connectionString(), 300, c.other);
+            EXPECT_EQ(ImportService::importFolder(cnn(), "TextFile", files.path(), kToday).status, c.status);
+        }
+        EXPECT_EQ(count("Sales WHERE ItemID NOT IN (SELECT ItemID FROM Items)"), 0);
     }
 }
 

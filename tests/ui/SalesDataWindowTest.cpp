@@ -298,29 +298,41 @@ private slots:
     }
 
     void gridRowCheck_data() {
+        QTest::addColumn<int>("row");  // 5: the empty last row, a new row of item 1; 4: its 2022
         QTest::addColumn<QString>("year");
+        QTest::addColumn<bool>("saved");  // Save clicked afterwards
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<int>("rows");  // the item's rows afterwards
-        QTest::newRow("no year") << "" << QStringList{"Please enter a year,such as 2004"} << 5;
-        QTest::newRow("far past") << "1850"
+        const QString noYear = "Please enter a year,such as 2004";
+        QTest::newRow("no year") << 5 << "" << false << QStringList{noYear} << 5;
+        QTest::newRow("far past") << 5 << "1850" << false
                                   << QStringList{"Please check the year you entered.",
                                                  "Please enter a valid value for a year."}
                                   << 5;
-        QTest::newRow("new year written") << "2021" << QStringList() << 6;
+        QTest::newRow("new year written") << 5 << "2021" << false << QStringList() << 6;
         QTest::newRow("year already there")
-            << "2024" << QStringList{"UNIQUE constraint failed: Sales.ItemID, Sales.Year"} << 5;
+            << 5 << "2024" << false << QStringList{"UNIQUE constraint failed: Sales.ItemID, Sales.Year"} << 5;
+        QTest::newRow("no year, then Save") << 5 << "" << true << QStringList{noYear, noYear} << 5;
+        QTest::newRow("stored year emptied, then Save")
+            << 4 << "1850" << true
+            << QStringList{"Please check the year you entered.", "Please enter a valid value for a year.", noYear} << 5;
     }
     void gridRowCheck() {
+        QFETCH(int, row);
         QFETCH(QString, year);
         Card c;
         QVERIFY(c.showActive());
         c.f().grid->setFocus();
-        c.type(5, 2, "40");  // the empty last row: a new row of item 1
-        QCOMPARE(c.cell(5, 0), "1");
-        if (!year.isEmpty()) c.type(5, 1, year);
+        c.type(row, 2, "40");
+        QCOMPARE(c.cell(row, 0), "1");
+        if (!year.isEmpty()) c.type(row, 1, year);
         c.f().txtItem->setFocus();  // leaving the grid
+        QFETCH(bool, saved);
+        if (saved) c.clickOn(c.f().command1[int(CardAction::Save)]);
         QTEST(c.t.notifier.texts(), "messages");
         QTEST(c.value("SELECT count(*) FROM Sales WHERE ItemID = '1'").toInt(), "rows");
+        QCOMPARE(c.value("SELECT count(*) FROM Sales WHERE Year IS NULL").toInt(), 0);
+        QCOMPARE(c.cell(row, 2), "40");  // still on the card
     }
 
     // ---- the search

@@ -41,6 +41,22 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
+// What the user does: clicks the control of that name ("cmdFind", then 2 typed
+// in the search), or "import" (of an Items file), "close", "week" (Week chosen, then Month).
+void userDoes(const Card& c, const QString& action) {
+    QTemporaryDir folder;
+    writeFile(folder.filePath("ITSH100.txt"), kHondaItem);
+    if (auto* control = c.w->findChild<QWidget*>(action)) c.clickOn(control);
+    if (action == "cmdFind")
+        QTest::keyClicks(c.t.registry.existing(widgets::WindowId::FindItem)->findChild<QLineEdit*>("txtItemID"), "2");
+    else if (action == "import")
+        c.w->importFolder("TextFile", folder.path());
+    else if (action == "close")
+        c.w->close();
+    else if (action == "week")
+        c.chooseTimeUnit("Week"), c.chooseTimeUnit("Month");
+}
+
 }  // namespace
 
 class SalesDataWindowWritesTest : public QObject {
@@ -209,16 +225,7 @@ private slots:
         other.open(c.t.cnn.connectionString());
         c.t.cnn.execute(locked ? "PRAGMA busy_timeout = 0" : "PRAGMA query_only = 1");
         if (locked) other.execute("BEGIN EXCLUSIVE");
-        QTemporaryDir folder;
-        writeFile(folder.filePath("ITSH100.txt"), kHondaItem);
-        if (auto* button = c.w->findChild<QPushButton*>(action)) c.clickOn(button);
-        if (action == "cmdFind")
-            QTest::keyClicks(c.t.registry.existing(widgets::WindowId::FindItem)->findChild<QLineEdit*>("txtItemID"),
-                             "2");
-        else if (action == "import")
-            c.w->importFolder("TextFile", folder.path());
-        else if (action == "close")
-            c.w->close();
+        userDoes(c, action);
         QStringList told = {locked ? "database is locked" : "attempt to write a readonly database"};
         if (action == "Command1_4") told.prepend("You are deleting Item Sunscreen Lotion. Continue?");
         QCOMPARE(c.t.notifier.texts(), told);
@@ -233,6 +240,66 @@ private slots:
         QCOMPARE(c.t.notifier.messages.size(), told.size());
         QCOMPARE(c.value("SELECT Jan FROM Sales WHERE ItemID = '10' AND Year = 2026").toInt(), 5);
         QCOMPARE(c.t.rowCount("Items"), 12);
+    }
+
+    // A sales row typed for an item goes into that item once it is stored,
+    // under its stored key; never into the item that has the typed key (in
+    // any letter case) while that key is refused. Item 12 is "UMB" here.
+    void typedSalesGoToTheirItem_data() {
+        QTest::addColumn<bool>("adding");     // a new item, else item UMB with the key box retyped
+        QTest::addColumn<QString>("key");     // typed into the key box: another item's
+        QTest::addColumn<QString>("action");  // a control clicked, or what the user does
+        QTest::addColumn<QString>("told");    // "taken": the key is refused; "ask": Delete asks
+        // clang-format off
+        QTest::newRow("leaving the grid") << true << "UMB" << "txtItem" << "";
+        QTest::newRow("leaving the grid, small letters") << true << "umb" << "txtItem" << "";
+        QTest::newRow("save") << true << "UMB" << "Command1_0" << "taken";
+        QTest::newRow("save, small letters") << true << "umb" << "Command1_0" << "taken";
+        QTest::newRow("next") << true << "umb" << "Command2_2" << "taken";
+        QTest::newRow("find") << true << "umb" << "cmdFind" << "taken";
+        QTest::newRow("add") << true << "umb" << "Command1_5" << "taken";
+        QTest::newRow("close") << true << "umb" << "close" << "taken";
+        QTest::newRow("import") << true << "umb" << "import" << "taken";
+        QTest::newRow("analysis") << true << "umb" << "Command1_3" << "taken";
+        QTest::newRow("update") << true << "umb" << "Command1_6" << "taken";
+        QTest::newRow("delete answered No") << true << "umb" << "Command1_4" << "ask";
+        QTest::newRow("week chosen, then month") << true << "umb" << "week" << "";
+        QTest::newRow("stored item, leaving the grid") << false << "10" << "txtItem" << "";
+        // clang-format on
+    }
+    void typedSalesGoToTheirItem() {
+        QFETCH(bool, adding);
+        QFETCH(QString, key);
+        QFETCH(QString, action);
+        Card c({"UPDATE Items SET ItemID = 'UMB' WHERE ItemID = '12'",
+                "UPDATE Sales SET ItemID = 'UMB' WHERE ItemID = '12'"});
+        QVERIFY(c.showActive());
+        if (adding)
+            c.clickOn(c.f().command1[int(CardAction::Add)]);
+        else
+            c.go("last");
+        const QString position = c.position();
+        c.typeInto(c.f().txtItemID, key);
+        if (adding) c.typeInto(c.f().txtItem, "More umbrellas");
+        c.f().grid->setFocus();
+        const int row = c.grid().rowCount() - 1;  // the empty row for a new year
+        c.type(row, 1, "2021");
+        c.type(row, 2, "5");
+        if (action == "Command1_4") c.t.notifier.answers.enqueue(MsgResult::No);
+        userDoes(c, action);
+        QFETCH(QString, told);
+        QStringList expected;
+        if (told == "taken")
+            expected << "Item ID " + key + " is already used by another item. Please enter another Item ID.";
+        if (told == "ask") expected << "You are deleting Item More umbrellas. Continue?";
+        QCOMPARE(c.t.notifier.texts(), expected);
+        QCOMPARE(c.position() + "/" + c.cell(row, 1) + "/" + c.cell(row, 2), position + "/2021/5");
+        QCOMPARE(c.value("SELECT count(*) FROM Sales WHERE ItemID = ?", {key}).toInt(), 5);
+        c.typeInto(c.f().txtItemID, "U99");
+        c.clickOn(c.f().command1[int(CardAction::Save)]);
+        QCOMPARE(c.t.notifier.texts(), expected);
+        QCOMPARE(c.value("SELECT Jan FROM Sales WHERE ItemID = 'U99' AND Year = 2021").toInt(), 5);
+        QCOMPARE(c.value("SELECT count(*) FROM Sales WHERE ItemID = ?", {key}).toInt(), 5);
     }
 
     // A writer of this copy waits while another copy holds the write lock for

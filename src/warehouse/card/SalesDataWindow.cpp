@@ -108,6 +108,7 @@ SalesDataWindow::SalesDataWindow(widgets::AppContext& ctx, const jobs::SinglePer
 
     auto& f = m_form;
     f.grid->setKeyBoxText([this] { return m_form.txtItemID->text(); });
+    f.grid->setItemKey([this] { return m_items.storedKey(); });
     // The item is gone: the card reads the items again and shows the first.
     connect(f.grid, &SalesGrid::itemDeletedElsewhere, this, [this] {
         m_items.requery();
@@ -201,7 +202,8 @@ void SalesDataWindow::closeEvent(QCloseEvent* event) {
 // ---- the current row in the boxes ------------------------------------------------
 
 QString SalesDataWindow::currentItemKey() const {
-    if (!m_items.isOpen() || !m_items.onRow()) return data::kNoItemKey;
+    // An item being added has no rows stored: the grid holds what is typed for it.
+    if (!m_items.isOpen() || !m_items.onRow() || m_items.isNewRow()) return data::kNoItemKey;
     const QVariant key = m_items.field(QStringLiteral("ItemID"));
     return key.isNull() ? data::kNoItemKey : key.toString();
 }
@@ -482,8 +484,8 @@ void SalesDataWindow::onTimeUnitChosen() {
         const QString unit = m_form.comboTimeUnit->currentText();
         for (QLabel* label : m_form.lblTimeUnit)
             label->setText(unit);
-        const QString key = m_form.txtItemID->text();
-        if (key.isEmpty()) return;
+        if (m_form.txtItemID->text().isEmpty()) return;
+        const QString key = m_items.isNewRow() ? data::kNoItemKey : m_form.txtItemID->text();
         // The edits of the rows shown are kept before the other table's rows come.
         m_form.grid->writePending();
         loadGrid(unit, key);

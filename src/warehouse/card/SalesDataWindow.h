@@ -67,7 +67,8 @@ public:
     void showSales(const QString& key);
     // The item set the card stands on, shared with the import, the analysis and the write-back.
     data::ItemCursor& items() { return m_items; }
-    // The current item's key as the sales rows are asked for it: one blank when it has none.
+    // The current item's key as the sales rows are asked for it: one blank when
+    // it has none, or is being added.
     QString currentItemKey() const;
 
     // The actions that the import, the analysis and the write-back run.

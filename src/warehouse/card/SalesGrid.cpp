@@ -65,10 +65,12 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     data::SalesRows* rows() const { return m_rows.get(); }
-    void setRows(std::unique_ptr<data::SalesRows> rows) {
+    // Shows these rows; returns those shown until now.
+    std::unique_ptr<data::SalesRows> setRows(std::unique_ptr<data::SalesRows> rows) {
         beginResetModel();
-        m_rows = std::move(rows);
+        std::swap(m_rows, rows);
         endResetModel();
+        return rows;
     }
     // Runs a change of the rows that may add or remove some.
     template <class F>
@@ -136,7 +138,16 @@ SalesGrid::SalesGrid(platform::Notifier& notifier, platform::Clock& clock, QWidg
 SalesGrid::~SalesGrid() = default;
 
 void SalesGrid::setRows(std::unique_ptr<data::SalesRows> rows) {
-    m_model->setRows(std::move(rows));
+    const auto sameItem = [&rows](const data::SalesRows* other) {
+        return rows && other && other->key().compare(rows->key(), Qt::CaseInsensitive) == 0;
+    };
+    const bool keepShown = sameItem(this->rows()) && this->rows()->waitsForItem();
+    if (keepShown && this->rows()->table() == rows->table()) return;
+    std::unique_ptr<data::SalesRows> waiting = sameItem(m_aside.get()) ? std::move(m_aside) : nullptr;
+    m_aside.reset();
+    if (waiting && waiting->table() == rows->table()) rows = std::move(waiting);
+    std::unique_ptr<data::SalesRows> shown = m_model->setRows(std::move(rows));
+    m_aside = keepShown ? std::move(shown) : std::move(waiting);
     setColumnWidth(kKeyColumn, rtf::Twips::toPixels(kKeyWidthTwips));
     setColumnWidth(kYearColumn, rtf::Twips::toPixels(kPeriodWidthTwips));
     for (int column = kFirstPeriodColumn; column < m_model->columnCount(); ++column)
@@ -150,15 +161,22 @@ bool SalesGrid::shows(const QString& key) const {
 }
 
 void SalesGrid::requery() {
+    m_aside.reset();
     if (rows()) m_model->reset([](data::SalesRows& r) { r.requery(); });
 }
 
 void SalesGrid::cancelPending() {
+    m_aside.reset();
     if (rows()) m_model->reset([](data::SalesRows& r) { r.cancelPending(); });
 }
 
+QVariant SalesGrid::itemKey() const { return m_itemKey ? m_itemKey() : QVariant(); }
+
 void SalesGrid::writePending() {
-    if (rows() && rows()->hasPending()) writeOrReread([this] { rows()->writePending(); });
+    if (rows() && rows()->hasPending()) writeOrReread([this] { rows()->writePending(itemKey()); });
+    if (!m_aside) return;
+    m_aside->writePending(itemKey());
+    if (!m_aside->hasPending()) m_aside.reset();
 }
 
 // A row that another copy of the program changed since it was read refuses the
@@ -209,7 +227,7 @@ void SalesGrid::checkCurrentRow(bool write) {
     if (!rows() || row < 0 || m_model->isNewRowPlaceholder(row)) return;
     const QString year = import::fieldText(rows()->value(row, kYearColumn));
     if (!core::isNumber(year.toStdString())) {
-        warn(QStringLiteral("Please enter a year,such as 2004"), QStringLiteral("Enter a year"));
+        warn(data::kMissingYearText, QStringLiteral("Enter a year"));
         m_model->emptyCell(row, kYearColumn);
         return;
     }
@@ -225,7 +243,7 @@ void SalesGrid::checkCurrentRow(bool write) {
         if (rows()->value(row, kKeyColumn).isNull())
             m_model->reset([row](data::SalesRows& r) { r.cancelRow(row); });
         else
-            writeOrReread([this, row] { rows()->writeRow(row); });
+            writeOrReread([this, row] { rows()->writeRow(row, itemKey()); });
     });
 }
 
