@@ -42,7 +42,7 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 // What the user does: clicks the control of that name ("cmdFind", then 2 typed
-// in the search), or "import" (of an Items file), "close", "week" (Week chosen, then Month).
+// in the search), or "import" (of an Items file), "close", "week" (Week chosen, then Month), "Week" (Week chosen).
 void userDoes(const Card& c, const QString& action) {
     QTemporaryDir folder;
     writeFile(folder.filePath("ITSH100.txt"), kHondaItem);
@@ -55,6 +55,8 @@ void userDoes(const Card& c, const QString& action) {
         c.w->close();
     else if (action == "week")
         c.chooseTimeUnit("Week"), c.chooseTimeUnit("Month");
+    else if (action == "Week")
+        c.chooseTimeUnit("Week");
 }
 
 }  // namespace
@@ -212,6 +214,7 @@ private slots:
         QTest::newRow("last, read-only") << "Command2_3" << false;
         QTest::newRow("import, read-only") << "import" << false;
         QTest::newRow("analysis, read-only") << "Command1_3" << false;
+        QTest::newRow("week chosen, read-only") << "Week" << false;
     }
     void pendingSalesStayWithTheirItem() {
         QFETCH(QString, action);
@@ -232,6 +235,7 @@ private slots:
         QVERIFY(c.w->isVisible());
         QCOMPARE(c.position(), "2 of 12");
         QCOMPARE(c.f().txtItemID->text() + "/" + c.cell(0, 0) + "/" + c.cell(0, 2), "10/10/5");
+        QCOMPARE(c.f().comboTimeUnit->currentText(), "Month");  // the unit of the rows shown
         if (locked)
             other.execute("ROLLBACK");
         else

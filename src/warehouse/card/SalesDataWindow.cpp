@@ -486,8 +486,16 @@ void SalesDataWindow::onTimeUnitChosen() {
             label->setText(unit);
         if (m_form.txtItemID->text().isEmpty()) return;
         const QString key = m_items.isNewRow() ? data::kNoItemKey : m_form.txtItemID->text();
-        // The edits of the rows shown are kept before the other table's rows come.
-        m_form.grid->writePending();
+        // The edits of the rows shown are kept before the other table's rows
+        // come; when they cannot be, the list goes back to the unit of the
+        // rows still shown, so that no unit stands over another table's rows.
+        try {
+            m_form.grid->writePending();
+        } catch (const core::RuntimeError&) {
+            if (const data::SalesRows* shown = m_form.grid->rows())
+                m_form.comboTimeUnit->setEditText(shown->table() == data::SalesTable::Weekly ? kWeek : kMonth);
+            throw;
+        }
         loadGrid(unit, key);
     });
 }
