@@ -278,6 +278,16 @@ TEST_F(ImportTest, OneRefusedFileStoresNothing) {
              f.text("ITSBad.txt", {"ItemID,B1", "UnitCost,12a"});
          },
          "Rejected ITSBad.txt, line 2: UnitCost \"12a\" is not a number."},
+        {"a time of day as the year", "ExcelFile",
+         [](auto& f) {
+             f.sheet("SMBad.xls", {"ItemID,1", "Year,12:30:00"});
+         },
+         "Rejected SMBad.xls, row 2: Year \"12:30:00\" is not a whole year from 1900 to 2026."},
+        {"text of a workbook in code page 1252", "ExcelFile",
+         [](auto& f) {
+             f.sheet("ITSBad.xls", {"ItemID,B1", "UnitCost,Caf\u00e9 \u20ac"}, 0, 0, 1252);
+         },
+         "Rejected ITSBad.xls, row 2: UnitCost \"Caf\u00e9 \u20ac\" is not a number."},
         {"a comma as the decimal point", "ExcelFile",
          [](auto& f) {
              f.sheet("ITSBad.xls", {"ItemID,B1", "UnitCost,12,5"});
@@ -377,7 +387,7 @@ TEST_F(ImportTest, OneRefusedFileStoresNothing) {
         const ImportOutcome out = ImportService::importFolder(cnn(), c.dataType, files.path(), kToday);
         EXPECT_EQ(out.status, ImportStatus::Rejected);
         EXPECT_FALSE(out.ok());
-        EXPECT_TRUE(out.log.split("\r\n").contains(QString::fromLatin1(c.line))) << out.log.toStdString();
+        EXPECT_TRUE(out.log.split("\r\n").contains(QString::fromUtf8(c.line))) << out.log.toStdString();
         EXPECT_TRUE(out.log.endsWith("Files rejected: 1\r\nNothing was stored.\r\n")) << out.log.toStdString();
         EXPECT_EQ(out.counts.recordsStored(), 0);
         EXPECT_EQ(everything(), before);
