@@ -10,7 +10,8 @@
 // libfreexl's code-page conversions still work: iconv's modules are opened
 // read-only and mapped. Built with AddressSanitizer, what its reports need is
 // allowed too: a write to any descriptor (standard error, its symbolizer's
-// pipe) and a few calls that only read the process's state.
+// pipe) and a few calls on the process itself (its ids, whether standard
+// error is a terminal, a yield, the thread's signal stack).
 namespace tervalo::xlsreader {
 
 // What a call outside the filter does.
