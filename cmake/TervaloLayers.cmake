@@ -54,3 +54,10 @@ add_library(tervalo_xls_parser STATIC ${TERVALO_ROOT}/src/xlsreader/XlsWorkbookP
   ${TERVALO_ROOT}/src/import/XlsSheetFraming.cpp)
 target_include_directories(tervalo_xls_parser PUBLIC ${TERVALO_ROOT}/src/xlsreader ${CMAKE_BINARY_DIR}/include/import)
 target_link_libraries(tervalo_xls_parser PUBLIC tervalo_core)
+# The workbook reader's system-call filter (libseccomp), which the reader, the
+# fuzz build and the tests install.
+pkg_check_modules(SECCOMP REQUIRED IMPORTED_TARGET libseccomp)
+add_library(tervalo_xls_sandbox STATIC ${TERVALO_ROOT}/src/xlsreader/ReaderSandbox.cpp)
+target_include_directories(tervalo_xls_sandbox PUBLIC ${TERVALO_ROOT}/src/xlsreader
+  PRIVATE ${CMAKE_BINARY_DIR}/include/import)
+target_link_libraries(tervalo_xls_sandbox PRIVATE PkgConfig::SECCOMP)

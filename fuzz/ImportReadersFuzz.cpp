@@ -1,11 +1,13 @@
 // libFuzzer targets for the import readers, one per reader, picked when the
 // target is built (IMPORT_READER): the text reader, the dBase reader
 // (shapelib, in the program's process) and the workbook reader
-// (libfreexl, in tervalo-xls-reader's process). A reader must end with pairs
-// or a problem, never crash, hang or read out of bounds; the workbook
-// reader's answer must come back whole through its framing. An input that
-// begins with the framing's header goes to the import's decoder of answers
-// instead, which must refuse garbage without fault.
+// (libfreexl, in tervalo-xls-reader's process, here under its system-call
+// filter as there: XlsSandboxedParse.h). A reader must end with pairs or a
+// problem, never crash, hang, read out of bounds or make a call the filter
+// forbids; the workbook reader's answer must come back whole through its
+// framing. An input that begins with the framing's header goes to the
+// import's decoder of answers instead, which must refuse garbage without
+// fault.
 // Built by fuzz/CMakeLists.txt (clang-14, ASan, UBSan); run with
 // fuzz/run import.
 #include <unistd.h>
@@ -17,7 +19,7 @@
 #include <string_view>
 
 #if IMPORT_READER == 1
-#include "XlsWorkbookParser.h"
+#include "XlsSandboxedParse.h"
 #include "import/ImportRecord.h"
 #elif IMPORT_READER == 2
 #include "import/DbfRecordReader.h"
@@ -36,6 +38,13 @@ namespace {
 
 }  // namespace
 
+#if IMPORT_READER == 1
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    xlsfuzz::takeFlags(*argc, *argv);
+    return 0;
+}
+#endif
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const char* bytes = reinterpret_cast<const char*>(data);
 #if IMPORT_READER == 1
@@ -45,14 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (answer->pairs.size() > kMaxSheetPairs) __builtin_trap();
         return 0;
     }
-    // libfreexl reads only from a file.
-    static const std::string path = "/dev/shm/import_xls_fuzz_" + std::to_string(getpid()) + ".xls";
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return 0;
-    std::fwrite(bytes, 1, size, f);
-    std::fclose(f);
-    const XlsSheet sheet = tervalo::xlsreader::readWorkbook(path.c_str());
-    std::remove(path.c_str());
+    const XlsSheet& sheet = xlsfuzz::parse(data, size);
     const auto back = decodeSheet(encodeSheet(sheet));
     if (!back || back->problem != sheet.problem || back->pairs.size() != sheet.pairs.size()) __builtin_trap();
     for (std::size_t i = 0; i < sheet.pairs.size(); ++i)

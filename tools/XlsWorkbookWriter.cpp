@@ -102,7 +102,18 @@ void bof(Bytes& out, unsigned kind) {
     record(out, 0x0809, b);
 }
 
-std::string workbookStream(const std::vector<XlsCell>& cells, const std::string& sheetName) {
+// A cell format: font 0, number format `format` (0 General, 21 h:mm:ss).
+void cellFormat(Bytes& out, unsigned format) {
+    Bytes xf;
+    xf.u16(0);
+    xf.u16(format);
+    xf.u16(0x0001);
+    xf.u16(0x0020);
+    xf.zeros(12);
+    record(out, 0x00E0, xf);
+}
+
+std::string workbookStream(const std::vector<XlsCell>& cells, const std::string& sheetName, unsigned codePage) {
     std::vector<std::string> strings;
     std::map<std::string, unsigned> index;
     for (const XlsCell& c : cells)
@@ -114,18 +125,13 @@ std::string workbookStream(const std::vector<XlsCell>& cells, const std::string&
     Bytes out;
     bof(out, 0x0005);
     Bytes codepage;
-    codepage.u16(1200);
+    codepage.u16(codePage);
     record(out, 0x0042, codepage);
     Bytes datemode;
     datemode.u16(0);
     record(out, 0x0022, datemode);
-    Bytes xf;  // one cell format: font 0, General
-    xf.u16(0);
-    xf.u16(0);
-    xf.u16(0x0001);
-    xf.u16(0x0020);
-    xf.zeros(12);
-    record(out, 0x00E0, xf);
+    cellFormat(out, 0);   // 0: General
+    cellFormat(out, 21);  // 1: a time of day
     Bytes sheet;
     sheet.u32(0);  // the sheet's offset, set below
     sheet.u16(0);
@@ -160,15 +166,16 @@ std::string workbookStream(const std::vector<XlsCell>& cells, const std::string&
     dim.u16(0);
     record(out, 0x0200, dim);
     for (const XlsCell& c : cells) {
+        const auto* time = std::get_if<XlsTime>(&c.value);
         Bytes cell;
         cell.u16(c.row);
         cell.u16(c.column);
-        cell.u16(0);
+        cell.u16(time ? 1 : 0);
         if (const auto* s = std::get_if<std::string>(&c.value)) {
             cell.u32(index[*s]);
             record(out, 0x00FD, cell);
         } else {
-            cell.f64(std::get<double>(c.value));
+            cell.f64(time ? time->days : std::get<double>(c.value));
             record(out, 0x0203, cell);
         }
     }
@@ -264,13 +271,13 @@ std::string compoundFile(const std::string& stream) {
 
 }  // namespace
 
-std::string xlsWorkbook(const std::vector<XlsCell>& cells, const std::string& sheetName) {
-    return compoundFile(workbookStream(cells, sheetName));
+std::string xlsWorkbook(const std::vector<XlsCell>& cells, const std::string& sheetName, unsigned codePage) {
+    return compoundFile(workbookStream(cells, sheetName, codePage));
 }
 
-bool writeXlsWorkbook(const std::string& path, const std::vector<XlsCell>& cells) {
+bool writeXlsWorkbook(const std::string& path, const std::vector<XlsCell>& cells, unsigned codePage) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    const std::string bytes = xlsWorkbook(cells);
+    const std::string bytes = xlsWorkbook(cells, "Sheet1", codePage);
     file.write(bytes.data(), std::streamsize(bytes.size()));
     return bool(file);
 }

@@ -51,7 +51,8 @@ private:
 // given back fastest by the same kind of thread, not by one that competes
 // with them for the allocator. Returns when all have run. An exception from
 // consume stops the reading and is passed on once the readers have stopped;
-// release then runs for the files consumed.
+// release then runs for the files consumed. read and release must not throw:
+// on a reading thread an exception would end the program.
 void readInOrder(int count, const std::function<void(int)>& read, const std::function<void(int)>& consume,
                  const std::function<void(int)>& release);
 

@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QStringList>
 #include <map>
+#include <new>
 #include <numeric>
 #include <vector>
 
@@ -151,8 +152,28 @@ private:
         return m_columns.emplace(table, std::move(target)).first->second;
     }
 
-    // Reads and checks one file; runs beside the others, so it reads no other shared state.
-    void take(const ImportFolderFiles& folder, TakenFile& file) const {
+    // Reads and checks one file; runs beside the others, on a reading thread,
+    // so it reads no other shared state, and an exception (memory running out
+    // on a huge file) refuses the file instead of leaving the thread.
+    void take(const ImportFolderFiles& folder, TakenFile& file) const noexcept {
+        try {
+            readAndCheck(folder, file);
+        } catch (const std::bad_alloc&) {
+            refuseUnread(file, QStringLiteral("there is not enough memory to read it"));
+        } catch (...) {
+            refuseUnread(file, QStringLiteral("it cannot be read"));
+        }
+        file.records = file.rows.size();
+    }
+
+    static void refuseUnread(TakenFile& file, const QString& why) {
+        file.rows = {};
+        file.notes = {};
+        file.rejection = why;
+        file.rejectionPlace = 0;
+    }
+
+    void readAndCheck(const ImportFolderFiles& folder, TakenFile& file) const {
         const ReadResult read = folder.read(file.name);
         file.placeWord = read.placeWord;
         if (!read.ok()) {
@@ -175,7 +196,6 @@ private:
             if (read.records.isEmpty() && file.rejection.isEmpty())
                 file.rejection = QStringLiteral("it holds no record");
         }
-        file.records = file.rows.size();
     }
 
     // Takes in one file that was read, in the reading order: the checks against

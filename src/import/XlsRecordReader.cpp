@@ -1,7 +1,10 @@
 #include "import/XlsRecordReader.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QStringDecoder>
+#include <algorithm>
 
 #include "import/LimitedProcess.h"
 #include "import/XlsSheetFraming.h"
@@ -36,8 +39,11 @@ bool decodeUtf8(const std::string& bytes, QString& text) {
 ReadResult readXlsRecord(int fd, const XlsReaderProcess& reader) {
     const QString program =
         reader.program.isEmpty() ? QCoreApplication::applicationDirPath() + '/' + kReaderName : reader.program;
-    const LimitedRun run = runLimited(program, reader.arguments + QStringList{QString::number(reader.memoryBytes)}, fd,
-                                      reader.timeoutMs, kMaxAnswerBytes);
+    // The processor time it may take: the time limit, in whole seconds.
+    const int seconds = std::max(1, (reader.timeoutMs + 999) / 1000);
+    const QStringList limits{QString::number(reader.memoryBytes), QString::number(seconds),
+                             QString::number(::getpid())};
+    const LimitedRun run = runLimited(program, reader.arguments + limits, fd, reader.timeoutMs, kMaxAnswerBytes);
     if (run.end == LimitedRun::End::NotStarted)
         return unreadable("the workbook reader " + kReaderName + " cannot be started");
     if (run.end == LimitedRun::End::TooMuchOutput)

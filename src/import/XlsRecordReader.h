@@ -6,10 +6,12 @@
 //
 // A workbook is untrusted input and libfreexl has read out of bounds on
 // crafted ones, so it is parsed in a process of its own, the workbook reader
-// (tervalo-xls-reader beside the program), started per file with a time and
-// a memory limit. A crash, a hang, a non-zero exit or an answer that is not
-// whole and well-formed makes the file unreadable, like a workbook libfreexl
-// cannot open; so does a password, or a sheet too large to be one record.
+// (tervalo-xls-reader beside the program), started per file with a time, a
+// processor time and a memory limit, under a system-call filter that allows
+// it no more than parsing needs, and killed when the program ends. A crash,
+// a hang, a non-zero exit or an answer that is not whole and well-formed
+// makes the file unreadable, like a workbook libfreexl cannot open; so does a
+// password, or a sheet too large to be one record.
 #include <QString>
 #include <QStringList>
 
@@ -18,8 +20,9 @@
 namespace tervalo::import {
 
 // How the workbook reader is started: `program` with `arguments`, then the
-// memory limit in bytes as the last argument (the reader applies it to itself
-// before it reads the workbook).
+// memory limit in bytes, the processor time limit in seconds (the time limit,
+// rounded up) and this process's id (the reader applies the limits to itself
+// and ends with this process).
 struct XlsReaderProcess {
     QString program;  // empty: tervalo-xls-reader in the running program's folder
     QStringList arguments;

@@ -40,20 +40,23 @@ struct XlsSheet {
     std::vector<XlsPair> pairs;
 };
 
-// Whether the workbook reader limits its address space: not when it is built
-// with AddressSanitizer (the sanitizer test build), whose shadow memory alone
-// reserves terabytes of it.
+// Whether the code is built with AddressSanitizer (the sanitizer test build
+// and the fuzz build).
 #if defined(__SANITIZE_ADDRESS__)
-inline constexpr bool kReaderLimitsAddressSpace = false;
+inline constexpr bool kBuiltWithAddressSanitizer = true;
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-inline constexpr bool kReaderLimitsAddressSpace = false;
+inline constexpr bool kBuiltWithAddressSanitizer = true;
 #else
-inline constexpr bool kReaderLimitsAddressSpace = true;
+inline constexpr bool kBuiltWithAddressSanitizer = false;
 #endif
 #else
-inline constexpr bool kReaderLimitsAddressSpace = true;
+inline constexpr bool kBuiltWithAddressSanitizer = false;
 #endif
+
+// Whether the workbook reader limits its address space: not when it is built
+// with AddressSanitizer, whose shadow memory alone reserves terabytes of it.
+inline constexpr bool kReaderLimitsAddressSpace = !kBuiltWithAddressSanitizer;
 
 std::string encodeSheet(const XlsSheet& sheet);
 // nullopt for anything but one whole, well-formed answer.

@@ -35,8 +35,11 @@ private:
     int m_status = FREEXL_NULL_HANDLE;
 };
 
-bool isFilled(const FreeXL_CellValue& cell) {
-    if (cell.type == FREEXL_CELL_NULL) return false;
+bool filled(const void* sheet, unsigned row, unsigned column) {
+    FreeXL_CellValue cell;
+    if (freexl_get_cell_value(sheet, row, static_cast<unsigned short>(column), &cell) != FREEXL_OK ||
+        cell.type == FREEXL_CELL_NULL)
+        return false;
     const bool text = cell.type == FREEXL_CELL_TEXT || cell.type == FREEXL_CELL_SST_TEXT;
     return !text || (cell.value.text_value && *cell.value.text_value);
 }
@@ -82,17 +85,27 @@ XlsSheet readWorkbook(const char* path) {
         return problem(XlsProblem::NoSheet);
     if (std::uint64_t(rows) * columns > kMaxCells) return problem(XlsProblem::SheetTooLarge);
 
-    // The used range: from the first filled row and column to the last filled row.
-    unsigned top = rows, left = columns, bottom = 0;
+    // The used range's first column: the leftmost filled cell of any row. A
+    // row is looked at only left of the leftmost filled cell found so far, so
+    // once one row starts in column A, no other is looked at for it.
+    unsigned left = columns;
+    for (unsigned r = 0; r < rows && left > 0; ++r)
+        for (unsigned c = 0; c < left; ++c)
+            if (filled(h, r, c)) {
+                left = c;
+                break;
+            }
+    // Its rows: from the first to the last row with a filled cell in the
+    // record's two columns; what lies right of them is not read.
+    const unsigned last = std::min(left + 2, unsigned(columns));
+    unsigned top = rows, bottom = 0;
     for (unsigned r = 0; r < rows; ++r)
-        for (unsigned c = 0; c < columns; ++c) {
-            FreeXL_CellValue cell;
-            if (freexl_get_cell_value(h, r, static_cast<unsigned short>(c), &cell) != FREEXL_OK || !isFilled(cell))
-                continue;
-            top = std::min(top, r);
-            left = std::min(left, c);
-            bottom = std::max(bottom, r);
-        }
+        for (unsigned c = left; c < last; ++c)
+            if (filled(h, r, c)) {
+                top = std::min(top, r);
+                bottom = r;
+                break;
+            }
 
     XlsSheet sheet;
     if (top == rows) return sheet;  // an empty sheet gives no pairs

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTime>
 
 #include "XlsWorkbookWriter.h"
 
@@ -33,8 +34,11 @@ public:
     void text(const QString& name, const QStringList& lines, const QString& end = QStringLiteral("\r\n")) const {
         bytes(name, (lines.join(end) + end).toUtf8());
     }
-    // Pairs from "name,value" texts, put in two columns from (top, left), both from 0.
-    void sheet(const QString& name, const QStringList& pairs, unsigned top = 0, unsigned left = 0) const {
+    // Pairs from "name,value" texts, put in two columns from (top, left), both
+    // from 0; a value is a number cell when it is one, a time-of-day cell when
+    // it reads hh:mm:ss.
+    void sheet(const QString& name, const QStringList& pairs, unsigned top = 0, unsigned left = 0,
+               unsigned codePage = 1200) const {
         std::vector<tools::XlsCell> cells;
         for (int r = 0; r < pairs.size(); ++r) {
             const QString n = pairs[r].section(',', 0, 0);
@@ -46,12 +50,15 @@ public:
             tools::XlsCell& value = cells.emplace_back();
             value.row = top + r;
             value.column = left + 1;
+            const QTime time = QTime::fromString(v, QStringLiteral("hh:mm:ss"));
             if (isNumber)
                 value.value.emplace<double>(number);
+            else if (time.isValid())
+                value.value = tools::XlsTime{time.msecsSinceStartOfDay() / 86400000.0};
             else
                 value.value.emplace<std::string>(v.toStdString());
         }
-        tools::writeXlsWorkbook(file(name).toStdString(), cells);
+        tools::writeXlsWorkbook(file(name).toStdString(), cells, codePage);
     }
     // A dBase table; each row gives the fields' values as text ("" leaves the field empty).
     void dbf(const QString& name, const QList<DbfField>& fields, const QList<QStringList>& rows) const {

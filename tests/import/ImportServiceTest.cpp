@@ -1,7 +1,9 @@
 // The import of a folder into a copy of Demo.mdb: what is stored, what is
 // refused (and that a refusal stores nothing), and the log.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -241,7 +243,25 @@ struct RejectCase {
     const char* name;
     const char* dataType;
     std::function<void(const ImportFolder&)> files;
-    const char* line;  // the log's line about the refused file
+    const char* line;             // the log's line about the refused file
+    qint64 addressSpaceRoom = 0;  // bytes of address space the import may take on, 0 for any
+};
+
+// Lowers the address space this process may take to what it holds and `room` more, for its lifetime.
+class AddressSpaceLimit {
+public:
+    explicit AddressSpaceLimit(qint64 room) {
+        ::getrlimit(RLIMIT_AS, &m_before);
+        QFile statm(QStringLiteral("/proc/self/statm"));
+        if (!room || !statm.open(QIODevice::ReadOnly)) return;
+        const rlimit lower{rlim_t(statm.readAll().split(' ').value(0).toLongLong() * ::getpagesize() + room),
+                           m_before.rlim_max};
+        ::setrlimit(RLIMIT_AS, &lower);
+    }
+    ~AddressSpaceLimit() { ::setrlimit(RLIMIT_AS, &m_before); }
+
+private:
+    rlimit m_before{};
 };
 
 // Every file is checked before anything is stored; one refused file stores nothing.
@@ -279,6 +299,19 @@ TEST_F(ImportTest, OneRefusedFileStoresNothing) {
              f.text("ITSBad.txt", {"ItemID,B1", "UnitCost,12a"});
          },
          "Rejected ITSBad.txt, line 2: UnitCost \"12a\" is not a number."},
+        {"a time of day as the year", "ExcelFile",
+         [](auto& f) {
+             f.sheet("SMBad.xls", {"ItemID,1", "Year,12:30:00"});
+         },
+         "Rejected SMBad.xls, row 2: Year \"12:30:00\" is not a whole year from 1900 to 2026."},
+        {"text of a workbook in code page 1252", "ExcelFile",
+         [](auto& f) {
+             f.sheet("ITSBad.xls", {"ItemID,B1", "UnitCost,Caf\u00e9 \u20ac"}, 0, 0, 1252);
+         },
+         "Rejected ITSBad.xls, row 2: UnitCost \"Caf\u00e9 \u20ac\" is not a number."},
+        {"no memory left to read a huge file", "TextFile",
+         [](auto& f) { f.bytes("ITSBig.txt", "ItemID," + QByteArray(48 << 20, 'x')); },
+         "Rejected ITSBig.txt: there is not enough memory to read it.", 128 << 20},
         {"a comma as the decimal point", "ExcelFile",
          [](auto& f) {
              f.sheet("ITSBad.xls", {"ItemID,B1", "UnitCost,12,5"});
@@ -370,15 +403,20 @@ TEST_F(ImportTest, OneRefusedFileStoresNothing) {
     const QString before = everything();
     for (const RejectCase& c : cases) {
         SCOPED_TRACE(c.name);
+        if (c.addressSpaceRoom && !kReaderLimitsAddressSpace) continue;  // AddressSanitizer reserves terabytes
         ImportFolder files;
         files.text("ITSGood.txt", good);
         files.sheet("ITSGood.xls", good);
         files.dbf("ITSGood.dbf", {{"ItemID", 'C', 5}, {"Item", 'C', 8}}, {{"G1", "Good"}});
         c.files(files);
-        const ImportOutcome out = ImportService::importFolder(cnn(), c.dataType, files.path(), kToday);
+        ImportOutcome out;
+        {
+            const AddressSpaceLimit limit(c.addressSpaceRoom);
+            out = ImportService::importFolder(cnn(), c.dataType, files.path(), kToday);
+        }
         EXPECT_EQ(out.status, ImportStatus::Rejected);
         EXPECT_FALSE(out.ok());
-        EXPECT_TRUE(out.log.split("\r\n").contains(QString::fromLatin1(c.line))) << out.log.toStdString();
+        EXPECT_TRUE(out.log.split("\r\n").contains(QString::fromUtf8(c.line))) << out.log.toStdString();
         EXPECT_TRUE(out.log.endsWith("Files rejected: 1\r\nNothing was stored.\r\n")) << out.log.toStdString();
         EXPECT_EQ(out.counts.recordsStored(), 0);
         EXPECT_EQ(everything(), before);
