@@ -28,8 +28,10 @@ public:
     void append(const QString& text);
 
     qint64 lineCount() const;
-    // `count` lines from line `first` (from 0), each with its line end but
-    // the log's last line, which has none.
+    // `count` lines from line `first` (from 0), each with its line end (LF,
+    // or CR LF) but the last one given: the lines of an earlier count of a log
+    // that has grown since read as they were counted, the last one perhaps
+    // longer.
     QString lines(qint64 first, qint64 count) const;
     // The whole text, for a log known to be short (and for tests).
     QString text() const;
