@@ -317,7 +317,7 @@ void MultiperiodAWindowTest::refusedStockoutIsNeverComputed() {
     box->setFocus();
     box->setText(text);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
-    QTest::qWait(250);
+    QTRY_VERIFY_WITH_TIMEOUT(!f.button("cmdCalculate")->isDown(), 20000);  // the mnemonic's click is over
     QTEST(int(f.messages().size()), "messages");
     QTEST(f.w->resultLabel()->text(), "result");
 }
