@@ -120,8 +120,8 @@ void LogView::atEnd() {
     m_syncing = false;
 }
 
-// The job goes on writing while the box reads: every figure here is of one
-// count of the log's lines, and the box holds the lines of that count.
+// The job goes on writing while the box reads: the window's figures are of
+// the count its lines were read at, never of a later one.
 void LogView::refresh() {
     const qint64 total = m_log->lineCount();
     const bool following = topLine() + visibleLines() >= m_total;
