@@ -94,6 +94,7 @@ QByteArray LogFile::bytes(qint64 first, qint64 count) const {
                 start = at + i + 1;
             } else if (line == first + count) {
                 out.append(data + std::max<qint64>(0, start - at), i + 1 - std::max<qint64>(0, start - at));
+                out.chop(out.endsWith("\r\n") ? 2 : 1);  // the line end of the last line given
                 return out;
             }
         }

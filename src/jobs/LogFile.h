@@ -28,8 +28,9 @@ public:
     void append(const QString& text);
 
     qint64 lineCount() const;
-    // `count` lines from line `first` (from 0), each with its line end but
-    // the log's last line, which has none.
+    // `count` lines from line `first` (from 0), each with its line end (LF,
+    // or CR LF) but the last one given: lines counted before the log grew
+    // read as that many lines (the last perhaps longer than when counted).
     QString lines(qint64 first, qint64 count) const;
     // The whole text, for a log known to be short (and for tests).
     QString text() const;

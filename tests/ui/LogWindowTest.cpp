@@ -150,22 +150,28 @@ private slots:
         QTest::addColumn<int>("times");  // each key pressed so many times in turn
         QTest::addColumn<int>("from");   // the cursor's line (from 0) is from .. to
         QTest::addColumn<int>("to");
-        QTest::newRow("opened") << QList<QKeyCombination>{} << 0 << 0 << 0;
-        QTest::newRow("Ctrl+End") << QList<QKeyCombination>{Qt::ControlModifier | Qt::Key_End} << 1 << 20000 << 20000;
+        QTest::addColumn<int>("grown");  // lines come since the box last showed the log
+        const QKeyCombination ctrlEnd = Qt::ControlModifier | Qt::Key_End;
+        QTest::newRow("opened") << QList<QKeyCombination>{} << 0 << 0 << 0 << 0;
+        QTest::newRow("Ctrl+End") << QList<QKeyCombination>{ctrlEnd} << 1 << 20000 << 20000 << 0;
+        QTest::newRow("Ctrl+End, grown unseen") << QList<QKeyCombination>{ctrlEnd} << 1 << 23000 << 23000 << 3000;
         QTest::newRow("Ctrl+End, Ctrl+Home")
-            << QList<QKeyCombination>{Qt::ControlModifier | Qt::Key_End, Qt::ControlModifier | Qt::Key_Home} << 1 << 0
-            << 0;
-        QTest::newRow("Down past the window") << QList<QKeyCombination>{Qt::Key_Down} << 2500 << 2500 << 2500;
-        QTest::newRow("Page Down past the window") << QList<QKeyCombination>{Qt::Key_PageDown} << 200 << 2500 << 20000;
+            << QList<QKeyCombination>{ctrlEnd, Qt::ControlModifier | Qt::Key_Home} << 1 << 0 << 0 << 0;
+        QTest::newRow("Down past the window") << QList<QKeyCombination>{Qt::Key_Down} << 2500 << 2500 << 2500 << 0;
+        QTest::newRow("Page Down past the window")
+            << QList<QKeyCombination>{Qt::Key_PageDown} << 200 << 2500 << 20000 << 0;
         QTest::newRow("Ctrl+End, Page Up past the window")
-            << QList<QKeyCombination>{Qt::ControlModifier | Qt::Key_End, Qt::Key_PageUp} << 200 << 0 << 17500;
+            << QList<QKeyCombination>{ctrlEnd, Qt::Key_PageUp} << 200 << 0 << 17500 << 0;
     }
     void aLongLogIsHeldAroundTheView() {
         QFETCH(QList<QKeyCombination>, keys);
         QFETCH(int, times);
         QFETCH(int, from);
         QFETCH(int, to);
+        QFETCH(int, grown);
+        const QString log = longLog(20000 + grown);
         m_w->setText(longLog(20000));
+        m_w->view()->log()->append(log.mid(longLog(20000).size()));
         m_w->show();
         m_w->textBox()->setFocus();
         QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
@@ -178,9 +184,10 @@ private slots:
         const QTextCursor cursor = m_w->textBox()->textCursor();
         const qint64 at = m_w->view()->firstLine() + cursor.blockNumber();
         QVERIFY2(at >= from && at <= to, qPrintable(QString::number(at)));
-        QCOMPARE(cursor.block().text(), at == 20000 ? QString() : QString("line %1").arg(at + 1, 5, 10, QChar('0')));
+        QCOMPARE(cursor.block().text(),
+                 at == 20000 + grown ? QString() : QString("line %1").arg(at + 1, 5, 10, QChar('0')));
         QVERIFY(m_w->textBox()->document()->blockCount() <= warehouse::LogView::kWindowLines);
-        QCOMPARE(m_w->text().size(), longLog(20000).size());
+        QCOMPARE(m_w->text().size(), log.size());
     }
 
     // Clicks below the scroll bar's handle page through the whole log; the

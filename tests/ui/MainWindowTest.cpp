@@ -280,15 +280,17 @@ private slots:
         auto* bar = w->findChild<QToolBar*>("tbToolBar");
         const QPoint free(bar->width() - 4, bar->height() / 2);  // right of the last button
         bool popupSeen = false;
-        QTimer::singleShot(100, w.get(), [&popupSeen] {
+        bool looked = false;
+        QTimer::singleShot(100, w.get(), [&popupSeen, &looked] {
             if (QWidget* popup = QApplication::activePopupWidget()) {
                 popupSeen = true;
                 popup->close();
             }
+            looked = true;
         });
         QContextMenuEvent click(QContextMenuEvent::Mouse, free, bar->mapToGlobal(free));
         QApplication::sendEvent(bar, &click);
-        QTest::qWait(200);
+        QTRY_VERIFY_WITH_TIMEOUT(looked, 20000);
         QVERIFY(!popupSeen);
     }
 

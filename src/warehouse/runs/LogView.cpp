@@ -8,6 +8,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <algorithm>
+#include <limits>
 
 namespace tervalo::warehouse {
 
@@ -15,6 +16,8 @@ namespace {
 
 // How near the window's edge the view may come before the window moves.
 constexpr qint64 kEdgeLines = LogView::kWindowLines / 8;
+// A first line past any log's end: the window holds the log's last lines.
+constexpr qint64 kPastTheEnd = std::numeric_limits<qint64>::max();
 
 // A place in the log: its line and the column in it.
 struct Place {
@@ -72,10 +75,8 @@ void LogView::hold(qint64 first) {
     m_total = m_log->lineCount();
     first = std::clamp<qint64>(first, 0, std::max<qint64>(0, m_total - kWindowLines));
     m_held = std::min(kWindowLines, m_total - first);
-    QString text = shown(m_log->lines(first, m_held));
-    if (first + m_held < m_total) text.chop(1);  // the line end of the window's last line
     m_syncing = true;
-    m_box->setPlainText(text);
+    m_box->setPlainText(shown(m_log->lines(first, m_held)));
     m_first = first;
 
     auto positionOf = [&](const Place& place) {
@@ -119,26 +120,30 @@ void LogView::atEnd() {
     m_syncing = false;
 }
 
+// The job goes on writing while the box reads: the window's figures are of
+// the count its lines were read at, never of a later one.
 void LogView::refresh() {
     const qint64 total = m_log->lineCount();
     const bool following = topLine() + visibleLines() >= m_total;
     const qint64 added = total - m_total;
     const bool reachesEnd = m_first + m_held == m_total;
-    if (following && m_held + added > kWindowLines * 3 / 2) {
+    if (following && m_held + added > kMostLines) {
         // More has come than the window holds: it holds the last lines.
-        hold(total);
-    } else if (reachesEnd && m_held + added <= kWindowLines * 3 / 2) {
-        // The window takes the new lines, and its last line again, which may
-        // have grown. A view kept elsewhere in a long log leaves the window as it is.
-        QTextCursor last(m_box->document());
-        last.movePosition(QTextCursor::End);
-        last.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
-        m_syncing = true;
-        last.insertText(shown(m_log->lines(m_total - 1, added + 1)));
-        m_syncing = false;
-        m_held += added;
+        hold(kPastTheEnd);
+    } else {
+        if (reachesEnd && m_held + added <= kMostLines) {
+            // The window takes the new lines, and its last line again, which may
+            // have grown. A view kept elsewhere in a long log leaves the window as it is.
+            QTextCursor last(m_box->document());
+            last.movePosition(QTextCursor::End);
+            last.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+            m_syncing = true;
+            last.insertText(shown(m_log->lines(m_total - 1, added + 1)));
+            m_syncing = false;
+            m_held += added;
+        }
+        m_total = total;
     }
-    m_total = total;
     if (following) atEnd();
     updateScrollBar();
 }
@@ -190,7 +195,7 @@ bool LogView::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() & Qt::ControlModifier) {
             if (key->key() == Qt::Key_Home && m_first > 0) hold(0);
-            if (key->key() == Qt::Key_End && m_first + m_held < m_total) hold(m_total);
+            if (key->key() == Qt::Key_End && m_first + m_held < m_total) hold(kPastTheEnd);
         }
     } else if (watched == m_box->viewport() && event->type() == QEvent::Resize) {
         updateScrollBar();

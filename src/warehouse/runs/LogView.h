@@ -23,8 +23,10 @@ namespace tervalo::warehouse {
 class LogView : public QWidget {
     Q_OBJECT
 public:
-    // Lines the box holds at most of a long log (more for a while as it grows).
+    // Lines the box holds of a long log; a window at the log's end takes the
+    // lines that come up to kMostLines, then holds the last kWindowLines again.
     static constexpr qint64 kWindowLines = 2000;
+    static constexpr qint64 kMostLines = kWindowLines * 3 / 2;
 
     explicit LogView(QWidget* parent = nullptr);
 
@@ -46,7 +48,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Holds the lines from `first` on, the cursor and selection kept where they can be.
+    // Holds the lines from `first` on of the log as it is now counted, the
+    // cursor and selection kept where they can be.
     void hold(qint64 first);
     qint64 topLine() const;
     int visibleLines() const;

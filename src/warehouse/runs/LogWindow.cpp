@@ -40,9 +40,9 @@ public:
     std::optional<QString> next() {
         if (m_next >= m_lines) return std::nullopt;
         const qint64 count = std::min(kPieceLines, m_lines - m_next);
-        QString piece = LogView::shown(m_log.lines(m_next, count));
+        // Without the line end of its last line: the next piece begins a paragraph.
+        const QString piece = LogView::shown(m_log.lines(m_next, count));
         m_next += count;
-        if (m_next < m_lines) piece.chop(1);  // the piece's last line end: the next piece begins a paragraph
         return piece;
     }
 
