@@ -4,7 +4,6 @@
 // names the window's title, buttons, menu items and boxes as they read and
 // gives the results of its worked example; and every figure a page quotes is
 // the one its window shows when the page's steps are played on it.
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -153,26 +152,6 @@ QStringList differences(const QString& page, const QString& words, const QWidget
             wrong << places.at(i) + ": the page says " + quoted.captured(i + 1) + ", the window " + shown;
     }
     return wrong;
-}
-
-// Plays a user's steps on a shown window: "name=text" clicks into the box and
-// types the text over what it holds, "name" clicks the button or option.
-// Answers the first step that could not be played.
-QString play(const QWidget& w, const QStringList& steps) {
-    for (const QString& step : steps) {
-        auto* control = w.findChild<QWidget*>(step.section('=', 0, 0));
-        if (!control || !control->isVisible() || !control->isEnabled()) return step + ": no control to use";
-        // Near the left edge, where an option's circle and a box's text are.
-        QTest::mouseClick(control, Qt::LeftButton, {},
-                          QPoint(std::min(8, control->width() / 2), control->height() / 2));
-        if (!step.contains('=')) continue;
-        auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        if (box != control) return step + ": the click did not reach the box";
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(box, step.section('=', 1));
-        if (box->text() != step.section('=', 1)) return step + ": the box took " + box->text();
-    }
-    return QString();
 }
 
 }  // namespace
@@ -470,8 +449,7 @@ private slots:
         window->resize(window->sizeHint());  // the whole form, as on a user's screen
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        const QString unplayed = play(*window, steps.split('+'));
-        QVERIFY2(unplayed.isEmpty(), qPrintable(unplayed));
+        QCOMPARE(tervalo::test::userPlays(*window, steps.split('+')), QString());
         QVERIFY2(t.notifier.messages.isEmpty(), qPrintable(t.notifier.texts().join(" | ")));
         HelpWindow help;
         help.showPage(":/help/" + page);
