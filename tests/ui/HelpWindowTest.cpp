@@ -95,30 +95,24 @@ const QString kNumber = QStringLiteral(R"([-+]?(?:\d+(?:\.\d*)?|\.\d+)(?:E[-+]?\
 // ("Purchase/%", "Total Cost/No Discount", "6/P (>D)").
 QString shownAt(const QWidget& w, const QString& place) {
     if (place.contains('#')) {
-        QRegularExpressionMatchIterator numbers =
-            QRegularExpression(kNumber).globalMatch(shownAt(w, place.section('#', 0, 0)));
-        for (int n = place.section('#', 1).toInt(); numbers.hasNext(); --n) {
-            const QString number = numbers.next().captured();
-            if (n == 1) return number;
-        }
-        return "no number " + place;
+        QStringList numbers;
+        for (const QRegularExpressionMatch& m :
+             QRegularExpression(kNumber).globalMatch(shownAt(w, place.section('#', 0, 0))))
+            numbers << m.captured();
+        return numbers.value(place.section('#', 1).toInt() - 1, "no number " + place);
     }
     if (place.contains('/')) {
         const QString row = place.section('/', 0, -2), column = place.section('/', -1);
         // A heading is a header of the grid, or a cell of its first row or column.
-        const auto at = [](const QTableWidget* grid, int r, int c) {
-            const QTableWidgetItem* item = grid->item(r, c);
-            return item ? item->text() : QString();
-        };
         for (const QTableWidget* grid : w.findChildren<QTableWidget*>()) {
+            const QAbstractItemModel* m = grid->model();
+            const auto at = [m](int r, int c) { return m->index(r, c).data().toString(); };
             int r = 0, c = 0;
-            while (r < grid->rowCount() && grid->model()->headerData(r, Qt::Vertical).toString() != row &&
-                   at(grid, r, 0) != row)
+            while (r < m->rowCount() && m->headerData(r, Qt::Vertical).toString() != row && at(r, 0) != row)
                 ++r;
-            while (c < grid->columnCount() && grid->model()->headerData(c, Qt::Horizontal).toString() != column &&
-                   at(grid, 0, c) != column)
+            while (c < m->columnCount() && m->headerData(c, Qt::Horizontal).toString() != column && at(0, c) != column)
                 ++c;
-            if (r < grid->rowCount() && c < grid->columnCount()) return at(grid, r, c).simplified();
+            if (r < m->rowCount() && c < m->columnCount()) return at(r, c).simplified();
         }
         return "no cell " + place;
     }
