@@ -171,15 +171,14 @@ TEST(ReviewIteration, NormalSweepSettlesWhereTheTextbookDoes) {
             q = std::sqrt(2 * d * (k + p * normalLoss(r, m, sd)) / h);
         }
         const auto outcome = computeReview(in);
-        const auto* result = std::get_if<ReviewResult>(&outcome);
+        const auto* got = std::get_if<ReviewResult>(&outcome);
         if (settles && alpha > 0.0004 && alpha < 0.9996) {
-            ASSERT_TRUE(result) << i << " " << messageOf(outcome).text;
-            EXPECT_NEAR(result->reorderPoint, r, 0.04 * sd + 2) << i;
+            ASSERT_TRUE(got) << i << " " << messageOf(outcome).text;
+            EXPECT_NEAR(got->reorderPoint, r, 0.04 * sd + 2) << i;
         }
-        if (!result) continue;
-        EXPECT_GE(result->costs.amounts[3], 0) << i;
-        EXPECT_NEAR(result->expectedShortage, normalLoss(result->reorderPoint, m, sd), 0.02 * result->expectedShortage)
-            << i;
+        if (!got) continue;
+        EXPECT_GE(got->costs.amounts[3], 0) << i;
+        EXPECT_NEAR(got->expectedShortage, normalLoss(got->reorderPoint, m, sd), 0.02 * got->expectedShortage) << i;
     }
 }
 
@@ -208,14 +207,14 @@ TEST(ReviewIteration, UniformSweepSettlesWhereTheTextbookDoes) {
             q = std::sqrt(2 * d * (k + p * n) / h);
         }
         const auto outcome = computeReview(in);
-        const auto* result = std::get_if<ReviewResult>(&outcome);
+        const auto* got = std::get_if<ReviewResult>(&outcome);
         if (none) {
             EXPECT_EQ(messageOf(outcome).text, kUnreasonable) << i;
         }
         if (!settles) continue;
-        ASSERT_TRUE(result) << i << " " << messageOf(outcome).text;
-        EXPECT_NEAR(result->reorderPoint, double(r), 1e-9 * b) << i;
-        EXPECT_NEAR(result->expectedShortage, double(n), 1e-6 * double(n) + 1e-12 * b) << i;
+        ASSERT_TRUE(got) << i << " " << messageOf(outcome).text;
+        EXPECT_NEAR(got->reorderPoint, double(r), 1e-9 * b) << i;
+        EXPECT_NEAR(got->expectedShortage, double(n), 1e-6 * double(n) + 1e-12 * b) << i;
     }
 }
 

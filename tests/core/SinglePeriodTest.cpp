@@ -160,9 +160,8 @@ TEST(UniformReorderPoint, ZeroOrderCostIsADoubleRootAtS) {
 }
 
 // Random ranges from 1e-7 of their level to as wide as it, far from 0 or near:
-// S, its costs and s against their closed forms in long double: S = a + CR w,
-// the costs h (CR w)^2 / (2 w) and p ((1 - CR) w)^2 / (2 w), s = S - sqrt(2 K w
-// / (h + p)) while at or above a, else the line a + C / (p - c) below it.
+// S, its costs and s against their closed forms in long double (s on the line
+// a + C / (p - c) where it falls below a).
 TEST(UniformReorderPoint, NarrowAndWideRangesAgreeWithTheClosedForms) {
     std::mt19937 random(23);
     auto draw = [&random](double low, double high) { return std::uniform_real_distribution<>(low, high)(random); };
@@ -295,9 +294,8 @@ TEST(NormalModel, IntegralsAgreeWithTheClosedForms) {
 }
 
 // Random spreads from 0.5 % to 100 % of the mean and ratios over the table:
-// S is mean + z sd, or 0 (ordering nothing) where that lies below 0, and the
-// expected leftover and shortage are their integrals in closed form, to 1 %:
-// from 0 to S of (S - x) phi(x), and from S to max(S, mean) + 3 sd of (x - S) phi(x).
+// S is mean + z sd, or 0 where that lies below 0; the expected leftover (from
+// 0) and shortage (to max(S, mean) + 3 sd) are their closed forms to 1 %.
 TEST(NormalModel, SweepOverSpreadsAndRatios) {
     using tervalo::test::normalCdf;
     std::mt19937 random(16);

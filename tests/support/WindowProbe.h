@@ -45,15 +45,23 @@ inline void userClick(QWidget& w, QWidget* target) {
     const bool option = qobject_cast<QRadioButton*>(target) != nullptr;
     QTest::mouseClick(target, Qt::LeftButton, {}, option ? QPoint(8, target->height() / 2) : QPoint());
 }
-// Types each "name=text" entry as a user does: a click into the box, its text
-// selected and deleted, the keys typed to the focused box.
-inline void userTypes(QWidget& w, const QStringList& entries) {
-    for (const QString& entry : entries) {
-        userClick(w, box(w, entry.section('=', 0, 0)));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
-        QTest::keyClicks(QApplication::focusWidget(), entry.section('=', 1));
+// Plays a user's steps on the shown window `w`: "name" clicks the control,
+// "name=text" clicks into the box and types the text over what it held.
+// Answers the first step that could not be played, "" when all were.
+inline QString userPlays(QWidget& w, const QStringList& steps) {
+    for (const QString& step : steps) {
+        auto* control = w.findChild<QWidget*>(step.section('=', 0, 0));
+        if (!control || !control->isVisible() || !control->isEnabled()) return step + ": no control to use";
+        userClick(w, control);
+        if (!step.contains('=')) continue;
+        auto* typed = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        if (typed != control) return step + ": the click did not reach the box";
+        QTest::keyClick(typed, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(typed, Qt::Key_Delete);
+        QTest::keyClicks(typed, step.section('=', 1));
+        if (typed->text() != step.section('=', 1)) return step + ": the box took " + typed->text();
     }
+    return QString();
 }
 
 }  // namespace tervalo::test

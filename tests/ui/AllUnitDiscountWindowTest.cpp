@@ -129,8 +129,7 @@ void AllUnitDiscountWindowTest::withoutInterestTheBreakPointIsStillRecosted() {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     click("cmdExample");
-    test::userTypes(*m_window, entries);
-    test::userClick(*m_window, test::button(*m_window, "cmdCalculate"));
+    QCOMPARE(test::userPlays(*m_window, entries + QStringList{"cmdCalculate"}), QString());
     QCOMPARE(m_env->notifier.texts(), QStringList());
     QTEST(policy(), "policy");
     QTEST(comparison(), "comparison");

@@ -306,25 +306,19 @@ void MultiperiodAWindowTest::refusedInputIsNeverComputed_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QString>("result");
+    const QString stockout = "txtStockoutP", row = "txtProbability";
     const QString range = "The probability should be less than 1. Please reenter this parameter.";
     const QString aboveOne = "The cumulative probability cannot be larger than 1";
-    QTest::newRow("AboveOne") << "txtStockoutP"
-                              << "2" << QStringList{range} << QString();
-    QTest::newRow("PastedHuge") << "txtStockoutP"
-                                << "1e308" << QStringList{range} << QString();
-    QTest::newRow("OnePasses") << "txtStockoutP"
-                               << "1" << QStringList() << resultText(" 0", "1", "-2.5");
-    QTest::newRow("RowProbabilityTwo") << "txtProbability"
-                                       << "2" << QStringList{aboveOne, aboveOne} << QString();
-    QTest::newRow("RowProbabilityHuge") << "txtProbability"
-                                        << "1e308" << QStringList{aboveOne, aboveOne} << QString();
     const QString negative = "The probability cannot be negative";
-    QTest::newRow("RowProbabilityNegative") << "txtProbability"
-                                            << "-0.1" << QStringList{negative, negative} << QString();
+    QTest::newRow("AboveOne") << stockout << "2" << QStringList{range} << QString();
+    QTest::newRow("PastedHuge") << stockout << "1e308" << QStringList{range} << QString();
+    QTest::newRow("OnePasses") << stockout << "1" << QStringList() << resultText(" 0", "1", "-2.5");
+    QTest::newRow("RowProbabilityTwo") << row << "2" << QStringList{aboveOne, aboveOne} << QString();
+    QTest::newRow("RowProbabilityHuge") << row << "1e308" << QStringList{aboveOne, aboveOne} << QString();
+    QTest::newRow("RowProbabilityNegative") << row << "-0.1" << QStringList{negative, negative} << QString();
     // The sum is 1.0000000000000002: the editor says so, the table is used.
     QTest::newRow("RowSumAboveOneByRounding")
-        << "txtProbability"
-        << "0.1000000000000003" << QStringList{aboveOne} << resultText(" 5", "0.05", " 2.5");
+        << row << "0.1000000000000003" << QStringList{aboveOne} << resultText(" 5", "0.05", " 2.5");
 }
 
 void MultiperiodAWindowTest::refusedInputIsNeverComputed() {

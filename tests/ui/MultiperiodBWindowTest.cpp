@@ -46,10 +46,9 @@ struct Opened {
             box(entry.section('=', 0, 0))->setText(entry.section('=', 1));
     }
     // The same as a user does on the shown window: the clicks and the keys.
-    void typeAndCalculate(int model, const QStringList& entries) const {
-        test::userClick(*w, find(QString("optModel_%1").arg(model)));
-        test::userTypes(*w, entries);
-        test::userClick(*w, find("cmdCalculate"));
+    QString typeAndCalculate(int model, const QStringList& entries) const {
+        return test::userPlays(*w,
+                               QStringList{QString("optModel_%1").arg(model)} + entries + QStringList{"cmdCalculate"});
     }
     QStringList results() const { return {box("txtReOrderPoint")->text(), box("txtOrderQuantity")->text()}; }
     QStringList allBoxes() const {
@@ -132,8 +131,8 @@ private slots:
         if (typed) {
             o.w->show();
             QVERIFY(QTest::qWaitForWindowActive(o.w.get()));
-            test::userClick(*o.w, o.find("opt" + unit));
-            o.typeAndCalculate(model, entries);
+            QCOMPARE(test::userPlays(*o.w, {"opt" + unit}), QString());
+            QCOMPARE(o.typeAndCalculate(model, entries), QString());
         } else {
             o.click("opt" + unit);
             o.fill(model, entries);
@@ -225,7 +224,7 @@ private slots:
         o.t.notifier.onShow = [&o, &beepsAtMessage](const auto&) { beepsAtMessage = o.t.beeper.beeps; };
         QFETCH(bool, typed);
         if (typed) {
-            o.typeAndCalculate(model, entries);
+            QCOMPARE(o.typeAndCalculate(model, entries), QString());
         } else {
             o.box("txtItem")->setFocus();
             o.fill(model, entries);

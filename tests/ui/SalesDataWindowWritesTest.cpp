@@ -512,8 +512,7 @@ private slots:
     void importFromTheCard_data() {
         QTest::addColumn<bool>("adding");    // a new item N1 being added, else the last item
         QTest::addColumn<QString>("typed");  // into the name box, unsaved
-        QTest::addColumn<QString>(
-            "week");  // into the last item's first week of 2026, unsaved; the import writes its second
+        QTest::addColumn<QString>("week");   // typed, unsaved, in item 9's first week of 2026; the import writes W2
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("position");
         // clang-format off

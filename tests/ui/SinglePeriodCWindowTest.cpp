@@ -73,10 +73,9 @@ struct Opened {
     void typeAndCalculate(int problem, int demand, const QStringList& entries) const {
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        test::userClick(*w, option(problem == int(Problem::SsPolicy) ? "optType_0" : "optType_1"));
-        test::userClick(*w, option(demand == int(ContinuousDemand::Uniform) ? "optModel_0" : "optModel_1"));
-        test::userTypes(*w, entries);
-        test::userClick(*w, test::button(*w, "cmdCalculate"));
+        const QString type = problem == int(Problem::SsPolicy) ? "optType_0" : "optType_1";
+        const QString model = demand == int(ContinuousDemand::Uniform) ? "optModel_0" : "optModel_1";
+        QCOMPARE(test::userPlays(*w, QStringList{type, model} + entries + QStringList{"cmdCalculate"}), QString());
     }
     QStringList shown() const { return {box("txtS2")->text(), box("txtS1")->text()}; }
     QStringList column(int c) const { return test::costColumn(*w, c); }
